@@ -1,0 +1,26 @@
+# libjpeg-turbo for the Windows build, cross-compiled once from Debian's source
+# package into the build tree (no other download source is allowed).
+include(ExternalProject)
+
+set(LORNEL_JPEG_PREFIX ${CMAKE_BINARY_DIR}/third_party/libjpeg-turbo)
+ExternalProject_Add(libjpeg_turbo_ext
+  PREFIX ${LORNEL_JPEG_PREFIX}
+  DOWNLOAD_COMMAND ${CMAKE_SOURCE_DIR}/scripts/fetch-debian-source.sh libjpeg-turbo <SOURCE_DIR>
+  CMAKE_ARGS
+    -DCMAKE_TOOLCHAIN_FILE=${CMAKE_TOOLCHAIN_FILE}
+    -DCMAKE_BUILD_TYPE=Release
+    -DCMAKE_INSTALL_PREFIX=<INSTALL_DIR>
+    -DENABLE_SHARED=OFF -DENABLE_STATIC=ON
+    -DWITH_TURBOJPEG=OFF -DWITH_SIMD=OFF -DWITH_JPEG8=OFF
+    -DCMAKE_POSITION_INDEPENDENT_CODE=OFF
+  BUILD_BYPRODUCTS <INSTALL_DIR>/lib/libjpeg.a
+  UPDATE_COMMAND ""
+  LOG_DOWNLOAD ON LOG_CONFIGURE ON LOG_BUILD ON LOG_INSTALL ON
+)
+ExternalProject_Get_Property(libjpeg_turbo_ext INSTALL_DIR)
+file(MAKE_DIRECTORY ${INSTALL_DIR}/include)
+add_library(lornel_jpeg STATIC IMPORTED GLOBAL)
+set_target_properties(lornel_jpeg PROPERTIES
+  IMPORTED_LOCATION ${INSTALL_DIR}/lib/libjpeg.a
+  INTERFACE_INCLUDE_DIRECTORIES ${INSTALL_DIR}/include)
+add_dependencies(lornel_jpeg libjpeg_turbo_ext)

@@ -1,0 +1,1 @@
+// Removed once the module has sources of its own.

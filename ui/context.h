@@ -1,0 +1,22 @@
+// What the handlers of the main window share: its controls, the platform,
+// ConfigPath and the single-instance handle. Nothing else is kept.
+#pragma once
+
+#include <string>
+
+#include "ui/form.h"
+#include "ui/host.h"
+#include "ui/main_ids.h"
+
+namespace lornel {
+
+using MainForm = ui::Controls<ui::MainId>;
+
+struct Context {
+  MainForm main;
+  ui::Host& host;
+  std::string configPath;          // ConfigPath: "<current directory>\wtda.ini"
+  ui::Handle instanceMutex = 0;    // InstanceMutex
+};
+
+}  // namespace lornel

@@ -1,0 +1,88 @@
+// The controls of one window, addressed by their table id. Handlers speak only
+// to this interface (and to Host); backends: ui/win32 and the in-memory one.
+#pragma once
+
+#include <string>
+
+#include "ui/kinds.h"
+
+namespace lornel::ui {
+
+class Form {
+ public:
+  virtual ~Form() = default;
+
+  // Visible on screen: the control and every group box and window above it shown.
+  virtual void SetVisible(int id, bool visible) = 0;
+  virtual bool IsVisible(int id) const = 0;
+  // Enabled state of the control itself.
+  virtual void SetEnabled(int id, bool enabled) = 0;
+  virtual bool IsEnabled(int id) const = 0;
+  // Caption of a Label or TransLabel, text of the EditBox (GBK).
+  virtual void SetText(int id, const std::string& text) = 0;
+  virtual std::string Text(int id) const = 0;
+  virtual void SetTextColour(int id, Colour colour) = 0;
+  // Timer: equal interval changes nothing; another one restarts; <= 0 stops.
+  virtual void SetInterval(int id, int milliseconds) = 0;
+  virtual int Interval(int id) const = 0;
+  // Progress bar: values clamped to 0..32767; reading gives the stored position.
+  virtual void SetRangeMin(int id, int value) = 0;
+  virtual void SetRangeMax(int id, int value) = 0;
+  virtual void SetPosition(int id, int value) = 0;
+  virtual int Position(int id) const = 0;
+  virtual bool IsChecked(int id) const = 0;
+  // Left coordinate in the parent, clamped to +-32627; top and size kept.
+  virtual void SetLeft(int id, int left) = 0;
+  virtual int Left(int id) const = 0;
+  virtual void Focus(int id) = 0;
+
+  virtual void ShowWindow() = 0;
+  virtual void HideWindow() = 0;
+  // Queued: the window closes after the running handler has returned.
+  virtual void RequestClose() = 0;
+};
+
+// Typed facade so that handlers name controls by their enum (MainId, NoticeId).
+template <class Id>
+class Controls {
+ public:
+  explicit Controls(Form& form) : form_(form) {}
+  Form& form() const { return form_; }
+
+  void Show(Id c) const { form_.SetVisible(int(c), true); }
+  void Hide(Id c) const { form_.SetVisible(int(c), false); }
+  bool IsVisible(Id c) const { return form_.IsVisible(int(c)); }
+  void Enable(Id c) const { form_.SetEnabled(int(c), true); }
+  void Disable(Id c) const { form_.SetEnabled(int(c), false); }
+  bool IsEnabled(Id c) const { return form_.IsEnabled(int(c)); }
+  void SetText(Id c, const std::string& t) const { form_.SetText(int(c), t); }
+  std::string Text(Id c) const { return form_.Text(int(c)); }
+  void SetTextColour(Id c, Colour colour) const { form_.SetTextColour(int(c), colour); }
+  void SetInterval(Id c, int ms) const { form_.SetInterval(int(c), ms); }
+  int Interval(Id c) const { return form_.Interval(int(c)); }
+  void SetRangeMax(Id c, int v) const { form_.SetRangeMax(int(c), v); }
+  void SetPosition(Id c, int v) const { form_.SetPosition(int(c), v); }
+  int Position(Id c) const { return form_.Position(int(c)); }
+  bool IsChecked(Id c) const { return form_.IsChecked(int(c)); }
+  void SetLeft(Id c, int left) const { form_.SetLeft(int(c), left); }
+  int Left(Id c) const { return form_.Left(int(c)); }
+  void Focus(Id c) const { form_.Focus(int(c)); }
+  void ShowWindow() const { form_.ShowWindow(); }
+  void HideWindow() const { form_.HideWindow(); }
+  void RequestClose() const { form_.RequestClose(); }
+
+ private:
+  Form& form_;
+};
+
+// What a backend reports: control events (looked up in the table row) and the
+// window's own creation-complete and being-destroyed events.
+class EventSink {
+ public:
+  virtual ~EventSink() = default;
+  virtual void OnControlEvent(const Binding& binding) = 0;
+  virtual void OnCreated() {}
+  virtual void OnDestroyed() {}
+};
+
+}  // namespace lornel::ui

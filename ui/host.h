@@ -1,0 +1,69 @@
+// The rest of the platform that handlers and the application shell need.
+// All texts and paths are GBK; the Win32 backend converts at its boundary.
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace lornel::ui {
+
+// Win32 message box results (IDOK .. IDNO); ShowMessage maps them to 0..6.
+enum class MessageResult : int { Ok = 1, Cancel = 2, Abort = 3, Retry = 4, Ignore = 5, Yes = 6, No = 7 };
+
+using Handle = std::uintptr_t;  // 0 = none
+
+struct MutexResult {
+  Handle handle = 0;
+  bool alreadyExisted = false;  // GetLastError() == ERROR_ALREADY_EXISTS after creation
+};
+
+class Host {
+ public:
+  virtual ~Host() = default;
+
+  // --- user interface -----------------------------------------------------
+  // A message box with no owner window; flags are Win32 MB_* values as given.
+  virtual MessageResult MessageBox(const std::string& text, const std::string& title,
+                                   unsigned flags) = 0;
+  // ShellExecute "open" with no owner, no parameters, SW_SHOWNORMAL; result ignored.
+  virtual void ShellOpen(const std::string& path) = 0;
+  // keybd_event with scan code 0: press (release = false) or release of one key.
+  virtual void InjectKey(int virtualKey, bool release) = 0;
+
+  // --- files --------------------------------------------------------------
+  // A find-first-file query: any entry counts, directories included.
+  virtual bool PathExists(const std::string& path) = 0;
+  // The whole content of a regular file; nullopt when it cannot be opened.
+  virtual std::optional<std::string> ReadWholeFile(const std::string& path) = 0;
+  // Writes bytes to a temporary file in the same directory and moves it to
+  // path only if nothing stands there; false (and no temporary left) otherwise.
+  virtual bool CreateFileAtomically(const std::string& path, std::string_view bytes) = 0;
+  // Create or truncate, write access, no sharing, then close.
+  virtual bool WriteWholeFile(const std::string& path, std::string_view bytes) = 0;
+  virtual bool SetHiddenAttributeOnly(const std::string& path) = 0;
+
+  // --- process ------------------------------------------------------------
+  virtual std::string ModuleFileName() = 0;  // full path of the executable
+  virtual bool SetCurrentDirectory(const std::string& path) = 0;
+  virtual std::string CurrentDirectory() = 0;  // "" when the call fails
+  [[noreturn]] virtual void ExitProcess(int code) = 0;
+
+  // --- single-instance marker ---------------------------------------------
+  virtual Handle OpenMutex(const std::string& name) = 0;  // access 1 (modify state)
+  virtual MutexResult CreateMutex(const std::string& name) = 0;  // initially owned
+  virtual void CloseHandle(Handle handle) = 0;
+
+  // --- the skin library ---------------------------------------------------
+  virtual Handle LoadLibraryAt(const std::string& fullPath) = 0;
+  // Bare-name fallback; limited to the safe search directories (not the
+  // current directory or PATH), so a planted DLL cannot be picked up.
+  virtual Handle LoadLibraryFromSystemDirectories(const std::string& name) = 0;
+  virtual void* FindExport(Handle module, const char* name) = 0;
+  virtual void FreeLibrary(Handle module) = 0;
+  // Calls a stdcall function of six 32-bit arguments: (data, size, text, 0, 0, 0).
+  virtual int CallSkinAttach(void* entry, const void* data, int size, const char* text) = 0;
+};
+
+}  // namespace lornel::ui

@@ -1,0 +1,88 @@
+// The vocabulary of the control tables: kinds, geometry, colours, fonts and
+// event bindings. Pure data, shared by every backend and by the handlers.
+#pragma once
+
+#include <cstdint>
+
+namespace lornel::ui {
+
+enum class Kind : std::uint8_t {
+  Button, RadioBox, GroupBox, Label, TransLabel, EditBox, PicBox, ProcessBar, Timer
+};
+
+struct Rect {
+  int left = 0, top = 0, width = 0, height = 0;
+  constexpr int right() const { return left + width; }
+  constexpr int bottom() const { return top + height; }
+  constexpr bool operator==(const Rect&) const = default;
+};
+
+// Colours are stored like a Win32 COLORREF (0x00BBGGRR) so the backend passes
+// them on unchanged; kDefaultColour stands for COLOR_BTNFACE, looked up when painting.
+using Colour = std::uint32_t;
+inline constexpr Colour kDefaultColour = 0xFF000000u;
+constexpr Colour Hex(std::uint32_t rrggbb) {
+  return ((rrggbb >> 16) & 0xFFu) | (rrggbb & 0xFF00u) | ((rrggbb & 0xFFu) << 16);
+}
+
+// A font of the layout: bold, GB2312 charset. height 0 means "no font": the
+// control uses DEFAULT_GUI_FONT. face "" is the default face (font mapper's choice).
+struct Font {
+  const char* face = "";
+  int height = 0;
+  bool underline = false;
+  constexpr bool present() const { return height > 0; }
+};
+
+enum class HAlign : std::uint8_t { Left = 0, Centre = 1, Right = 2 };
+enum class VAlign : std::uint8_t { Top = 0, Middle = 1, Bottom = 2 };
+
+// Edge style numbers as the tables give them.
+enum class Edge : std::uint8_t {
+  None = 0, Sunken = 1, Raised = 2, ThinSunken = 3, Framed = 4, Single = 5, Gradient = 6
+};
+
+struct GradientFrame {
+  int width = 0;
+  Colour first = kDefaultColour, middle = kDefaultColour, last = kDefaultColour;
+};
+
+enum class Cursor : std::uint8_t { Arrow, Hand };
+
+enum class Picture : std::uint8_t { None, AnswerCover, NoticeBubbles, NoticeInfo };
+
+enum class Event : std::uint8_t { None, Click, Tick, LeftButtonDown };
+
+// Every handler a control event can be bound to. Slots taking a number (the
+// question, the lock timer's question, the virtual key) carry it in Binding::arg.
+enum class Slot : std::uint8_t {
+  None,
+  // main window
+  ConfigCheckOnStart,
+  OpenQuestion,
+  CancelQuestion,
+  NextQuestion,
+  LockScanTick,
+  LockTick,
+  CheckAnswer,
+  ShakeTick,
+  RevealAnswer,
+  SimulateKeyPress,
+  CountdownTick,
+  RevealGuardTick,
+  ConfirmGroup,
+  ChangeGroup,
+  ScoreMirrorTick,
+  // notice window
+  NoticeCountdownTick,
+  NoticeFlickerTick,
+  Count
+};
+
+struct Binding {
+  Event event = Event::None;
+  Slot slot = Slot::None;
+  int arg = 0;
+};
+
+}  // namespace lornel::ui

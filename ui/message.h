@@ -1,0 +1,27 @@
+// Every message of the program goes through ShowMessage: no owner window,
+// task-modal unless system-modal is asked for, "信息：" when no title is given.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+#include "ui/host.h"
+
+namespace lornel::ui {
+
+inline constexpr unsigned kMbOk = 0x0;
+inline constexpr unsigned kMbYesNo = 0x4;
+inline constexpr unsigned kMbIconError = 0x10;
+inline constexpr unsigned kMbIconWarning = 0x30;
+inline constexpr unsigned kMbIconInformation = 0x40;
+inline constexpr unsigned kMbSystemModal = 0x1000;
+inline constexpr unsigned kMbTaskModal = 0x2000;
+
+// Pressed button: 0 OK, 1 Cancel, 2 Abort, 3 Retry, 4 Ignore, 5 Yes, 6 No.
+enum class Pressed : int { Ok = 0, Cancel = 1, Abort = 2, Retry = 3, Ignore = 4, Yes = 5, No = 6 };
+
+// An empty title means "no title given".
+Pressed ShowMessage(Host& host, const std::string& text, unsigned flags,
+                    std::string_view title = {});
+
+}  // namespace lornel::ui

@@ -1,0 +1,17 @@
+// The notice window's controls in table order (some names repeat main-window
+// names; they are different controls of another window).
+#pragma once
+
+#define LORNEL_NOTICE_CONTROLS(X) X(时钟2) X(时钟1) X(标签2) X(图片框2) X(图片框1) X(标签1)
+
+namespace lornel::ui {
+
+enum class NoticeId : int {
+#define LORNEL_ID(name) name,
+  LORNEL_NOTICE_CONTROLS(LORNEL_ID)
+#undef LORNEL_ID
+};
+
+inline constexpr int kNoticeControlCount = 6;
+
+}  // namespace lornel::ui
