@@ -1,0 +1,94 @@
+// In-memory Host: a file system of GBK paths, scripted message boxes, and a
+// record of every platform call, for deterministic tests of the handlers.
+#pragma once
+
+#include <functional>
+#include <map>
+#include <optional>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "ui/host.h"
+
+namespace lornel::fake {
+
+struct ShownMessage {
+  std::string text, title;
+  unsigned flags = 0;
+};
+
+class FakeHost : public ui::Host {
+ public:
+  // Answers a message box; may let time pass (ticks run inside, as in a modal
+  // loop). The default answers OK, or Yes for a Yes/No box.
+  using Answerer = std::function<ui::MessageResult(const ShownMessage&)>;
+
+  // --- what tests arrange -------------------------------------------------
+  std::map<std::string, std::string> files;  // path -> bytes
+  std::set<std::string> directories;         // entries that are directories
+  std::set<std::string> readOnlyDirectories; // nothing can be created inside
+  std::string moduleFileName = "C:\\lornel\\lornel.exe";
+  std::string currentDirectory = "C:\\lornel";
+  bool currentDirectoryFails = false;
+  std::set<std::string> existingMutexes;  // mutexes held by other processes
+  Answerer answerer;
+
+  // --- what tests read back ---------------------------------------------
+  std::vector<ShownMessage> messages;
+  int openMessageBoxes = 0, mostOpenAtOnce = 0;
+  std::vector<std::string> shellOpened;
+  struct Key { int vk; bool release; };
+  std::vector<Key> injectedKeys;
+  std::vector<std::string> writes;  // paths written, in order
+  int readCount = 0;                // whole-file reads
+  std::optional<int> exitCode;
+
+  // --- ui::Host -----------------------------------------------------------
+  ui::MessageResult MessageBox(const std::string& text, const std::string& title,
+                               unsigned flags) override;
+  void ShellOpen(const std::string& path) override { shellOpened.push_back(path); }
+  void InjectKey(int vk, bool release) override { injectedKeys.push_back({vk, release}); }
+
+  bool PathExists(const std::string& path) override;
+  std::optional<std::string> ReadWholeFile(const std::string& path) override;
+  bool CreateFileAtomically(const std::string& path, std::string_view bytes) override;
+  bool WriteWholeFile(const std::string& path, std::string_view bytes) override;
+  bool SetHiddenAttributeOnly(const std::string& path) override;
+  std::map<std::string, unsigned> attributes;  // path -> attribute bits set
+
+  std::string ModuleFileName() override { return moduleFileName; }
+  bool SetCurrentDirectory(const std::string& path) override;
+  std::string CurrentDirectory() override { return currentDirectoryFails ? "" : currentDirectory; }
+  // Throws ProcessExit so that a test can catch the end of the "process".
+  [[noreturn]] void ExitProcess(int code) override;
+
+  ui::Handle OpenMutex(const std::string& name) override;
+  ui::MutexResult CreateMutex(const std::string& name) override;
+  void CloseHandle(ui::Handle handle) override;
+  std::map<ui::Handle, std::string> openHandles;
+
+  // Skin library: modules are numbered; tests decide what loads and exports.
+  std::set<std::string> loadablePaths;         // full paths LoadLibraryAt accepts
+  bool systemSearchFinds = false;               // bare-name fallback succeeds
+  bool exportPresent = true;
+  std::vector<std::string> loadAttempts;        // "path:<p>" or "system:<name>"
+  int freedModules = 0;
+  struct AttachCall { std::vector<unsigned char> data; int size; bool textIsEmpty; bool textNull; };
+  std::vector<AttachCall> attachCalls;
+  ui::Handle LoadLibraryAt(const std::string& fullPath) override;
+  ui::Handle LoadLibraryFromSystemDirectories(const std::string& name) override;
+  void* FindExport(ui::Handle module, const char* name) override;
+  void FreeLibrary(ui::Handle) override { ++freedModules; }
+  int CallSkinAttach(void* entry, const void* data, int size, const char* text) override;
+
+ private:
+  static std::string DirectoryOf(const std::string& path);
+  ui::Handle nextHandle_ = 100;
+};
+
+struct ProcessExit {
+  int code;
+};
+
+}  // namespace lornel::fake
