@@ -25,7 +25,7 @@ class Host {
 
   // --- user interface -----------------------------------------------------
   // A message box with no owner window; flags are Win32 MB_* values as given.
-  virtual MessageResult MessageBox(const std::string& text, const std::string& title,
+  virtual MessageResult ShowMessageBox(const std::string& text, const std::string& title,
                                    unsigned flags) = 0;
   // ShellExecute "open" with no owner, no parameters, SW_SHOWNORMAL; result ignored.
   virtual void ShellOpen(const std::string& path) = 0;
@@ -46,13 +46,13 @@ class Host {
 
   // --- process ------------------------------------------------------------
   virtual std::string ModuleFileName() = 0;  // full path of the executable
-  virtual bool SetCurrentDirectory(const std::string& path) = 0;
+  virtual bool ChangeDirectory(const std::string& path) = 0;
   virtual std::string CurrentDirectory() = 0;  // "" when the call fails
   [[noreturn]] virtual void ExitProcess(int code) = 0;
 
   // --- single-instance marker ---------------------------------------------
-  virtual Handle OpenMutex(const std::string& name) = 0;  // access 1 (modify state)
-  virtual MutexResult CreateMutex(const std::string& name) = 0;  // initially owned
+  virtual Handle OpenNamedMutex(const std::string& name) = 0;  // access 1 (modify state)
+  virtual MutexResult CreateNamedMutex(const std::string& name) = 0;  // initially owned
   virtual void CloseHandle(Handle handle) = 0;
 
   // --- the skin library ---------------------------------------------------

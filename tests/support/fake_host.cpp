@@ -4,7 +4,7 @@
 
 namespace lornel::fake {
 
-ui::MessageResult FakeHost::MessageBox(const std::string& text, const std::string& title,
+ui::MessageResult FakeHost::ShowMessageBox(const std::string& text, const std::string& title,
                                        unsigned flags) {
   messages.push_back({text, title, flags});
   ++openMessageBoxes;
@@ -54,7 +54,7 @@ bool FakeHost::SetHiddenAttributeOnly(const std::string& path) {
   return true;
 }
 
-bool FakeHost::SetCurrentDirectory(const std::string& path) {
+bool FakeHost::ChangeDirectory(const std::string& path) {
   if (!directories.count(path) && path != DirectoryOf(moduleFileName)) return false;
   currentDirectory = path;
   return true;
@@ -65,13 +65,13 @@ void FakeHost::ExitProcess(int code) {
   throw ProcessExit{code};
 }
 
-ui::Handle FakeHost::OpenMutex(const std::string& name) {
+ui::Handle FakeHost::OpenNamedMutex(const std::string& name) {
   for (const auto& [handle, held] : openHandles)
     if (held == name) return ++nextHandle_;
   return existingMutexes.count(name) ? ++nextHandle_ : 0;
 }
 
-ui::MutexResult FakeHost::CreateMutex(const std::string& name) {
+ui::MutexResult FakeHost::CreateNamedMutex(const std::string& name) {
   bool existed = existingMutexes.count(name) > 0;
   for (const auto& [handle, held] : openHandles) existed = existed || held == name;
   const ui::Handle handle = ++nextHandle_;

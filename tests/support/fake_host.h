@@ -45,7 +45,7 @@ class FakeHost : public ui::Host {
   std::optional<int> exitCode;
 
   // --- ui::Host -----------------------------------------------------------
-  ui::MessageResult MessageBox(const std::string& text, const std::string& title,
+  ui::MessageResult ShowMessageBox(const std::string& text, const std::string& title,
                                unsigned flags) override;
   void ShellOpen(const std::string& path) override { shellOpened.push_back(path); }
   void InjectKey(int vk, bool release) override { injectedKeys.push_back({vk, release}); }
@@ -58,13 +58,13 @@ class FakeHost : public ui::Host {
   std::map<std::string, unsigned> attributes;  // path -> attribute bits set
 
   std::string ModuleFileName() override { return moduleFileName; }
-  bool SetCurrentDirectory(const std::string& path) override;
+  bool ChangeDirectory(const std::string& path) override;
   std::string CurrentDirectory() override { return currentDirectoryFails ? "" : currentDirectory; }
   // Throws ProcessExit so that a test can catch the end of the "process".
   [[noreturn]] void ExitProcess(int code) override;
 
-  ui::Handle OpenMutex(const std::string& name) override;
-  ui::MutexResult CreateMutex(const std::string& name) override;
+  ui::Handle OpenNamedMutex(const std::string& name) override;
+  ui::MutexResult CreateNamedMutex(const std::string& name) override;
   void CloseHandle(ui::Handle handle) override;
   std::map<ui::Handle, std::string> openHandles;
 

@@ -1,0 +1,242 @@
+#include "tests/support/fake_form.h"
+
+#include <algorithm>
+
+namespace lornel::fake {
+namespace {
+
+constexpr int kMoveLimit = 32627;
+constexpr int kProgressLimit = 32767;
+int ClampProgress(int v) { return std::clamp(v, 0, kProgressLimit); }
+
+constexpr int kVkBack = 0x08, kVkTab = 0x09, kVkReturn = 0x0D, kVkSpace = 0x20;
+constexpr int kVkOemComma = 0xBC, kVkOemPeriod = 0xBE;
+
+// Removes the last character of a GBK text (one or two bytes).
+void EraseLastCharacter(std::string& text) {
+  std::size_t i = 0, last = 0;
+  while (i < text.size()) {
+    last = i;
+    i += (static_cast<unsigned char>(text[i]) >= 0x80 && i + 1 < text.size()) ? 2 : 1;
+  }
+  if (!text.empty()) text.erase(last);
+}
+
+}  // namespace
+
+FakeForm::FakeForm(const ui::Table& table, Clock& clock, ui::EventSink& sink)
+    : table_(table), clock_(clock), sink_(sink) {
+  state_.reserve(table.rows.size());
+  for (const ui::Row& row : table.rows) {
+    State s{row.visible, row.enabled, row.checked, row.rect, row.caption, row.textColour};
+    s.rangeMin = ClampProgress(row.rangeMin);
+    s.rangeMax = ClampProgress(row.rangeMax);
+    s.position = ClampProgress(row.position);
+    state_.push_back(std::move(s));
+    if (row.kind == ui::Kind::ProcessBar) UpdateShown(row.id);
+  }
+  for (const ui::Row& row : table.rows)
+    if (row.kind == ui::Kind::Timer && row.interval > 0) {
+      state_[row.id].interval = row.interval;
+      StartTimer(row.id);
+    }
+}
+
+FakeForm::~FakeForm() {
+  for (State& s : state_)
+    if (s.timer) clock_.Stop(s.timer);
+}
+
+void FakeForm::Create() {
+  sink_.OnCreated();
+  if (!destroyed_) windowVisible_ = true;
+  clock_.RunPosted();
+}
+
+void FakeForm::SetVisible(int id, bool visible) { state_[id].visible = visible; }
+
+bool FakeForm::IsVisible(int id) const {
+  if (!windowVisible_ || destroyed_) return false;
+  for (int c = id; c != ui::kWindowParent; c = table_[c].parent)
+    if (!state_[c].visible) return false;
+  return true;
+}
+
+void FakeForm::SetEnabled(int id, bool enabled) { state_[id].enabled = enabled; }
+bool FakeForm::IsEnabled(int id) const { return state_[id].enabled; }
+void FakeForm::SetText(int id, const std::string& text) { state_[id].text = text; }
+std::string FakeForm::Text(int id) const { return state_[id].text; }
+void FakeForm::SetTextColour(int id, ui::Colour colour) { state_[id].textColour = colour; }
+
+void FakeForm::StartTimer(int id) {
+  State& s = state_[id];
+  s.timer = clock_.Start(s.interval, [this, id] {
+    if (destroyed_) return;
+    ++state_[id].ticks;
+    Raise(id, ui::Event::Tick);
+  });
+}
+
+void FakeForm::SetInterval(int id, int milliseconds) {
+  State& s = state_[id];
+  if (milliseconds == s.interval) return;  // a running timer keeps its next tick
+  if (s.timer) clock_.Stop(s.timer);
+  s.timer = 0;
+  s.interval = milliseconds;
+  if (milliseconds > 0 && !destroyed_) StartTimer(id);
+}
+
+int FakeForm::Interval(int id) const { return state_[id].interval; }
+
+void FakeForm::UpdateShown(int id) {
+  State& s = state_[id];
+  const int low = std::min(s.rangeMin, s.rangeMax), high = std::max(s.rangeMin, s.rangeMax);
+  s.shown = std::clamp(s.shown, low, high);
+}
+
+// The bar keeps the position it was last sent; a new range only pulls it inside.
+void FakeForm::SetRangeMin(int id, int value) {
+  state_[id].rangeMin = ClampProgress(value);
+  UpdateShown(id);
+}
+
+void FakeForm::SetRangeMax(int id, int value) {
+  state_[id].rangeMax = ClampProgress(value);
+  UpdateShown(id);
+}
+
+void FakeForm::SetPosition(int id, int value) {
+  State& s = state_[id];
+  s.position = ClampProgress(value);
+  s.shown = s.position;
+  UpdateShown(id);
+}
+
+int FakeForm::Position(int id) const { return state_[id].position; }
+bool FakeForm::IsChecked(int id) const { return state_[id].checked; }
+
+void FakeForm::SetLeft(int id, int left) {
+  state_[id].rect.left = std::clamp(left, -kMoveLimit, kMoveLimit);
+}
+
+int FakeForm::Left(int id) const { return state_[id].rect.left; }
+void FakeForm::Focus(int id) { focused_ = id; }
+void FakeForm::ShowWindow() { windowVisible_ = !destroyed_; }
+void FakeForm::HideWindow() { windowVisible_ = false; }
+
+void FakeForm::RequestClose() {
+  closeRequested_ = true;
+  clock_.Post([this] { Destroy(); });
+}
+
+void FakeForm::Destroy() {
+  if (destroyed_) return;
+  sink_.OnDestroyed();
+  destroyed_ = true;
+  windowVisible_ = false;
+  for (State& s : state_)
+    if (s.timer) {
+      clock_.Stop(s.timer);
+      s.timer = 0;
+    }
+}
+
+ui::Rect FakeForm::ClientRectOf(int id) const {
+  ui::Rect r = state_[id].rect;
+  for (int p = table_[id].parent; p != ui::kWindowParent; p = table_[p].parent) {
+    r.left += state_[p].rect.left;
+    r.top += state_[p].rect.top;
+  }
+  return r;
+}
+
+bool FakeForm::Contains(int id, int x, int y) const {
+  const ui::Rect r = ClientRectOf(id);
+  return x >= r.left && x < r.right() && y >= r.top && y < r.bottom();
+}
+
+// Siblings are searched in table order (= z-order, topmost first). Hidden and
+// disabled controls are passed over, as WindowFromPoint does; panels are
+// opaque, so a point inside a shown panel never reaches what lies beneath it.
+int FakeForm::HitTest(int x, int y) const {
+  if (!windowVisible_ || destroyed_) return -1;
+  int parent = ui::kWindowParent, hit = -1;
+  for (bool descended = true; descended;) {
+    descended = false;
+    for (const ui::Row& row : table_.rows) {
+      if (row.parent != parent || row.kind == ui::Kind::Timer) continue;
+      const State& s = state_[row.id];
+      if (!s.visible || !s.enabled || !Contains(row.id, x, y)) continue;
+      hit = row.id;
+      if (row.kind == ui::Kind::GroupBox) {
+        parent = row.id;
+        descended = true;
+      }
+      break;
+    }
+  }
+  return hit;
+}
+
+void FakeForm::Raise(int id, ui::Event event) {
+  const ui::Binding& binding = table_[id].binding;
+  if (binding.event == event && binding.slot != ui::Slot::None) sink_.OnControlEvent(binding);
+}
+
+int FakeForm::ClickAt(int x, int y) {
+  if (!inputEnabled) return -1;
+  const int hit = HitTest(x, y);
+  if (hit < 0) return hit;
+  const ui::Kind kind = table_[hit].kind;
+  if (kind == ui::Kind::Button || kind == ui::Kind::RadioBox || kind == ui::Kind::EditBox)
+    focused_ = hit;
+  Raise(hit, ui::Event::LeftButtonDown);
+  if (kind == ui::Kind::RadioBox) {
+    for (const ui::Row& row : table_.rows)
+      if (row.kind == ui::Kind::RadioBox && row.parent == table_[hit].parent)
+        state_[row.id].checked = row.id == hit;
+  }
+  if (kind == ui::Kind::Button && !destroyed_) Raise(hit, ui::Event::Click);
+  clock_.RunPosted();
+  return hit;
+}
+
+bool FakeForm::Click(int id) {
+  const ui::Rect r = ClientRectOf(id);
+  return ClickAt(r.left + r.width / 2, r.top + r.height / 2) == id;
+}
+
+void FakeForm::PressKey(int vk) {
+  if (!inputEnabled || destroyed_ || focused_ < 0) return;
+  const ui::Row& row = table_[focused_];
+  if (vk == kVkTab) {
+    const int n = table_.size();
+    for (int step = 1; step <= n; ++step) {
+      const int c = (focused_ + step) % n;
+      if (table_[c].tabStop && IsVisible(c) && state_[c].enabled) {
+        focused_ = c;
+        break;
+      }
+    }
+  } else if (row.kind == ui::Kind::Button && vk == kVkSpace) {
+    if (state_[focused_].enabled) Raise(focused_, ui::Event::Click);
+  } else if (row.kind == ui::Kind::EditBox && state_[focused_].enabled) {
+    std::string& text = state_[focused_].text;
+    if (vk >= 'A' && vk <= 'Z') {
+      text += static_cast<char>(capsLock ? vk : vk + 0x20);
+    } else if ((vk >= '0' && vk <= '9') || vk == kVkSpace) {
+      text += static_cast<char>(vk);
+    } else if (vk == kVkOemComma) {
+      text += ',';
+    } else if (vk == kVkOemPeriod) {
+      text += '.';
+    } else if (vk == kVkBack) {
+      EraseLastCharacter(text);
+    }
+    // Enter reaches the single-line box, which does nothing with it.
+    (void)kVkReturn;
+  }
+  clock_.RunPosted();
+}
+
+}  // namespace lornel::fake

@@ -1,0 +1,102 @@
+// In-memory Form built from a control table: visibility through the parent
+// chain, enabling, captions, colours, progress numbers, radio sets, moves,
+// focus and timers on the virtual clock, with the rules of the Win32 backend.
+// It also plays the user: clicks by hit test in z-order, key presses.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "tests/support/clock.h"
+#include "ui/form.h"
+#include "ui/table.h"
+
+namespace lornel::fake {
+
+class FakeForm : public ui::Form {
+ public:
+  FakeForm(const ui::Table& table, Clock& clock, ui::EventSink& sink);
+  ~FakeForm() override;
+  FakeForm(const FakeForm&) = delete;
+  FakeForm& operator=(const FakeForm&) = delete;
+
+  // Creation as the window does it: hidden, creation-complete, then shown
+  // unless the handler closed or hid it.
+  void Create();
+
+  // --- ui::Form -------------------------------------------------------------
+  void SetVisible(int id, bool visible) override;
+  bool IsVisible(int id) const override;
+  void SetEnabled(int id, bool enabled) override;
+  bool IsEnabled(int id) const override;
+  void SetText(int id, const std::string& text) override;
+  std::string Text(int id) const override;
+  void SetTextColour(int id, ui::Colour colour) override;
+  void SetInterval(int id, int milliseconds) override;
+  int Interval(int id) const override;
+  void SetRangeMin(int id, int value) override;
+  void SetRangeMax(int id, int value) override;
+  void SetPosition(int id, int value) override;
+  int Position(int id) const override;
+  bool IsChecked(int id) const override;
+  void SetLeft(int id, int left) override;
+  int Left(int id) const override;
+  void Focus(int id) override;
+  void ShowWindow() override;
+  void HideWindow() override;
+  void RequestClose() override;
+
+  // --- the user ---------------------------------------------------------------
+  // The topmost control under a point of the client area, or -1 (the window).
+  int HitTest(int x, int y) const;
+  // A left click at a client point; returns the control that took it (-1 none).
+  int ClickAt(int x, int y);
+  // A click at the centre of the control; true when that control took it.
+  bool Click(int id);
+  // Keyboard input to the focused control, as a US layout without an IME.
+  void PressKey(int virtualKey);
+  bool capsLock = false;
+  // While false (a task-modal message box is open) the window takes no input.
+  bool inputEnabled = true;
+
+  // --- inspection ---------------------------------------------------------------
+  bool OwnVisible(int id) const { return state_[id].visible; }
+  int RangeMin(int id) const { return state_[id].rangeMin; }
+  int RangeMax(int id) const { return state_[id].rangeMax; }
+  int ShownPosition(int id) const { return state_[id].shown; }
+  ui::Colour TextColour(int id) const { return state_[id].textColour; }
+  ui::Rect RectOf(int id) const { return state_[id].rect; }
+  ui::Rect ClientRectOf(int id) const;  // in window client coordinates
+  int focused() const { return focused_; }
+  bool windowVisible() const { return windowVisible_; }
+  bool closeRequested() const { return closeRequested_; }
+  bool destroyed() const { return destroyed_; }
+  const ui::Table& table() const { return table_; }
+  int TickCount(int id) const { return state_[id].ticks; }
+
+ private:
+  struct State {
+    bool visible, enabled, checked;
+    ui::Rect rect;
+    std::string text;
+    ui::Colour textColour;
+    int interval = 0, timer = 0, ticks = 0;
+    int rangeMin = 0, rangeMax = 0, position = 0, shown = 0;
+  };
+  void Raise(int id, ui::Event event);
+  void Destroy();
+  void StartTimer(int id);
+  void UpdateShown(int id);
+  bool Contains(int id, int x, int y) const;
+
+  const ui::Table& table_;
+  Clock& clock_;
+  ui::EventSink& sink_;
+  std::vector<State> state_;
+  int focused_ = -1;
+  bool windowVisible_ = false;
+  bool closeRequested_ = false;
+  bool destroyed_ = false;
+};
+
+}  // namespace lornel::fake

@@ -1,0 +1,28 @@
+// The in-memory backend under the shared control-kind cases.
+#include "tests/contract/backend.h"
+#include "tests/support/clock.h"
+#include "tests/support/fake_form.h"
+
+namespace lornel::contract {
+namespace {
+
+class FakeBackend : public Backend {
+ public:
+  explicit FakeBackend(const ui::Table& table) : form_(table, clock_, recorder) { form_.Create(); }
+  ui::Form& form() override { return form_; }
+  void Wait(int ms) override { clock_.Advance(ms); }
+  void UserClick(int id) override { form_.Click(id); }
+  int ShownPosition(int id) override { return form_.ShownPosition(id); }
+
+ private:
+  fake::Clock clock_;
+  fake::FakeForm form_;
+};
+
+}  // namespace
+
+std::unique_ptr<Backend> MakeBackend(const ui::Table& table) {
+  return std::make_unique<FakeBackend>(table);
+}
+
+}  // namespace lornel::contract

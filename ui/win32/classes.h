@@ -1,0 +1,28 @@
+// Window classes of the program's own kinds and the procedures behind them.
+#pragma once
+
+#include <windows.h>
+
+namespace lornel::win32 {
+
+inline constexpr const wchar_t* kWindowClass = L"LornelWindow";
+inline constexpr const wchar_t* kLabelClass = L"LornelLabel";
+inline constexpr const wchar_t* kTransLabelClass = L"LornelTransLabel";
+inline constexpr const wchar_t* kPictureClass = L"LornelPicture";
+inline constexpr const wchar_t* kTimerClass = L"LornelTimer";
+
+// Control ids start above IDOK/IDCANCEL so Enter or Esc can never pose as a click.
+inline constexpr int kFirstControlId = 1000;
+
+void RegisterClassesOnce();
+
+LRESULT CALLBACK TopLevelProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
+LRESULT CALLBACK OwnKindProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
+LRESULT CALLBACK PanelProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
+
+// The brush of a background colour: the skin-following button face for
+// "default" (looked up at paint time), otherwise a cached solid brush.
+HBRUSH BackgroundBrush(unsigned colour);
+COLORREF BackgroundColour(unsigned colour);
+
+}  // namespace lornel::win32

@@ -1,0 +1,104 @@
+// The real backend of a Form: one top-level window and a child window per
+// row of its control table, created in the table's order.
+#pragma once
+
+#include <windows.h>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "ui/form.h"
+#include "ui/table.h"
+
+namespace lornel::win32 {
+
+class Win32Form;
+
+// Per control: its row, its window and the state Win32 does not keep for us.
+struct Control {
+  Win32Form* form = nullptr;
+  const ui::Row* row = nullptr;
+  HWND hwnd = nullptr;
+  HFONT font = nullptr;  // owned unless it is the stock DEFAULT_GUI_FONT
+  ui::Colour textColour = 0;
+  int interval = 0;      // timers: 0 or less = stopped
+  int rangeMin = 0, rangeMax = 0, position = 0;  // progress bar, clamped 0..32767
+  HBITMAP picture = nullptr;  // decoded JPEG of a picture box
+  int pictureWidth = 0, pictureHeight = 0;
+  WNDPROC baseProc = nullptr;  // standard controls: the procedure we subclassed
+};
+
+class Win32Form : public ui::Form {
+ public:
+  Win32Form(const ui::Table& table, ui::EventSink& sink);
+  ~Win32Form() override;
+  Win32Form(const Win32Form&) = delete;
+  Win32Form& operator=(const Win32Form&) = delete;
+
+  // Builds the window hidden, its controls, their stacking, shows the visible
+  // ones, raises creation-complete and then shows the window (activated).
+  // False when the window itself could not be created.
+  bool Create();
+  // Create() and then a nested message loop until this window is destroyed;
+  // the thread's other windows are disabled meanwhile.
+  bool RunModal();
+
+  HWND hwnd() const { return hwnd_; }
+  HWND ControlWindow(int id) const { return controls_[id].hwnd; }
+  const ui::Table& table() const { return table_; }
+  bool destroyed() const { return destroyed_; }
+
+  // --- ui::Form -------------------------------------------------------------
+  void SetVisible(int id, bool visible) override;
+  bool IsVisible(int id) const override;
+  void SetEnabled(int id, bool enabled) override;
+  bool IsEnabled(int id) const override;
+  void SetText(int id, const std::string& text) override;
+  std::string Text(int id) const override;
+  void SetTextColour(int id, ui::Colour colour) override;
+  void SetInterval(int id, int milliseconds) override;
+  int Interval(int id) const override;
+  void SetRangeMin(int id, int value) override;
+  void SetRangeMax(int id, int value) override;
+  void SetPosition(int id, int value) override;
+  int Position(int id) const override;
+  bool IsChecked(int id) const override;
+  void SetLeft(int id, int left) override;
+  int Left(int id) const override;
+  void Focus(int id) override;
+  void ShowWindow() override;
+  void HideWindow() override;
+  void RequestClose() override;
+
+  // --- used by the window procedures ------------------------------------------
+  void Raise(const Control& control, ui::Event event);
+  void OnDestroy();
+  LRESULT OnControlColour(HDC dc, HWND child);
+  bool OnSetCursor(HWND child);
+  void OnCommand(HWND child, int code);
+  static Control* ControlOf(HWND hwnd);
+  static Win32Form* FormOf(HWND hwnd);
+
+ private:
+  HWND CreateControl(Control& control);
+  void StackInTableOrder();
+  void ApplyNoticeFrame();
+  void RepaintTransparent(const Control& control);
+
+  const ui::Table& table_;
+  ui::EventSink& sink_;
+  std::vector<Control> controls_;
+  HWND hwnd_ = nullptr;
+  bool destroyed_ = false;
+};
+
+// Runs the thread's message loop until no window of the program is left.
+int RunMessageLoop();
+
+// Called when an exception reaches a window procedure; it must not return.
+using FatalHandler = void (*)(const char* reason);
+void SetFatalHandler(FatalHandler handler);
+void ReportFatal(const char* reason);
+
+}  // namespace lornel::win32

@@ -1,0 +1,88 @@
+#include "ui/win32/jpeg.h"
+
+#include <csetjmp>
+#include <cstdio>
+
+extern "C" {
+#include <jpeglib.h>
+}
+
+namespace lornel::win32 {
+namespace {
+
+struct ErrorManager {
+  jpeg_error_mgr base;
+  std::jmp_buf escape;
+};
+
+// libjpeg's default error_exit ends the process; we give up on the picture instead.
+void LeaveOnError(j_common_ptr info) {
+  std::longjmp(reinterpret_cast<ErrorManager*>(info->err)->escape, 1);
+}
+void Silence(j_common_ptr, int) {}
+void SilenceOutput(j_common_ptr) {}
+
+constexpr long kMaxPixels = 64L * 1024 * 1024;
+
+}  // namespace
+
+HBITMAP DecodeJpeg(std::span<const std::uint8_t> bytes, int* width, int* height) {
+  if (bytes.size() < 4) return nullptr;
+  jpeg_decompress_struct info{};
+  ErrorManager errors{};
+  info.err = jpeg_std_error(&errors.base);
+  errors.base.error_exit = LeaveOnError;
+  errors.base.emit_message = Silence;
+  errors.base.output_message = SilenceOutput;
+  // volatile: these survive the longjmp back into this frame.
+  HBITMAP volatile bitmap = nullptr;
+  if (setjmp(errors.escape)) {
+    jpeg_destroy_decompress(&info);
+    if (bitmap) DeleteObject(bitmap);
+    return nullptr;
+  }
+  jpeg_create_decompress(&info);
+  jpeg_mem_src(&info, const_cast<unsigned char*>(bytes.data()), static_cast<unsigned long>(bytes.size()));
+  jpeg_read_header(&info, TRUE);
+  info.out_color_space = JCS_RGB;
+  jpeg_start_decompress(&info);
+  const int w = static_cast<int>(info.output_width), h = static_cast<int>(info.output_height);
+  if (w <= 0 || h <= 0 || static_cast<long>(w) * h > kMaxPixels || info.output_components != 3) {
+    jpeg_destroy_decompress(&info);
+    return nullptr;
+  }
+  BITMAPINFO bmi{};
+  bmi.bmiHeader.biSize = sizeof(bmi.bmiHeader);
+  bmi.bmiHeader.biWidth = w;
+  bmi.bmiHeader.biHeight = -h;  // top-down, as libjpeg delivers the rows
+  bmi.bmiHeader.biPlanes = 1;
+  bmi.bmiHeader.biBitCount = 24;
+  bmi.bmiHeader.biCompression = BI_RGB;
+  void* bits = nullptr;
+  bitmap = CreateDIBSection(nullptr, &bmi, DIB_RGB_COLORS, &bits, nullptr, 0);
+  if (!bitmap) {
+    jpeg_destroy_decompress(&info);
+    return nullptr;
+  }
+  const int stride = (w * 3 + 3) & ~3;
+  auto* base = static_cast<unsigned char*>(bits);
+  while (info.output_scanline < info.output_height) {
+    unsigned char* row = base + static_cast<long>(info.output_scanline) * stride;
+    JSAMPROW rows[1] = {row};
+    jpeg_read_scanlines(&info, rows, 1);
+    for (int x = 0; x < w; ++x) {  // RGB to the BGR order of a DIB
+      unsigned char* p = row + x * 3;
+      const unsigned char r = p[0];
+      p[0] = p[2];
+      p[2] = r;
+    }
+  }
+  jpeg_finish_decompress(&info);
+  jpeg_destroy_decompress(&info);
+  GdiFlush();
+  *width = w;
+  *height = h;
+  return bitmap;
+}
+
+}  // namespace lornel::win32

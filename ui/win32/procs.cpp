@@ -1,0 +1,180 @@
+// Window procedures: each only dispatches to the form or to a paint function.
+#include <windowsx.h>
+
+#include "ui/win32/classes.h"
+#include "ui/win32/form.h"
+#include "ui/win32/guard.h"
+#include "ui/win32/paint.h"
+
+namespace lornel::win32 {
+namespace {
+
+int g_liveWindows = 0;  // top-level windows of the program; the loop ends with the last
+
+void Register(const wchar_t* name, WNDPROC proc, UINT style, HCURSOR cursor) {
+  WNDCLASSEXW wc{};
+  wc.cbSize = sizeof(wc);
+  wc.style = style;
+  wc.lpfnWndProc = proc;
+  wc.hInstance = GetModuleHandleW(nullptr);
+  wc.hCursor = cursor;
+  wc.lpszClassName = name;
+  RegisterClassExW(&wc);
+}
+
+template <class PaintFn>
+LRESULT PaintWith(HWND hwnd, const Control& c, PaintFn paint) {
+  PAINTSTRUCT ps;
+  HDC dc = BeginPaint(hwnd, &ps);
+  RECT client;
+  GetClientRect(hwnd, &client);
+  paint(c, dc, client);
+  EndPaint(hwnd, &ps);
+  return 0;
+}
+
+}  // namespace
+
+void RegisterClassesOnce() {
+  static bool done = false;
+  if (done) return;
+  done = true;
+  HCURSOR arrow = LoadCursorW(nullptr, IDC_ARROW);
+  Register(kWindowClass, TopLevelProc, 0, arrow);
+  // Labels are redrawn whole on a size change and accept double-clicks.
+  Register(kLabelClass, OwnKindProc, CS_HREDRAW | CS_VREDRAW | CS_DBLCLKS, arrow);
+  Register(kTransLabelClass, OwnKindProc, CS_HREDRAW | CS_VREDRAW | CS_DBLCLKS, arrow);
+  Register(kPictureClass, OwnKindProc, CS_HREDRAW | CS_VREDRAW, arrow);
+  Register(kTimerClass, OwnKindProc, 0, arrow);
+}
+
+LRESULT CALLBACK TopLevelProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+  return Guarded([&]() -> LRESULT {
+    if (message == WM_NCCREATE) {
+      auto* create = reinterpret_cast<CREATESTRUCTW*>(lParam);
+      SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(create->lpCreateParams));
+      ++g_liveWindows;
+    }
+    Win32Form* form = Win32Form::FormOf(hwnd);
+    switch (message) {
+      case WM_ERASEBKGND: {
+        RECT client;
+        GetClientRect(hwnd, &client);
+        FillRect(reinterpret_cast<HDC>(wParam), &client,
+                 BackgroundBrush(form ? form->table().window.background : 0xFF000000u));
+        return 1;
+      }
+      case WM_COMMAND:
+        if (form && lParam) form->OnCommand(reinterpret_cast<HWND>(lParam), HIWORD(wParam));
+        return 0;
+      case WM_CTLCOLORSTATIC:
+      case WM_CTLCOLOREDIT:
+      case WM_CTLCOLORBTN:
+        if (form) return form->OnControlColour(reinterpret_cast<HDC>(wParam), reinterpret_cast<HWND>(lParam));
+        break;
+      case WM_SETCURSOR:
+        if (form && form->OnSetCursor(reinterpret_cast<HWND>(wParam))) return TRUE;
+        break;
+      case WM_HELP:  // F1 does nothing
+        return TRUE;
+      case WM_DESTROY:
+        if (form) form->OnDestroy();
+        return 0;
+      case WM_NCDESTROY:
+        SetWindowLongPtrW(hwnd, GWLP_USERDATA, 0);
+        if (--g_liveWindows == 0) PostQuitMessage(0);
+        break;
+      default: break;
+    }
+    return DefWindowProcW(hwnd, message, wParam, lParam);
+  });
+}
+
+LRESULT CALLBACK OwnKindProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+  return Guarded([&]() -> LRESULT {
+    Control* c = Win32Form::ControlOf(hwnd);
+    if (!c) return DefWindowProcW(hwnd, message, wParam, lParam);
+    switch (message) {
+      case WM_PAINT:
+        switch (c->row->kind) {
+          case ui::Kind::Label: return PaintWith(hwnd, *c, PaintLabel);
+          case ui::Kind::TransLabel: return PaintWith(hwnd, *c, PaintTransLabel);
+          case ui::Kind::PicBox: return PaintWith(hwnd, *c, PaintPicture);
+          default: break;
+        }
+        break;
+      case WM_ERASEBKGND:  // each kind paints its whole client area (or nothing) itself
+        return 1;
+      case WM_TIMER:
+        c->form->Raise(*c, ui::Event::Tick);
+        return 0;
+      case WM_LBUTTONDOWN:
+        c->form->Raise(*c, ui::Event::LeftButtonDown);
+        return 0;
+      case WM_SETCURSOR:
+        if (c->row->cursor == ui::Cursor::Hand) {
+          SetCursor(LoadCursorW(nullptr, IDC_HAND));
+          return TRUE;
+        }
+        break;
+      case WM_SETFONT:
+        c->font = reinterpret_cast<HFONT>(wParam);
+        if (LOWORD(lParam)) InvalidateRect(hwnd, nullptr, TRUE);
+        return 0;
+      case WM_GETFONT:
+        return reinterpret_cast<LRESULT>(c->font);
+      default: break;
+    }
+    return DefWindowProcW(hwnd, message, wParam, lParam);
+  });
+}
+
+// Group boxes serve as panels: what their children report goes on to the
+// top-level window, they fill their inside, and they are opaque to the mouse
+// (a stock group box lets clicks fall through to whatever lies beneath).
+LRESULT CALLBACK PanelProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+  return Guarded([&]() -> LRESULT {
+    Control* c = Win32Form::ControlOf(hwnd);
+    WNDPROC base = c ? c->baseProc : DefWindowProcW;
+    switch (message) {
+      case WM_COMMAND:
+      case WM_NOTIFY:
+      case WM_DRAWITEM:
+      case WM_CTLCOLORSTATIC:
+      case WM_CTLCOLOREDIT:
+      case WM_CTLCOLORBTN:
+        return SendMessageW(GetAncestor(hwnd, GA_ROOT), message, wParam, lParam);
+      case WM_ERASEBKGND: {
+        RECT client;
+        GetClientRect(hwnd, &client);
+        FillRect(reinterpret_cast<HDC>(wParam), &client,
+                 BackgroundBrush(c ? c->row->background : 0xFF000000u));
+        return 1;
+      }
+      case WM_NCHITTEST:
+        return HTCLIENT;
+      default: break;
+    }
+    return CallWindowProcW(base, hwnd, message, wParam, lParam);
+  });
+}
+
+int RunMessageLoop() {
+  MSG msg;
+  while (GetMessageW(&msg, nullptr, 0, 0) > 0) {
+    // Tab moves between the controls with a tab stop; no other key is a dialog key.
+    if (msg.message == WM_KEYDOWN && msg.wParam == VK_TAB) {
+      HWND root = GetAncestor(msg.hwnd, GA_ROOT);
+      if (root && Win32Form::FormOf(root)) {
+        const bool back = GetKeyState(VK_SHIFT) < 0;
+        if (HWND next = GetNextDlgTabItem(root, GetFocus(), back)) SetFocus(next);
+        continue;
+      }
+    }
+    TranslateMessage(&msg);
+    DispatchMessageW(&msg);
+  }
+  return static_cast<int>(msg.wParam);
+}
+
+}  // namespace lornel::win32
