@@ -184,7 +184,7 @@ void FakeForm::Raise(int id, ui::Event event) {
 }
 
 int FakeForm::ClickAt(int x, int y) {
-  if (!inputEnabled) return -1;
+  if (!inputEnabled || (modalBoxes && *modalBoxes > 0)) return -1;
   const int hit = HitTest(x, y);
   if (hit < 0) return hit;
   const ui::Kind kind = table_[hit].kind;
@@ -207,7 +207,7 @@ bool FakeForm::Click(int id) {
 }
 
 void FakeForm::PressKey(int vk) {
-  if (!inputEnabled || destroyed_ || focused_ < 0) return;
+  if (!inputEnabled || (modalBoxes && *modalBoxes > 0) || destroyed_ || focused_ < 0) return;
   const ui::Row& row = table_[focused_];
   if (vk == kVkTab) {
     const int n = table_.size();

@@ -56,8 +56,10 @@ class FakeForm : public ui::Form {
   // Keyboard input to the focused control, as a US layout without an IME.
   void PressKey(int virtualKey);
   bool capsLock = false;
-  // While false (a task-modal message box is open) the window takes no input.
+  // While false the window takes no input; so does it while *modalBoxes > 0
+  // (a task-modal message box disables the thread's windows).
   bool inputEnabled = true;
+  const int* modalBoxes = nullptr;
 
   // --- inspection ---------------------------------------------------------------
   bool OwnVisible(int id) const { return state_[id].visible; }

@@ -48,7 +48,12 @@ class FakeHost : public ui::Host {
   ui::MessageResult ShowMessageBox(const std::string& text, const std::string& title,
                                unsigned flags) override;
   void ShellOpen(const std::string& path) override { shellOpened.push_back(path); }
-  void InjectKey(int vk, bool release) override { injectedKeys.push_back({vk, release}); }
+  void InjectKey(int vk, bool release) override {
+    injectedKeys.push_back({vk, release});
+    if (onKey) onKey(vk, release);
+  }
+  // Where injected keys go (a runtime delivers them to the focused control).
+  std::function<void(int vk, bool release)> onKey;
 
   bool PathExists(const std::string& path) override;
   std::optional<std::string> ReadWholeFile(const std::string& path) override;

@@ -1,0 +1,25 @@
+// The main window's events, each to its one handler.
+#pragma once
+
+#include "app/shell.h"
+#include "ui/form.h"
+
+namespace lornel::app {
+
+class MainEvents : public ui::EventSink {
+ public:
+  MainEvents() = default;
+  void Attach(Shell& shell) { shell_ = &shell; }
+
+  void OnCreated() override;
+  void OnDestroyed() override;
+  void OnControlEvent(const ui::Binding& binding) override;
+
+ private:
+  Shell* shell_ = nullptr;
+};
+
+// The handler for a binding of the main window's table (for tests).
+void Dispatch(Shell& shell, const ui::Binding& binding);
+
+}  // namespace lornel::app

@@ -1,0 +1,33 @@
+// The notice window of a second copy: skin 1, a three-second countdown that
+// ends the process, and the message's flickering colour.
+#pragma once
+
+#include "app/random.h"
+#include "app/shell.h"
+#include "ui/form.h"
+#include "ui/notice_ids.h"
+
+namespace lornel::app {
+
+using NoticeForm = ui::Controls<ui::NoticeId>;
+
+class NoticeEvents : public ui::EventSink {
+ public:
+  explicit NoticeEvents(Shell& shell) : shell_(shell) {}
+  void Attach(ui::Form& form) { form_ = &form; }
+
+  void OnCreated() override;
+  void OnControlEvent(const ui::Binding& binding) override;
+
+ private:
+  void CountdownTick(NoticeForm notice);
+  void FlickerTick(NoticeForm notice);
+
+  Shell& shell_;
+  ui::Form* form_ = nullptr;
+};
+
+// One generator for the whole process, like the program's only random source.
+Random& ProcessRandom();
+
+}  // namespace lornel::app

@@ -1,0 +1,45 @@
+// The application shell's state: the facts about the executable, the two
+// globals (ConfigPath and InstanceMutex, inside the handlers' Context) and
+// the once-per-process binding of the skin library.
+#pragma once
+
+#include <functional>
+#include <string>
+
+#include "ui/context.h"
+#include "ui/host.h"
+
+namespace lornel::app {
+
+struct ProgramPaths {
+  std::string directory;  // without a trailing backslash
+  std::string fileName;   // extension included
+};
+
+// Splits a module path at its last backslash; a path without one is all name.
+ProgramPaths SplitModulePath(const std::string& fullPath);
+
+struct SkinBinding {
+  bool bound = false;
+  ui::Handle module = 0;
+  void* entry = nullptr;
+};
+
+struct Shell {
+  ui::Host& host;
+  ProgramPaths program;
+  Context ctx;
+  SkinBinding skin;
+  // Opens the notice window and returns when it has been closed.
+  std::function<void()> openNoticeModally;
+};
+
+// Process start, steps 1 and 2: where the executable is, and the current
+// directory set to it so that wtda.ini is found beside it.
+ProgramPaths StartProcess(ui::Host& host);
+
+// The main window's creation-complete and being-destroyed handlers.
+void MainWindowCreated(Shell& shell);
+void MainWindowDestroyed(Shell& shell);
+
+}  // namespace lornel::app

@@ -1,0 +1,60 @@
+#include "app/skins.h"
+
+#include <vector>
+
+#include "app/fatal.h"
+#include "resources/embedded.h"
+
+namespace lornel::app {
+namespace {
+
+constexpr const char* kLibraryName = "SkinH_EL.dll";
+constexpr const char* kEntryName = "SkinH_AttachRes";
+
+std::string LibraryPath(const Shell& shell) {
+  return shell.program.directory + "\\" + kLibraryName;
+}
+
+// Once per process: by full path, else by bare name; the entry is then cached.
+void* BoundEntry(Shell& shell) {
+  SkinBinding& skin = shell.skin;
+  if (skin.bound) return skin.entry;
+  ui::Host& host = shell.host;
+  ui::Handle module = host.LoadLibraryAt(LibraryPath(shell));
+  if (!module) module = host.LoadLibraryFromSystemDirectories(kLibraryName);
+  void* entry = module ? host.FindExport(module, kEntryName) : nullptr;
+  if (!entry) {
+    if (module) host.FreeLibrary(module);
+    FatalReport(host, MissingExportReason(kLibraryName, kEntryName));
+  }
+  skin = {true, module, entry};
+  return entry;
+}
+
+}  // namespace
+
+void EnsureSkinLibrary(Shell& shell) {
+  ui::Host& host = shell.host;
+  // Whatever stands there (a file of any content, or a directory) is left alone.
+  if (host.PathExists(LibraryPath(shell))) return;
+  const resources::Bytes image = resources::Get(resources::Blob::SkinLibrary);
+  host.WriteWholeFile(LibraryPath(shell),
+                      std::string_view(reinterpret_cast<const char*>(image.data()), image.size()));
+  host.SetHiddenAttributeOnly(LibraryPath(shell));
+}
+
+void ApplySkin(Shell& shell, int skinNumber) {
+  EnsureSkinLibrary(shell);
+  std::vector<std::uint8_t> copy;  // the library gets a working copy for the call
+  const bool chosen = skinNumber >= 1 && skinNumber <= resources::kSkinCount;
+  if (chosen) {
+    const resources::Bytes skin = resources::Get(resources::Blob::Skin, skinNumber);
+    copy.assign(skin.begin(), skin.end());
+  }
+  static const char kEmptyText[] = "";
+  void* entry = BoundEntry(shell);
+  shell.host.CallSkinAttach(entry, chosen ? copy.data() : nullptr,
+                            chosen ? static_cast<int>(copy.size()) : 0, kEmptyText);
+}
+
+}  // namespace lornel::app

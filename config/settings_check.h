@@ -1,0 +1,16 @@
+// When wtda.ini is examined: at the start button and at group confirmation.
+#pragma once
+
+#include <string>
+
+#include "ui/context.h"
+
+namespace lornel::config {
+
+void ConfigCheckOnStart(Context& ctx);
+// False when the repair exit has started: the main window is closing.
+bool CountdownCheck(Context& ctx, const std::string& value);
+void ConfigRepairExit(Context& ctx, const std::string& message, unsigned icon);
+void OpenWithShell(ui::Host& host, const std::string& path);
+
+}  // namespace lornel::config

@@ -1,0 +1,18 @@
+// Answer entry, checking and reveal.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+#include "ui/context.h"
+
+namespace lornel::quiz {
+
+std::string FoldCase(std::string_view text);
+void CheckAnswer(Context& ctx);
+void ShakeTick(Context& ctx);
+void RevealAnswer(Context& ctx);
+// The on-screen keyboard: focus to the answer box, then one key press.
+void SimulateKeyPress(Context& ctx, int virtualKey);
+
+}  // namespace lornel::quiz

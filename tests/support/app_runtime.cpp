@@ -1,0 +1,46 @@
+#include "tests/support/app_runtime.h"
+
+#include "ui/layout.h"
+
+namespace lornel::fake {
+
+AppRuntime::AppRuntime()
+    : main(ui::MainTable(), clock, events),
+      shell{host, {}, Context{MainForm(main), host}, {}, {}},
+      noticeEvents(shell) {
+  host.moduleFileName = kExe;
+  host.currentDirectory = "C:\\elsewhere";
+  host.directories.insert(kDirectory);
+  host.loadablePaths.insert(kLibrary);
+  main.modalBoxes = &host.openMessageBoxes;
+  host.onKey = [this](int vk, bool release) {
+    // keybd_event: the key reaches the focused control after the handler returns.
+    if (!release) clock.Post([this, vk] { main.PressKey(vk); });
+  };
+  shell.openNoticeModally = [this] {
+    notice = std::make_unique<FakeForm>(ui::NoticeTable(), clock, noticeEvents);
+    notice->modalBoxes = &host.openMessageBoxes;
+    noticeEvents.Attach(*notice);
+    notice->Create();
+    // The modal loop; the notice window's own countdown ends it (ProcessExit).
+    for (int i = 0; i < 100000 && !notice->destroyed(); ++i) clock.Advance(10);
+  };
+  events.Attach(shell);
+}
+
+void AppRuntime::Start() {
+  shell.program = app::StartProcess(host);
+  main.Create();
+}
+
+void AppRuntime::Type(const std::string& letters) {
+  for (char c : letters) {
+    int vk = static_cast<unsigned char>(c);
+    if (c >= 'a' && c <= 'z') vk = c - 0x20;
+    if (c == ',') vk = 0xBC;
+    if (c == '.') vk = 0xBE;
+    main.PressKey(vk);
+  }
+}
+
+}  // namespace lornel::fake

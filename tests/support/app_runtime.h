@@ -1,0 +1,54 @@
+// The whole program in memory: the real handlers and tables on the fake
+// backend, a fake platform and a virtual clock. Tests play the user.
+#pragma once
+
+#include <memory>
+
+#include "app/main_events.h"
+#include "app/notice.h"
+#include "app/shell.h"
+#include "tests/support/clock.h"
+#include "tests/support/fake_form.h"
+#include "tests/support/fake_host.h"
+#include "ui/main_ids.h"
+
+namespace lornel::fake {
+
+class AppRuntime {
+ public:
+  static constexpr const char* kDirectory = "C:\\lornel";
+  static constexpr const char* kExe = "C:\\lornel\\lornel.exe";
+  static constexpr const char* kConfig = "C:\\lornel\\wtda.ini";
+  static constexpr const char* kLibrary = "C:\\lornel\\SkinH_EL.dll";
+
+  AppRuntime();
+  // Process start and the main window's creation. A second copy's notice
+  // window runs inside; its end of the process arrives as ProcessExit.
+  void Start();
+
+  // --- the user ---------------------------------------------------------------
+  bool Click(ui::MainId id) { return main.Click(static_cast<int>(id)); }
+  void Advance(int milliseconds) { clock.Advance(milliseconds); }
+  void Type(const std::string& letters);  // on the physical keyboard
+  // The file the teacher wrote, beside the executable.
+  void WriteConfig(const std::string& bytes) { host.files[kConfig] = bytes; }
+
+  // --- reading --------------------------------------------------------------
+  MainForm& form() { return shell.ctx.main; }
+  bool Visible(ui::MainId id) { return main.IsVisible(static_cast<int>(id)); }
+  bool Enabled(ui::MainId id) { return main.IsEnabled(static_cast<int>(id)); }
+  std::string Text(ui::MainId id) { return main.Text(static_cast<int>(id)); }
+  const ShownMessage* LastMessage() const {
+    return host.messages.empty() ? nullptr : &host.messages.back();
+  }
+
+  Clock clock;
+  FakeHost host;
+  app::MainEvents events;
+  FakeForm main;
+  app::Shell shell;
+  app::NoticeEvents noticeEvents;
+  std::unique_ptr<FakeForm> notice;
+};
+
+}  // namespace lornel::fake
