@@ -3,7 +3,6 @@
 #pragma once
 
 #include <exception>
-#include <new>
 
 #include "ui/win32/form.h"
 
@@ -13,10 +12,10 @@ template <class Body>
 LRESULT Guarded(Body&& body) noexcept {
   try {
     return body();
-  } catch (const std::bad_alloc&) {
-    ReportFatal("bad_alloc");
+  } catch (const std::exception& e) {
+    ReportFatal(e.what());
   } catch (...) {
-    ReportFatal("exception");
+    ReportFatal("未知异常");
   }
   return 0;
 }
