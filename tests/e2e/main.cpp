@@ -1,0 +1,32 @@
+// Entry of the end-to-end tests: --lornel=PATH names the built lornel.exe
+// (a Unix path is reached through Wine's Z: drive).
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include <cstdio>
+#include <string>
+
+#include "tests/e2e/driver.h"
+
+int main(int argc, char** argv) {
+  testing::InitGoogleTest(&argc, argv);
+  if (GetACP() != 936) {
+    std::fprintf(stderr, "ANSI code page is %u, not 936: run with LANG=zh_CN.UTF-8\n", GetACP());
+    return 2;
+  }
+  for (int i = 1; i < argc; ++i) {
+    std::string arg = argv[i];
+    if (arg.rfind("--lornel=", 0) != 0) continue;
+    std::string path = arg.substr(9);
+    if (!path.empty() && path[0] == '/') {
+      for (char& c : path) c = c == '/' ? '\\' : c;
+      path = "Z:" + path;
+    }
+    lornel::e2e::SetBuiltExe(std::wstring(path.begin(), path.end()));
+  }
+  if (lornel::e2e::BuiltExe().empty()) {
+    std::fprintf(stderr, "usage: e2e_tests.exe --lornel=PATH_TO_LORNEL_EXE\n");
+    return 2;
+  }
+  return RUN_ALL_TESTS();
+}
