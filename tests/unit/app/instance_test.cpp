@@ -1,0 +1,87 @@
+// The single-instance marker and the pieces of start-up that need no window.
+#include "app/instance.h"
+#include "app/fatal.h"
+#include "app/random.h"
+
+#include "tests/unit/app/shell_fixture.h"
+
+namespace lornel::app {
+namespace {
+
+using Instance = ShellTest;
+
+TEST_F(Instance, FirstCopyHoldsAMutexNamedAfterTheFile) {
+  EXPECT_FALSE(CheckAlreadyRunning(shell));
+  ASSERT_NE(shell.ctx.instanceMutex, 0u);
+  EXPECT_EQ(host.openHandles[shell.ctx.instanceMutex], "lornel.exe");
+  ReleaseInstanceMutex(shell);
+  EXPECT_TRUE(host.openHandles.empty());
+}
+
+TEST_F(Instance, ACopyStartedAfterTheFirstClosedRunsNormally) {
+  EXPECT_FALSE(CheckAlreadyRunning(shell));
+  ReleaseInstanceMutex(shell);
+  Shell later{host, shell.program, Context{MainForm(window), host}, {}, {}};
+  EXPECT_FALSE(CheckAlreadyRunning(later));
+}
+
+TEST_F(Instance, SecondCopyIsRecognisedAndHoldsNothing) {
+  host.existingMutexes.insert("lornel.exe");
+  EXPECT_TRUE(CheckAlreadyRunning(shell));
+  EXPECT_EQ(shell.ctx.instanceMutex, 0u);
+  ReleaseInstanceMutex(shell);  // nothing to close
+}
+
+TEST_F(Instance, ARenamedCopyIsNotDetected) {
+  host.existingMutexes.insert("lornel.exe");
+  shell.program.fileName = "quiz.exe";
+  EXPECT_FALSE(CheckAlreadyRunning(shell));
+}
+
+// Both copies of a simultaneous start miss the probe; the one whose creation
+// finds the mutex already made is the second copy and keeps no handle.
+struct RacingHost : fake::FakeHost {
+  ui::Handle OpenNamedMutex(const std::string&) override { return 0; }
+};
+
+TEST(InstanceRace, CreationThatFindsTheMutexMeansAnotherCopyRuns) {
+  fake::Clock clock;
+  RacingHost host;
+  contract::Recorder events;
+  fake::FakeForm window(contract::SampleTable(), clock, events);
+  Shell first{host, {"C:\\a", "lornel.exe"}, Context{MainForm(window), host}, {}, {}};
+  Shell second{host, {"C:\\a", "lornel.exe"}, Context{MainForm(window), host}, {}, {}};
+  EXPECT_FALSE(CheckAlreadyRunning(first));
+  EXPECT_TRUE(CheckAlreadyRunning(second));
+  EXPECT_EQ(second.ctx.instanceMutex, 0u);
+  EXPECT_EQ(host.openHandles.size(), 1u) << "the second copy closed its handle";
+}
+
+TEST(ModulePath, SplitsAtTheLastBackslash) {
+  EXPECT_EQ(SplitModulePath("C:\\课堂\\lornel.exe").directory, "C:\\课堂");
+  EXPECT_EQ(SplitModulePath("C:\\课堂\\lornel.exe").fileName, "lornel.exe");
+  EXPECT_EQ(SplitModulePath("lornel.exe").fileName, "lornel.exe");
+  EXPECT_EQ(SplitModulePath("lornel.exe").directory, "");
+  EXPECT_EQ(SplitModulePath("C:\\lornel").fileName, "lornel");
+}
+
+TEST(FatalText, HasTheReportLayout) {
+  EXPECT_EQ(FatalText(kWindowFailedReason), "运行时出错!\r\n\r\n错误信息：载入启动窗口失败\r\n");
+  EXPECT_EQ(OutOfMemoryReason(1048576), "分配 1048576 字节内存失败!");
+}
+
+TEST(Random, DrawsTheSameSequenceEveryRun) {
+  Random random;
+  // The generator's first outputs from state 1.
+  const int expected[] = {41, 18467, 6334, 26500, 19169, 15724, 11478, 29358};
+  for (int value : expected) EXPECT_EQ(random.Next(), value);
+  Random colours;
+  for (int i = 0; i < 1000; ++i) {
+    const int v = colours.Between(0, 255);
+    EXPECT_GE(v, 0);
+    EXPECT_LE(v, 255);
+  }
+}
+
+}  // namespace
+}  // namespace lornel::app
