@@ -28,14 +28,16 @@ shape() { "$C" "$1" -background "$2" -alpha shape "$3"; }
 # $1 = fill picture, $2 = mask, $3 = output: the fill cut out along the mask.
 cut() { "$C" "$1" "$2" -alpha off -compose CopyOpacity -composite "$3"; }
 
-# --- Window icon: a white speech bubble with an orange question mark on blue. ---
+# --- Window icon: a white speech bubble with a purple question mark on a green board. ---
 # Full-bleed square (the PNG has no alpha); shapes stay fat so that 16 px reads.
+# Every colour has red = blue: Wine 8 swaps red and blue of 24-bit PNG icons, and
+# so the icon looks the same there as on Windows.
 make_icon() {
-  "$C" -size 256x256 gradient:'#2F7BD8-#143F86' \
-    -fill '#0B2C63' -draw "roundrectangle 28,26 238,204 46,46" -draw "polygon 70,190 50,250 130,196" \
+  "$C" -size 256x256 gradient:'#44A644-#1C5E1C' \
+    -fill '#0E3E0E' -draw "roundrectangle 28,26 238,204 46,46" -draw "polygon 70,190 50,250 130,196" \
     -fill white -draw "roundrectangle 20,18 230,196 46,46" -draw "polygon 62,182 42,242 122,188" \
     -font "$font" -pointsize 168 -gravity center \
-    -fill '#FF8A00' -stroke '#C84B00' -strokewidth 7 -annotate +0-24 '?' \
+    -fill '#A42CA4' -stroke '#5C0E5C' -strokewidth 8 -annotate +0-24 '?' \
     -strip -define png:color-type=2 -define png:bit-depth=8 \
     -define png:exclude-chunks=date,time PNG24:"$work/icon.png"
   # ICONDIR + one ICONDIRENTRY (0 x 0 means 256 x 256, 24 bits) + the PNG.
