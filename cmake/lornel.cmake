@@ -1,14 +1,33 @@
 # Helpers shared by every folder of the tree.
 
+# Test names carry the build tree, so one ctest run over all trees stays readable.
+if(WIN32)
+  set(LORNEL_TEST_PREFIX "win32.")
+elseif(LORNEL_FUZZ)
+  set(LORNEL_TEST_PREFIX "fuzz.")
+elseif(LORNEL_SANITIZE)
+  set(LORNEL_TEST_PREFIX "asan.")
+else()
+  set(LORNEL_TEST_PREFIX "native.")
+endif()
+
 # Our own targets: C++20, UTF-8 sources whose literals become GBK bytes.
 function(lornel_target target)
   target_compile_features(${target} PUBLIC cxx_std_20)
   target_include_directories(${target} PUBLIC ${PROJECT_SOURCE_DIR})
   if(MSVC)
     target_compile_options(${target} PRIVATE /utf-8 /execution-charset:.936 /W4)
+  elseif(CMAKE_CXX_COMPILER_ID MATCHES "Clang")
+    # clang knows no GBK execution charset; only the fuzzing tree is built with
+    # it, and the fuzzed code does not depend on the bytes of its literals.
+    target_compile_options(${target} PRIVATE -Wall -Wextra -Wno-missing-field-initializers)
   else()
     target_compile_options(${target} PRIVATE
       -finput-charset=UTF-8 -fexec-charset=GBK -Wall -Wextra -Wno-missing-field-initializers)
+  endif()
+  if(LORNEL_FUZZ)
+    target_compile_options(${target} PRIVATE -fsanitize=fuzzer-no-link,address,undefined)
+    target_link_options(${target} PUBLIC -fsanitize=address,undefined)
   endif()
   if(LORNEL_SANITIZE AND NOT WIN32)
     target_compile_options(${target} PRIVATE -fsanitize=address,undefined -fno-omit-frame-pointer
@@ -19,9 +38,9 @@ endfunction()
 
 # A test binary built for Windows and run under Wine by ctest.
 function(lornel_add_wine_test name target)
-  add_test(NAME ${name}
+  add_test(NAME ${LORNEL_TEST_PREFIX}${name}
     COMMAND ${PROJECT_SOURCE_DIR}/scripts/wine-run.sh $<TARGET_FILE:${target}> ${ARGN})
-  set_tests_properties(${name} PROPERTIES
+  set_tests_properties(${LORNEL_TEST_PREFIX}${name} PROPERTIES
     FIXTURES_REQUIRED wine_prefix
     ENVIRONMENT "LORNEL_BUILD=${CMAKE_BINARY_DIR}"
     TIMEOUT 900)
