@@ -6,7 +6,7 @@
 namespace lornel::e2e {
 namespace {
 
-std::wstring g_builtExe;
+std::wstring g_builtExe, g_builtLibrary;
 constexpr int kFirstControlId = 1000;  // the backend's control ids: 1000 + table id
 constexpr int kMessageTextId = 0xFFFF;  // the static text of a message box dialog
 constexpr int kMessageIconId = 0x0440;
@@ -64,6 +64,8 @@ BOOL CALLBACK FindById(HWND hwnd, LPARAM data) {
 
 const std::wstring& BuiltExe() { return g_builtExe; }
 void SetBuiltExe(const std::wstring& path) { g_builtExe = path; }
+const std::wstring& BuiltLibrary() { return g_builtLibrary; }
+void SetBuiltLibrary(const std::wstring& path) { g_builtLibrary = path; }
 
 std::wstring Wide(const std::string& gbk) {
   if (gbk.empty()) return {};

@@ -17,6 +17,9 @@ namespace lornel::e2e {
 // Where the freshly built lornel.exe is (set from the command line).
 const std::wstring& BuiltExe();
 void SetBuiltExe(const std::wstring& path);
+// The skin library the build embedded into it.
+const std::wstring& BuiltLibrary();
+void SetBuiltLibrary(const std::wstring& path);
 
 // A new empty directory for one test, under the temporary directory.
 std::wstring FreshDirectory(const std::wstring& tag);

@@ -1,4 +1,5 @@
-// Entry of the end-to-end tests: --lornel=PATH names the built lornel.exe
+// Entry of the end-to-end tests: --lornel=PATH names the built lornel.exe and
+// --skinlib=PATH the skin library it carries
 // (a Unix path is reached through Wine's Z: drive).
 #include <gtest/gtest.h>
 #include <windows.h>
@@ -15,14 +16,17 @@ int main(int argc, char** argv) {
     return 2;
   }
   for (int i = 1; i < argc; ++i) {
-    std::string arg = argv[i];
-    if (arg.rfind("--lornel=", 0) != 0) continue;
-    std::string path = arg.substr(9);
+    const std::string arg = argv[i];
+    const auto equals = arg.find('=');
+    if (equals == std::string::npos) continue;
+    std::string path = arg.substr(equals + 1);
     if (!path.empty() && path[0] == '/') {
       for (char& c : path) c = c == '/' ? '\\' : c;
       path = "Z:" + path;
     }
-    lornel::e2e::SetBuiltExe(std::wstring(path.begin(), path.end()));
+    const std::wstring wide(path.begin(), path.end());
+    if (arg.rfind("--lornel=", 0) == 0) lornel::e2e::SetBuiltExe(wide);
+    if (arg.rfind("--skinlib=", 0) == 0) lornel::e2e::SetBuiltLibrary(wide);
   }
   if (lornel::e2e::BuiltExe().empty()) {
     std::fprintf(stderr, "usage: e2e_tests.exe --lornel=PATH_TO_LORNEL_EXE\n");
