@@ -1,0 +1,36 @@
+#include "config/settings_check.h"
+
+#include "config/config.h"
+#include "ui/message.h"
+
+namespace lornel::config {
+
+void ConfigCheckOnStart(Context& ctx) {
+  if (ConfigFileExists(ctx.host, ctx.configPath)) {
+    ctx.main.Hide(ui::MainId::分组框21);
+    if (ReadConfigValue(ctx.host, ctx.configPath, kPointsSection, kPointsKey).empty())
+      ConfigRepairExit(ctx, "加分配置错误", ui::kMbIconWarning);
+    return;
+  }
+  // No title given: the box shows the default "信息：".
+  ui::ShowMessage(ctx.host, "未发现配置‘" + ctx.configPath + "’即将写入配置",
+                  ui::kMbOk | ui::kMbIconWarning);
+  WriteDefaultConfig(ctx.host, ctx.configPath);
+}
+
+bool CountdownCheck(Context& ctx, const std::string& value) {
+  if (!value.empty()) return true;
+  ConfigRepairExit(ctx, "请在配置中填入倒计时时间！", ui::kMbIconInformation);
+  return false;
+}
+
+void ConfigRepairExit(Context& ctx, const std::string& message, unsigned icon) {
+  ui::ShowMessage(ctx.host, message, ui::kMbOk | icon, "不能为空");
+  OpenWithShell(ctx.host, ctx.configPath);
+  // Queued: the window closes once the running handler has returned.
+  ctx.main.RequestClose();
+}
+
+void OpenWithShell(ui::Host& host, const std::string& path) { host.ShellOpen(path); }
+
+}  // namespace lornel::config

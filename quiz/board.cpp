@@ -1,0 +1,89 @@
+#include "quiz/board.h"
+
+#include "config/config.h"
+#include "quiz/tables.h"
+
+namespace lornel::quiz {
+namespace {
+
+constexpr int kLockPeriod = 1;  // as often as the system's timer allows
+
+void EnableAllQuestionButtons(const MainForm& main) {
+  for (const Question& q : kQuestions) main.Enable(q.button);
+}
+
+void HideAllQuestionPanels(const MainForm& main) {
+  for (const Question& q : kQuestions) main.Hide(q.panel);
+}
+
+}  // namespace
+
+void OpenQuestion(Context& ctx, int n) {
+  const Question* question = FindQuestion(n);
+  if (!question) return;
+  const MainForm& main = ctx.main;
+  main.Show(MainId::分组框3);
+  for (const Question& q : kQuestions) main.Disable(q.button);
+  main.Show(question->panel);
+  main.Show(MainId::图片框1);
+  main.SetText(question->label, config::ReadConfigValue(ctx.host, ctx.configPath,
+                                                        config::kTitleSection,
+                                                        config::QuestionTitleKey(n)));
+  main.SetText(MainId::标签18, config::ReadConfigValue(ctx.host, ctx.configPath,
+                                                       config::kAnswerSection,
+                                                       config::QuestionAnswerKey(n)));
+  main.Enable(MainId::按钮47);
+  main.Disable(MainId::按钮49);
+  main.SetText(MainId::编辑框1, "");
+}
+
+void CloseQuestion(Context& ctx) {
+  const MainForm& main = ctx.main;
+  EnableAllQuestionButtons(main);
+  for (const Question& q : kQuestions)
+    if (main.IsVisible(q.panel)) main.Disable(q.button);
+  main.SetInterval(MainId::时钟3, kLockPeriod);
+  HideAllQuestionPanels(main);
+}
+
+void CancelQuestion(Context& ctx) {
+  const MainForm& main = ctx.main;
+  EnableAllQuestionButtons(main);
+  HideAllQuestionPanels(main);
+  main.Hide(MainId::分组框3);
+}
+
+void NextQuestion(Context& ctx) {
+  const MainForm& main = ctx.main;
+  main.SetText(MainId::编辑框1, "");
+  main.SetText(MainId::标签18, "");
+  main.Show(MainId::图片框1);
+  EnableAllQuestionButtons(main);
+  // Only a revealed question still has its panel up; it is locked here.
+  for (const Question& q : kQuestions)
+    if (main.IsVisible(q.panel)) main.SetInterval(q.lockTimer, kLockPeriod);
+  HideAllQuestionPanels(main);
+  main.Hide(MainId::分组框3);
+}
+
+void LockScanTick(Context& ctx) {
+  const MainForm& main = ctx.main;
+  for (const Question& q : kQuestions)
+    if (!main.IsEnabled(q.button)) main.SetInterval(q.lockTimer, kLockPeriod);
+  // One tick only, found or not: after a correct answer that followed
+  // "重新选题" nothing is disabled, and a scan left running would lock all
+  // fourteen questions once the next OpenQuestion disables the board.
+  main.SetInterval(MainId::时钟3, 0);
+}
+
+void LockTick(Context& ctx, int n) {
+  if (const Question* question = FindQuestion(n)) ctx.main.Disable(question->button);
+}
+
+bool IsQuestionOpen(const Context& ctx) {
+  for (const Question& q : kQuestions)
+    if (ctx.main.IsVisible(q.panel)) return true;
+  return false;
+}
+
+}  // namespace lornel::quiz

@@ -1,0 +1,61 @@
+#include "quiz/countdown.h"
+
+#include "config/config.h"
+#include "quiz/board.h"
+#include "quiz/number_text.h"
+#include "ui/message.h"
+
+namespace lornel::quiz {
+namespace {
+
+using ui::MainId;
+
+constexpr int kCountdownPeriod = 1000;
+constexpr int kGuardPeriod = 1;
+constexpr const char* kCountdownOff = "0";  // compared as text: "00" still counts down
+
+}  // namespace
+
+// The position goes first: the bar then shows it inside the old range until
+// the maximum follows, which is what the first second of a countdown shows.
+void CountdownPrepare(Context& ctx, const std::string& value) {
+  const int seconds = config::TextToInteger(value);
+  ctx.main.SetPosition(MainId::进度条1, seconds);
+  ctx.main.SetRangeMax(MainId::进度条1, seconds);
+}
+
+void CountdownStart(Context& ctx, const std::string& value) {
+  if (value == kCountdownOff) return;
+  ctx.main.SetInterval(MainId::时钟2, kCountdownPeriod);
+  ctx.main.SetInterval(MainId::时钟19, kGuardPeriod);
+}
+
+void CountdownTick(Context& ctx) {
+  const MainForm& main = ctx.main;
+  const int remaining = main.Position(MainId::进度条1);
+  if (remaining != 0) {
+    // Revealed and choosing a group again: time stands still.
+    if (!main.IsVisible(MainId::图片框1) && main.IsVisible(MainId::分组框3)) return;
+    main.SetPosition(MainId::进度条1, remaining - 1);
+    main.SetText(MainId::标签15, IntegerText(main.Position(MainId::进度条1)));
+    return;
+  }
+  TimeOut(ctx);
+}
+
+void TimeOut(Context& ctx) {
+  const MainForm& main = ctx.main;
+  main.SetInterval(MainId::时钟2, 0);
+  ui::ShowMessage(ctx.host, "回答超时！！", ui::kMbOk | ui::kMbIconInformation, "很遗憾！");
+  main.Disable(MainId::按钮47);
+  main.Hide(MainId::图片框1);
+  main.Enable(MainId::按钮49);
+  CloseQuestion(ctx);
+}
+
+void RevealGuardTick(Context& ctx) {
+  ctx.main.Disable(MainId::按钮49);
+  ctx.main.Disable(MainId::按钮50);
+}
+
+}  // namespace lornel::quiz

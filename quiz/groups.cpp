@@ -1,0 +1,70 @@
+#include "quiz/groups.h"
+
+#include "config/config.h"
+#include "config/settings_check.h"
+#include "quiz/board.h"
+#include "quiz/countdown.h"
+#include "quiz/number_text.h"
+#include "quiz/tables.h"
+#include "ui/message.h"
+
+namespace lornel::quiz {
+namespace {
+
+using ui::MainId;
+
+// The group whose numeral 透明标签10 shows, or nullptr ("■": none confirmed yet).
+const Group* CurrentGroup(const MainForm& main) {
+  const std::string current = main.Text(MainId::透明标签10);
+  for (const Group& group : kGroups)
+    if (current == group.numeral) return &group;
+  return nullptr;
+}
+
+void AskForAQuestion(Context& ctx) { ui::ShowMessage(ctx.host, "请选题！", ui::kMbOk); }
+
+}  // namespace
+
+void ConfirmGroup(Context& ctx) {
+  const MainForm& main = ctx.main;
+  const std::string value = config::ReadConfigValue(ctx.host, ctx.configPath,
+                                                    config::kCountdownSection,
+                                                    config::kCountdownKey);
+  CountdownPrepare(ctx, value);
+  main.Hide(MainId::分组框3);
+  for (const Group& group : kGroups)
+    if (main.IsChecked(group.radio)) main.SetText(MainId::透明标签10, group.numeral);
+  if (!config::CountdownCheck(ctx, value)) return;  // the window is closing
+  CountdownStart(ctx, value);
+}
+
+void ChangeGroup(Context& ctx) {
+  if (!IsQuestionOpen(ctx)) {
+    AskForAQuestion(ctx);
+    return;
+  }
+  ctx.main.SetInterval(MainId::时钟2, 0);
+  ctx.main.Show(MainId::分组框3);
+}
+
+void AwardPoints(Context& ctx) {
+  const MainForm& main = ctx.main;
+  const Group* group = CurrentGroup(main);
+  if (!group) {
+    AskForAQuestion(ctx);
+    return;
+  }
+  const double score = config::TextToNumber(main.Text(group->score));
+  // Read anew for every answer: a value changed in the file counts at once.
+  const double points = config::TextToNumber(config::ReadConfigValue(
+      ctx.host, ctx.configPath, config::kPointsSection, config::kPointsKey));
+  main.SetText(group->score, NumberText(score + points));
+}
+
+void ScoreMirrorTick(Context& ctx) {
+  const MainForm& main = ctx.main;
+  if (const Group* group = CurrentGroup(main))
+    main.SetText(MainId::透明标签11, main.Text(group->score));
+}
+
+}  // namespace lornel::quiz

@@ -1,0 +1,61 @@
+// The question table and the group table: which controls belong to question
+// n (1 to 14) and to group g (1 to 6). Pure data; handlers walk them in order.
+#pragma once
+
+#include <array>
+#include <string_view>
+
+#include "ui/main_ids.h"
+
+namespace lornel::quiz {
+
+using ui::MainId;
+
+struct Question {
+  int n;
+  const char* caption;  // of the question button and of its panel
+  MainId button, panel, label, lockTimer;
+};
+
+inline constexpr int kQuestionCount = 14;
+
+inline constexpr std::array<Question, kQuestionCount> kQuestions{{
+    {1, "第一题", MainId::按钮1, MainId::分组框7, MainId::标签1, MainId::时钟4},
+    {2, "第二题", MainId::按钮2, MainId::分组框8, MainId::标签2, MainId::时钟5},
+    {3, "第三题", MainId::按钮3, MainId::分组框9, MainId::标签3, MainId::时钟6},
+    {4, "第四题", MainId::按钮4, MainId::分组框10, MainId::标签4, MainId::时钟7},
+    {5, "第五题", MainId::按钮5, MainId::分组框11, MainId::标签5, MainId::时钟8},
+    {6, "第六题", MainId::按钮6, MainId::分组框12, MainId::标签6, MainId::时钟9},
+    {7, "第七题", MainId::按钮7, MainId::分组框13, MainId::标签7, MainId::时钟10},
+    {8, "第八题", MainId::按钮8, MainId::分组框14, MainId::标签8, MainId::时钟11},
+    {9, "第九题", MainId::按钮9, MainId::分组框15, MainId::标签9, MainId::时钟12},
+    {10, "第十题", MainId::按钮10, MainId::分组框16, MainId::标签10, MainId::时钟13},
+    {11, "第十一题", MainId::按钮11, MainId::分组框17, MainId::标签11, MainId::时钟14},
+    {12, "第十二题", MainId::按钮12, MainId::分组框18, MainId::标签12, MainId::时钟15},
+    {13, "第十三题", MainId::按钮13, MainId::分组框19, MainId::标签13, MainId::时钟16},
+    {14, "第十四题", MainId::按钮14, MainId::分组框20, MainId::标签14, MainId::时钟17},
+}};
+
+// Question n, or nullptr when n is not a question number.
+constexpr const Question* FindQuestion(int n) {
+  return n >= 1 && n <= kQuestionCount ? &kQuestions[static_cast<std::size_t>(n - 1)] : nullptr;
+}
+
+struct Group {
+  int g;
+  const char* numeral;  // GroupNumeral: what 透明标签10 shows for this group
+  MainId radio, score;
+};
+
+inline constexpr int kGroupCount = 6;
+
+inline constexpr std::array<Group, kGroupCount> kGroups{{
+    {1, "一", MainId::单选框1, MainId::透明标签2},
+    {2, "二", MainId::单选框2, MainId::透明标签3},
+    {3, "三", MainId::单选框3, MainId::透明标签4},
+    {4, "四", MainId::单选框4, MainId::透明标签5},
+    {5, "五", MainId::单选框5, MainId::透明标签6},
+    {6, "六", MainId::单选框6, MainId::透明标签7},
+}};
+
+}  // namespace lornel::quiz
