@@ -4,6 +4,7 @@
 
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "ui/host.h"
 
@@ -16,21 +17,41 @@ inline constexpr const char* kCountdownKey = "时间单位：秒";
 inline constexpr const char* kPointsSection = "答对一题加几分：";
 inline constexpr const char* kPointsKey = "答对一题得分";
 
+inline constexpr int kQuestionCount = 14;
+
 // n from 1 to 14: "第一题题目" ... "第十四题题目", "第一题答案" ...
 std::string QuestionTitleKey(int n);
-std::string QuestionAnswerKey(int n);
+std::string QuestionAnswerKey(int n);  // "" for n outside 1..14
 
+// Any entry named path counts, a directory too (a find-first-file query).
 bool ConfigFileExists(ui::Host& host, const std::string& path);
-// "" when the file, section or key is missing; at most 10239 bytes.
+// Leading codes 1..32 of path, section and key are skipped; when one of them
+// is then empty the file is not touched. "" when the file, section or key is
+// missing; at most 10239 bytes, never half a character.
 std::string ReadConfigValue(ui::Host& host, const std::string& path, const std::string& section,
                             const std::string& key);
+// Edits the key's line in place (or adds it) and writes the file back; a
+// missing file is created whole. False when the value would not read back
+// unchanged, or when the file cannot be written.
 bool WriteConfigValue(ui::Host& host, const std::string& path, const std::string& section,
                       const std::string& key, const std::string& value);
 // Never replaces a file that exists; written whole or not at all.
 void WriteDefaultConfig(ui::Host& host, const std::string& path);
 
+// The 33 writes of the default file, in their order, and the file's bytes.
+struct DefaultEntry {
+  std::string section, key, value;
+};
+std::vector<DefaultEntry> DefaultEntries();
+std::string DefaultConfigText();
+
 // Full-width forms folded to ASCII first; never fail, no number gives 0.
+// TextToInteger stops at INT_MAX / INT_MIN rather than wrapping; TextToNumber
+// reads '.' as the decimal point in every locale and stops at the largest
+// finite double rather than giving infinity.
 int TextToInteger(std::string_view text);
 double TextToNumber(std::string_view text);
+// The full-width characters of a GBK text as their ASCII forms.
+std::string FoldFullWidth(std::string_view text);
 
 }  // namespace lornel::config

@@ -1,0 +1,103 @@
+#include "config/config.h"
+
+#include <array>
+#include <string_view>
+
+#include "config/ini.h"
+
+namespace lornel::config {
+
+namespace {
+
+constexpr std::array<const char*, kQuestionCount> kNumerals = {
+    "一", "二", "三", "四", "五", "六", "七", "八", "九", "十", "十一", "十二", "十三", "十四"};
+
+// As the program handles its arguments: a C string whose leading spaces and
+// control characters (codes 1 to 32) do not count.
+std::string_view Significant(std::string_view text) {
+  const auto nul = text.find('\0');
+  if (nul != std::string_view::npos) text = text.substr(0, nul);
+  while (!text.empty() && static_cast<unsigned char>(text.front()) >= 1 &&
+         static_cast<unsigned char>(text.front()) <= 32)
+    text.remove_prefix(1);
+  return text;
+}
+
+}  // namespace
+
+std::string QuestionTitleKey(int n) {
+  if (n < 1 || n > kQuestionCount) return {};
+  return std::string("第") + kNumerals[n - 1] + "题题目";
+}
+
+std::string QuestionAnswerKey(int n) {
+  if (n < 1 || n > kQuestionCount) return {};
+  return std::string("第") + kNumerals[n - 1] + "题答案";
+}
+
+bool ConfigFileExists(ui::Host& host, const std::string& path) { return host.PathExists(path); }
+
+std::string ReadConfigValue(ui::Host& host, const std::string& path, const std::string& section,
+                            const std::string& key) {
+  const std::string_view p = Significant(path), s = Significant(section), k = Significant(key);
+  if (p.empty() || s.empty() || k.empty()) return {};
+  const auto file = host.ReadWholeFile(std::string(p));
+  if (!file) return {};
+  return ReadIniValue(*file, s, k);
+}
+
+bool WriteConfigValue(ui::Host& host, const std::string& path, const std::string& section,
+                      const std::string& key, const std::string& value) {
+  const std::string_view p = Significant(path), s = Significant(section), k = Significant(key);
+  if (p.empty() || s.empty() || k.empty()) return false;
+  const std::string target(p);
+  if (const auto file = host.ReadWholeFile(target)) {
+    const auto edited = WriteIniValue(*file, s, k, value);
+    return edited && host.WriteWholeFile(target, *edited);
+  }
+  // A directory or a file that cannot be opened is no file to create.
+  if (host.PathExists(target)) return false;
+  const auto created = WriteIniValue("", s, k, value);
+  return created && host.CreateFileAtomically(target, *created);
+}
+
+std::vector<DefaultEntry> DefaultEntries() {
+  static const std::string separatorKey(14, '='), separatorValue(13, '=');
+  std::vector<DefaultEntry> entries;
+  for (int n = 1; n <= kQuestionCount; ++n) entries.push_back({kTitleSection, QuestionTitleKey(n), ""});
+  entries.push_back({"-=-=-=-=-=-=-=-=-=-=-=-=-=", separatorKey, separatorValue});
+  for (int n = 1; n <= kQuestionCount; ++n) entries.push_back({kAnswerSection, QuestionAnswerKey(n), ""});
+  entries.push_back({"-=-=-=-=-=-=-=-=-=-=-=-=-=-", separatorKey, separatorValue});
+  entries.push_back({kCountdownSection, kCountdownKey, "0"});
+  entries.push_back({"-=-=-=-=-=-=-=-=-=-=-=-=-=-=", separatorKey, separatorValue});
+  entries.push_back({kPointsSection, kPointsKey, "1"});
+  return entries;
+}
+
+std::string DefaultConfigText() {
+  // What WritePrivateProfileStringA leaves after these writes into a missing
+  // file: each section where its first write put it, "[name]" and then one
+  // "key=value" line per key, every line ended by CR LF, no blank lines. The
+  // separator keys are rows of '=' that no reader can look up, so the text
+  // is composed here rather than through WriteIniValue.
+  std::string text;
+  std::string current;
+  bool first = true;
+  for (const DefaultEntry& entry : DefaultEntries()) {
+    if (first || entry.section != current) {
+      text += "[" + entry.section + "]\r\n";
+      current = entry.section;
+      first = false;
+    }
+    text += entry.key + "=" + entry.value + "\r\n";
+  }
+  return text;
+}
+
+void WriteDefaultConfig(ui::Host& host, const std::string& path) {
+  // An existing file is the user's: it is never written over, even in part.
+  if (path.empty() || host.PathExists(path)) return;
+  host.CreateFileAtomically(path, DefaultConfigText());
+}
+
+}  // namespace lornel::config

@@ -1,0 +1,36 @@
+// Our own reader and writer of INI texts, reading every file as Windows'
+// GetPrivateProfileStringA does with code page 936: whatever the ANSI code
+// page of the machine, and natively in tests.
+#pragma once
+
+#include <cstddef>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace lornel::config {
+
+// The program's buffer holds 10240 bytes with the terminating NUL.
+inline constexpr std::size_t kMaxValueBytes = 10239;
+
+enum class IniEncoding { Ansi, Utf8, Utf16Le, Utf16Be };
+// The encoding that a file's first bytes announce; bomSize gets the BOM's length.
+IniEncoding DetectIniEncoding(std::string_view file, std::size_t* bomSize = nullptr);
+
+// The value of key in the first section named section, in GBK, at most
+// maxBytes long and never ending in half a character; "" when the section
+// or the key is missing.
+std::string ReadIniValue(std::string_view file, std::string_view section, std::string_view key,
+                         std::size_t maxBytes = kMaxValueBytes);
+
+// The file with the value stored under key in section: the key's line is
+// edited in place, a missing key is added at the end of its section and a
+// missing section at the end of the file, with CR LF; the rest of the file
+// stays byte for byte. nullopt when the value could not be read back
+// unchanged (a line break or NUL in it, a key with '=' or starting with
+// '[', an empty name, broken GBK) or when the file's own encoding cannot be
+// kept.
+std::optional<std::string> WriteIniValue(std::string_view file, std::string_view section,
+                                         std::string_view key, std::string_view value);
+
+}  // namespace lornel::config

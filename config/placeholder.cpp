@@ -1,1 +1,0 @@
-// Removed once the module has sources of its own.
