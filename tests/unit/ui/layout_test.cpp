@@ -1,0 +1,359 @@
+// Structural checks of the two control tables: naming, nesting, geometry,
+// stacking and bindings, which the backends and the handlers rely on.
+#include "ui/layout.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <array>
+#include <map>
+#include <set>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "ui/main_ids.h"
+#include "ui/notice_ids.h"
+
+namespace lornel::ui {
+namespace {
+
+using enum MainId;
+
+const Row& R(MainId id) { return MainTable()[static_cast<int>(id)]; }
+int Id(MainId id) { return static_cast<int>(id); }
+std::string Printable(std::u8string_view s) { return {s.begin(), s.end()}; }
+
+const Row& Numbered(std::u8string name, int n) {
+  for (char digit : std::to_string(n)) name += static_cast<char8_t>(digit);
+  for (const Row& row : MainTable().rows)
+    if (row.name == name) return row;
+  ADD_FAILURE() << "no control " << Printable(name);
+  return MainTable()[0];
+}
+
+bool Contains(Rect outer, Rect inner) {
+  return inner.left >= outer.left && inner.top >= outer.top && inner.right() <= outer.right() &&
+         inner.bottom() <= outer.bottom();
+}
+bool Overlap(Rect a, Rect b) {
+  return a.left < b.right() && b.left < a.right() && a.top < b.bottom() && b.top < a.bottom();
+}
+Rect InClient(const Row& row) {
+  Rect r = row.rect;
+  for (int p = row.parent; p != kWindowParent; p = MainTable()[p].parent) {
+    r.left += MainTable()[p].rect.left;
+    r.top += MainTable()[p].rect.top;
+  }
+  return r;
+}
+
+// ---------------------------------------------------------------------------
+// Names, order and nesting
+
+constexpr std::u8string_view kPrefix[] = {u8"按钮",   u8"单选框",   u8"分组框",
+                                          u8"标签",   u8"透明标签", u8"编辑框",
+                                          u8"图片框", u8"进度条",   u8"时钟"};
+
+// Every name is its kind's name and a running number; each kind counts 1..N.
+void ExpectNamedByKind(const Table& table, const std::array<int, 9>& counts) {
+  std::set<std::u8string_view> names;
+  std::array<std::set<int>, 9> numbers;
+  for (const Row& row : table.rows) {
+    const std::u8string_view name = row.name;
+    EXPECT_TRUE(names.insert(name).second) << "twice: " << Printable(name);
+    const auto kind = static_cast<std::size_t>(row.kind);
+    ASSERT_TRUE(name.starts_with(kPrefix[kind])) << Printable(name);
+    const std::u8string_view digits = name.substr(kPrefix[kind].size());
+    ASSERT_TRUE(!digits.empty() && digits[0] != u8'0' &&
+                std::all_of(digits.begin(), digits.end(),
+                            [](char8_t c) { return c >= u8'0' && c <= u8'9'; }))
+        << Printable(name);
+    EXPECT_TRUE(numbers[kind].insert(std::stoi(Printable(digits))).second) << Printable(name);
+  }
+  for (std::size_t k = 0; k < counts.size(); ++k) {
+    EXPECT_EQ(static_cast<int>(numbers[k].size()), counts[k]) << Printable(kPrefix[k]);
+    if (!numbers[k].empty()) {
+      EXPECT_EQ(*numbers[k].rbegin(), counts[k]) << Printable(kPrefix[k]);
+    }
+  }
+}
+
+// Parents come earlier and are group boxes; children lie inside them.
+void ExpectNested(const Table& table) {
+  for (const Row& row : table.rows) {
+    if (row.parent == kWindowParent) continue;
+    const Row& parent = table[row.parent];
+    EXPECT_LT(row.parent, row.id) << Printable(row.name);
+    EXPECT_EQ(parent.kind, Kind::GroupBox) << Printable(row.name);
+    EXPECT_TRUE(Contains({0, 0, parent.rect.width, parent.rect.height}, row.rect))
+        << Printable(row.name) << " outside " << Printable(parent.name);
+  }
+}
+
+TEST(LayoutStructure, MainTableNamesKindsAndNesting) {
+  const Table& t = MainTable();
+  ASSERT_EQ(t.size(), kMainControlCount);
+  EXPECT_TRUE(IdsMatchOrder(t.rows));
+  // Button, RadioBox, GroupBox, Label, TransLabel, EditBox, PicBox, ProcessBar, Timer
+  ExpectNamedByKind(t, {50, 6, 22, 18, 13, 1, 1, 1, 19});
+  ExpectNested(t);
+}
+
+TEST(LayoutStructure, NoticeTableNamesKindsAndNesting) {
+  const Table& t = NoticeTable();
+  ASSERT_EQ(t.size(), kNoticeControlCount);
+  EXPECT_TRUE(IdsMatchOrder(t.rows));
+  ExpectNamedByKind(t, {0, 0, 0, 2, 0, 0, 2, 0, 2});
+  for (const Row& row : t.rows) {
+    EXPECT_EQ(row.parent, kWindowParent);
+    EXPECT_TRUE(Contains({0, 0, t.window.outerWidth, t.window.outerHeight}, row.rect))
+        << Printable(row.name);
+  }
+}
+
+// ---------------------------------------------------------------------------
+// Panels and stacking
+
+TEST(LayoutStructure, StartCoverAndGroupPanelLieOverTheRest) {
+  const Table& t = MainTable();
+  const Rect cover = R(分组框21).rect;
+  EXPECT_EQ(t.rows.front().id, Id(分组框21));
+  EXPECT_EQ(cover.left, -8);
+  int right = 0, bottom = 0;
+  for (const Row& row : t.rows) {
+    if (row.parent != kWindowParent || row.id == Id(分组框21)) continue;
+    EXPECT_EQ(row.kind, Kind::GroupBox);
+    EXPECT_TRUE(Contains(cover, row.rect)) << Printable(row.name);
+    if (row.id != Id(分组框3)) {
+      EXPECT_GT(row.id, Id(分组框3)) << Printable(row.name);
+    }
+    right = std::max(right, row.rect.right());
+    bottom = std::max(bottom, row.rect.bottom());
+  }
+  EXPECT_EQ(right, 1192);
+  EXPECT_EQ(bottom, 736);
+
+  // While shown, the group panel hides the board and the answer panel but neither bar.
+  const Rect group = R(分组框3).rect;
+  for (int n = 1; n <= 14; ++n) EXPECT_TRUE(Contains(group, InClient(Numbered(u8"按钮", n))));
+  EXPECT_TRUE(Contains(group, InClient(R(分组框22))));
+  EXPECT_FALSE(Overlap(group, R(分组框4).rect));
+  EXPECT_FALSE(Overlap(group, R(分组框2).rect));
+  for (const Row& row : t.rows)
+    EXPECT_EQ(row.cursor == Cursor::Hand, row.parent == Id(分组框3) && row.id != Id(透明标签8))
+        << Printable(row.name);
+}
+
+TEST(LayoutStructure, QuestionTableLinksButtonPanelLabelAndLockTimer) {
+  std::set<std::string> captions;
+  for (int n = 1; n <= 14; ++n) {
+    const Row& button = Numbered(u8"按钮", n);
+    const Row& panel = Numbered(u8"分组框", n + 6);
+    const Row& label = Numbered(u8"标签", n);
+    const Row& lock = Numbered(u8"时钟", n + 3);
+    SCOPED_TRACE(n);
+    EXPECT_EQ(button.binding.slot, Slot::OpenQuestion);
+    EXPECT_EQ(button.binding.arg, n);
+    EXPECT_EQ(lock.binding.slot, Slot::LockTick);
+    EXPECT_EQ(lock.binding.arg, n);
+    EXPECT_EQ(label.parent, panel.id);
+    EXPECT_EQ(std::string(button.caption), panel.caption);
+    EXPECT_TRUE(captions.insert(button.caption).second);
+    // Two rows of seven, 168 px apart; every panel covers both rows and lies above them.
+    EXPECT_EQ(button.rect.left, 24 + 168 * ((n - 1) % 7));
+    EXPECT_EQ(button.rect.top, n <= 7 ? 24 : 96);
+    EXPECT_EQ(button.parent, Id(分组框1));
+    EXPECT_EQ(panel.parent, Id(分组框1));
+    EXPECT_FALSE(Overlap(panel.rect, R(分组框22).rect));
+    for (int b = 1; b <= 14; ++b) {
+      EXPECT_TRUE(Contains(panel.rect, Numbered(u8"按钮", b).rect));
+      EXPECT_LT(panel.id, Numbered(u8"按钮", b).id);
+    }
+  }
+}
+
+TEST(LayoutStructure, AnswerPanelSharesSpaceOnlyBetweenCoverAndAnswer) {
+  EXPECT_EQ(R(图片框1).rect, R(标签18).rect);
+  EXPECT_LT(Id(图片框1), Id(标签18));
+  const auto& rows = MainTable().rows;
+  for (const Row& a : rows)
+    for (const Row& b : rows) {
+      if (a.id >= b.id || a.parent != Id(分组框22) || b.parent != Id(分组框22)) continue;
+      if (a.kind == Kind::Timer || b.kind == Kind::Timer || a.id == Id(图片框1)) continue;
+      EXPECT_FALSE(Overlap(a.rect, b.rect)) << Printable(a.name) << " / " << Printable(b.name);
+    }
+}
+
+// ---------------------------------------------------------------------------
+// Value labels over the gaps of the sentences beneath them
+
+struct Span {
+  int begin = 0, end = 0;
+};
+struct Line {
+  Span text;
+  std::vector<Span> gaps;
+};
+
+// A single-line GBK caption laid out as GDI draws it in the default CJK face
+// (SimSun): full-width glyphs an em wide, ASCII half an em rounded up, and one
+// pixel more per glyph for the simulated bold. Positions are in the parent.
+Line Layout(const Row& row) {
+  Line line;
+  int x = 0;
+  for (const auto* p = reinterpret_cast<const unsigned char*>(row.caption); *p;) {
+    const bool wide = *p >= 0x81;
+    const int advance = (wide ? row.font.height : (row.font.height + 1) / 2) + 1;
+    if (*p == ' ') {
+      if (line.gaps.empty() || line.gaps.back().end != x) line.gaps.push_back({x, x});
+      line.gaps.back().end = x + advance;
+    }
+    x += advance;
+    p += wide ? 2 : 1;
+  }
+  int offset = row.rect.left;
+  if (row.hAlign == HAlign::Centre) offset += (row.rect.width - x) / 2;
+  line.text = {offset, offset + x};
+  for (Span& gap : line.gaps) gap = {gap.begin + offset, gap.end + offset};
+  return line;
+}
+
+TEST(LayoutStructure, ScoreLabelsLieOverTheGapsBeforeEachPoints) {
+  const Row& sentence = R(透明标签1);
+  const Line line = Layout(sentence);
+  ASSERT_EQ(line.gaps.size(), 12u);  // before and after each "分."
+  for (int g = 1; g <= 6; ++g) {
+    const Row& score = Numbered(u8"透明标签", g + 1);
+    SCOPED_TRACE(g);
+    const Span gap = line.gaps[2 * (g - 1)];
+    const int centre = score.rect.left + score.rect.width / 2;
+    EXPECT_GE(centre, gap.begin);
+    EXPECT_LE(centre, gap.end);
+    EXPECT_EQ(score.parent, sentence.parent);
+    EXPECT_TRUE(Contains(sentence.rect, score.rect));
+    EXPECT_LT(score.id, sentence.id);
+  }
+}
+
+TEST(LayoutStructure, InformationBarTextsFitTheirNeighbours) {
+  const Row& sentence = R(透明标签9);
+  const Line line = Layout(sentence);
+  ASSERT_EQ(line.gaps.size(), 2u);
+  const MainId placeholders[] = {透明标签10, 透明标签11};
+  for (int i = 0; i < 2; ++i) {
+    const Row& value = R(placeholders[i]);  // left-aligned: its text starts at its left edge
+    EXPECT_GE(value.rect.left, line.gaps[i].begin) << Printable(value.name);
+    EXPECT_LT(value.rect.left, line.gaps[i].end) << Printable(value.name);
+    EXPECT_EQ(value.parent, sentence.parent);
+    EXPECT_LT(value.id, sentence.id);
+  }
+  // The progress bar lies above the welcome line, so it must start after the text.
+  EXPECT_LE(Layout(R(透明标签12)).text.end, R(进度条1).rect.left);
+}
+
+// ---------------------------------------------------------------------------
+// On-screen keyboard
+
+TEST(LayoutStructure, KeyboardSendsItsCaptionsInQwertyRows) {
+  const std::map<std::string, int> named = {
+      {"Backspace←", 0x08}, {"Enter←┘", 0x0D}, {"，", 0xBC}, {"。", 0xBE}};
+  std::map<int, std::vector<const Row*>> rows;  // by top
+  for (const Row& row : MainTable().rows) {
+    if (row.binding.slot != Slot::SimulateKeyPress) continue;
+    const std::string caption = row.caption;
+    const bool letter = caption.size() == 1 && caption[0] >= 'A' && caption[0] <= 'Z';
+    EXPECT_EQ(row.binding.arg, letter ? caption[0] : named.at(caption)) << caption;
+    EXPECT_EQ(row.parent, Id(分组框22));
+    EXPECT_EQ(std::string_view(row.font.face), "幼圆");
+    rows[row.rect.top].push_back(&row);
+  }
+  ASSERT_EQ(rows.size(), 3u);
+  std::vector<int> tops, starts;
+  std::vector<std::string> captions;
+  for (auto& [top, keys] : rows) {
+    std::sort(keys.begin(), keys.end(),
+              [](const Row* a, const Row* b) { return a->rect.left < b->rect.left; });
+    tops.push_back(top);
+    starts.push_back(keys.front()->rect.left);
+    captions.emplace_back();
+    for (std::size_t i = 0; i < keys.size(); ++i) {
+      const Row& key = *keys[i];
+      captions.back() += key.caption;
+      const bool wide = key.rect.width == 120;
+      EXPECT_TRUE(wide || key.rect.width == 48) << Printable(key.name);
+      EXPECT_EQ(key.rect.height, 40);
+      EXPECT_EQ(key.font.height, wide ? 20 : 29) << Printable(key.name);
+      if (i == 0) continue;
+      const Row& before = *keys[i - 1];
+      if (wide) {
+        EXPECT_GT(key.rect.left, before.rect.right()) << Printable(key.name);
+      } else {
+        EXPECT_EQ(key.rect.left - before.rect.left, 72) << Printable(key.name);
+      }
+    }
+  }
+  EXPECT_EQ(tops, (std::vector<int>{112, 176, 240}));
+  EXPECT_EQ(starts[1] - starts[0], 24);
+  EXPECT_EQ(starts[2] - starts[0], 56);
+  EXPECT_EQ(captions,
+            (std::vector<std::string>{"QWERTYUIOPBackspace←", "ASDFGHJKLEnter←┘", "ZXCVBNM，。"}));
+}
+
+// ---------------------------------------------------------------------------
+// Bindings and initial states
+
+TEST(LayoutStructure, EveryEventIsBoundOnTheKindThatRaisesIt) {
+  std::map<Slot, std::multiset<int>> args;
+  for (const Row& row : MainTable().rows) {
+    const Event expected = row.kind == Kind::Button   ? Event::Click
+                           : row.kind == Kind::Timer  ? Event::Tick
+                           : row.id == Id(透明标签13) ? Event::LeftButtonDown
+                                                      : Event::None;
+    EXPECT_EQ(row.binding.event, expected) << Printable(row.name);
+    EXPECT_EQ(row.binding.slot == Slot::None, expected == Event::None) << Printable(row.name);
+    args[row.binding.slot].insert(row.binding.arg);
+  }
+  for (int s = static_cast<int>(Slot::ConfigCheckOnStart);
+       s <= static_cast<int>(Slot::ScoreMirrorTick); ++s)
+    EXPECT_TRUE(args.count(static_cast<Slot>(s))) << "unbound slot " << s;
+  EXPECT_FALSE(args.count(Slot::NoticeCountdownTick) || args.count(Slot::NoticeFlickerTick));
+  const std::multiset<int> questions = {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14};
+  EXPECT_EQ(args[Slot::OpenQuestion], questions);
+  EXPECT_EQ(args[Slot::LockTick], questions);
+  const auto& keys = args[Slot::SimulateKeyPress];
+  EXPECT_EQ(std::set<int>(keys.begin(), keys.end()).size(), keys.size());
+
+  const Table& notice = NoticeTable();
+  EXPECT_EQ(notice[static_cast<int>(NoticeId::时钟1)].binding.slot, Slot::NoticeCountdownTick);
+  EXPECT_EQ(notice[static_cast<int>(NoticeId::时钟2)].binding.slot, Slot::NoticeFlickerTick);
+  for (const Row& row : notice.rows) {
+    EXPECT_EQ(row.binding.event != Event::None, row.kind == Kind::Timer);
+    EXPECT_EQ(row.interval > 0, row.kind == Kind::Timer);  // both run from creation
+  }
+}
+
+TEST(LayoutStructure, MainWindowStartsWithTheBoardReadyBehindTheCover) {
+  std::set<int> hidden = {Id(分组框3)};
+  for (int n = 1; n <= 14; ++n) hidden.insert(Numbered(u8"分组框", n + 6).id);
+  for (const Row& row : MainTable().rows) {
+    if (row.kind == Kind::Timer) {
+      EXPECT_FALSE(row.visible) << Printable(row.name);
+      EXPECT_EQ(row.interval, row.id == Id(时钟1) ? 1000 : 0) << Printable(row.name);
+    } else {
+      EXPECT_EQ(row.visible, !hidden.count(row.id)) << Printable(row.name);
+    }
+    EXPECT_EQ(row.enabled, row.id != Id(按钮47) && row.id != Id(按钮49)) << Printable(row.name);
+    EXPECT_EQ(row.checked, row.id == Id(单选框1)) << Printable(row.name);
+  }
+  // One column of radio boxes 40 px apart, group one at the top.
+  for (int g = 1; g <= 6; ++g) {
+    const Row& radio = Numbered(u8"单选框", g);
+    EXPECT_EQ(radio.parent, Id(分组框3));
+    EXPECT_EQ(radio.rect.left, R(单选框1).rect.left);
+    EXPECT_EQ(radio.rect.top, R(单选框1).rect.top + 40 * (g - 1));
+  }
+}
+
+}  // namespace
+}  // namespace lornel::ui
