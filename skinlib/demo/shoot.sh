@@ -1,0 +1,43 @@
+#!/usr/bin/env bash
+# shoot.sh BUILD_DIR OUT_DIR [SKIN...]: screenshots of the demo window under each
+# skin (default: all 33), one message box shot for skins 1 and 12, and a contact
+# sheet of all of them (OUT_DIR/contact.png).
+set -euo pipefail
+here=$(cd "$(dirname "$0")" && pwd)
+root=$(cd "$here/../.." && pwd)
+build=$(cd "$1" && pwd)
+out=$(mkdir -p "$2" && cd "$2" && pwd)
+shift 2
+if [ -z "${DISPLAY:-}" ]; then
+  exec xvfb-run -a -s "-screen 0 1280x800x24" "$0" "$build" "$out" "$@"
+fi
+export LORNEL_BUILD="$build"
+. "$root/scripts/wine-env.sh"
+"$root/scripts/wine-prefix.sh"
+demo="$build/skinlib/skin_demo.exe"
+skins=("$@")
+[ "${#skins[@]}" -gt 0 ] || skins=($(seq -w 1 33))
+
+shot() {  # shot NAME ARGS...: run the demo, photograph the desktop's top-left corner
+  local name=$1
+  shift
+  wine "$demo" "$@" --hold 4000 &
+  local pid=$!
+  sleep 2.5
+  import -window root -crop "${CROP:-728x470+0+0}" +repage "$out/$name.png"
+  wait "$pid" || true
+}
+
+for n in "${skins[@]}"; do
+  n=$(printf '%02d' "$((10#$n))")
+  shot "skin$n" "$(winepath -w "$build/skinlib/skins/skin$n.she")"
+done
+for n in 01 12; do
+  CROP=1000x640+0+0 shot "msgbox$n" "$(winepath -w "$build/skinlib/skins/skin$n.she")" --msgbox
+done
+if [ "${#skins[@]}" -eq 33 ]; then
+  args=()
+  for n in $(seq -w 1 33); do args+=(-label "skin $n" "$out/skin$n.png"); done
+  montage "${args[@]}" -tile 6x -geometry 364x235+6+6 -pointsize 14 "$out/contact.png"
+fi
+wineserver -w || true
