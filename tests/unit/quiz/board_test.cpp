@@ -1,0 +1,180 @@
+// The question board: opening, cancelling, closing and locking questions.
+#include "tests/unit/quiz/quiz_fixture.h"
+
+namespace lornel::quiz {
+namespace {
+
+class BoardTest : public QuizTest {
+ protected:
+  void SetUp() override { StartWith(quiz); }
+  int EnabledButtons() {
+    int count = 0;
+    for (int n = 1; n <= kQuestionCount; ++n) count += ButtonEnabled(n);
+    return count;
+  }
+  void ExpectBoard() {
+    for (int n = 1; n <= kQuestionCount; ++n) EXPECT_FALSE(PanelVisible(n)) << n;
+    EXPECT_FALSE(rt.Visible(Id::分组框3));
+  }
+};
+
+TEST_F(BoardTest, OpeningAQuestionShowsItsTitleAndAsksForTheGroup) {
+  quiz.titles[2] = "三加三等于几？";
+  quiz.answers[2] = "六";
+  Rewrite(quiz);
+  Enter("left over");
+  Open(3);
+  EXPECT_TRUE(rt.Visible(Id::分组框3));
+  EXPECT_EQ(EnabledButtons(), 0);
+  EXPECT_TRUE(rt.Visible(Id::分组框9));
+  EXPECT_EQ(rt.Text(Id::标签3), "三加三等于几？");
+  EXPECT_EQ(rt.Text(Id::标签18), "六");
+  EXPECT_TRUE(rt.Visible(Id::图片框1));
+  EXPECT_EQ(rt.Text(Id::编辑框1), "");
+  EXPECT_TRUE(rt.Enabled(Id::按钮47));
+  EXPECT_FALSE(rt.Enabled(Id::按钮49));
+  EXPECT_TRUE(rt.Enabled(Id::按钮50));
+  EXPECT_EQ(Interval(Id::时钟2), 0);
+  for (int n = 1; n <= kQuestionCount; ++n) EXPECT_EQ(PanelVisible(n), n == 3) << n;
+}
+
+TEST_F(BoardTest, ATitleChangedInTheFileShowsAtTheNextOpening) {
+  Open(5);
+  EXPECT_EQ(rt.Text(Id::标签5), "问题5");
+  Cancel();
+  quiz.titles[4] = "新的题目";
+  Rewrite(quiz);
+  Open(5);
+  EXPECT_EQ(rt.Text(Id::标签5), "新的题目");
+}
+
+TEST_F(BoardTest, CancelReturnsToTheBoardKeepingTheAnswerAndLockingNothing) {
+  Open(6);
+  Enter("typed");
+  Cancel();
+  ExpectBoard();
+  EXPECT_EQ(EnabledButtons(), kQuestionCount);
+  EXPECT_TRUE(rt.Enabled(Id::按钮47));
+  EXPECT_EQ(rt.Text(Id::标签18), "answer6");
+  EXPECT_TRUE(rt.Visible(Id::图片框1));
+  EXPECT_EQ(rt.Text(Id::编辑框1), "typed");
+  rt.Advance(500);
+  EXPECT_EQ(EnabledButtons(), kQuestionCount);
+  EXPECT_EQ(Interval(Id::时钟3), 0);
+}
+
+TEST_F(BoardTest, ACorrectAnswerLocksTheQuestionWhileItsMessageIsOpen) {
+  Open(4);
+  Confirm();
+  Enter("answer4");
+  bool lockedInside = false, scanStoppedInside = false, panelsHiddenInside = false;
+  rt.host.answerer = [&](const fake::ShownMessage&) {
+    rt.Advance(30);
+    lockedInside = Locked(4) && !ButtonEnabled(4);
+    scanStoppedInside = Interval(Id::时钟3) == 0;
+    panelsHiddenInside = !PanelVisible(4);
+    return ui::MessageResult::Ok;
+  };
+  Check();
+  EXPECT_TRUE(lockedInside);
+  EXPECT_TRUE(scanStoppedInside);
+  EXPECT_TRUE(panelsHiddenInside);
+  ExpectBoard();
+  for (int n = 1; n <= kQuestionCount; ++n) EXPECT_EQ(Locked(n), n == 4) << n;
+  EXPECT_EQ(EnabledButtons(), kQuestionCount - 1);
+  // The finished question's answer stays readable until the next opening.
+  EXPECT_FALSE(rt.Visible(Id::图片框1));
+  EXPECT_EQ(rt.Text(Id::标签18), "answer4");
+  Open(5);
+  EXPECT_TRUE(rt.Visible(Id::图片框1));
+}
+
+TEST_F(BoardTest, LocksSurviveEveryStepThatEnablesTheBoard) {
+  AnswerCorrectly(1);
+  rt.Advance(20);
+  Open(2);
+  Cancel();
+  EXPECT_TRUE(ButtonEnabled(1));  // for at most one tick of 时钟4
+  rt.Advance(10);
+  EXPECT_FALSE(ButtonEnabled(1));
+  EXPECT_FALSE(rt.Click(Id::按钮1));
+  EXPECT_EQ(EnabledButtons(), kQuestionCount - 1);
+}
+
+// After "重新选题" the check button is still armed with the cancelled answer,
+// and with no question panel up there is nothing for the lock scan to find.
+TEST_F(BoardTest, ACorrectAnswerAfterCancelScoresButLocksNothing) {
+  Open(7);
+  Confirm(2);
+  ASSERT_TRUE(rt.Click(Id::按钮16));  // back to the group choice, then cancelled
+  Cancel();
+  Enter("ANSWER7");
+  Check();
+  EXPECT_EQ(MessageTexts(), std::vector<std::string>{"回答正确！"});
+  EXPECT_EQ(Score(2), "1");
+  EXPECT_FALSE(rt.Visible(Id::图片框1));
+  rt.Advance(20);
+  EXPECT_EQ(Interval(Id::时钟3), 0);  // the scan ended at its first tick
+  // Were the scan still running, the next opening would lock the whole board.
+  Open(8);
+  rt.Advance(200);
+  Cancel();
+  rt.Advance(20);
+  for (int n = 1; n <= kQuestionCount; ++n) EXPECT_FALSE(Locked(n)) << n;
+  EXPECT_EQ(EnabledButtons(), kQuestionCount);
+}
+
+TEST_F(BoardTest, ACorrectAnswerAfterCancelWithNoGroupYetAsksForAQuestion) {
+  Open(3);
+  Cancel();
+  Enter("answer3");
+  Check();
+  EXPECT_EQ(MessageTexts(), (std::vector<std::string>{"回答正确！", "请选题！"}));
+  for (int g = 1; g <= kGroupCount; ++g) EXPECT_EQ(Score(g), "0");
+}
+
+TEST_F(BoardTest, NextQuestionAfterARevealLocksTheRevealedQuestion) {
+  Open(9);
+  Confirm();
+  Enter("wrong");
+  ASSERT_TRUE(rt.Click(Id::按钮50));
+  ASSERT_TRUE(rt.Click(Id::按钮49));
+  ExpectBoard();
+  EXPECT_EQ(rt.Text(Id::编辑框1), "");
+  EXPECT_EQ(rt.Text(Id::标签18), "");
+  EXPECT_TRUE(rt.Visible(Id::图片框1));
+  EXPECT_TRUE(Locked(9));
+  rt.Advance(10);
+  EXPECT_FALSE(ButtonEnabled(9));
+  EXPECT_EQ(EnabledButtons(), kQuestionCount - 1);
+}
+
+TEST_F(BoardTest, ARevealLeftThroughTheGroupChangeAndCancelStaysUnlocked) {
+  Open(10);
+  Confirm();
+  ASSERT_TRUE(rt.Click(Id::按钮50));
+  ASSERT_TRUE(rt.Click(Id::按钮16));
+  EXPECT_TRUE(rt.Visible(Id::分组框3));
+  EXPECT_TRUE(PanelVisible(10));
+  Cancel();
+  rt.Advance(100);
+  EXPECT_EQ(EnabledButtons(), kQuestionCount);
+  EXPECT_FALSE(rt.Visible(Id::图片框1));
+  EXPECT_EQ(rt.Text(Id::标签18), "answer10");
+}
+
+TEST_F(BoardTest, WithAllFourteenLockedTheBoardStaysDisabledAndSilent) {
+  for (int n = 1; n <= kQuestionCount; ++n) {
+    AnswerCorrectly(n);
+    rt.Advance(20);
+  }
+  const auto messages = rt.host.messages.size();
+  rt.Advance(3000);
+  EXPECT_EQ(EnabledButtons(), 0);
+  for (int n = 1; n <= kQuestionCount; ++n) EXPECT_FALSE(rt.Click(kQuestions[n - 1].button));
+  EXPECT_EQ(rt.host.messages.size(), messages);
+  EXPECT_EQ(Score(1), "14");
+}
+
+}  // namespace
+}  // namespace lornel::quiz
