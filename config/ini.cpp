@@ -45,8 +45,9 @@ struct Range {
 struct Line {
   std::size_t start = 0;      // first byte or unit of the line
   Range content;              // the line without surrounding whitespace
-  std::size_t next = 0;       // start of the following line
+  std::size_t next = 0;       // start of the following non-empty run of lines
   bool hasBreak = false;      // ended by CR or LF, not by the end of the file
+  std::size_t breakEnd = 0;   // just after its own line end (CR LF, CR or LF)
   bool isSection = false;
   Range name;                 // section name (trimmed inside the brackets) or key
   bool hasValue = false;      // a key line with '='
@@ -91,10 +92,16 @@ Line ScanLine(const Text& text, std::size_t pos) {
     }
     pos += c.size;
   }
+  line.breakEnd = pos;
+  if (pos < n) {
+    line.hasBreak = true;
+    const bool crlf = text.At(pos).code == '\r' && pos + 1 < n && text.At(pos + 1).code == '\n';
+    line.breakEnd = pos + (crlf ? 2 : 1);
+  }
+  // Blank lines between breaks are skipped with them, as the reader skips them.
   while (pos < n) {
     const gbk::Char c = text.At(pos);
     if (!IsBreak(c.code)) break;
-    line.hasBreak = true;
     pos += c.size;
   }
   line.next = pos;
@@ -279,7 +286,7 @@ Storage Edit(const Text& text, Storage storage, std::string_view section, std::s
   const std::string entry = std::string(key) + "=" + std::string(value) + "\r\n";
   if (where.sectionFound) {
     const Line& last = where.lastLineOfSection;
-    const std::size_t at = last.next;
+    const std::size_t at = last.breakEnd;
     storage.insert(at, encode(last.hasBreak ? entry : "\r\n" + entry));
     return storage;
   }

@@ -1,0 +1,257 @@
+// The configuration operations on the in-memory host: which file is read,
+// when it is not touched at all, and that a user's file is never written.
+#include <gtest/gtest.h>
+
+#include <ctime>
+#include <string>
+#include <vector>
+
+#include "config/config.h"
+#include "config/ini.h"
+#include "tests/support/fake_host.h"
+
+namespace lornel::config {
+namespace {
+
+const std::string kPath = "C:\\lornel\\wtda.ini";
+
+struct ConfigTest : ::testing::Test {
+  fake::FakeHost host;
+  std::string Read(const std::string& section, const std::string& key) {
+    return ReadConfigValue(host, kPath, section, key);
+  }
+};
+
+TEST(QuestionKeys, TitleAndAnswerKeysOfAllFourteenQuestions) {
+  const char* numerals[] = {"一", "二", "三", "四", "五", "六", "七",
+                            "八", "九", "十", "十一", "十二", "十三", "十四"};
+  for (int n = 1; n <= 14; ++n) {
+    EXPECT_EQ(QuestionTitleKey(n), std::string("第") + numerals[n - 1] + "题题目");
+    EXPECT_EQ(QuestionAnswerKey(n), std::string("第") + numerals[n - 1] + "题答案");
+  }
+  EXPECT_EQ(QuestionTitleKey(1), "\xB5\xDA\xD2\xBB\xCC\xE2\xCC\xE2\xC4\xBF");  // GBK bytes
+  EXPECT_EQ(QuestionTitleKey(0), "");
+  EXPECT_EQ(QuestionAnswerKey(15), "");
+}
+
+TEST_F(ConfigTest, AMissingFileReadsEmptyEverywhere) {
+  EXPECT_FALSE(ConfigFileExists(host, kPath));
+  for (int n = 1; n <= 14; ++n) {
+    EXPECT_EQ(Read(kTitleSection, QuestionTitleKey(n)), "");
+    EXPECT_EQ(Read(kAnswerSection, QuestionAnswerKey(n)), "");
+  }
+  EXPECT_EQ(Read(kCountdownSection, kCountdownKey), "");
+  EXPECT_EQ(Read(kPointsSection, kPointsKey), "");
+  EXPECT_TRUE(host.writes.empty());
+}
+
+TEST_F(ConfigTest, LeadingSpacesAndControlCharactersAreSkipped) {
+  host.files[kPath] = "[s]\r\nk=1\r\n";
+  EXPECT_EQ(ReadConfigValue(host, " \t\r\n\x01" + kPath, "\x1F s", "\x20\x0Bk"), "1");
+  // Only leading ones: a trailing control character stays part of the path.
+  EXPECT_EQ(ReadConfigValue(host, kPath + "\x01", "s", "k"), "");
+  // Code 33 '!' and up are kept.
+  EXPECT_EQ(ReadConfigValue(host, kPath, "!s", "k"), "");
+}
+
+TEST_F(ConfigTest, AnEmptyPathSectionOrKeyNeverTouchesTheFile) {
+  host.files[kPath] = "[s]\r\nk=1\r\n";
+  const int before = host.readCount;
+  EXPECT_EQ(ReadConfigValue(host, "", "s", "k"), "");
+  EXPECT_EQ(ReadConfigValue(host, " \x01\x1F\x20", "s", "k"), "");
+  EXPECT_EQ(ReadConfigValue(host, kPath, "", "k"), "");
+  EXPECT_EQ(ReadConfigValue(host, kPath, "\t\t", "k"), "");
+  EXPECT_EQ(ReadConfigValue(host, kPath, "s", ""), "");
+  EXPECT_EQ(ReadConfigValue(host, kPath, "s", "\r\n"), "");
+  EXPECT_EQ(ReadConfigValue(host, kPath, "s", std::string("\0k", 2)), "");
+  EXPECT_EQ(host.readCount, before);
+  EXPECT_EQ(ReadConfigValue(host, kPath, "s", "k"), "1");
+  EXPECT_EQ(host.readCount, before + 1);
+}
+
+TEST_F(ConfigTest, ADirectoryNamedLikeTheFileCountsAsPresentAndReadsEmpty) {
+  host.directories.insert(kPath);
+  EXPECT_TRUE(ConfigFileExists(host, kPath));
+  EXPECT_EQ(Read(kPointsSection, kPointsKey), "");
+  WriteDefaultConfig(host, kPath);
+  EXPECT_FALSE(WriteConfigValue(host, kPath, kPointsSection, kPointsKey, "2"));
+  EXPECT_TRUE(host.writes.empty());
+  EXPECT_EQ(host.files.count(kPath), 0u);
+}
+
+TEST_F(ConfigTest, TheDefaultFileHasTheThirtyThreeEntriesInOrder) {
+  WriteDefaultConfig(host, kPath);
+  ASSERT_EQ(host.writes, std::vector<std::string>{kPath});
+  const std::string& file = host.files[kPath];
+
+  // Walk the lines: sections and entries in the order of the writes.
+  const auto entries = DefaultEntries();
+  ASSERT_EQ(entries.size(), 33u);
+  std::vector<std::string> expected;
+  std::string section;
+  for (const auto& e : entries) {
+    if (e.section != section) expected.push_back("[" + (section = e.section) + "]");
+    expected.push_back(e.key + "=" + e.value);
+  }
+  std::vector<std::string> lines;
+  for (std::size_t pos = 0; pos < file.size();) {
+    const auto end = file.find("\r\n", pos);
+    ASSERT_NE(end, std::string::npos) << "every line ends with CR LF";
+    lines.push_back(file.substr(pos, end - pos));
+    pos = end + 2;
+  }
+  EXPECT_EQ(lines, expected);
+  EXPECT_EQ(lines.size(), 40u);
+  EXPECT_EQ(lines[15], "[-=-=-=-=-=-=-=-=-=-=-=-=-=]");
+  EXPECT_EQ(lines[16], std::string(28, '='));
+  EXPECT_EQ(lines.back(), "答对一题得分=1");
+
+  for (int n = 1; n <= 14; ++n) {
+    EXPECT_EQ(Read(kTitleSection, QuestionTitleKey(n)), "");
+    EXPECT_EQ(Read(kAnswerSection, QuestionAnswerKey(n)), "");
+  }
+  EXPECT_EQ(Read(kCountdownSection, kCountdownKey), "0");
+  EXPECT_EQ(Read(kPointsSection, kPointsKey), "1");
+  EXPECT_EQ(TextToNumber(Read(kPointsSection, kPointsKey)), 1.0);
+}
+
+TEST_F(ConfigTest, ThirtyThreeWritesIntoAMissingFileGiveTheDefaultFile) {
+  // The separators' keys are rows of '=' that cannot be written as keys;
+  // everything else goes through the ordinary writer to the same bytes.
+  std::string file;
+  std::string expected;
+  for (const auto& e : DefaultEntries()) {
+    if (e.key.find('=') != std::string::npos) {
+      file += "[" + e.section + "]\r\n" + e.key + "=" + e.value + "\r\n";
+      continue;
+    }
+    file = WriteIniValue(file, e.section, e.key, e.value).value();
+  }
+  EXPECT_EQ(file, DefaultConfigText());
+}
+
+TEST_F(ConfigTest, WriteDefaultConfigNeverTouchesAnExistingFile) {
+  host.files[kPath] = "mine";
+  WriteDefaultConfig(host, kPath);
+  EXPECT_EQ(host.files[kPath], "mine");
+  EXPECT_TRUE(host.writes.empty());
+}
+
+TEST_F(ConfigTest, AReadOnlyDirectoryGetsNoFileAndNoRemains) {
+  host.readOnlyDirectories.insert("C:\\lornel");
+  WriteDefaultConfig(host, kPath);
+  WriteDefaultConfig(host, kPath);
+  EXPECT_TRUE(host.files.empty());
+  EXPECT_FALSE(ConfigFileExists(host, kPath));
+  EXPECT_FALSE(WriteConfigValue(host, kPath, "s", "k", "v"));
+}
+
+TEST_F(ConfigTest, WriteConfigValueCreatesEditsAndReadsBack) {
+  EXPECT_TRUE(WriteConfigValue(host, kPath, kPointsSection, kPointsKey, "2"));
+  EXPECT_EQ(host.files[kPath], std::string("[") + kPointsSection + "]\r\n" + kPointsKey + "=2\r\n");
+  EXPECT_TRUE(WriteConfigValue(host, kPath, kPointsSection, kPointsKey, " 3 "));
+  EXPECT_EQ(Read(kPointsSection, kPointsKey), " 3 ");
+  EXPECT_TRUE(WriteConfigValue(host, kPath, kTitleSection, QuestionTitleKey(1), "苹果用英语怎么说？"));
+  EXPECT_EQ(Read(kTitleSection, QuestionTitleKey(1)), "苹果用英语怎么说？");
+  EXPECT_FALSE(WriteConfigValue(host, kPath, kTitleSection, QuestionTitleKey(2), "a\r\nb"));
+  EXPECT_EQ(Read(kTitleSection, QuestionTitleKey(2)), "");
+}
+
+TEST_F(ConfigTest, AValueSavedMeanwhileIsUsedAtTheNextRead) {
+  host.files[kPath] = std::string("[") + kCountdownSection + "]\r\n" + kCountdownKey + "=0\r\n";
+  EXPECT_EQ(Read(kCountdownSection, kCountdownKey), "0");
+  host.files[kPath] = std::string("[") + kCountdownSection + "]\r\n" + kCountdownKey + "=30\r\n";
+  EXPECT_EQ(Read(kCountdownSection, kCountdownKey), "30");
+  EXPECT_EQ(TextToInteger(Read(kCountdownSection, kCountdownKey)), 30);
+}
+
+TEST_F(ConfigTest, ALongTitleComesBackCutTo10239Bytes) {
+  std::string title;
+  while (title.size() < 12000) title += "题目";
+  host.files[kPath] = std::string("[") + kTitleSection + "]\r\n" + QuestionTitleKey(3) + "=" + title;
+  const std::string got = Read(kTitleSection, QuestionTitleKey(3));
+  EXPECT_EQ(got.size(), 10238u);  // 5119 whole characters; half a one is left out
+  EXPECT_EQ(got, title.substr(0, 10238));
+}
+
+TEST_F(ConfigTest, BadFilesNeitherCrashNorHang) {
+  using namespace std::string_literals;
+  const std::vector<std::string> files = {
+      "[" + std::string(kPointsSection) + "]\r\n" + kPointsKey + "=" + std::string(10 << 20, '7'),
+      "\0\0\0[\0]\0="s + std::string(1000, '\0'),
+      std::string(4096, '\xFF'),
+      "[\x81]\r\n\x81=\x81",
+      "\xEF\xBB\xBF\xF4\x90\x80\x80\xC0\xAF\xED\xA0\x80",
+      std::string("\xFF\xFE") + std::string(4097, '\x5B'),
+  };
+  for (const auto& bytes : files) {
+    host.files[kPath] = bytes;
+    EXPECT_LE(Read(kPointsSection, kPointsKey).size(), kMaxValueBytes);
+    EXPECT_EQ(Read(kTitleSection, QuestionTitleKey(1)), "");
+    WriteDefaultConfig(host, kPath);
+    EXPECT_EQ(host.files[kPath], bytes);
+  }
+}
+
+TEST_F(ConfigTest, AWholeSessionLeavesTheUsersFileByteIdentical) {
+  const std::string users =
+      "; 我的题目\r\n"
+      "\r\n"
+      "  [ 题目信息： ]  \r\n"
+      "第一题题目 =  苹果用英语怎么说？\r\n"
+      "\t第二题题目=\"  带空格的题目  \"\n"
+      "# 第三题还没想好\r\n"
+      "第三题题目\r\n"
+      "\r\n"
+      "[答案信息：]\r"
+      "第一题答案=Apple\r"
+      "第二题答案 = '答案'\r\n"
+      "\r\n\r\n"
+      "[倒计时时间：（填‘0’等于取消该功能）]\r\n"
+      "时间单位：秒 = ３０ \r\n"
+      "[答对一题加几分：]\r\n"
+      "答对一题得分=1.5";  // no line end at the very end
+  host.files[kPath] = users;
+  for (int round = 0; round < 50; ++round) {
+    ASSERT_TRUE(ConfigFileExists(host, kPath));
+    WriteDefaultConfig(host, kPath);
+    for (int n = 1; n <= 14; ++n) {
+      Read(kTitleSection, QuestionTitleKey(n));
+      Read(kAnswerSection, QuestionAnswerKey(n));
+    }
+    EXPECT_EQ(Read(kTitleSection, QuestionTitleKey(1)), "苹果用英语怎么说？");
+    EXPECT_EQ(Read(kTitleSection, QuestionTitleKey(2)), "  带空格的题目  ");
+    EXPECT_EQ(Read(kTitleSection, QuestionTitleKey(3)), "");
+    EXPECT_EQ(Read(kAnswerSection, QuestionAnswerKey(1)), "Apple");
+    EXPECT_EQ(Read(kAnswerSection, QuestionAnswerKey(2)), "答案");
+    EXPECT_EQ(TextToInteger(Read(kCountdownSection, kCountdownKey)), 30);
+    EXPECT_EQ(TextToNumber(Read(kPointsSection, kPointsKey)), 1.5);
+  }
+  EXPECT_EQ(host.files[kPath], users);
+  EXPECT_TRUE(host.writes.empty());
+}
+
+TEST_F(ConfigTest, ReadingOneValueOfAFourteenQuestionFileTakesMicroseconds) {
+  WriteDefaultConfig(host, kPath);
+  std::string file;
+  for (int n = 1; n <= 14; ++n)
+    file = WriteIniValue(host.files[kPath], kTitleSection, QuestionTitleKey(n),
+                         "这是第几道题目的题干，用来量一量读一个值要多久？").value(),
+    host.files[kPath] = file;
+  const int reads = 20000;
+  // <chrono> cannot be compiled with GBK literals (its "\u00b5s"), so timespec.
+  std::timespec start{}, end{};
+  std::timespec_get(&start, TIME_UTC);
+  std::size_t total = 0;
+  for (int i = 0; i < reads; ++i) total += Read(kPointsSection, kPointsKey).size();
+  std::timespec_get(&end, TIME_UTC);
+  const double perRead =
+      ((end.tv_sec - start.tv_sec) * 1e6 + (end.tv_nsec - start.tv_nsec) / 1e3) / reads;
+  EXPECT_EQ(total, static_cast<std::size_t>(reads));
+  // A generous bound that holds in sanitizer builds too; a plain build needs a few µs.
+  EXPECT_LT(perRead, 200.0);
+  RecordProperty("microseconds_per_read", std::to_string(perRead));
+}
+
+}  // namespace
+}  // namespace lornel::config
