@@ -76,6 +76,21 @@ TEST_F(CountdownTest, TheTimeOutComesOneSecondAfterZeroAndKeepsTheQuestionUpWhil
   EXPECT_EQ(rt.host.mostOpenAtOnce, 1);
 }
 
+// The empty-answer hint changes nothing, so the countdown runs on beneath it.
+TEST_F(CountdownTest, TimeRunsOutUnderTheEmptyAnswerHint) {
+  allowedOpenAtOnce = 2;
+  StartCountingFrom("2", 5);
+  rt.host.answerer = [&](const fake::ShownMessage& m) {
+    if (m.text == "答案这么空合适嘛？") rt.Advance(5000);
+    return ui::MessageResult::Ok;
+  };
+  Check();
+  EXPECT_EQ(MessageTexts(), (std::vector<std::string>{"答案这么空合适嘛？", "回答超时！！"}));
+  EXPECT_EQ(Interval(Id::时钟2), 0);
+  EXPECT_TRUE(Locked(5));
+  EXPECT_FALSE(rt.Enabled(Id::按钮47));
+}
+
 TEST_F(CountdownTest, TheBarShowsTheOldLengthInTheFirstSecond) {
   StartCountingFrom("10");
   EXPECT_EQ(Remaining(), 10);

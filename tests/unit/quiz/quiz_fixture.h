@@ -31,6 +31,10 @@ class QuizTest : public testing::Test {
   using Id = ui::MainId;
   static constexpr unsigned kTaskModal = 0x2000;
 
+  // Handlers stop the timer that could raise a second message before they show one.
+  void TearDown() override { EXPECT_LE(rt.host.mostOpenAtOnce, allowedOpenAtOnce); }
+  int allowedOpenAtOnce = 1;
+
   // The file written, the program started and the start cover gone.
   void StartWith(const QuizFile& file);
   void Rewrite(const QuizFile& file) { rt.WriteConfig(file.Bytes()); }
