@@ -38,6 +38,7 @@ done
 if [ "${#skins[@]}" -eq 33 ]; then
   args=()
   for n in $(seq -w 1 33); do args+=(-label "skin $n" "$out/skin$n.png"); done
-  montage "${args[@]}" -tile 6x -geometry 364x235+6+6 -pointsize 14 "$out/contact.png"
+  font=$(fc-match -f "%{file}" sans 2>/dev/null || true)
+  montage "${args[@]}" ${font:+-font "$font"} -tile 6x -geometry 364x235+6+6 -pointsize 14 "$out/contact.png"
 fi
 wineserver -w || true
