@@ -29,7 +29,7 @@ TEST(Startup, MainWindowComesUpCentredWithAFixedFrameAndTheStartCover) {
   EXPECT_FALSE(style & WS_THICKFRAME);
   EXPECT_EQ(style & WS_CAPTION, WS_CAPTION);
   EXPECT_EQ(GetMenu(main), nullptr);
-  EXPECT_NE(SendMessageW(main, WM_GETICON, ICON_BIG, 0), 0);
+  // (The icon is checked in process: Wine answers WM_GETICON from another process with 0.)
 
   EXPECT_TRUE(Visible(p.Main(MainId::分组框21)));
   EXPECT_EQ(Text(p.Main(MainId::按钮31)), "开始！Go！Go！Go！");
@@ -44,7 +44,9 @@ TEST(Startup, FirstStartWritesTheLibraryBesideTheExeHiddenOnly) {
   Program p = Program::Start(dir);
   ASSERT_TRUE(p.MainWindow());
   const std::wstring library = Join(dir, L"SkinH_EL.dll");
-  EXPECT_EQ(GetFileAttributesW(library.c_str()), static_cast<DWORD>(FILE_ATTRIBUTE_HIDDEN));
+  // Wine reports every file as archived whatever was set; nothing else may be set.
+  EXPECT_EQ(GetFileAttributesW(library.c_str()) & ~FILE_ATTRIBUTE_ARCHIVE,
+            static_cast<DWORD>(FILE_ATTRIBUTE_HIDDEN));
   const auto written = ReadBytes(library), built = ReadBytes(BuiltLibrary());
   ASSERT_TRUE(written && built);
   EXPECT_EQ(*written, *built);

@@ -157,8 +157,9 @@ bool Win32Form::Create() {
                ui::Centred(GetSystemMetrics(SM_CYSCREEN), spec.outerHeight), spec.outerWidth,
                spec.outerHeight, SWP_NOZORDER | SWP_NOACTIVATE);
   if (spec.icon) {
-    HICON icon = static_cast<HICON>(LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(1),
-                                               IMAGE_ICON, 0, 0, LR_DEFAULTSIZE));
+    // One image at its natural 256 x 256 serves as both the large and the small icon.
+    HICON icon = static_cast<HICON>(
+        LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(1), IMAGE_ICON, 0, 0, 0));
     if (icon) {
       SendMessageW(hwnd_, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon));
       SendMessageW(hwnd_, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(icon));

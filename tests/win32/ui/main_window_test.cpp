@@ -1,0 +1,106 @@
+// The main window built by the Win32 backend from its real control table.
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include "tests/contract/backend.h"
+#include "tests/win32/support/pump.h"
+#include "ui/layout.h"
+#include "ui/main_ids.h"
+#include "ui/win32/form.h"
+
+namespace lornel {
+namespace {
+
+using ui::MainId;
+
+struct CreationProbe : contract::Recorder {
+  win32::Win32Form* form = nullptr;
+  bool windowVisibleAtCreation = true;
+  bool coverShownAtCreation = false;
+  void OnCreated() override {
+    windowVisibleAtCreation = IsWindowVisible(form->hwnd()) != FALSE;
+    coverShownAtCreation =
+        (GetWindowLongW(form->ControlWindow(static_cast<int>(MainId::分组框21)), GWL_STYLE) &
+         WS_VISIBLE) != 0;
+  }
+};
+
+class MainWindow : public testing::Test {
+ protected:
+  void SetUp() override {
+    form = std::make_unique<win32::Win32Form>(ui::MainTable(), probe);
+    probe.form = form.get();
+    ASSERT_TRUE(form->Create());
+    test::Pump(100);
+  }
+  HWND Of(MainId id) { return form->ControlWindow(static_cast<int>(id)); }
+  CreationProbe probe;
+  std::unique_ptr<win32::Win32Form> form;
+};
+
+TEST_F(MainWindow, CreationCompleteRunsHiddenWithTheVisibleControlsAlreadyShown) {
+  EXPECT_FALSE(probe.windowVisibleAtCreation);
+  EXPECT_TRUE(probe.coverShownAtCreation);
+  EXPECT_TRUE(IsWindowVisible(form->hwnd()));
+}
+
+TEST_F(MainWindow, HasOneIconForBothSizes) {
+  const LRESULT big = SendMessageW(form->hwnd(), WM_GETICON, ICON_BIG, 0);
+  EXPECT_NE(big, 0);
+  EXPECT_EQ(SendMessageW(form->hwnd(), WM_GETICON, ICON_SMALL, 0), big);
+}
+
+TEST_F(MainWindow, SiblingsAreStackedInTableOrder) {
+  const ui::Table& table = ui::MainTable();
+  for (const ui::Row& row : table.rows) {
+    HWND below = GetWindow(form->ControlWindow(row.id), GW_HWNDNEXT);
+    // The next sibling in the table must be the next window down.
+    for (int next = row.id + 1; next < table.size(); ++next) {
+      if (table[next].parent != row.parent) continue;
+      EXPECT_EQ(below, form->ControlWindow(next)) << "below row " << row.id;
+      break;
+    }
+  }
+}
+
+TEST_F(MainWindow, EveryCaptionIsTheWindowText) {
+  char text[64] = {};
+  GetWindowTextA(Of(MainId::按钮31), text, sizeof text);
+  EXPECT_STREQ(text, "开始！Go！Go！Go！");
+  GetWindowTextA(Of(MainId::透明标签1), text, sizeof text);
+  EXPECT_EQ(std::string(text).substr(0, 8), "第一组：");
+  EXPECT_EQ(form->Text(static_cast<int>(MainId::按钮48)), "Enter←┘");
+}
+
+TEST_F(MainWindow, FontsAreBoldGb2312OfTheGivenHeight) {
+  LOGFONTW lf{};
+  GetObjectW(reinterpret_cast<HFONT>(SendMessageW(Of(MainId::按钮47), WM_GETFONT, 0, 0)), sizeof lf, &lf);
+  EXPECT_EQ(lf.lfHeight, -16);
+  EXPECT_EQ(lf.lfWeight, FW_BOLD);
+  EXPECT_EQ(lf.lfCharSet, GB2312_CHARSET);
+  GetObjectW(reinterpret_cast<HFONT>(SendMessageW(Of(MainId::按钮17), WM_GETFONT, 0, 0)), sizeof lf, &lf);
+  EXPECT_STREQ(lf.lfFaceName, L"幼圆");
+  GetObjectW(reinterpret_cast<HFONT>(SendMessageW(Of(MainId::透明标签13), WM_GETFONT, 0, 0)), sizeof lf, &lf);
+  EXPECT_TRUE(lf.lfUnderline);
+  EXPECT_EQ(reinterpret_cast<HFONT>(SendMessageW(Of(MainId::分组框21), WM_GETFONT, 0, 0)),
+            GetStockObject(DEFAULT_GUI_FONT));
+}
+
+TEST_F(MainWindow, EscEnterAndF1DoNothing) {
+  for (WPARAM key : {VK_ESCAPE, VK_RETURN, VK_F1}) {
+    SendMessageW(form->hwnd(), WM_KEYDOWN, key, 0);
+    SendMessageW(form->hwnd(), WM_KEYUP, key, 0);
+    test::Pump(20);
+  }
+  EXPECT_TRUE(IsWindow(form->hwnd()));
+  EXPECT_TRUE(probe.events.empty());
+}
+
+TEST_F(MainWindow, OnlyTheScoreMirrorTimerRunsAtStart) {
+  test::Pump(1100);
+  for (const ui::Binding& e : probe.events) EXPECT_EQ(e.slot, ui::Slot::ScoreMirrorTick);
+  EXPECT_GE(probe.Count(ui::Slot::ScoreMirrorTick, 0), 1);
+}
+
+}  // namespace
+}  // namespace lornel
