@@ -92,8 +92,7 @@ void ShakeTick(Context& ctx) {
 }
 
 void RevealAnswer(Context& ctx) {
-  const ui::Pressed pressed =
-      ui::ShowMessage(ctx.host, "确定显示答案吗？", ui::kMbYesNo, "小提示");
+  const ui::Pressed pressed = ui::ShowMessage(ctx.host, "确定显示答案吗？", ui::kMbYesNo, "小提示");
   if (pressed != ui::Pressed::Yes) return;
   const MainForm& main = ctx.main;
   main.Hide(MainId::图片框1);

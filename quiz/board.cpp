@@ -26,12 +26,12 @@ void OpenQuestion(Context& ctx, int n) {
   for (const Question& q : kQuestions) main.Disable(q.button);
   main.Show(question->panel);
   main.Show(MainId::图片框1);
-  main.SetText(question->label, config::ReadConfigValue(ctx.host, ctx.configPath,
-                                                        config::kTitleSection,
-                                                        config::QuestionTitleKey(n)));
-  main.SetText(MainId::标签18, config::ReadConfigValue(ctx.host, ctx.configPath,
-                                                       config::kAnswerSection,
-                                                       config::QuestionAnswerKey(n)));
+  main.SetText(question->label,
+               config::ReadConfigValue(ctx.host, ctx.configPath, config::kTitleSection,
+                                       config::QuestionTitleKey(n)));
+  main.SetText(MainId::标签18,
+               config::ReadConfigValue(ctx.host, ctx.configPath, config::kAnswerSection,
+                                       config::QuestionAnswerKey(n)));
   main.Enable(MainId::按钮47);
   main.Disable(MainId::按钮49);
   main.SetText(MainId::编辑框1, "");

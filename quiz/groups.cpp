@@ -27,9 +27,8 @@ void AskForAQuestion(Context& ctx) { ui::ShowMessage(ctx.host, "请选题！", u
 
 void ConfirmGroup(Context& ctx) {
   const MainForm& main = ctx.main;
-  const std::string value = config::ReadConfigValue(ctx.host, ctx.configPath,
-                                                    config::kCountdownSection,
-                                                    config::kCountdownKey);
+  const std::string value = config::ReadConfigValue(
+      ctx.host, ctx.configPath, config::kCountdownSection, config::kCountdownKey);
   CountdownPrepare(ctx, value);
   main.Hide(MainId::分组框3);
   for (const Group& group : kGroups)

@@ -10,8 +10,8 @@ TEST(FoldCase, FoldsOnlyTheAsciiCapitals) {
   EXPECT_EQ(FoldCase("Hello"), "hello");
   EXPECT_EQ(FoldCase("hElLo"), FoldCase("HELLO"));
   EXPECT_EQ(FoldCase("@AZ[`az{"), "@az[`az{");
-  EXPECT_EQ(FoldCase(" A b "), " a b ");      // spaces stay
-  EXPECT_EQ(FoldCase("ＡＢ"), "ＡＢ");          // full-width letters stay
+  EXPECT_EQ(FoldCase(" A b "), " a b ");  // spaces stay
+  EXPECT_EQ(FoldCase("ＡＢ"), "ＡＢ");    // full-width letters stay
   EXPECT_EQ(FoldCase(""), "");
 }
 

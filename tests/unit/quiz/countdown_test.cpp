@@ -38,8 +38,8 @@ TEST_F(CountdownTest, TenSecondsCountDownThenTimeOutWithoutPoints) {
     shown.push_back(rt.Text(Id::标签15));
     rt.Advance(1000);
   }
-  EXPECT_EQ(shown, (std::vector<std::string>{"0", "9", "8", "7", "6", "5", "4", "3", "2", "1",
-                                             "0"}));
+  EXPECT_EQ(shown,
+            (std::vector<std::string>{"0", "9", "8", "7", "6", "5", "4", "3", "2", "1", "0"}));
   ASSERT_EQ(rt.host.messages.size(), 1u);
   const auto& m = rt.host.messages[0];
   EXPECT_EQ(m.text, "回答超时！！");

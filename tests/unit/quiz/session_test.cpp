@@ -27,8 +27,8 @@ TEST_F(SessionTest, AWholeSessionLeavesTheTeachersFileByteForByte) {
   Open(2);
   Confirm(3);
   Enter("hello!");
-  Check();                   // wrong: shakes
-  rt.Advance(5000);          // then times out
+  Check();           // wrong: shakes
+  rt.Advance(5000);  // then times out
   Open(3);
   Cancel();
   ASSERT_TRUE(rt.Click(Id::按钮16));  // nothing open: "请选题！"
@@ -53,7 +53,7 @@ class RandomRoundTest : public QuizTest, public testing::WithParamInterface<unsi
     return count;
   }
   std::int64_t lastEvent = 0;
-  int endings = 0;  // correct answers, time-outs and "继续选题" that took a click
+  int endings = 0;                // correct answers, time-outs and "继续选题" that took a click
   std::vector<std::string> open;  // message boxes open now, innermost last
   std::vector<std::pair<std::string, std::string>> nested;
 
@@ -63,17 +63,41 @@ class RandomRoundTest : public QuizTest, public testing::WithParamInterface<unsi
     while (rt.clock.now() - lastEvent < 60) rt.Advance(20);
     lastEvent = rt.clock.now();
     switch (Pick(0, 11)) {
-      case 0: case 1: rt.Click(kQuestions[Pick(0, 13)].button); break;
-      case 2: rt.Click(kGroups[Pick(0, 5)].radio); rt.Click(Id::按钮15); break;
-      case 3: rt.Click(Id::透明标签13); break;
-      case 4: rt.Click(Id::按钮16); break;
-      case 5: Enter(rt.Text(Id::标签18)); rt.Click(Id::按钮47); break;
-      case 6: Enter(Pick(0, 1) ? "wrong" : ""); rt.Click(Id::按钮47); break;
-      case 7: rt.Click(Id::按钮50); break;
-      case 8: endings += rt.Click(Id::按钮49); break;
-      case 9: quiz.countdown = std::vector<std::string>{"0", "1", "2", "00"}[Pick(0, 3)];
-              Rewrite(quiz); break;
-      default: rt.Advance(Pick(0, 1200)); break;
+      case 0:
+      case 1:
+        rt.Click(kQuestions[Pick(0, 13)].button);
+        break;
+      case 2:
+        rt.Click(kGroups[Pick(0, 5)].radio);
+        rt.Click(Id::按钮15);
+        break;
+      case 3:
+        rt.Click(Id::透明标签13);
+        break;
+      case 4:
+        rt.Click(Id::按钮16);
+        break;
+      case 5:
+        Enter(rt.Text(Id::标签18));
+        rt.Click(Id::按钮47);
+        break;
+      case 6:
+        Enter(Pick(0, 1) ? "wrong" : "");
+        rt.Click(Id::按钮47);
+        break;
+      case 7:
+        rt.Click(Id::按钮50);
+        break;
+      case 8:
+        endings += rt.Click(Id::按钮49);
+        break;
+      case 9:
+        quiz.countdown = std::vector<std::string>{"0", "1", "2", "00"}[Pick(0, 3)];
+        Rewrite(quiz);
+        break;
+      default:
+        rt.Advance(Pick(0, 1200));
+        break;
     }
   }
 };
