@@ -1,0 +1,149 @@
+// The Win32 file functions behind the Host, on real files under Wine.
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include <string>
+#include <vector>
+
+#include "config/config.h"
+#include "tests/win32/config/temp_dir.h"
+#include "ui/win32/files.h"
+#include "ui/win32/host.h"
+#include "ui/win32/text.h"
+
+namespace lornel::win32 {
+namespace {
+
+using test::TempDir;
+
+TEST(Win32Files, PathExistsCountsFilesAndDirectories) {
+  TempDir dir;
+  EXPECT_TRUE(PathExists(dir.path()));
+  EXPECT_FALSE(PathExists(dir / "wtda.ini"));
+  test::WriteBytes(dir / "wtda.ini", "x");
+  EXPECT_TRUE(PathExists(dir / "wtda.ini"));
+  CreateDirectoryW(Wide(dir / "目录").c_str(), nullptr);
+  EXPECT_TRUE(PathExists(dir / "目录"));
+  EXPECT_FALSE(PathExists(""));
+  EXPECT_FALSE(PathExists(dir / "没有\\wtda.ini"));
+}
+
+TEST(Win32Files, ReadWholeFileGivesEveryByteOfRegularFilesOnly) {
+  TempDir dir;
+  std::string bytes;
+  for (int i = 0; i < 256; ++i) bytes.push_back(static_cast<char>(i));
+  test::WriteBytes(dir / "题目.ini", bytes);
+  EXPECT_EQ(ReadWholeFile(dir / "题目.ini"), bytes);
+  test::WriteBytes(dir / "empty.ini", "");
+  EXPECT_EQ(ReadWholeFile(dir / "empty.ini"), std::string());
+  EXPECT_EQ(ReadWholeFile(dir / "missing.ini"), std::nullopt);
+  CreateDirectoryW(Wide(dir / "wtda.ini").c_str(), nullptr);
+  EXPECT_EQ(ReadWholeFile(dir / "wtda.ini"), std::nullopt);
+  EXPECT_EQ(ReadWholeFile(""), std::nullopt);
+}
+
+TEST(Win32Files, ReadWholeFileCopesWithTensOfMegabytes) {
+  TempDir dir;
+  std::string big(40 << 20, 'x');
+  for (std::size_t i = 0; i < big.size(); i += 4099) big[i] = static_cast<char>(i % 251);
+  test::WriteBytes(dir / "big.ini", big);
+  const auto read = ReadWholeFile(dir / "big.ini");
+  ASSERT_TRUE(read.has_value());
+  EXPECT_EQ(read->size(), big.size());
+  EXPECT_TRUE(*read == big);
+}
+
+TEST(Win32Files, ReadWholeFileReadsAFileThatAnEditorHoldsOpen) {
+  TempDir dir;
+  test::WriteBytes(dir / "wtda.ini", "[s]\r\nk=1\r\n");
+  const HANDLE editor = CreateFileW(Wide(dir / "wtda.ini").c_str(), GENERIC_READ | GENERIC_WRITE,
+                                    FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING, 0, nullptr);
+  ASSERT_NE(editor, INVALID_HANDLE_VALUE);
+  EXPECT_EQ(ReadWholeFile(dir / "wtda.ini"), "[s]\r\nk=1\r\n");
+  CloseHandle(editor);
+}
+
+TEST(Win32Files, CreateFileAtomicallyCreatesAMissingFileWhole) {
+  TempDir dir;
+  const std::string path = dir / "wtda.ini";
+  EXPECT_TRUE(CreateFileAtomically(path, config::DefaultConfigText()));
+  EXPECT_EQ(test::ReadBytes(path), config::DefaultConfigText());
+  EXPECT_EQ(dir.Entries(), std::vector<std::string>{"wtda.ini"});
+  EXPECT_TRUE(CreateFileAtomically(dir / "空.ini", ""));
+  EXPECT_TRUE(PathExists(dir / "空.ini"));
+}
+
+TEST(Win32Files, CreateFileAtomicallyNeverReplacesAndLeavesNoTemporary) {
+  TempDir dir;
+  const std::string path = dir / "wtda.ini";
+  test::WriteBytes(path, "mine");
+  EXPECT_FALSE(CreateFileAtomically(path, "default"));
+  EXPECT_EQ(test::ReadBytes(path), "mine");
+  EXPECT_EQ(dir.Entries(), std::vector<std::string>{"wtda.ini"});
+  // A directory in the file's place stays too.
+  const std::string other = dir / "dir.ini";
+  CreateDirectoryW(Wide(other).c_str(), nullptr);
+  EXPECT_FALSE(CreateFileAtomically(other, "default"));
+  EXPECT_EQ(dir.Entries().size(), 2u);
+  // A stale temporary of an earlier run with the same process id is no obstacle.
+  test::WriteBytes(dir / ("new.ini.~tmp" + std::to_string(GetCurrentProcessId())), "stale");
+  EXPECT_TRUE(CreateFileAtomically(dir / "new.ini", "fresh"));
+  EXPECT_EQ(test::ReadBytes(dir / "new.ini"), "fresh");
+}
+
+TEST(Win32Files, CreateFileAtomicallyFailsWhereNothingCanBeCreated) {
+  TempDir dir;
+  EXPECT_FALSE(CreateFileAtomically(dir / "missing\\wtda.ini", "x"));
+  EXPECT_FALSE(PathExists(dir / "missing"));
+  // Z:\sys\kernel is the host's sysfs: a directory where no file can be made,
+  // even by root, who passes every permission check of an ordinary directory.
+  EXPECT_TRUE(PathExists("Z:\\sys\\kernel"));
+  EXPECT_FALSE(CreateFileAtomically("Z:\\sys\\kernel\\wtda.ini", "x"));
+  EXPECT_FALSE(PathExists("Z:\\sys\\kernel\\wtda.ini"));
+  EXPECT_FALSE(PathExists("Z:\\sys\\kernel\\wtda.ini.~tmp" + std::to_string(GetCurrentProcessId())));
+  EXPECT_FALSE(CreateFileAtomically("", "x"));
+}
+
+TEST(Win32Files, WriteWholeFileCreatesOrTruncates) {
+  TempDir dir;
+  const std::string path = dir / "SkinH_EL.dll";
+  EXPECT_TRUE(WriteWholeFile(path, std::string(100000, 'a')));
+  EXPECT_TRUE(WriteWholeFile(path, "short"));
+  EXPECT_EQ(test::ReadBytes(path), "short");
+  CreateDirectoryW(Wide(dir / "d").c_str(), nullptr);
+  EXPECT_FALSE(WriteWholeFile(dir / "d", "x"));
+  EXPECT_FALSE(WriteWholeFile(dir / "missing\\f", "x"));
+}
+
+TEST(Win32Files, SetHiddenAttributeOnlySetsHidden) {
+  TempDir dir;
+  const std::string path = dir / "SkinH_EL.dll";
+  test::WriteBytes(path, "x");
+  EXPECT_TRUE(SetHiddenAttributeOnly(path));
+  const DWORD attributes = GetFileAttributesW(Wide(path).c_str());
+  EXPECT_TRUE(attributes & FILE_ATTRIBUTE_HIDDEN);
+  EXPECT_FALSE(attributes & FILE_ATTRIBUTE_READONLY);
+  EXPECT_FALSE(SetHiddenAttributeOnly(dir / "missing"));
+}
+
+TEST(Win32Files, TheConfigOperationsOnRealFiles) {
+  TempDir dir;
+  Win32Host host;
+  const std::string path = dir / "wtda.ini";
+  EXPECT_FALSE(config::ConfigFileExists(host, path));
+  config::WriteDefaultConfig(host, path);
+  EXPECT_TRUE(config::ConfigFileExists(host, path));
+  EXPECT_EQ(config::ReadConfigValue(host, path, config::kPointsSection, config::kPointsKey), "1");
+  EXPECT_TRUE(config::WriteConfigValue(host, path, config::kCountdownSection, config::kCountdownKey, "30"));
+  char buffer[64] = {};
+  GetPrivateProfileStringA(config::kCountdownSection, config::kCountdownKey, "", buffer, sizeof buffer,
+                           path.c_str());
+  EXPECT_STREQ(buffer, "30");
+  const std::string before = test::ReadBytes(path);
+  config::WriteDefaultConfig(host, path);
+  EXPECT_EQ(test::ReadBytes(path), before);
+  EXPECT_EQ(dir.Entries(), std::vector<std::string>{"wtda.ini"});
+}
+
+}  // namespace
+}  // namespace lornel::win32

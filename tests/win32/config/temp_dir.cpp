@@ -1,0 +1,80 @@
+#include "tests/win32/config/temp_dir.h"
+
+#include <cstdio>
+
+#include "ui/win32/text.h"
+
+namespace lornel::test {
+
+namespace {
+
+void RemoveTree(const std::wstring& dir) {
+  WIN32_FIND_DATAW found;
+  const HANDLE search = FindFirstFileW((dir + L"\\*").c_str(), &found);
+  if (search != INVALID_HANDLE_VALUE) {
+    do {
+      const std::wstring name = found.cFileName;
+      if (name == L"." || name == L"..") continue;
+      const std::wstring full = dir + L"\\" + name;
+      SetFileAttributesW(full.c_str(), FILE_ATTRIBUTE_NORMAL);
+      if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
+        RemoveTree(full);
+      } else {
+        DeleteFileW(full.c_str());
+      }
+    } while (FindNextFileW(search, &found));
+    FindClose(search);
+  }
+  RemoveDirectoryW(dir.c_str());
+}
+
+}  // namespace
+
+TempDir::TempDir() {
+  static int counter = 0;
+  wchar_t base[MAX_PATH];
+  GetTempPathW(MAX_PATH, base);
+  std::wstring dir = std::wstring(base) + L"lornel\x914D\x7F6E" + std::to_wstring(GetCurrentProcessId()) +
+                     L"_" + std::to_wstring(++counter);  // "lornel配置<pid>_<n>"
+  RemoveTree(dir);
+  CreateDirectoryW(dir.c_str(), nullptr);
+  path_ = win32::Gbk(dir);
+}
+
+TempDir::~TempDir() { RemoveTree(win32::Wide(path_)); }
+
+std::vector<std::string> TempDir::Entries() const {
+  std::vector<std::string> names;
+  WIN32_FIND_DATAW found;
+  const HANDLE search = FindFirstFileW((win32::Wide(path_) + L"\\*").c_str(), &found);
+  if (search == INVALID_HANDLE_VALUE) return names;
+  do {
+    const std::wstring name = found.cFileName;
+    if (name != L"." && name != L"..") names.push_back(win32::Gbk(name));
+  } while (FindNextFileW(search, &found));
+  FindClose(search);
+  return names;
+}
+
+std::string ReadBytes(const std::string& path) {
+  std::string bytes;
+  const HANDLE file = CreateFileW(win32::Wide(path).c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
+                                  OPEN_EXISTING, 0, nullptr);
+  if (file == INVALID_HANDLE_VALUE) return bytes;
+  char buffer[65536];
+  DWORD got = 0;
+  while (ReadFile(file, buffer, sizeof buffer, &got, nullptr) && got > 0) bytes.append(buffer, got);
+  CloseHandle(file);
+  return bytes;
+}
+
+void WriteBytes(const std::string& path, const std::string& bytes) {
+  const HANDLE file = CreateFileW(win32::Wide(path).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                                  0, nullptr);
+  if (file == INVALID_HANDLE_VALUE) return;
+  DWORD written = 0;
+  WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
+  CloseHandle(file);
+}
+
+}  // namespace lornel::test

@@ -1,0 +1,111 @@
+#include "ui/win32/files.h"
+
+#include <windows.h>
+
+#include <new>
+
+#include "ui/win32/text.h"
+
+namespace lornel::win32 {
+
+namespace {
+
+constexpr unsigned long long kMaxReadBytes = 512ull << 20;
+
+struct FileHandle {
+  HANDLE h;
+  ~FileHandle() {
+    if (h != INVALID_HANDLE_VALUE) ::CloseHandle(h);
+  }
+};
+
+bool WriteAll(HANDLE file, std::string_view bytes) {
+  while (!bytes.empty()) {
+    const DWORD chunk = bytes.size() > (1u << 20) ? (1u << 20) : static_cast<DWORD>(bytes.size());
+    DWORD written = 0;
+    if (!WriteFile(file, bytes.data(), chunk, &written, nullptr) || written == 0) return false;
+    bytes.remove_prefix(written);
+  }
+  return true;
+}
+
+}  // namespace
+
+bool PathExists(const std::string& path) {
+  if (path.empty()) return false;
+  WIN32_FIND_DATAW found;
+  const HANDLE search = FindFirstFileW(Wide(path).c_str(), &found);
+  if (search == INVALID_HANDLE_VALUE) return false;
+  FindClose(search);
+  return true;
+}
+
+std::optional<std::string> ReadWholeFile(const std::string& path) {
+  if (path.empty()) return std::nullopt;
+  // Without FILE_FLAG_BACKUP_SEMANTICS a directory cannot be opened at all.
+  FileHandle file{CreateFileW(Wide(path).c_str(), GENERIC_READ,
+                              FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                              OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL | FILE_FLAG_SEQUENTIAL_SCAN,
+                              nullptr)};
+  if (file.h == INVALID_HANDLE_VALUE) return std::nullopt;
+  if (GetFileType(file.h) != FILE_TYPE_DISK) return std::nullopt;
+  LARGE_INTEGER size{};
+  if (!GetFileSizeEx(file.h, &size) || size.QuadPart < 0 ||
+      static_cast<unsigned long long>(size.QuadPart) > kMaxReadBytes)
+    return std::nullopt;
+  try {
+    std::string bytes;
+    bytes.reserve(static_cast<std::size_t>(size.QuadPart));
+    // Read to the end rather than to the size seen: an editor may be saving.
+    char buffer[64 * 1024];
+    for (;;) {
+      DWORD got = 0;
+      if (!ReadFile(file.h, buffer, sizeof buffer, &got, nullptr)) return std::nullopt;
+      if (got == 0) break;
+      if (bytes.size() + got > kMaxReadBytes) return std::nullopt;
+      bytes.append(buffer, got);
+    }
+    return bytes;
+  } catch (const std::bad_alloc&) {
+    return std::nullopt;
+  }
+}
+
+bool CreateFileAtomically(const std::string& path, std::string_view bytes) {
+  if (path.empty()) return false;
+  const std::wstring target = Wide(path);
+  // Beside the target, so that the move is a rename within one volume.
+  std::wstring temp;
+  FileHandle file{INVALID_HANDLE_VALUE};
+  for (int attempt = 0; attempt < 16 && file.h == INVALID_HANDLE_VALUE; ++attempt) {
+    temp = target + L".~tmp" + std::to_wstring(GetCurrentProcessId());
+    if (attempt > 0) temp += L"." + std::to_wstring(attempt);
+    file.h = CreateFileW(temp.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
+                         FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file.h == INVALID_HANDLE_VALUE && GetLastError() != ERROR_FILE_EXISTS &&
+        GetLastError() != ERROR_ALREADY_EXISTS)
+      return false;
+  }
+  if (file.h == INVALID_HANDLE_VALUE) return false;
+  const bool written = WriteAll(file.h, bytes) && FlushFileBuffers(file.h);
+  ::CloseHandle(file.h);
+  file.h = INVALID_HANDLE_VALUE;
+  // No MOVEFILE_REPLACE_EXISTING: a file that appeared meanwhile is kept.
+  if (written && MoveFileExW(temp.c_str(), target.c_str(), MOVEFILE_WRITE_THROUGH)) return true;
+  DeleteFileW(temp.c_str());
+  return false;
+}
+
+bool WriteWholeFile(const std::string& path, std::string_view bytes) {
+  if (path.empty()) return false;
+  FileHandle file{CreateFileW(Wide(path).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                              FILE_ATTRIBUTE_NORMAL, nullptr)};
+  if (file.h == INVALID_HANDLE_VALUE) return false;
+  return WriteAll(file.h, bytes);
+}
+
+bool SetHiddenAttributeOnly(const std::string& path) {
+  return !path.empty() && SetFileAttributesW(Wide(path).c_str(), FILE_ATTRIBUTE_HIDDEN) != FALSE;
+}
+
+}  // namespace lornel::win32
