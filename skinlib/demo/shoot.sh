@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # shoot.sh BUILD_DIR OUT_DIR [SKIN...]: screenshots of the demo window under each
 # skin (default: all 33), one message box shot for skins 1 and 12, and a contact
-# sheet of all of them (OUT_DIR/contact.png).
+# sheet of all of them (OUT_DIR/contact.png; contact-small.png is docs/skins-demo.png).
 set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
 root=$(cd "$here/../.." && pwd)
@@ -40,5 +40,7 @@ if [ "${#skins[@]}" -eq 33 ]; then
   for n in $(seq -w 1 33); do args+=(-label "skin $n" "$out/skin$n.png"); done
   font=$(fc-match -f "%{file}" sans 2>/dev/null || true)
   montage "${args[@]}" ${font:+-font "$font"} -tile 6x -geometry 364x235+6+6 -pointsize 14 "$out/contact.png"
+  # The copy kept in docs/: smaller, 256 colours are enough for the sheet.
+  convert "$out/contact.png" -resize 1800x -strip -colors 256 "PNG8:$out/contact-small.png"
 fi
 wineserver -w || true

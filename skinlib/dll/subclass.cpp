@@ -104,6 +104,8 @@ LRESULT ButtonMessage(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam, DWO
         break;
       return 1;  // WM_PAINT covers every pixel
     case WM_MOUSEMOVE:
+      // Panels have no hot look; repainting a whole panel on every entry would be waste.
+      if ((GetWindowLongW(hwnd, GWL_STYLE) & BS_TYPEMASK) == BS_GROUPBOX) break;
       if (!(ref & kHot)) {
         SetWindowSubclass(hwnd, SkinProc, kSubclassId, ref | kHot);
         TRACKMOUSEEVENT track{sizeof(track), TME_LEAVE, hwnd, 0};
