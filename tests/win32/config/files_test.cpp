@@ -145,5 +145,18 @@ TEST(Win32Files, TheConfigOperationsOnRealFiles) {
   EXPECT_EQ(dir.Entries(), std::vector<std::string>{"wtda.ini"});
 }
 
+TEST(Win32Files, ADirectoryNamedWtdaIniIsPresentAndReadsEmpty) {
+  TempDir dir;
+  Win32Host host;
+  const std::string path = dir / "wtda.ini";
+  CreateDirectoryW(Wide(path).c_str(), nullptr);
+  EXPECT_TRUE(config::ConfigFileExists(host, path));
+  EXPECT_EQ(config::ReadConfigValue(host, path, config::kPointsSection, config::kPointsKey), "");
+  config::WriteDefaultConfig(host, path);
+  EXPECT_FALSE(config::WriteConfigValue(host, path, config::kPointsSection, config::kPointsKey, "1"));
+  EXPECT_EQ(dir.Entries(), std::vector<std::string>{"wtda.ini"});
+  EXPECT_TRUE(GetFileAttributesW(Wide(path).c_str()) & FILE_ATTRIBUTE_DIRECTORY);
+}
+
 }  // namespace
 }  // namespace lornel::win32
