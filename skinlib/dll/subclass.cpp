@@ -62,7 +62,6 @@ bool ButtonPaintsOn(UINT message) {
     case WM_CAPTURECHANGED:
     case WM_UPDATEUISTATE:
     case WM_SYSCOLORCHANGE:
-      return true;
     case WM_SETFONT:
       return true;
     default:

@@ -56,12 +56,11 @@ void DestroyTheme(Theme* theme) {
   HeapFree(GetProcessHeap(), 0, theme);
 }
 
-const Theme* CurrentTheme() { return g_theme; }
+const Theme* CurrentTheme() { return static_cast<Theme* volatile&>(g_theme); }
 
 Theme* ReplaceTheme(Theme* theme) {
-  Theme* old = g_theme;
-  g_theme = theme;
-  return old;
+  // The look is read by painting code on whatever thread paints; the swap is one write.
+  return static_cast<Theme*>(InterlockedExchangePointer(reinterpret_cast<PVOID volatile*>(&g_theme), theme));
 }
 
 }  // namespace skinh

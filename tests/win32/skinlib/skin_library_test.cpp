@@ -154,7 +154,7 @@ TEST(SkinLibrary, RestylesWindowsInAProcessOfItsOwn) {
 // ---------------------------------------------------------------------------
 // Inside the child process: one test window with a control of each kind.
 
-enum : int { kButton, kStates, kRadio, kGroup, kInner, kEdit, kProgress, kPaint, kCount };
+enum : int { kButton, kStates, kRadio, kGroup, kInner, kEdit, kProgress, kPaint, kCheck, kCount };
 
 HWND g_top = nullptr;
 HWND g_controls[kCount];
@@ -240,6 +240,7 @@ void BuildWindow() {
   SendMessageW(g_controls[kProgress], PBM_SETRANGE32, 0, 100);
   SendMessageW(g_controls[kProgress], PBM_SETPOS, 50, 0);
   g_controls[kPaint] = MakeChild(L"SkinTestPaint", L"", 0, {400, 10, 60, 60}, g_top);
+  g_controls[kCheck] = MakeChild(L"Button", L"选", BS_AUTOCHECKBOX, {10, 120, 100, 30}, g_top);
   ShowWindow(g_top, SW_SHOWNOACTIVATE);
 }
 
@@ -418,6 +419,17 @@ TEST_F(SkinInProcess, Skin12RestylesTheControlsThatExist) {
   // Radio: the parent's background and the parent's caption colour.
   EXPECT_EQ(Pixel(g_controls[kRadio], 145, 15), face);
   EXPECT_TRUE(HasPixel(g_controls[kRadio], {20, 0, 150, 30}, kRadioText));
+
+  // The marks of radio buttons and check boxes appear only when checked.
+  const COLORREF mark = s.colour[sk::kMark];
+  for (int id : {kRadio, kCheck}) {
+    SCOPED_TRACE(id);
+    EXPECT_FALSE(HasPixel(g_controls[id], {0, 0, 30, 30}, mark));
+    SendMessageW(g_controls[id], BM_SETCHECK, BST_CHECKED, 0);
+    EXPECT_TRUE(HasPixel(g_controls[id], {0, 0, 30, 30}, mark));
+    SendMessageW(g_controls[id], BM_SETCHECK, BST_UNCHECKED, 0);
+    EXPECT_FALSE(HasPixel(g_controls[id], {0, 0, 30, 30}, mark));
+  }
 
   // Group box: filled inside, frame in the skin's colour, caption in the parent's.
   EXPECT_EQ(Pixel(g_controls[kGroup], 150, 60), face);
