@@ -7,3 +7,5 @@ export WINEDEBUG="${WINEDEBUG:--all}"
 export WINEDLLOVERRIDES="${WINEDLLOVERRIDES:-winemenubuilder.exe=d;mscoree=d;mshtml=d}"
 export LANG="${LORNEL_LANG:-zh_CN.UTF-8}"
 export LC_ALL="$LANG"
+# The fonts the layout is drawn for (see scripts/wine/fonts.conf).
+export FONTCONFIG_FILE="$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)/wine/fonts.conf"

@@ -4,7 +4,7 @@
 set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
 . "$here/wine-env.sh"
-stamp="$WINEPREFIX/.lornel-ready"
+stamp="$WINEPREFIX/.lornel-ready-3"
 [ -f "$stamp" ] && exit 0
 mkdir -p "$WINEPREFIX"
 wineboot -i >/dev/null 2>&1 || true
@@ -24,8 +24,21 @@ REGEDIT4
 
 [HKEY_CURRENT_USER\Software\Wine\DllOverrides]
 "winemenubuilder.exe"=""
+
+[HKEY_CURRENT_USER\Software\Wine\Fonts\Replacements]
+"SimSun"="AR PL SungtiL GB"
+"宋体"="AR PL SungtiL GB"
+"幼圆"="Noto Sans Mono CJK SC"
 REG
-wine regedit /S "$(winepath -w "$reg")" >/dev/null 2>&1 || wine regedit "$reg" >/dev/null 2>&1
-rm -f "$reg"
+# regedit reads non-ASCII names only from a UTF-16 file.
+iconv -f UTF-8 -t UTF-16 "$reg" > "$reg.utf16"
+wine regedit /S "$(winepath -w "$reg.utf16")" >/dev/null 2>&1
+rm -f "$reg" "$reg.utf16"
 wineserver -w || true
+# The frame's caption buttons are drawn with Marlett; this Wine build does not
+# find its own copy, so the prefix gets one.
+if [ -f /usr/share/wine/fonts/marlett.ttf ]; then
+  mkdir -p "$WINEPREFIX/drive_c/windows/Fonts"
+  cp /usr/share/wine/fonts/marlett.ttf "$WINEPREFIX/drive_c/windows/Fonts/"
+fi
 touch "$stamp"

@@ -25,8 +25,10 @@ void ClickAtScreen(POINT p) {
     in.mi.dy = MulDiv(p.y, 65535, h);
   }
   inputs[0].mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
-  inputs[1].mi.dwFlags = MOUSEEVENTF_LEFTDOWN | MOUSEEVENTF_ABSOLUTE;
-  inputs[2].mi.dwFlags = MOUSEEVENTF_LEFTUP | MOUSEEVENTF_ABSOLUTE;
+  // The buttons carry the position too: without MOUSEEVENTF_MOVE their dx and dy
+  // are ignored, and a move still on its way would leave the press elsewhere.
+  inputs[1].mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_LEFTDOWN | MOUSEEVENTF_ABSOLUTE;
+  inputs[2].mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_LEFTUP | MOUSEEVENTF_ABSOLUTE;
   SendInput(1, &inputs[0], sizeof(INPUT));
   Pump(30);
   SendInput(2, &inputs[1], sizeof(INPUT));

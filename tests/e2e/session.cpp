@@ -1,0 +1,91 @@
+#include "tests/e2e/session.h"
+
+#include <gtest/gtest.h>
+
+namespace lornel::e2e {
+namespace {
+
+using ui::MainId;
+
+MainId KeyFor(char c) {
+  switch (c) {
+    case 'Q': return MainId::按钮17;
+    case 'W': return MainId::按钮18;
+    case 'E': return MainId::按钮19;
+    case 'R': return MainId::按钮20;
+    case 'T': return MainId::按钮21;
+    case 'Y': return MainId::按钮22;
+    case 'U': return MainId::按钮23;
+    case 'I': return MainId::按钮24;
+    case 'O': return MainId::按钮25;
+    case 'P': return MainId::按钮26;
+    case '\b': return MainId::按钮27;
+    case 'A': return MainId::按钮28;
+    case 'S': return MainId::按钮29;
+    case 'D': return MainId::按钮30;
+    case 'F': return MainId::按钮32;
+    case 'G': return MainId::按钮33;
+    case 'H': return MainId::按钮34;
+    case 'J': return MainId::按钮35;
+    case 'K': return MainId::按钮36;
+    case 'L': return MainId::按钮37;
+    case '\n': return MainId::按钮48;
+    case 'Z': return MainId::按钮38;
+    case 'X': return MainId::按钮39;
+    case 'C': return MainId::按钮40;
+    case 'V': return MainId::按钮41;
+    case 'B': return MainId::按钮42;
+    case 'N': return MainId::按钮43;
+    case 'M': return MainId::按钮44;
+    case ',': return MainId::按钮45;
+    default: return MainId::按钮46;  // '.'
+  }
+}
+
+}  // namespace
+
+Session::Session(const std::wstring& tag, const std::string& config) : dir(FreshDirectory(tag)) {
+  if (!config.empty()) WriteConfig(config);
+  p = Program::Start(dir);
+  EXPECT_TRUE(p.MainWindow());
+}
+
+void Session::Press(MainId id, const std::function<bool()>& done) {
+  Click(Of(id));
+  if (done) {
+    WaitUntil(done, 5000);
+  } else {
+    Pause(150);
+  }
+}
+
+void Session::PressStart() {
+  Press(MainId::按钮31);
+  WaitUntil([&] { return !Visible(Of(MainId::分组框21)); });
+}
+
+void Session::TypeOnScreen(const std::string& keys) {
+  HWND box = Of(MainId::编辑框1);
+  for (char c : keys) {
+    const std::string before = Text(box);
+    Click(Of(KeyFor(c)));
+    // As a user would: the next key once this one has shown (Enter shows nothing).
+    if (c != '\n') WaitUntil([&] { return Text(box) != before; }, 3000);
+  }
+  Pause(100);
+}
+
+void Session::WriteConfig(const std::string& bytes) { WriteBytes(Join(dir, L"wtda.ini"), bytes); }
+
+void Session::Screenshot(const std::wstring& name) {
+  wchar_t folder[MAX_PATH] = {};
+  if (!GetEnvironmentVariableW(L"LORNEL_SCREENSHOTS", folder, MAX_PATH)) return;
+  std::wstring path = folder;
+  if (!path.empty() && path[0] == L'/') {
+    for (wchar_t& ch : path) ch = ch == L'/' ? L'\\' : ch;
+    path = L"Z:" + path;
+  }
+  CaptureScreen(Join(path, name + L".bmp"));
+}
+
+}  // namespace lornel::e2e

@@ -1,0 +1,32 @@
+// One program started in its own directory with a wtda.ini of the test's,
+// and the steps a teacher takes on it.
+#pragma once
+
+#include <functional>
+#include <string>
+
+#include "tests/e2e/driver.h"
+
+namespace lornel::e2e {
+
+class Session {
+ public:
+  Session(const std::wstring& tag, const std::string& config);
+  HWND Of(ui::MainId id) { return p.Main(id); }
+  // Clicks the control and waits until done() holds (at most 5 s), or a
+  // moment when no condition is given.
+  void Press(ui::MainId id, const std::function<bool()>& done = {});
+  // The start button, with the file present: the cover goes.
+  void PressStart();
+  // Clicks the on-screen keys: letters, ',' '.', '\b' Backspace, '\n' Enter.
+  void TypeOnScreen(const std::string& keys);
+  void WriteConfig(const std::string& bytes);
+  // Saves the screen as docs-ready BMP under the session's directory when
+  // LORNEL_SCREENSHOTS names a folder.
+  void Screenshot(const std::wstring& name);
+
+  std::wstring dir;
+  Program p;
+};
+
+}  // namespace lornel::e2e
