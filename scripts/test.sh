@@ -32,7 +32,6 @@ if [ -z "${DISPLAY:-}" ]; then
 fi
 . scripts/wine-env.sh
 scripts/wine-prefix.sh
-wineserver -p 2>/dev/null || true
 
 # All three build trees in one ctest run, so the output ends with one summary.
 cat > build/CTestTestfile.cmake <<'CTEST'
@@ -41,5 +40,4 @@ CTEST
 [ -d build/fuzz ] || sed -i 's/ "fuzz"//' build/CTestTestfile.cmake
 status=0
 ctest --test-dir build --output-on-failure -j 1 || status=$?
-wineserver -k 2>/dev/null || true
 exit $status

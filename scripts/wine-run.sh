@@ -8,4 +8,9 @@ if [ -z "${DISPLAY:-}" ]; then
 fi
 . "$here/wine-env.sh"
 "$here/wine-prefix.sh"
-exec wine "$@"
+# Wine's own processes (services, the desktop) would outlive the program and
+# keep the caller's output open (ctest waits for it): end them with the run.
+status=0
+wine "$@" || status=$?
+wineserver -k 2>/dev/null || true
+exit $status
