@@ -21,13 +21,6 @@ constexpr ShakeStep kShake[] = {{80, 75, false}, {75, 85, false}, {85, 74, false
 
 bool IsGbkLeadByte(unsigned char byte) { return byte >= 0x80; }
 
-// A shake still under way would, once the board is back, raise "请选题！"
-// over "回答正确！"; it ends here with the box at rest.
-void StopShake(const MainForm& main) {
-  main.SetInterval(MainId::时钟18, 0);
-  main.SetLeft(MainId::编辑框1, kAnswerBoxRest);
-}
-
 void CorrectAnswer(Context& ctx) {
   const MainForm& main = ctx.main;
   main.SetInterval(MainId::时钟2, 0);
@@ -41,6 +34,13 @@ void CorrectAnswer(Context& ctx) {
 }
 
 }  // namespace
+
+// A shake still under way would, once the board is back, raise "请选题！"
+// over "回答正确！"; it ends here with the box at rest.
+void StopShake(const MainForm& main) {
+  main.SetInterval(MainId::时钟18, 0);
+  main.SetLeft(MainId::编辑框1, kAnswerBoxRest);
+}
 
 std::string FoldCase(std::string_view text) {
   std::string folded;
@@ -65,6 +65,8 @@ void CheckAnswer(Context& ctx) {
   const MainForm& main = ctx.main;
   const std::string typed = main.Text(MainId::编辑框1);
   if (typed.empty()) {
+    // On an empty board the shake's own "请选题！" would come up over the hint.
+    StopShake(main);
     ui::ShowMessage(ctx.host, "答案这么空合适嘛？", ui::kMbOk | ui::kMbIconInformation, "小提示");
     return;
   }
@@ -92,6 +94,10 @@ void ShakeTick(Context& ctx) {
 }
 
 void RevealAnswer(Context& ctx) {
+  // A click queued before the guard's first tick still arrives; once a
+  // countdown has started the reveal is over for the run, as the guard means.
+  if (ctx.main.Interval(MainId::时钟19) > 0) return;
+  StopShake(ctx.main);
   const ui::Pressed pressed = ui::ShowMessage(ctx.host, "确定显示答案吗？", ui::kMbYesNo, "小提示");
   if (pressed != ui::Pressed::Yes) return;
   const MainForm& main = ctx.main;

@@ -16,11 +16,20 @@ void HideAllQuestionPanels(const MainForm& main) {
   for (const Question& q : kQuestions) main.Hide(q.panel);
 }
 
+// Input comes before WM_TIMER: a click right after "回答超时！！" can change the
+// board before the scan's tick, which would then lock all fourteen (after
+// OpenQuestion) or none (after NextQuestion). The pending scan sees the board
+// as CloseQuestion left it.
+void FinishLockScan(Context& ctx) {
+  if (ctx.main.Interval(MainId::时钟3) > 0) LockScanTick(ctx);
+}
+
 }  // namespace
 
 void OpenQuestion(Context& ctx, int n) {
   const Question* question = FindQuestion(n);
   if (!question) return;
+  FinishLockScan(ctx);
   const MainForm& main = ctx.main;
   main.Show(MainId::分组框3);
   for (const Question& q : kQuestions) main.Disable(q.button);
@@ -47,6 +56,7 @@ void CloseQuestion(Context& ctx) {
 }
 
 void CancelQuestion(Context& ctx) {
+  FinishLockScan(ctx);
   const MainForm& main = ctx.main;
   EnableAllQuestionButtons(main);
   HideAllQuestionPanels(main);
@@ -54,6 +64,10 @@ void CancelQuestion(Context& ctx) {
 }
 
 void NextQuestion(Context& ctx) {
+  // As in RevealAnswer: the guard keeps "继续选题" out of reach once it runs,
+  // even for a click that came before its first tick.
+  if (ctx.main.Interval(MainId::时钟19) > 0) return;
+  FinishLockScan(ctx);
   const MainForm& main = ctx.main;
   main.SetText(MainId::编辑框1, "");
   main.SetText(MainId::标签18, "");

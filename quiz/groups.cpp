@@ -2,6 +2,7 @@
 
 #include "config/config.h"
 #include "config/settings_check.h"
+#include "quiz/answer.h"
 #include "quiz/board.h"
 #include "quiz/countdown.h"
 #include "quiz/number_text.h"
@@ -39,6 +40,7 @@ void ConfirmGroup(Context& ctx) {
 
 void ChangeGroup(Context& ctx) {
   if (!IsQuestionOpen(ctx)) {
+    StopShake(ctx.main);
     AskForAQuestion(ctx);
     return;
   }

@@ -1,0 +1,168 @@
+// Inputs that come before a 1 ms timer's first tick, as the monkey found them:
+// Windows delivers input before WM_TIMER, so a quick click can land between a
+// handler that starts the lock scan or the reveal guard and that timer's tick.
+#include "tests/unit/quiz/quiz_fixture.h"
+#include "ui/message.h"
+
+namespace lornel::quiz {
+namespace {
+
+class RaceTest : public QuizTest {
+ protected:
+  int LockedCount() {
+    int count = 0;
+    for (int n = 1; n <= kQuestionCount; ++n) count += Locked(n);
+    return count;
+  }
+  // Question n opened, its group confirmed and let run out (countdown "1"),
+  // the time-out closed at once: the clock stops before the lock scan's tick.
+  void TimeOutOn(int n) {
+    Open(n);
+    const std::int64_t confirmed = rt.clock.now();
+    Confirm();
+    rt.Advance(confirmed + 2000 - rt.clock.now());
+    ASSERT_EQ(MessageTexts().back(), "回答超时！！");
+    ASSERT_GT(Interval(Id::时钟3), 0) << "the scan has not ticked yet";
+  }
+};
+
+TEST_F(RaceTest, AQuestionOpenedRightAfterATimeOutLocksOnlyTheOneThatTimedOut) {
+  quiz.countdown = "1";
+  StartWith(quiz);
+  // The box's OK and the click on the board come before the scan's first tick.
+  TimeOutOn(4);
+  Open(7);
+  rt.Advance(50);
+  EXPECT_EQ(LockedCount(), 1);
+  EXPECT_TRUE(Locked(4));
+  EXPECT_TRUE(PanelVisible(7));
+  // Question 7 goes on normally, and locks in its turn.
+  Confirm();
+  Enter("answer7");
+  Check();
+  rt.Advance(50);
+  EXPECT_EQ(LockedCount(), 2);
+  EXPECT_TRUE(Locked(7));
+}
+
+TEST_F(RaceTest, NextQuestionRightAfterACorrectAnswerStillLocksIt) {
+  StartWith(quiz);  // no countdown: "继续选题" is usable
+  Open(2);
+  Confirm();
+  Enter("answer2");
+  Check();  // "回答正确！" closed at once, before the scan's tick
+  ASSERT_GT(Interval(Id::时钟3), 0);
+  ASSERT_TRUE(rt.Click(Id::按钮49));
+  rt.Advance(50);
+  EXPECT_TRUE(Locked(2));
+  EXPECT_FALSE(ButtonEnabled(2));
+  EXPECT_EQ(LockedCount(), 1);
+}
+
+TEST_F(RaceTest, CancelRightAfterAnOpeningThatFollowedATimeOutKeepsTheLock) {
+  quiz.countdown = "1";
+  StartWith(quiz);
+  TimeOutOn(3);
+  Open(5);
+  Cancel();
+  rt.Advance(50);
+  EXPECT_TRUE(Locked(3));
+  EXPECT_EQ(LockedCount(), 1);
+}
+
+TEST_F(RaceTest, TheRevealIsOverOnceACountdownStartedEvenBeforeTheGuardTicks) {
+  quiz.countdown = "2";
+  StartWith(quiz);
+  Open(1);
+  Confirm();
+  ASSERT_EQ(rt.main.TickCount(int(Id::时钟19)), 0);
+  ASSERT_TRUE(rt.Click(Id::按钮50));  // still enabled: the guard has not ticked
+  EXPECT_TRUE(MessageTexts().empty()) << "no question, and no box for the time-out to stack on";
+  EXPECT_TRUE(rt.Visible(Id::图片框1));
+  EXPECT_TRUE(rt.Enabled(Id::按钮47));
+  rt.Advance(10);
+  EXPECT_FALSE(rt.Enabled(Id::按钮50));
+}
+
+TEST_F(RaceTest, NextQuestionBeforeTheGuardTicksLeavesTheCountdownWithItsQuestion) {
+  StartWith(quiz);
+  Open(6);
+  Confirm();
+  ASSERT_TRUE(rt.Click(Id::按钮50));  // revealed before any countdown: "继续选题" enabled
+  ASSERT_TRUE(rt.Enabled(Id::按钮49));
+  quiz.countdown = "2";
+  Rewrite(quiz);
+  ASSERT_TRUE(rt.Click(Id::按钮16));
+  ASSERT_TRUE(rt.Click(Id::按钮15));  // the countdown starts; the guard has not ticked
+  ASSERT_TRUE(rt.Click(Id::按钮49));
+  EXPECT_TRUE(PanelVisible(6)) << "the question stays while its countdown runs";
+  rt.Advance(3100);
+  EXPECT_EQ(MessageTexts().back(), "回答超时！！");
+  rt.Advance(50);
+  EXPECT_TRUE(Locked(6));
+}
+
+// A wrong answer on an empty board (after "重新选题") arms the shake, whose
+// first tick says "请选题！". A box shown within those 50 ms ends the shake, so
+// that "请选题！" does not come up over it.
+class ShakeUnderABoxTest : public RaceTest {
+ protected:
+  void SetUp() override {
+    StartWith(quiz);
+    Open(3);
+    Cancel();
+    Enter("wrong");
+    Check();
+    ASSERT_EQ(Interval(Id::时钟18), 50);
+    HoldMessagesOpen(500);
+  }
+  void ExpectOnlyBox(const std::string& text) {
+    EXPECT_EQ(MessageTexts(), std::vector<std::string>{text});
+    EXPECT_EQ(Interval(Id::时钟18), 0);
+    EXPECT_EQ(rt.main.Left(int(Id::编辑框1)), 80);
+  }
+};
+
+TEST_F(ShakeUnderABoxTest, EmptyAnswerHint) {
+  Enter("");
+  Check();
+  rt.Advance(500);
+  ExpectOnlyBox("答案这么空合适嘛？");
+}
+
+TEST_F(ShakeUnderABoxTest, RevealQuestion) {
+  ASSERT_TRUE(rt.Click(Id::按钮50));
+  rt.Advance(500);
+  ExpectOnlyBox("确定显示答案吗？");
+}
+
+TEST_F(ShakeUnderABoxTest, GroupChangeOnTheBoard) {
+  ASSERT_TRUE(rt.Click(Id::按钮16));
+  rt.Advance(500);
+  ExpectOnlyBox("请选题！");
+}
+
+TEST_F(ShakeUnderABoxTest, LeftAloneItStillAsksForAQuestion) {
+  rt.Advance(500);
+  ExpectOnlyBox("请选题！");
+}
+
+// Kept as the rules have it: the countdown runs on while the empty-answer hint
+// is open, so its time-out shows over the hint.
+TEST_F(RaceTest, TheCountdownRunsOnUnderTheEmptyAnswerHint) {
+  allowedOpenAtOnce = 2;
+  quiz.countdown = "1";
+  StartWith(quiz);
+  Open(9);
+  Confirm();
+  HoldMessagesOpen(2500);
+  Enter("");
+  Check();
+  EXPECT_EQ(MessageTexts(), (std::vector<std::string>{"答案这么空合适嘛？", "回答超时！！"}));
+  EXPECT_EQ(rt.host.mostOpenAtOnce, 2);
+  rt.Advance(50);
+  EXPECT_TRUE(Locked(9));
+}
+
+}  // namespace
+}  // namespace lornel::quiz
