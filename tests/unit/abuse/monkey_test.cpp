@@ -1,0 +1,125 @@
+// The monkey on the whole program in memory. The test command plays 200,000
+// actions spread over the scenarios; LORNEL_MONKEY_ACTIONS=5000000 plays
+// millions, LORNEL_MONKEY_SEED picks other runs.
+#include "tests/unit/abuse/monkey.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+
+#include "ui/main_ids.h"
+
+namespace lornel::abuse {
+namespace {
+
+long long EnvNumber(const char* name, long long fallback) {
+  const char* value = std::getenv(name);
+  return value && *value ? std::atoll(value) : fallback;
+}
+
+std::size_t ActionsPerScenario() {
+  const long long total = EnvNumber("LORNEL_MONKEY_ACTIONS", 200000);
+  return static_cast<std::size_t>(std::max<long long>(total, 1)) / Scenarios().size() + 1;
+}
+
+std::uint32_t BaseSeed() { return static_cast<std::uint32_t>(EnvNumber("LORNEL_MONKEY_SEED", 1)); }
+
+// What a scenario must lead to, so that a monkey stuck on the cover fails too.
+struct Reach {
+  std::vector<std::string> messages;
+};
+
+Reach ReachOf(const std::string& scenario) {
+  if (scenario == "empty countdown") return {{"请在配置中填入倒计时时间！"}};
+  if (scenario == "no points line") return {{"加分配置错误"}};
+  if (scenario == "no countdown")
+    return {{"回答正确！", "确定显示答案吗？", "答案这么空合适嘛？", "请选题！"}};
+  if (scenario == "words for numbers, long titles") return {{"回答超时！！"}};
+  return {{"回答正确！", "回答超时！！", "答案这么空合适嘛？", "请选题！"}};
+}
+
+class Monkey : public testing::TestWithParam<std::size_t> {};
+
+TEST_P(Monkey, KeepsEveryRuleOfTheQuiz) {
+  const Scenario& scenario = Scenarios()[GetParam()];
+  const std::uint32_t seed = BaseSeed() + static_cast<std::uint32_t>(GetParam());
+  const std::vector<Action> actions = GenerateActions(seed, ActionsPerScenario());
+  const double started = WallSeconds();
+  const Outcome outcome = Play(scenario, actions);
+  const double seconds = WallSeconds() - started;
+  std::printf(
+      "[ monkey   ] %-32s seed %u: %zu actions, %.0f s of program time, %d starts, "
+      "%d locks, %d scores written, %d kept overlaps, %.2f s\n",
+      scenario.name.c_str(), seed, outcome.stats.actions,
+      static_cast<double>(outcome.stats.virtualMs) / 1000.0, outcome.stats.starts,
+      outcome.stats.locks, outcome.stats.awards, outcome.stats.keptOverlaps, seconds);
+  if (outcome.finding) {
+    const int budget = static_cast<int>(EnvNumber("LORNEL_MONKEY_SHRINK_SECONDS", 60));
+    const std::vector<Action> shortest =
+        Shrink(scenario, actions, outcome.finding.rule, {}, budget);
+    FAIL() << Report(scenario, seed, outcome.finding, shortest, {});
+  }
+  for (const std::string& message : ReachOf(scenario.name).messages)
+    EXPECT_GT(outcome.stats.messages.count(message), 0u) << "never reached: " << Utf8(message);
+}
+
+INSTANTIATE_TEST_SUITE_P(Scenarios, Monkey, testing::Range<std::size_t>(0, Scenarios().size()),
+                         [](const testing::TestParamInfo<std::size_t>& info) {
+                           std::string name;
+                           for (char c : Scenarios()[info.param].name)
+                             name += std::isalnum(static_cast<unsigned char>(c)) ? c : '_';
+                           return name;
+                         });
+
+// The report of a failure is only as good as its shrinking: a rule planted by
+// the test, whose shortest cause is known, must come back that short.
+TEST(MonkeyShrinker, CutsARunDownToTheActionsThatCause) {
+  const Scenario& scenario = Scenarios()[0];
+  RunOptions options;
+  options.plantedRule = [](const fake::FakeForm& main) {
+    return main.Interval(static_cast<int>(ui::MainId::时钟6)) > 0 ? std::string("question 3 locked")
+                                                                  : std::string();
+  };
+  std::vector<Action> actions = GenerateActions(7, 20000);
+  const Outcome outcome = Play(scenario, actions, options);
+  ASSERT_EQ(outcome.finding.rule, Rule::Planted);
+  const std::vector<Action> shortest = Shrink(scenario, actions, Rule::Planted, options, 60);
+  // Start, question 3, "确定", then either the answer and "确认答案" and time for
+  // the lock scan, or "显示答案" and "继续选题".
+  EXPECT_LE(shortest.size(), 8u) << Describe(shortest);
+  EXPECT_EQ(Play(scenario, shortest, options).finding.rule, Rule::Planted);
+  const std::string report = Report(scenario, 7, outcome.finding, shortest, options);
+  EXPECT_NE(report.find("seed 7"), std::string::npos);
+  // The report is UTF-8, for a terminal; the program's texts are GBK.
+  EXPECT_NE(report.find(reinterpret_cast<const char*>(u8"click 按钮3\n")), std::string::npos)
+      << report;
+  EXPECT_NE(report.find("   box \""), std::string::npos) << report;
+  EXPECT_NE(report.find("opens"), std::string::npos) << report;
+}
+
+TEST(MonkeyShrinker, KeepsTheRuleThatFailedNotAnother) {
+  const Scenario& scenario = Scenarios()[0];
+  RunOptions options;
+  options.plantedRule = [](const fake::FakeForm& main) {
+    return main.IsVisible(static_cast<int>(ui::MainId::分组框21)) ? std::string()
+                                                                  : std::string("cover gone");
+  };
+  std::vector<Action> actions = GenerateActions(3, 500);
+  ASSERT_EQ(Play(scenario, actions, options).finding.rule, Rule::Planted);
+  const std::vector<Action> shortest = Shrink(scenario, actions, Rule::Planted, options, 30);
+  ASSERT_EQ(shortest.size(), 1u) << Describe(shortest);
+  // Whatever the click, it is one the start cover took.
+  EXPECT_NE(shortest[0].act, Act::Wait);
+}
+
+TEST(MonkeyActions, AreTheSameForTheSameSeed) {
+  const auto a = GenerateActions(11, 1000), b = GenerateActions(11, 1000),
+             c = GenerateActions(12, 1000);
+  EXPECT_EQ(Describe(a), Describe(b));
+  EXPECT_NE(Describe(a), Describe(c));
+}
+
+}  // namespace
+}  // namespace lornel::abuse
