@@ -1,0 +1,332 @@
+// The main window as the running program built it, read back from outside:
+// texts, places and states of representative controls of every panel, and
+// what a click at a place would reach.
+#include <gtest/gtest.h>
+#include <windows.h>
+#include <commctrl.h>
+
+#include <string>
+#include <vector>
+
+#include "tests/e2e/driver.h"
+#include "tests/e2e/screen.h"
+#include "tests/e2e/session.h"
+
+namespace lornel::e2e {
+namespace {
+
+using ui::MainId;
+
+testing::AssertionResult PlacedAt(HWND hwnd, int left, int top, int width, int height) {
+  if (!hwnd) return testing::AssertionFailure() << "no such control";
+  const RECT r = RectInParent(hwnd);
+  if (r.left == left && r.top == top && r.right - r.left == width && r.bottom - r.top == height)
+    return testing::AssertionSuccess();
+  return testing::AssertionFailure() << "at (" << r.left << ", " << r.top << ") " << r.right - r.left
+                                     << " x " << r.bottom - r.top << ", expected (" << left << ", "
+                                     << top << ") " << width << " x " << height;
+}
+
+// Two questions, the countdown given, a point per answer.
+std::string QuizFile(const std::string& countdown) {
+  return "[题目信息：]\r\n第一题题目=用英语打个招呼\r\n第二题题目=中国的首都是哪里？\r\n[答案信息：]\r\n"
+         "第一题答案=Hi\r\n第二题答案=北京\r\n[倒计时时间：（填‘0’等于取消该功能）]\r\n时间单位：秒=" +
+         countdown + "\r\n[答对一题加几分：]\r\n答对一题得分=1\r\n";
+}
+const std::string kQuiz = QuizFile("0");
+
+TEST(Layout, TheStartCoverCoversTheWholeClientArea) {
+  Program p = Program::Start(FreshDirectory(L"cover"));
+  HWND main = p.MainWindow();
+  ASSERT_TRUE(main);
+  HWND cover = p.Main(MainId::分组框21);
+  EXPECT_TRUE(PlacedAt(cover, -8, 0, 1208, 744));
+  EXPECT_TRUE(PlacedAt(p.Main(MainId::按钮31), 24, 24, 1160, 696));
+  EXPECT_EQ(GetParent(p.Main(MainId::按钮31)), cover);
+  EXPECT_TRUE(Enabled(p.Main(MainId::按钮31)));
+  // The panels behind are up already, only out of reach.
+  EXPECT_TRUE(Visible(p.Main(MainId::分组框1)));
+  EXPECT_TRUE(Visible(p.Main(MainId::按钮1)));
+  EXPECT_EQ(Text(p.Main(MainId::分组框4)), "信息");
+  EXPECT_EQ(Text(p.Main(MainId::分组框2)), "■组分■");
+  EXPECT_EQ(Text(p.Main(MainId::分组框1)), "■题目■");
+
+  // The cover reaches past every edge of the panels beneath (8, 0 to 1192,
+  // 736 of the client area) and across the client area's whole width.
+  RECT client;
+  GetClientRect(main, &client);
+  const std::vector<POINT> points = {
+      {0, 0}, {client.right - 1, 0}, {8, 735}, {1191, 735}, {0, 736}, {client.right - 1, 736},
+      CentreInTop(p.Main(MainId::按钮16)), CentreInTop(p.Main(MainId::按钮1)),
+      CentreInTop(p.Main(MainId::编辑框1)), CentreInTop(p.Main(MainId::透明标签4))};
+  for (const POINT& at : points)
+    EXPECT_TRUE(Within(cover, HitAt(main, at))) << "(" << at.x << ", " << at.y << ")";
+
+  ParkPointer();
+  DropStaleHotLooks(main);
+  ShootWindow(main, L"main-cover");
+}
+
+TEST(Layout, TheBoardAndTheBarsAfterTheStartButton) {
+  Session s(L"board", kQuiz);
+  s.PressStart();
+  HWND main = s.p.MainWindow();
+  ASSERT_FALSE(Visible(s.Of(MainId::分组框21)));
+  EXPECT_TRUE(PlacedAt(s.Of(MainId::分组框4), 8, 0, 1184, 72));
+  EXPECT_TRUE(PlacedAt(s.Of(MainId::分组框1), 8, 72, 1184, 584));
+  EXPECT_TRUE(PlacedAt(s.Of(MainId::分组框2), 8, 664, 1184, 72));
+  EXPECT_FALSE(Visible(s.Of(MainId::分组框3)));
+
+  // The board: two rows of seven, 168 pixels apart, every button usable and
+  // no question panel over them.
+  const MainId board[] = {MainId::按钮1,  MainId::按钮2,  MainId::按钮3,  MainId::按钮4,  MainId::按钮5,
+                          MainId::按钮6,  MainId::按钮7,  MainId::按钮8,  MainId::按钮9,  MainId::按钮10,
+                          MainId::按钮11, MainId::按钮12, MainId::按钮13, MainId::按钮14};
+  for (int i = 0; i < 14; ++i) {
+    HWND b = s.Of(board[i]);
+    EXPECT_TRUE(PlacedAt(b, 24 + 168 * (i % 7), i < 7 ? 24 : 96, 128, 40)) << "question " << i + 1;
+    EXPECT_TRUE(Visible(b) && Enabled(b)) << "question " << i + 1;
+    EXPECT_EQ(HitAt(main, CentreInTop(b)), b) << "question " << i + 1;
+  }
+  EXPECT_EQ(Text(s.Of(MainId::按钮1)), "第一题");
+  EXPECT_EQ(Text(s.Of(MainId::按钮11)), "第十一题");
+  EXPECT_EQ(Text(s.Of(MainId::按钮14)), "第十四题");
+  for (int panel = static_cast<int>(MainId::分组框20); panel <= static_cast<int>(MainId::分组框8); panel += 2)
+    EXPECT_FALSE(Visible(s.Of(static_cast<MainId>(panel))));
+  EXPECT_FALSE(Visible(s.Of(MainId::分组框7)));
+
+  // Information bar: countdown number, welcome line over the bar, the current
+  // group line with its two placeholders.
+  EXPECT_TRUE(PlacedAt(s.Of(MainId::标签15), 560, 24, 64, 40));
+  EXPECT_EQ(Text(s.Of(MainId::标签15)), "0");
+  EXPECT_TRUE(PlacedAt(s.Of(MainId::进度条1), 245, 14, 300, 24));
+  EXPECT_EQ(SendMessageW(s.Of(MainId::进度条1), PBM_GETRANGE, FALSE, 0), 0) << "range 0..0";
+  EXPECT_EQ(SendMessageW(s.Of(MainId::进度条1), PBM_GETPOS, 0, 0), 0);
+  EXPECT_TRUE(PlacedAt(s.Of(MainId::透明标签12), 8, 11, 536, 32));
+  EXPECT_EQ(GetParent(s.Of(MainId::透明标签12)), s.Of(MainId::分组框6));
+  EXPECT_EQ(Text(s.Of(MainId::透明标签12)), "欢迎使用！  版本1.1.15.823");
+  EXPECT_EQ(Text(s.Of(MainId::透明标签9)), "当前为第  组正在回答问题，该组已得  分。");
+  EXPECT_EQ(GetParent(s.Of(MainId::透明标签9)), s.Of(MainId::分组框5));
+  EXPECT_TRUE(PlacedAt(s.Of(MainId::透明标签10), 173, 16, 35, 24));
+  EXPECT_TRUE(PlacedAt(s.Of(MainId::透明标签11), 395, 16, 21, 24));
+  EXPECT_EQ(Text(s.Of(MainId::透明标签10)), "■");
+  EXPECT_EQ(Text(s.Of(MainId::透明标签11)), "■");
+  EXPECT_TRUE(PlacedAt(s.Of(MainId::按钮16), 440, 11, 104, 32));
+  EXPECT_EQ(Text(s.Of(MainId::按钮16)), "重新选组");
+  EXPECT_TRUE(Enabled(s.Of(MainId::按钮16)));
+
+  // Score bar: six "0" from group one to group six.
+  const MainId scores[] = {MainId::透明标签2, MainId::透明标签3, MainId::透明标签4,
+                           MainId::透明标签5, MainId::透明标签6, MainId::透明标签7};
+  const int scoreLeft[] = {96, 296, 488, 680, 872, 1072};
+  for (int g = 0; g < 6; ++g) {
+    EXPECT_TRUE(PlacedAt(s.Of(scores[g]), scoreLeft[g], 24, 48, 40)) << "group " << g + 1;
+    EXPECT_EQ(Text(s.Of(scores[g])), "0") << "group " << g + 1;
+  }
+  EXPECT_TRUE(PlacedAt(s.Of(MainId::透明标签1), 8, 24, 1168, 40));
+
+  ParkPointer();
+  DropStaleHotLooks(main);
+  ShootWindow(main, L"main-board");
+}
+
+// The sentence beneath the score labels must leave its gaps exactly there:
+// none of its dark pixels where a two-digit score is drawn (the label's
+// middle 36 pixels), and its "：" and "分" right beside the label.
+TEST(Layout, TheScoreSentenceLeavesItsGapsUnderTheScoreLabels) {
+  Session s(L"gaps", kQuiz);
+  s.PressStart();
+  ParkPointer();
+  SettlePaint(s.p.MainWindow());
+  const auto dark = [](COLORREF c) {
+    return GetRValue(c) < 96 && GetGValue(c) < 96 && GetBValue(c) < 96;
+  };
+  const auto countDark = [&](const RECT& r) {
+    const Pixels px = Grab(r);
+    int n = 0;
+    for (COLORREF c : px.colours) n += dark(c);
+    return n;
+  };
+  const MainId scores[] = {MainId::透明标签2, MainId::透明标签3, MainId::透明标签4,
+                           MainId::透明标签5, MainId::透明标签6, MainId::透明标签7};
+  for (int g = 0; g < 6; ++g) {
+    RECT label;
+    GetWindowRect(s.Of(scores[g]), &label);
+    RECT middle = label;
+    InflateRect(&middle, -6, 0);
+    EXPECT_EQ(countDark(middle), 0) << "the sentence runs into group " << g + 1 << "'s score";
+    RECT before = label, after = label;
+    before.right = label.left;
+    before.left = label.left - 24;
+    after.left = label.right;
+    after.right = label.right + 24;
+    EXPECT_GT(countDark(before), 20) << "no \"：\" before group " << g + 1 << "'s score";
+    EXPECT_GT(countDark(after), 20) << "no \"分\" after group " << g + 1 << "'s score";
+  }
+}
+
+TEST(Layout, TheGroupPanelLiesOverTheQuestionBoardAndTheAnswerPanelButNotTheBars) {
+  Session s(L"question", kQuiz);
+  s.PressStart();
+  HWND main = s.p.MainWindow();
+  s.Press(MainId::按钮2, [&] { return Visible(s.Of(MainId::分组框3)); });
+  HWND group = s.Of(MainId::分组框3);
+  ASSERT_TRUE(Visible(group));
+  ASSERT_TRUE(Visible(s.Of(MainId::分组框8)));
+  EXPECT_TRUE(PlacedAt(group, 16, 96, 1168, 552));
+  EXPECT_TRUE(PlacedAt(s.Of(MainId::分组框8), 16, 24, 1152, 248));
+  EXPECT_EQ(Text(s.Of(MainId::分组框8)), "第二题");
+  EXPECT_TRUE(PlacedAt(s.Of(MainId::标签2), 8, 16, 1136, 224));
+  EXPECT_EQ(Text(s.Of(MainId::标签2)), "中国的首都是哪里？");
+
+  // Its contents: the question, six choices 40 pixels apart (group one
+  // chosen), the way back and the confirm button.
+  EXPECT_EQ(Text(s.Of(MainId::透明标签8)), "你是第几组的？");
+  EXPECT_TRUE(PlacedAt(s.Of(MainId::透明标签8), 8, 96, 1136, 56));
+  const MainId radios[] = {MainId::单选框1, MainId::单选框2, MainId::单选框3,
+                           MainId::单选框4, MainId::单选框5, MainId::单选框6};
+  const char* const captions[] = {"我是第一组的", "我是第二组的", "我是第三组的",
+                                  "我是第四组的", "我是第五组的", "我是第六组的"};
+  for (int g = 0; g < 6; ++g) {
+    HWND r = s.Of(radios[g]);
+    EXPECT_TRUE(PlacedAt(r, 480, 152 + 40 * g, 160, 32)) << "group " << g + 1;
+    EXPECT_EQ(Text(r), captions[g]);
+    EXPECT_EQ(SendMessageW(r, BM_GETCHECK, 0, 0), g == 0 ? BST_CHECKED : BST_UNCHECKED) << "group " << g + 1;
+  }
+  EXPECT_TRUE(PlacedAt(s.Of(MainId::透明标签13), 480, 400, 152, 24));
+  EXPECT_EQ(Text(s.Of(MainId::透明标签13)), "重新选题");
+  EXPECT_TRUE(PlacedAt(s.Of(MainId::按钮15), 448, 440, 216, 48));
+  EXPECT_EQ(Text(s.Of(MainId::按钮15)), "确定");
+
+  // What a click reaches now.
+  for (MainId under : {MainId::按钮1, MainId::按钮14, MainId::编辑框1, MainId::按钮17, MainId::按钮50,
+                       MainId::图片框1, MainId::标签2})
+    EXPECT_TRUE(Within(group, HitAt(main, CentreInTop(s.Of(under))))) << static_cast<int>(under);
+  EXPECT_EQ(HitAt(main, CentreInTop(s.Of(MainId::按钮16))), s.Of(MainId::按钮16));
+  EXPECT_TRUE(Within(s.Of(MainId::分组框4), HitAt(main, CentreInTop(s.Of(MainId::标签15)))));
+  RECT scoreBar = RectInParent(s.Of(MainId::分组框2));
+  EXPECT_TRUE(Within(s.Of(MainId::分组框2), HitAt(main, {600, scoreBar.bottom - 4})));
+
+  ParkPointer();
+  DropStaleHotLooks(main);
+  ShootWindow(main, L"main-question");
+
+  // "重新选题" takes the teacher back to the board as it was.
+  s.Press(MainId::透明标签13, [&] { return !Visible(group); });
+  EXPECT_FALSE(Visible(group));
+  EXPECT_FALSE(Visible(s.Of(MainId::分组框8)));
+  EXPECT_EQ(HitAt(main, CentreInTop(s.Of(MainId::按钮2))), s.Of(MainId::按钮2));
+  EXPECT_TRUE(Enabled(s.Of(MainId::按钮2)));
+}
+
+TEST(Layout, TheAnswerPanelAndTheOnScreenKeyboard) {
+  Session s(L"answer", kQuiz);
+  s.PressStart();
+  HWND main = s.p.MainWindow();
+  EXPECT_TRUE(PlacedAt(s.Of(MainId::分组框22), 24, 272, 1136, 288));
+  EXPECT_TRUE(PlacedAt(s.Of(MainId::编辑框1), 80, 24, 392, 72));
+  EXPECT_EQ(Text(s.Of(MainId::编辑框1)), "");
+  EXPECT_TRUE(Enabled(s.Of(MainId::编辑框1)));
+  EXPECT_EQ(Text(s.Of(MainId::标签16)), "答案：");
+  EXPECT_EQ(Text(s.Of(MainId::标签17)), "正确答案：");
+  EXPECT_EQ(Text(s.Of(MainId::按钮47)), "确认答案");
+  EXPECT_FALSE(Enabled(s.Of(MainId::按钮47)));
+  EXPECT_TRUE(PlacedAt(s.Of(MainId::按钮49), 904, 184, 224, 96));
+  EXPECT_EQ(Text(s.Of(MainId::按钮49)), "继续选题");
+  EXPECT_FALSE(Enabled(s.Of(MainId::按钮49)));
+  EXPECT_TRUE(PlacedAt(s.Of(MainId::按钮50), 952, 112, 176, 48));
+  EXPECT_EQ(Text(s.Of(MainId::按钮50)), "显示答案");
+  EXPECT_TRUE(Enabled(s.Of(MainId::按钮50)));
+  // The cover lies over the correct answer, on exactly its rectangle.
+  EXPECT_TRUE(PlacedAt(s.Of(MainId::图片框1), 704, 16, 424, 80));
+  EXPECT_TRUE(PlacedAt(s.Of(MainId::标签18), 704, 16, 424, 80));
+  EXPECT_TRUE(Visible(s.Of(MainId::图片框1)));
+  EXPECT_EQ(Text(s.Of(MainId::标签18)), "");
+  for (POINT at : {CentreInTop(s.Of(MainId::标签18)), POINT{CentreInTop(s.Of(MainId::标签18)).x - 210,
+                                                             CentreInTop(s.Of(MainId::标签18)).y - 38}})
+    EXPECT_EQ(HitAt(main, at), s.Of(MainId::图片框1));
+
+  // The keys: three rows 72 pixels apart, row two 24 and row three 56
+  // pixels right of row one; Backspace and Enter wider, at the row ends.
+  struct Key {
+    MainId id;
+    const char* caption;
+  };
+  const std::vector<std::vector<Key>> rows = {
+      {{MainId::按钮17, "Q"}, {MainId::按钮18, "W"}, {MainId::按钮19, "E"}, {MainId::按钮20, "R"},
+       {MainId::按钮21, "T"}, {MainId::按钮22, "Y"}, {MainId::按钮23, "U"}, {MainId::按钮24, "I"},
+       {MainId::按钮25, "O"}, {MainId::按钮26, "P"}},
+      {{MainId::按钮28, "A"}, {MainId::按钮29, "S"}, {MainId::按钮30, "D"}, {MainId::按钮32, "F"},
+       {MainId::按钮33, "G"}, {MainId::按钮34, "H"}, {MainId::按钮35, "J"}, {MainId::按钮36, "K"},
+       {MainId::按钮37, "L"}},
+      {{MainId::按钮38, "Z"}, {MainId::按钮39, "X"}, {MainId::按钮40, "C"}, {MainId::按钮41, "V"},
+       {MainId::按钮42, "B"}, {MainId::按钮43, "N"}, {MainId::按钮44, "M"}, {MainId::按钮45, "，"},
+       {MainId::按钮46, "。"}}};
+  const int rowLeft[] = {40, 64, 96}, rowTop[] = {112, 176, 240};
+  for (std::size_t r = 0; r < rows.size(); ++r) {
+    for (std::size_t k = 0; k < rows[r].size(); ++k) {
+      HWND key = s.Of(rows[r][k].id);
+      EXPECT_TRUE(PlacedAt(key, rowLeft[r] + 72 * static_cast<int>(k), rowTop[r], 48, 40))
+          << rows[r][k].caption;
+      EXPECT_EQ(Text(key), rows[r][k].caption);
+      EXPECT_TRUE(Visible(key) && Enabled(key)) << rows[r][k].caption;
+    }
+  }
+  EXPECT_TRUE(PlacedAt(s.Of(MainId::按钮27), 776, 112, 120, 40));
+  EXPECT_EQ(Text(s.Of(MainId::按钮27)), "Backspace←");
+  EXPECT_TRUE(PlacedAt(s.Of(MainId::按钮48), 728, 176, 120, 40));
+  EXPECT_EQ(Text(s.Of(MainId::按钮48)), "Enter←┘");
+}
+
+int RedPixels(HWND label) {
+  int n = 0;
+  for (COLORREF c : GrabWindow(label).colours)
+    n += GetRValue(c) > 200 && GetGValue(c) < 80 && GetBValue(c) < 80;
+  return n;
+}
+
+// In the middle of a round the red squares give way to the group's numeral
+// and score, with no trace of the squares left around the narrower texts.
+TEST(Layout, TheCurrentGroupLineShowsTheGroupAndItsScoreOverItsGaps) {
+  Session s(L"midround", QuizFile("30"));
+  s.PressStart();
+  HWND main = s.p.MainWindow();
+  HWND numeral = s.Of(MainId::透明标签10), score = s.Of(MainId::透明标签11);
+  ParkPointer();
+  DropStaleHotLooks(main);
+  // The labels are wider than their gaps: what they hold is counted
+  // together with the red sentence around it.
+  const int squareAndSentence = RedPixels(numeral), squareAlone = RedPixels(score);
+  EXPECT_GT(squareAlone, 100) << "the placeholder is a red square";
+
+  // Group two answers question one right.
+  s.Press(MainId::按钮1, [&] { return Visible(s.Of(MainId::分组框3)); });
+  s.Press(MainId::单选框2, [&] { return SendMessageW(s.Of(MainId::单选框2), BM_GETCHECK, 0, 0) == BST_CHECKED; });
+  s.Press(MainId::按钮15, [&] { return !Visible(s.Of(MainId::分组框3)); });
+  s.TypeOnScreen("HI");
+  Click(s.Of(MainId::按钮47));
+  auto right = s.p.WaitForMessageBox();
+  ASSERT_TRUE(right);
+  ASSERT_EQ(right->text, "回答正确！");
+  Program::Answer(*right, IDOK);
+  ASSERT_TRUE(WaitUntil([&] { return Text(s.Of(MainId::透明标签3)) == "1"; }));
+
+  // Question two for the same group: its countdown runs.
+  s.Press(MainId::按钮2, [&] { return Visible(s.Of(MainId::分组框3)); });
+  s.Press(MainId::按钮15, [&] { return !Visible(s.Of(MainId::分组框3)); });
+  ASSERT_TRUE(WaitUntil([&] { return Text(s.Of(MainId::标签15)) == "29"; }, 3000));
+  ASSERT_TRUE(WaitUntil([&] { return Text(score) == "1"; }, 2500));
+  EXPECT_EQ(Text(numeral), "二");
+  EXPECT_TRUE(Visible(s.Of(MainId::分组框8)));
+  EXPECT_EQ(Text(s.Of(MainId::标签2)), "中国的首都是哪里？");
+  ParkPointer();
+  DropStaleHotLooks(main);
+  const int two = RedPixels(numeral), one = RedPixels(score);
+  EXPECT_LT(two, squareAndSentence - squareAlone / 2) << "remains of the square around the numeral";
+  EXPECT_GT(one, 5);
+  EXPECT_LT(one, squareAlone / 2) << "remains of the square around the score";
+  ShootWindow(main, L"main-round");
+}
+
+}  // namespace
+}  // namespace lornel::e2e
