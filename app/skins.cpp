@@ -38,8 +38,11 @@ void EnsureSkinLibrary(Shell& shell) {
   // Whatever stands there (a file of any content, or a directory) is left alone.
   if (host.PathExists(LibraryPath(shell))) return;
   const resources::Bytes image = resources::Get(resources::Blob::SkinLibrary);
-  host.WriteWholeFile(LibraryPath(shell),
-                      std::string_view(reinterpret_cast<const char*>(image.data()), image.size()));
+  // Whole or not at all: a start killed while writing would otherwise leave a
+  // cut library that every later start finds present and fails to load.
+  host.CreateFileAtomically(
+      LibraryPath(shell),
+      std::string_view(reinterpret_cast<const char*>(image.data()), image.size()));
   host.SetHiddenAttributeOnly(LibraryPath(shell));
 }
 
