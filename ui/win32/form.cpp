@@ -276,7 +276,14 @@ bool Win32Form::RunModal() {
 // --- operations -----------------------------------------------------------------
 
 void Win32Form::SetVisible(int id, bool visible) {
-  ::ShowWindow(controls_[id].hwnd, visible ? SW_SHOWNA : SW_HIDE);
+  HWND hwnd = controls_[id].hwnd;
+  // A hidden window keeps the keyboard focus, and a hidden button still clicks
+  // on Space ("确定" after its panel went): the focus goes to the window itself.
+  if (!visible) {
+    HWND focus = GetFocus();
+    if (focus && (focus == hwnd || IsChild(hwnd, focus))) SetFocus(hwnd_);
+  }
+  ::ShowWindow(hwnd, visible ? SW_SHOWNA : SW_HIDE);
 }
 
 bool Win32Form::IsVisible(int id) const { return IsWindowVisible(controls_[id].hwnd) != FALSE; }

@@ -1,0 +1,153 @@
+#include "tests/e2e/abuse_support.h"
+
+#include <tlhelp32.h>
+
+#include <map>
+
+namespace lornel::e2e {
+
+std::string UnixPath(const std::wstring& windowsPath) {
+  using Convert = char*(CDECL*)(const wchar_t*);
+  static const auto convert = reinterpret_cast<Convert>(reinterpret_cast<void*>(
+      GetProcAddress(GetModuleHandleW(L"kernel32.dll"), "wine_get_unix_file_name")));
+  if (!convert) return {};
+  char* unix = convert(windowsPath.c_str());
+  if (!unix) return {};
+  std::string path = unix;
+  HeapFree(GetProcessHeap(), 0, unix);
+  return path;
+}
+
+std::optional<int> RunUnix(const std::string& command, int timeoutMs) {
+  static int counter = 0;
+  wchar_t temp[MAX_PATH];
+  GetTempPathW(MAX_PATH, temp);
+  const std::wstring marker = std::wstring(temp) + L"lornel-e2e-unix-" +
+                              std::to_wstring(GetCurrentProcessId()) + L"-" +
+                              std::to_wstring(++counter);
+  DeleteFileW(marker.c_str());
+  const std::string unixMarker = UnixPath(marker);
+  if (unixMarker.empty()) return std::nullopt;
+  // Written under another name and moved, so that a half-written status is never read.
+  const std::string script =
+      command + "; echo $? > " + unixMarker + ".part && mv " + unixMarker + ".part " + unixMarker;
+  std::wstring line = L"\"Z:\\bin\\sh\" -c \"" + std::wstring(script.begin(), script.end()) + L"\"";
+  STARTUPINFOW si{};
+  si.cb = sizeof si;
+  PROCESS_INFORMATION pi{};
+  if (!CreateProcessW(L"Z:\\bin\\sh", line.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
+                      &si, &pi))
+    return std::nullopt;
+  if (pi.hProcess) CloseHandle(pi.hProcess);
+  if (pi.hThread) CloseHandle(pi.hThread);
+  std::optional<std::string> status;
+  WaitUntil([&] { return (status = ReadBytes(marker)).has_value(); }, timeoutMs);
+  DeleteFileW(marker.c_str());
+  if (!status || status->empty()) return std::nullopt;
+  return std::atoi(status->c_str());
+}
+
+ReadOnlyDirectory::ReadOnlyDirectory(const std::wstring& dir, Way way)
+    : unix_(UnixPath(dir)), way_(way) {
+  if (unix_.empty()) {
+    why_ = "not running under Wine";
+    return;
+  }
+  const std::string quoted = "'" + unix_ + "'";
+  const std::string command = way == Way::Immutable
+                                  ? "chattr +i " + quoted
+                                  : "mount --bind " + quoted + " " + quoted +
+                                        " && mount -o remount,ro,bind " + quoted + " " + quoted;
+  const std::optional<int> status = RunUnix(command + " 2>/dev/null");
+  ok_ = status == 0;
+  if (!ok_) {
+    why_ = "'" + command + "' " +
+           (status ? "failed with status " + std::to_string(*status) : "did not run");
+    // A mount that was made before the remount failed is taken down again.
+    if (way == Way::ReadOnlyMount) RunUnix("umount " + quoted + " 2>/dev/null");
+    return;
+  }
+  // Proof from the Windows side: a new file cannot be made.
+  const std::wstring probe = Join(dir, L"probe.tmp");
+  HANDLE f = CreateFileW(probe.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, 0, nullptr);
+  if (f != INVALID_HANDLE_VALUE) {
+    CloseHandle(f);
+    DeleteFileW(probe.c_str());
+    ok_ = false;
+    why_ = "the directory still takes new files";
+  }
+}
+
+ReadOnlyDirectory::~ReadOnlyDirectory() {
+  if (unix_.empty()) return;
+  const std::string quoted = "'" + unix_ + "'";
+  if (way_ == Way::Immutable) {
+    RunUnix("chattr -i " + quoted + " 2>/dev/null");
+  } else if (ok_) {
+    RunUnix("umount " + quoted + " 2>/dev/null");
+  }
+}
+
+std::vector<std::pair<std::wstring, unsigned long long>> Listing(const std::wstring& dir) {
+  std::vector<std::pair<std::wstring, unsigned long long>> entries;
+  WIN32_FIND_DATAW found;
+  HANDLE search = FindFirstFileW(Join(dir, L"*").c_str(), &found);
+  if (search == INVALID_HANDLE_VALUE) return entries;
+  do {
+    const std::wstring name = found.cFileName;
+    if (name == L"." || name == L"..") continue;
+    entries.push_back(
+        {name, (static_cast<unsigned long long>(found.nFileSizeHigh) << 32) | found.nFileSizeLow});
+  } while (FindNextFileW(search, &found));
+  FindClose(search);
+  return entries;
+}
+
+std::set<std::wstring> Names(const std::wstring& dir) {
+  std::set<std::wstring> names;
+  for (const auto& [name, size] : Listing(dir)) names.insert(name);
+  return names;
+}
+
+std::vector<DWORD> Descendants(DWORD pid) {
+  std::multimap<DWORD, DWORD> children;
+  HANDLE snapshot = CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0);
+  if (snapshot == INVALID_HANDLE_VALUE) return {};
+  PROCESSENTRY32W entry{};
+  entry.dwSize = sizeof entry;
+  for (BOOL more = Process32FirstW(snapshot, &entry); more; more = Process32NextW(snapshot, &entry))
+    if (entry.th32ProcessID != entry.th32ParentProcessID)
+      children.insert({entry.th32ParentProcessID, entry.th32ProcessID});
+  CloseHandle(snapshot);
+  std::vector<DWORD> found;
+  std::vector<DWORD> todo{pid};
+  while (!todo.empty()) {
+    const DWORD parent = todo.back();
+    todo.pop_back();
+    const auto [first, last] = children.equal_range(parent);
+    for (auto it = first; it != last; ++it) {
+      found.push_back(it->second);
+      todo.push_back(it->second);
+    }
+  }
+  return found;
+}
+
+void EndDescendants(DWORD pid) {
+  for (DWORD child : Descendants(pid)) {
+    HANDLE h = OpenProcess(PROCESS_TERMINATE | SYNCHRONIZE, FALSE, child);
+    if (!h) continue;
+    TerminateProcess(h, 1);
+    WaitForSingleObject(h, 5000);
+    CloseHandle(h);
+  }
+}
+
+void PressBoxButton(HWND box, int button) {
+  PostMessageW(box, WM_COMMAND, MAKEWPARAM(button, BN_CLICKED),
+               reinterpret_cast<LPARAM>(GetDlgItem(box, button)));
+}
+
+std::string BoxText(HWND box) { return Text(GetDlgItem(box, 0xFFFF)); }
+
+}  // namespace lornel::e2e

@@ -1,0 +1,61 @@
+// What the abuse tests need beyond the driver: Linux commands run from the
+// Windows side (a read-only directory is made on the Linux side), the
+// processes the program started (the editor of the repair exit), directory
+// listings, and message boxes answered without waiting.
+#pragma once
+
+#include <windows.h>
+
+#include <optional>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "tests/e2e/driver.h"
+
+namespace lornel::e2e {
+
+// The Linux path of a Windows path (Wine's wine_get_unix_file_name); "" off Wine.
+std::string UnixPath(const std::wstring& windowsPath);
+// Runs "/bin/sh -c command" and waits for it (at most timeoutMs); its exit
+// status, or nullopt when it could not be run or did not finish. Wine runs
+// Linux programs from CreateProcess but gives no waitable handle for them,
+// so the shell writes its status into a file that is polled.
+std::optional<int> RunUnix(const std::string& command, int timeoutMs = 20000);
+
+// A directory in which nothing can be created, renamed or deleted, for as long
+// as the object lives. How: the Linux immutable attribute (which stops root
+// too), or a read-only bind mount of the directory onto itself (a read-only
+// medium). ok() is false when this machine allows neither; why() says so.
+class ReadOnlyDirectory {
+ public:
+  enum class Way { Immutable, ReadOnlyMount };
+  ReadOnlyDirectory(const std::wstring& dir, Way way);
+  ~ReadOnlyDirectory();
+  ReadOnlyDirectory(const ReadOnlyDirectory&) = delete;
+  ReadOnlyDirectory& operator=(const ReadOnlyDirectory&) = delete;
+  bool ok() const { return ok_; }
+  const std::string& why() const { return why_; }
+
+ private:
+  std::string unix_;
+  Way way_;
+  bool ok_ = false;
+  std::string why_;
+};
+
+// Names in a directory ("." and ".." left out), with their sizes.
+std::vector<std::pair<std::wstring, unsigned long long>> Listing(const std::wstring& dir);
+std::set<std::wstring> Names(const std::wstring& dir);
+
+// Every process that pid started, and what those started, still running.
+std::vector<DWORD> Descendants(DWORD pid);
+// Ends them, by id (the editor that the repair exit opened, or its dialogs).
+void EndDescendants(DWORD pid);
+
+// Presses a button of a message box and returns at once.
+void PressBoxButton(HWND box, int button);
+// Text of a message box (its static text), GBK.
+std::string BoxText(HWND box);
+
+}  // namespace lornel::e2e
