@@ -149,24 +149,29 @@ struct Editor {
   DWORD pid = 0;
 };
 
-BOOL CALLBACK FindEditor(HWND hwnd, LPARAM data) {
+BOOL CALLBACK CollectEditors(HWND hwnd, LPARAM data) {
   wchar_t title[512] = {};
   GetWindowTextW(hwnd, title, 512);
-  if (IsWindowVisible(hwnd) && std::wstring(title).find(L"wtda") != std::wstring::npos) {
-    auto* e = reinterpret_cast<Editor*>(data);
-    e->window = hwnd;
-    GetWindowThreadProcessId(hwnd, &e->pid);
-    return FALSE;
-  }
+  if (IsWindowVisible(hwnd) && std::wstring(title).find(L"wtda") != std::wstring::npos)
+    reinterpret_cast<std::set<HWND>*>(data)->insert(hwnd);
   return TRUE;
 }
 
-Editor WaitForEditor() {
+std::set<HWND> EditorWindows() {
+  std::set<HWND> found;
+  EnumWindows(CollectEditors, reinterpret_cast<LPARAM>(&found));
+  return found;
+}
+
+// An editor window that was not there before.
+Editor WaitForNewEditor(const std::set<HWND>& before) {
   Editor e;
   WaitUntil([&] {
-    EnumWindows(FindEditor, reinterpret_cast<LPARAM>(&e));
+    for (HWND w : EditorWindows())
+      if (!before.count(w)) e.window = w;
     return e.window != nullptr;
   }, 20000);
+  if (e.window) GetWindowThreadProcessId(e.window, &e.pid);
   return e;
 }
 
@@ -189,8 +194,8 @@ std::string TeachersFile(const std::string& countdown, const std::string& points
 
 // After the message: the editor opens wtda.ini, the program ends, and the
 // file and the directory are as they were.
-void ExpectRepairExit(Session& s, const std::string& before) {
-  const Editor editor = WaitForEditor();
+void ExpectRepairExit(Session& s, const std::string& before, const std::set<HWND>& editorsBefore) {
+  const Editor editor = WaitForNewEditor(editorsBefore);
   ASSERT_TRUE(editor.window) << "no editor window for wtda.ini";
   EXPECT_NE(editor.pid, s.p.pid());
   CloseEditor(editor);
@@ -210,8 +215,9 @@ TEST(Settings, AnEmptiedPointsValueOpensTheFileInTheEditorAndEnds) {
   EXPECT_TRUE(box->hasOk && !box->hasYes);
   EXPECT_EQ(IconOf(*box), Icon::Warning);
   EXPECT_FALSE(Visible(s.Of(MainId::分组框21))) << "the cover went before the value was read";
+  const std::set<HWND> editors = EditorWindows();
   Program::Answer(*box, IDOK);
-  ExpectRepairExit(s, file);
+  ExpectRepairExit(s, file, editors);
 }
 
 TEST(Settings, AnEmptiedCountdownAtGroupConfirmationOpensTheFileInTheEditorAndEnds) {
@@ -227,8 +233,9 @@ TEST(Settings, AnEmptiedCountdownAtGroupConfirmationOpensTheFileInTheEditorAndEn
   EXPECT_TRUE(box->hasOk && !box->hasYes);
   EXPECT_EQ(IconOf(*box), Icon::Information);
   EXPECT_EQ(Text(s.Of(MainId::标签15)), "0") << "no countdown started";
+  const std::set<HWND> editors = EditorWindows();
   Program::Answer(*box, IDOK);
-  ExpectRepairExit(s, file);
+  ExpectRepairExit(s, file, editors);
 }
 
 }  // namespace
