@@ -1,6 +1,6 @@
 // The monkey on the whole program in memory. The test command plays 200,000
-// actions spread over the scenarios; LORNEL_MONKEY_ACTIONS=5000000 plays
-// millions, LORNEL_MONKEY_SEED picks other runs.
+// actions spread over the scenarios (40,000 under the sanitizers);
+// LORNEL_MONKEY_ACTIONS=5000000 plays millions, LORNEL_MONKEY_SEED picks other runs.
 #include "tests/unit/abuse/monkey.h"
 
 #include <gtest/gtest.h>
@@ -19,8 +19,15 @@ long long EnvNumber(const char* name, long long fallback) {
   return value && *value ? std::atoll(value) : fallback;
 }
 
+// Under the sanitizers every step costs about twenty times as much.
+#if defined(__SANITIZE_ADDRESS__)
+constexpr long long kDefaultActions = 40000;
+#else
+constexpr long long kDefaultActions = 200000;
+#endif
+
 std::size_t ActionsPerScenario() {
-  const long long total = EnvNumber("LORNEL_MONKEY_ACTIONS", 200000);
+  const long long total = EnvNumber("LORNEL_MONKEY_ACTIONS", kDefaultActions);
   return static_cast<std::size_t>(std::max<long long>(total, 1)) / Scenarios().size() + 1;
 }
 
