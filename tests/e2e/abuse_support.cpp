@@ -109,6 +109,19 @@ std::set<std::wstring> Names(const std::wstring& dir) {
   return names;
 }
 
+void RemoveTree(const std::wstring& dir) {
+  for (const auto& [name, size] : Listing(dir)) {
+    const std::wstring path = Join(dir, name);
+    SetFileAttributesW(path.c_str(), FILE_ATTRIBUTE_NORMAL);
+    if (GetFileAttributesW(path.c_str()) & FILE_ATTRIBUTE_DIRECTORY) {
+      RemoveTree(path);
+    } else {
+      DeleteFileW(path.c_str());
+    }
+  }
+  RemoveDirectoryW(dir.c_str());
+}
+
 std::vector<DWORD> Descendants(DWORD pid) {
   std::multimap<DWORD, DWORD> children;
   HANDLE snapshot = CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0);

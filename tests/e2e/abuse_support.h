@@ -48,6 +48,9 @@ class ReadOnlyDirectory {
 std::vector<std::pair<std::wstring, unsigned long long>> Listing(const std::wstring& dir);
 std::set<std::wstring> Names(const std::wstring& dir);
 
+// Deletes a test's directory and what is in it (attributes cleared first).
+void RemoveTree(const std::wstring& dir);
+
 // Every process that pid started, and what those started, still running.
 std::vector<DWORD> Descendants(DWORD pid);
 // Ends them, by id (the editor that the repair exit opened, or its dialogs).
