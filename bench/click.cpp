@@ -1,0 +1,234 @@
+// bench_click.exe: `按钮3` clicked until the question panel and the group panel
+// are painted, in process, on the real main window with the real handlers;
+// against a bare window (its own thread, so the skin's thread hook leaves it
+// alone) showing and painting one group box of the group panel's size.
+// Samples alternate ABBA between the two. Needs wtda.ini beside the exe and a
+// desktop wide enough for both windows side by side (see scripts/bench.sh).
+//   bench_click.exe [--samples=20] [--warmup=3] [--out=FILE] [--tag=NAME]
+// Each sample line carries the tag, so runs of two builds can share one file.
+#include <windows.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <string>
+#include <vector>
+
+#include "app/main_events.h"
+#include "app/notice.h"
+#include "app/shell.h"
+#include "bench/measure.h"
+#include "ui/layout.h"
+#include "ui/win32/form.h"
+#include "ui/win32/host.h"
+
+namespace lornel::bench {
+namespace {
+
+using ui::MainId;
+
+std::FILE* g_out = nullptr;
+std::string g_tag = "lornel";
+
+void Emit(const std::string& line) {
+  std::fputs(line.c_str(), stdout);
+  std::fflush(stdout);
+  if (g_out) {
+    std::fputs(line.c_str(), g_out);
+    std::fflush(g_out);
+  }
+}
+
+std::string Format(const char* format, double a, double b = 0, double c = 0, double d = 0) {
+  char buffer[256];
+  std::snprintf(buffer, sizeof buffer, format, a, b, c, d);
+  return buffer;
+}
+
+[[noreturn]] void Die(const char* why) {
+  Emit(std::string("FAILED click: ") + why + "\n");
+  ExitProcess(1);
+}
+
+BOOL CALLBACK FindInvalid(HWND hwnd, LPARAM found) {
+  if (IsWindowVisible(hwnd) && GetUpdateRect(hwnd, nullptr, FALSE)) {
+    *reinterpret_cast<bool*>(found) = true;
+    return FALSE;
+  }
+  return TRUE;
+}
+
+// No window of the tree is left with an update region: everything shown is painted.
+bool FullyPainted(HWND top) {
+  bool invalid = GetUpdateRect(top, nullptr, FALSE) != FALSE;
+  if (!invalid) EnumChildWindows(top, FindInvalid, reinterpret_cast<LPARAM>(&invalid));
+  return !invalid;
+}
+
+// --- the bare window -------------------------------------------------------------
+
+struct Bare {
+  HANDLE go = CreateEventW(nullptr, FALSE, FALSE, nullptr);
+  HANDLE done = CreateEventW(nullptr, FALSE, FALSE, nullptr);
+  double lastMs = 0;
+  bool painted = true;
+  bool quit = false;
+};
+
+LRESULT CALLBACK BareProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+  return DefWindowProcW(hwnd, message, wParam, lParam);
+}
+
+DWORD WINAPI BareThread(void* param) {
+  auto* bare = static_cast<Bare*>(param);
+  WNDCLASSEXW wc{};
+  wc.cbSize = sizeof(wc);
+  wc.lpfnWndProc = BareProc;
+  wc.hInstance = GetModuleHandleW(nullptr);
+  wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+  wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
+  wc.lpszClassName = L"LornelBenchBare";
+  RegisterClassExW(&wc);
+  const ui::Rect panel = ui::MainTable()[static_cast<int>(MainId::分组框3)].rect;
+  HWND top = CreateWindowExW(0, wc.lpszClassName, L"Lornel bench bare window",
+                             WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN, 0, 0, 1203, 773, nullptr,
+                             nullptr, wc.hInstance, nullptr);
+  HWND box = CreateWindowExW(0, L"BUTTON", L"", WS_CHILD | WS_CLIPSIBLINGS | BS_GROUPBOX,
+                             panel.left, panel.top, panel.width, panel.height, top, nullptr,
+                             wc.hInstance, nullptr);
+  ShowWindow(top, SW_SHOWNOACTIVATE);
+  UpdateWindow(top);
+  SetEvent(bare->done);
+  for (;;) {
+    const DWORD woke = MsgWaitForMultipleObjects(1, &bare->go, FALSE, INFINITE, QS_ALLINPUT);
+    if (woke == WAIT_OBJECT_0) {
+      if (bare->quit) break;
+      const double t0 = NowMs();
+      ShowWindow(box, SW_SHOW);
+      UpdateWindow(top);
+      GdiFlush();
+      bare->lastMs = NowMs() - t0;
+      bare->painted = IsWindowVisible(box) && FullyPainted(top);
+      ShowWindow(box, SW_HIDE);
+      UpdateWindow(top);
+      Pause(0);
+      SetEvent(bare->done);
+    } else {
+      Pause(0);
+    }
+  }
+  DestroyWindow(top);
+  return 0;
+}
+
+double BareSample(Bare& bare) {
+  SetEvent(bare.go);
+  WaitForSingleObject(bare.done, INFINITE);
+  if (!bare.painted) Die("the bare group box was not painted");
+  return bare.lastMs;
+}
+
+// --- the real main window ------------------------------------------------------
+
+struct Program {
+  win32::Win32Form& form;
+  HWND Of(MainId id) const { return form.ControlWindow(static_cast<int>(id)); }
+};
+
+// The click's own handler time, beside the total (for the breakdown).
+std::vector<double> g_dispatch;
+
+double ClickSample(const Program& p) {
+  HWND top = p.form.hwnd();
+  const double t0 = NowMs();
+  SendMessageW(p.Of(MainId::按钮3), BM_CLICK, 0, 0);
+  const double t1 = NowMs();
+  UpdateWindow(top);
+  GdiFlush();
+  const double ms = NowMs() - t0;
+  g_dispatch.push_back(t1 - t0);
+  if (!Visible(p.Of(MainId::分组框3)) || !Visible(p.Of(MainId::分组框9)))
+    Die("question 3 did not open");
+  if (!FullyPainted(top)) Die("windows left unpainted after the click");
+  // "重新选题" brings the board back for the next sample.
+  HWND cancel = p.Of(MainId::透明标签13);
+  SendMessageW(cancel, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(4, 4));
+  SendMessageW(cancel, WM_LBUTTONUP, 0, MAKELPARAM(4, 4));
+  UpdateWindow(top);
+  Pause(20);
+  if (Visible(p.Of(MainId::分组框3)) || !Enabled(p.Of(MainId::按钮3)))
+    Die("the board did not come back");
+  return ms;
+}
+
+int Run(int samples, int warmup) {
+  win32::Win32Host host;
+  win32::SetFatalHandler([](const char* reason) { Die(reason); });
+  const app::ProgramPaths paths = app::StartProcess(host);
+  if (!host.PathExists(paths.directory + "\\wtda.ini")) Die("no wtda.ini beside bench_click.exe");
+
+  app::MainEvents events;
+  win32::Win32Form mainForm(ui::MainTable(), events);
+  app::Shell shell{host, paths, Context{MainForm(mainForm), host}, {}, {}};
+  shell.openNoticeModally = [] { Die("another copy of bench_click.exe is running"); };
+  events.Attach(shell);
+  if (!mainForm.Create()) Die("the main window was not created");
+  const Program p{mainForm};
+  Pause(200);
+  SendMessageW(p.Of(MainId::按钮31), BM_CLICK, 0, 0);
+  UpdateWindow(mainForm.hwnd());
+  if (Visible(p.Of(MainId::分组框21))) Die("the start cover is still shown");
+
+  Bare bare;
+  HANDLE thread = CreateThread(nullptr, 0, BareThread, &bare, 0, nullptr);
+  WaitForSingleObject(bare.done, INFINITE);
+  Pause(300);
+
+  for (int i = 0; i < warmup; ++i) {
+    ClickSample(p);
+    BareSample(bare);
+  }
+  std::vector<double> program, baseline;
+  for (int i = 0; i < samples; ++i) {
+    const bool bareFirst = i % 4 == 0 || i % 4 == 3;
+    if (bareFirst) baseline.push_back(BareSample(bare));
+    program.push_back(ClickSample(p));
+    if (!bareFirst) baseline.push_back(BareSample(bare));
+    Emit("sample click tag=" + g_tag +
+         Format(" run=%.0f lornel_ms=%.3f baseline_ms=%.3f handler_ms=%.3f\n", i, program.back(),
+                baseline.back(), g_dispatch.back()));
+  }
+  const double pm = Median(program), bm = Median(baseline);
+  const auto [lo, hi] = std::minmax_element(program.begin(), program.end());
+  Emit("click range tag=" + g_tag +
+       Format(" lornel_min=%.3f lornel_max=%.3f click_handler_median=%.3f\n", *lo, *hi,
+              Median({g_dispatch.end() - samples, g_dispatch.end()})));
+  Emit("click-process tag=" + g_tag + " runs=" + std::to_string(samples) +
+       Format(" program=%.3f baseline=%.3f ratio=%.3f unit=ms\n", pm, bm, bm > 0 ? pm / bm : 0));
+
+  bare.quit = true;
+  SetEvent(bare.go);
+  WaitForSingleObject(thread, 5000);
+  DestroyWindow(mainForm.hwnd());
+  return 0;
+}
+
+}  // namespace
+}  // namespace lornel::bench
+
+int wmain(int argc, wchar_t** argv) {
+  int samples = 20, warmup = 3;
+  for (int i = 1; i < argc; ++i) {
+    const std::wstring arg = argv[i];
+    if (arg.rfind(L"--samples=", 0) == 0) samples = std::max(1, _wtoi(arg.c_str() + 10));
+    if (arg.rfind(L"--warmup=", 0) == 0) warmup = std::max(0, _wtoi(arg.c_str() + 9));
+    if (arg.rfind(L"--tag=", 0) == 0) {
+      const std::wstring tag = arg.substr(6);
+      lornel::bench::g_tag.assign(tag.begin(), tag.end());
+    }
+    if (arg.rfind(L"--out=", 0) == 0)
+      lornel::bench::g_out = _wfopen(lornel::bench::WindowsPath(arg.substr(6)).c_str(), L"a");
+  }
+  const int code = lornel::bench::Run(samples, warmup);
+  if (lornel::bench::g_out) std::fclose(lornel::bench::g_out);
+  return code;
+}

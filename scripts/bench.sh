@@ -1,0 +1,160 @@
+#!/usr/bin/env bash
+# Builds the Windows tree with the benchmarks, runs every figure under Wine
+# and prints the table of docs/performance.md. Each figure is a median of
+# runs of lornel.exe interleaved with runs of a baseline program of ours.
+#   BENCH_RUNS=10          start-up and first start-up runs of each program
+#   BENCH_CPU_RUNS=5       30-second CPU windows of each program, per CPU figure
+#   BENCH_SECONDS=30       length of one CPU window
+#   BENCH_CLICK_SAMPLES=20 clicks on 按钮3, each against one bare group box, spread
+#                          over BENCH_CLICK_ROUNDS=2 processes
+#   BENCH_BEFORE=DIR       an older build tree (bin/lornel.exe, bench/bench_click.exe)
+#                          measured in the same runs, for before-and-after figures
+#   BENCH_PHASES=10        in-process starts for the breakdown of the start-up
+#   BENCH_FIGURES=size,startup,first,idle,locked   (the driver's figures)
+#   BENCH_BUILD=build/win32-bench
+set -euo pipefail
+root=$(cd "$(dirname "$0")/.." && pwd)
+cd "$root"
+build=${BENCH_BUILD:-build/win32-bench}
+runs=${BENCH_RUNS:-10}
+cpu_runs=${BENCH_CPU_RUNS:-5}
+seconds=${BENCH_SECONDS:-30}
+clicks=${BENCH_CLICK_SAMPLES:-20}
+click_rounds=${BENCH_CLICK_ROUNDS:-2}
+before=${BENCH_BEFORE:-}
+phases=${BENCH_PHASES:-10}
+figures=${BENCH_FIGURES:-size,startup,first,idle,locked}
+
+cmake --preset win32 -B "$build" >/dev/null
+cmake --build "$build" -j "$(nproc)" --target lornel bench_baseline bench_driver bench_click bench_phases
+export LORNEL_BUILD="$root/$build"
+bin="$LORNEL_BUILD/bench"
+
+# One display for everything, wide enough for the click bench's two windows side by side.
+xvfb_pid=""
+work=$(mktemp -d)
+cleanup() {
+  [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null || true
+  rm -rf "$work"
+}
+trap cleanup EXIT
+if [ -z "${DISPLAY:-}" ]; then
+  display=:$((500 + RANDOM % 400))
+  Xvfb "$display" -screen 0 3840x1080x24 -nolisten tcp >/dev/null 2>&1 &
+  xvfb_pid=$!
+  export DISPLAY=$display
+  for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
+fi
+. scripts/wine-env.sh
+scripts/wine-prefix.sh
+log="$bin/bench.log"
+: > "$log"
+echo "== $(date -u '+%Y-%m-%d %H:%M UTC'), $(uname -srm), $(nproc) cores, $(wine --version)" | tee -a "$log"
+echo "== load average before: $(cut -d' ' -f1-3 /proc/loadavg)" | tee -a "$log"
+
+# Click to painted: in process, on a desktop of its own where the main window
+# (centred) and the bare window (at the left edge) do not overlap. Each build
+# runs in a directory of its own (each writes its own skin library there).
+tags=lornel
+mkdir -p "$work/lornel"
+cp "$bin/bench_click.exe" "$work/lornel/"
+if [ -n "$before" ] && [ -f "$before/bench/bench_click.exe" ]; then
+  tags="lornel before"
+  mkdir -p "$work/before"
+  cp "$before/bench/bench_click.exe" "$work/before/"
+fi
+cp "$bin/bench_phases.exe" "$work/"
+for dir in "$work" "$work/lornel" "$work/before"; do [ -d "$dir" ] && cp examples/wtda.ini "$dir/"; done
+win_work=$(winepath -w "$work")
+per_round=$(( (clicks + click_rounds - 1) / click_rounds ))
+echo "== click to painted: $click_rounds rounds of $per_round samples for: $tags" | tee -a "$log"
+for round in $(seq "$click_rounds"); do
+  for tag in $tags; do
+    timeout 600 wine explorer /desktop=lornel-bench,3700x1000 "$win_work\\$tag\\bench_click.exe" \
+      --samples="$per_round" --tag="$tag" --out="$win_work\\click.txt" >/dev/null 2>&1 || true
+    wineserver -w 2>/dev/null || true
+  done
+done
+cat "$work/click.txt" 2>/dev/null | tr -d '\r' | tee -a "$log" || echo "FAILED click: no output" | tee -a "$log"
+
+# Where one start spends its time (not a figure of the table: a breakdown).
+echo "== start-up phases, in process: $phases starts" | tee -a "$log"
+wine "$work/bench_phases.exe" >/dev/null 2>&1 || true
+for _ in $(seq "$phases"); do wine "$work/bench_phases.exe" 2>/dev/null | tr -d '\r' | tee -a "$log"; done
+
+echo "== driver: $runs runs, $cpu_runs CPU windows of $seconds s" | tee -a "$log"
+before_arg=()
+[ -n "$before" ] && before_arg=(--before="$before/bin/lornel.exe")
+wine "$bin/bench_driver.exe" --lornel="$LORNEL_BUILD/bin/lornel.exe" "${before_arg[@]}" \
+  --baseline="$bin/bench_baseline.exe" --config="$root/examples/wtda.ini" --runs="$runs" \
+  --cpu-runs="$cpu_runs" --seconds="$seconds" --figures="$figures" 2>/dev/null | tr -d '\r' | tee -a "$log"
+echo "== load average after: $(cut -d' ' -f1-3 /proc/loadavg)" | tee -a "$log"
+
+# The table.
+awk -v seconds="$seconds" '
+function val(line, key,   m) { if (match(line, key "=[^ ]*")) return substr(line, RSTART + length(key) + 1, RLENGTH - length(key) - 1); return "" }
+function verdict(ok) { return ok ? "met" : "**missed**" }
+function median(list,   v, m, i, j, t) {
+  m = split(list, v, " ")
+  for (i = 2; i <= m; ++i) for (j = i; j > 1 && v[j - 1] + 0 > v[j] + 0; --j) { t = v[j]; v[j] = v[j - 1]; v[j - 1] = t }
+  return m % 2 ? v[(m + 1) / 2] : (v[m / 2] + v[m / 2 + 1]) / 2
+}
+/^RESULT / { r[$2] = $0 }
+/^sample click / {
+  t = val($0, "tag"); cl[t] = cl[t] " " val($0, "lornel_ms"); cb[t] = cb[t] " " val($0, "baseline_ms")
+  ch[t] = ch[t] " " val($0, "handler_ms"); cn[t]++
+}
+/^PHASES / {
+  n = split("controls created_handler show_paint first_messages", names, " ")
+  for (i = 1; i <= n; ++i) { split(val($0, names[i]), p, "/"); wall[names[i]] = wall[names[i]] " " p[1] }
+  ph++
+}
+END {
+  for (t in cn) {
+    k = t == "lornel" ? "click" : "click@" t
+    pm = median(cl[t]); bm = median(cb[t])
+    r[k] = "RESULT " k " runs=" cn[t] " program=" pm " baseline=" bm " ratio=" (bm > 0 ? pm / bm : 0) " handler=" median(ch[t])
+  }
+  print ""
+  print "| figure | runs | lornel.exe (median) | baseline (median) | ratio | goal | |"
+  print "|---|---|---|---|---|---|---|"
+  if ("size" in r) { b = val(r["size"], "program"); printf "| size | 1 | %d bytes (%.2f MB) | | | ≤ 1.5 MB | %s |\n", b, b / 1e6, verdict(b + 0 <= 1500000) }
+  if ("startup" in r) { x = r["startup"]; printf "| start-up (library present) | %s | %.1f ms | %.1f ms | %.2f × | ≤ 1.15 × | %s |\n", val(x,"runs"), val(x,"program"), val(x,"baseline"), val(x,"ratio"), verdict(val(x,"ratio") + 0 <= 1.15) }
+  if ("first" in r) { x = r["first"]; printf "| first start-up (library written) | %s | %.1f ms | %.1f ms | %.2f × | ≤ 1.3 × | %s |\n", val(x,"runs"), val(x,"program"), val(x,"baseline"), val(x,"ratio"), verdict(val(x,"ratio") + 0 <= 1.3) }
+  if ("click" in r) { x = r["click"]; printf "| click to painted (`按钮3`) | %s | %.2f ms | %.3f ms | %.1f × | ≤ 16 ms | %s |\n", val(x,"runs"), val(x,"program"), val(x,"baseline"), val(x,"ratio"), verdict(val(x,"program") + 0 <= 16) }
+  if ("idle" in r) { x = r["idle"]; printf "| CPU, idle on the cover (per %d s) | %s | %.1f ms | %.1f ms | %.2f × | ≤ 1.2 × | %s |\n", seconds, val(x,"runs"), val(x,"program"), val(x,"baseline"), val(x,"ratio"), verdict(val(x,"ratio") + 0 <= 1.2) }
+  if ("locked" in r) { x = r["locked"]; printf "| CPU, all fourteen questions locked (per %d s) | %s | %.1f ms | %.1f ms | %.2f × | ≤ 1.1 × | %s |\n", seconds, val(x,"runs"), val(x,"program"), val(x,"baseline"), val(x,"ratio"), verdict(val(x,"ratio") + 0 <= 1.1) }
+  if ("memory" in r) { x = r["memory"]; printf "| memory, peak working set on the cover | %s | %.1f MiB | %.1f MiB | %.2f × | ≤ 1.5 × | %s |\n", val(x,"runs"), val(x,"program") / 1024, val(x,"baseline") / 1024, val(x,"ratio"), verdict(val(x,"ratio") + 0 <= 1.5) }
+  if ("locked-memory" in r) { x = r["locked-memory"]; printf "| memory, peak working set after fourteen questions | %s | %.1f MiB | %.1f MiB | %.2f × | ≤ 1.5 × | %s |\n", val(x,"runs"), val(x,"program") / 1024, val(x,"baseline") / 1024, val(x,"ratio"), verdict(val(x,"ratio") + 0 <= 1.5) }
+  if ("startup@before" in r || "click@before" in r) {
+    print ""
+    print "The older build (BENCH_BEFORE) in the same runs, against the same baselines:"
+    print ""
+    print "| figure | runs | older build (median) | baseline (median) | ratio |"
+    print "|---|---|---|---|---|"
+    split("size startup first click idle locked memory locked-memory idle-wineserver locked-wineserver", keys, " ")
+    for (i = 1; i <= 10; ++i) {
+      k = keys[i] "@before"
+      if (!(k in r)) continue
+      x = r[k]
+      if (keys[i] == "size") printf "| size | 1 | %d bytes | | |\n", val(x, "program")
+      else printf "| %s | %s | %.2f %s | %.3f %s | %.2f × |\n", keys[i], val(x,"runs"), val(x,"program"), (val(x,"unit") ? val(x,"unit") : "ms"), val(x,"baseline"), (val(x,"unit") ? val(x,"unit") : "ms"), val(x,"ratio")
+    }
+  }
+  print ""
+  print "Beside the table (not figures of their own):"
+  if ("click" in r) printf "- click to painted: the click handler itself (BM_CLICK returned) %.2f ms of the %.2f ms median\n", val(r["click"], "handler"), val(r["click"], "program")
+  if ("idle-wineserver" in r) { x = r["idle-wineserver"]; printf "- wineserver CPU during the idle windows: %.1f ms against %.1f ms (%.2f ×)\n", val(x,"program"), val(x,"baseline"), val(x,"ratio") }
+  if ("locked-wineserver" in r) { x = r["locked-wineserver"]; printf "- wineserver CPU during the locked windows: %.1f ms against %.1f ms (%.2f ×)\n", val(x,"program"), val(x,"baseline"), val(x,"ratio") }
+  if (ph) {
+    printf "- start-up phases in process, median wall ms of %d starts:", ph
+    for (i = 1; i <= n; ++i) {
+      printf " %s %.1f;", names[i], median(wall[names[i]])
+    }
+    print ""
+  }
+}' "$log" | tee "$bin/bench-table.md"
+if grep -q '^FAILED' "$log"; then
+  echo "bench: some figures failed, see $log" >&2
+  exit 1
+fi
