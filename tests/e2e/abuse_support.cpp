@@ -109,17 +109,26 @@ std::set<std::wstring> Names(const std::wstring& dir) {
   return names;
 }
 
-void RemoveTree(const std::wstring& dir) {
+namespace {
+
+bool RemoveTreeOnce(const std::wstring& dir) {
   for (const auto& [name, size] : Listing(dir)) {
     const std::wstring path = Join(dir, name);
     SetFileAttributesW(path.c_str(), FILE_ATTRIBUTE_NORMAL);
     if (GetFileAttributesW(path.c_str()) & FILE_ATTRIBUTE_DIRECTORY) {
-      RemoveTree(path);
+      RemoveTreeOnce(path);
     } else {
       DeleteFileW(path.c_str());
     }
   }
-  RemoveDirectoryW(dir.c_str());
+  return RemoveDirectoryW(dir.c_str()) || !FileExists(dir);
+}
+
+}  // namespace
+
+// An executable stays mapped for a moment after its process was ended.
+void RemoveTree(const std::wstring& dir) {
+  WaitUntil([&] { return RemoveTreeOnce(dir); }, 3000);
 }
 
 std::vector<DWORD> Descendants(DWORD pid) {
