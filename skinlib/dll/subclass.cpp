@@ -6,17 +6,71 @@
 
 #include "skinlib/dll/paint.h"
 #include "skinlib/dll/theme.h"
+#include "skinlib/dll/window_table.h"
 
 namespace skinh {
 namespace {
-
-constexpr UINT_PTR kSubclassId = 0x5348454C;  // "SHEL"
 
 enum Kind : DWORD_PTR { kNone, kButton, kEdit, kProgress, kContainer };
 constexpr DWORD_PTR kKindMask = 0xF;
 constexpr DWORD_PTR kHot = 0x100;
 
-LRESULT CALLBACK SkinProc(HWND, UINT, WPARAM, LPARAM, UINT_PTR, DWORD_PTR);
+// --- the subclass table ----------------------------------------------------------
+// comctl32's SetWindowSubclass keeps its chain in a window property, and under
+// Wine every property read is a round trip to the server: several per message,
+// thousands for one click on the program's board. This table stays in process,
+// behind a reader lock.
+
+void* AllocateZeroed(std::size_t bytes) {
+  return HeapAlloc(GetProcessHeap(), HEAP_ZERO_MEMORY, bytes);
+}
+void ReleaseBlock(void* block) { HeapFree(GetProcessHeap(), 0, block); }
+
+SRWLOCK g_tableLock = SRWLOCK_INIT;
+WindowTable g_table(AllocateZeroed, ReleaseBlock);
+
+struct Entry {
+  WNDPROC original;
+  DWORD_PTR ref;
+};
+
+std::uintptr_t Key(HWND hwnd) { return reinterpret_cast<std::uintptr_t>(hwnd); }
+
+bool Insert(HWND hwnd, WNDPROC original, DWORD_PTR ref) {
+  AcquireSRWLockExclusive(&g_tableLock);
+  const bool ok = g_table.Put(Key(hwnd), reinterpret_cast<void*>(original), ref);
+  ReleaseSRWLockExclusive(&g_tableLock);
+  return ok;
+}
+
+void Erase(HWND hwnd) {
+  AcquireSRWLockExclusive(&g_tableLock);
+  g_table.Erase(Key(hwnd));
+  ReleaseSRWLockExclusive(&g_tableLock);
+}
+
+bool Lookup(HWND hwnd, Entry* out) {
+  AcquireSRWLockShared(&g_tableLock);
+  const WindowEntry* e = g_table.Find(Key(hwnd));
+  if (e && out) *out = {reinterpret_cast<WNDPROC>(e->original), e->ref};
+  ReleaseSRWLockShared(&g_tableLock);
+  return e != nullptr;
+}
+
+void SetRef(HWND hwnd, DWORD_PTR ref) {
+  AcquireSRWLockExclusive(&g_tableLock);
+  if (WindowEntry* e = g_table.Find(Key(hwnd))) e->ref = ref;
+  ReleaseSRWLockExclusive(&g_tableLock);
+}
+
+// On to the procedure ours replaced.
+LRESULT CallNext(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+  Entry e;
+  if (!Lookup(hwnd, &e)) return DefWindowProcW(hwnd, message, wParam, lParam);
+  return CallWindowProcW(e.original, hwnd, message, wParam, lParam);
+}
+
+LRESULT CALLBACK SkinProc(HWND, UINT, WPARAM, LPARAM);
 
 bool ClassIs(const wchar_t* cls, const wchar_t* name) { return lstrcmpiW(cls, name) == 0; }
 
@@ -92,7 +146,7 @@ void PaintProgressThunk(HWND hwnd, HDC dc, const Theme& theme, DWORD_PTR) {
 
 LRESULT ButtonMessage(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam, DWORD_PTR ref,
                       const Theme& theme) {
-  if (!SkinsButtonStyle(hwnd)) return DefSubclassProc(hwnd, message, wParam, lParam);
+  if (!SkinsButtonStyle(hwnd)) return CallNext(hwnd, message, wParam, lParam);
   switch (message) {
     case WM_PAINT:
     case WM_PRINTCLIENT:
@@ -106,34 +160,34 @@ LRESULT ButtonMessage(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam, DWO
       // Panels have no hot look; repainting a whole panel on every entry would be waste.
       if ((GetWindowLongW(hwnd, GWL_STYLE) & BS_TYPEMASK) == BS_GROUPBOX) break;
       if (!(ref & kHot)) {
-        SetWindowSubclass(hwnd, SkinProc, kSubclassId, ref | kHot);
+        SetRef(hwnd, ref | kHot);
         TRACKMOUSEEVENT track{sizeof(track), TME_LEAVE, hwnd, 0};
         TrackMouseEvent(&track);
-        const LRESULT result = DefSubclassProc(hwnd, message, wParam, lParam);
+        const LRESULT result = CallNext(hwnd, message, wParam, lParam);
         RedrawNow(hwnd);
         return result;
       }
       if (GetCapture() == hwnd) {  // dragging in and out of a held button
-        const LRESULT result = DefSubclassProc(hwnd, message, wParam, lParam);
+        const LRESULT result = CallNext(hwnd, message, wParam, lParam);
         RedrawNow(hwnd);
         return result;
       }
       break;
     case WM_MOUSELEAVE:
       if (ref & kHot) {
-        SetWindowSubclass(hwnd, SkinProc, kSubclassId, ref & ~kHot);
+        SetRef(hwnd, ref & ~kHot);
         RedrawNow(hwnd);
       }
       break;
     default:
       if (ButtonPaintsOn(message)) {
-        const LRESULT result = DefSubclassProc(hwnd, message, wParam, lParam);
+        const LRESULT result = CallNext(hwnd, message, wParam, lParam);
         if (message != WM_SETFONT || LOWORD(lParam)) RedrawNow(hwnd);
         return result;
       }
       break;
   }
-  return DefSubclassProc(hwnd, message, wParam, lParam);
+  return CallNext(hwnd, message, wParam, lParam);
 }
 
 LRESULT EditMessage(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam, const Theme& theme) {
@@ -143,18 +197,18 @@ LRESULT EditMessage(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam, const
     case WM_KILLFOCUS:
     case WM_ENABLE:
     case WM_STYLECHANGED: {
-      const LRESULT result = DefSubclassProc(hwnd, message, wParam, lParam);
+      const LRESULT result = CallNext(hwnd, message, wParam, lParam);
       if (IsWindowVisible(hwnd)) PaintEditFrame(hwnd, theme);
       return result;
     }
     default:
-      return DefSubclassProc(hwnd, message, wParam, lParam);
+      return CallNext(hwnd, message, wParam, lParam);
   }
 }
 
 LRESULT ProgressMessage(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam,
                         const Theme& theme) {
-  if (!SkinsProgressStyle(hwnd)) return DefSubclassProc(hwnd, message, wParam, lParam);
+  if (!SkinsProgressStyle(hwnd)) return CallNext(hwnd, message, wParam, lParam);
   switch (message) {
     case WM_PAINT:
     case WM_PRINTCLIENT:
@@ -163,13 +217,13 @@ LRESULT ProgressMessage(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam,
       return 1;
     case WM_NCPAINT:
     case WM_ENABLE: {
-      const LRESULT result = DefSubclassProc(hwnd, message, wParam, lParam);
+      const LRESULT result = CallNext(hwnd, message, wParam, lParam);
       if (IsWindowVisible(hwnd)) PaintProgressFrame(hwnd, theme);
       if (message == WM_ENABLE) InvalidateRect(hwnd, nullptr, FALSE);
       return result;
     }
     default:
-      return DefSubclassProc(hwnd, message, wParam, lParam);
+      return CallNext(hwnd, message, wParam, lParam);
   }
 }
 
@@ -183,30 +237,35 @@ LRESULT ContainerMessage(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam,
     case WM_CTLCOLORDLG:
     case WM_CTLCOLORSTATIC:
     case WM_CTLCOLORBTN: {
-      const LRESULT answer = DefSubclassProc(hwnd, message, wParam, lParam);
+      const LRESULT answer = CallNext(hwnd, message, wParam, lParam);
       return FilterControlColour(reinterpret_cast<HWND>(lParam), reinterpret_cast<HDC>(wParam),
                                  answer, theme);
     }
     default:
       break;
   }
-  return DefSubclassProc(hwnd, message, wParam, lParam);
+  return CallNext(hwnd, message, wParam, lParam);
 }
 
-LRESULT CALLBACK SkinProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
-                          DWORD_PTR ref) {
+LRESULT CALLBACK SkinProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+  Entry e;
+  if (!Lookup(hwnd, &e)) return DefWindowProcW(hwnd, message, wParam, lParam);
   if (message == WM_NCDESTROY) {
-    RemoveWindowSubclass(hwnd, SkinProc, kSubclassId);
-    return DefSubclassProc(hwnd, message, wParam, lParam);
+    // Put the old procedure back unless someone has subclassed on top of us.
+    if (GetWindowLongPtrW(hwnd, GWLP_WNDPROC) == reinterpret_cast<LONG_PTR>(SkinProc))
+      SetWindowLongPtrW(hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(e.original));
+    Erase(hwnd);
+    return CallWindowProcW(e.original, hwnd, message, wParam, lParam);
   }
+  const DWORD_PTR ref = e.ref;
   const Theme* theme = CurrentTheme();
-  if (!theme) return DefSubclassProc(hwnd, message, wParam, lParam);
+  if (!theme) return CallNext(hwnd, message, wParam, lParam);
   switch (ref & kKindMask) {
     case kButton: return ButtonMessage(hwnd, message, wParam, lParam, ref, *theme);
     case kEdit: return EditMessage(hwnd, message, wParam, lParam, *theme);
     case kProgress: return ProgressMessage(hwnd, message, wParam, lParam, *theme);
     case kContainer: return ContainerMessage(hwnd, message, wParam, lParam, *theme);
-    default: return DefSubclassProc(hwnd, message, wParam, lParam);
+    default: return CallNext(hwnd, message, wParam, lParam);
   }
 }
 
@@ -231,10 +290,14 @@ LRESULT CALLBACK CbtProc(int code, WPARAM wParam, LPARAM lParam) {
 
 void Adopt(HWND hwnd) {
   if (!hwnd || GetWindowThreadProcessId(hwnd, nullptr) != GetCurrentThreadId()) return;
-  DWORD_PTR existing = 0;
-  if (GetWindowSubclass(hwnd, SkinProc, kSubclassId, &existing)) return;
+  if (Lookup(hwnd, nullptr)) return;
   const Kind kind = Classify(hwnd);
-  if (kind != kNone) SetWindowSubclass(hwnd, SkinProc, kSubclassId, kind);
+  if (kind == kNone) return;
+  // No message can come between the two steps: both run on the window's thread.
+  auto original = reinterpret_cast<WNDPROC>(
+      SetWindowLongPtrW(hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(SkinProc)));
+  if (original && !Insert(hwnd, original, kind))
+    SetWindowLongPtrW(hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(original));
 }
 
 void AdoptTree(HWND top) {

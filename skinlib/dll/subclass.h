@@ -1,5 +1,6 @@
 // Which windows the library restyles, and the window procedure it puts in
-// front of theirs (comctl32 subclassing, so other subclasses keep working).
+// front of theirs (chained by GWLP_WNDPROC, so other subclasses keep working;
+// the table of what was there before lives in the library, not in properties).
 #pragma once
 
 #include <windows.h>

@@ -633,6 +633,76 @@ TEST_F(SkinInProcess, BadDataAfterAttachingKeepsTheLook) {
   EXPECT_EQ(Pixel(g_controls[kPaint], 30, 30), s.colour[sk::kFace]);
 }
 
+// The library keeps which procedure each window had in a table of its own
+// (not in window properties, a server round trip each under Wine): hundreds of
+// windows come and go in any order and every live one still paints the skin.
+COLORREF PrintedFace(HWND button) {
+  RECT r;
+  GetClientRect(button, &r);
+  HDC screen = GetDC(nullptr);
+  HDC dc = CreateCompatibleDC(screen);
+  HBITMAP bitmap = CreateCompatibleBitmap(screen, r.right, r.bottom);
+  HGDIOBJ old = SelectObject(dc, bitmap);
+  SendMessageW(button, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(dc), PRF_CLIENT);
+  const COLORREF c = GetPixel(dc, 8, 30);
+  SelectObject(dc, old);
+  DeleteObject(bitmap);
+  DeleteDC(dc);
+  ReleaseDC(nullptr, screen);
+  return c;
+}
+
+TEST_F(SkinInProcess, HundredsOfWindowsComeAndGoAndKeepTheirLook) {
+  const SkinData s = Parsed(skin12_);
+  ASSERT_EQ(Attach(skin12_), 0);
+  const COLORREF face = ExpectedFace(s, sk::kButtonTop, sk::kButtonBottom);
+  std::vector<HWND> live;
+  auto make = [&](int n) {
+    for (int i = 0; i < n; ++i)
+      live.push_back(CreateWindowExW(0, L"Button", L"x", WS_CHILD | kPush, 0, 0, 120, 60, g_top,
+                                     nullptr, GetModuleHandleW(nullptr), nullptr));
+  };
+  make(700);  // past the table's first growths
+  // Every third one goes, then every other of the rest: holes all along the probe runs.
+  for (int round : {3, 2}) {
+    std::vector<HWND> kept;
+    for (std::size_t i = 0; i < live.size(); ++i) {
+      if (i % round == 0) DestroyWindow(live[i]);
+      else kept.push_back(live[i]);
+    }
+    live = kept;
+  }
+  make(300);
+  for (HWND b : live) {
+    ASSERT_TRUE(Subclassed(b));
+    EXPECT_COLOUR_NEAR(PrintedFace(b), face, 4);
+  }
+  for (HWND b : live) DestroyWindow(b);
+}
+
+WNDPROC g_below = nullptr;
+int g_seenAbove = 0;
+
+LRESULT CALLBACK Above(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+  ++g_seenAbove;
+  return CallWindowProcW(g_below, hwnd, message, wParam, lParam);
+}
+
+TEST_F(SkinInProcess, ASubclassOnTopOfOursKeepsWorkingToTheEnd) {
+  const SkinData s = Parsed(skin12_);
+  ASSERT_EQ(Attach(skin12_), 0);
+  HWND b = CreateWindowExW(0, L"Button", L"x", WS_CHILD | kPush, 0, 0, 120, 60, g_top, nullptr,
+                           GetModuleHandleW(nullptr), nullptr);
+  ASSERT_TRUE(Subclassed(b));
+  g_below = reinterpret_cast<WNDPROC>(
+      SetWindowLongPtrW(b, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(Above)));
+  EXPECT_COLOUR_NEAR(PrintedFace(b), ExpectedFace(s, sk::kButtonTop, sk::kButtonBottom), 4);
+  EXPECT_GT(g_seenAbove, 0);
+  // Ours leaves the procedure on top in place when the window goes.
+  EXPECT_TRUE(DestroyWindow(b));
+  EXPECT_FALSE(IsWindow(b));
+}
+
 TEST_F(SkinInProcess, WindowTextsAreLeftAlone) {
   ASSERT_EQ(Attach(skin12_), 0);
   Repaint();
