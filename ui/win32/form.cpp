@@ -13,7 +13,6 @@
 namespace lornel::win32 {
 namespace {
 
-constexpr wchar_t kControlProperty[] = L"Lornel.Control";
 constexpr int kMoveLimit = 32627;
 constexpr int kProgressLimit = 32767;
 constexpr UINT_PTR kTimerEvent = 1;
@@ -128,8 +127,22 @@ Win32Form::~Win32Form() {
   }
 }
 
+// From the window's own fields only: under Wine a window property lives in the
+// server, and this runs for every message of every control (1 ms timers too).
 Control* Win32Form::ControlOf(HWND hwnd) {
-  return hwnd ? static_cast<Control*>(GetPropW(hwnd, kControlProperty)) : nullptr;
+  if (!hwnd) return nullptr;
+  HWND root = hwnd;
+  while (GetWindowLongPtrW(root, GWL_STYLE) & WS_CHILD)
+    if (!(root = GetParent(root))) return nullptr;
+  if (root == hwnd ||
+      reinterpret_cast<WNDPROC>(GetClassLongPtrW(root, GCLP_WNDPROC)) != TopLevelProc)
+    return nullptr;
+  Win32Form* form = FormOf(root);
+  if (!form) return nullptr;
+  const LONG_PTR index = GetWindowLongPtrW(hwnd, GWLP_ID) - kFirstControlId;
+  if (index < 0 || index >= static_cast<LONG_PTR>(form->controls_.size())) return nullptr;
+  Control& c = form->controls_[static_cast<std::size_t>(index)];
+  return c.hwnd == hwnd ? &c : nullptr;
 }
 
 Win32Form* Win32Form::FormOf(HWND hwnd) {
@@ -219,7 +232,6 @@ HWND Win32Form::CreateControl(Control& c) {
                            reinterpret_cast<HMENU>(static_cast<INT_PTR>(kFirstControlId + row.id)),
                            GetModuleHandleW(nullptr), &c);
   if (!c.hwnd) return nullptr;
-  SetPropW(c.hwnd, kControlProperty, &c);
   if (row.kind == ui::Kind::Timer) {
     if (row.interval > 0) SetInterval(row.id, row.interval);
     return c.hwnd;
@@ -287,7 +299,13 @@ void Win32Form::SetVisible(int id, bool visible) {
 }
 
 bool Win32Form::IsVisible(int id) const { return IsWindowVisible(controls_[id].hwnd) != FALSE; }
-void Win32Form::SetEnabled(int id, bool enabled) { EnableWindow(controls_[id].hwnd, enabled); }
+void Win32Form::SetEnabled(int id, bool enabled) {
+  HWND hwnd = controls_[id].hwnd;
+  // Disabling a disabled window still sends it WM_CANCELMODE, through the skin's
+  // subclass chain; the lock timers would do that a thousand times a second.
+  if ((IsWindowEnabled(hwnd) != FALSE) == enabled) return;
+  EnableWindow(hwnd, enabled);
+}
 bool Win32Form::IsEnabled(int id) const { return IsWindowEnabled(controls_[id].hwnd) != FALSE; }
 
 void Win32Form::SetText(int id, const std::string& text) {

@@ -26,9 +26,14 @@ template <class PaintFn>
 LRESULT PaintWith(HWND hwnd, const Control& c, PaintFn paint) {
   PAINTSTRUCT ps;
   HDC dc = BeginPaint(hwnd, &ps);
-  RECT client;
-  GetClientRect(hwnd, &client);
-  paint(c, dc, client);
+  // Wine sends WM_PAINT to windows that lie wholly under their siblings too
+  // (the start cover hides 70 of them); with nothing visible there is nothing to draw.
+  RECT visible;
+  if (GetClipBox(dc, &visible) != NULLREGION) {
+    RECT client;
+    GetClientRect(hwnd, &client);
+    paint(c, dc, client);
+  }
   EndPaint(hwnd, &ps);
   return 0;
 }
