@@ -1,0 +1,111 @@
+// What the backend does per message and per state change, kept cheap because
+// under Wine a window property or a message through the skin is a server
+// round trip: controls found from their own fields, no-op enabling sends
+// nothing, and windows wholly covered by siblings paint nothing.
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include "tests/contract/backend.h"
+#include "tests/win32/support/pump.h"
+#include "ui/layout.h"
+#include "ui/main_ids.h"
+#include "ui/win32/form.h"
+
+namespace lornel {
+namespace {
+
+using ui::MainId;
+
+class BackendCost : public testing::Test {
+ protected:
+  void SetUp() override {
+    form = std::make_unique<win32::Win32Form>(ui::MainTable(), recorder);
+    ASSERT_TRUE(form->Create());
+    test::Pump(100);
+  }
+  HWND Of(MainId id) { return form->ControlWindow(static_cast<int>(id)); }
+  contract::Recorder recorder;
+  std::unique_ptr<win32::Win32Form> form;
+};
+
+TEST_F(BackendCost, ControlsAreFoundByTheirWindowAndNothingElseIs) {
+  for (int id = 0; id < ui::kMainControlCount; ++id) {
+    HWND hwnd = form->ControlWindow(id);
+    ASSERT_NE(hwnd, nullptr);
+    const win32::Control* c = win32::Win32Form::ControlOf(hwnd);
+    ASSERT_NE(c, nullptr) << id;
+    EXPECT_EQ(c->row->id, id);
+    EXPECT_EQ(c->form, form.get());
+  }
+  EXPECT_EQ(win32::Win32Form::ControlOf(nullptr), nullptr);
+  EXPECT_EQ(win32::Win32Form::ControlOf(form->hwnd()), nullptr) << "the window is no control";
+  // A child of someone else's window, with an id in our range and user data set.
+  HWND stranger = CreateWindowExW(0, L"STATIC", L"", WS_OVERLAPPED, 0, 0, 50, 50, nullptr, nullptr,
+                                  nullptr, nullptr);
+  HWND child = CreateWindowExW(0, L"BUTTON", L"", WS_CHILD, 0, 0, 10, 10, stranger,
+                               reinterpret_cast<HMENU>(1005), nullptr, nullptr);
+  SetWindowLongPtrW(stranger, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(form.get()));
+  EXPECT_EQ(win32::Win32Form::ControlOf(child), nullptr);
+  // A window of ours that is not the control its id names.
+  HWND impostor = CreateWindowExW(0, L"BUTTON", L"", WS_CHILD, 0, 0, 10, 10, form->hwnd(),
+                                  reinterpret_cast<HMENU>(1005), nullptr, nullptr);
+  EXPECT_EQ(win32::Win32Form::ControlOf(impostor), nullptr);
+  DestroyWindow(impostor);
+  DestroyWindow(stranger);
+}
+
+WNDPROC g_buttonProc = nullptr;
+int g_cancelModes = 0, g_enables = 0;
+
+LRESULT CALLBACK Counting(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message == WM_CANCELMODE) ++g_cancelModes;
+  if (message == WM_ENABLE) ++g_enables;
+  return CallWindowProcW(g_buttonProc, hwnd, message, wParam, lParam);
+}
+
+TEST_F(BackendCost, SettingTheEnabledStateAWindowHasSendsItNothing) {
+  const int id = static_cast<int>(MainId::按钮1);
+  HWND button = form->ControlWindow(id);
+  g_buttonProc = reinterpret_cast<WNDPROC>(
+      SetWindowLongPtrW(button, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(Counting)));
+  g_cancelModes = g_enables = 0;
+  form->SetEnabled(id, false);
+  EXPECT_FALSE(form->IsEnabled(id));
+  EXPECT_EQ(g_cancelModes, 1);
+  EXPECT_EQ(g_enables, 1);
+  for (int tick = 0; tick < 50; ++tick) form->SetEnabled(id, false);  // the lock timer's ticks
+  EXPECT_EQ(g_cancelModes, 1);
+  EXPECT_EQ(g_enables, 1);
+  form->SetEnabled(id, true);
+  form->SetEnabled(id, true);
+  EXPECT_TRUE(form->IsEnabled(id));
+  EXPECT_EQ(g_enables, 2);
+  SetWindowLongPtrW(button, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(g_buttonProc));
+}
+
+// A label under the start cover gets WM_PAINT from Wine but draws nothing;
+// once uncovered it draws its caption as before.
+TEST_F(BackendCost, ALabelUnderTheCoverDrawsOnlyOnceUncovered) {
+  const int label = static_cast<int>(MainId::标签15);  // the countdown display, "0"
+  HWND hwnd = form->ControlWindow(label);
+  ASSERT_TRUE(IsWindowVisible(hwnd));
+  RECT r;
+  GetClientRect(hwnd, &r);
+  HDC dc = GetDC(hwnd);
+  RECT clip;
+  EXPECT_EQ(GetClipBox(dc, &clip), NULLREGION) << "the cover lies over it";
+  ReleaseDC(hwnd, dc);
+  form->SetVisible(static_cast<int>(MainId::分组框21), false);
+  UpdateWindow(form->hwnd());
+  test::Pump(50);
+  dc = GetDC(hwnd);
+  bool caption = false;  // any pixel other than the background of its corner
+  const COLORREF face = GetPixel(dc, 1, 1);
+  for (int y = 0; y < r.bottom && !caption; ++y)
+    for (int x = 0; x < r.right && !caption; ++x) caption = GetPixel(dc, x, y) != face;
+  ReleaseDC(hwnd, dc);
+  EXPECT_TRUE(caption) << "the label draws its caption once it shows";
+}
+
+}  // namespace
+}  // namespace lornel
