@@ -14,6 +14,10 @@ namespace {
 enum Kind : DWORD_PTR { kNone, kButton, kEdit, kProgress, kContainer };
 constexpr DWORD_PTR kKindMask = 0xF;
 constexpr DWORD_PTR kHot = 0x100;
+// One hot button at a time: a leave message that never came (Wine loses some
+// after injected input) must not leave an old button lit. Only buttons of the
+// same thread are put out, so the state needs no thread-local storage.
+HWND g_hotButton = nullptr;
 
 // --- the subclass table ----------------------------------------------------------
 // comctl32's SetWindowSubclass keeps its chain in a window property, and under
@@ -160,6 +164,10 @@ LRESULT ButtonMessage(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam, DWO
       // Panels have no hot look; repainting a whole panel on every entry would be waste.
       if ((GetWindowLongW(hwnd, GWL_STYLE) & BS_TYPEMASK) == BS_GROUPBOX) break;
       if (!(ref & kHot)) {
+        if (g_hotButton && g_hotButton != hwnd && IsWindow(g_hotButton) &&
+            GetWindowThreadProcessId(g_hotButton, nullptr) == GetCurrentThreadId())
+          SendMessageW(g_hotButton, WM_MOUSELEAVE, 0, 0);
+        g_hotButton = hwnd;
         SetRef(hwnd, ref | kHot);
         TRACKMOUSEEVENT track{sizeof(track), TME_LEAVE, hwnd, 0};
         TrackMouseEvent(&track);
@@ -174,6 +182,7 @@ LRESULT ButtonMessage(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam, DWO
       }
       break;
     case WM_MOUSELEAVE:
+      if (g_hotButton == hwnd) g_hotButton = nullptr;
       if (ref & kHot) {
         SetRef(hwnd, ref & ~kHot);
         RedrawNow(hwnd);
@@ -251,6 +260,7 @@ LRESULT CALLBACK SkinProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam)
   Entry e;
   if (!Lookup(hwnd, &e)) return DefWindowProcW(hwnd, message, wParam, lParam);
   if (message == WM_NCDESTROY) {
+    if (g_hotButton == hwnd) g_hotButton = nullptr;
     // Put the old procedure back unless someone has subclassed on top of us.
     if (GetWindowLongPtrW(hwnd, GWLP_WNDPROC) == reinterpret_cast<LONG_PTR>(SkinProc))
       SetWindowLongPtrW(hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(e.original));

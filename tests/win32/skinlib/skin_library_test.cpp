@@ -492,6 +492,20 @@ TEST_F(SkinInProcess, HotPressedDisabledAndFocusedLooksDiffer) {
   SetCursorPos(900, 700);
 }
 
+TEST_F(SkinInProcess, OnlyOneButtonIsHotWhenALeaveMessageIsLost) {
+  ASSERT_EQ(Attach(skin12_), 0);
+  Repaint();
+  HWND first = g_controls[kButton], second = g_controls[kStates];
+  const COLORREF normal = ButtonFace(first);
+  SendMessageW(first, WM_MOUSEMOVE, 0, MAKELPARAM(60, 30));
+  ASSERT_NE(ButtonFace(first), normal);
+  // The pointer reaches the next button without the first one hearing it leave.
+  SendMessageW(second, WM_MOUSEMOVE, 0, MAKELPARAM(60, 30));
+  EXPECT_EQ(ButtonFace(first), normal);
+  EXPECT_NE(ButtonFace(second), normal);
+  SendMessageW(second, WM_MOUSELEAVE, 0, 0);
+}
+
 TEST_F(SkinInProcess, Skin1ReplacesTheLookOfSkin12) {
   ASSERT_EQ(Attach(skin12_), 0);
   const SkinData s = Parsed(skin1_);
