@@ -65,8 +65,9 @@ const char* RuleName(Rule rule);
 
 struct Finding {
   Rule rule = Rule::None;
-  std::size_t step = 0;  // index of the action during which it showed
-  std::string detail;    // UTF-8
+  std::size_t step = 0;      // index of the action during which it showed
+  std::size_t runStart = 0;  // index of the first action of that run of the program
+  std::string detail;        // UTF-8
   explicit operator bool() const { return rule != Rule::None; }
 };
 

@@ -124,6 +124,23 @@ TEST(MonkeyShrinker, CutsARunDownToTheActionsThatCause) {
   EXPECT_NE(report.find("opens"), std::string::npos) << report;
 }
 
+// A finding millions of actions in must not take millions of actions per try.
+TEST(MonkeyShrinker, StartsFromTheRunOfTheProgramThatFailed) {
+  const Scenario& scenario = Scenarios()[0];
+  RunOptions options;
+  options.plantedRule = [](const fake::FakeForm& main) {
+    return main.Interval(static_cast<int>(ui::MainId::时钟17)) > 0
+               ? std::string("question 14 locked")
+               : std::string();
+  };
+  const std::vector<Action> actions = GenerateActions(5, 200000);
+  const Outcome outcome = Play(scenario, actions, options);
+  ASSERT_EQ(outcome.finding.rule, Rule::Planted);
+  ASSERT_GT(outcome.finding.runStart, 0u) << "the finding should come after a restart";
+  const std::vector<Action> shortest = Shrink(scenario, actions, Rule::Planted, options, 60);
+  EXPECT_LE(shortest.size(), 8u) << Describe(shortest);
+}
+
 TEST(MonkeyShrinker, KeepsTheRuleThatFailedNotAnother) {
   const Scenario& scenario = Scenarios()[0];
   RunOptions options;
