@@ -53,7 +53,17 @@ void FakeForm::Create() {
   clock_.RunPosted();
 }
 
-void FakeForm::SetVisible(int id, bool visible) { state_[id].visible = visible; }
+void FakeForm::SetVisible(int id, bool visible) {
+  // As the Win32 backend does: hiding a control takes the keyboard focus off it
+  // and off what lies inside it, so that Space cannot click a hidden button.
+  if (!visible)
+    for (int c = focused_; c >= 0; c = table_[c].parent)
+      if (c == id) {
+        focused_ = -1;
+        break;
+      }
+  state_[id].visible = visible;
+}
 
 bool FakeForm::IsVisible(int id) const {
   if (!windowVisible_ || destroyed_) return false;

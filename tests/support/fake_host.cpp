@@ -13,7 +13,9 @@ ui::MessageResult FakeHost::ShowMessageBox(const std::string& text, const std::s
     int& open;
     ~Closing() { --open; }
   } closing{openMessageBoxes};
-  if (answerer) return answerer(messages.back());
+  // A copy: a box opened inside this one grows the log and moves its entries.
+  const ShownMessage shown = messages.back();
+  if (answerer) return answerer(shown);
   return (flags & 0xF) == 0x4 ? ui::MessageResult::Yes : ui::MessageResult::Ok;
 }
 

@@ -61,17 +61,6 @@ class WatchedForm : public fake::FakeForm {
   std::function<void(int id, const std::string& before, const std::string& after)> onText;
   std::function<void(int id, int before, int after)> onInterval;
 
-  // As the Win32 backend does: hiding a control takes the keyboard focus off
-  // it and off what lies inside it, so that Space cannot click a hidden button.
-  void SetVisible(int id, bool visible) override {
-    if (!visible)
-      for (int c = focused(); c != ui::kWindowParent && c >= 0; c = table()[c].parent)
-        if (c == id) {
-          Focus(-1);
-          break;
-        }
-    FakeForm::SetVisible(id, visible);
-  }
   void SetEnabled(int id, bool enabled) override {
     const bool before = IsEnabled(id);
     FakeForm::SetEnabled(id, enabled);
