@@ -112,23 +112,41 @@ void Canvas::RoundRect(const RECT& r, int radius, int border, COLORREF borderCol
   radius = Clamp(radius, 0, (w < h ? w : h) / 2);
   border = Clamp(border, 0, (w < h ? w : h) / 2);
   const int innerRadius = radius > border ? radius - border : 0;
+  const DWORD borderPixel = ToPixel(borderColour);
+  const int x0 = Clamp(static_cast<int>(r.left), 0, width_);
+  const int x1 = Clamp(static_cast<int>(r.right), 0, width_);
   for (int y = Clamp(static_cast<int>(r.top), 0, height_); y < Clamp(static_cast<int>(r.bottom), 0, height_); ++y) {
     const COLORREF inside = fill ? FillAt(*fill, y, r.top, h) : 0;
+    const DWORD insidePixel = ToPixel(inside);
     const bool cornerRow = y < r.top + radius || y >= r.bottom - radius;
-    for (int x = Clamp(static_cast<int>(r.left), 0, width_); x < Clamp(static_cast<int>(r.right), 0, width_); ++x) {
+    const bool borderRow = y < r.top + border || y >= r.bottom - border;
+    DWORD* row = pixels_ + y * width_;
+    for (int x = x0; x < x1;) {
       const bool edgeBand = x < r.left + radius || x >= r.right - radius;
-      int outer = 256, inner = 256;
-      if (cornerRow && edgeBand) {
-        outer = RoundRectCoverage(x, y, r.left, r.top, r.right, r.bottom, radius);
-        inner = RoundRectCoverage(x, y, r.left + border, r.top + border, r.right - border,
-                                  r.bottom - border, innerRadius);
-      } else if (x < r.left + border || x >= r.right - border || y < r.top + border ||
-                 y >= r.bottom - border) {
-        inner = 0;
+      if (cornerRow && edgeBand) {  // anti-aliased corner pixels, one by one
+        const int outer = RoundRectCoverage(x, y, r.left, r.top, r.right, r.bottom, radius);
+        const int inner = RoundRectCoverage(x, y, r.left + border, r.top + border, r.right - border,
+                                            r.bottom - border, innerRadius);
+        if (border > 0) Blend(x, y, borderColour, outer - inner);
+        if (fill) Blend(x, y, inside, inner);
+        else if (border == 0) Blend(x, y, borderColour, outer);
+        ++x;
+        continue;
       }
-      if (border > 0) Blend(x, y, borderColour, outer - inner);
-      if (fill) Blend(x, y, inside, inner);
-      else if (border == 0) Blend(x, y, borderColour, outer);
+      // Elsewhere a pixel is wholly border or wholly inside: runs of one value
+      // up to the next edge of the band, the border or the corners.
+      int end = x1;
+      const LONG edges[] = {r.left + radius, r.right - radius, r.left + border, r.right - border};
+      for (const LONG edge : edges)
+        if (edge > x && edge < end) end = static_cast<int>(edge);
+      const bool inBorder = borderRow || x < r.left + border || x >= r.right - border;
+      const DWORD* value = inBorder ? (border > 0 ? &borderPixel : nullptr)
+                           : fill   ? &insidePixel
+                           : border == 0 ? &borderPixel
+                                         : nullptr;
+      if (value)
+        for (int i = x; i < end; ++i) row[i] = *value;
+      x = end;
     }
   }
 }
