@@ -1,5 +1,7 @@
 #include "bench/measure.h"
 
+#include "tests/win32/support/files.h"
+
 #include <psapi.h>
 
 #include <algorithm>
@@ -155,26 +157,11 @@ void RemoveFlatDirectory(const std::wstring& dir) {
 }
 
 std::optional<std::string> ReadWholeFile(const std::wstring& path) {
-  HANDLE f = CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
-                         OPEN_EXISTING, 0, nullptr);
-  if (f == INVALID_HANDLE_VALUE) return std::nullopt;
-  std::string bytes;
-  char buffer[16384];
-  DWORD got = 0;
-  // /proc files report a size of 0: read until the end instead of by size.
-  while (ReadFile(f, buffer, sizeof buffer, &got, nullptr) && got > 0) bytes.append(buffer, got);
-  CloseHandle(f);
-  return bytes;
+  return test::ReadFileBytes(path);
 }
 
 bool WriteWholeFile(const std::wstring& path, std::string_view bytes) {
-  HANDLE f = CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
-  if (f == INVALID_HANDLE_VALUE) return false;
-  DWORD put = 0;
-  const bool ok = WriteFile(f, bytes.data(), static_cast<DWORD>(bytes.size()), &put, nullptr) &&
-                  put == bytes.size();
-  CloseHandle(f);
-  return ok;
+  return test::WriteFileBytes(path, bytes);
 }
 
 std::optional<double> SchedstatMs(std::string_view schedstat) {

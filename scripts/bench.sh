@@ -38,13 +38,8 @@ cleanup() {
   rm -rf "$work"
 }
 trap cleanup EXIT
-if [ -z "${DISPLAY:-}" ]; then
-  display=:$((500 + RANDOM % 400))
-  Xvfb "$display" -screen 0 3840x1080x24 -nolisten tcp >/dev/null 2>&1 &
-  xvfb_pid=$!
-  export DISPLAY=$display
-  for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
-fi
+. scripts/xvfb.sh
+start_xvfb 3840x1080x24
 . scripts/wine-env.sh
 scripts/wine-prefix.sh
 log="$bin/bench.log"

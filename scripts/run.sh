@@ -23,12 +23,9 @@ if [ -n "${DISPLAY:-}" ]; then
   cd "$run" && exec wine lornel.exe
 fi
 
-display=:$((90 + RANDOM % 400))
-Xvfb "$display" -screen 0 1280x800x24 -nolisten tcp >/dev/null 2>&1 &
-xvfb_pid=$!
-export DISPLAY=$display
+. scripts/xvfb.sh
+start_xvfb
 trap 'wineserver -k 2>/dev/null || true; kill $xvfb_pid 2>/dev/null || true' EXIT
-for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
 (cd "$run" && wine lornel.exe >/dev/null 2>&1 &)
 for _ in $(seq 100); do
   xdotool search --name "Lornel V1.1.15.823" >/dev/null 2>&1 && break

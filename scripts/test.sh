@@ -21,15 +21,10 @@ if command -v clang++ >/dev/null; then
   cmake --build build/fuzz -j "$jobs"
 fi
 
-# One display and one Wine server for all Windows tests.
-if [ -z "${DISPLAY:-}" ]; then
-  display=:$((90 + RANDOM % 400))
-  Xvfb "$display" -screen 0 1280x800x24 -nolisten tcp >/dev/null 2>&1 &
-  xvfb_pid=$!
-  export DISPLAY=$display
-  trap 'kill $xvfb_pid 2>/dev/null || true' EXIT
-  for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
-fi
+# One display for all Windows tests.
+. scripts/xvfb.sh
+start_xvfb
+trap '[ -z "$xvfb_pid" ] || kill $xvfb_pid 2>/dev/null || true' EXIT
 . scripts/wine-env.sh
 scripts/wine-prefix.sh
 

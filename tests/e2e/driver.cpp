@@ -1,5 +1,8 @@
 #include "tests/e2e/driver.h"
 
+#include "tests/win32/support/files.h"
+#include "tests/win32/support/pump.h"
+
 #include <cstdio>
 #include <utility>
 
@@ -104,23 +107,10 @@ bool FileExists(const std::wstring& path) {
   return GetFileAttributesW(path.c_str()) != INVALID_FILE_ATTRIBUTES;
 }
 
-std::optional<std::string> ReadBytes(const std::wstring& path) {
-  HANDLE f = CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
-                         OPEN_EXISTING, 0, nullptr);
-  if (f == INVALID_HANDLE_VALUE) return std::nullopt;
-  std::string bytes;
-  char buffer[65536];
-  DWORD got = 0;
-  while (ReadFile(f, buffer, sizeof buffer, &got, nullptr) && got > 0) bytes.append(buffer, got);
-  CloseHandle(f);
-  return bytes;
-}
+std::optional<std::string> ReadBytes(const std::wstring& path) { return test::ReadFileBytes(path); }
 
 void WriteBytes(const std::wstring& path, const std::string& bytes) {
-  HANDLE f = CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
-  DWORD put = 0;
-  WriteFile(f, bytes.data(), static_cast<DWORD>(bytes.size()), &put, nullptr);
-  CloseHandle(f);
+  test::WriteFileBytes(path, bytes);
 }
 
 Program Program::Start(const std::wstring& dir, const std::wstring& exeName,
@@ -236,24 +226,7 @@ void Pause(int milliseconds) {
   Sleep(static_cast<DWORD>(milliseconds));
 }
 
-void ClickAt(POINT p) {
-  const int w = GetSystemMetrics(SM_CXSCREEN) - 1, h = GetSystemMetrics(SM_CYSCREEN) - 1;
-  INPUT inputs[3] = {};
-  for (INPUT& in : inputs) {
-    in.type = INPUT_MOUSE;
-    in.mi.dx = MulDiv(p.x, 65535, w);
-    in.mi.dy = MulDiv(p.y, 65535, h);
-  }
-  inputs[0].mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
-  // The buttons carry the position too: without MOUSEEVENTF_MOVE their dx and dy
-  // are ignored, and a move still on its way would leave the press elsewhere.
-  inputs[1].mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_LEFTDOWN | MOUSEEVENTF_ABSOLUTE;
-  inputs[2].mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_LEFTUP | MOUSEEVENTF_ABSOLUTE;
-  SendInput(1, &inputs[0], sizeof(INPUT));
-  Pause(40);
-  SendInput(2, &inputs[1], sizeof(INPUT));
-  Pause(120);
-}
+void ClickAt(POINT p) { test::ClickAtScreen(p); }
 
 void Click(HWND hwnd) {
   RECT r{};

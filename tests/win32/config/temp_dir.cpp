@@ -1,5 +1,7 @@
 #include "tests/win32/config/temp_dir.h"
 
+#include "tests/win32/support/files.h"
+
 #include <cstdio>
 
 #include "ui/win32/text.h"
@@ -57,24 +59,11 @@ std::vector<std::string> TempDir::Entries() const {
 }
 
 std::string ReadBytes(const std::string& path) {
-  std::string bytes;
-  const HANDLE file = CreateFileW(win32::Wide(path).c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
-                                  OPEN_EXISTING, 0, nullptr);
-  if (file == INVALID_HANDLE_VALUE) return bytes;
-  char buffer[65536];
-  DWORD got = 0;
-  while (ReadFile(file, buffer, sizeof buffer, &got, nullptr) && got > 0) bytes.append(buffer, got);
-  CloseHandle(file);
-  return bytes;
+  return ReadFileBytes(win32::Wide(path)).value_or(std::string());
 }
 
 void WriteBytes(const std::string& path, const std::string& bytes) {
-  const HANDLE file = CreateFileW(win32::Wide(path).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
-                                  0, nullptr);
-  if (file == INVALID_HANDLE_VALUE) return;
-  DWORD written = 0;
-  WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
-  CloseHandle(file);
+  WriteFileBytes(win32::Wide(path), bytes);
 }
 
 }  // namespace lornel::test
