@@ -34,17 +34,29 @@ packages=(
   wine wine32:i386 xvfb x11-utils xdotool imagemagick fonts-wqy-microhei fonts-noto-cjk fonts-arphic-gbsn00lp fonts-wine
   locales dpkg-dev python3
 )
-missing=()
-for p in "${packages[@]}"; do
-  if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed'; then
-    missing+=("$p")
+install_missing() {
+  local missing=() p
+  for p in "$@"; do
+    if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed'; then
+      missing+=("$p")
+    fi
+  done
+  if [ "${#missing[@]}" -gt 0 ] || [ "$need_update" -eq 1 ]; then
+    $SUDO apt-get update -qq
+    need_update=0
   fi
-done
-if [ "${#missing[@]}" -gt 0 ] || [ "$need_update" -eq 1 ]; then
-  $SUDO apt-get update -qq
-fi
-if [ "${#missing[@]}" -gt 0 ]; then
-  $SUDO apt-get install -y -qq --no-install-recommends "${missing[@]}"
+  if [ "${#missing[@]}" -gt 0 ]; then
+    $SUDO apt-get install -y -qq --no-install-recommends "${missing[@]}"
+  fi
+}
+install_missing "${packages[@]}"
+
+# Where the kernel runs no 32-bit code, the Windows tests run as a 64-bit build.
+. "$(dirname "$0")/wine-tree.sh"
+if [ "$wine_tree" = win64 ]; then
+  echo "bootstrap: this kernel runs no 32-bit programs; adding the 64-bit Windows build and Wine"
+  install_missing g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix mingw-w64-x86-64-dev \
+    binutils-mingw-w64-x86-64 wine64
 fi
 
 # Wine gives code page 936 only with a zh_CN locale present.

@@ -7,14 +7,18 @@ root=$(cd "$(dirname "$0")/.." && pwd)
 cd "$root"
 
 bash scripts/bootstrap.sh
-cmake --preset win32 >/dev/null
-cmake --build --preset win32 --target lornel -j "$(nproc)"
+# The 32-bit program, or where this kernel runs no 32-bit code, its 64-bit build.
+. scripts/wine-tree.sh
+[ "$wine_tree" = win32 ] || echo "This kernel runs no 32-bit programs: starting the 64-bit build of lornel.exe"
+cmake --preset "$wine_tree" >/dev/null
+cmake --build --preset "$wine_tree" --target lornel -j "$(nproc)"
 
 run=build/run
 mkdir -p "$run"
-cp build/win32/bin/lornel.exe "$run/"
+cp "build/$wine_tree/bin/lornel.exe" "$run/"
 [ -e "$run/wtda.ini" ] || cp examples/wtda.ini "$run/wtda.ini"
 
+export LORNEL_BUILD="$root/build/$wine_tree" WINEARCH=$wine_tree
 . scripts/wine-env.sh
 scripts/wine-prefix.sh
 

@@ -2,7 +2,11 @@
 # build tree, Chinese locale (ANSI code page 936), quiet Wine.
 : "${LORNEL_BUILD:=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)/build/win32}"
 export WINEPREFIX="${WINEPREFIX:-$LORNEL_BUILD/wineprefix}"
-export WINEARCH=win32
+export WINEARCH="${WINEARCH:-win32}"
+if [ "$WINEARCH" = win64 ]; then
+  export PATH="$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)/wine64:$PATH"
+  export WINELOADER=/usr/lib/wine/wine64
+fi
 export WINEDEBUG="${WINEDEBUG:--all}"
 export WINEDLLOVERRIDES="${WINEDLLOVERRIDES:-winemenubuilder.exe=d;mscoree=d;mshtml=d}"
 export LANG="${LORNEL_LANG:-zh_CN.UTF-8}"

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# Creates the Wine prefix of the build tree once: a 32-bit prefix whose programs
-# all run inside one virtual desktop (frames and title bars without a window manager).
+# Creates the Wine prefix of the build tree once (32-bit, or 64-bit for a
+# 64-bit tree): its programs all run inside one virtual desktop (frames and
+# title bars without a window manager).
 set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
 . "$here/wine-env.sh"

@@ -52,6 +52,10 @@ class Program {
 
   // The visible top-level window of this process with the given title.
   HWND WaitForWindow(const std::wstring& title, int timeoutMs = 15000);
+  // Until the program waits for input with nothing queued (or the timeout passes).
+  void WaitForInputIdle(int timeoutMs = 15000) {
+    if (pi_.hProcess) ::WaitForInputIdle(pi_.hProcess, static_cast<DWORD>(timeoutMs));
+  }
   HWND MainWindow(int timeoutMs = 15000) { return WaitForWindow(L"Lornel V1.1.15.823", timeoutMs); }
   // The control with the table id below a top-level window.
   static HWND Control(HWND top, int id);

@@ -47,7 +47,12 @@ MainId KeyFor(char c) {
 Session::Session(const std::wstring& tag, const std::string& config) : dir(FreshDirectory(tag)) {
   if (!config.empty()) WriteConfig(config);
   p = Program::Start(dir);
-  EXPECT_TRUE(p.MainWindow());
+  // The window exists before it shows and takes input; a click before that
+  // lands on whatever lay there (the desktop) and is lost.
+  HWND main = p.MainWindow();
+  EXPECT_TRUE(main);
+  EXPECT_TRUE(WaitUntil([&] { return IsWindowVisible(main) != FALSE; }));
+  p.WaitForInputIdle();
 }
 
 void Session::Press(MainId id, const std::function<bool()>& done) {
@@ -61,7 +66,7 @@ void Session::Press(MainId id, const std::function<bool()>& done) {
 
 void Session::PressStart() {
   Press(MainId::按钮31);
-  WaitUntil([&] { return !Visible(Of(MainId::分组框21)); });
+  EXPECT_TRUE(WaitUntil([&] { return !Visible(Of(MainId::分组框21)); })) << "the start cover stayed";
 }
 
 void Session::TypeOnScreen(const std::string& keys) {

@@ -14,6 +14,7 @@
 
 #include "resources/embedded.h"
 #include "tests/unit/resources/image_headers.h"
+#include "tests/win32/support/build_machine.h"
 
 namespace {
 
@@ -112,7 +113,7 @@ TEST(LinkedSkinData, MatchesWhatSkinlibBuilt) {
     std::uint16_t machine = 0, characteristics = 0;
     std::memcpy(&machine, dll.data() + pe + 4, 2);
     std::memcpy(&characteristics, dll.data() + pe + 22, 2);
-    EXPECT_EQ(machine, IMAGE_FILE_MACHINE_I386);
+    EXPECT_EQ(machine, test::kBuildMachine);
     EXPECT_TRUE(characteristics & IMAGE_FILE_DLL);
   }
 
