@@ -4,6 +4,8 @@
 # cannot run 32-bit code): 32-bit PE, only Windows system DLLs imported, the
 # library's export table, and the size with everything embedded.
 set -uo pipefail
+# objdump's words are matched below: not in the translation of the tests' locale.
+export LC_ALL=C
 objdump=$1 exe=$2 dll=$3
 failures=0
 fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
