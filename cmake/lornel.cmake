@@ -1,12 +1,13 @@
 # Helpers shared by every folder of the tree.
 
 # Test names carry the build tree, so one ctest run over all trees stays readable.
-if(WIN32 AND CMAKE_SIZEOF_VOID_P EQUAL 8)
-  set(LORNEL_TEST_PREFIX "win64.")
-  set(LORNEL_WINEARCH win64)
-elseif(WIN32)
-  set(LORNEL_TEST_PREFIX "win32.")
-  set(LORNEL_WINEARCH win32)
+if(WIN32)
+  # The Wine prefix's architecture names the tree: win32, or win64.
+  math(EXPR lornel_bits "${CMAKE_SIZEOF_VOID_P} * 8")
+  set(LORNEL_WINEARCH win${lornel_bits})
+  set(LORNEL_TEST_PREFIX "${LORNEL_WINEARCH}.")
+  # What the Wine scripts need to find this tree's prefix.
+  set(LORNEL_WINE_ENVIRONMENT "LORNEL_BUILD=${CMAKE_BINARY_DIR};WINEARCH=${LORNEL_WINEARCH}")
 elseif(LORNEL_FUZZ)
   set(LORNEL_TEST_PREFIX "fuzz.")
 elseif(LORNEL_SANITIZE)
@@ -52,6 +53,6 @@ function(lornel_add_wine_test name target)
     COMMAND ${PROJECT_SOURCE_DIR}/scripts/wine-run.sh $<TARGET_FILE:${target}> ${ARGN})
   set_tests_properties(${LORNEL_TEST_PREFIX}${name} PROPERTIES
     FIXTURES_REQUIRED wine_prefix
-    ENVIRONMENT "LORNEL_BUILD=${CMAKE_BINARY_DIR};WINEARCH=${LORNEL_WINEARCH}"
+    ENVIRONMENT "${LORNEL_WINE_ENVIRONMENT}"
     TIMEOUT 900)
 endfunction()

@@ -18,7 +18,6 @@ mkdir -p "$run"
 cp "build/$wine_tree/bin/lornel.exe" "$run/"
 [ -e "$run/wtda.ini" ] || cp examples/wtda.ini "$run/wtda.ini"
 
-export LORNEL_BUILD="$root/build/$wine_tree" WINEARCH=$wine_tree
 . scripts/wine-env.sh
 scripts/wine-prefix.sh
 

@@ -37,7 +37,6 @@ fi
 . scripts/xvfb.sh
 start_xvfb
 trap '[ -z "$xvfb_pid" ] || kill $xvfb_pid 2>/dev/null || true' EXIT
-export LORNEL_BUILD="$root/build/$wine_tree" WINEARCH=$wine_tree
 . scripts/wine-env.sh
 scripts/wine-prefix.sh
 
