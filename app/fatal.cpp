@@ -6,7 +6,8 @@ namespace lornel::app {
 
 std::string OutOfMemoryReason(std::size_t bytes) {
   // Byte counts beyond 32 bits are shown as %d shows them: the low 32 bits, signed.
-  return "分配 " + std::to_string(static_cast<int>(static_cast<unsigned>(bytes))) + " 字节内存失败!";
+  return "分配 " + std::to_string(static_cast<int>(static_cast<unsigned>(bytes))) +
+         " 字节内存失败!";
 }
 
 std::string MissingExportReason(const std::string& library, const std::string& entry) {

@@ -24,25 +24,56 @@ void Dispatch(Shell& shell, const ui::Binding& binding) {
   Context& ctx = shell.ctx;
   using ui::Slot;
   switch (binding.slot) {
-    case Slot::ConfigCheckOnStart: config::ConfigCheckOnStart(ctx); break;
-    case Slot::OpenQuestion: quiz::OpenQuestion(ctx, binding.arg); break;
-    case Slot::CancelQuestion: quiz::CancelQuestion(ctx); break;
-    case Slot::NextQuestion: quiz::NextQuestion(ctx); break;
-    case Slot::LockScanTick: quiz::LockScanTick(ctx); break;
-    case Slot::LockTick: quiz::LockTick(ctx, binding.arg); break;
-    case Slot::CheckAnswer: quiz::CheckAnswer(ctx); break;
-    case Slot::ShakeTick: quiz::ShakeTick(ctx); break;
-    case Slot::RevealAnswer: quiz::RevealAnswer(ctx); break;
-    case Slot::SimulateKeyPress: quiz::SimulateKeyPress(ctx, binding.arg); break;
-    case Slot::CountdownTick: quiz::CountdownTick(ctx); break;
-    case Slot::RevealGuardTick: quiz::RevealGuardTick(ctx); break;
-    case Slot::ConfirmGroup: quiz::ConfirmGroup(ctx); break;
-    case Slot::ChangeGroup: quiz::ChangeGroup(ctx); break;
-    case Slot::ScoreMirrorTick: quiz::ScoreMirrorTick(ctx); break;
+    case Slot::ConfigCheckOnStart:
+      config::ConfigCheckOnStart(ctx);
+      break;
+    case Slot::OpenQuestion:
+      quiz::OpenQuestion(ctx, binding.arg);
+      break;
+    case Slot::CancelQuestion:
+      quiz::CancelQuestion(ctx);
+      break;
+    case Slot::NextQuestion:
+      quiz::NextQuestion(ctx);
+      break;
+    case Slot::LockScanTick:
+      quiz::LockScanTick(ctx);
+      break;
+    case Slot::LockTick:
+      quiz::LockTick(ctx, binding.arg);
+      break;
+    case Slot::CheckAnswer:
+      quiz::CheckAnswer(ctx);
+      break;
+    case Slot::ShakeTick:
+      quiz::ShakeTick(ctx);
+      break;
+    case Slot::RevealAnswer:
+      quiz::RevealAnswer(ctx);
+      break;
+    case Slot::SimulateKeyPress:
+      quiz::SimulateKeyPress(ctx, binding.arg);
+      break;
+    case Slot::CountdownTick:
+      quiz::CountdownTick(ctx);
+      break;
+    case Slot::RevealGuardTick:
+      quiz::RevealGuardTick(ctx);
+      break;
+    case Slot::ConfirmGroup:
+      quiz::ConfirmGroup(ctx);
+      break;
+    case Slot::ChangeGroup:
+      quiz::ChangeGroup(ctx);
+      break;
+    case Slot::ScoreMirrorTick:
+      quiz::ScoreMirrorTick(ctx);
+      break;
     case Slot::None:
     case Slot::NoticeCountdownTick:
     case Slot::NoticeFlickerTick:
-    case Slot::Count: break;
+    case Slot::Count:
+      break;
   }
 }
 

@@ -18,9 +18,14 @@ void NoticeEvents::OnControlEvent(const ui::Binding& binding) {
   if (!form_) return;
   NoticeForm notice(*form_);
   switch (binding.slot) {
-    case ui::Slot::NoticeCountdownTick: CountdownTick(notice); break;
-    case ui::Slot::NoticeFlickerTick: FlickerTick(notice); break;
-    default: break;
+    case ui::Slot::NoticeCountdownTick:
+      CountdownTick(notice);
+      break;
+    case ui::Slot::NoticeFlickerTick:
+      FlickerTick(notice);
+      break;
+    default:
+      break;
   }
 }
 

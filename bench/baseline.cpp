@@ -22,7 +22,8 @@ LRESULT CALLBACK Proc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_DESTROY:
       PostQuitMessage(0);
       return 0;
-    default: break;
+    default:
+      break;
   }
   return DefWindowProcW(hwnd, message, wParam, lParam);
 }
@@ -30,8 +31,10 @@ LRESULT CALLBACK Proc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
 }  // namespace
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR command, int) {
-  if (std::wcsstr(command, L"fifteen-timers")) g_mode = kTimers;
-  else if (std::wcsstr(command, L"idle-timer")) g_mode = 1;
+  if (std::wcsstr(command, L"fifteen-timers"))
+    g_mode = kTimers;
+  else if (std::wcsstr(command, L"idle-timer"))
+    g_mode = 1;
 
   WNDCLASSEXW wc{};
   wc.cbSize = sizeof(wc);
@@ -51,10 +54,10 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR command, int) {
   if (!top) return 1;
   const int buttons = g_mode == kTimers ? kTimers : 1;
   for (int i = 1; i <= buttons; ++i) {
-    g_buttons[i] = CreateWindowExW(0, L"BUTTON", L"Go", WS_CHILD | WS_VISIBLE | BS_PUSHBUTTON,
-                                   16 + (i - 1) % 5 * 150, 16 + (i - 1) / 5 * 60, 140, 50, top,
-                                   reinterpret_cast<HMENU>(static_cast<INT_PTR>(1000 + i)),
-                                   instance, nullptr);
+    g_buttons[i] =
+        CreateWindowExW(0, L"BUTTON", L"Go", WS_CHILD | WS_VISIBLE | BS_PUSHBUTTON,
+                        16 + (i - 1) % 5 * 150, 16 + (i - 1) / 5 * 60, 140, 50, top,
+                        reinterpret_cast<HMENU>(static_cast<INT_PTR>(1000 + i)), instance, nullptr);
   }
   if (g_mode == 1) SetTimer(top, 100, 1000, nullptr);
   if (g_mode == kTimers)

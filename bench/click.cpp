@@ -92,9 +92,9 @@ DWORD WINAPI BareThread(void* param) {
   HWND top = CreateWindowExW(0, wc.lpszClassName, L"Lornel bench bare window",
                              WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN, 0, 0, 1203, 773, nullptr,
                              nullptr, wc.hInstance, nullptr);
-  HWND box = CreateWindowExW(0, L"BUTTON", L"", WS_CHILD | WS_CLIPSIBLINGS | BS_GROUPBOX,
-                             panel.left, panel.top, panel.width, panel.height, top, nullptr,
-                             wc.hInstance, nullptr);
+  HWND box =
+      CreateWindowExW(0, L"BUTTON", L"", WS_CHILD | WS_CLIPSIBLINGS | BS_GROUPBOX, panel.left,
+                      panel.top, panel.width, panel.height, top, nullptr, wc.hInstance, nullptr);
   ShowWindow(top, SW_SHOWNOACTIVATE);
   UpdateWindow(top);
   SetEvent(bare->done);

@@ -131,7 +131,8 @@ unsigned long FileSize(const std::wstring& path) {
 void Size(const Options& o) {
   Log("RESULT size runs=1 program=%lu baseline=0 ratio=0 unit=bytes\n", FileSize(o.lornel));
   if (!o.before.empty())
-    Log("RESULT size@before runs=1 program=%lu baseline=0 ratio=0 unit=bytes\n", FileSize(o.before));
+    Log("RESULT size@before runs=1 program=%lu baseline=0 ratio=0 unit=bytes\n",
+        FileSize(o.before));
 }
 
 bool StartupAndMemory(const Options& o, const std::vector<Variant>& variants) {
@@ -173,9 +174,9 @@ bool FirstStartup(const Options& o, const std::vector<Variant>& variants) {
     const double ms = TimedStart(v.program, dir, &c);
     // Wine may add the archive bit to a file that is set hidden only.
     const DWORD attributes = GetFileAttributesW(Join(dir, L"SkinH_EL.dll").c_str());
-    const bool wrote = !v.program.lornel ||
-                       (attributes != INVALID_FILE_ATTRIBUTES &&
-                        (attributes & ~FILE_ATTRIBUTE_ARCHIVE) == FILE_ATTRIBUTE_HIDDEN);
+    const bool wrote =
+        !v.program.lornel || (attributes != INVALID_FILE_ATTRIBUTES &&
+                              (attributes & ~FILE_ATTRIBUTE_ARCHIVE) == FILE_ATTRIBUTE_HIDDEN);
     c.Stop();
     RemoveFlatDirectory(dir);
     if (ms < 0 || !wrote) {
@@ -222,7 +223,8 @@ bool Cpu(const Options& o, const char* key, const std::vector<Variant>& variants
     if (!ok) return;
     const Variant& v = variants[static_cast<std::size_t>(which)];
     const Program& p = v.program;
-    Child c = Child::Start(Join(v.dir, p.exe.substr(p.exe.find_last_of(L"\\/") + 1)), p.args, v.dir);
+    Child c =
+        Child::Start(Join(v.dir, p.exe.substr(p.exe.find_last_of(L"\\/") + 1)), p.args, v.dir);
     HWND top = nullptr;
     if (!c.WaitIdle(kStartTimeoutMs) || !CameUp(c, p, &top)) {
       ok = Fail("start for the CPU figure");
@@ -249,7 +251,8 @@ bool Cpu(const Options& o, const char* key, const std::vector<Variant>& variants
   Results(key, o.cpuRuns, variants, cpu, "ms");
   bool allServer = true;
   for (std::size_t i = 0; i < n; ++i) allServer = allServer && server[i].size() == cpu[i].size();
-  if (allServer) Results((std::string(key) + "-wineserver").c_str(), o.cpuRuns, variants, server, "ms");
+  if (allServer)
+    Results((std::string(key) + "-wineserver").c_str(), o.cpuRuns, variants, server, "ms");
   Results((std::string(key) + "-memory").c_str(), o.cpuRuns, variants, peak, "KiB");
   return true;
 }
@@ -259,8 +262,8 @@ std::vector<std::wstring> Answers(const std::wstring& iniPath) {
   const std::string path = win32::Gbk(iniPath);
   std::vector<std::wstring> answers;
   for (int n = 1; n <= config::kQuestionCount; ++n)
-    answers.push_back(win32::Wide(config::ReadConfigValue(host, path, config::kAnswerSection,
-                                                          config::QuestionAnswerKey(n))));
+    answers.push_back(win32::Wide(
+        config::ReadConfigValue(host, path, config::kAnswerSection, config::QuestionAnswerKey(n))));
   return answers;
 }
 
@@ -296,7 +299,8 @@ int Run(const Options& o) {
   const std::wstring beforeDir = o.before.empty() ? L"" : prepared(before, L"before");
   if (!o.before.empty() && beforeDir.empty()) return Fail("first start of the older build"), 1;
   auto variants = [&](const Program& baseline) {
-    std::vector<Variant> v{{"baseline", "", baseline, baselineDir}, {"lornel", "", lornel, lornelDir}};
+    std::vector<Variant> v{{"baseline", "", baseline, baselineDir},
+                           {"lornel", "", lornel, lornelDir}};
     if (!o.before.empty()) v.push_back({"before", "@before", before, beforeDir});
     return v;
   };
@@ -313,8 +317,10 @@ int Run(const Options& o) {
       std::wstring why;
       const double t0 = NowMs();
       const bool played = PlayAllQuestions(c, top, answers, &why);
-      if (!played) Log("FAILED round at: %s\n", win32::Gbk(why).c_str());
-      else Log("round of fourteen questions played in %.0f ms\n", NowMs() - t0);
+      if (!played)
+        Log("FAILED round at: %s\n", win32::Gbk(why).c_str());
+      else
+        Log("round of fourteen questions played in %.0f ms\n", NowMs() - t0);
       return played;
     });
   }
@@ -332,14 +338,22 @@ int wmain(int argc, wchar_t** argv) {
     const auto eq = arg.find(L'=');
     if (eq == std::wstring::npos) continue;
     const std::wstring key = arg.substr(0, eq), value = arg.substr(eq + 1);
-    if (key == L"--lornel") o.lornel = lornel::bench::WindowsPath(value);
-    else if (key == L"--baseline") o.baseline = lornel::bench::WindowsPath(value);
-    else if (key == L"--config") o.config = lornel::bench::WindowsPath(value);
-    else if (key == L"--before") o.before = lornel::bench::WindowsPath(value);
-    else if (key == L"--runs") o.runs = std::max(1, _wtoi(value.c_str()));
-    else if (key == L"--cpu-runs") o.cpuRuns = std::max(1, _wtoi(value.c_str()));
-    else if (key == L"--seconds") o.seconds = std::max(1, _wtoi(value.c_str()));
-    else if (key == L"--figures") o.figures = std::string(value.begin(), value.end());
+    if (key == L"--lornel")
+      o.lornel = lornel::bench::WindowsPath(value);
+    else if (key == L"--baseline")
+      o.baseline = lornel::bench::WindowsPath(value);
+    else if (key == L"--config")
+      o.config = lornel::bench::WindowsPath(value);
+    else if (key == L"--before")
+      o.before = lornel::bench::WindowsPath(value);
+    else if (key == L"--runs")
+      o.runs = std::max(1, _wtoi(value.c_str()));
+    else if (key == L"--cpu-runs")
+      o.cpuRuns = std::max(1, _wtoi(value.c_str()));
+    else if (key == L"--seconds")
+      o.seconds = std::max(1, _wtoi(value.c_str()));
+    else if (key == L"--figures")
+      o.figures = std::string(value.begin(), value.end());
   }
   return lornel::bench::Run(o);
 }

@@ -1,12 +1,12 @@
 #include "bench/measure.h"
 
-#include "tests/win32/support/files.h"
-
 #include <psapi.h>
 
 #include <algorithm>
 #include <cwctype>
 #include <utility>
+
+#include "tests/win32/support/files.h"
 
 namespace lornel::bench {
 namespace {
@@ -262,14 +262,15 @@ Child Child::Start(const std::wstring& exe, const std::wstring& args, const std:
   std::wstring command = L"\"" + exe + L"\" " + args + L" " + c.needle_;
   STARTUPINFOW si{};
   si.cb = sizeof(si);
-  if (!CreateProcessW(exe.c_str(), command.data(), nullptr, nullptr, FALSE, 0, nullptr,
-                      dir.c_str(), &si, &c.pi_))
+  if (!CreateProcessW(exe.c_str(), command.data(), nullptr, nullptr, FALSE, 0, nullptr, dir.c_str(),
+                      &si, &c.pi_))
     c.pi_ = {};
   return c;
 }
 
 Child::Child(Child&& other) noexcept
-    : pi_(std::exchange(other.pi_, {})), needle_(std::move(other.needle_)),
+    : pi_(std::exchange(other.pi_, {})),
+      needle_(std::move(other.needle_)),
       unixPid_(std::exchange(other.unixPid_, 0)) {}
 
 Child& Child::operator=(Child&& other) noexcept {
@@ -292,12 +293,14 @@ bool Child::WaitIdle(int timeoutMs) {
 
 HWND Child::WaitForWindow(const std::wstring& title, int timeoutMs) {
   HWND found = nullptr;
-  WaitUntil([&] {
-    WindowsOf s{pi_.dwProcessId, title, nullptr, true, {}};
-    EnumWindows(CollectWindows, reinterpret_cast<LPARAM>(&s));
-    found = s.found.empty() ? nullptr : s.found.front();
-    return found != nullptr;
-  }, timeoutMs);
+  WaitUntil(
+      [&] {
+        WindowsOf s{pi_.dwProcessId, title, nullptr, true, {}};
+        EnumWindows(CollectWindows, reinterpret_cast<LPARAM>(&s));
+        found = s.found.empty() ? nullptr : s.found.front();
+        return found != nullptr;
+      },
+      timeoutMs);
   return found;
 }
 
@@ -341,7 +344,8 @@ HWND Control(HWND top, int tableId) {
 std::wstring WindowText(HWND hwnd) {
   if (!hwnd) return {};
   DWORD_PTR length = 0;
-  if (!SendMessageTimeoutW(hwnd, WM_GETTEXTLENGTH, 0, 0, SMTO_ABORTIFHUNG, 2000, &length)) return {};
+  if (!SendMessageTimeoutW(hwnd, WM_GETTEXTLENGTH, 0, 0, SMTO_ABORTIFHUNG, 2000, &length))
+    return {};
   std::wstring text(length + 1, L'\0');
   DWORD_PTR got = 0;
   SendMessageTimeoutW(hwnd, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(text.data()),

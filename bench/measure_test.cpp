@@ -1,11 +1,11 @@
 // The bench's own helpers: medians, the /proc readings behind the CPU figures
 // (Wine's GetProcessTimes gives nothing for another process) and child processes.
-#include <gtest/gtest.h>
+#include "bench/measure.h"
+
 #include <windows.h>
+#include <gtest/gtest.h>
 
 #include <string>
-
-#include "bench/measure.h"
 
 namespace lornel::bench {
 namespace {
@@ -101,7 +101,8 @@ int main(int argc, char** argv) {
     const std::string arg = argv[i];
     if (arg.rfind("--baseline=", 0) == 0) {
       const std::string path = arg.substr(11);
-      lornel::bench::g_baseline = lornel::bench::WindowsPath(std::wstring(path.begin(), path.end()));
+      lornel::bench::g_baseline =
+          lornel::bench::WindowsPath(std::wstring(path.begin(), path.end()));
     }
   }
   return RUN_ALL_TESTS();

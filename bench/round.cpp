@@ -50,11 +50,13 @@ bool PlayAllQuestions(Child& child, HWND top, const std::vector<std::wstring>& a
                         SMTO_ABORTIFHUNG, kStepTimeoutMs, &ignored);
     Press(Of(top, MainId::按钮47));
     HWND box = nullptr;
-    if (!Step(WaitUntil([&] {
-                const auto boxes = child.MessageBoxes();
-                box = boxes.empty() ? nullptr : boxes.front();
-                return box != nullptr;
-              }, kStepTimeoutMs),
+    if (!Step(WaitUntil(
+                  [&] {
+                    const auto boxes = child.MessageBoxes();
+                    box = boxes.empty() ? nullptr : boxes.front();
+                    return box != nullptr;
+                  },
+                  kStepTimeoutMs),
               L"message after answer " + n, why))
       return false;
     if (!Step(WindowText(GetDlgItem(box, kMessageTextId)) == kCorrect,

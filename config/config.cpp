@@ -64,9 +64,11 @@ bool WriteConfigValue(ui::Host& host, const std::string& path, const std::string
 std::vector<DefaultEntry> DefaultEntries() {
   static const std::string separatorKey(14, '='), separatorValue(13, '=');
   std::vector<DefaultEntry> entries;
-  for (int n = 1; n <= kQuestionCount; ++n) entries.push_back({kTitleSection, QuestionTitleKey(n), ""});
+  for (int n = 1; n <= kQuestionCount; ++n)
+    entries.push_back({kTitleSection, QuestionTitleKey(n), ""});
   entries.push_back({"-=-=-=-=-=-=-=-=-=-=-=-=-=", separatorKey, separatorValue});
-  for (int n = 1; n <= kQuestionCount; ++n) entries.push_back({kAnswerSection, QuestionAnswerKey(n), ""});
+  for (int n = 1; n <= kQuestionCount; ++n)
+    entries.push_back({kAnswerSection, QuestionAnswerKey(n), ""});
   entries.push_back({"-=-=-=-=-=-=-=-=-=-=-=-=-=-", separatorKey, separatorValue});
   entries.push_back({kCountdownSection, kCountdownKey, "0"});
   entries.push_back({"-=-=-=-=-=-=-=-=-=-=-=-=-=-=", separatorKey, separatorValue});

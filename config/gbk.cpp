@@ -9,8 +9,8 @@ namespace {
 
 #include "config/gbk_tables.inc"
 
-constexpr char16_t kEuro = 0x20AC;         // the one-byte character 0x80
-constexpr char16_t kPrivateFF = 0xF8F5;    // the one-byte character 0xFF
+constexpr char16_t kEuro = 0x20AC;       // the one-byte character 0x80
+constexpr char16_t kPrivateFF = 0xF8F5;  // the one-byte character 0xFF
 
 std::size_t PairIndex(std::uint16_t code) {
   const unsigned lead = code >> 8, trail = code & 0xFF;
@@ -77,8 +77,10 @@ std::u16string DecodeUtf8(std::string_view bytes) {
   // Returns the code point, or a value above 0x10FFFF for an invalid
   // sequence; i is left after the bytes that the decoder took.
   auto decodeOne = [&](unsigned char first) -> std::uint32_t {
-    const unsigned follow = first >= 0xC2 && first <= 0xDF ? 1 : first >= 0xE0 && first <= 0xEF ? 2
-                           : first >= 0xF0 && first <= 0xF4 ? 3 : 0;
+    const unsigned follow = first >= 0xC2 && first <= 0xDF   ? 1
+                            : first >= 0xE0 && first <= 0xEF ? 2
+                            : first >= 0xF0 && first <= 0xF4 ? 3
+                                                             : 0;
     static constexpr unsigned char kMask[4] = {0x7F, 0x1F, 0x0F, 0x07};
     std::uint32_t value = first & kMask[follow];
     const std::size_t end = i + follow;

@@ -19,7 +19,9 @@ struct Char {
 };
 
 constexpr bool IsLead(unsigned char b) { return b >= 0x81 && b <= 0xFE; }
-constexpr bool IsTrail(unsigned char b) { return (b >= 0x40 && b <= 0x7E) || (b >= 0x80 && b <= 0xFE); }
+constexpr bool IsTrail(unsigned char b) {
+  return (b >= 0x40 && b <= 0x7E) || (b >= 0x80 && b <= 0xFE);
+}
 
 inline Char At(std::string_view text, std::size_t pos) {
   const auto b = static_cast<unsigned char>(text[pos]);

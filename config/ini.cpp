@@ -12,7 +12,9 @@ namespace {
 using Code = std::uint16_t;
 
 // The profile reader's whitespace; CR and LF end lines instead.
-constexpr bool IsSpace(Code c) { return c == ' ' || c == '\t' || c == 0x0B || c == 0x0C || c == 0x1A; }
+constexpr bool IsSpace(Code c) {
+  return c == ' ' || c == '\t' || c == 0x0B || c == 0x0C || c == 0x1A;
+}
 constexpr bool IsBreak(Code c) { return c == '\r' || c == '\n'; }
 constexpr Code FoldAscii(Code c) { return c >= 'a' && c <= 'z' ? c - 'a' + 'A' : c; }
 
@@ -43,15 +45,15 @@ struct Range {
 // One line as the profile reader splits it. Names and values end at a NUL,
 // as they are C strings once read, but only after the line has been trimmed.
 struct Line {
-  std::size_t start = 0;      // first byte or unit of the line
-  Range content;              // the line without surrounding whitespace
-  std::size_t next = 0;       // start of the following non-empty run of lines
-  bool hasBreak = false;      // ended by CR or LF, not by the end of the file
-  std::size_t breakEnd = 0;   // just after its own line end (CR LF, CR or LF)
+  std::size_t start = 0;     // first byte or unit of the line
+  Range content;             // the line without surrounding whitespace
+  std::size_t next = 0;      // start of the following non-empty run of lines
+  bool hasBreak = false;     // ended by CR or LF, not by the end of the file
+  std::size_t breakEnd = 0;  // just after its own line end (CR LF, CR or LF)
   bool isSection = false;
-  Range name;                 // section name (trimmed inside the brackets) or key
-  bool hasValue = false;      // a key line with '='
-  std::size_t equals = 0;     // position of that '='
+  Range name;              // section name (trimmed inside the brackets) or key
+  bool hasValue = false;   // a key line with '='
+  std::size_t equals = 0;  // position of that '='
   Range value;
 };
 
@@ -126,7 +128,8 @@ Line ScanLine(const Text& text, std::size_t pos) {
   if (equals != kNone) {
     line.hasValue = true;
     line.equals = equals;
-    line.name = cutAtNul({firstNonSpace, nameEnd < firstNonSpace ? firstNonSpace : nameEnd}, firstNul);
+    line.name =
+        cutAtNul({firstNonSpace, nameEnd < firstNonSpace ? firstNonSpace : nameEnd}, firstNul);
     if (valueBegin == kNone) valueBegin = lastNonSpaceEnd;
     line.value = cutAtNul({valueBegin, lastNonSpaceEnd}, firstNulAfterEquals);
   } else {
@@ -249,7 +252,8 @@ std::u16string DecodeUnits(std::string_view file, IniEncoding encoding, std::siz
 
 std::string EncodeUnits(std::u16string_view units, IniEncoding encoding) {
   if (encoding == IniEncoding::Utf8) return "\xEF\xBB\xBF" + gbk::EncodeUtf8(units);
-  std::string out = encoding == IniEncoding::Utf16Le ? std::string("\xFF\xFE") : std::string("\xFE\xFF");
+  std::string out =
+      encoding == IniEncoding::Utf16Le ? std::string("\xFF\xFE") : std::string("\xFE\xFF");
   for (const char16_t u : units) {
     const char lo = static_cast<char>(u & 0xFF), hi = static_cast<char>(u >> 8);
     out.push_back(encoding == IniEncoding::Utf16Le ? lo : hi);
@@ -360,8 +364,9 @@ std::optional<std::string> WriteIniValue(std::string_view file, std::string_view
     // Writing back must give the very bytes that were read, or the edit would
     // silently change parts of the file that it does not touch.
     if (EncodeUnits(units, encoding) != file) return std::nullopt;
-    const std::u16string edited = Edit(UnitText{units}, units, section, key, stored,
-                                       [](const std::string& gbkText) { return gbk::ToUnits(gbkText); });
+    const std::u16string edited =
+        Edit(UnitText{units}, units, section, key, stored,
+             [](const std::string& gbkText) { return gbk::ToUnits(gbkText); });
     result = EncodeUnits(edited, encoding);
   }
   if (ReadIniValue(result, section, key, std::string::npos) != value) return std::nullopt;

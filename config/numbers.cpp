@@ -1,5 +1,5 @@
-#include <charconv>
 #include <cfloat>
+#include <charconv>
 #include <climits>
 #include <cstdint>
 #include <string>
@@ -113,7 +113,8 @@ double TextToNumber(std::string_view text) {
         const char* q = p + 1;
         const bool minus = *q == '-';
         if (*q == '+' || *q == '-') ++q;
-        for (; q < last; ++q) exponent = exponent < 100000000 ? exponent * 10 + (*q - '0') : exponent;
+        for (; q < last; ++q)
+          exponent = exponent < 100000000 ? exponent * 10 + (*q - '0') : exponent;
         if (minus) exponent = -exponent;
         break;
       }

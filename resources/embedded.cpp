@@ -9,7 +9,8 @@ namespace {
 
 Bytes BuiltIn(Blob blob, int number) {
 #ifdef _WIN32
-  const int id = blob == Blob::Skin ? static_cast<int>(Blob::Skin) + number : static_cast<int>(blob);
+  const int id =
+      blob == Blob::Skin ? static_cast<int>(Blob::Skin) + number : static_cast<int>(blob);
   HMODULE self = GetModuleHandleW(nullptr);
   HRSRC found = FindResourceW(self, MAKEINTRESOURCEW(id), MAKEINTRESOURCEW(10 /* RT_RCDATA */));
   if (!found) return {};

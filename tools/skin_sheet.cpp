@@ -2,7 +2,6 @@
 // lornel.exe builds it, with the start cover gone as after the start button
 // and skin N (1 to 33) of those the program carries, saved as a 24-bit BMP.
 #include <windows.h>
-
 #include <shellapi.h>
 
 #include <string>
@@ -61,13 +60,14 @@ bool SaveWindow(HWND hwnd, const std::wstring& path) {
   const bool copied = BitBlt(memory, 0, 0, w, h, screen, r.left, r.top, SRCCOPY) != FALSE;
   GdiFlush();
   const DWORD size = ((static_cast<DWORD>(w) * 3 + 3) & ~3u) * static_cast<DWORD>(h);
-  BITMAPFILEHEADER file{0x4D42, static_cast<DWORD>(sizeof(BITMAPFILEHEADER) + sizeof info + size), 0, 0,
-                        sizeof(BITMAPFILEHEADER) + sizeof info};
+  BITMAPFILEHEADER file{0x4D42, static_cast<DWORD>(sizeof(BITMAPFILEHEADER) + sizeof info + size),
+                        0, 0, sizeof(BITMAPFILEHEADER) + sizeof info};
   bool written = false;
   HANDLE f = CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
   if (copied && f != INVALID_HANDLE_VALUE) {
     DWORD put = 0;
-    written = WriteFile(f, &file, sizeof file, &put, nullptr) && WriteFile(f, &info, sizeof info, &put, nullptr) &&
+    written = WriteFile(f, &file, sizeof file, &put, nullptr) &&
+              WriteFile(f, &info, sizeof info, &put, nullptr) &&
               WriteFile(f, bits, size, &put, nullptr) && put == size;
   }
   if (f != INVALID_HANDLE_VALUE) CloseHandle(f);
@@ -99,7 +99,8 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
   shell.ctx.main.Hide(ui::MainId::分组框21);
   SetForegroundWindow(form.hwnd());
   RunMessagesFor(1200);
-  RedrawWindow(form.hwnd(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN | RDW_UPDATENOW);
+  RedrawWindow(form.hwnd(), nullptr, nullptr,
+               RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN | RDW_UPDATENOW);
   RunMessagesFor(300);
   return SaveWindow(form.hwnd(), out) ? 0 : 4;
 }

@@ -15,8 +15,8 @@ using MainForm = ui::Controls<ui::MainId>;
 struct Context {
   MainForm main;
   ui::Host& host;
-  std::string configPath;          // ConfigPath: "<current directory>\wtda.ini"
-  ui::Handle instanceMutex = 0;    // InstanceMutex
+  std::string configPath;        // ConfigPath: "<current directory>\wtda.ini"
+  ui::Handle instanceMutex = 0;  // InstanceMutex
 };
 
 }  // namespace lornel

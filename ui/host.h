@@ -10,7 +10,15 @@
 namespace lornel::ui {
 
 // Win32 message box results (IDOK .. IDNO); ShowMessage maps them to 0..6.
-enum class MessageResult : int { Ok = 1, Cancel = 2, Abort = 3, Retry = 4, Ignore = 5, Yes = 6, No = 7 };
+enum class MessageResult : int {
+  Ok = 1,
+  Cancel = 2,
+  Abort = 3,
+  Retry = 4,
+  Ignore = 5,
+  Yes = 6,
+  No = 7
+};
 
 using Handle = std::uintptr_t;  // 0 = none
 
@@ -26,7 +34,7 @@ class Host {
   // --- user interface -----------------------------------------------------
   // A message box with no owner window; flags are Win32 MB_* values as given.
   virtual MessageResult ShowMessageBox(const std::string& text, const std::string& title,
-                                   unsigned flags) = 0;
+                                       unsigned flags) = 0;
   // ShellExecute "open" with no owner, no parameters, SW_SHOWNORMAL; result ignored.
   virtual void ShellOpen(const std::string& path) = 0;
   // keybd_event with scan code 0: press (release = false) or release of one key.
@@ -51,7 +59,7 @@ class Host {
   [[noreturn]] virtual void ExitProcess(int code) = 0;
 
   // --- single-instance marker ---------------------------------------------
-  virtual Handle OpenNamedMutex(const std::string& name) = 0;  // access 1 (modify state)
+  virtual Handle OpenNamedMutex(const std::string& name) = 0;         // access 1 (modify state)
   virtual MutexResult CreateNamedMutex(const std::string& name) = 0;  // initially owned
   virtual void CloseHandle(Handle handle) = 0;
 

@@ -7,7 +7,15 @@
 namespace lornel::ui {
 
 enum class Kind : std::uint8_t {
-  Button, RadioBox, GroupBox, Label, TransLabel, EditBox, PicBox, ProcessBar, Timer
+  Button,
+  RadioBox,
+  GroupBox,
+  Label,
+  TransLabel,
+  EditBox,
+  PicBox,
+  ProcessBar,
+  Timer
 };
 
 struct Rect {
@@ -39,7 +47,13 @@ enum class VAlign : std::uint8_t { Top = 0, Middle = 1, Bottom = 2 };
 
 // Edge style numbers as the tables give them.
 enum class Edge : std::uint8_t {
-  None = 0, Sunken = 1, Raised = 2, ThinSunken = 3, Framed = 4, Single = 5, Gradient = 6
+  None = 0,
+  Sunken = 1,
+  Raised = 2,
+  ThinSunken = 3,
+  Framed = 4,
+  Single = 5,
+  Gradient = 6
 };
 
 struct GradientFrame {

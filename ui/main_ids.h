@@ -2,6 +2,7 @@
 // an earlier control lies above every later sibling.
 #pragma once
 
+// clang-format off
 #define LORNEL_MAIN_CONTROLS(X) \
   X(分组框21) X(按钮31) X(分组框3) X(透明标签13) X(按钮15) X(单选框6) \
   X(单选框5) X(单选框4) X(单选框3) X(单选框2) X(单选框1) X(透明标签8) \
@@ -24,7 +25,8 @@
   X(时钟9) X(时钟8) X(时钟7) X(时钟6) X(时钟5) X(时钟4) \
   X(时钟3) X(分组框7) X(标签1) X(按钮7) X(按钮11) X(按钮14) \
   X(按钮13) X(按钮12) X(按钮10) X(按钮9) X(按钮8) X(按钮6) \
-  X(按钮5) X(按钮4) X(按钮3) X(按钮2) X(按钮1) \
+  X(按钮5) X(按钮4) X(按钮3) X(按钮2) X(按钮1)
+// clang-format on
 
 namespace lornel::ui {
 

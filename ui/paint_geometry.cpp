@@ -14,7 +14,8 @@ std::vector<Colour> GivenColours(const GradientFrame& f) {
 
 Colour Lerp(Colour a, Colour b, double t) {
   auto channel = [&](int shift) {
-    const double x = ((a >> shift) & 0xFF) + (((b >> shift) & 0xFF) - double((a >> shift) & 0xFF)) * t;
+    const double x =
+        ((a >> shift) & 0xFF) + (((b >> shift) & 0xFF) - double((a >> shift) & 0xFF)) * t;
     return static_cast<Colour>(std::clamp(static_cast<int>(x + 0.5), 0, 255)) << shift;
   };
   return channel(0) | channel(8) | channel(16);

@@ -12,8 +12,8 @@ namespace lornel::ui {
 // One line of the gradient frame: a row (horizontal) or column of pixels.
 struct FrameLine {
   bool horizontal;
-  int fixed;         // y of a row, x of a column
-  int from, to;      // half-open span along the line
+  int fixed;     // y of a row, x of a column
+  int from, to;  // half-open span along the line
   Colour colour;
 };
 

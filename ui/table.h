@@ -11,7 +11,7 @@ namespace lornel::ui {
 inline constexpr int kWindowParent = -1;
 
 struct Row {
-  int id = 0;  // equals the row's index in its table
+  int id = 0;                  // equals the row's index in its table
   const char8_t* name = u8"";  // UTF-8, for messages and test output only
   Kind kind = Kind::Label;
   int parent = kWindowParent;

@@ -2,7 +2,6 @@
 // screenshots: skin_demo.exe SKIN.she [--msgbox] [--hold MS]
 // Button 2 is hot (the cursor is put on it), 3 held down, 4 disabled, 5 focused.
 #include <windows.h>
-
 #include <commctrl.h>
 
 #include <cwchar>
@@ -76,7 +75,8 @@ LRESULT CALLBACK MainProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam)
     }
     case WM_CTLCOLORSTATIC: {
       HDC dc = reinterpret_cast<HDC>(wParam);
-      auto colour = static_cast<COLORREF>(GetWindowLongPtrW(reinterpret_cast<HWND>(lParam), GWLP_USERDATA));
+      auto colour =
+          static_cast<COLORREF>(GetWindowLongPtrW(reinterpret_cast<HWND>(lParam), GWLP_USERDATA));
       SetTextColor(dc, colour);
       SetBkColor(dc, GetSysColor(COLOR_BTNFACE));
       return reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_BTNFACE));
@@ -109,10 +109,10 @@ HWND Child(const wchar_t* cls, const wchar_t* text, DWORD style, int x, int y, i
   return hwnd;
 }
 
-HWND Panel(const wchar_t* caption, DWORD align, int x, int y, int w, int h, HWND parent,
-           HFONT font, COLORREF colour) {
-  HWND panel = Child(L"Button", caption, BS_GROUPBOX | WS_CLIPCHILDREN | align, x, y, w, h,
-                     parent, font, colour, WS_EX_CONTROLPARENT);
+HWND Panel(const wchar_t* caption, DWORD align, int x, int y, int w, int h, HWND parent, HFONT font,
+           COLORREF colour) {
+  HWND panel = Child(L"Button", caption, BS_GROUPBOX | WS_CLIPCHILDREN | align, x, y, w, h, parent,
+                     font, colour, WS_EX_CONTROLPARENT);
   g_buttonProc = reinterpret_cast<WNDPROC>(
       SetWindowLongPtrW(panel, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(PanelProc)));
   return panel;
@@ -134,8 +134,8 @@ void Build(HWND main) {
   for (int i = 0; i < 8; ++i) {
     wchar_t number[4];
     std::swprintf(number, 4, L"%d", i + 1);
-    buttons[i] = Child(L"Button", number, push, 16 + (i % 4) * 172, 30 + (i / 4) * 100, 160, 90,
-                       board, big);
+    buttons[i] =
+        Child(L"Button", number, push, 16 + (i % 4) * 172, 30 + (i / 4) * 100, 160, 90, board, big);
   }
   SendMessageW(buttons[2], BM_SETSTATE, TRUE, 0);
   EnableWindow(buttons[3], FALSE);
@@ -146,9 +146,9 @@ void Build(HWND main) {
   HWND groups = Panel(L"■组分■", BS_LEFT, 8, 308, 344, 124, main, caption, RGB(128, 0, 128));
   const wchar_t* names[] = {L"第一组", L"第二组", L"第三组", L"第四组"};
   for (int i = 0; i < 4; ++i) {
-    HWND radio = Child(L"Button", names[i], BS_AUTORADIOBUTTON | BS_MULTILINE | WS_TABSTOP,
-                       16 + (i % 2) * 160, 34 + (i / 2) * 42, 150, 36, groups, middle,
-                       RGB(0, 0, 128));
+    HWND radio =
+        Child(L"Button", names[i], BS_AUTORADIOBUTTON | BS_MULTILINE | WS_TABSTOP,
+              16 + (i % 2) * 160, 34 + (i / 2) * 42, 150, 36, groups, middle, RGB(0, 0, 128));
     if (i == 1) SendMessageW(radio, BM_SETCHECK, BST_CHECKED, 0);
     if (i == 3) EnableWindow(radio, FALSE);
   }
@@ -189,7 +189,8 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
   RegisterClassW(&wc);
 
   // Skin bytes from the file named on the command line.
-  HANDLE file = CreateFileW(argv[1], GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
+  HANDLE file =
+      CreateFileW(argv[1], GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
   static unsigned char bytes[65536];
   DWORD size = 0;
   if (file != INVALID_HANDLE_VALUE) {
@@ -200,8 +201,9 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
   wchar_t title[128];
   std::swprintf(title, 128, L"Lornel skin %ls", slash ? slash + 1 : argv[1]);
 
-  HWND main = CreateWindowExW(0, L"SkinDemo", title, WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX |
-                              WS_CLIPCHILDREN, 0, 0, 728, 470, nullptr, nullptr, instance, nullptr);
+  HWND main = CreateWindowExW(0, L"SkinDemo", title,
+                              WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_CLIPCHILDREN, 0, 0, 728,
+                              470, nullptr, nullptr, instance, nullptr);
   Build(main);
 
   // As the program does: the skin is attached while the window is still hidden.
@@ -209,8 +211,8 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
   GetModuleFileNameW(nullptr, path, MAX_PATH);
   if (wchar_t* end = wcsrchr(path, L'\\')) lstrcpyW(end + 1, L"SkinH_EL.dll");
   HMODULE library = LoadLibraryW(path);
-  auto attach = library ? reinterpret_cast<AttachFn>(reinterpret_cast<void*>(
-                              GetProcAddress(library, "SkinH_AttachRes")))
+  auto attach = library ? reinterpret_cast<AttachFn>(
+                              reinterpret_cast<void*>(GetProcAddress(library, "SkinH_AttachRes")))
                         : nullptr;
   if (attach) attach(bytes, static_cast<int>(size), "", 0, 0, 0);
 
@@ -220,7 +222,8 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
   GetWindowRect(g_hot, &hot);
   SetCursorPos((hot.left + hot.right) / 2, hot.bottom - 8);
   SetTimer(main, kHoldTimer, static_cast<UINT>(hold), nullptr);
-  if (messageBox) MessageBoxW(main, L"回答正确！\r\n本组加 10 分。", L"信息：", MB_OK | MB_ICONINFORMATION);
+  if (messageBox)
+    MessageBoxW(main, L"回答正确！\r\n本组加 10 分。", L"信息：", MB_OK | MB_ICONINFORMATION);
 
   MSG msg;
   while (GetMessageW(&msg, nullptr, 0, 0) > 0) {

@@ -51,9 +51,8 @@ int Attach(const unsigned char* data, int size) {
 }  // namespace skinh
 
 // text and the three integers are accepted for the caller's convention and not used.
-extern "C" int __stdcall SkinH_AttachRes(const unsigned char* data, int size,
-                                                               const char* text, int a, int b,
-                                                               int c) {
+extern "C" int __stdcall SkinH_AttachRes(const unsigned char* data, int size, const char* text,
+                                         int a, int b, int c) {
   (void)text, (void)a, (void)b, (void)c;
   EnterCriticalSection(&skinh::g_lock);
   const int result = skinh::Attach(data, size);

@@ -30,12 +30,18 @@ int RoundRectCoverage(int x, int y, int l, int t, int r, int b, int rad) {
   if (rad <= 0) return 256;
   const float fx = x + 0.5f, fy = y + 0.5f;
   float cx, cy;
-  if (fx < l + rad) cx = static_cast<float>(l + rad);
-  else if (fx > r - rad) cx = static_cast<float>(r - rad);
-  else return 256;
-  if (fy < t + rad) cy = static_cast<float>(t + rad);
-  else if (fy > b - rad) cy = static_cast<float>(b - rad);
-  else return 256;
+  if (fx < l + rad)
+    cx = static_cast<float>(l + rad);
+  else if (fx > r - rad)
+    cx = static_cast<float>(r - rad);
+  else
+    return 256;
+  if (fy < t + rad)
+    cy = static_cast<float>(t + rad);
+  else if (fy > b - rad)
+    cy = static_cast<float>(b - rad);
+  else
+    return 256;
   return DiscCoverage(fx, fy, cx, cy, static_cast<float>(rad));
 }
 
@@ -115,7 +121,8 @@ void Canvas::RoundRect(const RECT& r, int radius, int border, COLORREF borderCol
   const DWORD borderPixel = ToPixel(borderColour);
   const int x0 = Clamp(static_cast<int>(r.left), 0, width_);
   const int x1 = Clamp(static_cast<int>(r.right), 0, width_);
-  for (int y = Clamp(static_cast<int>(r.top), 0, height_); y < Clamp(static_cast<int>(r.bottom), 0, height_); ++y) {
+  for (int y = Clamp(static_cast<int>(r.top), 0, height_);
+       y < Clamp(static_cast<int>(r.bottom), 0, height_); ++y) {
     const COLORREF inside = fill ? FillAt(*fill, y, r.top, h) : 0;
     const DWORD insidePixel = ToPixel(inside);
     const bool cornerRow = y < r.top + radius || y >= r.bottom - radius;
@@ -128,8 +135,10 @@ void Canvas::RoundRect(const RECT& r, int radius, int border, COLORREF borderCol
         const int inner = RoundRectCoverage(x, y, r.left + border, r.top + border, r.right - border,
                                             r.bottom - border, innerRadius);
         if (border > 0) Blend(x, y, borderColour, outer - inner);
-        if (fill) Blend(x, y, inside, inner);
-        else if (border == 0) Blend(x, y, borderColour, outer);
+        if (fill)
+          Blend(x, y, inside, inner);
+        else if (border == 0)
+          Blend(x, y, borderColour, outer);
         ++x;
         continue;
       }
@@ -140,8 +149,8 @@ void Canvas::RoundRect(const RECT& r, int radius, int border, COLORREF borderCol
       for (const LONG edge : edges)
         if (edge > x && edge < end) end = static_cast<int>(edge);
       const bool inBorder = borderRow || x < r.left + border || x >= r.right - border;
-      const DWORD* value = inBorder ? (border > 0 ? &borderPixel : nullptr)
-                           : fill   ? &insidePixel
+      const DWORD* value = inBorder      ? (border > 0 ? &borderPixel : nullptr)
+                           : fill        ? &insidePixel
                            : border == 0 ? &borderPixel
                                          : nullptr;
       if (value)

@@ -27,34 +27,44 @@ ButtonKind KindOf(LONG style) {
       return (style & (BS_BITMAP | BS_ICON)) ? ButtonKind::kOther
              : (style & BS_PUSHLIKE)         ? ButtonKind::kPush
                                              : ButtonKind::kCheck;
-    case BS_GROUPBOX: return ButtonKind::kGroup;
-    default: return ButtonKind::kOther;  // owner-drawn, user buttons, split buttons...
+    case BS_GROUPBOX:
+      return ButtonKind::kGroup;
+    default:
+      return ButtonKind::kOther;  // owner-drawn, user buttons, split buttons...
   }
 }
 
 // Horizontal DrawText alignment from BS_LEFT / BS_RIGHT / BS_CENTER.
 UINT HorizontalFlags(LONG style, UINT fallback) {
   switch (style & BS_CENTER) {
-    case BS_LEFT: return DT_LEFT;
-    case BS_RIGHT: return DT_RIGHT;
-    case BS_CENTER: return DT_CENTER;
-    default: return fallback;
+    case BS_LEFT:
+      return DT_LEFT;
+    case BS_RIGHT:
+      return DT_RIGHT;
+    case BS_CENTER:
+      return DT_CENTER;
+    default:
+      return fallback;
   }
 }
 
 enum class VAlign { kTop, kMiddle, kBottom };
 VAlign VerticalAlign(LONG style) {
   switch (style & BS_VCENTER) {
-    case BS_TOP: return VAlign::kTop;
-    case BS_BOTTOM: return VAlign::kBottom;
-    default: return VAlign::kMiddle;
+    case BS_TOP:
+      return VAlign::kTop;
+    case BS_BOTTOM:
+      return VAlign::kBottom;
+    default:
+      return VAlign::kMiddle;
   }
 }
 
 // Draws a caption into box with the button's alignment rules; multi-line
 // captions (BS_MULTILINE, or CR LF in the text) are placed as one block.
 // Returns the rectangle the text took.
-RECT DrawCaption(HDC dc, const WindowText& text, RECT box, LONG style, UINT hFallback, UINT prefix) {
+RECT DrawCaption(HDC dc, const WindowText& text, RECT box, LONG style, UINT hFallback,
+                 UINT prefix) {
   const UINT h = HorizontalFlags(style, hFallback);
   const bool multi = (style & BS_MULTILINE) != 0;
   RECT measured = box;
@@ -63,8 +73,12 @@ RECT DrawCaption(HDC dc, const WindowText& text, RECT box, LONG style, UINT hFal
   const int height = measured.bottom - measured.top;
   RECT place = box;
   switch (VerticalAlign(style)) {
-    case VAlign::kTop: place.bottom = place.top + height; break;
-    case VAlign::kBottom: place.top = place.bottom - height; break;
+    case VAlign::kTop:
+      place.bottom = place.top + height;
+      break;
+    case VAlign::kBottom:
+      place.top = place.bottom - height;
+      break;
     case VAlign::kMiddle:
       place.top = box.top + (box.bottom - box.top - height) / 2;
       place.bottom = place.top + height;
@@ -74,8 +88,10 @@ RECT DrawCaption(HDC dc, const WindowText& text, RECT box, LONG style, UINT hFal
   // The rectangle actually covered, for the focus mark.
   const int width = measured.right - measured.left;
   RECT used = place;
-  if (h == DT_CENTER) used.left = box.left + (box.right - box.left - width) / 2;
-  else if (h == DT_RIGHT) used.left = box.right - width;
+  if (h == DT_CENTER)
+    used.left = box.left + (box.right - box.left - width) / 2;
+  else if (h == DT_RIGHT)
+    used.left = box.right - width;
   used.right = used.left + width;
   return used;
 }
@@ -84,7 +100,8 @@ void PaintPush(HWND hwnd, Canvas& cv, const Theme& t, const Looks& looks) {
   const LONG style = GetWindowLongW(hwnd, GWL_STYLE);
   const LRESULT state = SendMessageW(hwnd, BM_GETSTATE, 0, 0);
   const bool enabled = IsWindowEnabled(hwnd) != FALSE;
-  const bool pressed = enabled && ((state & BST_PUSHED) || (state & (BST_CHECKED | BST_INDETERMINATE)));
+  const bool pressed =
+      enabled && ((state & BST_PUSHED) || (state & (BST_CHECKED | BST_INDETERMINATE)));
   const bool focused = GetFocus() == hwnd;
   const bool isDefault = (style & BS_TYPEMASK) == BS_DEFPUSHBUTTON;
   const UINT ui = UiState(hwnd);
@@ -224,8 +241,10 @@ GroupLayout LayoutGroup(HWND hwnd, HDC dc, const WindowText& caption, int width,
   const LONG style = GetWindowLongW(hwnd, GWL_STYLE);
   const int margin = 8 + radius / 2;
   int x = margin;
-  if ((style & BS_CENTER) == BS_CENTER) x = (width - textWidth) / 2;
-  else if ((style & BS_CENTER) == BS_RIGHT) x = width - margin - textWidth;
+  if ((style & BS_CENTER) == BS_CENTER)
+    x = (width - textWidth) / 2;
+  else if ((style & BS_CENTER) == BS_RIGHT)
+    x = width - margin - textWidth;
   g.caption = {x, 0, x + textWidth, tm.tmHeight};
   return g;
 }
@@ -322,11 +341,20 @@ void PaintButton(HWND hwnd, HDC target, const Theme& theme, const Looks& looks) 
   Canvas cv(target, client.right, client.bottom);
   if (!cv.ok()) return;
   switch (kind) {
-    case ButtonKind::kPush: PaintPush(hwnd, cv, theme, looks); break;
-    case ButtonKind::kRadio: PaintMark(hwnd, cv, theme, looks, true); break;
-    case ButtonKind::kCheck: PaintMark(hwnd, cv, theme, looks, false); break;
-    case ButtonKind::kGroup: PaintGroupFilled(hwnd, cv, theme); break;
-    case ButtonKind::kOther: break;
+    case ButtonKind::kPush:
+      PaintPush(hwnd, cv, theme, looks);
+      break;
+    case ButtonKind::kRadio:
+      PaintMark(hwnd, cv, theme, looks, true);
+      break;
+    case ButtonKind::kCheck:
+      PaintMark(hwnd, cv, theme, looks, false);
+      break;
+    case ButtonKind::kGroup:
+      PaintGroupFilled(hwnd, cv, theme);
+      break;
+    case ButtonKind::kOther:
+      break;
   }
   cv.CopyTo(target, 0, 0);
 }

@@ -1,6 +1,5 @@
 // Edit box and progress bar frames, progress blocks, window backgrounds.
 #include <windows.h>
-
 #include <commctrl.h>
 
 #include "skinlib/dll/canvas.h"
@@ -56,22 +55,22 @@ void PaintEditFrame(HWND hwnd, const Theme& t) {
   if (dc) {
     const UINT message = (!enabled || (style & ES_READONLY)) ? WM_CTLCOLORSTATIC : WM_CTLCOLOREDIT;
     HWND parent = GetParent(hwnd);
-    HBRUSH brush = parent ? reinterpret_cast<HBRUSH>(SendMessageW(
-                                parent, message, reinterpret_cast<WPARAM>(dc),
-                                reinterpret_cast<LPARAM>(hwnd)))
-                          : nullptr;
+    HBRUSH brush =
+        parent ? reinterpret_cast<HBRUSH>(SendMessageW(
+                     parent, message, reinterpret_cast<WPARAM>(dc), reinterpret_cast<LPARAM>(hwnd)))
+               : nullptr;
     inside = BrushColour(brush, inside);
     ReleaseDC(hwnd, dc);
   }
   COLORREF outer = t.Colour(kFrame);
-  if (!enabled) outer = t.Colour(kShadow);
-  else if (GetFocus() == hwnd) outer = t.Colour(kAccent);
+  if (!enabled)
+    outer = t.Colour(kShadow);
+  else if (GetFocus() == hwnd)
+    outer = t.Colour(kAccent);
   PaintFrame(hwnd, outer, inside);
 }
 
-bool SkinsProgressStyle(HWND hwnd) {
-  return !(GetWindowLongW(hwnd, GWL_STYLE) & PBS_MARQUEE);
-}
+bool SkinsProgressStyle(HWND hwnd) { return !(GetWindowLongW(hwnd, GWL_STYLE) & PBS_MARQUEE); }
 
 void PaintProgressFrame(HWND hwnd, const Theme& t) {
   PaintFrame(hwnd, IsWindowEnabled(hwnd) ? t.Colour(kFrame) : t.Colour(kShadow),
@@ -96,7 +95,8 @@ void PaintProgress(HWND hwnd, HDC target, const Theme& t) {
     const RECT inner{1, 1, cv.width() - 1, cv.height() - 1};
     const int length = vertical ? inner.bottom - inner.top : inner.right - inner.left;
     const int thickness = vertical ? inner.right - inner.left : inner.bottom - inner.top;
-    const int filled = static_cast<int>(static_cast<long long>(length) * (pos - low) / (high - low));
+    const int filled =
+        static_cast<int>(static_cast<long long>(length) * (pos - low) / (high - low));
     const bool enabled = IsWindowEnabled(hwnd) != FALSE;
     const Fill fill = enabled ? Fill{t.Colour(kProgressTop), t.Colour(kProgressBottom), false}
                               : Fill{t.Colour(kShadow), t.Colour(kShadow), false};

@@ -46,10 +46,10 @@ ParentColours AskParent(HWND hwnd, HDC dc, UINT message, const Theme& theme) {
   SetTextColor(dc, text);
   SetBkColor(dc, face);
   HWND parent = GetParent(hwnd);
-  HBRUSH brush = parent ? reinterpret_cast<HBRUSH>(SendMessageW(
-                              parent, message, reinterpret_cast<WPARAM>(dc),
-                              reinterpret_cast<LPARAM>(hwnd)))
-                        : nullptr;
+  HBRUSH brush =
+      parent ? reinterpret_cast<HBRUSH>(SendMessageW(parent, message, reinterpret_cast<WPARAM>(dc),
+                                                     reinterpret_cast<LPARAM>(hwnd)))
+             : nullptr;
   if (!brush || IsSystemBrush(brush)) {
     SetTextColor(dc, text);
     SetBkColor(dc, face);

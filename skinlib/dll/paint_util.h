@@ -44,7 +44,7 @@ struct ParentColours {
 };
 ParentColours AskParent(HWND hwnd, HDC dc, UINT message, const Theme& theme);
 
-UINT UiState(HWND hwnd);       // WM_QUERYUISTATE
+UINT UiState(HWND hwnd);         // WM_QUERYUISTATE
 UINT PrefixFlags(UINT uiState);  // DT_HIDEPREFIX when accelerators are hidden
 void FillSolidRect(HDC dc, const RECT& r, COLORREF colour);
 void DrawTick(HDC dc, const RECT& box, COLORREF colour);

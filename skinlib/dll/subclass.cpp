@@ -1,7 +1,6 @@
 #include "skinlib/dll/subclass.h"
 
 #include <windows.h>
-
 #include <commctrl.h>
 
 #include "skinlib/dll/paint.h"
@@ -215,8 +214,7 @@ LRESULT EditMessage(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam, const
   }
 }
 
-LRESULT ProgressMessage(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam,
-                        const Theme& theme) {
+LRESULT ProgressMessage(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam, const Theme& theme) {
   if (!SkinsProgressStyle(hwnd)) return CallNext(hwnd, message, wParam, lParam);
   switch (message) {
     case WM_PAINT:
@@ -271,11 +269,16 @@ LRESULT CALLBACK SkinProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam)
   const Theme* theme = CurrentTheme();
   if (!theme) return CallNext(hwnd, message, wParam, lParam);
   switch (ref & kKindMask) {
-    case kButton: return ButtonMessage(hwnd, message, wParam, lParam, ref, *theme);
-    case kEdit: return EditMessage(hwnd, message, wParam, lParam, *theme);
-    case kProgress: return ProgressMessage(hwnd, message, wParam, lParam, *theme);
-    case kContainer: return ContainerMessage(hwnd, message, wParam, lParam, *theme);
-    default: return CallNext(hwnd, message, wParam, lParam);
+    case kButton:
+      return ButtonMessage(hwnd, message, wParam, lParam, ref, *theme);
+    case kEdit:
+      return EditMessage(hwnd, message, wParam, lParam, *theme);
+    case kProgress:
+      return ProgressMessage(hwnd, message, wParam, lParam, *theme);
+    case kContainer:
+      return ContainerMessage(hwnd, message, wParam, lParam, *theme);
+    default:
+      return CallNext(hwnd, message, wParam, lParam);
   }
 }
 

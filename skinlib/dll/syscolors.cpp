@@ -15,8 +15,8 @@ GetSysColorFn RealGetSysColor() {
 }
 
 GetSysColorBrushFn RealGetSysColorBrush() {
-  static GetSysColorBrushFn fn = reinterpret_cast<GetSysColorBrushFn>(reinterpret_cast<void*>(
-      GetProcAddress(GetModuleHandleW(L"user32.dll"), "GetSysColorBrush")));
+  static GetSysColorBrushFn fn = reinterpret_cast<GetSysColorBrushFn>(
+      reinterpret_cast<void*>(GetProcAddress(GetModuleHandleW(L"user32.dll"), "GetSysColorBrush")));
   return fn;
 }
 
@@ -78,16 +78,19 @@ int RedirectSysColourImports() {
        desc->Name; ++desc) {
     if (lstrcmpiA(reinterpret_cast<const char*>(base + desc->Name), "user32.dll") != 0) continue;
     auto* iat = reinterpret_cast<IMAGE_THUNK_DATA*>(base + desc->FirstThunk);
-    const auto* names = desc->OriginalFirstThunk
-                            ? reinterpret_cast<const IMAGE_THUNK_DATA*>(base + desc->OriginalFirstThunk)
-                            : nullptr;
+    const auto* names =
+        desc->OriginalFirstThunk
+            ? reinterpret_cast<const IMAGE_THUNK_DATA*>(base + desc->OriginalFirstThunk)
+            : nullptr;
     for (int i = 0; iat[i].u1.Function; ++i) {
       void** slot = reinterpret_cast<void**>(&iat[i].u1.Function);
       void* replacement = nullptr;
       if (names && !IMAGE_SNAP_BY_ORDINAL(names[i].u1.Ordinal)) {
-        const auto* byName = reinterpret_cast<const IMAGE_IMPORT_BY_NAME*>(base + names[i].u1.AddressOfData);
+        const auto* byName =
+            reinterpret_cast<const IMAGE_IMPORT_BY_NAME*>(base + names[i].u1.AddressOfData);
         const char* name = reinterpret_cast<const char*>(byName->Name);
-        if (lstrcmpA(name, "GetSysColor") == 0) replacement = reinterpret_cast<void*>(SkinGetSysColor);
+        if (lstrcmpA(name, "GetSysColor") == 0)
+          replacement = reinterpret_cast<void*>(SkinGetSysColor);
         if (lstrcmpA(name, "GetSysColorBrush") == 0)
           replacement = reinterpret_cast<void*>(SkinGetSysColorBrush);
       } else if (*slot == realColour || *slot == reinterpret_cast<void*>(SkinGetSysColor)) {

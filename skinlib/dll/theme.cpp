@@ -15,11 +15,11 @@ struct SysMapping {
 // COLOR_BTNFACE and its family, and the text colours that go with them; the
 // caption bar, menus and desktop keep the system's.
 constexpr SysMapping kMappings[] = {
-    {COLOR_BTNFACE, kFace},           {COLOR_BTNTEXT, kFaceText},
-    {COLOR_3DLIGHT, kLight},          {COLOR_BTNHIGHLIGHT, kHighlight},
-    {COLOR_BTNSHADOW, kShadow},       {COLOR_3DDKSHADOW, kDarkShadow},
-    {COLOR_WINDOW, kField},           {COLOR_WINDOWTEXT, kFieldText},
-    {COLOR_HIGHLIGHT, kAccent},       {COLOR_HIGHLIGHTTEXT, kAccentText},
+    {COLOR_BTNFACE, kFace},          {COLOR_BTNTEXT, kFaceText},
+    {COLOR_3DLIGHT, kLight},         {COLOR_BTNHIGHLIGHT, kHighlight},
+    {COLOR_BTNSHADOW, kShadow},      {COLOR_3DDKSHADOW, kDarkShadow},
+    {COLOR_WINDOW, kField},          {COLOR_WINDOWTEXT, kFieldText},
+    {COLOR_HIGHLIGHT, kAccent},      {COLOR_HIGHLIGHTTEXT, kAccentText},
     {COLOR_GRAYTEXT, kDisabledText},
 };
 
@@ -60,7 +60,8 @@ const Theme* CurrentTheme() { return static_cast<Theme* volatile&>(g_theme); }
 
 Theme* ReplaceTheme(Theme* theme) {
   // The look is read by painting code on whatever thread paints; the swap is one write.
-  return static_cast<Theme*>(InterlockedExchangePointer(reinterpret_cast<PVOID volatile*>(&g_theme), theme));
+  return static_cast<Theme*>(
+      InterlockedExchangePointer(reinterpret_cast<PVOID volatile*>(&g_theme), theme));
 }
 
 }  // namespace skinh

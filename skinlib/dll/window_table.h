@@ -38,7 +38,8 @@ class WindowTable {
   static std::size_t Home(std::uintptr_t window, std::size_t capacity) {
     unsigned bits = 0;
     while ((std::size_t{1} << bits) < capacity) ++bits;
-    const auto product = static_cast<std::uint32_t>(static_cast<std::uint32_t>(window) * 0x9E3779B1u);
+    const auto product =
+        static_cast<std::uint32_t>(static_cast<std::uint32_t>(window) * 0x9E3779B1u);
     return bits ? product >> (32 - bits) : 0;
   }
 

@@ -46,8 +46,8 @@ ParseError ParseSkin(const void* data, long long size, SkinData* out) {
   for (;;) {
     if (total - at < 3) return ParseError::kTruncated;
     const std::uint8_t tag = bytes[at];
-    const std::size_t length = static_cast<std::size_t>(bytes[at + 1]) |
-                               static_cast<std::size_t>(bytes[at + 2]) << 8;
+    const std::size_t length =
+        static_cast<std::size_t>(bytes[at + 1]) | static_cast<std::size_t>(bytes[at + 2]) << 8;
     at += 3;
     if (length > total - at) return ParseError::kTruncated;
     const std::uint8_t* payload = bytes + at;
@@ -101,19 +101,32 @@ ParseError ParseSkin(const void* data, long long size, SkinData* out) {
 
 const char* ParseErrorName(ParseError error) {
   switch (error) {
-    case ParseError::kNone: return "none";
-    case ParseError::kNoData: return "no data";
-    case ParseError::kTooShort: return "too short";
-    case ParseError::kTooLarge: return "too large";
-    case ParseError::kBadMagic: return "bad magic";
-    case ParseError::kBadChecksum: return "bad checksum";
-    case ParseError::kTruncated: return "truncated";
-    case ParseError::kBadLength: return "bad length";
-    case ParseError::kUnknownTag: return "unknown tag";
-    case ParseError::kBadValue: return "bad value";
-    case ParseError::kDuplicate: return "duplicate";
-    case ParseError::kMissing: return "missing";
-    case ParseError::kTrailingBytes: return "trailing bytes";
+    case ParseError::kNone:
+      return "none";
+    case ParseError::kNoData:
+      return "no data";
+    case ParseError::kTooShort:
+      return "too short";
+    case ParseError::kTooLarge:
+      return "too large";
+    case ParseError::kBadMagic:
+      return "bad magic";
+    case ParseError::kBadChecksum:
+      return "bad checksum";
+    case ParseError::kTruncated:
+      return "truncated";
+    case ParseError::kBadLength:
+      return "bad length";
+    case ParseError::kUnknownTag:
+      return "unknown tag";
+    case ParseError::kBadValue:
+      return "bad value";
+    case ParseError::kDuplicate:
+      return "duplicate";
+    case ParseError::kMissing:
+      return "missing";
+    case ParseError::kTrailingBytes:
+      return "trailing bytes";
   }
   return "?";
 }

@@ -23,24 +23,24 @@ enum Tag : std::uint8_t {
 // Colour slots. The 3D and text slots also stand in for the system colours
 // that the library hands to the program (GetSysColor / GetSysColorBrush).
 enum Colour : std::uint8_t {
-  kFace,           // windows and panels (COLOR_BTNFACE)
-  kFaceText,       // text on the face (COLOR_BTNTEXT)
-  kLight,          // COLOR_3DLIGHT; also the fill of tab captions
-  kHighlight,      // COLOR_3DHILIGHT
-  kShadow,         // COLOR_3DSHADOW
-  kDarkShadow,     // COLOR_3DDKSHADOW
-  kField,          // inside of entry fields and radio circles (COLOR_WINDOW)
-  kFieldText,      // COLOR_WINDOWTEXT
-  kAccent,         // focus ring, default button, selection (COLOR_HIGHLIGHT)
-  kAccentText,     // COLOR_HIGHLIGHTTEXT
-  kButtonTop,      // push button gradient, normal look
+  kFace,        // windows and panels (COLOR_BTNFACE)
+  kFaceText,    // text on the face (COLOR_BTNTEXT)
+  kLight,       // COLOR_3DLIGHT; also the fill of tab captions
+  kHighlight,   // COLOR_3DHILIGHT
+  kShadow,      // COLOR_3DSHADOW
+  kDarkShadow,  // COLOR_3DDKSHADOW
+  kField,       // inside of entry fields and radio circles (COLOR_WINDOW)
+  kFieldText,   // COLOR_WINDOWTEXT
+  kAccent,      // focus ring, default button, selection (COLOR_HIGHLIGHT)
+  kAccentText,  // COLOR_HIGHLIGHTTEXT
+  kButtonTop,   // push button gradient, normal look
   kButtonBottom,
   kButtonText,
   kButtonBorder,
-  kHotTop,         // push button under the mouse
+  kHotTop,  // push button under the mouse
   kHotBottom,
   kHotText,
-  kPressedTop,     // push button held down
+  kPressedTop,  // push button held down
   kPressedBottom,
   kPressedText,
   kDisabledFace,   // greyed push button
@@ -50,7 +50,7 @@ enum Colour : std::uint8_t {
   kProgressTrack,  // empty part of a progress bar
   kProgressTop,    // progress blocks
   kProgressBottom,
-  kMark,           // the dot of a checked radio button, the tick of a check box
+  kMark,  // the dot of a checked radio button, the tick of a check box
   kColourCount
 };
 
@@ -71,18 +71,18 @@ inline constexpr std::uint8_t kMetricMax[kMetricCount] = {20, 20, 3, 1, 1, 1, 32
 
 enum class ParseError : int {
   kNone = 0,
-  kNoData = 1,         // null pointer, or size 0 or negative
-  kTooShort = 2,       // fewer bytes than the header
-  kTooLarge = 3,       // more than kMaxSkinSize bytes
-  kBadMagic = 4,       // not 2E 53 48 45 00 03
-  kBadChecksum = 5,    // the CRC-32 does not match the payload
-  kTruncated = 6,      // a record header or payload runs past the end, or no end record
-  kBadLength = 7,      // a record's length does not fit its tag
+  kNoData = 1,       // null pointer, or size 0 or negative
+  kTooShort = 2,     // fewer bytes than the header
+  kTooLarge = 3,     // more than kMaxSkinSize bytes
+  kBadMagic = 4,     // not 2E 53 48 45 00 03
+  kBadChecksum = 5,  // the CRC-32 does not match the payload
+  kTruncated = 6,    // a record header or payload runs past the end, or no end record
+  kBadLength = 7,    // a record's length does not fit its tag
   kUnknownTag = 8,
-  kBadValue = 9,       // unknown slot, metric out of range, bad name bytes
-  kDuplicate = 10,     // a record given twice
-  kMissing = 11,       // a name, colour or metric absent
-  kTrailingBytes = 12, // anything after the end record
+  kBadValue = 9,        // unknown slot, metric out of range, bad name bytes
+  kDuplicate = 10,      // a record given twice
+  kMissing = 11,        // a name, colour or metric absent
+  kTrailingBytes = 12,  // anything after the end record
 };
 
 struct SkinData {

@@ -6,9 +6,9 @@
 namespace lornel::contract {
 
 enum Sample : int {
-  kCover,          // a panel over kCovered
-  kCovered,        // button beneath the cover
-  kPanel,          // panel holding a button and a radio set
+  kCover,    // a panel over kCovered
+  kCovered,  // button beneath the cover
+  kPanel,    // panel holding a button and a radio set
   kPanelButton,
   kRadioA,
   kRadioB,

@@ -1,16 +1,16 @@
 #include "tests/e2e/driver.h"
 
-#include "tests/win32/support/files.h"
-#include "tests/win32/support/pump.h"
-
 #include <cstdio>
 #include <utility>
+
+#include "tests/win32/support/files.h"
+#include "tests/win32/support/pump.h"
 
 namespace lornel::e2e {
 namespace {
 
 std::wstring g_builtExe, g_builtLibrary;
-constexpr int kFirstControlId = 1000;  // the backend's control ids: 1000 + table id
+constexpr int kFirstControlId = 1000;   // the backend's control ids: 1000 + table id
 constexpr int kMessageTextId = 0xFFFF;  // the static text of a message box dialog
 constexpr int kMessageIconId = 0x0440;
 
@@ -45,7 +45,8 @@ BOOL CALLBACK FindBoxes(HWND hwnd, LPARAM data) {
   GetWindowThreadProcessId(hwnd, &pid);
   wchar_t cls[32] = {};
   GetClassNameW(hwnd, cls, 32);
-  if (pid == s->pid && IsWindowVisible(hwnd) && std::wstring(cls) == L"#32770") s->found.push_back(hwnd);
+  if (pid == s->pid && IsWindowVisible(hwnd) && std::wstring(cls) == L"#32770")
+    s->found.push_back(hwnd);
   return TRUE;
 }
 
@@ -142,11 +143,13 @@ Program::~Program() {
 
 HWND Program::WaitForWindow(const std::wstring& title, int timeoutMs) {
   Search s{pi_.dwProcessId, title};
-  WaitUntil([&] {
-    s.found = nullptr;
-    EnumWindows(FindTitled, reinterpret_cast<LPARAM>(&s));
-    return s.found != nullptr;
-  }, timeoutMs);
+  WaitUntil(
+      [&] {
+        s.found = nullptr;
+        EnumWindows(FindTitled, reinterpret_cast<LPARAM>(&s));
+        return s.found != nullptr;
+      },
+      timeoutMs);
   return s.found;
 }
 
@@ -205,7 +208,8 @@ std::string Text(HWND hwnd) {
   if (!hwnd) return {};
   const LRESULT length = SendMessageW(hwnd, WM_GETTEXTLENGTH, 0, 0);
   std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');
-  const LRESULT got = SendMessageW(hwnd, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(text.data()));
+  const LRESULT got =
+      SendMessageW(hwnd, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(text.data()));
   text.resize(static_cast<std::size_t>(got));
   return Gbk(text);
 }
@@ -255,8 +259,9 @@ bool CaptureScreen(const std::wstring& bmpPath) {
   BitBlt(memory, 0, 0, w, h, screen, 0, 0, SRCCOPY);
   GdiFlush();
   const DWORD stride = (static_cast<DWORD>(w) * 3 + 3) & ~3u, size = stride * static_cast<DWORD>(h);
-  BITMAPFILEHEADER file{0x4D42, static_cast<DWORD>(sizeof(BITMAPFILEHEADER) + sizeof(BITMAPINFOHEADER) + size), 0, 0,
-                        sizeof(BITMAPFILEHEADER) + sizeof(BITMAPINFOHEADER)};
+  BITMAPFILEHEADER file{
+      0x4D42, static_cast<DWORD>(sizeof(BITMAPFILEHEADER) + sizeof(BITMAPINFOHEADER) + size), 0, 0,
+      sizeof(BITMAPFILEHEADER) + sizeof(BITMAPINFOHEADER)};
   std::string bytes(reinterpret_cast<const char*>(&file), sizeof file);
   bytes.append(reinterpret_cast<const char*>(&bmi.bmiHeader), sizeof(BITMAPINFOHEADER));
   bytes.append(static_cast<const char*>(bits), size);

@@ -1,9 +1,9 @@
 // The main window as the running program built it, read back from outside:
 // texts, places and states of representative controls of every panel, and
 // what a click at a place would reach.
-#include <gtest/gtest.h>
 #include <windows.h>
 #include <commctrl.h>
+#include <gtest/gtest.h>
 
 #include <string>
 #include <vector>
@@ -22,15 +22,18 @@ testing::AssertionResult PlacedAt(HWND hwnd, int left, int top, int width, int h
   const RECT r = RectInParent(hwnd);
   if (r.left == left && r.top == top && r.right - r.left == width && r.bottom - r.top == height)
     return testing::AssertionSuccess();
-  return testing::AssertionFailure() << "at (" << r.left << ", " << r.top << ") " << r.right - r.left
-                                     << " x " << r.bottom - r.top << ", expected (" << left << ", "
-                                     << top << ") " << width << " x " << height;
+  return testing::AssertionFailure()
+         << "at (" << r.left << ", " << r.top << ") " << r.right - r.left << " x "
+         << r.bottom - r.top << ", expected (" << left << ", " << top << ") " << width << " x "
+         << height;
 }
 
 // Two questions, the countdown given, a point per answer.
 std::string QuizFile(const std::string& countdown) {
-  return "[题目信息：]\r\n第一题题目=用英语打个招呼\r\n第二题题目=中国的首都是哪里？\r\n[答案信息：]\r\n"
-         "第一题答案=Hi\r\n第二题答案=北京\r\n[倒计时时间：（填‘0’等于取消该功能）]\r\n时间单位：秒=" +
+  return "[题目信息：]\r\n第一题题目=用英语打个招呼\r\n第二题题目=中国的首都是哪里？\r\n["
+         "答案信息：]\r\n"
+         "第一题答案=Hi\r\n第二题答案=北京\r\n[倒计时时间：（填‘0’等于取消该功能）]"
+         "\r\n时间单位：秒=" +
          countdown + "\r\n[答对一题加几分：]\r\n答对一题得分=1\r\n";
 }
 const std::string kQuiz = QuizFile("0");
@@ -55,10 +58,16 @@ TEST(Layout, TheStartCoverCoversTheWholeClientArea) {
   // 736 of the client area) and across the client area's whole width.
   RECT client;
   GetClientRect(main, &client);
-  const std::vector<POINT> points = {
-      {0, 0}, {client.right - 1, 0}, {8, 735}, {1191, 735}, {0, 736}, {client.right - 1, 736},
-      CentreInTop(p.Main(MainId::按钮16)), CentreInTop(p.Main(MainId::按钮1)),
-      CentreInTop(p.Main(MainId::编辑框1)), CentreInTop(p.Main(MainId::透明标签4))};
+  const std::vector<POINT> points = {{0, 0},
+                                     {client.right - 1, 0},
+                                     {8, 735},
+                                     {1191, 735},
+                                     {0, 736},
+                                     {client.right - 1, 736},
+                                     CentreInTop(p.Main(MainId::按钮16)),
+                                     CentreInTop(p.Main(MainId::按钮1)),
+                                     CentreInTop(p.Main(MainId::编辑框1)),
+                                     CentreInTop(p.Main(MainId::透明标签4))};
   for (const POINT& at : points)
     EXPECT_TRUE(Within(cover, HitAt(main, at))) << "(" << at.x << ", " << at.y << ")";
 
@@ -79,9 +88,10 @@ TEST(Layout, TheBoardAndTheBarsAfterTheStartButton) {
 
   // The board: two rows of seven, 168 pixels apart, every button usable and
   // no question panel over them.
-  const MainId board[] = {MainId::按钮1,  MainId::按钮2,  MainId::按钮3,  MainId::按钮4,  MainId::按钮5,
-                          MainId::按钮6,  MainId::按钮7,  MainId::按钮8,  MainId::按钮9,  MainId::按钮10,
-                          MainId::按钮11, MainId::按钮12, MainId::按钮13, MainId::按钮14};
+  const MainId board[] = {MainId::按钮1,  MainId::按钮2,  MainId::按钮3,  MainId::按钮4,
+                          MainId::按钮5,  MainId::按钮6,  MainId::按钮7,  MainId::按钮8,
+                          MainId::按钮9,  MainId::按钮10, MainId::按钮11, MainId::按钮12,
+                          MainId::按钮13, MainId::按钮14};
   for (int i = 0; i < 14; ++i) {
     HWND b = s.Of(board[i]);
     EXPECT_TRUE(PlacedAt(b, 24 + 168 * (i % 7), i < 7 ? 24 : 96, 128, 40)) << "question " << i + 1;
@@ -91,7 +101,8 @@ TEST(Layout, TheBoardAndTheBarsAfterTheStartButton) {
   EXPECT_EQ(Text(s.Of(MainId::按钮1)), "第一题");
   EXPECT_EQ(Text(s.Of(MainId::按钮11)), "第十一题");
   EXPECT_EQ(Text(s.Of(MainId::按钮14)), "第十四题");
-  for (int panel = static_cast<int>(MainId::分组框20); panel <= static_cast<int>(MainId::分组框8); panel += 2)
+  for (int panel = static_cast<int>(MainId::分组框20); panel <= static_cast<int>(MainId::分组框8);
+       panel += 2)
     EXPECT_FALSE(Visible(s.Of(static_cast<MainId>(panel))));
   EXPECT_FALSE(Visible(s.Of(MainId::分组框7)));
 
@@ -191,7 +202,8 @@ TEST(Layout, TheGroupPanelLiesOverTheQuestionBoardAndTheAnswerPanelButNotTheBars
     HWND r = s.Of(radios[g]);
     EXPECT_TRUE(PlacedAt(r, 480, 152 + 40 * g, 160, 32)) << "group " << g + 1;
     EXPECT_EQ(Text(r), captions[g]);
-    EXPECT_EQ(SendMessageW(r, BM_GETCHECK, 0, 0), g == 0 ? BST_CHECKED : BST_UNCHECKED) << "group " << g + 1;
+    EXPECT_EQ(SendMessageW(r, BM_GETCHECK, 0, 0), g == 0 ? BST_CHECKED : BST_UNCHECKED)
+        << "group " << g + 1;
   }
   EXPECT_TRUE(PlacedAt(s.Of(MainId::透明标签13), 480, 400, 152, 24));
   EXPECT_EQ(Text(s.Of(MainId::透明标签13)), "重新选题");
@@ -199,8 +211,8 @@ TEST(Layout, TheGroupPanelLiesOverTheQuestionBoardAndTheAnswerPanelButNotTheBars
   EXPECT_EQ(Text(s.Of(MainId::按钮15)), "确定");
 
   // What a click reaches now.
-  for (MainId under : {MainId::按钮1, MainId::按钮14, MainId::编辑框1, MainId::按钮17, MainId::按钮50,
-                       MainId::图片框1, MainId::标签2})
+  for (MainId under : {MainId::按钮1, MainId::按钮14, MainId::编辑框1, MainId::按钮17,
+                       MainId::按钮50, MainId::图片框1, MainId::标签2})
     EXPECT_TRUE(Within(group, HitAt(main, CentreInTop(s.Of(under))))) << static_cast<int>(under);
   EXPECT_EQ(HitAt(main, CentreInTop(s.Of(MainId::按钮16))), s.Of(MainId::按钮16));
   EXPECT_TRUE(Within(s.Of(MainId::分组框4), HitAt(main, CentreInTop(s.Of(MainId::标签15)))));
@@ -242,8 +254,9 @@ TEST(Layout, TheAnswerPanelAndTheOnScreenKeyboard) {
   EXPECT_TRUE(PlacedAt(s.Of(MainId::标签18), 704, 16, 424, 80));
   EXPECT_TRUE(Visible(s.Of(MainId::图片框1)));
   EXPECT_EQ(Text(s.Of(MainId::标签18)), "");
-  for (POINT at : {CentreInTop(s.Of(MainId::标签18)), POINT{CentreInTop(s.Of(MainId::标签18)).x - 210,
-                                                             CentreInTop(s.Of(MainId::标签18)).y - 38}})
+  for (POINT at :
+       {CentreInTop(s.Of(MainId::标签18)),
+        POINT{CentreInTop(s.Of(MainId::标签18)).x - 210, CentreInTop(s.Of(MainId::标签18)).y - 38}})
     EXPECT_EQ(HitAt(main, at), s.Of(MainId::图片框1));
 
   // The keys: three rows 72 pixels apart, row two 24 and row three 56
@@ -252,16 +265,34 @@ TEST(Layout, TheAnswerPanelAndTheOnScreenKeyboard) {
     MainId id;
     const char* caption;
   };
-  const std::vector<std::vector<Key>> rows = {
-      {{MainId::按钮17, "Q"}, {MainId::按钮18, "W"}, {MainId::按钮19, "E"}, {MainId::按钮20, "R"},
-       {MainId::按钮21, "T"}, {MainId::按钮22, "Y"}, {MainId::按钮23, "U"}, {MainId::按钮24, "I"},
-       {MainId::按钮25, "O"}, {MainId::按钮26, "P"}},
-      {{MainId::按钮28, "A"}, {MainId::按钮29, "S"}, {MainId::按钮30, "D"}, {MainId::按钮32, "F"},
-       {MainId::按钮33, "G"}, {MainId::按钮34, "H"}, {MainId::按钮35, "J"}, {MainId::按钮36, "K"},
-       {MainId::按钮37, "L"}},
-      {{MainId::按钮38, "Z"}, {MainId::按钮39, "X"}, {MainId::按钮40, "C"}, {MainId::按钮41, "V"},
-       {MainId::按钮42, "B"}, {MainId::按钮43, "N"}, {MainId::按钮44, "M"}, {MainId::按钮45, "，"},
-       {MainId::按钮46, "。"}}};
+  const std::vector<std::vector<Key>> rows = {{{MainId::按钮17, "Q"},
+                                               {MainId::按钮18, "W"},
+                                               {MainId::按钮19, "E"},
+                                               {MainId::按钮20, "R"},
+                                               {MainId::按钮21, "T"},
+                                               {MainId::按钮22, "Y"},
+                                               {MainId::按钮23, "U"},
+                                               {MainId::按钮24, "I"},
+                                               {MainId::按钮25, "O"},
+                                               {MainId::按钮26, "P"}},
+                                              {{MainId::按钮28, "A"},
+                                               {MainId::按钮29, "S"},
+                                               {MainId::按钮30, "D"},
+                                               {MainId::按钮32, "F"},
+                                               {MainId::按钮33, "G"},
+                                               {MainId::按钮34, "H"},
+                                               {MainId::按钮35, "J"},
+                                               {MainId::按钮36, "K"},
+                                               {MainId::按钮37, "L"}},
+                                              {{MainId::按钮38, "Z"},
+                                               {MainId::按钮39, "X"},
+                                               {MainId::按钮40, "C"},
+                                               {MainId::按钮41, "V"},
+                                               {MainId::按钮42, "B"},
+                                               {MainId::按钮43, "N"},
+                                               {MainId::按钮44, "M"},
+                                               {MainId::按钮45, "，"},
+                                               {MainId::按钮46, "。"}}};
   const int rowLeft[] = {40, 64, 96}, rowTop[] = {112, 176, 240};
   for (std::size_t r = 0; r < rows.size(); ++r) {
     for (std::size_t k = 0; k < rows[r].size(); ++k) {
@@ -301,7 +332,8 @@ TEST(Layout, TheCurrentGroupLineShowsTheGroupAndItsScoreOverItsGaps) {
 
   // Group two answers question one right.
   s.Press(MainId::按钮1, [&] { return Visible(s.Of(MainId::分组框3)); });
-  s.Press(MainId::单选框2, [&] { return SendMessageW(s.Of(MainId::单选框2), BM_GETCHECK, 0, 0) == BST_CHECKED; });
+  s.Press(MainId::单选框2,
+          [&] { return SendMessageW(s.Of(MainId::单选框2), BM_GETCHECK, 0, 0) == BST_CHECKED; });
   s.Press(MainId::按钮15, [&] { return !Visible(s.Of(MainId::分组框3)); });
   s.TypeOnScreen("HI");
   Click(s.Of(MainId::按钮47));

@@ -1,8 +1,8 @@
 // Entry of the end-to-end tests: --lornel=PATH names the built lornel.exe and
 // --skinlib=PATH the skin library it carries
 // (a Unix path is reached through Wine's Z: drive).
-#include <gtest/gtest.h>
 #include <windows.h>
+#include <gtest/gtest.h>
 
 #include <cstdio>
 #include <string>

@@ -1,8 +1,8 @@
 // The notice window of a second copy as it stands on the screen: its frame,
 // place and rounded outline, its labels and pictures, and the flickering
 // colour of its message.
-#include <gtest/gtest.h>
 #include <windows.h>
+#include <gtest/gtest.h>
 
 #include <map>
 #include <set>
@@ -35,7 +35,9 @@ COLORREF TextColour(const Pixels& px) {
   return text;
 }
 
-int DistinctColours(const Pixels& px) { return static_cast<int>(std::set<COLORREF>(px.colours.begin(), px.colours.end()).size()); }
+int DistinctColours(const Pixels& px) {
+  return static_cast<int>(std::set<COLORREF>(px.colours.begin(), px.colours.end()).size());
+}
 
 TEST(Notice, TheCardOfASecondCopy) {
   const std::wstring dir = FreshDirectory(L"notice");
@@ -54,7 +56,8 @@ TEST(Notice, TheCardOfASecondCopy) {
   EXPECT_EQ(r.bottom - r.top, 96);
   EXPECT_EQ(r.left, (GetSystemMetrics(SM_CXSCREEN) - 319) / 2);
   EXPECT_EQ(r.top, (GetSystemMetrics(SM_CYSCREEN) - 96) / 2);
-  const LONG frame = WS_BORDER | WS_DLGFRAME | WS_THICKFRAME | WS_SYSMENU | WS_MINIMIZEBOX | WS_MAXIMIZEBOX;
+  const LONG frame =
+      WS_BORDER | WS_DLGFRAME | WS_THICKFRAME | WS_SYSMENU | WS_MINIMIZEBOX | WS_MAXIMIZEBOX;
   EXPECT_EQ(GetWindowLongW(notice, GWL_STYLE) & frame, static_cast<LONG>(WS_DLGFRAME));
   EXPECT_TRUE(GetWindowLongW(notice, GWL_EXSTYLE) & WS_EX_TOPMOST);
 
@@ -69,9 +72,11 @@ TEST(Notice, TheCardOfASecondCopy) {
   EXPECT_EQ(box.top, 0);
   EXPECT_EQ(box.right, 318);
   EXPECT_EQ(box.bottom, 95);
-  for (POINT out : {POINT{0, 0}, POINT{2, 1}, POINT{317, 0}, POINT{0, 94}, POINT{317, 94}, POINT{315, 92}})
+  for (POINT out :
+       {POINT{0, 0}, POINT{2, 1}, POINT{317, 0}, POINT{0, 94}, POINT{317, 94}, POINT{315, 92}})
     EXPECT_FALSE(PtInRegion(region, out.x, out.y)) << "(" << out.x << ", " << out.y << ")";
-  for (POINT in : {POINT{159, 48}, POINT{0, 48}, POINT{159, 0}, POINT{317, 48}, POINT{159, 94}, POINT{9, 9}})
+  for (POINT in :
+       {POINT{159, 48}, POINT{0, 48}, POINT{159, 0}, POINT{317, 48}, POINT{159, 94}, POINT{9, 9}})
     EXPECT_TRUE(PtInRegion(region, in.x, in.y)) << "(" << in.x << ", " << in.y << ")";
   DeleteObject(region);
 

@@ -104,9 +104,9 @@ void ShootWindow(HWND hwnd, const std::wstring& name, int margin) {
   const Pixels px = Grab(r);
   const DWORD stride = (static_cast<DWORD>(px.width) * 3 + 3) & ~3u;
   const DWORD size = stride * static_cast<DWORD>(px.height);
-  BITMAPFILEHEADER file{0x4D42,
-                        static_cast<DWORD>(sizeof(BITMAPFILEHEADER) + sizeof(BITMAPINFOHEADER) + size),
-                        0, 0, sizeof(BITMAPFILEHEADER) + sizeof(BITMAPINFOHEADER)};
+  BITMAPFILEHEADER file{
+      0x4D42, static_cast<DWORD>(sizeof(BITMAPFILEHEADER) + sizeof(BITMAPINFOHEADER) + size), 0, 0,
+      sizeof(BITMAPFILEHEADER) + sizeof(BITMAPINFOHEADER)};
   BITMAPINFOHEADER info{sizeof(BITMAPINFOHEADER), px.width, px.height, 1, 24, BI_RGB};
   std::string bytes(reinterpret_cast<const char*>(&file), sizeof file);
   bytes.append(reinterpret_cast<const char*>(&info), sizeof info);

@@ -9,36 +9,66 @@ using ui::MainId;
 
 MainId KeyFor(char c) {
   switch (c) {
-    case 'Q': return MainId::按钮17;
-    case 'W': return MainId::按钮18;
-    case 'E': return MainId::按钮19;
-    case 'R': return MainId::按钮20;
-    case 'T': return MainId::按钮21;
-    case 'Y': return MainId::按钮22;
-    case 'U': return MainId::按钮23;
-    case 'I': return MainId::按钮24;
-    case 'O': return MainId::按钮25;
-    case 'P': return MainId::按钮26;
-    case '\b': return MainId::按钮27;
-    case 'A': return MainId::按钮28;
-    case 'S': return MainId::按钮29;
-    case 'D': return MainId::按钮30;
-    case 'F': return MainId::按钮32;
-    case 'G': return MainId::按钮33;
-    case 'H': return MainId::按钮34;
-    case 'J': return MainId::按钮35;
-    case 'K': return MainId::按钮36;
-    case 'L': return MainId::按钮37;
-    case '\n': return MainId::按钮48;
-    case 'Z': return MainId::按钮38;
-    case 'X': return MainId::按钮39;
-    case 'C': return MainId::按钮40;
-    case 'V': return MainId::按钮41;
-    case 'B': return MainId::按钮42;
-    case 'N': return MainId::按钮43;
-    case 'M': return MainId::按钮44;
-    case ',': return MainId::按钮45;
-    default: return MainId::按钮46;  // '.'
+    case 'Q':
+      return MainId::按钮17;
+    case 'W':
+      return MainId::按钮18;
+    case 'E':
+      return MainId::按钮19;
+    case 'R':
+      return MainId::按钮20;
+    case 'T':
+      return MainId::按钮21;
+    case 'Y':
+      return MainId::按钮22;
+    case 'U':
+      return MainId::按钮23;
+    case 'I':
+      return MainId::按钮24;
+    case 'O':
+      return MainId::按钮25;
+    case 'P':
+      return MainId::按钮26;
+    case '\b':
+      return MainId::按钮27;
+    case 'A':
+      return MainId::按钮28;
+    case 'S':
+      return MainId::按钮29;
+    case 'D':
+      return MainId::按钮30;
+    case 'F':
+      return MainId::按钮32;
+    case 'G':
+      return MainId::按钮33;
+    case 'H':
+      return MainId::按钮34;
+    case 'J':
+      return MainId::按钮35;
+    case 'K':
+      return MainId::按钮36;
+    case 'L':
+      return MainId::按钮37;
+    case '\n':
+      return MainId::按钮48;
+    case 'Z':
+      return MainId::按钮38;
+    case 'X':
+      return MainId::按钮39;
+    case 'C':
+      return MainId::按钮40;
+    case 'V':
+      return MainId::按钮41;
+    case 'B':
+      return MainId::按钮42;
+    case 'N':
+      return MainId::按钮43;
+    case 'M':
+      return MainId::按钮44;
+    case ',':
+      return MainId::按钮45;
+    default:
+      return MainId::按钮46;  // '.'
   }
 }
 
@@ -66,7 +96,8 @@ void Session::Press(MainId id, const std::function<bool()>& done) {
 
 void Session::PressStart() {
   Press(MainId::按钮31);
-  EXPECT_TRUE(WaitUntil([&] { return !Visible(Of(MainId::分组框21)); })) << "the start cover stayed";
+  EXPECT_TRUE(WaitUntil([&] { return !Visible(Of(MainId::分组框21)); }))
+      << "the start cover stayed";
 }
 
 void Session::TypeOnScreen(const std::string& keys) {

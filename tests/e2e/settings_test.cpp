@@ -1,8 +1,8 @@
 // The settings check on the real program: the default file written at the
 // first press of the start button, and the repair exit that opens wtda.ini
 // in the shell's editor and ends the program without writing anything.
-#include <gtest/gtest.h>
 #include <windows.h>
+#include <gtest/gtest.h>
 
 #include <set>
 #include <string>
@@ -32,15 +32,17 @@ Icon IconOf(const MessageBoxInfo& box) {
   HWND icon = GetDlgItem(box.hwnd, kMessageIconId);
   if (!icon || !IsWindowVisible(icon)) return Icon::None;
   int yellow = 0, blue = 0;
-  WaitUntil([&] {
-    yellow = blue = 0;
-    for (COLORREF c : GrabWindow(icon).colours) {
-      const int r = GetRValue(c), g = GetGValue(c), b = GetBValue(c);
-      yellow += r > 180 && g > 140 && b < 100;
-      blue += b > 150 && r < 120 && b > g;
-    }
-    return yellow + blue > 40;
-  }, 3000);
+  WaitUntil(
+      [&] {
+        yellow = blue = 0;
+        for (COLORREF c : GrabWindow(icon).colours) {
+          const int r = GetRValue(c), g = GetGValue(c), b = GetBValue(c);
+          yellow += r > 180 && g > 140 && b < 100;
+          blue += b > 150 && r < 120 && b > g;
+        }
+        return yellow + blue > 40;
+      },
+      3000);
   if (yellow > blue) return Icon::Warning;
   return blue > yellow ? Icon::Information : Icon::None;
 }
@@ -63,7 +65,8 @@ const std::set<std::wstring> kOnlyOurFiles = {L"SkinH_EL.dll", L"lornel.exe", L"
 // Wine's own profile functions read the file the program wrote.
 std::string Profile(const std::string& path, const std::string& section, const std::string& key) {
   char value[1024] = {};
-  GetPrivateProfileStringA(section.c_str(), key.c_str(), "(missing)", value, sizeof value, path.c_str());
+  GetPrivateProfileStringA(section.c_str(), key.c_str(), "(missing)", value, sizeof value,
+                           path.c_str());
   return value;
 }
 
@@ -108,10 +111,11 @@ TEST(Settings, TheFirstPressWritesTheDefaultFileAndTheSecondOpensTheQuiz) {
   char list[4096] = {};
   const DWORD got = GetPrivateProfileSectionNamesA(list, sizeof list, path.c_str());
   const std::vector<std::string> sections = Split(list, got);
-  EXPECT_EQ(sections, (std::vector<std::string>{"题目信息：", "-=-=-=-=-=-=-=-=-=-=-=-=-=", "答案信息：",
-                                                "-=-=-=-=-=-=-=-=-=-=-=-=-=-", kCountdownSection,
-                                                "-=-=-=-=-=-=-=-=-=-=-=-=-=-=", kPointsSection}));
-  const char* const numerals[] = {"一", "二", "三", "四", "五", "六", "七",
+  EXPECT_EQ(sections,
+            (std::vector<std::string>{"题目信息：", "-=-=-=-=-=-=-=-=-=-=-=-=-=", "答案信息：",
+                                      "-=-=-=-=-=-=-=-=-=-=-=-=-=-", kCountdownSection,
+                                      "-=-=-=-=-=-=-=-=-=-=-=-=-=-=", kPointsSection}));
+  const char* const numerals[] = {"一", "二", "三", "四",   "五",   "六",   "七",
                                   "八", "九", "十", "十一", "十二", "十三", "十四"};
   std::vector<std::string> titles, answers;
   for (const char* n : numerals) {
@@ -166,11 +170,13 @@ std::set<HWND> EditorWindows() {
 // An editor window that was not there before.
 Editor WaitForNewEditor(const std::set<HWND>& before) {
   Editor e;
-  WaitUntil([&] {
-    for (HWND w : EditorWindows())
-      if (!before.count(w)) e.window = w;
-    return e.window != nullptr;
-  }, 20000);
+  WaitUntil(
+      [&] {
+        for (HWND w : EditorWindows())
+          if (!before.count(w)) e.window = w;
+        return e.window != nullptr;
+      },
+      20000);
   if (e.window) GetWindowThreadProcessId(e.window, &e.pid);
   return e;
 }
@@ -188,8 +194,8 @@ void CloseEditor(const Editor& e) {
 // The file a teacher edited, with comments and spacing of their own.
 std::string TeachersFile(const std::string& countdown, const std::string& points) {
   return "; 我们班的题目\r\n[题目信息：]\r\n第一题题目 = 一年有几个月？\r\n\r\n[答案信息：]\r\n"
-         "第一题答案=12\r\n\r\n[倒计时时间：（填‘0’等于取消该功能）]\r\n时间单位：秒=" + countdown +
-         "\r\n\r\n[答对一题加几分：]\r\n答对一题得分=" + points + "\r\n";
+         "第一题答案=12\r\n\r\n[倒计时时间：（填‘0’等于取消该功能）]\r\n时间单位：秒=" +
+         countdown + "\r\n\r\n[答对一题加几分：]\r\n答对一题得分=" + points + "\r\n";
 }
 
 // After the message: the editor opens wtda.ini, the program ends, and the

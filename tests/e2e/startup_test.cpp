@@ -50,7 +50,8 @@ TEST(Startup, FirstStartWritesTheLibraryBesideTheExeHiddenOnly) {
   const auto written = ReadBytes(library), built = ReadBytes(BuiltLibrary());
   ASSERT_TRUE(written && built);
   EXPECT_EQ(*written, *built);
-  EXPECT_FALSE(FileExists(Join(dir, L"wtda.ini"))) << "nothing is read or written before the start button";
+  EXPECT_FALSE(FileExists(Join(dir, L"wtda.ini")))
+      << "nothing is read or written before the start button";
 }
 
 TEST(Startup, APresentLibraryIsUsedAndNotRewritten) {
@@ -73,7 +74,8 @@ void ExpectFatalLibraryReport(Program& p) {
   ASSERT_TRUE(box);
   EXPECT_EQ(box->title, "错误");
   EXPECT_EQ(box->text,
-            "运行时出错!\r\n\r\n错误信息：无法找到指定DLL库文件“SkinH_EL.dll”中的输出命令“SkinH_AttachRes”\r\n");
+            "运行时出错!\r\n\r\n错误信息：无法找到指定DLL库文件“SkinH_EL.dll”中的输出命令“SkinH_"
+            "AttachRes”\r\n");
   EXPECT_TRUE(box->hasIcon);
   EXPECT_EQ(p.WaitForWindow(L"Lornel V1.1.15.823", 200), nullptr) << "the main window never shows";
   Program::Answer(*box, IDOK);

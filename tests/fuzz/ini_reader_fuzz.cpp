@@ -23,7 +23,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   const std::string value = ReadIniValue(file, section, key);
   if (value.size() > kMaxValueBytes) std::abort();
   // Every character that comes back is whole and has no line end or NUL.
-  if (!gbk::IsWellFormed(value) || value.find_first_of(std::string_view("\r\n\0", 3)) != std::string::npos)
+  if (!gbk::IsWellFormed(value) ||
+      value.find_first_of(std::string_view("\r\n\0", 3)) != std::string::npos)
     std::abort();
   const std::string small = ReadIniValue(file, section, key, 7);
   if (small.size() > 7 || value.compare(0, small.size(), small) != 0) std::abort();

@@ -5,7 +5,7 @@
 namespace lornel::fake {
 
 ui::MessageResult FakeHost::ShowMessageBox(const std::string& text, const std::string& title,
-                                       unsigned flags) {
+                                           unsigned flags) {
   messages.push_back({text, title, flags});
   ++openMessageBoxes;
   mostOpenAtOnce = std::max(mostOpenAtOnce, openMessageBoxes);

@@ -25,9 +25,9 @@ class FakeHost : public ui::Host {
   using Answerer = std::function<ui::MessageResult(const ShownMessage&)>;
 
   // --- what tests arrange -------------------------------------------------
-  std::map<std::string, std::string> files;  // path -> bytes
-  std::set<std::string> directories;         // entries that are directories
-  std::set<std::string> readOnlyDirectories; // nothing can be created inside
+  std::map<std::string, std::string> files;   // path -> bytes
+  std::set<std::string> directories;          // entries that are directories
+  std::set<std::string> readOnlyDirectories;  // nothing can be created inside
   std::string moduleFileName = "C:\\lornel\\lornel.exe";
   std::string currentDirectory = "C:\\lornel";
   bool currentDirectoryFails = false;
@@ -38,7 +38,10 @@ class FakeHost : public ui::Host {
   std::vector<ShownMessage> messages;
   int openMessageBoxes = 0, mostOpenAtOnce = 0;
   std::vector<std::string> shellOpened;
-  struct Key { int vk; bool release; };
+  struct Key {
+    int vk;
+    bool release;
+  };
   std::vector<Key> injectedKeys;
   std::vector<std::string> writes;  // paths written, in order
   int readCount = 0;                // whole-file reads
@@ -46,7 +49,7 @@ class FakeHost : public ui::Host {
 
   // --- ui::Host -----------------------------------------------------------
   ui::MessageResult ShowMessageBox(const std::string& text, const std::string& title,
-                               unsigned flags) override;
+                                   unsigned flags) override;
   void ShellOpen(const std::string& path) override { shellOpened.push_back(path); }
   void InjectKey(int vk, bool release) override {
     injectedKeys.push_back({vk, release});
@@ -74,12 +77,17 @@ class FakeHost : public ui::Host {
   std::map<ui::Handle, std::string> openHandles;
 
   // Skin library: modules are numbered; tests decide what loads and exports.
-  std::set<std::string> loadablePaths;         // full paths LoadLibraryAt accepts
-  bool systemSearchFinds = false;               // bare-name fallback succeeds
+  std::set<std::string> loadablePaths;  // full paths LoadLibraryAt accepts
+  bool systemSearchFinds = false;       // bare-name fallback succeeds
   bool exportPresent = true;
-  std::vector<std::string> loadAttempts;        // "path:<p>" or "system:<name>"
+  std::vector<std::string> loadAttempts;  // "path:<p>" or "system:<name>"
   int freedModules = 0;
-  struct AttachCall { std::vector<unsigned char> data; int size; bool textIsEmpty; bool textNull; };
+  struct AttachCall {
+    std::vector<unsigned char> data;
+    int size;
+    bool textIsEmpty;
+    bool textNull;
+  };
   std::vector<AttachCall> attachCalls;
   ui::Handle LoadLibraryAt(const std::string& fullPath) override;
   ui::Handle LoadLibraryFromSystemDirectories(const std::string& name) override;

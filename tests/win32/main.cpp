@@ -1,7 +1,7 @@
 // Entry of the Windows test binary: refuses to run unless Wine gives the
 // Chinese ANSI code page, since several tests compare with the A functions.
-#include <gtest/gtest.h>
 #include <windows.h>
+#include <gtest/gtest.h>
 
 #include <cstdio>
 

@@ -43,10 +43,9 @@ bool PathExists(const std::string& path) {
 std::optional<std::string> ReadWholeFile(const std::string& path) {
   if (path.empty()) return std::nullopt;
   // Without FILE_FLAG_BACKUP_SEMANTICS a directory cannot be opened at all.
-  FileHandle file{CreateFileW(Wide(path).c_str(), GENERIC_READ,
-                              FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
-                              OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL | FILE_FLAG_SEQUENTIAL_SCAN,
-                              nullptr)};
+  FileHandle file{CreateFileW(
+      Wide(path).c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+      nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL | FILE_FLAG_SEQUENTIAL_SCAN, nullptr)};
   if (file.h == INVALID_HANDLE_VALUE) return std::nullopt;
   if (GetFileType(file.h) != FILE_TYPE_DISK) return std::nullopt;
   LARGE_INTEGER size{};
@@ -80,8 +79,8 @@ bool CreateFileAtomically(const std::string& path, std::string_view bytes) {
   for (int attempt = 0; attempt < 16 && file.h == INVALID_HANDLE_VALUE; ++attempt) {
     temp = target + L".~tmp" + std::to_wstring(GetCurrentProcessId());
     if (attempt > 0) temp += L"." + std::to_wstring(attempt);
-    file.h = CreateFileW(temp.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
-                         FILE_ATTRIBUTE_NORMAL, nullptr);
+    file.h = CreateFileW(temp.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL,
+                         nullptr);
     if (file.h == INVALID_HANDLE_VALUE && GetLastError() != ERROR_FILE_EXISTS &&
         GetLastError() != ERROR_ALREADY_EXISTS)
       return false;

@@ -21,11 +21,16 @@ int ClampProgress(int v) { return std::clamp(v, 0, kProgressLimit); }
 
 DWORD EdgeExStyle(ui::Edge edge) {
   switch (edge) {
-    case ui::Edge::Sunken: return WS_EX_CLIENTEDGE;
-    case ui::Edge::Raised: return WS_EX_DLGMODALFRAME;
-    case ui::Edge::ThinSunken: return WS_EX_STATICEDGE;
-    case ui::Edge::Framed: return WS_EX_CLIENTEDGE | WS_EX_DLGMODALFRAME;
-    default: return 0;
+    case ui::Edge::Sunken:
+      return WS_EX_CLIENTEDGE;
+    case ui::Edge::Raised:
+      return WS_EX_DLGMODALFRAME;
+    case ui::Edge::ThinSunken:
+      return WS_EX_STATICEDGE;
+    case ui::Edge::Framed:
+      return WS_EX_CLIENTEDGE | WS_EX_DLGMODALFRAME;
+    default:
+      return 0;
   }
 }
 
@@ -41,35 +46,52 @@ const wchar_t* ClassOf(ui::Kind kind) {
   switch (kind) {
     case ui::Kind::Button:
     case ui::Kind::RadioBox:
-    case ui::Kind::GroupBox: return L"BUTTON";
-    case ui::Kind::EditBox: return L"EDIT";
-    case ui::Kind::ProcessBar: return PROGRESS_CLASSW;
-    case ui::Kind::Label: return kLabelClass;
-    case ui::Kind::TransLabel: return kTransLabelClass;
-    case ui::Kind::PicBox: return kPictureClass;
-    case ui::Kind::Timer: return kTimerClass;
+    case ui::Kind::GroupBox:
+      return L"BUTTON";
+    case ui::Kind::EditBox:
+      return L"EDIT";
+    case ui::Kind::ProcessBar:
+      return PROGRESS_CLASSW;
+    case ui::Kind::Label:
+      return kLabelClass;
+    case ui::Kind::TransLabel:
+      return kTransLabelClass;
+    case ui::Kind::PicBox:
+      return kPictureClass;
+    case ui::Kind::Timer:
+      return kTimerClass;
   }
   return kLabelClass;
 }
 
 DWORD KindStyle(const ui::Row& row) {
   switch (row.kind) {
-    case ui::Kind::Button: return BS_PUSHBUTTON | BS_MULTILINE | BS_CENTER | BS_VCENTER;
-    case ui::Kind::RadioBox: return BS_AUTORADIOBUTTON | BS_MULTILINE | BS_LEFT | BS_VCENTER;
+    case ui::Kind::Button:
+      return BS_PUSHBUTTON | BS_MULTILINE | BS_CENTER | BS_VCENTER;
+    case ui::Kind::RadioBox:
+      return BS_AUTORADIOBUTTON | BS_MULTILINE | BS_LEFT | BS_VCENTER;
     case ui::Kind::GroupBox:
-      return BS_GROUPBOX | WS_CLIPCHILDREN | (row.hAlign == ui::HAlign::Centre ? BS_CENTER : BS_LEFT);
-    case ui::Kind::EditBox: return ES_LEFT | ES_AUTOHSCROLL;
-    case ui::Kind::Label: return row.edge == ui::Edge::Single ? WS_BORDER : 0;
-    default: return 0;
+      return BS_GROUPBOX | WS_CLIPCHILDREN |
+             (row.hAlign == ui::HAlign::Centre ? BS_CENTER : BS_LEFT);
+    case ui::Kind::EditBox:
+      return ES_LEFT | ES_AUTOHSCROLL;
+    case ui::Kind::Label:
+      return row.edge == ui::Edge::Single ? WS_BORDER : 0;
+    default:
+      return 0;
   }
 }
 
 resources::Bytes PictureBytes(ui::Picture picture) {
   switch (picture) {
-    case ui::Picture::AnswerCover: return resources::Get(resources::Blob::AnswerCover);
-    case ui::Picture::NoticeBubbles: return resources::Get(resources::Blob::NoticeBubbles);
-    case ui::Picture::NoticeInfo: return resources::Get(resources::Blob::NoticeInfo);
-    case ui::Picture::None: break;
+    case ui::Picture::AnswerCover:
+      return resources::Get(resources::Blob::AnswerCover);
+    case ui::Picture::NoticeBubbles:
+      return resources::Get(resources::Blob::NoticeBubbles);
+    case ui::Picture::NoticeInfo:
+      return resources::Get(resources::Blob::NoticeInfo);
+    case ui::Picture::None:
+      break;
   }
   return {};
 }
@@ -92,7 +114,8 @@ BOOL CALLBACK RedrawBeneath(HWND child, LPARAM data) {
   if (child != s->label && IsWindowVisible(child) && GetWindowRect(child, &r) &&
       IntersectRect(&overlap, &r, &s->screen)) {
     MapWindowPoints(nullptr, child, reinterpret_cast<POINT*>(&overlap), 2);
-    RedrawWindow(child, &overlap, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW | RDW_ALLCHILDREN);
+    RedrawWindow(child, &overlap, nullptr,
+                 RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW | RDW_ALLCHILDREN);
   }
   return TRUE;
 }
@@ -160,13 +183,12 @@ bool Win32Form::Create() {
   }
   const DWORD exStyle = spec.topmost ? WS_EX_TOPMOST : 0;
   // Step 1: the window, hidden, at the stored position; centred right after.
-  hwnd_ = CreateWindowExW(exStyle, kWindowClass, Wide(spec.caption).c_str(), style,
-                          spec.storedLeft, spec.storedTop, spec.outerWidth, spec.outerHeight,
-                          nullptr, nullptr, GetModuleHandleW(nullptr), this);
+  hwnd_ = CreateWindowExW(exStyle, kWindowClass, Wide(spec.caption).c_str(), style, spec.storedLeft,
+                          spec.storedTop, spec.outerWidth, spec.outerHeight, nullptr, nullptr,
+                          GetModuleHandleW(nullptr), this);
   if (!hwnd_) return false;
   if (!spec.titleBar) ApplyNoticeFrame();
-  SetWindowPos(hwnd_, nullptr,
-               ui::Centred(GetSystemMetrics(SM_CXSCREEN), spec.outerWidth),
+  SetWindowPos(hwnd_, nullptr, ui::Centred(GetSystemMetrics(SM_CXSCREEN), spec.outerWidth),
                ui::Centred(GetSystemMetrics(SM_CYSCREEN), spec.outerHeight), spec.outerWidth,
                spec.outerHeight, SWP_NOZORDER | SWP_NOACTIVATE);
   if (spec.icon) {
@@ -254,7 +276,8 @@ HWND Win32Form::CreateControl(Control& c) {
     case ui::Kind::PicBox:
       c.picture = DecodeJpeg(PictureBytes(row.picture), &c.pictureWidth, &c.pictureHeight);
       break;
-    default: break;
+    default:
+      break;
   }
   return c.hwnd;
 }
@@ -368,13 +391,15 @@ int Win32Form::Interval(int id) const { return controls_[id].interval; }
 void Win32Form::SetRangeMin(int id, int value) {
   Control& c = controls_[id];
   c.rangeMin = ClampProgress(value);
-  SendMessageW(c.hwnd, PBM_SETRANGE32, std::min(c.rangeMin, c.rangeMax), std::max(c.rangeMin, c.rangeMax));
+  SendMessageW(c.hwnd, PBM_SETRANGE32, std::min(c.rangeMin, c.rangeMax),
+               std::max(c.rangeMin, c.rangeMax));
 }
 
 void Win32Form::SetRangeMax(int id, int value) {
   Control& c = controls_[id];
   c.rangeMax = ClampProgress(value);
-  SendMessageW(c.hwnd, PBM_SETRANGE32, std::min(c.rangeMin, c.rangeMax), std::max(c.rangeMin, c.rangeMax));
+  SendMessageW(c.hwnd, PBM_SETRANGE32, std::min(c.rangeMin, c.rangeMax),
+               std::max(c.rangeMin, c.rangeMax));
 }
 
 void Win32Form::SetPosition(int id, int value) {

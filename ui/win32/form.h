@@ -22,9 +22,9 @@ struct Control {
   HWND hwnd = nullptr;
   HFONT font = nullptr;  // owned unless it is the stock DEFAULT_GUI_FONT
   ui::Colour textColour = 0;
-  int interval = 0;      // timers: 0 or less = stopped
+  int interval = 0;                              // timers: 0 or less = stopped
   int rangeMin = 0, rangeMax = 0, position = 0;  // progress bar, clamped 0..32767
-  HBITMAP picture = nullptr;  // decoded JPEG of a picture box
+  HBITMAP picture = nullptr;                     // decoded JPEG of a picture box
   int pictureWidth = 0, pictureHeight = 0;
   WNDPROC baseProc = nullptr;  // standard controls: the procedure we subclassed
 };

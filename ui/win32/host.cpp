@@ -11,7 +11,7 @@
 namespace lornel::win32 {
 
 ui::MessageResult Win32Host::ShowMessageBox(const std::string& text, const std::string& title,
-                                        unsigned flags) {
+                                            unsigned flags) {
   return static_cast<ui::MessageResult>(
       MessageBoxW(nullptr, Wide(text).c_str(), Wide(title).c_str(), flags));
 }
@@ -87,7 +87,8 @@ ui::Handle Win32Host::LoadLibraryFromSystemDirectories(const std::string& name) 
     // Systems without the safe search flags: System32 by its full path.
     wchar_t system[MAX_PATH];
     const UINT n = GetSystemDirectoryW(system, MAX_PATH);
-    if (n > 0 && n < MAX_PATH) module = LoadLibraryW((std::wstring(system, n) + L"\\" + wide).c_str());
+    if (n > 0 && n < MAX_PATH)
+      module = LoadLibraryW((std::wstring(system, n) + L"\\" + wide).c_str());
   }
   return reinterpret_cast<ui::Handle>(module);
 }

@@ -8,7 +8,7 @@ namespace lornel::win32 {
 class Win32Host : public ui::Host {
  public:
   ui::MessageResult ShowMessageBox(const std::string& text, const std::string& title,
-                               unsigned flags) override;
+                                   unsigned flags) override;
   void ShellOpen(const std::string& path) override;
   void InjectKey(int virtualKey, bool release) override;
 

@@ -42,7 +42,8 @@ HBITMAP DecodeJpeg(std::span<const std::uint8_t> bytes, int* width, int* height)
     return nullptr;
   }
   jpeg_create_decompress(&info);
-  jpeg_mem_src(&info, const_cast<unsigned char*>(bytes.data()), static_cast<unsigned long>(bytes.size()));
+  jpeg_mem_src(&info, const_cast<unsigned char*>(bytes.data()),
+               static_cast<unsigned long>(bytes.size()));
   jpeg_read_header(&info, TRUE);
   info.out_color_space = JCS_RGB;
   jpeg_start_decompress(&info);

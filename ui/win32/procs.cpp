@@ -75,7 +75,9 @@ LRESULT CALLBACK TopLevelProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lPa
       case WM_CTLCOLORSTATIC:
       case WM_CTLCOLOREDIT:
       case WM_CTLCOLORBTN:
-        if (form) return form->OnControlColour(reinterpret_cast<HDC>(wParam), reinterpret_cast<HWND>(lParam));
+        if (form)
+          return form->OnControlColour(reinterpret_cast<HDC>(wParam),
+                                       reinterpret_cast<HWND>(lParam));
         break;
       case WM_SETCURSOR:
         if (form && form->OnSetCursor(reinterpret_cast<HWND>(wParam))) return TRUE;
@@ -89,7 +91,8 @@ LRESULT CALLBACK TopLevelProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lPa
         SetWindowLongPtrW(hwnd, GWLP_USERDATA, 0);
         if (--g_liveWindows == 0) PostQuitMessage(0);
         break;
-      default: break;
+      default:
+        break;
     }
     return DefWindowProcW(hwnd, message, wParam, lParam);
   });
@@ -102,10 +105,14 @@ LRESULT CALLBACK OwnKindProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lPar
     switch (message) {
       case WM_PAINT:
         switch (c->row->kind) {
-          case ui::Kind::Label: return PaintWith(hwnd, *c, PaintLabel);
-          case ui::Kind::TransLabel: return PaintWith(hwnd, *c, PaintTransLabel);
-          case ui::Kind::PicBox: return PaintWith(hwnd, *c, PaintPicture);
-          default: break;
+          case ui::Kind::Label:
+            return PaintWith(hwnd, *c, PaintLabel);
+          case ui::Kind::TransLabel:
+            return PaintWith(hwnd, *c, PaintTransLabel);
+          case ui::Kind::PicBox:
+            return PaintWith(hwnd, *c, PaintPicture);
+          default:
+            break;
         }
         break;
       case WM_ERASEBKGND:  // each kind paints its whole client area (or nothing) itself
@@ -128,7 +135,8 @@ LRESULT CALLBACK OwnKindProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lPar
         return 0;
       case WM_GETFONT:
         return reinterpret_cast<LRESULT>(c->font);
-      default: break;
+      default:
+        break;
     }
     return DefWindowProcW(hwnd, message, wParam, lParam);
   });
@@ -158,7 +166,8 @@ LRESULT CALLBACK PanelProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam
       }
       case WM_NCHITTEST:
         return HTCLIENT;
-      default: break;
+      default:
+        break;
     }
     return CallWindowProcW(base, hwnd, message, wParam, lParam);
   });

@@ -1,8 +1,8 @@
 // The single-instance marker and the pieces of start-up that need no window.
 #include "app/instance.h"
+
 #include "app/fatal.h"
 #include "app/random.h"
-
 #include "tests/unit/app/shell_fixture.h"
 
 namespace lornel::app {

@@ -83,7 +83,8 @@ TEST_F(Skins, ADirectoryInPlaceOfTheLibraryEndsInTheFatalReport) {
   ASSERT_EQ(host.messages.size(), 1u);
   EXPECT_EQ(host.messages[0].title, "错误");
   EXPECT_EQ(host.messages[0].text,
-            "运行时出错!\r\n\r\n错误信息：无法找到指定DLL库文件“SkinH_EL.dll”中的输出命令“SkinH_AttachRes”\r\n");
+            "运行时出错!\r\n\r\n错误信息：无法找到指定DLL库文件“SkinH_EL.dll”中的输出命令“SkinH_"
+            "AttachRes”\r\n");
   EXPECT_EQ(host.messages[0].flags, 0x10u | 0x2000u);
   EXPECT_EQ(host.exitCode, -1);
   EXPECT_TRUE(host.attachCalls.empty());

@@ -1,12 +1,13 @@
 // The configuration operations on the in-memory host: which file is read,
 // when it is not touched at all, and that a user's file is never written.
+#include "config/config.h"
+
 #include <gtest/gtest.h>
 
 #include <ctime>
 #include <string>
 #include <vector>
 
-#include "config/config.h"
 #include "config/ini.h"
 #include "tests/support/fake_host.h"
 
@@ -23,7 +24,7 @@ struct ConfigTest : ::testing::Test {
 };
 
 TEST(QuestionKeys, TitleAndAnswerKeysOfAllFourteenQuestions) {
-  const char* numerals[] = {"一", "二", "三", "四", "五", "六", "七",
+  const char* numerals[] = {"一", "二", "三", "四",   "五",   "六",   "七",
                             "八", "九", "十", "十一", "十二", "十三", "十四"};
   for (int n = 1; n <= 14; ++n) {
     EXPECT_EQ(QuestionTitleKey(n), std::string("第") + numerals[n - 1] + "题题目");
@@ -151,7 +152,8 @@ TEST_F(ConfigTest, WriteConfigValueCreatesEditsAndReadsBack) {
   EXPECT_EQ(host.files[kPath], std::string("[") + kPointsSection + "]\r\n" + kPointsKey + "=2\r\n");
   EXPECT_TRUE(WriteConfigValue(host, kPath, kPointsSection, kPointsKey, " 3 "));
   EXPECT_EQ(Read(kPointsSection, kPointsKey), " 3 ");
-  EXPECT_TRUE(WriteConfigValue(host, kPath, kTitleSection, QuestionTitleKey(1), "苹果用英语怎么说？"));
+  EXPECT_TRUE(
+      WriteConfigValue(host, kPath, kTitleSection, QuestionTitleKey(1), "苹果用英语怎么说？"));
   EXPECT_EQ(Read(kTitleSection, QuestionTitleKey(1)), "苹果用英语怎么说？");
   EXPECT_FALSE(WriteConfigValue(host, kPath, kTitleSection, QuestionTitleKey(2), "a\r\nb"));
   EXPECT_EQ(Read(kTitleSection, QuestionTitleKey(2)), "");
@@ -168,7 +170,8 @@ TEST_F(ConfigTest, AValueSavedMeanwhileIsUsedAtTheNextRead) {
 TEST_F(ConfigTest, ALongTitleComesBackCutTo10239Bytes) {
   std::string title;
   while (title.size() < 12000) title += "题目";
-  host.files[kPath] = std::string("[") + kTitleSection + "]\r\n" + QuestionTitleKey(3) + "=" + title;
+  host.files[kPath] =
+      std::string("[") + kTitleSection + "]\r\n" + QuestionTitleKey(3) + "=" + title;
   const std::string got = Read(kTitleSection, QuestionTitleKey(3));
   EXPECT_EQ(got.size(), 10238u);  // 5119 whole characters; half a one is left out
   EXPECT_EQ(got, title.substr(0, 10238));
@@ -236,7 +239,8 @@ TEST_F(ConfigTest, ReadingOneValueOfAFourteenQuestionFileTakesMicroseconds) {
   std::string file;
   for (int n = 1; n <= 14; ++n)
     file = WriteIniValue(host.files[kPath], kTitleSection, QuestionTitleKey(n),
-                         "这是第几道题目的题干，用来量一量读一个值要多久？").value(),
+                         "这是第几道题目的题干，用来量一量读一个值要多久？")
+               .value(),
     host.files[kPath] = file;
   const int reads = 20000;
   // <chrono> cannot be compiled with GBK literals (its "\u00b5s"), so timespec.

@@ -79,8 +79,15 @@ TEST(IniReaderValues, OnlyTheFirstEqualSignSplits) {
 
 TEST(IniReaderValues, WhitespaceAroundTheValueGoesButNotInside) {
   EXPECT_EQ(Read("[s]\nk= \t a b \t\n", "s", "k"), "a b");
-  EXPECT_EQ(Read("[s]\nk=\x1A" "1\x1A\n", "s", "k"), "1");
-  EXPECT_EQ(Read("[s]\nk=\xA1\xA1" "1\xA1\xA1\n", "s", "k"), "\xA1\xA1" "1\xA1\xA1");
+  EXPECT_EQ(Read("[s]\nk=\x1A"
+                 "1\x1A\n",
+                 "s", "k"),
+            "1");
+  EXPECT_EQ(Read("[s]\nk=\xA1\xA1"
+                 "1\xA1\xA1\n",
+                 "s", "k"),
+            "\xA1\xA1"
+            "1\xA1\xA1");
 }
 
 TEST(IniReaderValues, OnePairOfMatchingQuotesIsStripped) {
@@ -117,7 +124,12 @@ TEST(IniReaderGbk, TrailBytesThatLookLikeSyntaxStayInTheirCharacter) {
   // 0x5B '[', 0x5D ']' and 0x5C '\' are trail bytes; '=' (0x3D) is not.
   EXPECT_EQ(Read("[s\x81\x5D]\nk=1\n", "s\x81\x5D", "k"), "1");
   EXPECT_EQ(Read("[\x81\x5Ds]\nk=1\n", "\x81\x5Ds", "k"), "1");
-  EXPECT_EQ(Read("[s]\n\x81\x5B" "a]=1\n", "s", "\x81\x5B" "a]"), "1");
+  EXPECT_EQ(Read("[s]\n\x81\x5B"
+                 "a]=1\n",
+                 "s",
+                 "\x81\x5B"
+                 "a]"),
+            "1");
   EXPECT_EQ(Read("[s]\nk\x81\x5C=1\n", "s", "k\x81\x5C"), "1");
   EXPECT_EQ(Read("[s]\nk=\x95\x5C\n", "s", "k"), "\x95\x5C");
   // A section line whose only ']' is a trail byte is no section line.
@@ -169,11 +181,20 @@ TEST(IniReaderEncodings, ByteOrderMarksAreHonoured) {
   EXPECT_EQ(Read("\xEF\xBB\xBF[s]\nk=\xF0\x9F\x98\x80|\xC2\xAA\n", "s", "k"), "??|a");
   // A mark only counts at the very start; UTF-16 without one is read as GBK.
   EXPECT_EQ(Read("[s]\n\xEF\xBB\xBFk=1\n", "s", "k"), "");
-  EXPECT_EQ(Read(std::string("[\0s\0]\0\n\0k\0=\0" "1\0", 14), "s", "k"), "");
+  EXPECT_EQ(Read(std::string("[\0s\0]\0\n\0k\0=\0"
+                             "1\0",
+                             14),
+                 "s", "k"),
+            "");
   EXPECT_EQ(Read("\xEF\xBB\xBF", "s", "k"), "");
   EXPECT_EQ(Read("\xFF\xFE", "s", "k"), "");
   // An odd last byte of a UTF-16 file is no character.
-  EXPECT_EQ(Read(std::string("\xFF\xFE[\0s\0]\0\n\0k\0=\0" "1\0" "2", 17), "s", "k"), "1");
+  EXPECT_EQ(Read(std::string("\xFF\xFE[\0s\0]\0\n\0k\0=\0"
+                             "1\0"
+                             "2",
+                             17),
+                 "s", "k"),
+            "1");
 }
 
 TEST(IniReaderEncodings, BrokenUtf8DecodesAsWindowsDoes) {

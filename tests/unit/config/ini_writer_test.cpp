@@ -38,8 +38,8 @@ TEST(IniWriterLayout, AnExistingKeyChangesInPlaceKeepingItsSpelling) {
 
 TEST(IniWriterValues, WhatIsWrittenReadsBackUnchanged) {
   for (const std::string value :
-       {"", "plain", "  spaced  ", "\t", "\"quoted\"", "'single'", "\"", "'", "a\"b", "\"open",
-        "=", "[x]", "\xB5\xDA\x81\x5D\x81\x5B\x95\x5C", "\xA1\xA1\xD6\xD0\xA1\xA1", "x\x1A"}) {
+       {"", "plain", "  spaced  ", "\t", "\"quoted\"", "'single'", "\"", "'", "a\"b", "\"open", "=",
+        "[x]", "\xB5\xDA\x81\x5D\x81\x5B\x95\x5C", "\xA1\xA1\xD6\xD0\xA1\xA1", "x\x1A"}) {
     const std::string file = Write("[s]\r\nk=old\r\n", "s", "k", value);
     EXPECT_EQ(ReadIniValue(file, "s", "k"), value) << file;
   }
@@ -63,7 +63,9 @@ TEST(IniWriterEncodings, FilesWithAByteOrderMarkKeepTheirEncoding) {
   const std::string written = Write(utf8, "s", "j", "\xCE\xC4");
   EXPECT_EQ(written, "\xEF\xBB\xBF[s]\r\nk=\xE4\xB8\xAD\r\nj=\xE6\x96\x87\r\n");
   const std::string utf16("\xFF\xFE[\0s\0]\0\n\0", 10);
-  EXPECT_EQ(Write(utf16, "s", "k", "1"), std::string("\xFF\xFE[\0s\0]\0\n\0k\0=\0" "1\0\r\0\n\0", 20));
+  EXPECT_EQ(Write(utf16, "s", "k", "1"), std::string("\xFF\xFE[\0s\0]\0\n\0k\0=\0"
+                                                     "1\0\r\0\n\0",
+                                                     20));
   // Broken UTF-8 would not survive the round trip: the file is left alone.
   EXPECT_FALSE(WriteIniValue("\xEF\xBB\xBF[s]\r\nk=\xC0\r\n", "s", "k", "1"));
   // A value outside code page 936 cannot be asked for in GBK, but GBK values go in.

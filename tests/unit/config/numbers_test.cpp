@@ -27,7 +27,9 @@ TEST(TextToInteger, ReadsLeadingDigitsOfTheFoldedText) {
   EXPECT_EQ(TextToInteger("  \t+40000"), 40000);
   EXPECT_EQ(TextToInteger("-2"), -2);
   EXPECT_EQ(TextToInteger("\xA3\xAD\xA3\xB2"), -2);
-  EXPECT_EQ(TextToInteger("\xA1\xA1" "12"), 12);
+  EXPECT_EQ(TextToInteger("\xA1\xA1"
+                          "12"),
+            12);
   EXPECT_EQ(TextToInteger("00"), 0);
   EXPECT_EQ(TextToInteger("0.0"), 0);
   EXPECT_EQ(TextToInteger("1.9"), 1);
@@ -36,7 +38,10 @@ TEST(TextToInteger, ReadsLeadingDigitsOfTheFoldedText) {
   EXPECT_EQ(TextToInteger(""), 0);
   EXPECT_EQ(TextToInteger("- 5"), 0);
   EXPECT_EQ(TextToInteger("\xB6\xFE\xCA\xAE"), 0);  // 二十: no digits
-  EXPECT_EQ(TextToInteger(std::string("7\0" "8", 3)), 7);
+  EXPECT_EQ(TextToInteger(std::string("7\0"
+                                      "8",
+                                      3)),
+            7);
 }
 
 TEST(TextToInteger, SaturatesInsteadOfWrapping) {

@@ -12,8 +12,8 @@
 namespace lornel::testing {
 
 struct JpegInfo {
-  std::string error;  // empty when the stream was walked up to its scan
-  bool jfif = false;  // APP0 "JFIF\0" right after SOI
+  std::string error;         // empty when the stream was walked up to its scan
+  bool jfif = false;         // APP0 "JFIF\0" right after SOI
   bool baseline = false;     // SOF0 seen
   bool other_frame = false;  // any other SOFn (progressive, lossless, arithmetic...)
   int components = 0;
@@ -81,8 +81,8 @@ struct PngInfo {
 };
 
 inline std::uint32_t Be32(std::span<const std::uint8_t> d, std::size_t at) {
-  return std::uint32_t{d[at]} << 24 | std::uint32_t{d[at + 1]} << 16 | std::uint32_t{d[at + 2]} << 8 |
-         d[at + 3];
+  return std::uint32_t{d[at]} << 24 | std::uint32_t{d[at + 1]} << 16 |
+         std::uint32_t{d[at + 2]} << 8 | d[at + 3];
 }
 
 inline std::uint32_t Crc32(std::span<const std::uint8_t> d) {

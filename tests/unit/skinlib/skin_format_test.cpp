@@ -1,20 +1,20 @@
 // The .SHE parser against the 33 generated skins and every kind of bad input.
+#include "skinlib/format/skin_format.h"
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
 #include <cstdio>
+#include <cstring>
 #include <fstream>
 #include <iterator>
 #include <random>
 #include <set>
 #include <string>
-#include <cstring>
 #include <tuple>
 #include <vector>
-
-#include "skinlib/format/skin_format.h"
 
 namespace lornel::skin {
 namespace {

@@ -6,5 +6,7 @@
 TEST(Charset, LiteralsAreGbkBytes) {
   EXPECT_EQ(std::string("题目"), "\xCC\xE2\xC4\xBF");
   EXPECT_EQ(std::string("■"), "\xA1\xF6");
-  EXPECT_EQ(std::string("（填‘0’"), "\xA3\xA8\xCC\xEE\xA1\xAE" "0\xA1\xAF");
+  EXPECT_EQ(std::string("（填‘0’"),
+            "\xA3\xA8\xCC\xEE\xA1\xAE"
+            "0\xA1\xAF");
 }

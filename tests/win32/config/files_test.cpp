@@ -1,13 +1,14 @@
 // The Win32 file functions behind the Host, on real files under Wine.
-#include <gtest/gtest.h>
+#include "ui/win32/files.h"
+
 #include <windows.h>
+#include <gtest/gtest.h>
 
 #include <string>
 #include <vector>
 
 #include "config/config.h"
 #include "tests/win32/config/temp_dir.h"
-#include "ui/win32/files.h"
 #include "ui/win32/host.h"
 #include "ui/win32/text.h"
 
@@ -56,8 +57,9 @@ TEST(Win32Files, ReadWholeFileCopesWithTensOfMegabytes) {
 TEST(Win32Files, ReadWholeFileReadsAFileThatAnEditorHoldsOpen) {
   TempDir dir;
   test::WriteBytes(dir / "wtda.ini", "[s]\r\nk=1\r\n");
-  const HANDLE editor = CreateFileW(Wide(dir / "wtda.ini").c_str(), GENERIC_READ | GENERIC_WRITE,
-                                    FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING, 0, nullptr);
+  const HANDLE editor =
+      CreateFileW(Wide(dir / "wtda.ini").c_str(), GENERIC_READ | GENERIC_WRITE,
+                  FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING, 0, nullptr);
   ASSERT_NE(editor, INVALID_HANDLE_VALUE);
   EXPECT_EQ(ReadWholeFile(dir / "wtda.ini"), "[s]\r\nk=1\r\n");
   CloseHandle(editor);
@@ -100,7 +102,8 @@ TEST(Win32Files, CreateFileAtomicallyFailsWhereNothingCanBeCreated) {
   EXPECT_TRUE(PathExists("Z:\\sys\\kernel"));
   EXPECT_FALSE(CreateFileAtomically("Z:\\sys\\kernel\\wtda.ini", "x"));
   EXPECT_FALSE(PathExists("Z:\\sys\\kernel\\wtda.ini"));
-  EXPECT_FALSE(PathExists("Z:\\sys\\kernel\\wtda.ini.~tmp" + std::to_string(GetCurrentProcessId())));
+  EXPECT_FALSE(
+      PathExists("Z:\\sys\\kernel\\wtda.ini.~tmp" + std::to_string(GetCurrentProcessId())));
   EXPECT_FALSE(CreateFileAtomically("", "x"));
 }
 
@@ -134,10 +137,11 @@ TEST(Win32Files, TheConfigOperationsOnRealFiles) {
   config::WriteDefaultConfig(host, path);
   EXPECT_TRUE(config::ConfigFileExists(host, path));
   EXPECT_EQ(config::ReadConfigValue(host, path, config::kPointsSection, config::kPointsKey), "1");
-  EXPECT_TRUE(config::WriteConfigValue(host, path, config::kCountdownSection, config::kCountdownKey, "30"));
+  EXPECT_TRUE(
+      config::WriteConfigValue(host, path, config::kCountdownSection, config::kCountdownKey, "30"));
   char buffer[64] = {};
-  GetPrivateProfileStringA(config::kCountdownSection, config::kCountdownKey, "", buffer, sizeof buffer,
-                           path.c_str());
+  GetPrivateProfileStringA(config::kCountdownSection, config::kCountdownKey, "", buffer,
+                           sizeof buffer, path.c_str());
   EXPECT_STREQ(buffer, "30");
   const std::string before = test::ReadBytes(path);
   config::WriteDefaultConfig(host, path);
@@ -153,7 +157,8 @@ TEST(Win32Files, ADirectoryNamedWtdaIniIsPresentAndReadsEmpty) {
   EXPECT_TRUE(config::ConfigFileExists(host, path));
   EXPECT_EQ(config::ReadConfigValue(host, path, config::kPointsSection, config::kPointsKey), "");
   config::WriteDefaultConfig(host, path);
-  EXPECT_FALSE(config::WriteConfigValue(host, path, config::kPointsSection, config::kPointsKey, "1"));
+  EXPECT_FALSE(
+      config::WriteConfigValue(host, path, config::kPointsSection, config::kPointsKey, "1"));
   EXPECT_EQ(dir.Entries(), std::vector<std::string>{"wtda.ini"});
   EXPECT_TRUE(GetFileAttributesW(Wide(path).c_str()) & FILE_ATTRIBUTE_DIRECTORY);
 }

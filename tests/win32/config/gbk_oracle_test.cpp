@@ -1,7 +1,7 @@
 // The code page tables and the UTF-8 decoder of the portable reader against
 // the system's own conversions, over every character they cover.
-#include <gtest/gtest.h>
 #include <windows.h>
+#include <gtest/gtest.h>
 
 #include <random>
 #include <string>
@@ -14,7 +14,8 @@ namespace {
 std::u16string SystemUnits(UINT codePage, const std::string& bytes) {
   if (bytes.empty()) return {};
   wchar_t units[64];
-  const int n = MultiByteToWideChar(codePage, 0, bytes.data(), static_cast<int>(bytes.size()), units, 64);
+  const int n =
+      MultiByteToWideChar(codePage, 0, bytes.data(), static_cast<int>(bytes.size()), units, 64);
   return std::u16string(units, units + (n > 0 ? n : 0));
 }
 
@@ -62,15 +63,18 @@ TEST(GbkOracle, Utf8DecodesAsMultiByteToWideChar) {
     for (unsigned b : interesting)
       for (unsigned c : interesting)
         for (int len = 1; len <= 3; ++len) {
-          const std::string bytes = std::string{static_cast<char>(a), static_cast<char>(b),
-                                                static_cast<char>(c)}.substr(0, len);
+          const std::string bytes =
+              std::string{static_cast<char>(a), static_cast<char>(b), static_cast<char>(c)}.substr(
+                  0, len);
           ASSERT_EQ(DecodeUtf8(bytes), SystemUnits(CP_UTF8, bytes)) << compared;
           ++compared;
         }
   std::mt19937 random(936);
   for (int i = 0; i < 20000; ++i) {
     std::string bytes(1 + random() % 12, '\0');
-    for (char& ch : bytes) ch = static_cast<char>(interesting[random() % sizeof interesting] ^ (random() % 4 == 0 ? random() % 64 : 0));
+    for (char& ch : bytes)
+      ch = static_cast<char>(interesting[random() % sizeof interesting] ^
+                             (random() % 4 == 0 ? random() % 64 : 0));
     ASSERT_EQ(DecodeUtf8(bytes), SystemUnits(CP_UTF8, bytes)) << i;
     ++compared;
   }

@@ -1,7 +1,7 @@
 // Our INI reader and writer against Windows' own profile functions (Wine's,
 // with code page 936): thousands of generated files, every lookup compared.
-#include <gtest/gtest.h>
 #include <windows.h>
+#include <gtest/gtest.h>
 
 #include <cctype>
 #include <cstring>
@@ -32,7 +32,8 @@ std::string Oracle(const std::string& path, const std::string& section, const st
 // Wine's reader strips a closing quote even when the copy was already cut
 // just before it, losing the value's last character: a quoted value of
 // exactly 10239 units comes back as 10238. We keep the 10239.
-bool IsWineQuoteCutQuirk(const std::string& ours, const std::string& oracle, const std::string& file) {
+bool IsWineQuoteCutQuirk(const std::string& ours, const std::string& oracle,
+                         const std::string& file) {
   if (ours.size() != kMaxValueBytes || oracle != ours.substr(0, ours.size() - 1)) return false;
   for (const unsigned char c : ours)
     if (c >= 0x80) return false;
@@ -53,29 +54,44 @@ class Generator {
         "\xB5\xDA", "\xD2\xBB", "\xCC\xE2", "\xC4\xBF", "\xB4\xF0", "\xB0\xB8",  // 第一题目答案
         "\xA3\xBA", "\xA3\xA8", "\xA3\xA9", "\xA1\xAE", "\xA1\xAF",              // ：（）‘’
         "\xA3\xC1", "\xA3\xE1", "\xA6\xA1", "\xA6\xC1", "\xA7\xA1", "\xA7\xD1",  // Ａａ Αα Аа
-        "\xA1\xA1", "\xA1\xB0", "\xA1\xB1", "\x80", "\xFF", "\xA2\xAB", "\xAA\xA1"};
+        "\xA1\xA1", "\xA1\xB0", "\xA1\xB1", "\x80",     "\xFF",     "\xA2\xAB", "\xAA\xA1"};
     switch (Below(20)) {
-      case 0: case 1: case 2: case 3: case 4:
+      case 0:
+      case 1:
+      case 2:
+      case 3:
+      case 4:
         return std::string(1, static_cast<char>("abcKEYsxAZkz"[Below(12)]));
-      case 5: return std::string(1, static_cast<char>('0' + Below(10)));
-      case 6: case 7: case 8:
+      case 5:
+        return std::string(1, static_cast<char>('0' + Below(10)));
+      case 6:
+      case 7:
+      case 8:
         return kGbk[Below(sizeof kGbk / sizeof *kGbk)];
-      case 9: case 10: {
+      case 9:
+      case 10: {
         // A character whose trail byte looks like ASCII: '[' ']' '\' '@' '~' and letters.
-        static const unsigned char kTrails[] = {0x5B, 0x5D, 0x5C, 0x40, 0x7E, 0x41, 0x61, 0x7A, 0x5F};
-        return {static_cast<char>(0x81 + Below(0x7E)), static_cast<char>(kTrails[Below(sizeof kTrails)])};
+        static const unsigned char kTrails[] = {0x5B, 0x5D, 0x5C, 0x40, 0x7E,
+                                                0x41, 0x61, 0x7A, 0x5F};
+        return {static_cast<char>(0x81 + Below(0x7E)),
+                static_cast<char>(kTrails[Below(sizeof kTrails)])};
       }
-      case 11: return {static_cast<char>(0x81 + Below(0x7E)), static_cast<char>(0x80 + Below(0x7F))};
-      case 12: return std::string(1, " \t\x0B\x0C\x1A"[Below(5)]);
-      case 13: return std::string(1, "[]=\"';#"[Below(7)]);
+      case 11:
+        return {static_cast<char>(0x81 + Below(0x7E)), static_cast<char>(0x80 + Below(0x7F))};
+      case 12:
+        return std::string(1, " \t\x0B\x0C\x1A"[Below(5)]);
+      case 13:
+        return std::string(1, "[]=\"';#"[Below(7)]);
       case 14:
         if (Chance(inName ? 10 : 25)) return std::string(1, '\0');
         return std::string(1, static_cast<char>(0x21 + Below(0x5E)));
       case 15:
         // Broken GBK: a lead byte before a byte that is no trail byte.
-        if (Chance(30)) return {static_cast<char>(0x81 + Below(0x7E)), static_cast<char>(0x20 + Below(0x20))};
+        if (Chance(30))
+          return {static_cast<char>(0x81 + Below(0x7E)), static_cast<char>(0x20 + Below(0x20))};
         return "a";
-      default: return std::string(1, static_cast<char>('a' + Below(26)));
+      default:
+        return std::string(1, static_cast<char>('a' + Below(26)));
     }
   }
 
@@ -111,11 +127,21 @@ class Generator {
   std::string Value() {
     std::string v;
     switch (Below(10)) {
-      case 0: v = ""; break;
-      case 1: v = "\"" + Text(6, false) + "\""; break;
-      case 2: v = "'" + Text(6, false) + "'"; break;
-      case 3: v = std::string(1, "\"'"[Below(2)]) + Text(4, false); break;
-      case 4: v = Text(4, false) + std::string(1, "\"'"[Below(2)]); break;
+      case 0:
+        v = "";
+        break;
+      case 1:
+        v = "\"" + Text(6, false) + "\"";
+        break;
+      case 2:
+        v = "'" + Text(6, false) + "'";
+        break;
+      case 3:
+        v = std::string(1, "\"'"[Below(2)]) + Text(4, false);
+        break;
+      case 4:
+        v = Text(4, false) + std::string(1, "\"'"[Below(2)]);
+        break;
       case 5:
         if (Chance(8)) {
           // Around the cut at 10239 bytes, with one- and two-byte characters.
@@ -129,7 +155,9 @@ class Generator {
           break;
         }
         [[fallthrough]];
-      default: v = Text(12, false); break;
+      default:
+        v = Text(12, false);
+        break;
     }
     return v;
   }
@@ -175,7 +203,9 @@ class Generator {
   }
 
   template <class T>
-  const T& Pick(const std::vector<T>& v) { return v[static_cast<std::size_t>(Below(static_cast<int>(v.size())))]; }
+  const T& Pick(const std::vector<T>& v) {
+    return v[static_cast<std::size_t>(Below(static_cast<int>(v.size())))];
+  }
 
  private:
   std::mt19937 random_;
@@ -185,9 +215,11 @@ class Generator {
 std::string Reencode(const std::string& gbkBytes, IniEncoding encoding) {
   const std::wstring wide = win32::Wide(gbkBytes);
   if (encoding == IniEncoding::Utf8) {
-    const int n = WideCharToMultiByte(CP_UTF8, 0, wide.data(), static_cast<int>(wide.size()), nullptr, 0, nullptr, nullptr);
+    const int n = WideCharToMultiByte(CP_UTF8, 0, wide.data(), static_cast<int>(wide.size()),
+                                      nullptr, 0, nullptr, nullptr);
     std::string utf8(static_cast<std::size_t>(n), '\0');
-    WideCharToMultiByte(CP_UTF8, 0, wide.data(), static_cast<int>(wide.size()), utf8.data(), n, nullptr, nullptr);
+    WideCharToMultiByte(CP_UTF8, 0, wide.data(), static_cast<int>(wide.size()), utf8.data(), n,
+                        nullptr, nullptr);
     return "\xEF\xBB\xBF" + utf8;
   }
   std::string out = encoding == IniEncoding::Utf16Le ? "\xFF\xFE" : "\xFE\xFF";
@@ -209,7 +241,8 @@ void CompareFile(const TempDir& dir, int index, const std::string& bytes,
   test::WriteBytes(path, bytes);
   ++stats.files;
   std::vector<std::string> sectionQueries = sections, keyQueries = keys;
-  for (const auto& s : sections) sectionQueries.push_back(gen.Recase(s) + (gen.Chance(30) ? " " : ""));
+  for (const auto& s : sections)
+    sectionQueries.push_back(gen.Recase(s) + (gen.Chance(30) ? " " : ""));
   for (const auto& k : keys) keyQueries.push_back(gen.Recase(k) + (gen.Chance(30) ? "\t" : ""));
   sectionQueries.push_back("absent");
   keyQueries.push_back("absent");
@@ -242,16 +275,19 @@ TEST(IniOracle, RandomFilesReadAsGetPrivateProfileStringReadsThem) {
     const int encoding = gen.Below(20);
     // Re-encoded files hold no broken GBK, which would not survive the trip.
     if (encoding < 3 && gbk::IsWellFormed(bytes) && bytes.find('\0') == std::string::npos) {
-      bytes = Reencode(bytes, encoding == 0 ? IniEncoding::Utf8
-                              : encoding == 1 ? IniEncoding::Utf16Le : IniEncoding::Utf16Be);
+      bytes = Reencode(bytes, encoding == 0   ? IniEncoding::Utf8
+                              : encoding == 1 ? IniEncoding::Utf16Le
+                                              : IniEncoding::Utf16Be);
       // Wine reads one byte past its buffer for an odd-sized UTF-16 file; even sizes only.
       if (encoding != 0 && bytes.size() % 2) bytes.pop_back();
-      if (encoding == 0 && gen.Chance(20)) bytes.insert(3 + gen.Below(static_cast<int>(bytes.size() - 2)), "\xE4\xB8");
+      if (encoding == 0 && gen.Chance(20))
+        bytes.insert(3 + gen.Below(static_cast<int>(bytes.size() - 2)), "\xE4\xB8");
     }
     CompareFile(dir, i, bytes, f.sections, f.keys, gen, stats);
   }
-  std::printf("[ oracle   ] %d files, %d lookups compared (%d found a value, %d Wine quote-cut quirks)\n",
-              stats.files, stats.lookups, stats.found, stats.quirks);
+  std::printf(
+      "[ oracle   ] %d files, %d lookups compared (%d found a value, %d Wine quote-cut quirks)\n",
+      stats.files, stats.lookups, stats.found, stats.quirks);
   RecordProperty("files", stats.files);
   RecordProperty("lookups", stats.lookups);
   EXPECT_GT(stats.found, stats.lookups / 10);
@@ -292,7 +328,10 @@ TEST(IniOracle, TheCasesOfTheReadingRules) {
       {"\xEF\xBB\xBF[s]\nk=\xED\xA0\x80\n", "s", "k"},
       {"\xEF\xBB\xBF[\xE4\xB8\xAD]\nK=1\n", "\xD6\xD0", "k"},
       {std::string("\xFE\xFF\0[\0s\0]\0\n\0k\0=\x4E\x2D\x65\x87\0\n", 20), "s", "k"},
-      {std::string("[\0s\0]\0\n\0k\0=\0" "1\0", 14), "s", "k"},
+      {std::string("[\0s\0]\0\n\0k\0=\0"
+                   "1\0",
+                   14),
+       "s", "k"},
       {"[s]\nk=" + zh + "\n", "s", "k"},
       {"[s]\nk=a" + zh + "\n", "s", "k"},
       {"[s]\nk=\"" + std::string(10238, 'q') + "\"\n", "s", "k"},
@@ -304,7 +343,8 @@ TEST(IniOracle, TheCasesOfTheReadingRules) {
   for (const Case& c : cases) {
     const std::string path = dir / ("case" + std::to_string(i++) + ".ini");
     test::WriteBytes(path, c.file);
-    EXPECT_EQ(ReadIniValue(c.file, c.section, c.key), Oracle(path, c.section, c.key)) << "case " << i - 1;
+    EXPECT_EQ(ReadIniValue(c.file, c.section, c.key), Oracle(path, c.section, c.key))
+        << "case " << i - 1;
   }
 }
 
@@ -349,7 +389,8 @@ TEST(IniOracle, WhatOurWriterWritesTheProfileFunctionsReadBack) {
     for (const auto& s : f.sections)
       for (const auto& k : f.keys) {
         if (s == section && k == key) continue;
-        if (ReadIniValue(f.bytes, s, k) != ReadIniValue(*edited, s, k)) continue;  // same key, other spelling
+        if (ReadIniValue(f.bytes, s, k) != ReadIniValue(*edited, s, k))
+          continue;  // same key, other spelling
         ASSERT_EQ(Oracle(path, s, k), ReadIniValue(f.bytes, s, k)) << i;
       }
     DeleteFileW(win32::Wide(path).c_str());

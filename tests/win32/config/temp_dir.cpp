@@ -1,9 +1,8 @@
 #include "tests/win32/config/temp_dir.h"
 
-#include "tests/win32/support/files.h"
-
 #include <cstdio>
 
+#include "tests/win32/support/files.h"
 #include "ui/win32/text.h"
 
 namespace lornel::test {
@@ -36,8 +35,9 @@ TempDir::TempDir() {
   static int counter = 0;
   wchar_t base[MAX_PATH];
   GetTempPathW(MAX_PATH, base);
-  std::wstring dir = std::wstring(base) + L"lornel\x914D\x7F6E" + std::to_wstring(GetCurrentProcessId()) +
-                     L"_" + std::to_wstring(++counter);  // "lornel配置<pid>_<n>"
+  std::wstring dir = std::wstring(base) + L"lornel\x914D\x7F6E" +
+                     std::to_wstring(GetCurrentProcessId()) + L"_" +
+                     std::to_wstring(++counter);  // "lornel配置<pid>_<n>"
   RemoveTree(dir);
   CreateDirectoryW(dir.c_str(), nullptr);
   path_ = win32::Gbk(dir);

@@ -25,7 +25,7 @@ class TempDir {
   std::string path_;
 };
 
-std::string ReadBytes(const std::string& path);                  // "" when missing
+std::string ReadBytes(const std::string& path);  // "" when missing
 void WriteBytes(const std::string& path, const std::string& bytes);
 
 }  // namespace lornel::test

@@ -1,8 +1,8 @@
 // What windres linked into the binary, read back the way the program reads it:
 // the pictures through lornel::resources::Get, the icon through LoadImage, the
 // version block through the version API, and the manifest through its effect.
-#include <gtest/gtest.h>
 #include <windows.h>
+#include <gtest/gtest.h>
 
 #include <algorithm>
 #include <cstring>
@@ -39,7 +39,8 @@ std::wstring BesideExecutable(const wchar_t* name) {
 
 std::vector<std::uint8_t> ReadWide(const std::wstring& path) {
   std::vector<std::uint8_t> bytes;
-  HANDLE f = CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
+  HANDLE f =
+      CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
   if (f == INVALID_HANDLE_VALUE) return bytes;
   bytes.resize(GetFileSize(f, nullptr));
   DWORD got = 0;
@@ -83,14 +84,15 @@ TEST_P(LinkedPicture, IsTheCommittedJpegUnderItsId) {
   EXPECT_TRUE(std::equal(linked.begin(), linked.end(), committed.begin(), committed.end()));
 }
 
-INSTANTIATE_TEST_SUITE_P(Resources, LinkedPicture,
-                         ::testing::Values(Picture{res::Blob::AnswerCover, "answer_cover.jpg", 1018, 192},
-                                           Picture{res::Blob::NoticeBubbles, "notice_bubbles.jpg", 400, 300},
-                                           Picture{res::Blob::NoticeInfo, "notice_info.jpg", 626, 626}),
-                         [](const auto& param) {
-                           std::string name = param.param.file;
-                           return name.substr(0, name.find('.'));
-                         });
+INSTANTIATE_TEST_SUITE_P(
+    Resources, LinkedPicture,
+    ::testing::Values(Picture{res::Blob::AnswerCover, "answer_cover.jpg", 1018, 192},
+                      Picture{res::Blob::NoticeBubbles, "notice_bubbles.jpg", 400, 300},
+                      Picture{res::Blob::NoticeInfo, "notice_info.jpg", 626, 626}),
+    [](const auto& param) {
+      std::string name = param.param.file;
+      return name.substr(0, name.find('.'));
+    });
 
 // The skin library and skins join the script only once skinlib/ builds them;
 // whenever the DLL stands beside this binary, the embedded copy must be that file.
@@ -134,8 +136,8 @@ TEST(LinkedSkinData, MatchesWhatSkinlibBuilt) {
 
 TEST(LinkedIcon, LoadsAt256AndAtTheSmallIconSize) {
   HINSTANCE self = GetModuleHandleW(nullptr);
-  HICON big = static_cast<HICON>(
-      LoadImageW(self, MAKEINTRESOURCEW(res::kIconResource), IMAGE_ICON, 256, 256, LR_DEFAULTCOLOR));
+  HICON big = static_cast<HICON>(LoadImageW(self, MAKEINTRESOURCEW(res::kIconResource), IMAGE_ICON,
+                                            256, 256, LR_DEFAULTCOLOR));
   ASSERT_NE(big, nullptr) << GetLastError();
   ICONINFO ii{};
   ASSERT_TRUE(GetIconInfo(big, &ii));
@@ -223,7 +225,8 @@ TEST(LinkedVersionInfo, ReadsBackAsLornel11815823InChinese) {
   EXPECT_EQ(fixed->dwProductVersionLS, fixed->dwFileVersionLS);
 
   WORD* translation = nullptr;
-  ASSERT_TRUE(api.query(block.data(), L"\\VarFileInfo\\Translation", reinterpret_cast<void**>(&translation), &len));
+  ASSERT_TRUE(api.query(block.data(), L"\\VarFileInfo\\Translation",
+                        reinterpret_cast<void**>(&translation), &len));
   ASSERT_GE(len, 4u);
   EXPECT_EQ(translation[0], 0x0804);
   EXPECT_EQ(translation[1], 1200);
@@ -232,7 +235,8 @@ TEST(LinkedVersionInfo, ReadsBackAsLornel11815823InChinese) {
     std::wstring query = std::wstring(L"\\StringFileInfo\\080404B0\\") + key;
     wchar_t* value = nullptr;
     UINT n = 0;
-    if (!api.query(block.data(), query.c_str(), reinterpret_cast<void**>(&value), &n) || !value) return std::wstring(L"<missing>");
+    if (!api.query(block.data(), query.c_str(), reinterpret_cast<void**>(&value), &n) || !value)
+      return std::wstring(L"<missing>");
     return std::wstring(value);  // n counts the terminator on Windows, not on every Wine
   };
   EXPECT_EQ(text(L"FileVersion"), L"1.1.15.823");
@@ -254,9 +258,10 @@ TEST(LinkedManifest, KeepsTheProgramDpiUnawareAndOnClassicControls) {
   EXPECT_NE(manifest.find("level=\"asInvoker\""), std::string::npos);
   EXPECT_NE(manifest.find("name=\"Lornel\" version=\"1.1.15.823\" processorArchitecture=\"x86\""),
             std::string::npos);
-  for (const char* os : {"e2011457-1546-43c5-a5fe-008deee3d3f0", "35138b9a-5d96-4fbd-8e2d-a2440225f93a",
-                         "4a2f28e3-53b9-4441-ba9c-d69d4a4a6e38", "1f676c76-80e1-4239-95bb-83d0f6d0da78",
-                         "8e0f7a12-bfb3-4fe8-b9a5-48fd50a15a9a"}) {
+  for (const char* os :
+       {"e2011457-1546-43c5-a5fe-008deee3d3f0", "35138b9a-5d96-4fbd-8e2d-a2440225f93a",
+        "4a2f28e3-53b9-4441-ba9c-d69d4a4a6e38", "1f676c76-80e1-4239-95bb-83d0f6d0da78",
+        "8e0f7a12-bfb3-4fe8-b9a5-48fd50a15a9a"}) {
     EXPECT_NE(manifest.find(os), std::string::npos) << os;
   }
   EXPECT_EQ(manifest.find("Common-Controls"), std::string::npos);

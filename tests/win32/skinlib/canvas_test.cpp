@@ -1,7 +1,7 @@
 // The skin's rounded rectangles drawn in runs give the very pixels of the
 // plain per-pixel drawing they replaced, for any size, radius, border and fill.
-#include <gtest/gtest.h>
 #include <windows.h>
+#include <gtest/gtest.h>
 
 #include <random>
 #include <vector>
@@ -34,10 +34,12 @@ void ReferenceRoundRect(Pixels& px, const RECT& r, int radius, int border, COLOR
   radius = Clamp(radius, 0, (w < h ? w : h) / 2);
   border = Clamp(border, 0, (w < h ? w : h) / 2);
   const int innerRadius = radius > border ? radius - border : 0;
-  for (int y = Clamp(static_cast<int>(r.top), 0, px.h); y < Clamp(static_cast<int>(r.bottom), 0, px.h); ++y) {
+  for (int y = Clamp(static_cast<int>(r.top), 0, px.h);
+       y < Clamp(static_cast<int>(r.bottom), 0, px.h); ++y) {
     const COLORREF inside = fill ? FillAt(*fill, y, r.top, h) : 0;
     const bool cornerRow = y < r.top + radius || y >= r.bottom - radius;
-    for (int x = Clamp(static_cast<int>(r.left), 0, px.w); x < Clamp(static_cast<int>(r.right), 0, px.w); ++x) {
+    for (int x = Clamp(static_cast<int>(r.left), 0, px.w);
+         x < Clamp(static_cast<int>(r.right), 0, px.w); ++x) {
       const bool edgeBand = x < r.left + radius || x >= r.right - radius;
       int outer = 256, inner = 256;
       if (cornerRow && edgeBand) {
@@ -49,8 +51,10 @@ void ReferenceRoundRect(Pixels& px, const RECT& r, int radius, int border, COLOR
         inner = 0;
       }
       if (border > 0) px.Blend(x, y, borderColour, outer - inner);
-      if (fill) px.Blend(x, y, inside, inner);
-      else if (border == 0) px.Blend(x, y, borderColour, outer);
+      if (fill)
+        px.Blend(x, y, inside, inner);
+      else if (border == 0)
+        px.Blend(x, y, borderColour, outer);
     }
   }
 }
@@ -87,8 +91,8 @@ TEST(Canvas, RoundRectInRunsMatchesThePerPixelDrawing) {
     const RECT r{pick(-10, w), pick(-10, h), pick(-10, w + 10), pick(-10, h + 10)};
     const int radius = pick(0, 20), border = pick(0, 6);
     const COLORREF colour = rng() & 0xFFFFFF;
-    const Fill fill{static_cast<COLORREF>(rng() & 0xFFFFFF), static_cast<COLORREF>(rng() & 0xFFFFFF),
-                    pick(0, 1) == 1};
+    const Fill fill{static_cast<COLORREF>(rng() & 0xFFFFFF),
+                    static_cast<COLORREF>(rng() & 0xFFFFFF), pick(0, 1) == 1};
     const Fill* f = pick(0, 2) ? &fill : nullptr;
     cv.RoundRect(r, radius, border, colour, f);
     ReferenceRoundRect(ref, r, radius, border, colour, f);
@@ -96,8 +100,8 @@ TEST(Canvas, RoundRectInRunsMatchesThePerPixelDrawing) {
     for (int i = 0; i < w * h; ++i)
       ASSERT_EQ(got[static_cast<std::size_t>(i)], ref.p[static_cast<std::size_t>(i)])
           << "pixel " << i % w << "," << i / w << " of " << w << "x" << h << " rect " << r.left
-          << "," << r.top << "," << r.right << "," << r.bottom << " radius " << radius
-          << " border " << border << (f ? " filled" : " unfilled");
+          << "," << r.top << "," << r.right << "," << r.bottom << " radius " << radius << " border "
+          << border << (f ? " filled" : " unfilled");
   }
   ReleaseDC(nullptr, screen);
 }

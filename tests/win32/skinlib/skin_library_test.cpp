@@ -4,10 +4,9 @@
 // Attaching hooks the thread and redirects this executable's GetSysColor
 // imports for the rest of the process, so the restyling tests run in a child
 // process of their own (SkinInProcess.*) and leave the other suites alone.
-#include <gtest/gtest.h>
 #include <windows.h>
-
 #include <commctrl.h>
+#include <gtest/gtest.h>
 
 #include <cstdio>
 #include <cstring>
@@ -34,8 +33,8 @@ std::wstring ExeDir() {
 
 Bytes ReadWhole(const std::wstring& path) {
   Bytes bytes;
-  HANDLE file = CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0,
-                            nullptr);
+  HANDLE file =
+      CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
   if (file == INVALID_HANDLE_VALUE) return bytes;
   const DWORD size = GetFileSize(file, nullptr);
   bytes.resize(size);
@@ -100,7 +99,8 @@ TEST(SkinLibrary, ExportTableNamesTheLibraryAndExportsOnlyTheUndecoratedEntry) {
   ASSERT_NE(pe.nt, nullptr) << "SkinH_EL.dll missing beside the test binary";
   EXPECT_EQ(pe.nt->FileHeader.Machine, test::kBuildMachine);
   EXPECT_TRUE(pe.nt->FileHeader.Characteristics & IMAGE_FILE_DLL);
-  const IMAGE_DATA_DIRECTORY& dir = pe.nt->OptionalHeader.DataDirectory[IMAGE_DIRECTORY_ENTRY_EXPORT];
+  const IMAGE_DATA_DIRECTORY& dir =
+      pe.nt->OptionalHeader.DataDirectory[IMAGE_DIRECTORY_ENTRY_EXPORT];
   auto* exports = reinterpret_cast<const IMAGE_EXPORT_DIRECTORY*>(pe.At(dir.VirtualAddress));
   ASSERT_NE(exports, nullptr);
   EXPECT_STREQ(reinterpret_cast<const char*>(pe.At(exports->Name)), "SkinH_EL.dll");
@@ -115,7 +115,8 @@ TEST(SkinLibrary, ExportTableNamesTheLibraryAndExportsOnlyTheUndecoratedEntry) {
 TEST(SkinLibrary, ImportsOnlyWindowsSystemLibraries) {
   PeImage pe(ReadWhole(ExeDir() + L"\\SkinH_EL.dll"));
   ASSERT_NE(pe.nt, nullptr);
-  const IMAGE_DATA_DIRECTORY& dir = pe.nt->OptionalHeader.DataDirectory[IMAGE_DIRECTORY_ENTRY_IMPORT];
+  const IMAGE_DATA_DIRECTORY& dir =
+      pe.nt->OptionalHeader.DataDirectory[IMAGE_DIRECTORY_ENTRY_IMPORT];
   auto* desc = reinterpret_cast<const IMAGE_IMPORT_DESCRIPTOR*>(pe.At(dir.VirtualAddress));
   ASSERT_NE(desc, nullptr);
   const char* system[] = {"kernel32.dll", "user32.dll", "gdi32.dll", "comctl32.dll", "msvcrt.dll"};
@@ -200,9 +201,9 @@ LRESULT CALLBACK PaintProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam
 
 HWND MakeChild(const wchar_t* cls, const wchar_t* text, DWORD style, RECT r, HWND parent,
                DWORD ex = 0) {
-  HWND hwnd = CreateWindowExW(ex, cls, text, WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | style,
-                              r.left, r.top, r.right, r.bottom, parent, nullptr,
-                              GetModuleHandleW(nullptr), nullptr);
+  HWND hwnd =
+      CreateWindowExW(ex, cls, text, WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | style, r.left, r.top,
+                      r.right, r.bottom, parent, nullptr, GetModuleHandleW(nullptr), nullptr);
   SendMessageW(hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(g_font), FALSE);
   return hwnd;
 }
@@ -224,20 +225,20 @@ void BuildWindow() {
   InitCommonControlsEx(&icc);
   g_white = CreateSolidBrush(RGB(255, 255, 255));
   g_font = CreateFontW(-20, 0, 0, 0, FW_BOLD, FALSE, FALSE, FALSE, GB2312_CHARSET, 0, 0, 0, 0, L"");
-  g_top = CreateWindowExW(WS_EX_TOPMOST, L"SkinTestTop", L"皮肤", WS_CAPTION | WS_SYSMENU |
-                          WS_CLIPCHILDREN, 0, 0, 480, 300, nullptr, nullptr,
-                          GetModuleHandleW(nullptr), nullptr);
+  g_top = CreateWindowExW(WS_EX_TOPMOST, L"SkinTestTop", L"皮肤",
+                          WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN, 0, 0, 480, 300, nullptr,
+                          nullptr, GetModuleHandleW(nullptr), nullptr);
   g_controls[kButton] = MakeChild(L"Button", L"按钮", kPush, {10, 10, 120, 60}, g_top);
   g_controls[kStates] = MakeChild(L"Button", L"态", kPush, {140, 10, 120, 60}, g_top);
-  g_controls[kRadio] = MakeChild(L"Button", L"第一组", BS_AUTORADIOBUTTON | BS_MULTILINE,
-                                 {10, 80, 150, 30}, g_top);
-  g_controls[kGroup] = MakeChild(L"Button", L"信息", BS_GROUPBOX | WS_CLIPCHILDREN,
-                                 {170, 80, 220, 100}, g_top);
+  g_controls[kRadio] =
+      MakeChild(L"Button", L"第一组", BS_AUTORADIOBUTTON | BS_MULTILINE, {10, 80, 150, 30}, g_top);
+  g_controls[kGroup] =
+      MakeChild(L"Button", L"信息", BS_GROUPBOX | WS_CLIPCHILDREN, {170, 80, 220, 100}, g_top);
   g_controls[kInner] = MakeChild(L"Button", L"内", kPush, {20, 40, 80, 40}, g_controls[kGroup]);
-  g_controls[kEdit] = MakeChild(L"Edit", L"答案", ES_AUTOHSCROLL, {10, 190, 150, 30}, g_top,
-                                WS_EX_CLIENTEDGE);
-  g_controls[kProgress] = MakeChild(PROGRESS_CLASSW, L"", 0, {170, 190, 200, 20}, g_top,
-                                    WS_EX_STATICEDGE);
+  g_controls[kEdit] =
+      MakeChild(L"Edit", L"答案", ES_AUTOHSCROLL, {10, 190, 150, 30}, g_top, WS_EX_CLIENTEDGE);
+  g_controls[kProgress] =
+      MakeChild(PROGRESS_CLASSW, L"", 0, {170, 190, 200, 20}, g_top, WS_EX_STATICEDGE);
   SendMessageW(g_controls[kProgress], PBM_SETRANGE32, 0, 100);
   SendMessageW(g_controls[kProgress], PBM_SETPOS, 50, 0);
   g_controls[kPaint] = MakeChild(L"SkinTestPaint", L"", 0, {400, 10, 60, 60}, g_top);
@@ -361,8 +362,8 @@ class SkinInProcess : public testing::Test {
     ASSERT_FALSE(skin1_.empty());
   }
   int Attach(const Bytes& bytes) {
-    return attach_(bytes.empty() ? nullptr : bytes.data(), static_cast<int>(bytes.size()), "", 0,
-                   0, 0);
+    return attach_(bytes.empty() ? nullptr : bytes.data(), static_cast<int>(bytes.size()), "", 0, 0,
+                   0);
   }
 
   // Button face half-way down, at the left, clear of border, corner and caption.
@@ -418,8 +419,8 @@ TEST_F(SkinInProcess, Skin12RestylesTheControlsThatExist) {
   EXPECT_COLOUR_NEAR(ButtonFace(g_controls[kButton]),
                      ExpectedFace(s, sk::kButtonTop, sk::kButtonBottom), 4);
   EXPECT_EQ(Pixel(g_controls[kButton], 0, 30), s.colour[sk::kButtonBorder]);
-  EXPECT_COLOUR_NEAR(ButtonFace(g_controls[kInner]), Lerp(s.colour[sk::kButtonTop],
-                     s.colour[sk::kButtonBottom], 30.0 / 39.0), 4);
+  EXPECT_COLOUR_NEAR(ButtonFace(g_controls[kInner]),
+                     Lerp(s.colour[sk::kButtonTop], s.colour[sk::kButtonBottom], 30.0 / 39.0), 4);
 
   // Radio: the parent's background and the parent's caption colour.
   EXPECT_EQ(Pixel(g_controls[kRadio], 145, 15), face);
@@ -450,8 +451,10 @@ TEST_F(SkinInProcess, Skin12RestylesTheControlsThatExist) {
   GetClientRect(g_controls[kProgress], &bar);
   const int mid = bar.bottom / 2;
   const COLORREF block = Pixel(g_controls[kProgress], 3, mid);  // inside the first block
-  EXPECT_COLOUR_NEAR(block, Lerp(s.colour[sk::kProgressTop], s.colour[sk::kProgressBottom],
-                                 static_cast<double>(mid - 1) / (bar.bottom - 3)), 8);
+  EXPECT_COLOUR_NEAR(block,
+                     Lerp(s.colour[sk::kProgressTop], s.colour[sk::kProgressBottom],
+                          static_cast<double>(mid - 1) / (bar.bottom - 3)),
+                     8);
   EXPECT_EQ(Pixel(g_controls[kProgress], bar.right * 7 / 8, mid), s.colour[sk::kProgressTrack]);
   EXPECT_EQ(FramePixel(g_controls[kProgress], 0, 5), s.colour[sk::kFrame]);
 }
@@ -556,8 +559,8 @@ TEST_F(SkinInProcess, WindowsCreatedAfterAttachingAreRestyled) {
   const SkinData s = Parsed(skin12_);
   ASSERT_EQ(Attach(skin12_), 0);
   HWND late = MakeChild(L"Button", L"后", kPush, {270, 10, 120, 60}, g_top);
-  HWND top = CreateWindowExW(WS_EX_TOPMOST, L"SkinTestTop", L"后", WS_CAPTION | WS_VISIBLE,
-                             0, 320, 200, 100, nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
+  HWND top = CreateWindowExW(WS_EX_TOPMOST, L"SkinTestTop", L"后", WS_CAPTION | WS_VISIBLE, 0, 320,
+                             200, 100, nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
   Repaint();
   RedrawWindow(top, nullptr, nullptr, RDW_ERASE | RDW_INVALIDATE | RDW_UPDATENOW);
   EXPECT_COLOUR_NEAR(ButtonFace(late), ExpectedFace(s, sk::kButtonTop, sk::kButtonBottom), 4);
@@ -578,7 +581,8 @@ struct BoxProbe {
 } g_probe;
 
 bool Subclassed(HWND hwnd) {
-  return GetWindowLongPtrW(hwnd, GWLP_WNDPROC) != static_cast<LONG_PTR>(GetClassLongPtrW(hwnd, GCLP_WNDPROC));
+  return GetWindowLongPtrW(hwnd, GWLP_WNDPROC) !=
+         static_cast<LONG_PTR>(GetClassLongPtrW(hwnd, GCLP_WNDPROC));
 }
 
 void CALLBACK ProbeBox(HWND box, UINT, UINT_PTR id, DWORD) {
@@ -688,8 +692,10 @@ TEST_F(SkinInProcess, HundredsOfWindowsComeAndGoAndKeepTheirLook) {
   for (int round : {3, 2}) {
     std::vector<HWND> kept;
     for (std::size_t i = 0; i < live.size(); ++i) {
-      if (i % round == 0) DestroyWindow(live[i]);
-      else kept.push_back(live[i]);
+      if (i % round == 0)
+        DestroyWindow(live[i]);
+      else
+        kept.push_back(live[i]);
     }
     live = kept;
   }

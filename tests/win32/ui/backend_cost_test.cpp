@@ -2,8 +2,8 @@
 // under Wine a window property or a message through the skin is a server
 // round trip: controls found from their own fields, no-op enabling sends
 // nothing, and windows wholly covered by siblings paint nothing.
-#include <gtest/gtest.h>
 #include <windows.h>
+#include <gtest/gtest.h>
 
 #include "tests/contract/backend.h"
 #include "tests/win32/support/pump.h"

@@ -1,6 +1,6 @@
 // The main window built by the Win32 backend from its real control table.
-#include <gtest/gtest.h>
 #include <windows.h>
+#include <gtest/gtest.h>
 
 #include "tests/contract/backend.h"
 #include "tests/win32/support/pump.h"
@@ -74,13 +74,16 @@ TEST_F(MainWindow, EveryCaptionIsTheWindowText) {
 
 TEST_F(MainWindow, FontsAreBoldGb2312OfTheGivenHeight) {
   LOGFONTW lf{};
-  GetObjectW(reinterpret_cast<HFONT>(SendMessageW(Of(MainId::按钮47), WM_GETFONT, 0, 0)), sizeof lf, &lf);
+  GetObjectW(reinterpret_cast<HFONT>(SendMessageW(Of(MainId::按钮47), WM_GETFONT, 0, 0)), sizeof lf,
+             &lf);
   EXPECT_EQ(lf.lfHeight, -16);
   EXPECT_EQ(lf.lfWeight, FW_BOLD);
   EXPECT_EQ(lf.lfCharSet, GB2312_CHARSET);
-  GetObjectW(reinterpret_cast<HFONT>(SendMessageW(Of(MainId::按钮17), WM_GETFONT, 0, 0)), sizeof lf, &lf);
+  GetObjectW(reinterpret_cast<HFONT>(SendMessageW(Of(MainId::按钮17), WM_GETFONT, 0, 0)), sizeof lf,
+             &lf);
   EXPECT_STREQ(lf.lfFaceName, L"幼圆");
-  GetObjectW(reinterpret_cast<HFONT>(SendMessageW(Of(MainId::透明标签13), WM_GETFONT, 0, 0)), sizeof lf, &lf);
+  GetObjectW(reinterpret_cast<HFONT>(SendMessageW(Of(MainId::透明标签13), WM_GETFONT, 0, 0)),
+             sizeof lf, &lf);
   EXPECT_TRUE(lf.lfUnderline);
   EXPECT_EQ(reinterpret_cast<HFONT>(SendMessageW(Of(MainId::分组框21), WM_GETFONT, 0, 0)),
             GetStockObject(DEFAULT_GUI_FONT));

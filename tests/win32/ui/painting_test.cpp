@@ -1,6 +1,6 @@
 // What the control kinds put on the screen, read back pixel by pixel.
-#include <gtest/gtest.h>
 #include <windows.h>
+#include <gtest/gtest.h>
 
 #include <cstdio>
 #include <vector>
@@ -24,25 +24,61 @@ enum : int { kPanel, kFramed, kEmptyFramed, kAmpersand, kTrans, kPicture, kBroke
 constexpr ui::GradientFrame kFrame{8, ui::Hex(0x808080), ui::Hex(0xFFFFFF), ui::Hex(0x808080)};
 
 constexpr ui::Row kRows[] = {
-    {.id = kPanel, .name = u8"panel", .kind = Kind::GroupBox, .rect = {10, 150, 400, 100},
+    {.id = kPanel,
+     .name = u8"panel",
+     .kind = Kind::GroupBox,
+     .rect = {10, 150, 400, 100},
      .background = ui::Hex(0x336699)},
-    {.id = kFramed, .name = u8"framed", .kind = Kind::Label, .rect = {10, 10, 200, 60},
-     .caption = "", .textColour = ui::Hex(0xFF0000), .background = ui::Hex(0xECECEC),
-     .edge = ui::Edge::Gradient, .frame = kFrame},
-    {.id = kEmptyFramed, .name = u8"emptyFramed", .kind = Kind::Label, .rect = {220, 10, 100, 60},
-     .background = ui::Hex(0x00FF00), .edge = ui::Edge::Gradient, .frame = kFrame},
-    {.id = kAmpersand, .name = u8"ampersand", .kind = Kind::Label, .rect = {10, 80, 60, 60},
-     .caption = "&", .font = {"", 48}, .textColour = ui::Hex(0x000000),
-     .background = ui::Hex(0xFFFFFF), .hAlign = ui::HAlign::Centre, .vAlign = ui::VAlign::Middle},
-    {.id = kTrans, .name = u8"trans", .kind = Kind::TransLabel, .parent = kPanel,
-     .rect = {10, 20, 380, 60}, .caption = "", .font = {"", 40},
+    {.id = kFramed,
+     .name = u8"framed",
+     .kind = Kind::Label,
+     .rect = {10, 10, 200, 60},
+     .caption = "",
+     .textColour = ui::Hex(0xFF0000),
+     .background = ui::Hex(0xECECEC),
+     .edge = ui::Edge::Gradient,
+     .frame = kFrame},
+    {.id = kEmptyFramed,
+     .name = u8"emptyFramed",
+     .kind = Kind::Label,
+     .rect = {220, 10, 100, 60},
+     .background = ui::Hex(0x00FF00),
+     .edge = ui::Edge::Gradient,
+     .frame = kFrame},
+    {.id = kAmpersand,
+     .name = u8"ampersand",
+     .kind = Kind::Label,
+     .rect = {10, 80, 60, 60},
+     .caption = "&",
+     .font = {"", 48},
+     .textColour = ui::Hex(0x000000),
+     .background = ui::Hex(0xFFFFFF),
+     .hAlign = ui::HAlign::Centre,
+     .vAlign = ui::VAlign::Middle},
+    {.id = kTrans,
+     .name = u8"trans",
+     .kind = Kind::TransLabel,
+     .parent = kPanel,
+     .rect = {10, 20, 380, 60},
+     .caption = "",
+     .font = {"", 40},
      .textColour = ui::Hex(0xFFFF00)},
-    {.id = kPicture, .name = u8"picture", .kind = Kind::PicBox, .rect = {340, 10, 64, 32},
+    {.id = kPicture,
+     .name = u8"picture",
+     .kind = Kind::PicBox,
+     .rect = {340, 10, 64, 32},
      .picture = ui::Picture::AnswerCover},
-    {.id = kBroken, .name = u8"broken", .kind = Kind::PicBox, .rect = {340, 60, 64, 32},
+    {.id = kBroken,
+     .name = u8"broken",
+     .kind = Kind::PicBox,
+     .rect = {340, 60, 64, 32},
      .picture = ui::Picture::NoticeInfo},
-    {.id = kHand, .name = u8"hand", .kind = Kind::Label, .rect = {80, 80, 60, 30},
-     .caption = "手", .cursor = ui::Cursor::Hand},
+    {.id = kHand,
+     .name = u8"hand",
+     .kind = Kind::Label,
+     .rect = {80, 80, 60, 30},
+     .caption = "手",
+     .cursor = ui::Cursor::Hand},
 };
 static_assert(ui::IdsMatchOrder(kRows));
 
@@ -162,10 +198,12 @@ TEST_F(Painting, PictureThatFailsToDecodeIsNotShown) {
 
 TEST_F(Painting, HandCursorOverControlsThatAskForIt) {
   SendMessageW(form->ControlWindow(kHand), WM_SETCURSOR,
-               reinterpret_cast<WPARAM>(form->ControlWindow(kHand)), MAKELPARAM(HTCLIENT, WM_MOUSEMOVE));
+               reinterpret_cast<WPARAM>(form->ControlWindow(kHand)),
+               MAKELPARAM(HTCLIENT, WM_MOUSEMOVE));
   EXPECT_EQ(GetCursor(), LoadCursorW(nullptr, IDC_HAND));
   SendMessageW(form->ControlWindow(kFramed), WM_SETCURSOR,
-               reinterpret_cast<WPARAM>(form->ControlWindow(kFramed)), MAKELPARAM(HTCLIENT, WM_MOUSEMOVE));
+               reinterpret_cast<WPARAM>(form->ControlWindow(kFramed)),
+               MAKELPARAM(HTCLIENT, WM_MOUSEMOVE));
   EXPECT_EQ(GetCursor(), LoadCursorW(nullptr, IDC_ARROW));
 }
 
