@@ -56,3 +56,18 @@ function(lornel_add_wine_test name target)
     ENVIRONMENT "${LORNEL_WINE_ENVIRONMENT}"
     TIMEOUT 900)
 endfunction()
+
+# The same test binary once more on a virtual desktop of another size and DPI
+# (scripts/wine-display.sh), running only the tests of the given filter.
+function(lornel_add_wine_display_test name target size dpi filter)
+  if(NOT LORNEL_WINE_TESTS)
+    return()
+  endif()
+  add_test(NAME ${LORNEL_TEST_PREFIX}${name}
+    COMMAND ${PROJECT_SOURCE_DIR}/scripts/wine-display.sh ${size} ${dpi} $<TARGET_FILE:${target}>
+      --gtest_filter=${filter} ${ARGN})
+  set_tests_properties(${LORNEL_TEST_PREFIX}${name} PROPERTIES
+    FIXTURES_REQUIRED wine_prefix
+    ENVIRONMENT "${LORNEL_WINE_ENVIRONMENT}"
+    TIMEOUT 600)
+endfunction()

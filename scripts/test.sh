@@ -35,7 +35,7 @@ fi
 
 # One display and one Wine prefix for all Windows tests.
 . scripts/xvfb.sh
-start_xvfb
+start_xvfb 2560x1440x24  # room for the 2560x1440 desktop of the display tests
 trap '[ -z "$xvfb_pid" ] || kill $xvfb_pid 2>/dev/null || true' EXIT
 . scripts/wine-env.sh
 scripts/wine-prefix.sh

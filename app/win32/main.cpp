@@ -9,6 +9,7 @@
 #include "app/notice.h"
 #include "app/shell.h"
 #include "ui/layout.h"
+#include "ui/win32/dpi.h"
 #include "ui/win32/form.h"
 #include "ui/win32/host.h"
 
@@ -37,6 +38,7 @@ void operator delete[](void* p, std::size_t) noexcept { std::free(p); }
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
   using namespace lornel;
+  win32::EnableDpiAwareness();  // before any window: sharp text at any scaling
   win32::Win32Host& host = Host();
   win32::SetFatalHandler(ExceptionInHandler);
   const app::ProgramPaths paths = app::StartProcess(host);

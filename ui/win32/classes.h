@@ -16,6 +16,10 @@ inline constexpr int kFirstControlId = 1000;
 
 void RegisterClassesOnce();
 
+// Answered by the program's top-level windows with their layout scale in
+// thousandths; the skin library sizes its corners and borders by it.
+UINT LayoutScaleMessage();
+
 LRESULT CALLBACK TopLevelProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
 LRESULT CALLBACK OwnKindProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
 LRESULT CALLBACK PanelProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);

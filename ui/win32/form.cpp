@@ -7,6 +7,7 @@
 #include "resources/embedded.h"
 #include "ui/paint_geometry.h"
 #include "ui/win32/classes.h"
+#include "ui/win32/dpi.h"
 #include "ui/win32/jpeg.h"
 #include "ui/win32/text.h"
 
@@ -14,6 +15,7 @@ namespace lornel::win32 {
 namespace {
 
 constexpr int kMoveLimit = 32627;
+constexpr int kCoordinateLimit = 32767;  // what a window position can hold
 constexpr int kProgressLimit = 32767;
 constexpr UINT_PTR kTimerEvent = 1;
 
@@ -34,12 +36,29 @@ DWORD EdgeExStyle(ui::Edge edge) {
   }
 }
 
-HFONT MakeFont(const ui::Font& font) {
-  if (!font.present()) return static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
+HFONT StockFont() { return static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT)); }
+
+HFONT MakeFont(const ui::Font& font, ui::Scale scale) {
+  if (!font.present()) {
+    if (scale.IsOne()) return StockFont();
+    // The stock font is made for the system DPI; ours is the window's scale.
+    LOGFONTW stock{};
+    GetObjectW(StockFont(), sizeof(stock), &stock);
+    HDC screen = GetDC(nullptr);
+    const int systemDpi = screen ? GetDeviceCaps(screen, LOGPIXELSY) : ui::kTableDpi;
+    if (screen) ReleaseDC(nullptr, screen);
+    stock.lfHeight = scale.Of(MulDiv(stock.lfHeight, ui::kTableDpi, ui::SaneDpi(systemDpi)));
+    HFONT scaled = CreateFontIndirectW(&stock);
+    return scaled ? scaled : StockFont();
+  }
   // A negative height asks the font mapper for this character (em) height.
-  return CreateFontW(-font.height, 0, 0, 0, FW_BOLD, FALSE, font.underline, FALSE, GB2312_CHARSET,
-                     OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
+  return CreateFontW(-scale.Of(font.height), 0, 0, 0, FW_BOLD, FALSE, font.underline, FALSE,
+                     GB2312_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
                      DEFAULT_PITCH | FF_DONTCARE, Wide(font.face).c_str());
+}
+
+void DeleteFont(HFONT font) {
+  if (font && font != StockFont()) DeleteObject(font);
 }
 
 const wchar_t* ClassOf(ui::Kind kind) {
@@ -139,13 +158,15 @@ Win32Form::Win32Form(const ui::Table& table, ui::EventSink& sink) : table_(table
     c.rangeMin = ClampProgress(row.rangeMin);
     c.rangeMax = ClampProgress(row.rangeMax);
     c.position = ClampProgress(row.position);
+    c.left = row.rect.left;
   }
 }
 
 Win32Form::~Win32Form() {
   if (hwnd_ && IsWindow(hwnd_)) DestroyWindow(hwnd_);
   for (Control& c : controls_) {
-    if (c.font && c.font != GetStockObject(DEFAULT_GUI_FONT)) DeleteObject(c.font);
+    DeleteFont(c.font);
+    DeleteFont(c.tableFont);
     if (c.picture) DeleteObject(c.picture);
   }
 }
@@ -182,26 +203,43 @@ bool Win32Form::Create() {
     style |= WS_DLGFRAME;
   }
   const DWORD exStyle = spec.topmost ? WS_EX_TOPMOST : 0;
-  // Step 1: the window, hidden, at the stored position; centred right after.
+  // Step 1: the window, hidden, at the stored position; fitted and centred right after.
   hwnd_ = CreateWindowExW(exStyle, kWindowClass, Wide(spec.caption).c_str(), style, spec.storedLeft,
                           spec.storedTop, spec.outerWidth, spec.outerHeight, nullptr, nullptr,
                           GetModuleHandleW(nullptr), this);
   if (!hwnd_) return false;
   if (!spec.titleBar) ApplyNoticeFrame();
-  SetWindowPos(hwnd_, nullptr, ui::Centred(GetSystemMetrics(SM_CXSCREEN), spec.outerWidth),
-               ui::Centred(GetSystemMetrics(SM_CYSCREEN), spec.outerHeight), spec.outerWidth,
-               spec.outerHeight, SWP_NOZORDER | SWP_NOACTIVATE);
+  // The tables' outer size holds a frame drawn at 96 DPI; the rest is theirs.
+  const ui::Size frame96 =
+      FrameAt(GetWindowLongW(hwnd_, GWL_STYLE), GetWindowLongW(hwnd_, GWL_EXSTYLE), ui::kTableDpi);
+  tableClient_ = {spec.outerWidth - frame96.width, spec.outerHeight - frame96.height};
+  // Centred on the primary screen, where the window starts.
+  HMONITOR primary = MonitorFromPoint({0, 0}, MONITOR_DEFAULTTOPRIMARY);
+  const ui::Display display = DisplayAt(primary, DpiOfMonitor(primary));
+  const ui::Size outer = FitTo(display);
+  const ui::Point at = ui::StartPosition(ScreenSize(primary), display.workArea, outer, scale_);
+  SetWindowPos(hwnd_, nullptr, at.x, at.y, outer.width, outer.height,
+               SWP_NOZORDER | SWP_NOACTIVATE);
+  ApplyRegion(outer);
   if (spec.icon) {
     // One image at its natural 256 x 256 serves as both the large and the small icon.
-    HICON icon = static_cast<HICON>(
-        LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(1), IMAGE_ICON, 0, 0, 0));
+    HICON icon = static_cast<HICON>(LoadImageW(GetModuleHandleW(nullptr),
+                                               MAKEINTRESOURCEW(resources::kIconResource),
+                                               IMAGE_ICON, 0, 0, 0));
     if (icon) {
       SendMessageW(hwnd_, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon));
       SendMessageW(hwnd_, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(icon));
     }
   }
-  // Steps 2 and 3: every control hidden, as a child of its parent.
-  for (Control& c : controls_) CreateControl(c);
+  // Steps 2 and 3: every control hidden, as a child of its parent. A window
+  // missing any of them would run half-built: that is a failed creation.
+  for (Control& c : controls_) {
+    if (!CreateControl(c)) {
+      DestroyWindow(hwnd_);
+      hwnd_ = nullptr;
+      return false;
+    }
+  }
   // Step 4: earlier rows above later siblings.
   StackInTableOrder();
   // Step 5: visible controls shown without activation.
@@ -217,6 +255,16 @@ bool Win32Form::Create() {
   return true;
 }
 
+ui::Display Win32Form::DisplayAt(HMONITOR monitor, int dpi) const {
+  return DisplayOf(monitor, GetWindowLongW(hwnd_, GWL_STYLE), GetWindowLongW(hwnd_, GWL_EXSTYLE),
+                   dpi);
+}
+
+ui::Size Win32Form::FitTo(const ui::Display& display) {
+  scale_ = ui::LayoutScale(display, tableClient_);
+  return ui::OuterSize(display, tableClient_, scale_);
+}
+
 void Win32Form::ApplyNoticeFrame() {
   // CreateWindow gives an overlapped window a caption; the card has exactly a dialog frame.
   LONG_PTR style = GetWindowLongPtrW(hwnd_, GWL_STYLE);
@@ -227,10 +275,48 @@ void Win32Form::ApplyNoticeFrame() {
   const ui::WindowSpec& spec = table_.window;
   SetWindowPos(hwnd_, HWND_TOPMOST, 0, 0, spec.outerWidth, spec.outerHeight,
                SWP_NOMOVE | SWP_NOACTIVATE | SWP_FRAMECHANGED);
-  if (spec.roundedRegion) {
-    const int d = ui::CornerDiameter(spec.outerWidth, spec.outerHeight);
-    SetWindowRgn(hwnd_, CreateRoundRectRgn(0, 0, spec.outerWidth, spec.outerHeight, d, d), FALSE);
+}
+
+void Win32Form::ApplyRegion(ui::Size outer) {
+  if (!table_.window.roundedRegion) return;
+  const int d = ui::CornerDiameter(outer.width, outer.height);
+  SetWindowRgn(hwnd_, CreateRoundRectRgn(0, 0, outer.width, outer.height, d, d), TRUE);
+}
+
+RECT Win32Form::PlaceOf(const Control& c) const {
+  ui::Rect table = c.row->rect;
+  table.left = c.left;
+  const ui::Rect r = scale_.Of(table);
+  const auto limit = [](int v) { return std::clamp(v, -kCoordinateLimit, kCoordinateLimit); };
+  return {limit(r.left), limit(r.top), limit(r.right()), limit(r.bottom())};
+}
+
+void Win32Form::ApplyFont(Control& c) {
+  HFONT old = c.font;
+  c.font = MakeFont(c.row->font, scale_);
+  DeleteFont(c.tableFont);
+  c.tableFont = nullptr;
+  if (!scale_.IsOne() && (c.row->kind == ui::Kind::Label || c.row->kind == ui::Kind::TransLabel))
+    c.tableFont = MakeFont(c.row->font, ui::Scale());
+  SendMessageW(c.hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(c.font), old != nullptr);
+  if (old != c.font) DeleteFont(old);
+}
+
+void Win32Form::OnDpiChanged(int dpi, const RECT& suggested) {
+  const ui::Size outer =
+      FitTo(DisplayAt(MonitorFromRect(&suggested, MONITOR_DEFAULTTONEAREST), dpi));
+  for (Control& c : controls_) {
+    if (!c.hwnd) continue;
+    const RECT r = PlaceOf(c);
+    SetWindowPos(c.hwnd, nullptr, r.left, r.top, r.right - r.left, r.bottom - r.top,
+                 SWP_NOZORDER | SWP_NOACTIVATE);
+    if (c.row->kind != ui::Kind::Timer) ApplyFont(c);
   }
+  // Where the window had to be made smaller than DPI / 96 to fit, our size wins.
+  SetWindowPos(hwnd_, nullptr, suggested.left, suggested.top, outer.width, outer.height,
+               SWP_NOZORDER | SWP_NOACTIVATE);
+  ApplyRegion(outer);
+  RedrawWindow(hwnd_, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
 }
 
 HWND Win32Form::CreateControl(Control& c) {
@@ -249,8 +335,9 @@ HWND Win32Form::CreateControl(Control& c) {
     InitCommonControlsEx(&icc);
   }
   const std::wstring caption = row.kind == ui::Kind::Timer ? L"" : Wide(row.caption);
-  c.hwnd = CreateWindowExW(exStyle, ClassOf(row.kind), caption.c_str(), style, row.rect.left,
-                           row.rect.top, row.rect.width, row.rect.height, parent,
+  const RECT place = PlaceOf(c);
+  c.hwnd = CreateWindowExW(exStyle, ClassOf(row.kind), caption.c_str(), style, place.left,
+                           place.top, place.right - place.left, place.bottom - place.top, parent,
                            reinterpret_cast<HMENU>(static_cast<INT_PTR>(kFirstControlId + row.id)),
                            GetModuleHandleW(nullptr), &c);
   if (!c.hwnd) return nullptr;
@@ -258,8 +345,7 @@ HWND Win32Form::CreateControl(Control& c) {
     if (row.interval > 0) SetInterval(row.id, row.interval);
     return c.hwnd;
   }
-  c.font = MakeFont(row.font);
-  SendMessageW(c.hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(c.font), FALSE);
+  ApplyFont(c);
   switch (row.kind) {
     case ui::Kind::GroupBox:
       c.baseProc = reinterpret_cast<WNDPROC>(
@@ -416,20 +502,19 @@ bool Win32Form::IsChecked(int id) const {
 }
 
 void Win32Form::SetLeft(int id, int left) {
-  HWND hwnd = controls_[id].hwnd;
-  RECT r;
-  GetWindowRect(hwnd, &r);
-  MapWindowPoints(nullptr, GetParent(hwnd), reinterpret_cast<POINT*>(&r), 2);
-  SetWindowPos(hwnd, nullptr, std::clamp(left, -kMoveLimit, kMoveLimit), r.top, 0, 0,
-               SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+  Control& c = controls_[id];
+  c.left = std::clamp(left, -kMoveLimit, kMoveLimit);
+  const RECT r = PlaceOf(c);
+  SetWindowPos(c.hwnd, nullptr, r.left, r.top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
+// In table units: exactly what was set, so that the shake's steps still match.
 int Win32Form::Left(int id) const {
-  HWND hwnd = controls_[id].hwnd;
+  const Control& c = controls_[id];
   RECT r;
-  GetWindowRect(hwnd, &r);
-  MapWindowPoints(nullptr, GetParent(hwnd), reinterpret_cast<POINT*>(&r), 2);
-  return r.left;
+  GetWindowRect(c.hwnd, &r);
+  MapWindowPoints(nullptr, GetParent(c.hwnd), reinterpret_cast<POINT*>(&r), 2);
+  return r.left == PlaceOf(c).left ? c.left : scale_.Back(r.left);
 }
 
 void Win32Form::Focus(int id) { SetFocus(controls_[id].hwnd); }

@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "ui/display_scale.h"
 #include "ui/form.h"
 #include "ui/table.h"
 
@@ -20,7 +21,9 @@ struct Control {
   Win32Form* form = nullptr;
   const ui::Row* row = nullptr;
   HWND hwnd = nullptr;
-  HFONT font = nullptr;  // owned unless it is the stock DEFAULT_GUI_FONT
+  HFONT font = nullptr;       // owned unless it is the stock DEFAULT_GUI_FONT
+  HFONT tableFont = nullptr;  // our own kinds when scaled: the font at table size
+  int left = 0;               // in table units: where handlers last put it
   ui::Colour textColour = 0;
   int interval = 0;                              // timers: 0 or less = stopped
   int rangeMin = 0, rangeMax = 0, position = 0;  // progress bar, clamped 0..32767
@@ -38,7 +41,7 @@ class Win32Form : public ui::Form {
 
   // Builds the window hidden, its controls, their stacking, shows the visible
   // ones, raises creation-complete and then shows the window (activated).
-  // False when the window itself could not be created.
+  // False when the window or any of its controls could not be created.
   bool Create();
   // Create() and then a nested message loop until this window is destroyed;
   // the thread's other windows are disabled meanwhile.
@@ -48,6 +51,8 @@ class Win32Form : public ui::Form {
   HWND ControlWindow(int id) const { return controls_[id].hwnd; }
   const ui::Table& table() const { return table_; }
   bool destroyed() const { return destroyed_; }
+  // Table units times this are screen pixels; handlers never see it.
+  ui::Scale scale() const { return scale_; }
 
   // --- ui::Form -------------------------------------------------------------
   void SetVisible(int id, bool visible) override;
@@ -77,6 +82,8 @@ class Win32Form : public ui::Form {
   LRESULT OnControlColour(HDC dc, HWND child);
   bool OnSetCursor(HWND child);
   void OnCommand(HWND child, int code);
+  // Moved to another monitor or the scaling changed: the same controls, laid out anew.
+  void OnDpiChanged(int dpi, const RECT& suggested);
   static Control* ControlOf(HWND hwnd);
   static Win32Form* FormOf(HWND hwnd);
 
@@ -84,6 +91,12 @@ class Win32Form : public ui::Form {
   HWND CreateControl(Control& control);
   void StackInTableOrder();
   void ApplyNoticeFrame();
+  ui::Display DisplayAt(HMONITOR monitor, int dpi) const;
+  // Takes the scale that fits the display; gives the window's outer size there.
+  ui::Size FitTo(const ui::Display& display);
+  void ApplyRegion(ui::Size outer);
+  RECT PlaceOf(const Control& control) const;
+  void ApplyFont(Control& control);
   void RepaintTransparent(const Control& control);
 
   const ui::Table& table_;
@@ -91,6 +104,8 @@ class Win32Form : public ui::Form {
   std::vector<Control> controls_;
   HWND hwnd_ = nullptr;
   bool destroyed_ = false;
+  ui::Scale scale_;
+  ui::Size tableClient_;  // the client area the tables were laid out in
 };
 
 // Runs the thread's message loop until no window of the program is left.

@@ -1,6 +1,7 @@
 #include "ui/win32/paint.h"
 
 #include <string>
+#include <vector>
 
 #include "ui/paint_geometry.h"
 #include "ui/win32/classes.h"
@@ -28,13 +29,49 @@ UINT TextFlags(const ui::Row& row) {
   return flags;
 }
 
+// A one-line caption of a scaled window, each glyph where the table-size font
+// puts it times the scale. Advances rounded at the scaled size would add up and
+// move a sentence's gaps away from the labels that lie over them.
+bool DrawScaledLine(const Control& c, HDC dc, const RECT& rect, const std::wstring& caption) {
+  const ui::Scale scale = c.form->scale();
+  if (scale.IsOne() || !c.tableFont || c.row->wordWrap ||
+      caption.find_first_of(L"\r\n") != std::wstring::npos)
+    return false;
+  const int n = static_cast<int>(caption.size());
+  std::vector<int> ends(caption.size());
+  SIZE table;
+  SelectObject(dc, c.tableFont);
+  if (!GetTextExtentExPointW(dc, caption.c_str(), n, 0, nullptr, ends.data(), &table)) return false;
+  std::vector<int> advances(caption.size());
+  for (int i = 0, at = 0; i < n; ++i) {
+    const int end = scale.Of(ends[i]);
+    advances[i] = end - at;
+    at = end;
+  }
+  SelectObject(dc, c.font);
+  TEXTMETRICW metrics;
+  GetTextMetricsW(dc, &metrics);
+  const int width = scale.Of(table.cx), height = metrics.tmHeight;
+  const int w = rect.right - rect.left, h = rect.bottom - rect.top;
+  const int x = c.row->hAlign == ui::HAlign::Centre  ? (w - width) / 2
+                : c.row->hAlign == ui::HAlign::Right ? w - width
+                                                     : 0;
+  const int y = c.row->vAlign == ui::VAlign::Middle   ? (h - height) / 2
+                : c.row->vAlign == ui::VAlign::Bottom ? h - height
+                                                      : 0;
+  ExtTextOutW(dc, rect.left + x, rect.top + y, ETO_CLIPPED, &rect, caption.c_str(),
+              static_cast<UINT>(n), advances.data());
+  return true;
+}
+
 void DrawCaption(const Control& c, HDC dc, RECT rect) {
   const std::wstring caption = CaptionOf(c.hwnd);
   if (caption.empty()) return;
   HGDIOBJ old = SelectObject(dc, c.font ? c.font : GetStockObject(DEFAULT_GUI_FONT));
   SetBkMode(dc, TRANSPARENT);
   SetTextColor(dc, c.textColour);
-  DrawTextW(dc, caption.c_str(), static_cast<int>(caption.size()), &rect, TextFlags(*c.row));
+  if (!DrawScaledLine(c, dc, rect, caption))
+    DrawTextW(dc, caption.c_str(), static_cast<int>(caption.size()), &rect, TextFlags(*c.row));
   SelectObject(dc, old);
 }
 
@@ -45,7 +82,9 @@ void PaintLabel(const Control& c, HDC dc, const RECT& client) {
   const ui::Row& row = *c.row;
   if (row.edge == ui::Edge::Gradient && row.frame.width > 0) {
     const int w = client.right - client.left, h = client.bottom - client.top;
-    const auto lines = ui::GradientFrameLines(row.frame, w, h);
+    ui::GradientFrame frame = row.frame;
+    frame.width = c.form->scale().Of(frame.width);
+    const auto lines = ui::GradientFrameLines(frame, w, h);
     for (const ui::FrameLine& line : lines) {
       HBRUSH brush = CreateSolidBrush(line.colour);
       RECT r = line.horizontal ? RECT{line.from, line.fixed, line.to, line.fixed + 1}
@@ -54,7 +93,7 @@ void PaintLabel(const Control& c, HDC dc, const RECT& client) {
       DeleteObject(brush);
     }
     if (!lines.empty()) {
-      const int used = ui::UsedFrameWidth(row.frame, w, h);
+      const int used = ui::UsedFrameWidth(frame, w, h);
       InflateRect(&rect, -used, -used);
     }
   }

@@ -11,6 +11,9 @@ namespace {
 
 int g_liveWindows = 0;  // top-level windows of the program; the loop ends with the last
 
+// Windows 8.1 on; the SDK for Windows 7 has no name for it.
+constexpr UINT kDpiChanged = 0x02E0;  // WM_DPICHANGED
+
 void Register(const wchar_t* name, WNDPROC proc, UINT style, HCURSOR cursor) {
   WNDCLASSEXW wc{};
   wc.cbSize = sizeof(wc);
@@ -40,6 +43,11 @@ LRESULT PaintWith(HWND hwnd, const Control& c, PaintFn paint) {
 
 }  // namespace
 
+UINT LayoutScaleMessage() {
+  static const UINT message = RegisterWindowMessageW(L"SkinH_LayoutScale");
+  return message;
+}
+
 void RegisterClassesOnce() {
   static bool done = false;
   if (done) return;
@@ -61,6 +69,8 @@ LRESULT CALLBACK TopLevelProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lPa
       ++g_liveWindows;
     }
     Win32Form* form = Win32Form::FormOf(hwnd);
+    // The skin library asks how large to draw its corners and borders here.
+    if (message == LayoutScaleMessage()) return form ? form->scale().permille() : 0;
     switch (message) {
       case WM_ERASEBKGND: {
         RECT client;
@@ -84,6 +94,9 @@ LRESULT CALLBACK TopLevelProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lPa
         break;
       case WM_HELP:  // F1 does nothing
         return TRUE;
+      case kDpiChanged:
+        if (form && lParam) form->OnDpiChanged(HIWORD(wParam), *reinterpret_cast<RECT*>(lParam));
+        return 0;
       case WM_DESTROY:
         if (form) form->OnDestroy();
         return 0;

@@ -250,7 +250,7 @@ TEST(LinkedVersionInfo, ReadsBackAsLornel11815823InChinese) {
   EXPECT_NE(text(L"LegalCopyright"), L"<missing>");
 }
 
-TEST(LinkedManifest, KeepsTheProgramDpiUnawareAndOnClassicControls) {
+TEST(LinkedManifest, DeclaresPerMonitorDpiAwarenessAndClassicControls) {
   HRSRC found = FindResourceW(nullptr, MAKEINTRESOURCEW(1), MAKEINTRESOURCEW(24));
   ASSERT_NE(found, nullptr) << "no RT_MANIFEST 1";
   const char* xml = static_cast<const char*>(LockResource(LoadResource(nullptr, found)));
@@ -265,11 +265,11 @@ TEST(LinkedManifest, KeepsTheProgramDpiUnawareAndOnClassicControls) {
     EXPECT_NE(manifest.find(os), std::string::npos) << os;
   }
   EXPECT_EQ(manifest.find("Common-Controls"), std::string::npos);
-  EXPECT_EQ(manifest.find("dpiAwareness"), std::string::npos);
-  EXPECT_EQ(manifest.find("true</dpiAware>"), std::string::npos);
+  EXPECT_NE(manifest.find(">PerMonitorV2, PerMonitor</dpiAwareness>"), std::string::npos);
+  EXPECT_NE(manifest.find(">true/pm</dpiAware>"), std::string::npos);
 
-  // The effect, where the system reports it: the thread is DPI-unaware (Wine 8
-  // calls every thread per-monitor aware, whatever the manifest says) ...
+  // The effect, where the system reports it: the thread is per-monitor aware
+  // (Wine 8 calls every thread so, whatever the manifest says) ...
   HMODULE user32 = GetModuleHandleW(L"user32.dll");
   const bool wine = GetProcAddress(GetModuleHandleW(L"ntdll.dll"), "wine_get_version") != nullptr;
   using GetContext = HANDLE(WINAPI*)();
@@ -277,7 +277,7 @@ TEST(LinkedManifest, KeepsTheProgramDpiUnawareAndOnClassicControls) {
   auto get_context = Proc<GetContext>(user32, "GetThreadDpiAwarenessContext");
   auto awareness = Proc<Awareness>(user32, "GetAwarenessFromDpiAwarenessContext");
   if (!wine && get_context && awareness) {
-    EXPECT_EQ(awareness(get_context()), 0) << "DPI_AWARENESS_UNAWARE";
+    EXPECT_EQ(awareness(get_context()), 2) << "DPI_AWARENESS_PER_MONITOR_AWARE";
   }
 
   // ... and comctl32 is the classic one from system32, not version 6 from WinSxS.

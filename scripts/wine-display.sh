@@ -1,0 +1,26 @@
+#!/usr/bin/env bash
+# wine-display.sh WIDTHxHEIGHT DPI PROGRAM.exe [ARGS...]: runs a Windows program
+# of the build under Wine on a virtual desktop of that size, with Wine telling
+# programs that DPI; the prefix gets its own 1280x800 at 96 DPI back afterwards.
+set -euo pipefail
+here=$(cd "$(dirname "$0")" && pwd)
+size=$1 dpi=$2
+shift 2
+if [ -z "${DISPLAY:-}" ]; then
+  exec xvfb-run -a -s "-screen 0 2560x1440x24" "$0" "$size" "$dpi" "$@"
+fi
+. "$here/wine-env.sh"
+"$here/wine-prefix.sh"
+display() {
+  wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$2" /f >/dev/null 2>&1
+  wine reg add 'HKCU\Software\Wine\Explorer\Desktops' /v Default /d "$1" /f >/dev/null 2>&1
+  # The desktop and every process read these when they start.
+  wineserver -k 2>/dev/null || true
+  wineserver -w 2>/dev/null || true
+}
+trap 'display 1280x800 96' EXIT
+display "$size" "$dpi"
+status=0
+LORNEL_DISPLAY="$size@$dpi" wine "$@" || status=$?
+wineserver -k 2>/dev/null || true
+exit $status

@@ -1,0 +1,179 @@
+// The real program on the display it starts on (run on 1280x800 at 96 DPI, on
+// a 1024x768 projector and at 144 DPI on 2560x1440): whole on the screen, every
+// control its table rectangle times the scale, captions drawn at that size,
+// each score inside its gap of the sentence, and a question played by clicks.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstdlib>
+#include <string>
+
+#include "tests/e2e/driver.h"
+#include "tests/e2e/screen.h"
+#include "tests/e2e/session.h"
+#include "tests/win32/support/scaled.h"
+#include "ui/layout.h"
+#include "ui/notice_ids.h"
+
+namespace lornel::e2e {
+namespace {
+
+using ui::MainId;
+
+// A name for the shots of this display: "1024x768@96" gives "1024x768-96dpi".
+std::wstring ShotName(const wchar_t* what) {
+  const char* display = std::getenv("LORNEL_DISPLAY");
+  std::string name = display && *display ? display : "default";
+  if (const auto at = name.find('@'); at != std::string::npos) name.replace(at, 1, "-") += "dpi";
+  return std::wstring(what) + L"-" + std::wstring(name.begin(), name.end());
+}
+
+const char kQuiz[] =
+    "[题目信息：]\r\n第一题题目=用英语打个招呼\r\n\r\n[答案信息：]\r\n第一题答案=Hello\r\n\r\n"
+    "[倒计时时间：（填‘0’等于取消该功能）]\r\n时间单位：秒=30\r\n\r\n"
+    "[答对一题加几分：]\r\n答对一题得分=1\r\n";
+
+struct Ink {
+  int left = 1 << 30, right = -1, top = 1 << 30, bottom = -1;
+  int width() const { return right - left + 1; }
+  int height() const { return bottom - top + 1; }
+};
+
+template <class Pred>
+Ink InkOf(const Pixels& p, Pred is) {
+  Ink ink;
+  for (int y = 0; y < p.height; ++y)
+    for (int x = 0; x < p.width; ++x)
+      if (is(p.At(x, y))) {
+        ink.left = std::min(ink.left, x), ink.right = std::max(ink.right, x);
+        ink.top = std::min(ink.top, y), ink.bottom = std::max(ink.bottom, y);
+      }
+  return ink;
+}
+
+bool Dark(COLORREF c) { return GetRValue(c) < 90 && GetGValue(c) < 90 && GetBValue(c) < 90; }
+bool Red(COLORREF c) { return GetRValue(c) > 180 && GetGValue(c) < 90 && GetBValue(c) < 90; }
+
+// The ink of a caption drawn here, black on white, with a bold font of that height.
+Ink RenderedInk(const std::wstring& text, int height) {
+  HDC screen = GetDC(nullptr);
+  HDC dc = CreateCompatibleDC(screen);
+  HBITMAP bitmap = CreateCompatibleBitmap(screen, 2400, 400);
+  ReleaseDC(nullptr, screen);
+  HGDIOBJ oldBitmap = SelectObject(dc, bitmap);
+  HFONT font = CreateFontW(-height, 0, 0, 0, FW_BOLD, 0, 0, 0, GB2312_CHARSET, 0, 0, 0, 0, L"");
+  HGDIOBJ oldFont = SelectObject(dc, font);
+  RECT all{0, 0, 2400, 400};
+  FillRect(dc, &all, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
+  SetTextColor(dc, RGB(0, 0, 0));
+  TextOutW(dc, 10, 10, text.c_str(), static_cast<int>(text.size()));
+  Pixels p{2400, 400, {}};
+  for (int y = 0; y < p.height; ++y)
+    for (int x = 0; x < p.width; ++x) p.colours.push_back(GetPixel(dc, x, y));
+  SelectObject(dc, oldFont);
+  SelectObject(dc, oldBitmap);
+  DeleteObject(font);
+  DeleteObject(bitmap);
+  DeleteDC(dc);
+  return InkOf(p, Dark);
+}
+
+TEST(Display, TheWindowAndEveryControlFitTheScreenAtTheirScale) {
+  ASSERT_EQ(test::DisplayMismatch(), "");
+  Session s(L"display", kQuiz);
+  HWND main = s.p.MainWindow();
+  const ui::Scale scale = test::LayoutScaleOf(main);
+  ASSERT_GE(scale.permille(), ui::Scale::kMin);
+  RECT work, window;
+  SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
+  GetWindowRect(main, &window);
+  EXPECT_TRUE(window.left >= work.left && window.top >= work.top && window.right <= work.right &&
+              window.bottom <= work.bottom)
+      << window.left << "," << window.top << " " << window.right << "," << window.bottom;
+  for (const ui::Row& row : ui::MainTable().rows)
+    EXPECT_TRUE(test::NearScaled(Program::Control(main, row.id), row.rect, scale))
+        << reinterpret_cast<const char*>(row.name);
+
+  // The start button's caption, as tall as this font draws it at the scaled size.
+  ParkPointer();
+  DropStaleHotLooks(main);
+  SettlePaint(main);
+  HWND start = s.Of(MainId::按钮31);
+  const Ink shown = InkOf(GrabWindow(start), Dark);
+  const Ink drawn = RenderedInk(Wide(Text(start)), scale.Of(56));
+  EXPECT_NEAR(shown.height(), drawn.height(), 2);
+  EXPECT_NEAR(shown.width(), drawn.width(), 0.03 * drawn.width());
+}
+
+TEST(Display, AQuestionIsPlayedByClicksAndItsScoreShowsInItsGap) {
+  Session s(L"display-round", kQuiz);
+  s.PressStart();
+  s.Press(MainId::按钮1, [&] { return Visible(s.Of(MainId::分组框3)); });
+  s.Press(MainId::按钮15, [&] { return !Visible(s.Of(MainId::分组框3)); });
+  s.TypeOnScreen("HELLO");
+  EXPECT_EQ(Text(s.Of(MainId::编辑框1)), "hello");
+  Click(s.Of(MainId::按钮47));
+  auto right = s.p.WaitForMessageBox();
+  ASSERT_TRUE(right);
+  EXPECT_EQ(right->text, "回答正确！");
+  Program::Answer(*right, IDOK);
+  HWND score = s.Of(MainId::透明标签2);
+  EXPECT_TRUE(WaitUntil([&] { return Text(score) == "1"; }));
+
+  // In view: on the screen, above any taskbar, and drawn.
+  RECT work, at;
+  SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
+  GetWindowRect(score, &at);
+  EXPECT_TRUE(at.left >= work.left && at.right <= work.right && at.bottom <= work.bottom);
+  ParkPointer();
+  SettlePaint(s.p.MainWindow());
+  // Every score lies in its gap: no glyph of the sentence reaches the digit.
+  for (MainId id : {MainId::透明标签2, MainId::透明标签3, MainId::透明标签4, MainId::透明标签5,
+                    MainId::透明标签6, MainId::透明标签7}) {
+    const Pixels p = GrabWindow(s.Of(id));
+    const Ink digit = InkOf(p, Red);
+    ASSERT_GT(digit.right, 0) << "a score is drawn";
+    for (int y = 0; y < p.height; ++y)
+      for (int x = std::max(digit.left - 1, 0); x <= std::min(digit.right + 1, p.width - 1); ++x)
+        ASSERT_FALSE(Dark(p.At(x, y))) << "the sentence reaches into the score at " << x;
+  }
+  DropStaleHotLooks(s.p.MainWindow());
+  ShootWindow(s.p.MainWindow(), ShotName(L"main"));
+}
+
+TEST(Display, TheNoticeCardIsScaledWithItsRoundedOutline) {
+  const std::wstring dir = FreshDirectory(L"display-notice");
+  Program first = Program::Start(dir);
+  ASSERT_TRUE(first.MainWindow());
+  Program second = Program::Start(dir);
+  HWND notice = second.WaitForWindow(L"", 10000);
+  ASSERT_TRUE(notice);
+  const ui::Scale scale = test::LayoutScaleOf(notice);
+  RECT r, client;
+  GetWindowRect(notice, &r);
+  GetClientRect(notice, &client);
+  EXPECT_GE(r.left, 0);
+  EXPECT_GE(r.top, 0);
+  EXPECT_LE(r.right, GetSystemMetrics(SM_CXSCREEN));
+  EXPECT_LE(r.bottom, GetSystemMetrics(SM_CYSCREEN));
+  for (const ui::Row& row : ui::NoticeTable().rows)
+    EXPECT_TRUE(test::NearScaled(Program::Control(notice, row.id), row.rect, scale))
+        << reinterpret_cast<const char*>(row.name);
+  // The outline follows the scaled card: corners cut, edges kept.
+  const int w = r.right - r.left, h = r.bottom - r.top, d = std::min(w / 5, h / 5);
+  HRGN region = CreateRectRgn(0, 0, 0, 0);
+  ASSERT_NE(GetWindowRgn(notice, region), ERROR);
+  RECT box;
+  GetRgnBox(region, &box);
+  EXPECT_EQ(box.right, w - 1);
+  EXPECT_EQ(box.bottom, h - 1);
+  EXPECT_FALSE(PtInRegion(region, d / 8, d / 8));
+  EXPECT_FALSE(PtInRegion(region, w - 2 - d / 8, h - 2 - d / 8));
+  EXPECT_TRUE(PtInRegion(region, w / 2, 0));
+  EXPECT_TRUE(PtInRegion(region, d / 2, d / 2));
+  DeleteObject(region);
+  ShootWindow(notice, ShotName(L"notice"), 12);
+}
+
+}  // namespace
+}  // namespace lornel::e2e
