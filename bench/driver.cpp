@@ -6,7 +6,10 @@
 //   [--seconds=30] [--figures=size,startup,first,idle,locked]
 //   [--before=EXE]  a second lornel.exe (an older build) measured in the same
 //                   runs, for before-and-after figures of a change
-// With --before the programs rotate instead: run r starts with program r % 3.
+//   [--scaled-dpi=144]  lornel.exe once more, started while Wine tells programs
+//                   that DPI (each process reads it when it starts): the scaled
+//                   window measured in the same runs as the plain one
+// With more than two programs they rotate instead: run r starts with program r % n.
 #include <windows.h>
 
 #include <algorithm>
@@ -34,6 +37,7 @@ constexpr int kStartTimeoutMs = 60000;
 struct Options {
   std::wstring lornel, baseline, config, before;
   int runs = 10, cpuRuns = 5, seconds = 30;
+  int scaledDpi = 0;
   std::string figures = "size,startup,first,idle,locked";
   bool Wants(const char* figure) const {
     return ("," + figures + ",").find("," + std::string(figure) + ",") != std::string::npos;
@@ -43,7 +47,20 @@ struct Options {
 struct Program {
   std::wstring exe, args, title;
   bool lornel;
+  int dpi = 0;  // the DPI Wine tells the process, when not the prefix's own
 };
+
+// Wine reads HKCU\Control Panel\Desktop\LogPixels in every process as it starts.
+void SetWineDpi(int dpi) {
+  HKEY key;
+  if (RegCreateKeyExW(HKEY_CURRENT_USER, L"Control Panel\\Desktop", 0, nullptr, 0, KEY_SET_VALUE,
+                      nullptr, &key, nullptr) != ERROR_SUCCESS)
+    return;
+  const DWORD value = static_cast<DWORD>(dpi);
+  RegSetValueExW(key, L"LogPixels", 0, REG_DWORD, reinterpret_cast<const BYTE*>(&value),
+                 sizeof(value));
+  RegCloseKey(key);
+}
 
 void Log(const char* format, ...) __attribute__((format(printf, 1, 2)));
 void Log(const char* format, ...) {
@@ -79,10 +96,12 @@ bool CameUp(Child& c, const Program& p, HWND* topOut = nullptr) {
 // One start: CreateProcess until WaitForInputIdle, in milliseconds; < 0 on failure.
 double TimedStart(const Program& p, const std::wstring& dir, Child* out) {
   const std::wstring exe = Join(dir, p.exe.substr(p.exe.find_last_of(L"\\/") + 1));
+  if (p.dpi) SetWineDpi(p.dpi);
   const double t0 = NowMs();
   Child c = Child::Start(exe, p.args, dir);
   const bool idle = c.WaitIdle(kStartTimeoutMs);
   const double elapsed = NowMs() - t0;
+  if (p.dpi) SetWineDpi(96);
   if (!c.started() || !idle || !CameUp(c, p)) return -1;
   *out = std::move(c);
   return elapsed;
@@ -223,8 +242,13 @@ bool Cpu(const Options& o, const char* key, const std::vector<Variant>& variants
     if (!ok) return;
     const Variant& v = variants[static_cast<std::size_t>(which)];
     const Program& p = v.program;
+    if (p.dpi) SetWineDpi(p.dpi);
     Child c =
         Child::Start(Join(v.dir, p.exe.substr(p.exe.find_last_of(L"\\/") + 1)), p.args, v.dir);
+    if (p.dpi) {
+      c.WaitIdle(kStartTimeoutMs);
+      SetWineDpi(96);
+    }
     HWND top = nullptr;
     if (!c.WaitIdle(kStartTimeoutMs) || !CameUp(c, p, &top)) {
       ok = Fail("start for the CPU figure");
@@ -298,10 +322,14 @@ int Run(const Options& o) {
   const Program before{o.before, L"", kMainTitle, true};
   const std::wstring beforeDir = o.before.empty() ? L"" : prepared(before, L"before");
   if (!o.before.empty() && beforeDir.empty()) return Fail("first start of the older build"), 1;
+  Program scaled = lornel;
+  scaled.dpi = o.scaledDpi;
+  const std::string scaledKey = "@dpi" + std::to_string(o.scaledDpi);
   auto variants = [&](const Program& baseline) {
     std::vector<Variant> v{{"baseline", "", baseline, baselineDir},
                            {"lornel", "", lornel, lornelDir}};
     if (!o.before.empty()) v.push_back({"before", "@before", before, beforeDir});
+    if (o.scaledDpi) v.push_back({"scaled", scaledKey.c_str(), scaled, lornelDir});
     return v;
   };
   const std::wstring ini = Join(lornelDir, L"wtda.ini");
@@ -352,6 +380,8 @@ int wmain(int argc, wchar_t** argv) {
       o.cpuRuns = std::max(1, _wtoi(value.c_str()));
     else if (key == L"--seconds")
       o.seconds = std::max(1, _wtoi(value.c_str()));
+    else if (key == L"--scaled-dpi")
+      o.scaledDpi = std::max(0, _wtoi(value.c_str()));
     else if (key == L"--figures")
       o.figures = std::string(value.begin(), value.end());
   }

@@ -11,6 +11,8 @@
 #                          measured in the same runs, for before-and-after figures
 #   BENCH_PHASES=10        in-process starts for the breakdown of the start-up
 #   BENCH_FIGURES=size,startup,first,idle,locked   (the driver's figures)
+#   BENCH_SCALED_DPI=144   lornel.exe once more in the same runs at that DPI (start-up
+#                          and click), all on desktops big enough for its full scale
 #   BENCH_BUILD=build/win32-bench
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
@@ -24,6 +26,10 @@ click_rounds=${BENCH_CLICK_ROUNDS:-2}
 before=${BENCH_BEFORE:-}
 phases=${BENCH_PHASES:-10}
 figures=${BENCH_FIGURES:-size,startup,first,idle,locked}
+scaled_dpi=${BENCH_SCALED_DPI:-}
+# A 2560x1440 default desktop holds the window at 150 %; at 96 DPI nothing differs.
+driver_wine=(wine)
+[ -n "$scaled_dpi" ] && driver_wine=("$root/scripts/wine-display.sh" 2560x1440 96)
 
 cmake --preset win32 -B "$build" >/dev/null
 cmake --build "$build" -j "$(nproc)" --target lornel bench_baseline bench_driver bench_click bench_phases
@@ -39,7 +45,7 @@ cleanup() {
 }
 trap cleanup EXIT
 . scripts/xvfb.sh
-start_xvfb 3840x1080x24
+start_xvfb 3840x1440x24
 . scripts/wine-env.sh
 scripts/wine-prefix.sh
 log="$bin/bench.log"
@@ -53,19 +59,24 @@ echo "== load average before: $(cut -d' ' -f1-3 /proc/loadavg)" | tee -a "$log"
 tags=lornel
 mkdir -p "$work/lornel"
 cp "$bin/bench_click.exe" "$work/lornel/"
+[ -n "$scaled_dpi" ] && tags="$tags scaled"
 if [ -n "$before" ] && [ -f "$before/bench/bench_click.exe" ]; then
-  tags="lornel before"
+  tags="$tags before"
   mkdir -p "$work/before"
   cp "$before/bench/bench_click.exe" "$work/before/"
 fi
 cp "$bin/bench_phases.exe" "$work/"
-for dir in "$work" "$work/lornel" "$work/before"; do [ -d "$dir" ] && cp examples/wtda.ini "$dir/"; done
+[ -n "$scaled_dpi" ] && mkdir -p "$work/scaled" && cp "$bin/bench_click.exe" "$work/scaled/"
+for dir in "$work" "$work/lornel" "$work/before" "$work/scaled"; do [ -d "$dir" ] && cp examples/wtda.ini "$dir/"; done
 win_work=$(winepath -w "$work")
 per_round=$(( (clicks + click_rounds - 1) / click_rounds ))
 echo "== click to painted: $click_rounds rounds of $per_round samples for: $tags" | tee -a "$log"
 for round in $(seq "$click_rounds"); do
   for tag in $tags; do
-    timeout 600 wine explorer /desktop=lornel-bench,3700x1000 "$win_work\\$tag\\bench_click.exe" \
+    dpi=96
+    [ "$tag" = scaled ] && dpi=$scaled_dpi
+    wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$dpi" /f >/dev/null 2>&1
+    timeout 600 wine explorer /desktop=lornel-bench,3700x1300 "$win_work\\$tag\\bench_click.exe" \
       --samples="$per_round" --tag="$tag" --out="$win_work\\click.txt" >/dev/null 2>&1 || true
     wineserver -w 2>/dev/null || true
   done
@@ -80,13 +91,14 @@ for _ in $(seq "$phases"); do wine "$work/bench_phases.exe" 2>/dev/null | tr -d 
 echo "== driver: $runs runs, $cpu_runs CPU windows of $seconds s" | tee -a "$log"
 before_arg=()
 [ -n "$before" ] && before_arg=(--before="$before/bin/lornel.exe")
-wine "$bin/bench_driver.exe" --lornel="$LORNEL_BUILD/bin/lornel.exe" "${before_arg[@]}" \
+[ -n "$scaled_dpi" ] && before_arg+=(--scaled-dpi="$scaled_dpi")
+"${driver_wine[@]}" "$bin/bench_driver.exe" --lornel="$LORNEL_BUILD/bin/lornel.exe" "${before_arg[@]}" \
   --baseline="$bin/bench_baseline.exe" --config="$root/examples/wtda.ini" --runs="$runs" \
   --cpu-runs="$cpu_runs" --seconds="$seconds" --figures="$figures" 2>/dev/null | tr -d '\r' | tee -a "$log"
 echo "== load average after: $(cut -d' ' -f1-3 /proc/loadavg)" | tee -a "$log"
 
 # The table.
-awk -v seconds="$seconds" '
+awk -v seconds="$seconds" -v scaled="$scaled_dpi" '
 function val(line, key,   m) { if (match(line, key "=[^ ]*")) return substr(line, RSTART + length(key) + 1, RLENGTH - length(key) - 1); return "" }
 function verdict(ok) { return ok ? "met" : "**missed**" }
 function median(list,   v, m, i, j, t) {
@@ -135,6 +147,16 @@ END {
       if (keys[i] == "size") printf "| size | 1 | %d bytes | | |\n", val(x, "program")
       else printf "| %s | %s | %.2f %s | %.3f %s | %.2f × |\n", keys[i], val(x,"runs"), val(x,"program"), (val(x,"unit") ? val(x,"unit") : "ms"), val(x,"baseline"), (val(x,"unit") ? val(x,"unit") : "ms"), val(x,"ratio")
     }
+  }
+  sk = "startup@dpi" scaled; ck = "click@scaled"
+  if (sk in r || ck in r) {
+    print ""
+    printf "The window at %s DPI (lornel.exe once more, started at that DPI) in the same runs:\n", scaled
+    print ""
+    print "| figure | runs | at 96 DPI (median) | scaled (median) | scaled / 96 DPI |"
+    print "|---|---|---|---|---|"
+    if (sk in r) printf "| start-up | %s | %.1f ms | %.1f ms | %.2f × |\n", val(r[sk],"runs"), val(r["startup"],"program"), val(r[sk],"program"), val(r[sk],"program") / val(r["startup"],"program")
+    if (ck in r) printf "| click to painted | %s | %.2f ms | %.2f ms | %.2f × |\n", val(r[ck],"runs"), val(r["click"],"program"), val(r[ck],"program"), val(r[ck],"program") / val(r["click"],"program")
   }
   print ""
   print "Beside the table (not figures of their own):"

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # screenshots.sh [BUILD_DIR]: retakes every picture of docs/ (docs/screenshots.md
 # says what each shows) from a win32 build (default build/win32) under one
-# Xvfb of 1280 x 800. docs/skins-demo.png is skinlib/demo/shoot.sh's.
+# Xvfb of 2560 x 1440 (the default desktop inside it is 1280 x 800).
+# docs/skins-demo.png is skinlib/demo/shoot.sh's.
 #   - the end-to-end tests of the layout and the notice window photograph the
 #     program as they go (LORNEL_SCREENSHOTS);
 #   - lornel.exe under LANG=en_US.UTF-8 (ANSI code page 1252), driven with xdotool;
@@ -10,7 +11,7 @@ set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 build=$(cd "${1:-$root/build/win32}" && pwd)
 if [ -z "${DISPLAY:-}" ]; then
-  exec xvfb-run -a -s "-screen 0 1280x800x24" "$0" "$build"
+  exec xvfb-run -a -s "-screen 0 2560x1440x24" "$0" "$build"
 fi
 export LORNEL_BUILD="$build"
 . "$root/scripts/wine-env.sh"
@@ -28,6 +29,16 @@ LORNEL_SCREENSHOTS="$work" wine "$build/tests/e2e/e2e_tests.exe" \
   --gtest_filter='Layout.*:Notice.*'
 for name in main-cover main-board main-question main-round notice; do
   png "$work/$name.bmp" "$docs/$name.png"
+done
+
+echo "== the board and the notice on a 1024x768 projector and at 144 DPI"
+for display in "1024x768 96" "2560x1440 144"; do
+  set -- $display
+  LORNEL_SCREENSHOTS="$work" "$root/scripts/wine-display.sh" "$1" "$2" \
+    "$build/tests/e2e/e2e_tests.exe" --lornel="$build/bin/lornel.exe" \
+    --skinlib="$build/skinlib/SkinH_EL.dll" --gtest_filter='Display.*'
+  png "$work/main-$1-$2dpi.bmp" "$docs/main-$1-$2dpi.png"
+  png "$work/notice-$1-$2dpi.bmp" "$docs/notice-$1-$2dpi.png"
 done
 
 echo "== the board under en_US.UTF-8"
