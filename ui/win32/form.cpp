@@ -237,6 +237,9 @@ bool Win32Form::Create() {
     if (!CreateControl(c)) {
       DestroyWindow(hwnd_);
       hwnd_ = nullptr;
+      // The last window going posts WM_QUIT, which would end the failure's report box.
+      MSG quit;
+      PeekMessageW(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE);
       return false;
     }
   }
