@@ -266,7 +266,8 @@ LRESULT CALLBACK SkinProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam)
     return CallWindowProcW(e.original, hwnd, message, wParam, lParam);
   }
   const DWORD_PTR ref = e.ref;
-  const Theme* theme = CurrentTheme();
+  const ThemeHold hold;  // to the end of the message, whatever it calls
+  const Theme* theme = hold.get();
   if (!theme) return CallNext(hwnd, message, wParam, lParam);
   switch (ref & kKindMask) {
     case kButton:
@@ -295,7 +296,7 @@ ThreadHook g_hooks[32];
 int g_hookCount = 0;
 
 LRESULT CALLBACK CbtProc(int code, WPARAM wParam, LPARAM lParam) {
-  if (code == HCBT_CREATEWND && CurrentTheme()) Adopt(reinterpret_cast<HWND>(wParam));
+  if (code == HCBT_CREATEWND && HasTheme()) Adopt(reinterpret_cast<HWND>(wParam));
   return CallNextHookEx(nullptr, code, wParam, lParam);
 }
 

@@ -165,8 +165,23 @@ HBRUSH g_white = nullptr;
 constexpr COLORREF kRadioText = RGB(0, 0, 0x80);
 constexpr COLORREF kGroupText = RGB(0, 0x80, 0x80);
 
+// A painter half-way through (asking its parent for colours) while another
+// thread attaches a skin.
+struct Handover {
+  bool armed = false;
+  HANDLE painting = nullptr;
+  HANDLE attached = nullptr;
+} g_handover;
+
 LRESULT CALLBACK TopProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
+    case WM_CTLCOLORBTN:
+      if (g_handover.armed) {
+        g_handover.armed = false;
+        SetEvent(g_handover.painting);
+        WaitForSingleObject(g_handover.attached, 10000);
+      }
+      return DefWindowProcW(hwnd, message, wParam, lParam);
     case WM_CTLCOLORSTATIC: {  // as the program colours its captions
       HDC dc = reinterpret_cast<HDC>(wParam);
       HWND child = reinterpret_cast<HWND>(lParam);
@@ -746,6 +761,46 @@ TEST_F(SkinInProcess, WindowTextsAreLeftAlone) {
   GetWindowTextW(g_controls[kButton], buffer, 64);
   EXPECT_STREQ(buffer, L"第二\r\n行");
   SetWindowTextW(g_controls[kButton], L"按钮");
+}
+
+struct AttachJob {
+  AttachFn attach;
+  const Bytes* skin;
+  int result = -1;
+};
+
+DWORD WINAPI AttachWhilePainting(LPVOID data) {
+  auto* job = static_cast<AttachJob*>(data);
+  WaitForSingleObject(g_handover.painting, 10000);
+  job->result = job->attach(job->skin->data(), static_cast<int>(job->skin->size()), "", 0, 0, 0);
+  SetEvent(g_handover.attached);
+  return 0;
+}
+
+TEST_F(SkinInProcess, ALookReplacedFromAnotherThreadLastsToTheEndOfThePaintUsingIt) {
+  const SkinData old = Parsed(skin12_), next = Parsed(skin1_);
+  ASSERT_EQ(Attach(skin12_), 0);
+  Repaint();
+  HWND b = g_controls[kButton];
+  g_handover.painting = CreateEventW(nullptr, TRUE, FALSE, nullptr);
+  g_handover.attached = CreateEventW(nullptr, TRUE, FALSE, nullptr);
+  AttachJob job{attach_, &skin1_};
+  HANDLE thread = CreateThread(nullptr, 0, AttachWhilePainting, &job, 0, nullptr);
+  ASSERT_NE(thread, nullptr);
+  g_handover.armed = true;
+  RedrawWindow(b, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
+  WaitForSingleObject(thread, 10000);
+  CloseHandle(thread);
+  CloseHandle(g_handover.painting);
+  CloseHandle(g_handover.attached);
+  g_handover = {};
+  ASSERT_EQ(job.result, 0);
+  // The corner outside the rounded face shows the brush of the look the paint
+  // began with; a destroyed brush would have left it unpainted.
+  EXPECT_EQ(Pixel(b, 0, 0), old.colour[sk::kFace]);
+  EXPECT_COLOUR_NEAR(ButtonFace(b), ExpectedFace(old, sk::kButtonTop, sk::kButtonBottom), 4);
+  Repaint();
+  EXPECT_EQ(Pixel(b, 0, 0), next.colour[sk::kFace]);
 }
 
 }  // namespace
