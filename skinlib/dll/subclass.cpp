@@ -240,6 +240,14 @@ LRESULT ContainerMessage(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam,
     case WM_ERASEBKGND:
       if (EraseContainer(hwnd, reinterpret_cast<HDC>(wParam), theme)) return 1;
       break;
+    case WM_DPICHANGED: {
+      // The window lays itself out at the new scale; controls that kept their
+      // size, and the edit frames, must still repaint with the new measures.
+      const LRESULT result = CallNext(hwnd, message, wParam, lParam);
+      RedrawWindow(hwnd, nullptr, nullptr,
+                   RDW_ERASE | RDW_INVALIDATE | RDW_FRAME | RDW_ALLCHILDREN);
+      return result;
+    }
     case WM_CTLCOLORMSGBOX:
     case WM_CTLCOLORDLG:
     case WM_CTLCOLORSTATIC:

@@ -14,56 +14,15 @@
 #include <vector>
 
 #include "skinlib/format/skin_format.h"
+#include "tests/win32/skinlib/skin_kit.h"
 #include "tests/win32/support/build_machine.h"
 #include "tests/win32/support/pump.h"
 
 namespace {
 
-using AttachFn = int(__stdcall*)(const unsigned char*, int, const char*, int, int, int);
-using Bytes = std::vector<unsigned char>;
 using lornel::skin::SkinData;
+using namespace lornel::test::skin;
 namespace sk = lornel::skin;
-
-std::wstring ExeDir() {
-  wchar_t path[MAX_PATH];
-  GetModuleFileNameW(nullptr, path, MAX_PATH);
-  std::wstring dir = path;
-  return dir.substr(0, dir.find_last_of(L'\\'));
-}
-
-Bytes ReadWhole(const std::wstring& path) {
-  Bytes bytes;
-  HANDLE file =
-      CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
-  if (file == INVALID_HANDLE_VALUE) return bytes;
-  const DWORD size = GetFileSize(file, nullptr);
-  bytes.resize(size);
-  DWORD read = 0;
-  if (size && !ReadFile(file, bytes.data(), size, &read, nullptr)) read = 0;
-  bytes.resize(read);
-  CloseHandle(file);
-  return bytes;
-}
-
-// The generated skins lie in the build tree: two folders up from the test
-// binary, or where the build says (a Unix path, reached through drive Z:).
-Bytes SkinBytes(int number) {
-  wchar_t name[32];
-  std::swprintf(name, 32, L"skin%02d.she", number);
-  Bytes bytes = ReadWhole(ExeDir() + L"\\..\\..\\skinlib\\skins\\" + name);
-  if (bytes.empty()) {
-    std::string dir = LORNEL_SKIN_DIR;
-    bytes = ReadWhole(L"Z:" + std::wstring(dir.begin(), dir.end()) + L"/" + name);
-  }
-  return bytes;
-}
-
-SkinData Parsed(const Bytes& bytes) {
-  SkinData skin{};
-  EXPECT_EQ(sk::ParseSkin(bytes.data(), static_cast<long long>(bytes.size()), &skin),
-            sk::ParseError::kNone);
-  return skin;
-}
 
 // ---------------------------------------------------------------------------
 // The file itself: what the program's loader and the embedding rely on.
@@ -131,27 +90,7 @@ TEST(SkinLibrary, ImportsOnlyWindowsSystemLibraries) {
   EXPECT_GT(count, 0);
 }
 
-TEST(SkinLibrary, RestylesWindowsInAProcessOfItsOwn) {
-  wchar_t exe[MAX_PATH];
-  GetModuleFileNameW(nullptr, exe, MAX_PATH);
-  std::wstring command = L"\"" + std::wstring(exe) + L"\" --gtest_filter=SkinInProcess.*";
-  SetEnvironmentVariableW(L"LORNEL_SKIN_CHILD", L"1");
-  STARTUPINFOW startup{};
-  startup.cb = sizeof(startup);
-  PROCESS_INFORMATION process{};
-  const BOOL started = CreateProcessW(exe, command.data(), nullptr, nullptr, TRUE, 0, nullptr,
-                                      nullptr, &startup, &process);
-  SetEnvironmentVariableW(L"LORNEL_SKIN_CHILD", nullptr);
-  ASSERT_TRUE(started);
-  const DWORD waited = WaitForSingleObject(process.hProcess, 300000);
-  DWORD code = 1;
-  GetExitCodeProcess(process.hProcess, &code);
-  if (waited != WAIT_OBJECT_0) TerminateProcess(process.hProcess, 1);
-  CloseHandle(process.hThread);
-  CloseHandle(process.hProcess);
-  EXPECT_EQ(waited, WAIT_OBJECT_0);
-  EXPECT_EQ(code, 0u) << "SkinInProcess.* failed in the child process (its output is above)";
-}
+TEST(SkinLibrary, RestylesWindowsInAProcessOfItsOwn) { RunSuiteInChild(L"SkinInProcess"); }
 
 // ---------------------------------------------------------------------------
 // Inside the child process: one test window with a control of each kind.
@@ -359,18 +298,15 @@ int StackDelta(void* entry) {
 class SkinInProcess : public testing::Test {
  protected:
   static void SetUpTestSuite() {
-    if (!GetEnvironmentVariableW(L"LORNEL_SKIN_CHILD", nullptr, 0)) return;
-    library_ = LoadLibraryW((ExeDir() + L"\\SkinH_EL.dll").c_str());
-    if (library_)
-      attach_ = reinterpret_cast<AttachFn>(
-          reinterpret_cast<void*>(GetProcAddress(library_, "SkinH_AttachRes")));
+    if (!InSkinChild()) return;
+    attach_ = LoadAttach();
     skin12_ = SkinBytes(12);
     skin1_ = SkinBytes(1);
     BuildWindow();
     Repaint();
   }
   void SetUp() override {
-    if (!GetEnvironmentVariableW(L"LORNEL_SKIN_CHILD", nullptr, 0))
+    if (!InSkinChild())
       GTEST_SKIP() << "runs in the child process of SkinLibrary.RestylesWindowsInAProcessOfItsOwn";
     ASSERT_NE(attach_, nullptr) << "SkinH_EL.dll or its entry not found";
     ASSERT_FALSE(skin12_.empty());
@@ -387,7 +323,6 @@ class SkinInProcess : public testing::Test {
     return Lerp(s.colour[top], s.colour[bottom], 30.0 / 59.0);
   }
 
-  static inline HMODULE library_ = nullptr;
   static inline AttachFn attach_ = nullptr;
   static inline Bytes skin12_, skin1_;
 };
