@@ -2,6 +2,7 @@
 # shoot.sh BUILD_DIR OUT_DIR [SKIN...]: screenshots of the demo window under each
 # skin (default: all 33), one message box shot for skins 1 and 12, and a contact
 # sheet of all of them (OUT_DIR/contact.png; contact-small.png is docs/skins-demo.png).
+# SCALE=1500 lays the window out 1.5 times larger; the skin's measures follow.
 set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
 root=$(cd "$here/../.." && pwd)
@@ -16,15 +17,21 @@ export LORNEL_BUILD="$build"
 "$root/scripts/wine-prefix.sh"
 demo="$build/skinlib/skin_demo.exe"
 skins=("$@")
+scale_args=()
+crop=728x470
+if [ -n "${SCALE:-}" ]; then
+  scale_args=(--scale "$SCALE")
+  crop="$(((728 * SCALE + 999) / 1000))x$(((470 * SCALE + 999) / 1000))"
+fi
 [ "${#skins[@]}" -gt 0 ] || skins=($(seq -w 1 33))
 
 shot() {  # shot NAME ARGS...: run the demo, photograph the desktop's top-left corner
   local name=$1
   shift
-  wine "$demo" "$@" --hold 4000 &
+  wine "$demo" "$@" "${scale_args[@]}" --hold 4000 &
   local pid=$!
   sleep 2.5
-  import -window root -crop "${CROP:-728x470+0+0}" +repage "$out/$name.png"
+  import -window root -crop "${CROP:-$crop+0+0}" +repage "$out/$name.png"
   wait "$pid" || true
 }
 

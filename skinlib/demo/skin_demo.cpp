@@ -1,6 +1,8 @@
 // A window with every control kind that Lornel uses, under one skin, for
-// screenshots: skin_demo.exe SKIN.she [--msgbox] [--hold MS]
+// screenshots: skin_demo.exe SKIN.she [--msgbox] [--hold MS] [--scale MILLI]
 // Button 2 is hot (the cursor is put on it), 3 held down, 4 disabled, 5 focused.
+// With --scale the window is laid out MILLI/1000 times larger and answers the
+// library's "SkinH_LayoutScale" question with MILLI, as the program does.
 #include <windows.h>
 #include <commctrl.h>
 
@@ -12,9 +14,13 @@ using AttachFn = int(__stdcall*)(const unsigned char*, int, const char*, int, in
 
 constexpr UINT_PTR kHoldTimer = 1;
 HWND g_hot = nullptr;
+int g_scale = 0;  // thousandths; 0: the window does not answer
+UINT g_scaleMessage = 0;
+
+int Scaled(int v) { return g_scale ? (v * g_scale + 500) / 1000 : v; }
 
 HFONT Font(int height) {
-  return CreateFontW(-height, 0, 0, 0, FW_BOLD, FALSE, FALSE, FALSE, GB2312_CHARSET,
+  return CreateFontW(-Scaled(height), 0, 0, 0, FW_BOLD, FALSE, FALSE, FALSE, GB2312_CHARSET,
                      OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH, L"");
 }
 
@@ -96,14 +102,16 @@ LRESULT CALLBACK MainProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam)
       PostQuitMessage(0);
       return 0;
     default:
+      if (message == g_scaleMessage && g_scale) return g_scale;
       return DefWindowProcW(hwnd, message, wParam, lParam);
   }
 }
 
 HWND Child(const wchar_t* cls, const wchar_t* text, DWORD style, int x, int y, int w, int h,
            HWND parent, HFONT font, COLORREF colour = 0, DWORD ex = 0) {
-  HWND hwnd = CreateWindowExW(ex, cls, text, WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | style, x, y,
-                              w, h, parent, nullptr, GetModuleHandleW(nullptr), nullptr);
+  HWND hwnd = CreateWindowExW(ex, cls, text, WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | style,
+                              Scaled(x), Scaled(y), Scaled(w), Scaled(h), parent, nullptr,
+                              GetModuleHandleW(nullptr), nullptr);
   SendMessageW(hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
   SetWindowLongPtrW(hwnd, GWLP_USERDATA, static_cast<LONG_PTR>(colour));
   return hwnd;
@@ -174,6 +182,7 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
   for (int i = 2; i < argc; ++i) {
     if (lstrcmpW(argv[i], L"--msgbox") == 0) messageBox = true;
     if (lstrcmpW(argv[i], L"--hold") == 0 && i + 1 < argc) hold = _wtoi(argv[++i]);
+    if (lstrcmpW(argv[i], L"--scale") == 0 && i + 1 < argc) g_scale = _wtoi(argv[++i]);
   }
 
   INITCOMMONCONTROLSEX icc{sizeof(icc), ICC_PROGRESS_CLASS};
@@ -201,9 +210,14 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
   wchar_t title[128];
   std::swprintf(title, 128, L"Lornel skin %ls", slash ? slash + 1 : argv[1]);
 
-  HWND main = CreateWindowExW(0, L"SkinDemo", title,
-                              WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_CLIPCHILDREN, 0, 0, 728,
-                              470, nullptr, nullptr, instance, nullptr);
+  g_scaleMessage = RegisterWindowMessageW(L"SkinH_LayoutScale");
+  // 728 x 470 with the frame; only the inside grows with the scale.
+  const DWORD style = WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_CLIPCHILDREN;
+  RECT frame{0, 0, 0, 0};
+  AdjustWindowRect(&frame, style, FALSE);
+  const int frameW = frame.right - frame.left, frameH = frame.bottom - frame.top;
+  HWND main = CreateWindowExW(0, L"SkinDemo", title, style, 0, 0, Scaled(728 - frameW) + frameW,
+                              Scaled(470 - frameH) + frameH, nullptr, nullptr, instance, nullptr);
   Build(main);
 
   // As the program does: the skin is attached while the window is still hidden.

@@ -35,15 +35,14 @@ int Attach(const unsigned char* data, int size) {
   if (error != lornel::skin::ParseError::kNone) return static_cast<int>(error);
   Theme* theme = CreateTheme(skin);
   if (!theme) return kOutOfResources;
-  if (!CurrentTheme()) PinModule();
+  if (!HasTheme()) PinModule();
   if (!HookCurrentThread(g_module)) {
     DestroyTheme(theme);
     return kNotHooked;
   }
-  Theme* old = ReplaceTheme(theme);
+  ReplaceTheme(theme);
   RedirectSysColourImports();
   EnumThreadWindows(GetCurrentThreadId(), RestyleThreadWindow, 0);
-  DestroyTheme(old);
   return 0;
 }
 

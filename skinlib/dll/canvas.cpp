@@ -188,6 +188,22 @@ void Canvas::Outline(const RECT& r, int radius, int width, COLORREF colour) {
       }
 }
 
+void Canvas::DottedFrame(const RECT& r, int dot) {
+  if (!ok() || dot <= 0) return;
+  GdiFlush();
+  for (int y = Clamp(static_cast<int>(r.top), 0, height_);
+       y < Clamp(static_cast<int>(r.bottom), 0, height_); ++y) {
+    const bool across = y < r.top + dot || y >= r.bottom - dot;  // top or bottom band
+    for (int x = Clamp(static_cast<int>(r.left), 0, width_);
+         x < Clamp(static_cast<int>(r.right), 0, width_); ++x) {
+      if (!across && x >= r.left + dot && x < r.right - dot) continue;
+      // Dots run along the edge and are whole across the band.
+      const int along = across ? x - r.left : y - r.top;
+      if ((along / dot) % 2 == 0) pixels_[y * width_ + x] ^= 0xFFFFFF;
+    }
+  }
+}
+
 void Canvas::CopyTo(HDC target, int x, int y) const {
   if (!ok()) return;
   GdiFlush();

@@ -33,6 +33,9 @@ class Canvas {
   // An outline only, drawn from the left/right edges and the corner arcs, so
   // large panels cost little.
   void Outline(const RECT& r, int radius, int width, COLORREF colour);
+  // A focus mark: every other dot of a band dot pixels wide just inside r is
+  // inverted, as DrawFocusRect does with its one-pixel dots.
+  void DottedFrame(const RECT& r, int dot);
   // Copies the canvas to (x, y) of target.
   void CopyTo(HDC target, int x, int y) const;
 

@@ -2,6 +2,7 @@
 #include "skinlib/dll/canvas.h"
 #include "skinlib/dll/paint.h"
 #include "skinlib/dll/paint_util.h"
+#include "skinlib/dll/scale.h"
 
 namespace skinh {
 namespace {
@@ -96,7 +97,7 @@ RECT DrawCaption(HDC dc, const WindowText& text, RECT box, LONG style, UINT hFal
   return used;
 }
 
-void PaintPush(HWND hwnd, Canvas& cv, const Theme& t, const Looks& looks) {
+void PaintPush(HWND hwnd, Canvas& cv, const Theme& t, const Looks& looks, const Scale& s) {
   const LONG style = GetWindowLongW(hwnd, GWL_STYLE);
   const LRESULT state = SendMessageW(hwnd, BM_GETSTATE, 0, 0);
   const bool enabled = IsWindowEnabled(hwnd) != FALSE;
@@ -127,13 +128,13 @@ void PaintPush(HWND hwnd, Canvas& cv, const Theme& t, const Looks& looks) {
   }
   if (enabled && (isDefault || focused)) border = t.Colour(kAccent);
 
-  const int radius = t.Metric(kButtonRadius);
-  const int bw = t.Metric(kBorderWidth);
+  const int radius = s.Px(t.Metric(kButtonRadius));
+  const int bw = s.Px(t.Metric(kBorderWidth));
   cv.RoundRect(all, radius, bw, border, &fill);
   if (enabled && focused && !(ui & UISF_HIDEFOCUS)) {
-    const int inset = bw + 2;
+    const int inset = bw + s.Px(2);
     const RECT ring{inset, inset, cv.width() - inset, cv.height() - inset};
-    cv.Outline(ring, radius > inset ? radius - inset : 0, 1, t.Colour(kAccent));
+    cv.Outline(ring, radius > inset ? radius - inset : 0, s.Px(1), t.Colour(kAccent));
   }
 
   WindowText caption(hwnd);
@@ -141,14 +142,15 @@ void PaintPush(HWND hwnd, Canvas& cv, const Theme& t, const Looks& looks) {
   FontScope font(cv.dc(), hwnd);
   SetBkMode(cv.dc(), TRANSPARENT);
   SetTextColor(cv.dc(), text);
-  const int pad = bw + 3 + radius / 3;
-  RECT box{pad, bw + 1, cv.width() - pad, cv.height() - bw - 1};
-  if (pressed) OffsetRect(&box, 1, 1);
+  const int pad = bw + s.Px(3) + radius / 3;
+  RECT box{pad, bw + s.Px(1), cv.width() - pad, cv.height() - bw - s.Px(1)};
+  if (pressed) OffsetRect(&box, s.Px(1), s.Px(1));
   DrawCaption(cv.dc(), caption, box, style | ((style & BS_VCENTER) ? 0 : BS_VCENTER), DT_CENTER,
               PrefixFlags(ui));
 }
 
-void PaintMark(HWND hwnd, Canvas& cv, const Theme& t, const Looks& looks, bool radio) {
+void PaintMark(HWND hwnd, Canvas& cv, const Theme& t, const Looks& looks, const Scale& s,
+               bool radio) {
   const LONG style = GetWindowLongW(hwnd, GWL_STYLE);
   const LRESULT state = SendMessageW(hwnd, BM_GETSTATE, 0, 0);
   const bool enabled = IsWindowEnabled(hwnd) != FALSE;
@@ -166,14 +168,15 @@ void PaintMark(HWND hwnd, Canvas& cv, const Theme& t, const Looks& looks, bool r
   GetTextMetricsW(cv.dc(), &tm);
   // The circle grows with the caption's font, so that large classroom captions
   // do not sit beside a tiny mark.
-  int size = tm.tmHeight * 3 / 4 + 1;
-  size = size < 13 ? 13 : size > 28 ? 28 : size;
+  int size = tm.tmHeight * 3 / 4 + s.Px(1);
+  size = size < s.Px(13) ? s.Px(13) : size > s.Px(28) ? s.Px(28) : size;
   if (size > cv.height()) size = cv.height();
   const bool markRight = (style & BS_LEFTTEXT) != 0;
+  const int edge = s.Px(1);
   int top = (cv.height() - size) / 2;
-  if (VerticalAlign(style) == VAlign::kTop) top = 1;
-  if (VerticalAlign(style) == VAlign::kBottom) top = cv.height() - size - 1;
-  const int left = markRight ? cv.width() - size - 1 : 1;
+  if (VerticalAlign(style) == VAlign::kTop) top = edge;
+  if (VerticalAlign(style) == VAlign::kBottom) top = cv.height() - size - edge;
+  const int left = markRight ? cv.width() - size - edge : edge;
   const RECT box{left, top, left + size, top + size};
 
   COLORREF ring = t.Colour(kFrame);
@@ -189,7 +192,7 @@ void PaintMark(HWND hwnd, Canvas& cv, const Theme& t, const Looks& looks, bool r
   }
   const Fill fieldFill{inside, inside, false};
   const Fill markFill{mark, mark, false};
-  const int ringWidth = size >= 20 ? 2 : 1;
+  const int ringWidth = s.Px(size >= s.Px(20) ? 2 : 1);
   if (radio) {
     cv.RoundRect(box, size / 2, ringWidth, ring, &fieldFill);
     if (check == BST_CHECKED) {
@@ -202,9 +205,9 @@ void PaintMark(HWND hwnd, Canvas& cv, const Theme& t, const Looks& looks, bool r
     if (check == BST_INDETERMINATE) {
       const int inset = size / 4;
       const RECT block{box.left + inset, box.top + inset, box.right - inset, box.bottom - inset};
-      cv.RoundRect(block, 1, 0, mark, &markFill);
+      cv.RoundRect(block, s.Px(1), 0, mark, &markFill);
     } else if (check == BST_CHECKED) {
-      DrawTick(cv.dc(), box, mark);
+      DrawTick(cv.dc(), box, s.Px(2), mark);
     }
   }
 
@@ -212,15 +215,20 @@ void PaintMark(HWND hwnd, Canvas& cv, const Theme& t, const Looks& looks, bool r
   if (caption.length() == 0) return;
   SetBkMode(cv.dc(), TRANSPARENT);
   SetTextColor(cv.dc(), enabled ? parent.text : t.Colour(kDisabledText));
-  const int gap = size / 3 + 3;
+  const int gap = size / 3 + s.Px(3);
   RECT textBox = markRight ? RECT{0, 0, box.left - gap, cv.height()}
                            : RECT{box.right + gap, 0, cv.width(), cv.height()};
   const RECT used = DrawCaption(cv.dc(), caption, textBox, style, DT_LEFT, PrefixFlags(ui));
   if (focused && !(ui & UISF_HIDEFOCUS)) {
-    RECT focus{used.left - 1, used.top, used.right + 1, used.bottom};
+    const int dot = s.Px(1);
+    RECT focus{used.left - dot, used.top, used.right + dot, used.bottom};
     IntersectRect(&focus, &focus, &all);
-    SetTextColor(cv.dc(), RGB(0, 0, 0));
-    DrawFocusRect(cv.dc(), &focus);
+    if (dot == 1) {
+      SetTextColor(cv.dc(), RGB(0, 0, 0));
+      DrawFocusRect(cv.dc(), &focus);
+    } else {
+      cv.DottedFrame(focus, dot);  // DrawFocusRect's dots are always one pixel
+    }
   }
 }
 
@@ -230,7 +238,7 @@ struct GroupLayout {
 };
 
 GroupLayout LayoutGroup(HWND hwnd, HDC dc, const WindowText& caption, int width, int radius,
-                        UINT prefix) {
+                        const Scale& s, UINT prefix) {
   TEXTMETRICW tm{};
   GetTextMetricsW(dc, &tm);
   GroupLayout g{tm.tmHeight, {0, 0, 0, 0}};
@@ -239,7 +247,7 @@ GroupLayout LayoutGroup(HWND hwnd, HDC dc, const WindowText& caption, int width,
   DrawTextW(dc, caption.data(), caption.length(), &measured, DT_SINGLELINE | DT_CALCRECT | prefix);
   const int textWidth = measured.right - measured.left;
   const LONG style = GetWindowLongW(hwnd, GWL_STYLE);
-  const int margin = 8 + radius / 2;
+  const int margin = s.Px(8) + radius / 2;
   int x = margin;
   if ((style & BS_CENTER) == BS_CENTER)
     x = (width - textWidth) / 2;
@@ -249,7 +257,7 @@ GroupLayout LayoutGroup(HWND hwnd, HDC dc, const WindowText& caption, int width,
   return g;
 }
 
-void PaintGroupFilled(HWND hwnd, Canvas& cv, const Theme& t) {
+void PaintGroupFilled(HWND hwnd, Canvas& cv, const Theme& t, const Scale& s) {
   const bool enabled = IsWindowEnabled(hwnd) != FALSE;
   const UINT prefix = PrefixFlags(UiState(hwnd));
   const RECT all{0, 0, cv.width(), cv.height()};
@@ -258,26 +266,29 @@ void PaintGroupFilled(HWND hwnd, Canvas& cv, const Theme& t) {
 
   FontScope font(cv.dc(), hwnd);
   WindowText caption(hwnd);
-  const int radius = t.Metric(kPanelRadius);
-  const GroupLayout g = LayoutGroup(hwnd, cv.dc(), caption, cv.width(), radius, prefix);
+  const int radius = s.Px(t.Metric(kPanelRadius));
+  const int line = s.Px(1);
+  const GroupLayout g = LayoutGroup(hwnd, cv.dc(), caption, cv.width(), radius, s, prefix);
   const RECT frame{0, g.captionHeight / 2, cv.width(), cv.height()};
   if (t.Metric(kFrameStyle) == 1) {
-    cv.Outline({frame.left + 1, frame.top + 1, frame.right, frame.bottom}, radius, 1,
+    cv.Outline({frame.left + line, frame.top + line, frame.right, frame.bottom}, radius, line,
                t.Colour(kFrameLight));
-    cv.Outline({frame.left, frame.top, frame.right - 1, frame.bottom - 1}, radius, 1,
+    cv.Outline({frame.left, frame.top, frame.right - line, frame.bottom - line}, radius, line,
                t.Colour(kFrame));
   } else {
-    cv.Outline(frame, radius, 1, t.Colour(kFrame));
+    cv.Outline(frame, radius, line, t.Colour(kFrame));
   }
   if (caption.length() == 0) return;
 
   RECT textBox = g.caption;
   if (t.Metric(kCaptionStyle) == 1) {
     const Fill tab{t.Colour(kLight), t.Colour(kLight), false};
-    const RECT tabRect{textBox.left - 7, 0, textBox.right + 7, g.captionHeight + 2};
-    cv.RoundRect(tabRect, radius < 5 ? radius : 5, 1, t.Colour(kFrame), &tab);
+    const RECT tabRect{textBox.left - s.Px(7), 0, textBox.right + s.Px(7),
+                       g.captionHeight + s.Px(2)};
+    cv.RoundRect(tabRect, radius < s.Px(5) ? radius : s.Px(5), line, t.Colour(kFrame), &tab);
   } else {
-    cv.FillBrush({textBox.left - 4, 0, textBox.right + 4, g.captionHeight}, parent.brush);
+    cv.FillBrush({textBox.left - s.Px(4), 0, textBox.right + s.Px(4), g.captionHeight},
+                 parent.brush);
   }
   SetBkMode(cv.dc(), TRANSPARENT);
   SetTextColor(cv.dc(), enabled ? parent.text : t.Colour(kDisabledText));
@@ -286,7 +297,7 @@ void PaintGroupFilled(HWND hwnd, Canvas& cv, const Theme& t) {
 
 // Group boxes that do not clip what lies inside them: only the frame and the
 // caption are drawn, straight onto the window, as the system's own would.
-void PaintGroupOutline(HWND hwnd, HDC dc, const Theme& t) {
+void PaintGroupOutline(HWND hwnd, HDC dc, const Theme& t, const Scale& s) {
   const bool enabled = IsWindowEnabled(hwnd) != FALSE;
   const UINT prefix = PrefixFlags(UiState(hwnd));
   RECT client;
@@ -294,23 +305,24 @@ void PaintGroupOutline(HWND hwnd, HDC dc, const Theme& t) {
   const ParentColours parent = AskParent(hwnd, dc, WM_CTLCOLORSTATIC, t);
   FontScope font(dc, hwnd);
   WindowText caption(hwnd);
-  const GroupLayout g = LayoutGroup(hwnd, dc, caption, client.right, 0, prefix);
+  const GroupLayout g = LayoutGroup(hwnd, dc, caption, client.right, 0, s, prefix);
   const int top = g.captionHeight / 2;
   const int w = client.right, h = client.bottom;
   const bool etched = t.Metric(kFrameStyle) == 1;
-  // With an etched frame the light line lies one pixel in and down.
+  const int line = s.Px(1);
+  // With an etched frame the light line lies one line in and down.
   for (int pass = etched ? 0 : 1; pass < 2; ++pass) {
-    const int o = pass == 0 ? 1 : 0;
+    const int o = pass == 0 ? line : 0;
     const COLORREF c = pass == 0 ? t.Colour(kFrameLight) : t.Colour(kFrame);
-    const int right = w - (etched ? 1 - o : 0), bottom = h - (etched ? 1 - o : 0);
-    FillSolidRect(dc, {o, top + o, right, top + o + 1}, c);
-    FillSolidRect(dc, {o, bottom - 1, right, bottom}, c);
-    FillSolidRect(dc, {o, top + o, o + 1, bottom}, c);
-    FillSolidRect(dc, {right - 1, top + o, right, bottom}, c);
+    const int right = w - (etched ? line - o : 0), bottom = h - (etched ? line - o : 0);
+    FillSolidRect(dc, {o, top + o, right, top + o + line}, c);
+    FillSolidRect(dc, {o, bottom - line, right, bottom}, c);
+    FillSolidRect(dc, {o, top + o, o + line, bottom}, c);
+    FillSolidRect(dc, {right - line, top + o, right, bottom}, c);
   }
   if (caption.length() == 0) return;
   RECT textBox = g.caption;
-  RECT gap{textBox.left - 4, 0, textBox.right + 4, g.captionHeight};
+  RECT gap{textBox.left - s.Px(4), 0, textBox.right + s.Px(4), g.captionHeight};
   FillRect(dc, &gap, parent.brush);
   SetBkMode(dc, TRANSPARENT);
   SetTextColor(dc, enabled ? parent.text : t.Colour(kDisabledText));
@@ -332,8 +344,9 @@ bool GroupBoxFillsInside(HWND hwnd) {
 void PaintButton(HWND hwnd, HDC target, const Theme& theme, const Looks& looks) {
   const ButtonKind kind = KindOf(GetWindowLongW(hwnd, GWL_STYLE));
   if (kind == ButtonKind::kOther) return;
+  const Scale s = ScaleOf(hwnd);
   if (kind == ButtonKind::kGroup && !GroupBoxFillsInside(hwnd)) {
-    PaintGroupOutline(hwnd, target, theme);
+    PaintGroupOutline(hwnd, target, theme, s);
     return;
   }
   RECT client;
@@ -342,16 +355,16 @@ void PaintButton(HWND hwnd, HDC target, const Theme& theme, const Looks& looks) 
   if (!cv.ok()) return;
   switch (kind) {
     case ButtonKind::kPush:
-      PaintPush(hwnd, cv, theme, looks);
+      PaintPush(hwnd, cv, theme, looks, s);
       break;
     case ButtonKind::kRadio:
-      PaintMark(hwnd, cv, theme, looks, true);
+      PaintMark(hwnd, cv, theme, looks, s, true);
       break;
     case ButtonKind::kCheck:
-      PaintMark(hwnd, cv, theme, looks, false);
+      PaintMark(hwnd, cv, theme, looks, s, false);
       break;
     case ButtonKind::kGroup:
-      PaintGroupFilled(hwnd, cv, theme);
+      PaintGroupFilled(hwnd, cv, theme, s);
       break;
     case ButtonKind::kOther:
       break;

@@ -5,6 +5,7 @@
 #include "skinlib/dll/canvas.h"
 #include "skinlib/dll/paint.h"
 #include "skinlib/dll/paint_util.h"
+#include "skinlib/dll/scale.h"
 #include "skinlib/dll/syscolors.h"
 
 namespace skinh {
@@ -12,30 +13,31 @@ namespace {
 
 using namespace lornel::skin;
 
-// Width of the non-client edge that the styles give (0 when there is none).
+// Width of the non-client edge as the system laid it out, which may follow the
+// window's DPI (0 when there is none). Measured at the top: a mirrored layout
+// moves the client origin sideways, scroll bars lie right and below.
 int EdgeWidth(HWND hwnd) {
-  const LONG style = GetWindowLongW(hwnd, GWL_STYLE);
-  const LONG ex = GetWindowLongW(hwnd, GWL_EXSTYLE);
-  int width = 0;
-  if (ex & WS_EX_CLIENTEDGE) width += GetSystemMetrics(SM_CXEDGE);
-  if (ex & WS_EX_STATICEDGE) width += GetSystemMetrics(SM_CXBORDER);
-  if (ex & WS_EX_DLGMODALFRAME) width += GetSystemMetrics(SM_CXDLGFRAME);
-  if (style & WS_BORDER) width += GetSystemMetrics(SM_CXBORDER);
-  return width;
+  RECT wr;
+  POINT origin{0, 0};
+  if (!GetWindowRect(hwnd, &wr) || !ClientToScreen(hwnd, &origin)) return 0;
+  return origin.y - wr.top;
 }
 
-// A one-pixel line in outer, the rest of the edge in inner, so the field looks
-// framed by a single flat line.
+// A line in outer, the rest of the edge in inner, so the field looks framed by
+// a single flat line. The edge is the system's; the line grows with the scale
+// but leaves the inner ring at least a pixel.
 void PaintFrame(HWND hwnd, COLORREF outer, COLORREF inner) {
   const int edge = EdgeWidth(hwnd);
   if (edge <= 0) return;
+  int line = ScaleOf(hwnd).Px(1);
+  if (line > edge - 1) line = edge > 1 ? edge - 1 : edge;
   RECT wr;
   GetWindowRect(hwnd, &wr);
   const int w = wr.right - wr.left, h = wr.bottom - wr.top;
   HDC dc = GetDCEx(hwnd, nullptr, DCX_WINDOW | DCX_CACHE | DCX_CLIPSIBLINGS);
   if (!dc) return;
   for (int i = 0; i < edge; ++i) {
-    const COLORREF c = i == 0 ? outer : inner;
+    const COLORREF c = i < line ? outer : inner;
     FillSolidRect(dc, {i, i, w - i, i + 1}, c);
     FillSolidRect(dc, {i, h - i - 1, w - i, h - i}, c);
     FillSolidRect(dc, {i, i, i + 1, h - i}, c);
@@ -78,6 +80,7 @@ void PaintProgressFrame(HWND hwnd, const Theme& t) {
 }
 
 void PaintProgress(HWND hwnd, HDC target, const Theme& t) {
+  const Scale s = ScaleOf(hwnd);
   RECT client;
   GetClientRect(hwnd, &client);
   Canvas cv(target, client.right, client.bottom);
@@ -92,7 +95,8 @@ void PaintProgress(HWND hwnd, HDC target, const Theme& t) {
   int pos = static_cast<int>(SendMessageW(hwnd, PBM_GETPOS, 0, 0));
   if (high > low) {
     pos = pos < low ? low : pos > high ? high : pos;
-    const RECT inner{1, 1, cv.width() - 1, cv.height() - 1};
+    const int margin = s.Px(1);
+    const RECT inner{margin, margin, cv.width() - margin, cv.height() - margin};
     const int length = vertical ? inner.bottom - inner.top : inner.right - inner.left;
     const int thickness = vertical ? inner.right - inner.left : inner.bottom - inner.top;
     const int filled =
@@ -100,10 +104,10 @@ void PaintProgress(HWND hwnd, HDC target, const Theme& t) {
     const bool enabled = IsWindowEnabled(hwnd) != FALSE;
     const Fill fill = enabled ? Fill{t.Colour(kProgressTop), t.Colour(kProgressBottom), false}
                               : Fill{t.Colour(kShadow), t.Colour(kShadow), false};
-    int block = t.Metric(kBlockWidth);
+    int block = s.Px(t.Metric(kBlockWidth));
     if (block == 0) block = thickness * 2 / 3;
-    if (block < 2) block = 2;
-    int gap = t.Metric(kBlockGap);
+    if (block < s.Px(2)) block = s.Px(2);
+    int gap = s.Px(t.Metric(kBlockGap));
     if (style & PBS_SMOOTH) {
       block = filled;
       gap = 0;
@@ -117,7 +121,7 @@ void PaintProgress(HWND hwnd, HDC target, const Theme& t) {
         if (style & PBS_SMOOTH) end = filled;
         RECT r = vertical ? RECT{inner.left, inner.bottom - end, inner.right, inner.bottom - at}
                           : RECT{inner.left + at, inner.top, inner.left + end, inner.bottom};
-        cv.RoundRect(r, 1, 0, 0, &fill);
+        cv.RoundRect(r, s.Px(1), 0, 0, &fill);
         if (block <= 0) break;
       }
     }

@@ -68,10 +68,10 @@ void FillSolidRect(HDC dc, const RECT& r, COLORREF colour) {
   SetDCBrushColor(dc, old);
 }
 
-void DrawTick(HDC dc, const RECT& box, COLORREF colour) {
+void DrawTick(HDC dc, const RECT& box, int minWidth, COLORREF colour) {
   const int size = box.right - box.left;
   int width = size / 7;
-  if (width < 2) width = 2;
+  if (width < minWidth) width = minWidth;
   LOGBRUSH lb{BS_SOLID, colour, 0};
   HPEN pen = ExtCreatePen(PS_GEOMETRIC | PS_SOLID | PS_ENDCAP_ROUND | PS_JOIN_ROUND, width, &lb, 0,
                           nullptr);

@@ -47,7 +47,7 @@ ParentColours AskParent(HWND hwnd, HDC dc, UINT message, const Theme& theme);
 UINT UiState(HWND hwnd);         // WM_QUERYUISTATE
 UINT PrefixFlags(UINT uiState);  // DT_HIDEPREFIX when accelerators are hidden
 void FillSolidRect(HDC dc, const RECT& r, COLORREF colour);
-void DrawTick(HDC dc, const RECT& box, COLORREF colour);
+void DrawTick(HDC dc, const RECT& box, int minWidth, COLORREF colour);
 // The colour of a solid brush, or fallback.
 COLORREF BrushColour(HBRUSH brush, COLORREF fallback);
 

@@ -240,6 +240,14 @@ LRESULT ContainerMessage(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam,
     case WM_ERASEBKGND:
       if (EraseContainer(hwnd, reinterpret_cast<HDC>(wParam), theme)) return 1;
       break;
+    case WM_DPICHANGED: {
+      // The window lays itself out at the new scale; controls that kept their
+      // size, and the edit frames, must still repaint with the new measures.
+      const LRESULT result = CallNext(hwnd, message, wParam, lParam);
+      RedrawWindow(hwnd, nullptr, nullptr,
+                   RDW_ERASE | RDW_INVALIDATE | RDW_FRAME | RDW_ALLCHILDREN);
+      return result;
+    }
     case WM_CTLCOLORMSGBOX:
     case WM_CTLCOLORDLG:
     case WM_CTLCOLORSTATIC:
@@ -266,7 +274,8 @@ LRESULT CALLBACK SkinProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam)
     return CallWindowProcW(e.original, hwnd, message, wParam, lParam);
   }
   const DWORD_PTR ref = e.ref;
-  const Theme* theme = CurrentTheme();
+  const ThemeHold hold;  // to the end of the message, whatever it calls
+  const Theme* theme = hold.get();
   if (!theme) return CallNext(hwnd, message, wParam, lParam);
   switch (ref & kKindMask) {
     case kButton:
@@ -295,7 +304,7 @@ ThreadHook g_hooks[32];
 int g_hookCount = 0;
 
 LRESULT CALLBACK CbtProc(int code, WPARAM wParam, LPARAM lParam) {
-  if (code == HCBT_CREATEWND && CurrentTheme()) Adopt(reinterpret_cast<HWND>(wParam));
+  if (code == HCBT_CREATEWND && HasTheme()) Adopt(reinterpret_cast<HWND>(wParam));
   return CallNextHookEx(nullptr, code, wParam, lParam);
 }
 

@@ -22,13 +22,15 @@ GetSysColorBrushFn RealGetSysColorBrush() {
 
 DWORD WINAPI SkinGetSysColor(int index) {
   lornel::skin::Colour slot;
-  const Theme* theme = CurrentTheme();
+  const ThemeHold hold;
+  const Theme* theme = hold.get();
   if (theme && MapsSysColour(index, &slot)) return theme->Colour(slot);
   return RealSysColour(index);
 }
 
 HBRUSH WINAPI SkinGetSysColorBrush(int index) {
-  const Theme* theme = CurrentTheme();
+  const ThemeHold hold;
+  const Theme* theme = hold.get();
   if (theme && MapsSysColour(index, nullptr)) return theme->Brush(index);
   return RealSysColourBrush(index);
 }

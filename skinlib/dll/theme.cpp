@@ -5,7 +5,14 @@ namespace {
 
 using namespace lornel::skin;
 
+// Taken shared to read the look and count a holder, exclusive to swap it: a
+// holder never counts itself on a theme that is already being destroyed.
+SRWLOCK g_swap = SRWLOCK_INIT;
 Theme* g_theme = nullptr;
+
+void LetGo(Theme* theme) {
+  if (theme && InterlockedDecrement(&theme->holders) == 0) DestroyTheme(theme);
+}
 
 struct SysMapping {
   int index;
@@ -39,6 +46,7 @@ Theme* CreateTheme(const SkinData& skin) {
   Theme* theme = static_cast<Theme*>(HeapAlloc(GetProcessHeap(), HEAP_ZERO_MEMORY, sizeof(Theme)));
   if (!theme) return nullptr;
   theme->skin = skin;
+  theme->holders = 1;
   for (const SysMapping& m : kMappings) {
     theme->sysBrush[m.index] = CreateSolidBrush(skin.colour[m.slot]);
     if (!theme->sysBrush[m.index]) {
@@ -56,12 +64,28 @@ void DestroyTheme(Theme* theme) {
   HeapFree(GetProcessHeap(), 0, theme);
 }
 
-const Theme* CurrentTheme() { return static_cast<Theme* volatile&>(g_theme); }
-
-Theme* ReplaceTheme(Theme* theme) {
-  // The look is read by painting code on whatever thread paints; the swap is one write.
-  return static_cast<Theme*>(
-      InterlockedExchangePointer(reinterpret_cast<PVOID volatile*>(&g_theme), theme));
+bool HasTheme() {
+  AcquireSRWLockShared(&g_swap);
+  const bool has = g_theme != nullptr;
+  ReleaseSRWLockShared(&g_swap);
+  return has;
 }
+
+void ReplaceTheme(Theme* theme) {
+  AcquireSRWLockExclusive(&g_swap);
+  Theme* old = g_theme;
+  g_theme = theme;
+  ReleaseSRWLockExclusive(&g_swap);
+  LetGo(old);
+}
+
+ThemeHold::ThemeHold() {
+  AcquireSRWLockShared(&g_swap);
+  theme_ = g_theme;
+  if (theme_) InterlockedIncrement(&theme_->holders);
+  ReleaseSRWLockShared(&g_swap);
+}
+
+ThemeHold::~ThemeHold() { LetGo(theme_); }
 
 }  // namespace skinh

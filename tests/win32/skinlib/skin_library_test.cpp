@@ -14,56 +14,15 @@
 #include <vector>
 
 #include "skinlib/format/skin_format.h"
+#include "tests/win32/skinlib/skin_kit.h"
 #include "tests/win32/support/build_machine.h"
 #include "tests/win32/support/pump.h"
 
 namespace {
 
-using AttachFn = int(__stdcall*)(const unsigned char*, int, const char*, int, int, int);
-using Bytes = std::vector<unsigned char>;
 using lornel::skin::SkinData;
+using namespace lornel::test::skin;
 namespace sk = lornel::skin;
-
-std::wstring ExeDir() {
-  wchar_t path[MAX_PATH];
-  GetModuleFileNameW(nullptr, path, MAX_PATH);
-  std::wstring dir = path;
-  return dir.substr(0, dir.find_last_of(L'\\'));
-}
-
-Bytes ReadWhole(const std::wstring& path) {
-  Bytes bytes;
-  HANDLE file =
-      CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
-  if (file == INVALID_HANDLE_VALUE) return bytes;
-  const DWORD size = GetFileSize(file, nullptr);
-  bytes.resize(size);
-  DWORD read = 0;
-  if (size && !ReadFile(file, bytes.data(), size, &read, nullptr)) read = 0;
-  bytes.resize(read);
-  CloseHandle(file);
-  return bytes;
-}
-
-// The generated skins lie in the build tree: two folders up from the test
-// binary, or where the build says (a Unix path, reached through drive Z:).
-Bytes SkinBytes(int number) {
-  wchar_t name[32];
-  std::swprintf(name, 32, L"skin%02d.she", number);
-  Bytes bytes = ReadWhole(ExeDir() + L"\\..\\..\\skinlib\\skins\\" + name);
-  if (bytes.empty()) {
-    std::string dir = LORNEL_SKIN_DIR;
-    bytes = ReadWhole(L"Z:" + std::wstring(dir.begin(), dir.end()) + L"/" + name);
-  }
-  return bytes;
-}
-
-SkinData Parsed(const Bytes& bytes) {
-  SkinData skin{};
-  EXPECT_EQ(sk::ParseSkin(bytes.data(), static_cast<long long>(bytes.size()), &skin),
-            sk::ParseError::kNone);
-  return skin;
-}
 
 // ---------------------------------------------------------------------------
 // The file itself: what the program's loader and the embedding rely on.
@@ -131,27 +90,7 @@ TEST(SkinLibrary, ImportsOnlyWindowsSystemLibraries) {
   EXPECT_GT(count, 0);
 }
 
-TEST(SkinLibrary, RestylesWindowsInAProcessOfItsOwn) {
-  wchar_t exe[MAX_PATH];
-  GetModuleFileNameW(nullptr, exe, MAX_PATH);
-  std::wstring command = L"\"" + std::wstring(exe) + L"\" --gtest_filter=SkinInProcess.*";
-  SetEnvironmentVariableW(L"LORNEL_SKIN_CHILD", L"1");
-  STARTUPINFOW startup{};
-  startup.cb = sizeof(startup);
-  PROCESS_INFORMATION process{};
-  const BOOL started = CreateProcessW(exe, command.data(), nullptr, nullptr, TRUE, 0, nullptr,
-                                      nullptr, &startup, &process);
-  SetEnvironmentVariableW(L"LORNEL_SKIN_CHILD", nullptr);
-  ASSERT_TRUE(started);
-  const DWORD waited = WaitForSingleObject(process.hProcess, 300000);
-  DWORD code = 1;
-  GetExitCodeProcess(process.hProcess, &code);
-  if (waited != WAIT_OBJECT_0) TerminateProcess(process.hProcess, 1);
-  CloseHandle(process.hThread);
-  CloseHandle(process.hProcess);
-  EXPECT_EQ(waited, WAIT_OBJECT_0);
-  EXPECT_EQ(code, 0u) << "SkinInProcess.* failed in the child process (its output is above)";
-}
+TEST(SkinLibrary, RestylesWindowsInAProcessOfItsOwn) { RunSuiteInChild(L"SkinInProcess"); }
 
 // ---------------------------------------------------------------------------
 // Inside the child process: one test window with a control of each kind.
@@ -165,8 +104,23 @@ HBRUSH g_white = nullptr;
 constexpr COLORREF kRadioText = RGB(0, 0, 0x80);
 constexpr COLORREF kGroupText = RGB(0, 0x80, 0x80);
 
+// A painter half-way through (asking its parent for colours) while another
+// thread attaches a skin.
+struct Handover {
+  bool armed = false;
+  HANDLE painting = nullptr;
+  HANDLE attached = nullptr;
+} g_handover;
+
 LRESULT CALLBACK TopProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
+    case WM_CTLCOLORBTN:
+      if (g_handover.armed) {
+        g_handover.armed = false;
+        SetEvent(g_handover.painting);
+        WaitForSingleObject(g_handover.attached, 10000);
+      }
+      return DefWindowProcW(hwnd, message, wParam, lParam);
     case WM_CTLCOLORSTATIC: {  // as the program colours its captions
       HDC dc = reinterpret_cast<HDC>(wParam);
       HWND child = reinterpret_cast<HWND>(lParam);
@@ -344,18 +298,15 @@ int StackDelta(void* entry) {
 class SkinInProcess : public testing::Test {
  protected:
   static void SetUpTestSuite() {
-    if (!GetEnvironmentVariableW(L"LORNEL_SKIN_CHILD", nullptr, 0)) return;
-    library_ = LoadLibraryW((ExeDir() + L"\\SkinH_EL.dll").c_str());
-    if (library_)
-      attach_ = reinterpret_cast<AttachFn>(
-          reinterpret_cast<void*>(GetProcAddress(library_, "SkinH_AttachRes")));
+    if (!InSkinChild()) return;
+    attach_ = LoadAttach();
     skin12_ = SkinBytes(12);
     skin1_ = SkinBytes(1);
     BuildWindow();
     Repaint();
   }
   void SetUp() override {
-    if (!GetEnvironmentVariableW(L"LORNEL_SKIN_CHILD", nullptr, 0))
+    if (!InSkinChild())
       GTEST_SKIP() << "runs in the child process of SkinLibrary.RestylesWindowsInAProcessOfItsOwn";
     ASSERT_NE(attach_, nullptr) << "SkinH_EL.dll or its entry not found";
     ASSERT_FALSE(skin12_.empty());
@@ -372,7 +323,6 @@ class SkinInProcess : public testing::Test {
     return Lerp(s.colour[top], s.colour[bottom], 30.0 / 59.0);
   }
 
-  static inline HMODULE library_ = nullptr;
   static inline AttachFn attach_ = nullptr;
   static inline Bytes skin12_, skin1_;
 };
@@ -746,6 +696,46 @@ TEST_F(SkinInProcess, WindowTextsAreLeftAlone) {
   GetWindowTextW(g_controls[kButton], buffer, 64);
   EXPECT_STREQ(buffer, L"第二\r\n行");
   SetWindowTextW(g_controls[kButton], L"按钮");
+}
+
+struct AttachJob {
+  AttachFn attach;
+  const Bytes* skin;
+  int result = -1;
+};
+
+DWORD WINAPI AttachWhilePainting(LPVOID data) {
+  auto* job = static_cast<AttachJob*>(data);
+  WaitForSingleObject(g_handover.painting, 10000);
+  job->result = job->attach(job->skin->data(), static_cast<int>(job->skin->size()), "", 0, 0, 0);
+  SetEvent(g_handover.attached);
+  return 0;
+}
+
+TEST_F(SkinInProcess, ALookReplacedFromAnotherThreadLastsToTheEndOfThePaintUsingIt) {
+  const SkinData old = Parsed(skin12_), next = Parsed(skin1_);
+  ASSERT_EQ(Attach(skin12_), 0);
+  Repaint();
+  HWND b = g_controls[kButton];
+  g_handover.painting = CreateEventW(nullptr, TRUE, FALSE, nullptr);
+  g_handover.attached = CreateEventW(nullptr, TRUE, FALSE, nullptr);
+  AttachJob job{attach_, &skin1_};
+  HANDLE thread = CreateThread(nullptr, 0, AttachWhilePainting, &job, 0, nullptr);
+  ASSERT_NE(thread, nullptr);
+  g_handover.armed = true;
+  RedrawWindow(b, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
+  WaitForSingleObject(thread, 10000);
+  CloseHandle(thread);
+  CloseHandle(g_handover.painting);
+  CloseHandle(g_handover.attached);
+  g_handover = {};
+  ASSERT_EQ(job.result, 0);
+  // The corner outside the rounded face shows the brush of the look the paint
+  // began with; a destroyed brush would have left it unpainted.
+  EXPECT_EQ(Pixel(b, 0, 0), old.colour[sk::kFace]);
+  EXPECT_COLOUR_NEAR(ButtonFace(b), ExpectedFace(old, sk::kButtonTop, sk::kButtonBottom), 4);
+  Repaint();
+  EXPECT_EQ(Pixel(b, 0, 0), next.colour[sk::kFace]);
 }
 
 }  // namespace
