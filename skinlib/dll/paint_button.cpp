@@ -142,7 +142,17 @@ void PaintPush(HWND hwnd, Canvas& cv, const Theme& t, const Looks& looks, const 
   FontScope font(cv.dc(), hwnd);
   SetBkMode(cv.dc(), TRANSPARENT);
   SetTextColor(cv.dc(), text);
-  const int pad = bw + s.Px(3) + radius / 3;
+  int pad = bw + s.Px(3) + radius / 3;
+  // A one-line caption wider than the padded face takes from the padding: a
+  // scaled-down font draws wider than the scale says, and a cut word misreads.
+  bool oneLine = true;
+  for (int i = 0; i < caption.length(); ++i) oneLine = oneLine && caption.data()[i] != L'\n';
+  SIZE extent{};
+  if (oneLine && GetTextExtentPoint32W(cv.dc(), caption.data(), caption.length(), &extent) &&
+      extent.cx > cv.width() - 2 * pad) {
+    const int centred = (cv.width() - static_cast<int>(extent.cx)) / 2;
+    pad = centred > bw + s.Px(1) ? centred : bw + s.Px(1);
+  }
   RECT box{pad, bw + s.Px(1), cv.width() - pad, cv.height() - bw - s.Px(1)};
   if (pressed) OffsetRect(&box, s.Px(1), s.Px(1));
   DrawCaption(cv.dc(), caption, box, style | ((style & BS_VCENTER) ? 0 : BS_VCENTER), DT_CENTER,
