@@ -200,8 +200,9 @@ int Run(int samples, int warmup) {
   const double pm = Median(program), bm = Median(baseline);
   const auto [lo, hi] = std::minmax_element(program.begin(), program.end());
   Emit("click range tag=" + g_tag +
-       Format(" lornel_min=%.3f lornel_max=%.3f click_handler_median=%.3f\n", *lo, *hi,
-              Median({g_dispatch.end() - samples, g_dispatch.end()})));
+       Format(" lornel_min=%.3f lornel_max=%.3f click_handler_median=%.3f", *lo, *hi,
+              Median({g_dispatch.end() - samples, g_dispatch.end()})) +
+       " layout_scale=" + std::to_string(mainForm.scale().permille()) + "\n");
   Emit("click-process tag=" + g_tag + " runs=" + std::to_string(samples) +
        Format(" program=%.3f baseline=%.3f ratio=%.3f unit=ms\n", pm, bm, bm > 0 ? pm / bm : 0));
 
