@@ -45,7 +45,9 @@ struct Program {
   bool lornel;
 };
 
+#ifdef __GNUC__
 void Log(const char* format, ...) __attribute__((format(printf, 1, 2)));
+#endif
 void Log(const char* format, ...) {
   va_list args;
   va_start(args, format);
