@@ -110,10 +110,10 @@ DWORD WINAPI BareThread(void* param) {
       bare->painted = IsWindowVisible(box) && FullyPainted(top);
       ShowWindow(box, SW_HIDE);
       UpdateWindow(top);
-      Pause(0);
+      Pump(0);
       SetEvent(bare->done);
     } else {
-      Pause(0);
+      Pump(0);
     }
   }
   DestroyWindow(top);
@@ -154,7 +154,7 @@ double ClickSample(const Program& p) {
   SendMessageW(cancel, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(4, 4));
   SendMessageW(cancel, WM_LBUTTONUP, 0, MAKELPARAM(4, 4));
   UpdateWindow(top);
-  Pause(20);
+  Pump(20);
   if (Visible(p.Of(MainId::分组框3)) || !Enabled(p.Of(MainId::按钮3)))
     Die("the board did not come back");
   return ms;
@@ -173,7 +173,7 @@ int Run(int samples, int warmup) {
   events.Attach(shell);
   if (!mainForm.Create()) Die("the main window was not created");
   const Program p{mainForm};
-  Pause(200);
+  Pump(200);
   SendMessageW(p.Of(MainId::按钮31), BM_CLICK, 0, 0);
   UpdateWindow(mainForm.hwnd());
   if (Visible(p.Of(MainId::分组框21))) Die("the start cover is still shown");
@@ -181,7 +181,7 @@ int Run(int samples, int warmup) {
   Bare bare;
   HANDLE thread = CreateThread(nullptr, 0, BareThread, &bare, 0, nullptr);
   WaitForSingleObject(bare.done, INFINITE);
-  Pause(300);
+  Pump(300);
 
   for (int i = 0; i < warmup; ++i) {
     ClickSample(p);

@@ -62,7 +62,9 @@ void SetWineDpi(int dpi) {
   RegCloseKey(key);
 }
 
+#ifdef __GNUC__
 void Log(const char* format, ...) __attribute__((format(printf, 1, 2)));
+#endif
 void Log(const char* format, ...) {
   va_list args;
   va_start(args, format);
@@ -167,7 +169,7 @@ bool StartupAndMemory(const Options& o, const std::vector<Variant>& variants) {
       ok = Fail("start-up");
       return;
     }
-    Pause(500);
+    Pump(500);
     const double peak = static_cast<double>(c.PeakWorkingSet()) / 1024.0;
     c.Stop();
     times[static_cast<std::size_t>(which)].push_back(ms);
@@ -187,7 +189,7 @@ bool FirstStartup(const Options& o, const std::vector<Variant>& variants) {
   Interleave(o.runs, static_cast<int>(n), [&](int which, int run) {
     if (!ok) return;
     const Variant& v = variants[static_cast<std::size_t>(which)];
-    const std::wstring dir = FreshDirectory(L"first");
+    const std::wstring dir = FreshDirectory(kScratch, L"first");
     CopyInto(v.program.exe, dir);
     Child c;
     const double ms = TimedStart(v.program, dir, &c);
@@ -217,7 +219,7 @@ struct CpuWindow {
 // Process CPU time over the window, scaled to exactly o.seconds; the
 // wineserver's time over the same window beside it when it can be found.
 bool MeasureCpu(const Options& o, Child& c, int wineserver, CpuWindow* out) {
-  Pause(1000);  // let start-up or the round settle
+  Pump(1000);  // let start-up or the round settle
   const auto c0 = c.CpuMs();
   const auto s0 = UnixCpuMs(wineserver);
   const double t0 = NowMs();
@@ -305,7 +307,7 @@ int Run(const Options& o) {
   // The start-up and CPU figures run where the skin library file already lies.
   std::vector<std::wstring> dirs;
   auto prepared = [&](const Program& p, const wchar_t* tag) {
-    const std::wstring dir = FreshDirectory(tag);
+    const std::wstring dir = FreshDirectory(kScratch, tag);
     CopyInto(p.exe, dir);
     if (p.lornel) CopyInto(o.config, dir);
     Child warm;

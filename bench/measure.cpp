@@ -6,12 +6,10 @@
 #include <cwctype>
 #include <utility>
 
-#include "tests/win32/support/files.h"
-
 namespace lornel::bench {
 namespace {
 
-constexpr int kFirstControlId = 1000;
+using test::ReadFileBytes;
 
 std::wstring Lower(std::wstring s) {
   for (wchar_t& c : s) c = static_cast<wchar_t>(std::towlower(c));
@@ -86,18 +84,6 @@ BOOL CALLBACK CollectWindows(HWND hwnd, LPARAM data) {
   return TRUE;
 }
 
-struct ById {
-  int id;
-  HWND found = nullptr;
-};
-
-BOOL CALLBACK FindById(HWND hwnd, LPARAM data) {
-  auto* s = reinterpret_cast<ById*>(data);
-  if (GetDlgCtrlID(hwnd) != s->id) return TRUE;
-  s->found = hwnd;
-  return FALSE;
-}
-
 }  // namespace
 
 double NowMs() {
@@ -122,46 +108,6 @@ std::wstring WindowsPath(std::wstring wide) {
   if (wide.empty() || wide[0] != L'/') return wide;
   for (wchar_t& c : wide) c = c == L'/' ? L'\\' : c;
   return L"Z:" + wide;
-}
-
-std::wstring Join(const std::wstring& dir, const std::wstring& name) {
-  return !dir.empty() && dir.back() == L'\\' ? dir + name : dir + L"\\" + name;
-}
-
-std::wstring FreshDirectory(const std::wstring& tag) {
-  static int counter = 0;
-  wchar_t temp[MAX_PATH];
-  GetTempPathW(MAX_PATH, temp);
-  const std::wstring base = Join(temp, L"lornel-bench");
-  CreateDirectoryW(base.c_str(), nullptr);
-  for (;;) {
-    std::wstring dir = Join(base, tag + L"-" + std::to_wstring(GetCurrentProcessId()) + L"-" +
-                                      std::to_wstring(++counter));
-    if (CreateDirectoryW(dir.c_str(), nullptr)) return dir;
-  }
-}
-
-void RemoveFlatDirectory(const std::wstring& dir) {
-  WIN32_FIND_DATAW found;
-  HANDLE h = FindFirstFileW(Join(dir, L"*").c_str(), &found);
-  if (h != INVALID_HANDLE_VALUE) {
-    do {
-      if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) continue;
-      const std::wstring file = Join(dir, found.cFileName);
-      SetFileAttributesW(file.c_str(), FILE_ATTRIBUTE_NORMAL);
-      DeleteFileW(file.c_str());
-    } while (FindNextFileW(h, &found));
-    FindClose(h);
-  }
-  RemoveDirectoryW(dir.c_str());
-}
-
-std::optional<std::string> ReadWholeFile(const std::wstring& path) {
-  return test::ReadFileBytes(path);
-}
-
-bool WriteWholeFile(const std::wstring& path, std::string_view bytes) {
-  return test::WriteFileBytes(path, bytes);
 }
 
 std::optional<double> SchedstatMs(std::string_view schedstat) {
@@ -208,7 +154,7 @@ std::optional<double> UnixCpuMs(int unixPid) {
   double sum = 0;
   bool any = false;
   for (int tid : threads) {
-    const auto line = ReadWholeFile(Join(Join(taskDir, std::to_wstring(tid)), L"schedstat"));
+    const auto line = ReadFileBytes(Join(Join(taskDir, std::to_wstring(tid)), L"schedstat"));
     if (!line) continue;
     if (const auto ms = SchedstatMs(*line)) {
       sum += *ms;
@@ -216,7 +162,7 @@ std::optional<double> UnixCpuMs(int unixPid) {
     }
   }
   if (any) return sum;
-  const auto stat = ReadWholeFile(ProcPath(unixPid, L"stat"));
+  const auto stat = ReadFileBytes(ProcPath(unixPid, L"stat"));
   if (!stat) return std::nullopt;
   const auto ticks = StatTicks(*stat);
   if (!ticks) return std::nullopt;
@@ -226,7 +172,7 @@ std::optional<double> UnixCpuMs(int unixPid) {
 int FindUnixPid(const std::wstring& needle) {
   const std::wstring lowered = Lower(needle);
   for (int pid : NumericEntries(L"Z:\\proc")) {
-    const auto bytes = ReadWholeFile(ProcPath(pid, L"cmdline"));
+    const auto bytes = ReadFileBytes(ProcPath(pid, L"cmdline"));
     if (!bytes) continue;
     std::wstring line;
     for (const std::string& field : NulFields(*bytes)) line += FromUtf8(field) + L" ";
@@ -240,9 +186,9 @@ int FindOwnWineserver() {
   if (!GetEnvironmentVariableW(L"WINEPREFIX", prefix, MAX_PATH * 2)) return 0;
   const std::wstring wanted = L"WINEPREFIX=" + std::wstring(prefix);
   for (int pid : NumericEntries(L"Z:\\proc")) {
-    const auto comm = ReadWholeFile(ProcPath(pid, L"comm"));
+    const auto comm = ReadFileBytes(ProcPath(pid, L"comm"));
     if (!comm || comm->rfind("wineserver", 0) != 0) continue;
-    const auto env = ReadWholeFile(ProcPath(pid, L"environ"));
+    const auto env = ReadFileBytes(ProcPath(pid, L"environ"));
     if (!env) continue;
     for (const std::string& field : NulFields(*env))
       if (FromUtf8(field) == wanted) return pid;
@@ -331,36 +277,6 @@ void Child::Stop(int timeoutMs) {
     TerminateProcess(pi_.hProcess, 99);
     WaitForSingleObject(pi_.hProcess, 10000);
   }
-}
-
-// --- windows ---------------------------------------------------------------------
-
-HWND Control(HWND top, int tableId) {
-  ById s{kFirstControlId + tableId};
-  if (top) EnumChildWindows(top, FindById, reinterpret_cast<LPARAM>(&s));
-  return s.found;
-}
-
-std::wstring WindowText(HWND hwnd) {
-  if (!hwnd) return {};
-  DWORD_PTR length = 0;
-  if (!SendMessageTimeoutW(hwnd, WM_GETTEXTLENGTH, 0, 0, SMTO_ABORTIFHUNG, 2000, &length))
-    return {};
-  std::wstring text(length + 1, L'\0');
-  DWORD_PTR got = 0;
-  SendMessageTimeoutW(hwnd, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(text.data()),
-                      SMTO_ABORTIFHUNG, 2000, &got);
-  text.resize(std::min<std::size_t>(got, length));
-  return text;
-}
-
-bool Visible(HWND hwnd) { return hwnd && IsWindowVisible(hwnd); }
-bool Enabled(HWND hwnd) { return hwnd && IsWindowEnabled(hwnd); }
-
-void Pause(int milliseconds) {
-  MSG msg;
-  while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) DispatchMessageW(&msg);
-  if (milliseconds > 0) Sleep(static_cast<DWORD>(milliseconds));
 }
 
 }  // namespace lornel::bench

@@ -1,5 +1,6 @@
-// What the bench drivers share: a clock, medians, scratch directories, child
-// processes and the Linux counters behind them (Wine maps / to Z:).
+// What the bench drivers share: a clock, medians, child processes and the
+// Linux counters behind them (Wine maps / to Z:). Files, scratch directories,
+// the message loop and the reading of controls come from the Windows test kit.
 #pragma once
 
 #include <windows.h>
@@ -10,7 +11,24 @@
 #include <string_view>
 #include <vector>
 
+#include "tests/win32/support/controls.h"
+#include "tests/win32/support/files.h"
+#include "tests/win32/support/pump.h"
+
 namespace lornel::bench {
+
+using test::Control;
+using test::Enabled;
+using test::FreshDirectory;
+using test::Join;
+using test::Pump;
+using test::RemoveFlatDirectory;
+using test::Visible;
+using test::WaitUntil;
+using test::WindowText;
+
+// Where the scratch directories go, under the temporary directory.
+inline constexpr wchar_t kScratch[] = L"lornel-bench";
 
 double NowMs();
 // The middle value; the mean of the two middle ones for an even count; 0 for none.
@@ -18,13 +36,6 @@ double Median(std::vector<double> values);
 
 // "/a/b" becomes "Z:\a\b"; a Windows path is returned as it is.
 std::wstring WindowsPath(std::wstring path);
-std::wstring Join(const std::wstring& dir, const std::wstring& name);
-// A new empty directory under the temporary directory.
-std::wstring FreshDirectory(const std::wstring& tag);
-// Removes the files of dir (hidden ones too) and then dir itself.
-void RemoveFlatDirectory(const std::wstring& dir);
-std::optional<std::string> ReadWholeFile(const std::wstring& path);
-bool WriteWholeFile(const std::wstring& path, std::string_view bytes);
 
 // The first number of /proc/PID/task/*/schedstat, summed: nanoseconds on a CPU.
 // Falls back to utime + stime of /proc/PID/stat (clock ticks of 10 ms).
@@ -65,22 +76,5 @@ class Child {
   std::wstring needle_;
   int unixPid_ = 0;
 };
-
-// Controls are found by their id: 1000 + row of the control table.
-HWND Control(HWND top, int tableId);
-std::wstring WindowText(HWND hwnd);
-bool Visible(HWND hwnd);
-bool Enabled(HWND hwnd);
-// Runs this thread's messages, then sleeps.
-void Pause(int milliseconds);
-template <class Pred>
-bool WaitUntil(Pred pred, int timeoutMs) {
-  const double end = NowMs() + timeoutMs;
-  while (!pred()) {
-    if (NowMs() > end) return pred();
-    Pause(2);
-  }
-  return true;
-}
 
 }  // namespace lornel::bench

@@ -45,7 +45,7 @@ TEST(Stat, UtimeAndStimeCountFromTheLastParenthesis) {
 TEST(Proc, ABusyChildsCpuTimeGrows) {
   wchar_t self[MAX_PATH];
   GetModuleFileNameW(nullptr, self, MAX_PATH);
-  const std::wstring dir = FreshDirectory(L"selftest-busy");
+  const std::wstring dir = FreshDirectory(kScratch, L"selftest-busy");
   Child c = Child::Start(self, L"--busy-child", dir);
   ASSERT_TRUE(c.started());
   Sleep(300);
@@ -68,7 +68,7 @@ TEST(Proc, NoSuchProcessGivesNothing) {
 
 TEST(Child, BaselineComesUpIsMeasuredAndStops) {
   ASSERT_FALSE(g_baseline.empty()) << "pass --baseline=PATH";
-  const std::wstring dir = FreshDirectory(L"selftest");
+  const std::wstring dir = FreshDirectory(kScratch, L"selftest");
   Child c = Child::Start(g_baseline, L"idle-timer", dir);
   ASSERT_TRUE(c.started());
   ASSERT_TRUE(c.WaitIdle(60000));

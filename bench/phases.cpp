@@ -90,7 +90,7 @@ int wmain() {
   events.Attach(shell);
   if (!mainForm.Create()) return 1;
   const Mark t2 = bench::Now();
-  bench::Pause(0);
+  bench::Pump(0);
   const Mark t3 = bench::Now();
   std::printf("PHASES loader_ms=%.1f", loader);
   bench::Print("controls", t0, timed.createdAt);

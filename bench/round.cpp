@@ -70,7 +70,7 @@ bool PlayAllQuestions(Child& child, HWND top, const std::vector<std::wstring>& a
       return false;
   }
   // The board stays disabled tick after tick: every lock timer runs.
-  Pause(300);
+  Pump(300);
   for (const quiz::Question& q : quiz::kQuestions)
     if (!Step(!Enabled(Of(top, q.button)), L"question " + std::to_wstring(q.n) + L" still locked",
               why))

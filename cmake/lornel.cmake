@@ -21,7 +21,8 @@ function(lornel_target target)
   target_compile_features(${target} PUBLIC cxx_std_20)
   target_include_directories(${target} PUBLIC ${PROJECT_SOURCE_DIR})
   if(MSVC)
-    target_compile_options(${target} PRIVATE /utf-8 /execution-charset:.936 /W4)
+    # (/utf-8 would set the execution charset too, and MSVC refuses both.)
+    target_compile_options(${target} PRIVATE /source-charset:utf-8 /execution-charset:.936 /W4)
   elseif(CMAKE_CXX_COMPILER_ID MATCHES "Clang")
     # clang knows no GBK execution charset; only the fuzzing tree is built with
     # it, and the fuzzed code does not depend on the bytes of its literals.
@@ -38,6 +39,16 @@ function(lornel_target target)
     target_compile_options(${target} PRIVATE -fsanitize=address,undefined -fno-omit-frame-pointer
       -fno-sanitize-recover=undefined)
     target_link_options(${target} PUBLIC -fsanitize=address,undefined)
+  endif()
+endfunction()
+
+# Options that only GCC, clang and GNU ld know (-municode picks the wide entry
+# point, -s strips); an MSVC build goes without them.
+function(lornel_gnu_options target)
+  cmake_parse_arguments(PARSE_ARGV 1 arg "" "" "COMPILE;LINK")
+  if(NOT MSVC)
+    target_compile_options(${target} PRIVATE ${arg_COMPILE})
+    target_link_options(${target} PRIVATE ${arg_LINK})
   endif()
 endfunction()
 

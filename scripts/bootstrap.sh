@@ -28,7 +28,7 @@ if ! grep -rqs '^Types:.*deb-src' /etc/apt/sources.list.d/ && ! grep -qs '^deb-s
 fi
 
 packages=(
-  cmake ninja-build g++ clang libclang-rt-14-dev libgtest-dev libgmock-dev libbenchmark-dev
+  cmake ninja-build g++ clang clang-format libclang-rt-14-dev libgtest-dev libgmock-dev libbenchmark-dev
   googletest libjpeg-dev
   g++-mingw-w64-i686-posix gcc-mingw-w64-i686-posix mingw-w64-i686-dev binutils-mingw-w64-i686
   wine wine32:i386 xvfb x11-utils xdotool imagemagick fonts-wqy-microhei fonts-noto-cjk fonts-arphic-gbsn00lp fonts-wine

@@ -10,6 +10,7 @@ objdump=$1 exe=$2 dll=$3
 failures=0
 fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
 
+# The one list of the DLLs a bare Windows PC has, for both shipped files.
 system_dlls=' kernel32.dll user32.dll gdi32.dll comctl32.dll shell32.dll msvcrt.dll advapi32.dll ole32.dll '
 # Leaves objdump's account of the file in $dump.
 check_pe32() {

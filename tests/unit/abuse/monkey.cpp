@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cstdlib>
 #include <ctime>
 #include <memory>
 #include <optional>
@@ -12,7 +13,6 @@
 #include "app/shell.h"
 #include "config/config.h"
 #include "config/gbk.h"
-#include "quiz/number_text.h"
 #include "quiz/tables.h"
 #include "tests/support/clock.h"
 #include "tests/support/fake_host.h"
@@ -32,6 +32,14 @@ constexpr const char* kLibrary = "C:\\lornel\\SkinH_EL.dll";
 // a lock or the guard keeps disabled may be enabled for less than that.
 constexpr std::int64_t kOnePeriod = fake::Clock::kMinimumPeriod;
 constexpr int kClientWidth = 1200, kClientHeight = 760;
+
+// A score as "%.13g" prints it, for scores of whole tenths well below 10^12.
+std::string TenthsText(long long tenths) {
+  const long long whole = std::llabs(tenths) / 10, tenth = std::llabs(tenths) % 10;
+  std::string text = (tenths < 0 ? "-" : "") + std::to_string(whole);
+  if (tenth) text += "." + std::to_string(tenth);
+  return text;
+}
 
 std::string NameOf(int id) {
   if (id < 0 || id >= ui::MainTable().size()) return "#" + std::to_string(id);
@@ -182,6 +190,7 @@ class Monkey {
     process_.reset();
     process_ = std::make_unique<Process>(*this);
     locked_.fill(false);
+    scoreTenths_.fill(0);
     ended_.clear();
     enabledSince_.clear();
     lastClosed_.clear();
@@ -269,12 +278,15 @@ class Monkey {
     }
     awardedSinceCorrect_ = true;
     const std::string current = main().Text(Id(MainId::透明标签10));
-    bool ofCurrentGroup = false;
+    const quiz::Group* group = nullptr;
     for (const quiz::Group& g : quiz::kGroups)
-      ofCurrentGroup |= Id(g.score) == id && current == g.numeral;
-    const double points = config::TextToNumber(Setting(config::kPointsSection, config::kPointsKey));
-    const std::string expected = quiz::NumberText(config::TextToNumber(before) + points);
-    if (!ofCurrentGroup || after != expected)
+      if (Id(g.score) == id) group = &g;
+    // Sums of halves are exact in doubles, so the model's tenths and the
+    // program's "%.13g" agree to the digit.
+    long long& score = scoreTenths_[static_cast<std::size_t>(group->g - 1)];
+    score += scenario_.pointsTenths;
+    const std::string expected = TenthsText(score);
+    if (current != group->numeral || after != expected)
       Violate(Rule::ScoreWithoutCorrect,
               what + ", expected the current group's score to become " + expected);
   }
@@ -463,6 +475,7 @@ class Monkey {
   // Pending() of that handler while it still runs).
   std::map<int, std::int64_t> ended_;
   std::array<bool, quiz::kQuestionCount> locked_{};
+  std::array<long long, quiz::kGroupCount> scoreTenths_{};  // since this run's start
   std::map<int, std::int64_t> enabledSince_;
   std::vector<std::string> openBoxes_;
   std::string lastClosed_;
@@ -621,14 +634,14 @@ const std::vector<Scenario>& Scenarios() {
              "Z"};
     std::string longTitle(12000, 'T');
     return std::vector<Scenario>{
-        {"no countdown", QuizIni("0", "1", numbered)},
-        {"one-second countdown", QuizIni("1", "2", letters)},
-        {"two seconds, half points", QuizIni("2", "0.5", mixed)},
-        {"countdown 00, minus one", QuizIni("00", "-1", letters)},
-        {"full-width countdown and points", QuizIni("３", "１.５", mixed)},
-        {"empty countdown", QuizIni("", "1", letters)},
-        {"no points line", QuizIni("0", nullptr, letters)},
-        {"words for numbers, long titles", QuizIni("soon", "many", numbered, longTitle)},
+        {"no countdown", QuizIni("0", "1", numbered), 10},
+        {"one-second countdown", QuizIni("1", "2", letters), 20},
+        {"two seconds, half points", QuizIni("2", "0.5", mixed), 5},
+        {"countdown 00, minus one", QuizIni("00", "-1", letters), -10},
+        {"full-width countdown and points", QuizIni("３", "１.５", mixed), 15},
+        {"empty countdown", QuizIni("", "1", letters), 10},
+        {"no points line", QuizIni("0", nullptr, letters), 0},
+        {"words for numbers, long titles", QuizIni("soon", "many", numbered, longTitle), 0},
     };
   }();
   return scenarios;

@@ -37,10 +37,12 @@ struct Action {
 std::string Describe(const Action& action);
 std::string Describe(const std::vector<Action>& actions);
 
-// A wtda.ini that stays as it is for the whole run.
+// A wtda.ini that stays as it is for the whole run, and what its points text
+// means in tenths of a point: the monkey's own reading, not the program's.
 struct Scenario {
   std::string name;
   std::string config;
+  int pointsTenths = 0;
 };
 const std::vector<Scenario>& Scenarios();
 

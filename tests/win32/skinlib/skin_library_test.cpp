@@ -71,25 +71,6 @@ TEST(SkinLibrary, ExportTableNamesTheLibraryAndExportsOnlyTheUndecoratedEntry) {
   EXPECT_LT(pe.file.size(), 150u * 1024);
 }
 
-TEST(SkinLibrary, ImportsOnlyWindowsSystemLibraries) {
-  PeImage pe(ReadWhole(ExeDir() + L"\\SkinH_EL.dll"));
-  ASSERT_NE(pe.nt, nullptr);
-  const IMAGE_DATA_DIRECTORY& dir =
-      pe.nt->OptionalHeader.DataDirectory[IMAGE_DIRECTORY_ENTRY_IMPORT];
-  auto* desc = reinterpret_cast<const IMAGE_IMPORT_DESCRIPTOR*>(pe.At(dir.VirtualAddress));
-  ASSERT_NE(desc, nullptr);
-  const char* system[] = {"kernel32.dll", "user32.dll", "gdi32.dll", "comctl32.dll", "msvcrt.dll"};
-  int count = 0;
-  for (; desc->Name; ++desc, ++count) {
-    const char* name = reinterpret_cast<const char*>(pe.At(desc->Name));
-    ASSERT_NE(name, nullptr);
-    bool known = false;
-    for (const char* s : system) known = known || lstrcmpiA(name, s) == 0;
-    EXPECT_TRUE(known) << name;
-  }
-  EXPECT_GT(count, 0);
-}
-
 TEST(SkinLibrary, RestylesWindowsInAProcessOfItsOwn) { RunSuiteInChild(L"SkinInProcess"); }
 
 // ---------------------------------------------------------------------------

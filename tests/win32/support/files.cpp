@@ -26,4 +26,36 @@ bool WriteFileBytes(const std::wstring& path, std::string_view bytes) {
   return ok;
 }
 
+std::wstring Join(const std::wstring& dir, const std::wstring& name) {
+  return !dir.empty() && dir.back() == L'\\' ? dir + name : dir + L"\\" + name;
+}
+
+std::wstring FreshDirectory(const std::wstring& base, const std::wstring& tag) {
+  static int counter = 0;
+  wchar_t temp[MAX_PATH];
+  GetTempPathW(MAX_PATH, temp);
+  const std::wstring parent = Join(temp, base);
+  CreateDirectoryW(parent.c_str(), nullptr);
+  for (;;) {
+    const std::wstring dir = Join(parent, tag + L"-" + std::to_wstring(GetCurrentProcessId()) +
+                                              L"-" + std::to_wstring(++counter));
+    if (CreateDirectoryW(dir.c_str(), nullptr)) return dir;
+  }
+}
+
+void RemoveFlatDirectory(const std::wstring& dir) {
+  WIN32_FIND_DATAW found;
+  HANDLE h = FindFirstFileW(Join(dir, L"*").c_str(), &found);
+  if (h != INVALID_HANDLE_VALUE) {
+    do {
+      if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) continue;
+      const std::wstring file = Join(dir, found.cFileName);
+      SetFileAttributesW(file.c_str(), FILE_ATTRIBUTE_NORMAL);
+      DeleteFileW(file.c_str());
+    } while (FindNextFileW(h, &found));
+    FindClose(h);
+  }
+  RemoveDirectoryW(dir.c_str());
+}
+
 }  // namespace lornel::test

@@ -2,6 +2,9 @@
 #include <windows.h>
 #include <gtest/gtest.h>
 
+#include <initializer_list>
+#include <vector>
+
 #include "tests/contract/backend.h"
 #include "tests/win32/support/pump.h"
 #include "ui/layout.h"
@@ -89,14 +92,43 @@ TEST_F(MainWindow, FontsAreBoldGb2312OfTheGivenHeight) {
             GetStockObject(DEFAULT_GUI_FONT));
 }
 
-TEST_F(MainWindow, EscEnterAndF1DoNothing) {
-  for (WPARAM key : {VK_ESCAPE, VK_RETURN, VK_F1}) {
-    SendMessageW(form->hwnd(), WM_KEYDOWN, key, 0);
-    SendMessageW(form->hwnd(), WM_KEYUP, key, 0);
-    test::Pump(20);
+void CALLBACK EndMessageLoop(HWND, UINT, UINT_PTR timer, DWORD) {
+  KillTimer(nullptr, timer);
+  PostQuitMessage(0);
+}
+
+// Keys as a user's arrive: real input to the focused control, run through the
+// program's own message loop (which handles Tab itself) until the input is
+// done; WM_TIMER comes only once the queue holds nothing else.
+void PressKeys(std::initializer_list<WORD> keys) {
+  std::vector<INPUT> inputs;
+  for (WORD vk : keys) {
+    INPUT in{};
+    in.type = INPUT_KEYBOARD;
+    in.ki.wVk = vk;
+    in.ki.wScan = static_cast<WORD>(MapVirtualKeyW(vk, MAPVK_VK_TO_VSC));
+    inputs.push_back(in);
+    in.ki.dwFlags = KEYEVENTF_KEYUP;
+    inputs.push_back(in);
   }
+  SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
+  SetTimer(nullptr, 0, 200, EndMessageLoop);
+  win32::RunMessageLoop();
+}
+
+TEST_F(MainWindow, EscEnterAndF1DoNothingAndTabMovesTheFocus) {
+  HWND start = Of(MainId::按钮31);
+  SetForegroundWindow(form->hwnd());
+  SetFocus(start);
+  ASSERT_EQ(GetFocus(), start);
+  PressKeys({VK_ESCAPE, VK_RETURN, VK_F1});
   EXPECT_TRUE(IsWindow(form->hwnd()));
-  EXPECT_TRUE(probe.events.empty());
+  EXPECT_EQ(GetFocus(), start);
+  for (const ui::Binding& e : probe.events) EXPECT_EQ(e.slot, ui::Slot::ScoreMirrorTick);
+  // The same way in, Tab does arrive.
+  PressKeys({VK_TAB});
+  EXPECT_NE(GetFocus(), start);
+  EXPECT_TRUE(IsChild(form->hwnd(), GetFocus()));
 }
 
 TEST_F(MainWindow, OnlyTheScoreMirrorTimerRunsAtStart) {
