@@ -7,6 +7,7 @@
 
 #include "tests/contract/backend.h"
 #include "tests/win32/support/pump.h"
+#include "tests/win32/ui/main_form.h"
 #include "ui/layout.h"
 #include "ui/main_ids.h"
 #include "ui/win32/form.h"
@@ -16,17 +17,7 @@ namespace {
 
 using ui::MainId;
 
-class BackendCost : public testing::Test {
- protected:
-  void SetUp() override {
-    form = std::make_unique<win32::Win32Form>(ui::MainTable(), recorder);
-    ASSERT_TRUE(form->Create());
-    test::Pump(100);
-  }
-  HWND Of(MainId id) { return form->ControlWindow(static_cast<int>(id)); }
-  contract::Recorder recorder;
-  std::unique_ptr<win32::Win32Form> form;
-};
+using BackendCost = test::MainForm;
 
 TEST_F(BackendCost, ControlsAreFoundByTheirWindowAndNothingElseIs) {
   for (int id = 0; id < ui::kMainControlCount; ++id) {

@@ -10,6 +10,7 @@
 #include "tests/contract/backend.h"
 #include "tests/win32/support/pump.h"
 #include "tests/win32/support/scaled.h"
+#include "tests/win32/ui/main_form.h"
 #include "ui/layout.h"
 #include "ui/main_ids.h"
 #include "ui/win32/dpi.h"
@@ -38,21 +39,13 @@ double CaptionRatio(HWND control, int tableHeight) {
   return static_cast<double>(own.cx) / table.cx;
 }
 
-class Display : public testing::Test {
+class Display : public test::MainForm {
  protected:
-  void SetUp() override {
-    form = std::make_unique<win32::Win32Form>(ui::MainTable(), recorder);
-    ASSERT_TRUE(form->Create());
-    test::Pump(100);
-  }
-  HWND Of(MainId id) { return form->ControlWindow(static_cast<int>(id)); }
   void ExpectEveryControlScaled() {
     for (const ui::Row& row : ui::MainTable().rows)
       EXPECT_TRUE(test::NearScaled(form->ControlWindow(row.id), row.rect, form->scale()))
           << reinterpret_cast<const char*>(row.name);
   }
-  contract::Recorder recorder;
-  std::unique_ptr<win32::Win32Form> form;
 };
 
 TEST_F(Display, TheWindowFitsTheWorkAreaAtTheLargestScaleItsDpiAllows) {
