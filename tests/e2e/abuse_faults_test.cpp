@@ -4,8 +4,10 @@
 // writes its files. Each ends as the rules say, with the user's files intact.
 #include <gtest/gtest.h>
 
+#include <atomic>
 #include <cstdlib>
 #include <map>
+#include <vector>
 
 #include "tests/e2e/abuse_support.h"
 #include "tests/e2e/session.h"
@@ -199,6 +201,74 @@ TEST(HiddenControls, SpaceOnAButtonWhosePanelWentDoesNothing) {
   PressKey(VK_SPACE);
   EXPECT_FALSE(s.p.WaitForMessageBox(1500)) << "the hidden confirm button acted";
   EXPECT_FALSE(s.p.WaitForExit(0));
+}
+
+// Threads that keep every core busy, one more than there are, while the object lives.
+class CpuHogs {
+ public:
+  CpuHogs() {
+    SYSTEM_INFO info;
+    GetSystemInfo(&info);
+    for (DWORD i = 0; i <= info.dwNumberOfProcessors; ++i)
+      threads_.push_back(CreateThread(nullptr, 0, Spin, &stop_, 0, nullptr));
+  }
+  ~CpuHogs() {
+    stop_ = true;
+    for (HANDLE t : threads_) {
+      WaitForSingleObject(t, 5000);
+      CloseHandle(t);
+    }
+  }
+
+ private:
+  static DWORD WINAPI Spin(void* stop) {
+    while (!static_cast<std::atomic<bool>*>(stop)->load(std::memory_order_relaxed)) {
+    }
+    return 0;
+  }
+  std::atomic<bool> stop_ = false;
+  std::vector<HANDLE> threads_;
+};
+
+// Pupils clicking fast on a busy PC: the press of the next key can be queued
+// before the keystroke that the last one injected, which must still reach the box.
+TEST(OnScreenKeys, FastClicksOnABusyMachineTypeEveryLetterInOrder) {
+  Session s(L"keyload", QuizFile("题目"));
+  s.PressStart();
+  HWND box = s.Of(MainId::编辑框1);
+  const std::string letters = "QWERTYUIOPASDFGHJKLZXCVBNM";
+  CpuHogs hogs;
+  for (int burst = 1; burst <= 2; ++burst) {
+    SendMessageW(box, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(L""));
+    std::string expected;
+    for (int i = 0; i < 120; ++i) {
+      const char key = letters[static_cast<std::size_t>(i * 7 % 26)];
+      expected += static_cast<char>(key - 'A' + 'a');
+      // Press and release at once, about 30 keys a second, no waiting for the letter.
+      RECT r;
+      GetWindowRect(s.Of(OnScreenKey(key)), &r);
+      INPUT click[2] = {};
+      for (INPUT& in : click) {
+        in.type = INPUT_MOUSE;
+        in.mi.dx = MulDiv((r.left + r.right) / 2, 65535, GetSystemMetrics(SM_CXSCREEN) - 1);
+        in.mi.dy = MulDiv((r.top + r.bottom) / 2, 65535, GetSystemMetrics(SM_CYSCREEN) - 1);
+        in.mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
+      }
+      click[0].mi.dwFlags |= MOUSEEVENTF_LEFTDOWN;
+      click[1].mi.dwFlags |= MOUSEEVENTF_LEFTUP;
+      SendInput(2, click, sizeof(INPUT));
+      Sleep(33);
+    }
+    // Done when the text is whole, or has not changed for two seconds.
+    std::string typed = Text(box);
+    for (DWORD still = GetTickCount(); typed != expected && GetTickCount() - still < 2000;) {
+      Pause(100);
+      const std::string now = Text(box);
+      if (now != typed) still = GetTickCount();
+      typed = now;
+    }
+    EXPECT_EQ(typed, expected) << "burst " << burst << ": " << typed.size() << " of 120 letters";
+  }
 }
 
 // --- the process killed while it writes ------------------------------------

@@ -8,6 +8,7 @@
 #include "ui/paint_geometry.h"
 #include "ui/win32/classes.h"
 #include "ui/win32/jpeg.h"
+#include "ui/win32/keys.h"
 #include "ui/win32/text.h"
 
 namespace lornel::win32 {
@@ -264,6 +265,9 @@ HWND Win32Form::CreateControl(Control& c) {
     case ui::Kind::GroupBox:
       c.baseProc = reinterpret_cast<WNDPROC>(
           SetWindowLongPtrW(c.hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(PanelProc)));
+      break;
+    case ui::Kind::Button:
+      if (IsOnScreenKey(row)) SubclassOnScreenKey(c);
       break;
     case ui::Kind::RadioBox:
       SendMessageW(c.hwnd, BM_SETCHECK, row.checked ? BST_CHECKED : BST_UNCHECKED, 0);
