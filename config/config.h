@@ -35,8 +35,9 @@ std::string ReadConfigValue(ui::Host& host, const std::string& path, const std::
 // unchanged, or when the file cannot be written.
 bool WriteConfigValue(ui::Host& host, const std::string& path, const std::string& section,
                       const std::string& key, const std::string& value);
-// Never replaces a file that exists; written whole or not at all.
-void WriteDefaultConfig(ui::Host& host, const std::string& path);
+// Never replaces a file that exists; written whole or not at all. False when
+// no file stands at path afterwards (a folder that cannot be written).
+bool WriteDefaultConfig(ui::Host& host, const std::string& path);
 
 // The 33 writes of the default file, in their order, and the file's bytes.
 struct DefaultEntry {

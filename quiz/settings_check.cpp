@@ -17,7 +17,11 @@ void ConfigCheckOnStart(Context& ctx) {
   // No title given: the box shows the default "信息：".
   ui::ShowMessage(ctx.host, "未发现配置‘" + ctx.configPath + "’即将写入配置",
                   ui::kMbOk | ui::kMbIconWarning);
-  config::WriteDefaultConfig(ctx.host, ctx.configPath);
+  // A folder that cannot be written would otherwise promise the file at every press.
+  if (!config::WriteDefaultConfig(ctx.host, ctx.configPath))
+    ui::ShowMessage(ctx.host,
+                    "无法写入配置‘" + ctx.configPath + "’，请把程序放到可以写入的文件夹中再运行",
+                    ui::kMbOk | ui::kMbIconWarning);
 }
 
 bool CountdownCheck(Context& ctx, const std::string& value) {
