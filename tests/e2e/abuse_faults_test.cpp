@@ -337,12 +337,14 @@ TEST(KilledWhileWriting, TheDefaultFileIsAbsentOrWholeAndTheNextStartIsNotConfus
       iterations, seen["absent"], seen["whole"], seen["broken"], leftovers.size());
   for (const std::wstring& name : leftovers)
     std::printf("[ kills    ]   left: %s\n", Gbk(name).c_str());
-  // Whatever was left, the next start writes the file and opens the quiz.
+  // Whatever was left, the next start writes the file, clears the temporaries
+  // of the killed writes and opens the quiz.
   Program p = Program::Start(dir);
   ASSERT_TRUE(p.MainWindow());
   Click(p.Main(MainId::按钮31));
   NextBox(p);
   ASSERT_TRUE(WaitUntil([&] { return ReadBytes(ini) == whole; }));
+  EXPECT_EQ(Names(dir), (std::set<std::wstring>{L"lornel.exe", L"SkinH_EL.dll", L"wtda.ini"}));
   Click(p.Main(MainId::按钮31));
   EXPECT_TRUE(WaitUntil([&] { return !Visible(p.Main(MainId::分组框21)); }));
   EXPECT_TRUE(p.MessageBoxes().empty());
