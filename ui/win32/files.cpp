@@ -3,7 +3,6 @@
 #include <windows.h>
 
 #include <cwchar>
-#include <new>
 
 #include "ui/win32/text.h"
 
@@ -95,22 +94,20 @@ std::optional<std::string> ReadWholeFile(const std::string& path) {
   if (!GetFileSizeEx(file.h, &size) || size.QuadPart < 0 ||
       static_cast<unsigned long long>(size.QuadPart) > kMaxReadBytes)
     return std::nullopt;
-  try {
-    std::string bytes;
-    bytes.reserve(static_cast<std::size_t>(size.QuadPart));
-    // Read to the end rather than to the size seen: an editor may be saving.
-    char buffer[64 * 1024];
-    for (;;) {
-      DWORD got = 0;
-      if (!ReadFile(file.h, buffer, sizeof buffer, &got, nullptr)) return std::nullopt;
-      if (got == 0) break;
-      if (bytes.size() + got > kMaxReadBytes) return std::nullopt;
-      bytes.append(buffer, got);
-    }
-    return bytes;
-  } catch (const std::bad_alloc&) {
-    return std::nullopt;
+  // Memory for the bytes comes from operator new, which ends the program with
+  // the fatal report when there is none: nothing to catch here.
+  std::string bytes;
+  bytes.reserve(static_cast<std::size_t>(size.QuadPart));
+  // Read to the end rather than to the size seen: an editor may be saving.
+  char buffer[64 * 1024];
+  for (;;) {
+    DWORD got = 0;
+    if (!ReadFile(file.h, buffer, sizeof buffer, &got, nullptr)) return std::nullopt;
+    if (got == 0) break;
+    if (bytes.size() + got > kMaxReadBytes) return std::nullopt;
+    bytes.append(buffer, got);
   }
+  return bytes;
 }
 
 bool CreateFileAtomically(const std::string& path, std::string_view bytes) {
