@@ -303,12 +303,15 @@ bool Win32Form::RunModal() {
   for (HWND w : disabled) EnableWindow(w, FALSE);
   const bool created = Create();
   MSG msg;
-  while (created && !destroyed_ && GetMessageW(&msg, nullptr, 0, 0) > 0) {
+  BOOL got = 1;
+  while (created && !destroyed_ && (got = GetMessageW(&msg, nullptr, 0, 0)) > 0) {
     TranslateMessage(&msg);
     DispatchMessageW(&msg);
   }
   for (HWND w : disabled)
     if (IsWindow(w)) EnableWindow(w, TRUE);
+  // GetMessage took the quit off the queue; the outer loop must still see it.
+  if (got == 0) PostQuitMessage(static_cast<int>(msg.wParam));
   return created;
 }
 
