@@ -17,7 +17,7 @@ inline constexpr const char* kCountdownKey = "时间单位：秒";
 inline constexpr const char* kPointsSection = "答对一题加几分：";
 inline constexpr const char* kPointsKey = "答对一题得分";
 
-inline constexpr int kQuestionCount = 14;
+inline constexpr int kQuestionCount = 14;  // questions in the file, and on the board
 
 // n from 1 to 14: "第一题题目" ... "第十四题题目", "第一题答案" ...
 std::string QuestionTitleKey(int n);
