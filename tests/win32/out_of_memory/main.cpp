@@ -50,17 +50,14 @@ LRESULT CALLBACK ReadAndClose(int code, WPARAM wParam, LPARAM lParam) {
 
 }  // namespace
 
+// As lornel.exe's, with a malloc that fails from the moment it is told to
+// (the library's operator delete frees what malloc gave).
 void* operator new(std::size_t bytes) {
   void* p = g_failing ? nullptr : std::malloc(bytes ? bytes : 1);
   if (g_failing) ++g_requestsWhileFailing;
   if (p) return p;
   lornel::app::FatalReport(TheHost(), lornel::app::OutOfMemoryReason(bytes));
 }
-void* operator new[](std::size_t bytes) { return operator new(bytes); }
-void operator delete(void* p) noexcept { std::free(p); }
-void operator delete[](void* p) noexcept { std::free(p); }
-void operator delete(void* p, std::size_t) noexcept { std::free(p); }
-void operator delete[](void* p, std::size_t) noexcept { std::free(p); }
 
 int main() {
   TheHost();
