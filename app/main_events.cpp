@@ -1,10 +1,10 @@
 #include "app/main_events.h"
 
-#include "config/settings_check.h"
 #include "quiz/answer.h"
 #include "quiz/board.h"
 #include "quiz/countdown.h"
 #include "quiz/groups.h"
+#include "quiz/settings_check.h"
 
 namespace lornel::app {
 
@@ -25,7 +25,7 @@ void Dispatch(Shell& shell, const ui::Binding& binding) {
   using ui::Slot;
   switch (binding.slot) {
     case Slot::ConfigCheckOnStart:
-      config::ConfigCheckOnStart(ctx);
+      quiz::ConfigCheckOnStart(ctx);
       break;
     case Slot::OpenQuestion:
       quiz::OpenQuestion(ctx, binding.arg);

@@ -96,10 +96,12 @@ std::string DefaultConfigText() {
   return text;
 }
 
-void WriteDefaultConfig(ui::Host& host, const std::string& path) {
+bool WriteDefaultConfig(ui::Host& host, const std::string& path) {
+  if (path.empty()) return false;
   // An existing file is the user's: it is never written over, even in part.
-  if (path.empty() || host.PathExists(path)) return;
-  host.CreateFileAtomically(path, DefaultConfigText());
+  // One that another copy wrote meanwhile serves as well as ours.
+  if (host.PathExists(path)) return true;
+  return host.CreateFileAtomically(path, DefaultConfigText()) || host.PathExists(path);
 }
 
 }  // namespace lornel::config

@@ -17,7 +17,7 @@ inline constexpr const char* kCountdownKey = "时间单位：秒";
 inline constexpr const char* kPointsSection = "答对一题加几分：";
 inline constexpr const char* kPointsKey = "答对一题得分";
 
-inline constexpr int kQuestionCount = 14;
+inline constexpr int kQuestionCount = 14;  // questions in the file, and on the board
 
 // n from 1 to 14: "第一题题目" ... "第十四题题目", "第一题答案" ...
 std::string QuestionTitleKey(int n);
@@ -35,8 +35,9 @@ std::string ReadConfigValue(ui::Host& host, const std::string& path, const std::
 // unchanged, or when the file cannot be written.
 bool WriteConfigValue(ui::Host& host, const std::string& path, const std::string& section,
                       const std::string& key, const std::string& value);
-// Never replaces a file that exists; written whole or not at all.
-void WriteDefaultConfig(ui::Host& host, const std::string& path);
+// Never replaces a file that exists; written whole or not at all. False when
+// no file stands at path afterwards (a folder that cannot be written).
+bool WriteDefaultConfig(ui::Host& host, const std::string& path);
 
 // The 33 writes of the default file, in their order, and the file's bytes.
 struct DefaultEntry {

@@ -27,9 +27,7 @@ void CorrectAnswer(Context& ctx) {
   StopShake(main);
   CloseQuestion(ctx);
   ui::ShowMessage(ctx.host, "回答正确！", ui::kMbOk | ui::kMbIconInformation, "恭喜");
-  main.Disable(MainId::按钮47);
-  main.Hide(MainId::图片框1);
-  main.Enable(MainId::按钮49);
+  UncoverAnswer(main);
   AwardPoints(ctx);
 }
 
@@ -100,9 +98,12 @@ void RevealAnswer(Context& ctx) {
   StopShake(ctx.main);
   const ui::Pressed pressed = ui::ShowMessage(ctx.host, "确定显示答案吗？", ui::kMbYesNo, "小提示");
   if (pressed != ui::Pressed::Yes) return;
-  const MainForm& main = ctx.main;
-  main.Hide(MainId::图片框1);
+  UncoverAnswer(ctx.main);
+}
+
+void UncoverAnswer(const MainForm& main) {
   main.Disable(MainId::按钮47);
+  main.Hide(MainId::图片框1);
   main.Enable(MainId::按钮49);
 }
 

@@ -15,6 +15,8 @@ void RevealAnswer(Context& ctx);
 // Ends a shake with the box at rest; handlers call it before a message box,
 // since the shake's tick can show "请选题！".
 void StopShake(const MainForm& main);
+// The correct answer shown: the cover goes, "确认答案" off, "继续选题" on.
+void UncoverAnswer(const MainForm& main);
 // The on-screen keyboard: focus to the answer box, then one key press.
 void SimulateKeyPress(Context& ctx, int virtualKey);
 

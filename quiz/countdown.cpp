@@ -1,6 +1,7 @@
 #include "quiz/countdown.h"
 
 #include "config/config.h"
+#include "quiz/answer.h"
 #include "quiz/board.h"
 #include "quiz/number_text.h"
 #include "ui/message.h"
@@ -47,9 +48,7 @@ void TimeOut(Context& ctx) {
   const MainForm& main = ctx.main;
   main.SetInterval(MainId::时钟2, 0);
   ui::ShowMessage(ctx.host, "回答超时！！", ui::kMbOk | ui::kMbIconInformation, "很遗憾！");
-  main.Disable(MainId::按钮47);
-  main.Hide(MainId::图片框1);
-  main.Enable(MainId::按钮49);
+  UncoverAnswer(main);
   CloseQuestion(ctx);
 }
 

@@ -1,11 +1,11 @@
 #include "quiz/groups.h"
 
 #include "config/config.h"
-#include "config/settings_check.h"
 #include "quiz/answer.h"
 #include "quiz/board.h"
 #include "quiz/countdown.h"
 #include "quiz/number_text.h"
+#include "quiz/settings_check.h"
 #include "quiz/tables.h"
 #include "ui/message.h"
 
@@ -34,7 +34,7 @@ void ConfirmGroup(Context& ctx) {
   main.Hide(MainId::分组框3);
   for (const Group& group : kGroups)
     if (main.IsChecked(group.radio)) main.SetText(MainId::透明标签10, group.numeral);
-  if (!config::CountdownCheck(ctx, value)) return;  // the window is closing
+  if (!CountdownCheck(ctx, value)) return;  // the window is closing
   CountdownStart(ctx, value);
 }
 

@@ -5,6 +5,7 @@
 #include <array>
 #include <string_view>
 
+#include "config/config.h"
 #include "ui/main_ids.h"
 
 namespace lornel::quiz {
@@ -17,7 +18,7 @@ struct Question {
   MainId button, panel, label, lockTimer;
 };
 
-inline constexpr int kQuestionCount = 14;
+using config::kQuestionCount;
 
 inline constexpr std::array<Question, kQuestionCount> kQuestions{{
     {1, "第一题", MainId::按钮1, MainId::分组框7, MainId::标签1, MainId::时钟4},

@@ -33,7 +33,8 @@ class Host {
 
   // --- user interface -----------------------------------------------------
   // A message box with no owner window; flags are Win32 MB_* values as given.
-  virtual MessageResult ShowMessageBox(const std::string& text, const std::string& title,
+  // Asks for no memory on the way: the fatal report of an allocation failure comes here.
+  virtual MessageResult ShowMessageBox(std::string_view text, std::string_view title,
                                        unsigned flags) = 0;
   // ShellExecute "open" with no owner, no parameters, SW_SHOWNORMAL; result ignored.
   virtual void ShellOpen(const std::string& path) = 0;

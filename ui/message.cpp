@@ -2,10 +2,10 @@
 
 namespace lornel::ui {
 
-Pressed ShowMessage(Host& host, const std::string& text, unsigned flags, std::string_view title) {
+Pressed ShowMessage(Host& host, std::string_view text, unsigned flags, std::string_view title) {
   if ((flags & kMbSystemModal) == 0) flags |= kMbTaskModal;
-  const std::string shownTitle = title.empty() ? std::string("信息：") : std::string(title);
-  const int result = static_cast<int>(host.ShowMessageBox(text, shownTitle, flags));
+  const int result =
+      static_cast<int>(host.ShowMessageBox(text, title.empty() ? "信息：" : title, flags));
   // IDOK..IDNO are 1..7; anything else (a box that could not be shown) reads as OK.
   if (result < 1 || result > 7) return Pressed::Ok;
   return static_cast<Pressed>(result - 1);

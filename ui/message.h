@@ -2,7 +2,6 @@
 // task-modal unless system-modal is asked for, "信息：" when no title is given.
 #pragma once
 
-#include <string>
 #include <string_view>
 
 #include "ui/host.h"
@@ -21,7 +20,6 @@ inline constexpr unsigned kMbTaskModal = 0x2000;
 enum class Pressed : int { Ok = 0, Cancel = 1, Abort = 2, Retry = 3, Ignore = 4, Yes = 5, No = 6 };
 
 // An empty title means "no title given".
-Pressed ShowMessage(Host& host, const std::string& text, unsigned flags,
-                    std::string_view title = {});
+Pressed ShowMessage(Host& host, std::string_view text, unsigned flags, std::string_view title = {});
 
 }  // namespace lornel::ui

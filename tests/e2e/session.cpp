@@ -3,11 +3,10 @@
 #include <gtest/gtest.h>
 
 namespace lornel::e2e {
-namespace {
 
 using ui::MainId;
 
-MainId KeyFor(char c) {
+MainId OnScreenKey(char c) {
   switch (c) {
     case 'Q':
       return MainId::按钮17;
@@ -72,8 +71,6 @@ MainId KeyFor(char c) {
   }
 }
 
-}  // namespace
-
 Session::Session(const std::wstring& tag, const std::string& config) : dir(FreshDirectory(tag)) {
   if (!config.empty()) WriteConfig(config);
   p = Program::Start(dir);
@@ -104,7 +101,7 @@ void Session::TypeOnScreen(const std::string& keys) {
   HWND box = Of(MainId::编辑框1);
   for (char c : keys) {
     const std::string before = Text(box);
-    Click(Of(KeyFor(c)));
+    Click(Of(OnScreenKey(c)));
     // As a user would: the next key once this one has shown (Enter shows nothing).
     if (c != '\n') WaitUntil([&] { return Text(box) != before; }, 3000);
   }

@@ -9,6 +9,9 @@
 
 namespace lornel::e2e {
 
+// The on-screen key of a letter (upper case), ',' '.', '\b' Backspace or '\n' Enter.
+ui::MainId OnScreenKey(char c);
+
 class Session {
  public:
   Session(const std::wstring& tag, const std::string& config);

@@ -4,9 +4,9 @@
 
 namespace lornel::fake {
 
-ui::MessageResult FakeHost::ShowMessageBox(const std::string& text, const std::string& title,
+ui::MessageResult FakeHost::ShowMessageBox(std::string_view text, std::string_view title,
                                            unsigned flags) {
-  messages.push_back({text, title, flags});
+  messages.push_back({std::string(text), std::string(title), flags});
   ++openMessageBoxes;
   mostOpenAtOnce = std::max(mostOpenAtOnce, openMessageBoxes);
   struct Closing {

@@ -48,7 +48,7 @@ class FakeHost : public ui::Host {
   std::optional<int> exitCode;
 
   // --- ui::Host -----------------------------------------------------------
-  ui::MessageResult ShowMessageBox(const std::string& text, const std::string& title,
+  ui::MessageResult ShowMessageBox(std::string_view text, std::string_view title,
                                    unsigned flags) override;
   void ShellOpen(const std::string& path) override { shellOpened.push_back(path); }
   void InjectKey(int vk, bool release) override {

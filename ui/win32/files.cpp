@@ -2,7 +2,7 @@
 
 #include <windows.h>
 
-#include <new>
+#include <cwchar>
 
 #include "ui/win32/text.h"
 
@@ -29,6 +29,48 @@ bool WriteAll(HANDLE file, std::string_view bytes) {
   return true;
 }
 
+// The process id in the name of a temporary, "<prefix><pid>" or
+// "<prefix><pid>.<n>"; 0 for any other name.
+DWORD WriterOf(const wchar_t* name, const std::wstring& prefix) {
+  if (_wcsnicmp(name, prefix.c_str(), prefix.size()) != 0) return 0;
+  const wchar_t* digits = name + prefix.size();
+  if (*digits < L'0' || *digits > L'9') return 0;
+  wchar_t* end = nullptr;
+  const unsigned long pid = wcstoul(digits, &end, 10);
+  if (end[0] == L'.' && end[1] >= L'0' && end[1] <= L'9') wcstoul(end + 1, &end, 10);
+  return *end == L'\0' ? static_cast<DWORD>(pid) : 0;
+}
+
+bool IsRunning(DWORD pid) {
+  HANDLE process = OpenProcess(SYNCHRONIZE, FALSE, pid);
+  // A process that is not ours to open is still running.
+  if (!process) return GetLastError() == ERROR_ACCESS_DENIED;
+  const bool running = WaitForSingleObject(process, 0) == WAIT_TIMEOUT;
+  ::CloseHandle(process);
+  return running;
+}
+
+// The temporaries that killed writers left beside target. That of a writer
+// still running may be in the middle of its write and stays (held open without
+// sharing, it could not be deleted anyway); an id that another process took
+// again only keeps a leftover until a later write.
+void RemoveLeftovers(const std::wstring& target) {
+  const std::size_t slash = target.find_last_of(L"\\/");
+  const std::wstring folder = target.substr(0, slash == std::wstring::npos ? 0 : slash + 1);
+  const std::wstring prefix = target.substr(folder.size()) + L".~tmp";
+  WIN32_FIND_DATAW found;
+  const HANDLE search = FindFirstFileW((target + L".~tmp*").c_str(), &found);
+  if (search == INVALID_HANDLE_VALUE) return;
+  do {
+    const DWORD writer = WriterOf(found.cFileName, prefix);
+    if (writer == 0 || (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)) continue;
+    // Ours are never being written now: the write runs to its end on this thread.
+    if (writer == GetCurrentProcessId() || !IsRunning(writer))
+      DeleteFileW((folder + found.cFileName).c_str());
+  } while (FindNextFileW(search, &found));
+  FindClose(search);
+}
+
 }  // namespace
 
 bool PathExists(const std::string& path) {
@@ -52,27 +94,26 @@ std::optional<std::string> ReadWholeFile(const std::string& path) {
   if (!GetFileSizeEx(file.h, &size) || size.QuadPart < 0 ||
       static_cast<unsigned long long>(size.QuadPart) > kMaxReadBytes)
     return std::nullopt;
-  try {
-    std::string bytes;
-    bytes.reserve(static_cast<std::size_t>(size.QuadPart));
-    // Read to the end rather than to the size seen: an editor may be saving.
-    char buffer[64 * 1024];
-    for (;;) {
-      DWORD got = 0;
-      if (!ReadFile(file.h, buffer, sizeof buffer, &got, nullptr)) return std::nullopt;
-      if (got == 0) break;
-      if (bytes.size() + got > kMaxReadBytes) return std::nullopt;
-      bytes.append(buffer, got);
-    }
-    return bytes;
-  } catch (const std::bad_alloc&) {
-    return std::nullopt;
+  // Memory for the bytes comes from operator new, which ends the program with
+  // the fatal report when there is none: nothing to catch here.
+  std::string bytes;
+  bytes.reserve(static_cast<std::size_t>(size.QuadPart));
+  // Read to the end rather than to the size seen: an editor may be saving.
+  char buffer[64 * 1024];
+  for (;;) {
+    DWORD got = 0;
+    if (!ReadFile(file.h, buffer, sizeof buffer, &got, nullptr)) return std::nullopt;
+    if (got == 0) break;
+    if (bytes.size() + got > kMaxReadBytes) return std::nullopt;
+    bytes.append(buffer, got);
   }
+  return bytes;
 }
 
 bool CreateFileAtomically(const std::string& path, std::string_view bytes) {
   if (path.empty()) return false;
   const std::wstring target = Wide(path);
+  RemoveLeftovers(target);
   // Beside the target, so that the move is a rename within one volume.
   std::wstring temp;
   FileHandle file{INVALID_HANDLE_VALUE};

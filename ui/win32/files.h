@@ -15,6 +15,8 @@ bool PathExists(const std::string& path);
 std::optional<std::string> ReadWholeFile(const std::string& path);
 // Writes bytes to "<path>.~tmp<pid>" beside path, flushes it and moves it to
 // path only if nothing stands there; false, with no temporary left, otherwise.
+// Temporaries that killed writers left are removed first; those of a writer
+// that still runs stay.
 bool CreateFileAtomically(const std::string& path, std::string_view bytes);
 // Create or truncate, write access, no sharing.
 bool WriteWholeFile(const std::string& path, std::string_view bytes);

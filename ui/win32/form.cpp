@@ -9,6 +9,7 @@
 #include "ui/win32/classes.h"
 #include "ui/win32/dpi.h"
 #include "ui/win32/jpeg.h"
+#include "ui/win32/keys.h"
 #include "ui/win32/text.h"
 
 namespace lornel::win32 {
@@ -354,6 +355,9 @@ HWND Win32Form::CreateControl(Control& c) {
       c.baseProc = reinterpret_cast<WNDPROC>(
           SetWindowLongPtrW(c.hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(PanelProc)));
       break;
+    case ui::Kind::Button:
+      if (IsOnScreenKey(row)) SubclassOnScreenKey(c);
+      break;
     case ui::Kind::RadioBox:
       SendMessageW(c.hwnd, BM_SETCHECK, row.checked ? BST_CHECKED : BST_UNCHECKED, 0);
       break;
@@ -388,12 +392,15 @@ bool Win32Form::RunModal() {
   for (HWND w : disabled) EnableWindow(w, FALSE);
   const bool created = Create();
   MSG msg;
-  while (created && !destroyed_ && GetMessageW(&msg, nullptr, 0, 0) > 0) {
+  BOOL got = 1;
+  while (created && !destroyed_ && (got = GetMessageW(&msg, nullptr, 0, 0)) > 0) {
     TranslateMessage(&msg);
     DispatchMessageW(&msg);
   }
   for (HWND w : disabled)
     if (IsWindow(w)) EnableWindow(w, TRUE);
+  // GetMessage took the quit off the queue; the outer loop must still see it.
+  if (got == 0) PostQuitMessage(static_cast<int>(msg.wParam));
   return created;
 }
 

@@ -3,6 +3,7 @@
 #include <windows.h>
 #include <shellapi.h>
 
+#include <iterator>
 #include <vector>
 
 #include "ui/win32/files.h"
@@ -10,8 +11,13 @@
 
 namespace lornel::win32 {
 
-ui::MessageResult Win32Host::ShowMessageBox(const std::string& text, const std::string& title,
+ui::MessageResult Win32Host::ShowMessageBox(std::string_view text, std::string_view title,
                                             unsigned flags) {
+  // On the stack: the fatal report (at most 1023 bytes) comes here when memory has run out.
+  wchar_t wideText[1024], wideTitle[64];
+  if (WideInto(text, wideText, std::size(wideText)) &&
+      WideInto(title, wideTitle, std::size(wideTitle)))
+    return static_cast<ui::MessageResult>(MessageBoxW(nullptr, wideText, wideTitle, flags));
   return static_cast<ui::MessageResult>(
       MessageBoxW(nullptr, Wide(text).c_str(), Wide(title).c_str(), flags));
 }

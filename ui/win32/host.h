@@ -7,7 +7,7 @@ namespace lornel::win32 {
 
 class Win32Host : public ui::Host {
  public:
-  ui::MessageResult ShowMessageBox(const std::string& text, const std::string& title,
+  ui::MessageResult ShowMessageBox(std::string_view text, std::string_view title,
                                    unsigned flags) override;
   void ShellOpen(const std::string& path) override;
   void InjectKey(int virtualKey, bool release) override;

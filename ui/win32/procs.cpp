@@ -76,7 +76,7 @@ LRESULT CALLBACK TopLevelProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lPa
         RECT client;
         GetClientRect(hwnd, &client);
         FillRect(reinterpret_cast<HDC>(wParam), &client,
-                 BackgroundBrush(form ? form->table().window.background : 0xFF000000u));
+                 BackgroundBrush(form ? form->table().window.background : ui::kDefaultColour));
         return 1;
       }
       case WM_COMMAND:
@@ -174,7 +174,7 @@ LRESULT CALLBACK PanelProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam
         RECT client;
         GetClientRect(hwnd, &client);
         FillRect(reinterpret_cast<HDC>(wParam), &client,
-                 BackgroundBrush(c ? c->row->background : 0xFF000000u));
+                 BackgroundBrush(c ? c->row->background : ui::kDefaultColour));
         return 1;
       }
       case WM_NCHITTEST:

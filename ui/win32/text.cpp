@@ -16,6 +16,15 @@ std::wstring Wide(std::string_view gbk) {
   return out;
 }
 
+bool WideInto(std::string_view gbk, wchar_t* out, std::size_t capacity) {
+  const int n = gbk.empty() ? 0
+                            : MultiByteToWideChar(kGbk, 0, gbk.data(), static_cast<int>(gbk.size()),
+                                                  out, static_cast<int>(capacity) - 1);
+  const bool fits = gbk.empty() || n > 0;
+  out[fits ? n : 0] = L'\0';
+  return fits;
+}
+
 std::string Gbk(std::wstring_view wide) {
   if (wide.empty()) return {};
   const int n = WideCharToMultiByte(kGbk, 0, wide.data(), static_cast<int>(wide.size()), nullptr, 0,

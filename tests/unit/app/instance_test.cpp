@@ -66,8 +66,26 @@ TEST(ModulePath, SplitsAtTheLastBackslash) {
 }
 
 TEST(FatalText, HasTheReportLayout) {
-  EXPECT_EQ(FatalText(kWindowFailedReason), "运行时出错!\r\n\r\n错误信息：载入启动窗口失败\r\n");
-  EXPECT_EQ(OutOfMemoryReason(1048576), "分配 1048576 字节内存失败!");
+  EXPECT_EQ(FatalText(kWindowFailedReason).view(),
+            "运行时出错!\r\n\r\n错误信息：载入启动窗口失败\r\n");
+  EXPECT_EQ(OutOfMemoryReason(1048576).view(), "分配 1048576 字节内存失败!");
+  // Built in a fixed buffer: a reason too long for it is cut at a whole character.
+  std::string reason = "x";
+  for (int i = 0; i < 1000; ++i) reason += "错";
+  const ReportText text = FatalText(reason);
+  const std::string_view cut = text.view();
+  EXPECT_EQ(cut.size(), ReportText::kCapacity - 1);
+  EXPECT_TRUE(cut.ends_with("错"));
+}
+
+TEST(FatalReport, AFailureWhileTheReportIsUpEndsTheProcessAtOnce) {
+  fake::FakeHost host;
+  host.answerer = [&](const fake::ShownMessage&) -> ui::MessageResult {
+    FatalReport(host, kWindowFailedReason);
+  };
+  EXPECT_THROW(FatalReport(host, "first"), fake::ProcessExit);
+  EXPECT_EQ(host.messages.size(), 1u);
+  EXPECT_EQ(host.exitCode, -1);
 }
 
 TEST(Random, DrawsTheSameSequenceEveryRun) {

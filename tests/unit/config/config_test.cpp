@@ -133,15 +133,15 @@ TEST_F(ConfigTest, ThirtyThreeWritesIntoAMissingFileGiveTheDefaultFile) {
 
 TEST_F(ConfigTest, WriteDefaultConfigNeverTouchesAnExistingFile) {
   host.files[kPath] = "mine";
-  WriteDefaultConfig(host, kPath);
+  EXPECT_TRUE(WriteDefaultConfig(host, kPath)) << "a file stands there";
   EXPECT_EQ(host.files[kPath], "mine");
   EXPECT_TRUE(host.writes.empty());
 }
 
 TEST_F(ConfigTest, AReadOnlyDirectoryGetsNoFileAndNoRemains) {
   host.readOnlyDirectories.insert("C:\\lornel");
-  WriteDefaultConfig(host, kPath);
-  WriteDefaultConfig(host, kPath);
+  EXPECT_FALSE(WriteDefaultConfig(host, kPath));
+  EXPECT_FALSE(WriteDefaultConfig(host, kPath));
   EXPECT_TRUE(host.files.empty());
   EXPECT_FALSE(ConfigFileExists(host, kPath));
   EXPECT_FALSE(WriteConfigValue(host, kPath, "s", "k", "v"));

@@ -41,14 +41,21 @@ TEST_F(SettingsCheckTest, TheDefaultFileGivesNoCountdownAndOnePoint) {
   EXPECT_EQ(rt.host.messages.size(), 1u);  // empty titles and answers are never refused
 }
 
-TEST_F(SettingsCheckTest, AReadOnlyDirectoryAsksAgainAtEveryPress) {
+TEST_F(SettingsCheckTest, AReadOnlyDirectorySaysTheFileCannotBeWrittenAtEveryPress) {
   rt.host.files[AppRuntime::kLibrary] = "MZ";  // nothing needs writing to start
   rt.host.readOnlyDirectories.insert(AppRuntime::kDirectory);
   rt.Start();
-  for (int press = 1; press <= 3; ++press) ASSERT_TRUE(rt.Click(Id::按钮31));
-  EXPECT_EQ(rt.host.messages.size(), 3u);
+  for (int press = 1; press <= 2; ++press) ASSERT_TRUE(rt.Click(Id::按钮31));
+  ASSERT_EQ(rt.host.messages.size(), 4u);
+  const auto& failed = rt.host.messages[1];
+  EXPECT_EQ(failed.text, std::string("无法写入配置‘") + AppRuntime::kConfig +
+                             "’，请把程序放到可以写入的文件夹中再运行");
+  EXPECT_EQ(failed.title, "信息：");
+  EXPECT_EQ(failed.flags, 0x30u | kTaskModal);
   EXPECT_EQ(rt.host.messages[2].text, rt.host.messages[0].text);
+  EXPECT_EQ(rt.host.messages[3].text, failed.text);
   EXPECT_TRUE(rt.Visible(Id::分组框21));
+  EXPECT_FALSE(rt.main.closeRequested());
   EXPECT_TRUE(rt.host.files.count(AppRuntime::kConfig) == 0);
 }
 

@@ -4,6 +4,7 @@
 #include <windows.h>
 #include <gtest/gtest.h>
 
+#include <set>
 #include <string>
 #include <vector>
 
@@ -91,6 +92,39 @@ TEST(Win32Files, CreateFileAtomicallyNeverReplacesAndLeavesNoTemporary) {
   test::WriteBytes(dir / ("new.ini.~tmp" + std::to_string(GetCurrentProcessId())), "stale");
   EXPECT_TRUE(CreateFileAtomically(dir / "new.ini", "fresh"));
   EXPECT_EQ(test::ReadBytes(dir / "new.ini"), "fresh");
+}
+
+// This program again, held before its first instruction: a process that runs,
+// or with the second one ended, one that ran (its id is not reused while held).
+PROCESS_INFORMATION SuspendedCopy() {
+  wchar_t self[MAX_PATH];
+  GetModuleFileNameW(nullptr, self, MAX_PATH);
+  STARTUPINFOW si{sizeof si};
+  PROCESS_INFORMATION pi{};
+  CreateProcessW(self, nullptr, nullptr, nullptr, FALSE, CREATE_SUSPENDED, nullptr, nullptr, &si,
+                 &pi);
+  return pi;
+}
+
+TEST(Win32Files, CreateFileAtomicallyRemovesTheTemporariesThatKilledWritersLeft) {
+  TempDir dir;
+  PROCESS_INFORMATION running = SuspendedCopy(), killed = SuspendedCopy();
+  ASSERT_TRUE(running.hProcess && killed.hProcess);
+  TerminateProcess(killed.hProcess, 1);
+  WaitForSingleObject(killed.hProcess, 5000);
+  const std::string dead = std::to_string(killed.dwProcessId);
+  const std::string alive = "wtda.ini.~tmp" + std::to_string(running.dwProcessId);
+  for (const std::string& name : {"wtda.ini.~tmp" + dead, "wtda.ini.~tmp" + dead + ".3", alive,
+                                  std::string("wtda.ini.~tmpnotes"), "other.ini.~tmp" + dead})
+    test::WriteBytes(dir / name, "partial");
+  EXPECT_TRUE(CreateFileAtomically(dir / "wtda.ini", "fresh"));
+  const std::vector<std::string> entries = dir.Entries();
+  EXPECT_EQ(
+      std::set<std::string>(entries.begin(), entries.end()),
+      (std::set<std::string>{"other.ini.~tmp" + dead, "wtda.ini", alive, "wtda.ini.~tmpnotes"}));
+  TerminateProcess(running.hProcess, 1);
+  for (HANDLE h : {running.hProcess, running.hThread, killed.hProcess, killed.hThread})
+    CloseHandle(h);
 }
 
 TEST(Win32Files, CreateFileAtomicallyFailsWhereNothingCanBeCreated) {

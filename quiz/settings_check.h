@@ -5,7 +5,7 @@
 
 #include "ui/context.h"
 
-namespace lornel::config {
+namespace lornel::quiz {
 
 void ConfigCheckOnStart(Context& ctx);
 // False when the repair exit has started: the main window is closing.
@@ -13,4 +13,4 @@ bool CountdownCheck(Context& ctx, const std::string& value);
 void ConfigRepairExit(Context& ctx, const std::string& message, unsigned icon);
 void OpenWithShell(ui::Host& host, const std::string& path);
 
-}  // namespace lornel::config
+}  // namespace lornel::quiz

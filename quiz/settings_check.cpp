@@ -1,21 +1,27 @@
-#include "config/settings_check.h"
+#include "quiz/settings_check.h"
 
 #include "config/config.h"
 #include "ui/message.h"
 
-namespace lornel::config {
+namespace lornel::quiz {
 
 void ConfigCheckOnStart(Context& ctx) {
-  if (ConfigFileExists(ctx.host, ctx.configPath)) {
+  if (config::ConfigFileExists(ctx.host, ctx.configPath)) {
     ctx.main.Hide(ui::MainId::分组框21);
-    if (ReadConfigValue(ctx.host, ctx.configPath, kPointsSection, kPointsKey).empty())
+    if (config::ReadConfigValue(ctx.host, ctx.configPath, config::kPointsSection,
+                                config::kPointsKey)
+            .empty())
       ConfigRepairExit(ctx, "加分配置错误", ui::kMbIconWarning);
     return;
   }
   // No title given: the box shows the default "信息：".
   ui::ShowMessage(ctx.host, "未发现配置‘" + ctx.configPath + "’即将写入配置",
                   ui::kMbOk | ui::kMbIconWarning);
-  WriteDefaultConfig(ctx.host, ctx.configPath);
+  // A folder that cannot be written would otherwise promise the file at every press.
+  if (!config::WriteDefaultConfig(ctx.host, ctx.configPath))
+    ui::ShowMessage(ctx.host,
+                    "无法写入配置‘" + ctx.configPath + "’，请把程序放到可以写入的文件夹中再运行",
+                    ui::kMbOk | ui::kMbIconWarning);
 }
 
 bool CountdownCheck(Context& ctx, const std::string& value) {
@@ -33,4 +39,4 @@ void ConfigRepairExit(Context& ctx, const std::string& message, unsigned icon) {
 
 void OpenWithShell(ui::Host& host, const std::string& path) { host.ShellOpen(path); }
 
-}  // namespace lornel::config
+}  // namespace lornel::quiz
