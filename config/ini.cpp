@@ -1,9 +1,11 @@
 #include "config/ini.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <vector>
 
 #include "config/gbk.h"
+#include "config/utf8_guess.h"
 
 namespace lornel::config {
 
@@ -250,8 +252,8 @@ std::u16string DecodeUnits(std::string_view file, IniEncoding encoding, std::siz
   return units;
 }
 
-std::string EncodeUnits(std::u16string_view units, IniEncoding encoding) {
-  if (encoding == IniEncoding::Utf8) return "\xEF\xBB\xBF" + gbk::EncodeUtf8(units);
+std::string EncodeUnits(std::u16string_view units, IniEncoding encoding, std::size_t bom) {
+  if (encoding == IniEncoding::Utf8) return (bom ? "\xEF\xBB\xBF" : "") + gbk::EncodeUtf8(units);
   std::string out =
       encoding == IniEncoding::Utf16Le ? std::string("\xFF\xFE") : std::string("\xFE\xFF");
   for (const char16_t u : units) {
@@ -317,6 +319,8 @@ IniEncoding DetectIniEncoding(std::string_view file, std::size_t* bomSize) {
     bom = 2, encoding = IniEncoding::Utf16Le;
   } else if (file.size() >= 2 && file.substr(0, 2) == "\xFE\xFF") {
     bom = 2, encoding = IniEncoding::Utf16Be;
+  } else if (ReadsAsUtf8(file)) {
+    encoding = IniEncoding::Utf8;
   }
   if (bomSize) *bomSize = bom;
   return encoding;
@@ -363,12 +367,17 @@ std::optional<std::string> WriteIniValue(std::string_view file, std::string_view
     const std::u16string units = DecodeUnits(file, encoding, bom);
     // Writing back must give the very bytes that were read, or the edit would
     // silently change parts of the file that it does not touch.
-    if (EncodeUnits(units, encoding) != file) return std::nullopt;
+    if (EncodeUnits(units, encoding, bom) != file) return std::nullopt;
     const std::u16string edited =
         Edit(UnitText{units}, units, section, key, stored,
              [](const std::string& gbkText) { return gbk::ToUnits(gbkText); });
-    result = EncodeUnits(edited, encoding);
+    result = EncodeUnits(edited, encoding, bom);
   }
+  // A file without a mark is read by its content, which the edit changes: the
+  // other entries must still be read in the encoding they were written in.
+  const bool ascii = std::all_of(result.begin(), result.end(),
+                                 [](char c) { return static_cast<unsigned char>(c) < 0x80; });
+  if (!ascii && DetectIniEncoding(result) != encoding) return std::nullopt;
   if (ReadIniValue(result, section, key, std::string::npos) != value) return std::nullopt;
   return result;
 }

@@ -14,7 +14,9 @@ namespace lornel::config {
 inline constexpr std::size_t kMaxValueBytes = 10239;
 
 enum class IniEncoding { Ansi, Utf8, Utf16Le, Utf16Be };
-// The encoding that a file's first bytes announce; bomSize gets the BOM's length.
+// The encoding that a file's byte order mark announces, bomSize getting its
+// length; without a mark, UTF-8 (bomSize 0) when the file reads as UTF-8 by
+// ReadsAsUtf8 (config/utf8_guess.h), else GBK (Ansi).
 IniEncoding DetectIniEncoding(std::string_view file, std::size_t* bomSize = nullptr);
 
 // The value of key in the first section named section, in GBK, at most
@@ -29,7 +31,7 @@ std::string ReadIniValue(std::string_view file, std::string_view section, std::s
 // stays byte for byte. nullopt when the value could not be read back
 // unchanged (a line break or NUL in it, a key with '=' or starting with
 // '[', an empty name, broken GBK) or when the file's own encoding cannot be
-// kept.
+// kept (nor, for a file without a byte order mark, the way it is detected).
 std::optional<std::string> WriteIniValue(std::string_view file, std::string_view section,
                                          std::string_view key, std::string_view value);
 
