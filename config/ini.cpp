@@ -215,13 +215,12 @@ Location Locate(const Text& text, std::string_view section, std::string_view key
   return where;
 }
 
+// The value of a key line without one pair of matching quotes, single or
+// double, around it.
 template <class Text>
-std::string ValueOf(const Text& text, const Line& line, std::size_t maxBytes) {
-  std::string out;
-  if (!line.hasValue) return out;
+Range ValueRange(const Text& text, const Line& line) {
   Range r = line.value;
   if (r.begin < r.end) {
-    // One pair of matching quotes, single or double, around the value goes.
     const gbk::Char first = text.At(r.begin);
     if (first.code == '"' || first.code == '\'') {
       std::size_t last = r.begin, count = 0;
@@ -229,6 +228,14 @@ std::string ValueOf(const Text& text, const Line& line, std::size_t maxBytes) {
       if (count >= 2 && text.At(last).code == first.code) r = {r.begin + first.size, last};
     }
   }
+  return r;
+}
+
+template <class Text>
+std::string ValueOf(const Text& text, const Line& line, std::size_t maxBytes) {
+  std::string out;
+  if (!line.hasValue) return out;
+  const Range r = ValueRange(text, line);
   for (std::size_t pos = r.begin; pos < r.end;) {
     const gbk::Char c = text.At(pos);
     // A character that does not fit whole is left out, never cut in half.
@@ -339,6 +346,19 @@ std::string ReadIniValue(std::string_view file, std::string_view section, std::s
   const UnitText text{units};
   const Location where = Locate(text, section, key);
   return where.keyFound ? ValueOf(text, where.keyLine, maxBytes) : std::string();
+}
+
+std::u16string ReadIniUnits(std::string_view file, std::string_view section, std::string_view key) {
+  std::size_t bom = 0;
+  const IniEncoding encoding = DetectIniEncoding(file, &bom);
+  if (encoding == IniEncoding::Ansi)
+    return gbk::ToUnits(ReadIniValue(file, section, key, std::string::npos));
+  const std::u16string units = DecodeUnits(file, encoding, bom);
+  const UnitText text{units};
+  const Location where = Locate(text, section, key);
+  if (!where.keyFound || !where.keyLine.hasValue) return {};
+  const Range r = ValueRange(text, where.keyLine);
+  return units.substr(r.begin, r.end - r.begin);
 }
 
 std::optional<std::string> WriteIniValue(std::string_view file, std::string_view section,

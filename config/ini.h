@@ -25,6 +25,10 @@ IniEncoding DetectIniEncoding(std::string_view file, std::size_t* bomSize = null
 std::string ReadIniValue(std::string_view file, std::string_view section, std::string_view key,
                          std::size_t maxBytes = kMaxValueBytes);
 
+// The same value whole, as UTF-16: characters of a UTF-8 or UTF-16 file that
+// GBK cannot hold stay what they are (for the question editor).
+std::u16string ReadIniUnits(std::string_view file, std::string_view section, std::string_view key);
+
 // The file with the value stored under key in section: the key's line is
 // edited in place, a missing key is added at the end of its section and a
 // missing section at the end of the file, with CR LF; the rest of the file
