@@ -1,5 +1,6 @@
 #include "editor/checks.h"
 
+#include <algorithm>
 #include <cctype>
 
 #include "config/config.h"
@@ -53,8 +54,8 @@ struct Collector {
   void Error(Field f, const std::string& what) {
     out.push_back({Severity::Error, f, FieldName(f) + "：" + what});
   }
-  void Warning(Field f, const std::string& what) {
-    out.push_back({Severity::Warning, f, FieldName(f) + "：" + what});
+  void Warning(Field f, const std::string& what, std::string untypeable = {}) {
+    out.push_back({Severity::Warning, f, FieldName(f) + "：" + what, std::move(untypeable)});
   }
 };
 
@@ -89,8 +90,10 @@ void CheckAnswer(Collector& c, Field f, std::u16string_view answer) {
     shown += u == u' ' ? std::string("空格") : *ToGbk(std::u16string(1, u));
     if (count < static_cast<int>(missing.size()) && count < 8) shown += " ";
   }
-  c.Warning(f, "屏幕键盘打不出“" + shown +
-                   "”（它只有英文字母和英文逗号、句号），学生需要用实体键盘或输入法作答。");
+  c.Warning(f,
+            "屏幕键盘打不出“" + shown +
+                "”（它只有英文字母和英文逗号、句号），学生需要用实体键盘或输入法作答。",
+            shown);
 }
 
 void CheckCountdown(Collector& c, std::u16string_view raw) {
@@ -152,6 +155,46 @@ std::vector<Finding> CheckQuiz(const Quiz& typed) {
   if (CheckHeld(c, {FieldKind::Countdown, 0}, saved.countdown)) CheckCountdown(c, saved.countdown);
   if (CheckHeld(c, {FieldKind::Points, 0}, saved.points)) CheckPoints(c, saved.points);
   return findings;
+}
+
+std::vector<Finding> ForSaving(std::vector<Finding> findings, const Quiz& typed,
+                               const Quiz& inFile) {
+  auto changed = [&](Field f) {
+    switch (f.kind) {
+      case FieldKind::Title:
+        return typed.titles[f.row - 1] != inFile.titles[f.row - 1];
+      case FieldKind::Answer:
+        return typed.answers[f.row - 1] != inFile.answers[f.row - 1];
+      case FieldKind::Countdown:
+        return typed.countdown != inFile.countdown;
+      case FieldKind::Points:
+        break;
+    }
+    return typed.points != inFile.points;
+  };
+  std::vector<Finding> out, keyboard;
+  for (Finding& f : findings) {
+    if (f.severity == Severity::Error) {
+      out.push_back(std::move(f));
+    } else if (changed(f.field)) {
+      (f.untypeable.empty() ? out : keyboard).push_back(std::move(f));
+    }
+  }
+  std::stable_partition(out.begin(), out.end(),
+                        [](const Finding& f) { return f.severity == Severity::Error; });
+  if (keyboard.size() == 1) out.push_back(std::move(keyboard.front()));
+  if (keyboard.size() > 1) {
+    std::string list;
+    for (const Finding& f : keyboard)
+      list += (list.empty() ? "" : "，") + FieldName(f.field) + "“" + f.untypeable + "”";
+    out.push_back({Severity::Warning,
+                   keyboard.front().field,
+                   "屏幕键盘（只有英文字母和英文逗号、句号）打不出这些答案里的字符，"
+                   "学生需要用实体键盘或输入法作答：" +
+                       list + "。",
+                   {}});
+  }
+  return out;
 }
 
 Finding TitleDoesNotFit(int row, int linesNeeded, int linesShown) {

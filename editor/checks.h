@@ -22,11 +22,18 @@ enum class Severity { Error, Warning };
 struct Finding {
   Severity severity;
   Field field;
-  std::string text;  // GBK, starting with the field's name
+  std::string text;        // GBK, starting with the field's name
+  std::string untypeable;  // an answer's characters the on-screen keyboard cannot type
 };
 
 // In the order of the fields: titles, answers, countdown, points.
 std::vector<Finding> CheckQuiz(const Quiz& quiz);
+
+// What the teacher reads before saving: every error first, then the warnings
+// about values that differ from the file's (warnings already seen once are
+// not repeated), the on-screen keyboard's of several answers as one.
+std::vector<Finding> ForSaving(std::vector<Finding> findings, const Quiz& typed,
+                               const Quiz& inFile);
 
 // A title that needs more lines than the question label shows.
 Finding TitleDoesNotFit(int row, int linesNeeded, int linesShown);

@@ -70,6 +70,13 @@ class Win32Form : public ui::Form {
   void ShowWindow() override;
   void HideWindow() override;
   void RequestClose() override;
+  // form_editing.cpp
+  std::u16string UnicodeText(int id) const override;
+  void SetUnicodeText(int id, std::u16string_view text) override;
+  void SetWindowCaption(const std::string& caption) override;
+  int LastFocusedEditBox() const override { return lastFocusedEdit_; }
+  TextFit MeasureCaption(int id, std::u16string_view text) const override;
+  std::optional<std::string> AskOpenPath(const std::string& path) override;
 
   // --- used by the window procedures ------------------------------------------
   void Raise(const Control& control, ui::Event event);
@@ -77,6 +84,8 @@ class Win32Form : public ui::Form {
   LRESULT OnControlColour(HDC dc, HWND child);
   bool OnSetCursor(HWND child);
   void OnCommand(HWND child, int code);
+  void OnEditNotification(const Control& control, int code);
+  bool OnCloseQuery() { return sink_.OnCloseQuery(); }
   static Control* ControlOf(HWND hwnd);
   static Win32Form* FormOf(HWND hwnd);
 
@@ -91,6 +100,7 @@ class Win32Form : public ui::Form {
   std::vector<Control> controls_;
   HWND hwnd_ = nullptr;
   bool destroyed_ = false;
+  int lastFocusedEdit_ = -1;
 };
 
 // Runs the thread's message loop until no window of the program is left.

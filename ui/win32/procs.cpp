@@ -84,6 +84,9 @@ LRESULT CALLBACK TopLevelProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lPa
         break;
       case WM_HELP:  // F1 does nothing
         return TRUE;
+      case WM_CLOSE:  // the sink may keep the window open (unsaved changes)
+        if (form && !form->OnCloseQuery()) return 0;
+        break;
       case WM_DESTROY:
         if (form) form->OnDestroy();
         return 0;

@@ -87,3 +87,25 @@ TEST(Checks, TheOnScreenKeyboardTypesLettersCommaAndFullStop) {
 
 }  // namespace
 }  // namespace lornel::editor
+
+namespace lornel::editor {
+namespace {
+
+TEST(Checks, BeforeSavingWarningsConcernOnlyChangedValuesAndKeyboardOnesAreOne) {
+  Quiz inFile = Valid();
+  inFile.answers = {u"北京", u"12", u"Apple"};
+  Quiz typed = inFile;
+  EXPECT_TRUE(ForSaving(CheckQuiz(typed), typed, inFile).empty());  // seen before
+  typed.answers[3] = u"李白";
+  typed.answers[4] = u"7 ";
+  typed.countdown = u"";
+  const auto findings = ForSaving(CheckQuiz(typed), typed, inFile);
+  ASSERT_EQ(findings.size(), 3u);
+  EXPECT_EQ(findings[0].text, "倒计时：不能为空。填 0 表示不倒计时。");
+  EXPECT_NE(findings[1].text.find("第5题答案：前后的空格"), std::string::npos);
+  EXPECT_NE(findings[2].text.find("作答：第4题答案“李 白”，第5题答案“7 空格”。"),
+            std::string::npos);
+}
+
+}  // namespace
+}  // namespace lornel::editor
