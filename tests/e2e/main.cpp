@@ -1,5 +1,6 @@
-// Entry of the end-to-end tests: --lornel=PATH names the built lornel.exe and
-// --skinlib=PATH the skin library it carries
+// Entry of the end-to-end tests: --lornel=PATH names the built lornel.exe,
+// --skinlib=PATH the skin library it carries, --editor=PATH the question
+// editor and --example=PATH examples/wtda.ini
 // (a Unix path is reached through Wine's Z: drive).
 #include <windows.h>
 #include <gtest/gtest.h>
@@ -27,6 +28,8 @@ int main(int argc, char** argv) {
     const std::wstring wide(path.begin(), path.end());
     if (arg.rfind("--lornel=", 0) == 0) lornel::e2e::SetBuiltExe(wide);
     if (arg.rfind("--skinlib=", 0) == 0) lornel::e2e::SetBuiltLibrary(wide);
+    if (arg.rfind("--editor=", 0) == 0) lornel::e2e::SetBuiltEditor(wide);
+    if (arg.rfind("--example=", 0) == 0) lornel::e2e::SetExampleFile(wide);
   }
   if (lornel::e2e::BuiltExe().empty()) {
     std::fprintf(stderr, "usage: e2e_tests.exe --lornel=PATH_TO_LORNEL_EXE\n");
