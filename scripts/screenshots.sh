@@ -2,8 +2,8 @@
 # screenshots.sh [BUILD_DIR]: retakes every picture of docs/ (docs/screenshots.md
 # says what each shows) from a win32 build (default build/win32) under one
 # Xvfb of 1280 x 800. docs/skins-demo.png is skinlib/demo/shoot.sh's.
-#   - the end-to-end tests of the layout and the notice window photograph the
-#     program as they go (LORNEL_SCREENSHOTS);
+#   - the end-to-end tests of the layout, the notice window and the question
+#     editor photograph the programs as they go (LORNEL_SCREENSHOTS);
 #   - lornel.exe under LANG=en_US.UTF-8 (ANSI code page 1252), driven with xdotool;
 #   - tools/skin_sheet.exe once per skin, montaged into a contact sheet.
 set -euo pipefail
@@ -22,11 +22,12 @@ trap 'rm -rf "$work"' EXIT
 # 256 colours without dithering keep the flat faces and the text crisp.
 png() { convert "$1" -strip -dither None -colors 256 "PNG8:$2"; }
 
-echo "== the program's panels and the notice window"
+echo "== the program's panels, the notice window and the question editor"
 LORNEL_SCREENSHOTS="$work" wine "$build/tests/e2e/e2e_tests.exe" \
   --lornel="$build/bin/lornel.exe" --skinlib="$build/skinlib/SkinH_EL.dll" \
-  --gtest_filter='Layout.*:Notice.*'
-for name in main-cover main-board main-question main-round notice; do
+  --editor="$build/bin/lornel-editor.exe" --example="$root/examples/wtda.ini" \
+  --gtest_filter='Layout.*:Notice.*:Editor.EditsTheExample*'
+for name in main-cover main-board main-question main-round notice editor editor-preview; do
   png "$work/$name.bmp" "$docs/$name.png"
 done
 

@@ -115,6 +115,25 @@ TEST(Editor, EditsTheExampleAndTheProgramAsksTheNewQuestion) {
   EXPECT_TRUE(WaitUntil([&] { return Text(e.Of(ui::AnswerBox(1))) == "paris"; }));
   EXPECT_TRUE(WaitUntil([&] { return e.Modified(); })) << e.Caption();
 
+  // The preview of question 1, in the question label's size and font.
+  Click(e.Of(ui::TitleBox(1)));
+  Click(e.Of(EditorId::PreviewButton));
+  HWND preview = nullptr;
+  WaitUntil([&] {
+    return (preview = FindWindowW(L"LornelWindow",
+                                  Wide("预览：第一题 - Lornel 题目编辑器").c_str())) != nullptr;
+  });
+  ASSERT_TRUE(preview);
+  const HWND label = Program::Control(preview, static_cast<int>(ui::PreviewId::QuestionLabel));
+  EXPECT_EQ(Text(label), "法国的首都是哪座城市？");
+  EXPECT_EQ(Text(Program::Control(preview, static_cast<int>(ui::PreviewId::FitNote))),
+            "题目可以完整显示。");
+  EXPECT_EQ(RectInParent(label).right - RectInParent(label).left, 1136);
+  SettlePaint(preview);
+  ShootWindow(preview, L"editor-preview");
+  Click(Program::Control(preview, static_cast<int>(ui::PreviewId::CloseButton)));
+  EXPECT_TRUE(WaitUntil([&] { return !IsWindow(preview); }));
+
   // Three rows from a spreadsheet into rows 12 to 14, which already hold questions.
   PutOnClipboard(L"小狗怎么叫？\tWOOF\r\n\"两\n行\"\tcat\r\n一加一等于几？\t二\r\n");
   Click(e.Of(ui::TitleBox(12)));

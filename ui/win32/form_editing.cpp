@@ -4,12 +4,38 @@
 #include <windows.h>
 #include <commdlg.h>
 
+#include <string>
 #include <vector>
 
 #include "ui/win32/form.h"
 #include "ui/win32/text.h"
 
 namespace lornel::win32 {
+namespace {
+
+using GetOpenFileNameFn = BOOL(WINAPI*)(OPENFILENAMEW*);
+
+// Bound when first asked for, from System32 only: lornel.exe never shows the
+// dialog, and importing comdlg32 would load it (and what it pulls in) at
+// every start of the program.
+GetOpenFileNameFn OpenDialogFunction() {
+  static const GetOpenFileNameFn function = [] {
+    HMODULE module = LoadLibraryExW(L"comdlg32.dll", nullptr, LOAD_LIBRARY_SEARCH_SYSTEM32);
+    if (!module && GetLastError() == ERROR_INVALID_PARAMETER) {
+      // Windows 7 without KB2533623 knows no LOAD_LIBRARY_SEARCH_SYSTEM32.
+      wchar_t system[MAX_PATH];
+      const UINT n = GetSystemDirectoryW(system, MAX_PATH);
+      if (n > 0 && n < MAX_PATH)
+        module = LoadLibraryW((std::wstring(system, n) + L"\\comdlg32.dll").c_str());
+    }
+    return module ? reinterpret_cast<GetOpenFileNameFn>(
+                        reinterpret_cast<void*>(GetProcAddress(module, "GetOpenFileNameW")))
+                  : nullptr;
+  }();
+  return function;
+}
+
+}  // namespace
 
 std::u16string Win32Form::UnicodeText(int id) const {
   HWND hwnd = controls_[id].hwnd;
@@ -92,7 +118,8 @@ std::optional<std::string> Win32Form::AskOpenPath(const std::string& path) {
   dialog.lpstrDefExt = L"ini";
   dialog.Flags =
       OFN_EXPLORER | OFN_FILEMUSTEXIST | OFN_PATHMUSTEXIST | OFN_HIDEREADONLY | OFN_NOCHANGEDIR;
-  if (!GetOpenFileNameW(&dialog)) return std::nullopt;
+  const auto open = OpenDialogFunction();
+  if (!open || !open(&dialog)) return std::nullopt;
   const std::wstring chosen(file.data());
   // Paths are GBK inside the program: a name that GBK cannot hold cannot be used.
   const std::string gbk = Gbk(chosen);
