@@ -2,8 +2,8 @@
 # screenshots.sh [BUILD_DIR]: retakes every picture of docs/ (docs/screenshots.md
 # says what each shows) from a win32 build (default build/win32) under one
 # Xvfb of 1280 x 800. docs/skins-demo.png is skinlib/demo/shoot.sh's.
-#   - the end-to-end tests of the layout, the notice window and the question
-#     editor photograph the programs as they go (LORNEL_SCREENSHOTS);
+#   - the end-to-end tests of the layout and the notice window photograph the
+#     program as they go (LORNEL_SCREENSHOTS);
 #   - lornel.exe under LANG=en_US.UTF-8 (ANSI code page 1252), driven with xdotool;
 #   - tools/skin_sheet.exe once per skin, montaged into a contact sheet.
 set -euo pipefail
@@ -22,12 +22,11 @@ trap 'rm -rf "$work"' EXIT
 # 256 colours without dithering keep the flat faces and the text crisp.
 png() { convert "$1" -strip -dither None -colors 256 "PNG8:$2"; }
 
-echo "== the program's panels, the notice window and the question editor"
+echo "== the program's panels and the notice window"
 LORNEL_SCREENSHOTS="$work" wine "$build/tests/e2e/e2e_tests.exe" \
   --lornel="$build/bin/lornel.exe" --skinlib="$build/skinlib/SkinH_EL.dll" \
-  --editor="$build/bin/lornel-editor.exe" --example="$root/examples/wtda.ini" \
-  --gtest_filter='Layout.*:Notice.*:Editor.EditsTheExample*'
-for name in main-cover main-board main-question main-round notice editor editor-preview; do
+  --gtest_filter='Layout.*:Notice.*'
+for name in main-cover main-board main-question main-round notice; do
   png "$work/$name.bmp" "$docs/$name.png"
 done
 
@@ -64,6 +63,12 @@ import -window root -crop "${WIDTH}x${HEIGHT}+${X}+${Y}" +repage "$work/main-en_
 png "$work/main-en_US.png" "$docs/main-en_US.png"
 kill "$pid" 2>/dev/null || true
 wait "$pid" 2>/dev/null || true
+
+echo "== the question editor and its preview (lornel-editor.exe beside lornel.exe)"
+LORNEL_SCREENSHOTS="$work" wine "$build/tests/e2e/e2e_tests.exe" \
+  --lornel="$build/bin/lornel.exe" --skinlib="$build/skinlib/SkinH_EL.dll" \
+  --gtest_filter='Editor.EditsTheExample*'
+for name in editor editor-preview; do png "$work/$name.bmp" "$docs/$name.png"; done
 
 echo "== the main window under each of the 33 skins"
 # A library left beside the tool by an older build would not be rewritten.

@@ -80,12 +80,12 @@ class Win32Form : public ui::Form {
 
   // --- used by the window procedures ------------------------------------------
   void Raise(const Control& control, ui::Event event);
+  void OnEditNotification(const Control& control, int code);
+  bool OnCloseQuery() { return sink_.OnCloseQuery(); }
   void OnDestroy();
   LRESULT OnControlColour(HDC dc, HWND child);
   bool OnSetCursor(HWND child);
   void OnCommand(HWND child, int code);
-  void OnEditNotification(const Control& control, int code);
-  bool OnCloseQuery() { return sink_.OnCloseQuery(); }
   static Control* ControlOf(HWND hwnd);
   static Win32Form* FormOf(HWND hwnd);
 
@@ -98,9 +98,9 @@ class Win32Form : public ui::Form {
   const ui::Table& table_;
   ui::EventSink& sink_;
   std::vector<Control> controls_;
+  int lastFocusedEdit_ = -1;
   HWND hwnd_ = nullptr;
   bool destroyed_ = false;
-  int lastFocusedEdit_ = -1;
 };
 
 // Runs the thread's message loop until no window of the program is left.

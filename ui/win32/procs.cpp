@@ -69,6 +69,9 @@ LRESULT CALLBACK TopLevelProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lPa
                  BackgroundBrush(form ? form->table().window.background : 0xFF000000u));
         return 1;
       }
+      case WM_CLOSE:  // the sink may keep the window open (unsaved changes)
+        if (form && !form->OnCloseQuery()) return 0;
+        break;
       case WM_COMMAND:
         if (form && lParam) form->OnCommand(reinterpret_cast<HWND>(lParam), HIWORD(wParam));
         return 0;
@@ -84,9 +87,6 @@ LRESULT CALLBACK TopLevelProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lPa
         break;
       case WM_HELP:  // F1 does nothing
         return TRUE;
-      case WM_CLOSE:  // the sink may keep the window open (unsaved changes)
-        if (form && !form->OnCloseQuery()) return 0;
-        break;
       case WM_DESTROY:
         if (form) form->OnDestroy();
         return 0;
