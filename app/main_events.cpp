@@ -72,6 +72,12 @@ void Dispatch(Shell& shell, const ui::Binding& binding) {
     case Slot::None:
     case Slot::NoticeCountdownTick:
     case Slot::NoticeFlickerTick:
+    case Slot::EditorOpen:
+    case Slot::EditorSave:
+    case Slot::EditorPaste:
+    case Slot::EditorPreview:
+    case Slot::EditorTextChanged:
+    case Slot::PreviewClose:
     case Slot::Count:
       break;
   }

@@ -11,16 +11,12 @@ namespace {
 constexpr const char* kLibraryName = "SkinH_EL.dll";
 constexpr const char* kEntryName = "SkinH_AttachRes";
 
-std::string LibraryPath(const Shell& shell) {
-  return shell.program.directory + "\\" + kLibraryName;
-}
+std::string LibraryPath(const std::string& directory) { return directory + "\\" + kLibraryName; }
 
-// Once per process: by full path, else by bare name; the entry is then cached.
-void* BoundEntry(Shell& shell) {
-  SkinBinding& skin = shell.skin;
+// Once per binding: by full path, else by bare name; the entry is then cached.
+void* BoundEntry(ui::Host& host, const std::string& directory, SkinBinding& skin) {
   if (skin.bound) return skin.entry;
-  ui::Host& host = shell.host;
-  ui::Handle module = host.LoadLibraryAt(LibraryPath(shell));
+  ui::Handle module = host.LoadLibraryAt(LibraryPath(directory));
   if (!module) module = host.LoadLibraryFromSystemDirectories(kLibraryName);
   void* entry = module ? host.FindExport(module, kEntryName) : nullptr;
   if (!entry) {
@@ -31,23 +27,28 @@ void* BoundEntry(Shell& shell) {
   return entry;
 }
 
-}  // namespace
-
-void EnsureSkinLibrary(Shell& shell) {
-  ui::Host& host = shell.host;
+void EnsureLibraryIn(ui::Host& host, const std::string& directory) {
   // Whatever stands there (a file of any content, or a directory) is left alone.
-  if (host.PathExists(LibraryPath(shell))) return;
+  if (host.PathExists(LibraryPath(directory))) return;
   const resources::Bytes image = resources::Get(resources::Blob::SkinLibrary);
   // Whole or not at all: a start killed while writing would otherwise leave a
   // cut library that every later start finds present and fails to load.
   host.CreateFileAtomically(
-      LibraryPath(shell),
+      LibraryPath(directory),
       std::string_view(reinterpret_cast<const char*>(image.data()), image.size()));
-  host.SetHiddenAttributeOnly(LibraryPath(shell));
+  host.SetHiddenAttributeOnly(LibraryPath(directory));
 }
 
+}  // namespace
+
+void EnsureSkinLibrary(Shell& shell) { EnsureLibraryIn(shell.host, shell.program.directory); }
+
 void ApplySkin(Shell& shell, int skinNumber) {
-  EnsureSkinLibrary(shell);
+  ApplySkin(shell.host, shell.program.directory, shell.skin, skinNumber);
+}
+
+void ApplySkin(ui::Host& host, const std::string& directory, SkinBinding& binding, int skinNumber) {
+  EnsureLibraryIn(host, directory);
   std::vector<std::uint8_t> copy;  // the library gets a working copy for the call
   const bool chosen = skinNumber >= 1 && skinNumber <= resources::kSkinCount;
   if (chosen) {
@@ -55,9 +56,9 @@ void ApplySkin(Shell& shell, int skinNumber) {
     copy.assign(skin.begin(), skin.end());
   }
   static const char kEmptyText[] = "";
-  void* entry = BoundEntry(shell);
-  shell.host.CallSkinAttach(entry, chosen ? copy.data() : nullptr,
-                            chosen ? static_cast<int>(copy.size()) : 0, kEmptyText);
+  void* entry = BoundEntry(host, directory, binding);
+  host.CallSkinAttach(entry, chosen ? copy.data() : nullptr,
+                      chosen ? static_cast<int>(copy.size()) : 0, kEmptyText);
 }
 
 }  // namespace lornel::app

@@ -1,9 +1,11 @@
 #include "config/ini.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <vector>
 
 #include "config/gbk.h"
+#include "config/utf8_guess.h"
 
 namespace lornel::config {
 
@@ -213,13 +215,12 @@ Location Locate(const Text& text, std::string_view section, std::string_view key
   return where;
 }
 
+// The value of a key line without one pair of matching quotes, single or
+// double, around it.
 template <class Text>
-std::string ValueOf(const Text& text, const Line& line, std::size_t maxBytes) {
-  std::string out;
-  if (!line.hasValue) return out;
+Range ValueRange(const Text& text, const Line& line) {
   Range r = line.value;
   if (r.begin < r.end) {
-    // One pair of matching quotes, single or double, around the value goes.
     const gbk::Char first = text.At(r.begin);
     if (first.code == '"' || first.code == '\'') {
       std::size_t last = r.begin, count = 0;
@@ -227,6 +228,14 @@ std::string ValueOf(const Text& text, const Line& line, std::size_t maxBytes) {
       if (count >= 2 && text.At(last).code == first.code) r = {r.begin + first.size, last};
     }
   }
+  return r;
+}
+
+template <class Text>
+std::string ValueOf(const Text& text, const Line& line, std::size_t maxBytes) {
+  std::string out;
+  if (!line.hasValue) return out;
+  const Range r = ValueRange(text, line);
   for (std::size_t pos = r.begin; pos < r.end;) {
     const gbk::Char c = text.At(pos);
     // A character that does not fit whole is left out, never cut in half.
@@ -250,8 +259,8 @@ std::u16string DecodeUnits(std::string_view file, IniEncoding encoding, std::siz
   return units;
 }
 
-std::string EncodeUnits(std::u16string_view units, IniEncoding encoding) {
-  if (encoding == IniEncoding::Utf8) return "\xEF\xBB\xBF" + gbk::EncodeUtf8(units);
+std::string EncodeUnits(std::u16string_view units, IniEncoding encoding, std::size_t bom) {
+  if (encoding == IniEncoding::Utf8) return (bom ? "\xEF\xBB\xBF" : "") + gbk::EncodeUtf8(units);
   std::string out =
       encoding == IniEncoding::Utf16Le ? std::string("\xFF\xFE") : std::string("\xFE\xFF");
   for (const char16_t u : units) {
@@ -317,6 +326,8 @@ IniEncoding DetectIniEncoding(std::string_view file, std::size_t* bomSize) {
     bom = 2, encoding = IniEncoding::Utf16Le;
   } else if (file.size() >= 2 && file.substr(0, 2) == "\xFE\xFF") {
     bom = 2, encoding = IniEncoding::Utf16Be;
+  } else if (ReadsAsUtf8(file)) {
+    encoding = IniEncoding::Utf8;
   }
   if (bomSize) *bomSize = bom;
   return encoding;
@@ -335,6 +346,19 @@ std::string ReadIniValue(std::string_view file, std::string_view section, std::s
   const UnitText text{units};
   const Location where = Locate(text, section, key);
   return where.keyFound ? ValueOf(text, where.keyLine, maxBytes) : std::string();
+}
+
+std::u16string ReadIniUnits(std::string_view file, std::string_view section, std::string_view key) {
+  std::size_t bom = 0;
+  const IniEncoding encoding = DetectIniEncoding(file, &bom);
+  if (encoding == IniEncoding::Ansi)
+    return gbk::ToUnits(ReadIniValue(file, section, key, std::string::npos));
+  const std::u16string units = DecodeUnits(file, encoding, bom);
+  const UnitText text{units};
+  const Location where = Locate(text, section, key);
+  if (!where.keyFound || !where.keyLine.hasValue) return {};
+  const Range r = ValueRange(text, where.keyLine);
+  return units.substr(r.begin, r.end - r.begin);
 }
 
 std::optional<std::string> WriteIniValue(std::string_view file, std::string_view section,
@@ -363,12 +387,17 @@ std::optional<std::string> WriteIniValue(std::string_view file, std::string_view
     const std::u16string units = DecodeUnits(file, encoding, bom);
     // Writing back must give the very bytes that were read, or the edit would
     // silently change parts of the file that it does not touch.
-    if (EncodeUnits(units, encoding) != file) return std::nullopt;
+    if (EncodeUnits(units, encoding, bom) != file) return std::nullopt;
     const std::u16string edited =
         Edit(UnitText{units}, units, section, key, stored,
              [](const std::string& gbkText) { return gbk::ToUnits(gbkText); });
-    result = EncodeUnits(edited, encoding);
+    result = EncodeUnits(edited, encoding, bom);
   }
+  // A file without a mark is read by its content, which the edit changes: the
+  // other entries must still be read in the encoding they were written in.
+  const bool ascii = std::all_of(result.begin(), result.end(),
+                                 [](char c) { return static_cast<unsigned char>(c) < 0x80; });
+  if (!ascii && DetectIniEncoding(result) != encoding) return std::nullopt;
   if (ReadIniValue(result, section, key, std::string::npos) != value) return std::nullopt;
   return result;
 }

@@ -14,7 +14,9 @@ namespace lornel::config {
 inline constexpr std::size_t kMaxValueBytes = 10239;
 
 enum class IniEncoding { Ansi, Utf8, Utf16Le, Utf16Be };
-// The encoding that a file's first bytes announce; bomSize gets the BOM's length.
+// The encoding that a file's byte order mark announces, bomSize getting its
+// length; without a mark, UTF-8 (bomSize 0) when the file reads as UTF-8 by
+// ReadsAsUtf8 (config/utf8_guess.h), else GBK (Ansi).
 IniEncoding DetectIniEncoding(std::string_view file, std::size_t* bomSize = nullptr);
 
 // The value of key in the first section named section, in GBK, at most
@@ -23,13 +25,17 @@ IniEncoding DetectIniEncoding(std::string_view file, std::size_t* bomSize = null
 std::string ReadIniValue(std::string_view file, std::string_view section, std::string_view key,
                          std::size_t maxBytes = kMaxValueBytes);
 
+// The same value whole, as UTF-16: characters of a UTF-8 or UTF-16 file that
+// GBK cannot hold stay what they are (for the question editor).
+std::u16string ReadIniUnits(std::string_view file, std::string_view section, std::string_view key);
+
 // The file with the value stored under key in section: the key's line is
 // edited in place, a missing key is added at the end of its section and a
 // missing section at the end of the file, with CR LF; the rest of the file
 // stays byte for byte. nullopt when the value could not be read back
 // unchanged (a line break or NUL in it, a key with '=' or starting with
 // '[', an empty name, broken GBK) or when the file's own encoding cannot be
-// kept.
+// kept (nor, for a file without a byte order mark, the way it is detected).
 std::optional<std::string> WriteIniValue(std::string_view file, std::string_view section,
                                          std::string_view key, std::string_view value);
 

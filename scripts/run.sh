@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Sets up a fresh Debian machine, builds lornel.exe and starts it under Wine
-# in build/run/ (with the example questions beside it). Without a display it
-# runs under Xvfb, saves a screenshot and says where.
+# in build/run/ (with the example questions and lornel-editor.exe beside it).
+# Without a display it runs under Xvfb, saves a screenshot and says where.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 cd "$root"
@@ -11,11 +11,12 @@ bash scripts/bootstrap.sh
 . scripts/wine-tree.sh
 [ "$wine_tree" = win32 ] || echo "This kernel runs no 32-bit programs: starting the 64-bit build of lornel.exe"
 cmake --preset "$wine_tree" >/dev/null
-cmake --build --preset "$wine_tree" --target lornel -j "$(nproc)"
+cmake --build --preset "$wine_tree" --target lornel lornel_editor_exe -j "$(nproc)"
 
 run=build/run
 mkdir -p "$run"
-cp "build/$wine_tree/bin/lornel.exe" "$run/"
+# The question editor goes beside it, as a school ships the two.
+cp "build/$wine_tree/bin/lornel.exe" "build/$wine_tree/bin/lornel-editor.exe" "$run/"
 [ -e "$run/wtda.ini" ] || cp examples/wtda.ini "$run/wtda.ini"
 
 . scripts/wine-env.sh

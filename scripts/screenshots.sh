@@ -75,6 +75,12 @@ png "$work/main-en_US.png" "$docs/main-en_US.png"
 kill "$pid" 2>/dev/null || true
 wait "$pid" 2>/dev/null || true
 
+echo "== the question editor and its preview (lornel-editor.exe beside lornel.exe)"
+LORNEL_SCREENSHOTS="$work" wine "$build/tests/e2e/e2e_tests.exe" \
+  --lornel="$build/bin/lornel.exe" --skinlib="$build/skinlib/SkinH_EL.dll" \
+  --gtest_filter='Editor.EditsTheExample*'
+for name in editor editor-preview; do png "$work/$name.bmp" "$docs/$name.png"; done
+
 echo "== the main window under each of the 33 skins"
 # A library left beside the tool by an older build would not be rewritten.
 rm -f "$build/tools/SkinH_EL.dll"

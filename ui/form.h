@@ -2,7 +2,9 @@
 // to this interface (and to Host); backends: ui/win32 and the in-memory one.
 #pragma once
 
+#include <optional>
 #include <string>
+#include <string_view>
 
 #include "ui/kinds.h"
 
@@ -40,6 +42,25 @@ class Form {
   virtual void HideWindow() = 0;
   // Queued: the window closes after the running handler has returned.
   virtual void RequestClose() = 0;
+
+  // --- for the question editor ----------------------------------------------
+  // Text of a control as UTF-16: what GBK cannot hold (an emoji) stays itself.
+  virtual std::u16string UnicodeText(int id) const = 0;
+  virtual void SetUnicodeText(int id, std::u16string_view text) = 0;
+  virtual void SetWindowCaption(const std::string& caption) = 0;  // GBK
+  // The EditBox that last had the keyboard focus (a button click takes it
+  // afterwards), or -1.
+  virtual int LastFocusedEditBox() const = 0;
+  // How a Label would lay out text as its caption: the lines it needs with
+  // its font, width and word wrap, and the whole lines its height shows.
+  struct TextFit {
+    int linesNeeded = 0, linesShown = 0;
+    bool fits() const { return linesNeeded <= linesShown; }
+  };
+  virtual TextFit MeasureCaption(int id, std::u16string_view text) const = 0;
+  // The standard Open dialog for an INI file, owned by this window, starting
+  // at path; nullopt when cancelled, "" for a path that GBK cannot hold.
+  virtual std::optional<std::string> AskOpenPath(const std::string& path) = 0;
 };
 
 // Typed facade so that handlers name controls by their enum (MainId, NoticeId).
@@ -83,6 +104,8 @@ class EventSink {
   virtual void OnControlEvent(const Binding& binding) = 0;
   virtual void OnCreated() {}
   virtual void OnDestroyed() {}
+  // The user asks to close the window; false keeps it open.
+  virtual bool OnCloseQuery() { return true; }
 };
 
 }  // namespace lornel::ui

@@ -22,6 +22,13 @@ enum class MessageResult : int {
 
 using Handle = std::uintptr_t;  // 0 = none
 
+// Why a file could not be read or written, for messages that say so.
+enum class FileProblem { None, Missing, Directory, Denied, TooLarge, Failed };
+struct FileRead {
+  FileProblem problem = FileProblem::None;
+  std::string bytes;
+};
+
 struct MutexResult {
   Handle handle = 0;
   bool alreadyExisted = false;  // GetLastError() == ERROR_ALREADY_EXISTS after creation
@@ -52,6 +59,15 @@ class Host {
   // Create or truncate, write access, no sharing, then close.
   virtual bool WriteWholeFile(const std::string& path, std::string_view bytes) = 0;
   virtual bool SetHiddenAttributeOnly(const std::string& path) = 0;
+  // As ReadWholeFile, saying why a file cannot be read (beyond 512 MiB: TooLarge).
+  virtual FileRead ReadFileChecked(const std::string& path) = 0;
+  // Writes bytes to a temporary file beside path, keeps the file at path (if
+  // any) as backupPath, then moves the temporary file over path; on a failure
+  // path is as it was and no temporary is left.
+  virtual FileProblem ReplaceFileKeepingBackup(const std::string& path, std::string_view bytes,
+                                               const std::string& backupPath) = 0;
+  // The clipboard's text; nullopt when it holds none.
+  virtual std::optional<std::u16string> ClipboardText() = 0;
 
   // --- process ------------------------------------------------------------
   virtual std::string ModuleFileName() = 0;  // full path of the executable

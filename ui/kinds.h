@@ -65,7 +65,7 @@ enum class Cursor : std::uint8_t { Arrow, Hand };
 
 enum class Picture : std::uint8_t { None, AnswerCover, NoticeBubbles, NoticeInfo };
 
-enum class Event : std::uint8_t { None, Click, Tick, LeftButtonDown };
+enum class Event : std::uint8_t { None, Click, Tick, LeftButtonDown, TextChanged };
 
 // Every handler a control event can be bound to. Slots taking a number (the
 // question, the lock timer's question, the virtual key) carry it in Binding::arg.
@@ -90,6 +90,13 @@ enum class Slot : std::uint8_t {
   // notice window
   NoticeCountdownTick,
   NoticeFlickerTick,
+  // question editor and its preview
+  EditorOpen,
+  EditorSave,
+  EditorPaste,
+  EditorPreview,
+  EditorTextChanged,
+  PreviewClose,
   Count
 };
 

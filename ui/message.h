@@ -9,6 +9,7 @@
 namespace lornel::ui {
 
 inline constexpr unsigned kMbOk = 0x0;
+inline constexpr unsigned kMbYesNoCancel = 0x3;
 inline constexpr unsigned kMbYesNo = 0x4;
 inline constexpr unsigned kMbIconError = 0x10;
 inline constexpr unsigned kMbIconWarning = 0x30;

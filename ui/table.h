@@ -34,6 +34,7 @@ struct Row {
   int rangeMin = 0, rangeMax = 0, position = 0;
   Picture picture = Picture::None;
   Binding binding;
+  bool multiLine = false;  // EditBox: several lines, wrapped, with a vertical scroll bar
 };
 
 struct WindowSpec {

@@ -9,7 +9,7 @@
 namespace lornel::e2e {
 namespace {
 
-std::wstring g_builtExe, g_builtLibrary;
+std::wstring g_builtExe, g_builtLibrary, g_builtEditor, g_exampleFile;
 constexpr int kFirstControlId = 1000;   // the backend's control ids: 1000 + table id
 constexpr int kMessageTextId = 0xFFFF;  // the static text of a message box dialog
 constexpr int kMessageIconId = 0x0440;
@@ -70,6 +70,10 @@ const std::wstring& BuiltExe() { return g_builtExe; }
 void SetBuiltExe(const std::wstring& path) { g_builtExe = path; }
 const std::wstring& BuiltLibrary() { return g_builtLibrary; }
 void SetBuiltLibrary(const std::wstring& path) { g_builtLibrary = path; }
+const std::wstring& BuiltEditor() { return g_builtEditor; }
+void SetBuiltEditor(const std::wstring& path) { g_builtEditor = path; }
+const std::wstring& ExampleFile() { return g_exampleFile; }
+void SetExampleFile(const std::wstring& path) { g_exampleFile = path; }
 
 std::wstring Wide(const std::string& gbk) {
   if (gbk.empty()) return {};
@@ -124,6 +128,19 @@ Program Program::Start(const std::wstring& dir, const std::wstring& exeName,
   std::wstring command = L"\"" + exe + L"\"";
   const std::wstring cwd = workingDir.empty() ? dir : workingDir;
   CreateProcessW(exe.c_str(), command.data(), nullptr, nullptr, FALSE, 0, nullptr, cwd.c_str(), &si,
+                 &p.pi_);
+  return p;
+}
+
+Program Program::StartCopyOf(const std::wstring& built, const std::wstring& dir,
+                             const std::wstring& exeName) {
+  const std::wstring exe = Join(dir, exeName);
+  CopyFileW(built.c_str(), exe.c_str(), FALSE);
+  Program p;
+  STARTUPINFOW si{};
+  si.cb = sizeof(si);
+  std::wstring command = L"\"" + exe + L"\"";
+  CreateProcessW(exe.c_str(), command.data(), nullptr, nullptr, FALSE, 0, nullptr, dir.c_str(), &si,
                  &p.pi_);
   return p;
 }

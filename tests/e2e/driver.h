@@ -20,6 +20,11 @@ void SetBuiltExe(const std::wstring& path);
 // The skin library the build embedded into it.
 const std::wstring& BuiltLibrary();
 void SetBuiltLibrary(const std::wstring& path);
+// The question editor built beside it, and the example question file.
+const std::wstring& BuiltEditor();
+void SetBuiltEditor(const std::wstring& path);
+const std::wstring& ExampleFile();
+void SetExampleFile(const std::wstring& path);
 
 // A new empty directory for one test, under the temporary directory.
 std::wstring FreshDirectory(const std::wstring& tag);
@@ -42,6 +47,9 @@ class Program {
   // Copies the built exe into dir under exeName and starts it there.
   static Program Start(const std::wstring& dir, const std::wstring& exeName = L"lornel.exe",
                        const std::wstring& workingDir = L"");
+  // Copies another built program (the editor) into dir under exeName and starts it there.
+  static Program StartCopyOf(const std::wstring& built, const std::wstring& dir,
+                             const std::wstring& exeName);
   Program() = default;
   Program(Program&&) noexcept;
   Program& operator=(Program&&) noexcept;

@@ -1,5 +1,7 @@
 // Entry of the end-to-end tests: --lornel=PATH names the built lornel.exe and
-// --skinlib=PATH the skin library it carries
+// --skinlib=PATH the skin library it carries; the question editor is the
+// lornel-editor.exe beside it unless --editor=PATH names another, and the
+// example file examples/wtda.ini unless --example=PATH does
 // (a Unix path is reached through Wine's Z: drive).
 #include <windows.h>
 #include <gtest/gtest.h>
@@ -8,6 +10,18 @@
 #include <string>
 
 #include "tests/e2e/driver.h"
+
+namespace {
+
+std::wstring WindowsPath(std::string path) {
+  if (!path.empty() && path[0] == '/') {
+    for (char& c : path) c = c == '/' ? '\\' : c;
+    path = "Z:" + path;
+  }
+  return std::wstring(path.begin(), path.end());
+}
+
+}  // namespace
 
 int main(int argc, char** argv) {
   testing::InitGoogleTest(&argc, argv);
@@ -19,18 +33,20 @@ int main(int argc, char** argv) {
     const std::string arg = argv[i];
     const auto equals = arg.find('=');
     if (equals == std::string::npos) continue;
-    std::string path = arg.substr(equals + 1);
-    if (!path.empty() && path[0] == '/') {
-      for (char& c : path) c = c == '/' ? '\\' : c;
-      path = "Z:" + path;
-    }
-    const std::wstring wide(path.begin(), path.end());
+    const std::wstring wide = WindowsPath(arg.substr(equals + 1));
     if (arg.rfind("--lornel=", 0) == 0) lornel::e2e::SetBuiltExe(wide);
     if (arg.rfind("--skinlib=", 0) == 0) lornel::e2e::SetBuiltLibrary(wide);
+    if (arg.rfind("--editor=", 0) == 0) lornel::e2e::SetBuiltEditor(wide);
+    if (arg.rfind("--example=", 0) == 0) lornel::e2e::SetExampleFile(wide);
   }
   if (lornel::e2e::BuiltExe().empty()) {
     std::fprintf(stderr, "usage: e2e_tests.exe --lornel=PATH_TO_LORNEL_EXE\n");
     return 2;
   }
+  const std::wstring& exe = lornel::e2e::BuiltExe();
+  if (lornel::e2e::BuiltEditor().empty())
+    lornel::e2e::SetBuiltEditor(exe.substr(0, exe.find_last_of(L'\\') + 1) + L"lornel-editor.exe");
+  if (lornel::e2e::ExampleFile().empty())
+    lornel::e2e::SetExampleFile(WindowsPath(LORNEL_EXAMPLE_FILE));
   return RUN_ALL_TESTS();
 }

@@ -73,6 +73,12 @@ MainId OnScreenKey(char c) {
 
 Session::Session(const std::wstring& tag, const std::string& config) : dir(FreshDirectory(tag)) {
   if (!config.empty()) WriteConfig(config);
+  Start();
+}
+
+Session::Session(std::wstring directory) : dir(std::move(directory)) { Start(); }
+
+void Session::Start() {
   p = Program::Start(dir);
   // The window exists before it shows and takes input; a click before that
   // lands on whatever lay there (the desktop) and is lost.

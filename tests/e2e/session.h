@@ -15,6 +15,8 @@ ui::MainId OnScreenKey(char c);
 class Session {
  public:
   Session(const std::wstring& tag, const std::string& config);
+  // The program started in a directory that the test has prepared.
+  explicit Session(std::wstring directory);
   HWND Of(ui::MainId id) { return p.Main(id); }
   // Clicks the control and waits until done() holds (at most 5 s), or a
   // moment when no condition is given.
@@ -30,6 +32,9 @@ class Session {
 
   std::wstring dir;
   Program p;
+
+ private:
+  void Start();
 };
 
 }  // namespace lornel::e2e

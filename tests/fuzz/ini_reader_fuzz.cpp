@@ -1,6 +1,7 @@
 // The reader on any bytes: the first input byte splits off the section and
-// key to look up, the rest is the file. Checks the limits of what comes back
-// and that writing a value and reading it again gives it unchanged.
+// key to look up, the rest is the file. Checks the limits of what comes back,
+// that a file taken for UTF-8 without a mark reads as it does with one, and
+// that writing a value and reading it again gives it unchanged.
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
@@ -25,6 +26,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   // Every character that comes back is whole and has no line end or NUL.
   if (!gbk::IsWellFormed(value) ||
       value.find_first_of(std::string_view("\r\n\0", 3)) != std::string::npos)
+    std::abort();
+  std::size_t bom = 0;
+  if (DetectIniEncoding(file, &bom) == IniEncoding::Utf8 && bom == 0 &&
+      ReadIniValue("\xEF\xBB\xBF" + std::string(file), section, key) != value)
     std::abort();
   const std::string small = ReadIniValue(file, section, key, 7);
   if (small.size() > 7 || value.compare(0, small.size(), small) != 0) std::abort();

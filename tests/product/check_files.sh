@@ -1,12 +1,12 @@
 #!/usr/bin/env bash
-# check_files.sh OBJDUMP lornel.exe SkinH_EL.dll: the shipped files as a school
+# check_files.sh OBJDUMP lornel.exe SkinH_EL.dll [lornel-editor.exe]: the shipped files as a school
 # copies them, read without running them (so it holds on hosts where Wine
 # cannot run 32-bit code): 32-bit PE, only Windows system DLLs imported, the
 # library's export table, and the size with everything embedded.
 set -uo pipefail
 # objdump's words are matched below: not in the translation of the tests' locale.
 export LC_ALL=C
-objdump=$1 exe=$2 dll=$3
+objdump=$1 exe=$2 dll=$3 editor=${4:-}
 failures=0
 fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
 
@@ -34,5 +34,10 @@ grep -qE '^Name\s+[0-9a-f]+ SkinH_EL\.dll$' <<<"$dump" || fail "$dll: export tab
 exports=$(sed -n '/^\[Ordinal\/Name Pointer\] Table/,/^$/p' <<<"$dump" | sed -n 's/^\s*\[ *[0-9]*\] //p')
 [ "$exports" = SkinH_AttachRes ] || fail "$dll exports '$exports' instead of SkinH_AttachRes alone"
 
-[ "$failures" -eq 0 ] && echo "lornel.exe ($size bytes) and SkinH_EL.dll: 32-bit, system imports only"
+if [ -n "$editor" ]; then
+  check_pe32 "$editor"
+  grep -q 'Subsystem.*(Windows GUI)' <<<"$dump" || fail "$editor is not a GUI program"
+fi
+
+[ "$failures" -eq 0 ] && echo "lornel.exe ($size bytes), SkinH_EL.dll${editor:+ and lornel-editor.exe}: 32-bit, system imports only"
 exit $((failures > 0))

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "config/gbk.h"
+
 namespace lornel::fake {
 namespace {
 
@@ -28,7 +30,13 @@ FakeForm::FakeForm(const ui::Table& table, Clock& clock, ui::EventSink& sink)
     : table_(table), clock_(clock), sink_(sink) {
   state_.reserve(table.rows.size());
   for (const ui::Row& row : table.rows) {
-    State s{row.visible, row.enabled, row.checked, row.rect, row.caption, row.textColour};
+    State s{row.visible,
+            row.enabled,
+            row.checked,
+            row.rect,
+            row.caption,
+            row.textColour,
+            config::gbk::ToUnits(row.caption)};
     s.rangeMin = ClampProgress(row.rangeMin);
     s.rangeMax = ClampProgress(row.rangeMax);
     s.position = ClampProgress(row.position);
@@ -74,7 +82,56 @@ bool FakeForm::IsVisible(int id) const {
 
 void FakeForm::SetEnabled(int id, bool enabled) { state_[id].enabled = enabled; }
 bool FakeForm::IsEnabled(int id) const { return state_[id].enabled; }
-void FakeForm::SetText(int id, const std::string& text) { state_[id].text = text; }
+void FakeForm::SetText(int id, const std::string& text) {
+  TextSet(id, text, config::gbk::ToUnits(text));
+}
+
+void FakeForm::SetUnicodeText(int id, std::u16string_view text) {
+  // As WideCharToMultiByte: best fits, '?' for each unit without a character.
+  std::string gbk;
+  for (const char16_t unit : text) config::gbk::AppendCode(gbk, config::gbk::UnitToCode(unit));
+  TextSet(id, gbk, std::u16string(text));
+}
+
+std::u16string FakeForm::UnicodeText(int id) const { return state_[id].unicode; }
+
+// As an edit control does: a change of its text, by the program or the user, is reported.
+void FakeForm::TextSet(int id, const std::string& gbk, std::u16string unicode) {
+  State& s = state_[id];
+  if (s.unicode == unicode && s.text == gbk) return;
+  s.text = gbk;
+  s.unicode = std::move(unicode);
+  if (table_[id].kind == ui::Kind::EditBox && !destroyed_) Raise(id, ui::Event::TextChanged);
+}
+
+ui::Form::TextFit FakeForm::MeasureCaption(int id, std::u16string_view text) const {
+  const ui::Row& row = table_[id];
+  const int height = row.font.present() ? row.font.height : 12;
+  const int width = state_[id].rect.width;
+  TextFit fit;
+  fit.linesShown = state_[id].rect.height / height;
+  if (text.empty()) return fit;
+  for (std::size_t start = 0;;) {
+    std::size_t end = text.find_first_of(u"\r\n", start);
+    if (end == text.npos) end = text.size();
+    int lines = 1, used = 0;
+    for (std::size_t i = start; row.wordWrap && i < end; ++i) {
+      const int w = text[i] < 0x80 ? height / 2 : height;
+      if (used > 0 && used + w > width) ++lines, used = 0;
+      used += w;
+    }
+    fit.linesNeeded += lines;
+    if (end == text.size()) break;
+    start = end + (text[end] == u'\r' && end + 1 < text.size() && text[end + 1] == u'\n' ? 2 : 1);
+  }
+  return fit;
+}
+
+void FakeForm::UserClose() {
+  if (destroyed_ || !sink_.OnCloseQuery()) return;
+  RequestClose();
+  clock_.RunPosted();
+}
 std::string FakeForm::Text(int id) const { return state_[id].text; }
 void FakeForm::SetTextColour(int id, ui::Colour colour) { state_[id].textColour = colour; }
 
@@ -130,7 +187,10 @@ void FakeForm::SetLeft(int id, int left) {
 }
 
 int FakeForm::Left(int id) const { return state_[id].rect.left; }
-void FakeForm::Focus(int id) { focused_ = id; }
+void FakeForm::Focus(int id) {
+  focused_ = id;
+  if (table_[id].kind == ui::Kind::EditBox) lastFocusedEdit_ = id;
+}
 void FakeForm::ShowWindow() { windowVisible_ = !destroyed_; }
 void FakeForm::HideWindow() { windowVisible_ = false; }
 
@@ -200,6 +260,7 @@ int FakeForm::ClickAt(int x, int y) {
   const ui::Kind kind = table_[hit].kind;
   if (kind == ui::Kind::Button || kind == ui::Kind::RadioBox || kind == ui::Kind::EditBox)
     focused_ = hit;
+  if (kind == ui::Kind::EditBox) lastFocusedEdit_ = hit;
   Raise(hit, ui::Event::LeftButtonDown);
   if (kind == ui::Kind::RadioBox) {
     for (const ui::Row& row : table_.rows)
@@ -225,13 +286,14 @@ void FakeForm::PressKey(int vk) {
       const int c = (focused_ + step) % n;
       if (table_[c].tabStop && IsVisible(c) && state_[c].enabled) {
         focused_ = c;
+        if (table_[c].kind == ui::Kind::EditBox) lastFocusedEdit_ = c;
         break;
       }
     }
   } else if (row.kind == ui::Kind::Button && vk == kVkSpace) {
     if (state_[focused_].enabled) Raise(focused_, ui::Event::Click);
   } else if (row.kind == ui::Kind::EditBox && state_[focused_].enabled) {
-    std::string& text = state_[focused_].text;
+    std::string text = state_[focused_].text;
     if (vk >= 'A' && vk <= 'Z') {
       text += static_cast<char>(capsLock ? vk : vk + 0x20);
     } else if ((vk >= '0' && vk <= '9') || vk == kVkSpace) {
@@ -245,6 +307,7 @@ void FakeForm::PressKey(int vk) {
     }
     // Enter reaches the single-line box, which does nothing with it.
     (void)kVkReturn;
+    SetText(focused_, text);
   }
   clock_.RunPosted();
 }

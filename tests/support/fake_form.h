@@ -4,6 +4,8 @@
 // It also plays the user: clicks by hit test in z-order, key presses.
 #pragma once
 
+#include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -45,6 +47,20 @@ class FakeForm : public ui::Form {
   void ShowWindow() override;
   void HideWindow() override;
   void RequestClose() override;
+  std::u16string UnicodeText(int id) const override;
+  void SetUnicodeText(int id, std::u16string_view text) override;
+  void SetWindowCaption(const std::string& caption) override { caption_ = caption; }
+  int LastFocusedEditBox() const override { return lastFocusedEdit_; }
+  // Lines broken by character: an ASCII character is half as wide as the
+  // font is high, any other as wide; a line is as high as the font.
+  TextFit MeasureCaption(int id, std::u16string_view text) const override;
+  std::optional<std::string> AskOpenPath(const std::string& path) override {
+    return openDialog ? openDialog(path) : std::nullopt;
+  }
+  // What the Open dialog answers (nullopt: cancelled).
+  std::function<std::optional<std::string>(const std::string& path)> openDialog;
+  // The user closes the window (its close box): the sink may refuse.
+  void UserClose();
 
   // --- the user ---------------------------------------------------------------
   // The topmost control under a point of the client area, or -1 (the window).
@@ -72,6 +88,7 @@ class FakeForm : public ui::Form {
   int focused() const { return focused_; }
   bool windowVisible() const { return windowVisible_; }
   bool closeRequested() const { return closeRequested_; }
+  const std::string& caption() const { return caption_; }
   bool destroyed() const { return destroyed_; }
   const ui::Table& table() const { return table_; }
   int TickCount(int id) const { return state_[id].ticks; }
@@ -82,10 +99,12 @@ class FakeForm : public ui::Form {
     ui::Rect rect;
     std::string text;
     ui::Colour textColour;
+    std::u16string unicode;  // the same text in UTF-16, where GBK cannot hold all of it
     int interval = 0, timer = 0, ticks = 0;
     int rangeMin = 0, rangeMax = 0, position = 0, shown = 0;
   };
   void Raise(int id, ui::Event event);
+  void TextSet(int id, const std::string& gbk, std::u16string unicode);
   void Destroy();
   void StartTimer(int id);
   void UpdateShown(int id);
@@ -96,6 +115,8 @@ class FakeForm : public ui::Form {
   ui::EventSink& sink_;
   std::vector<State> state_;
   int focused_ = -1;
+  int lastFocusedEdit_ = -1;
+  std::string caption_;
   bool windowVisible_ = false;
   bool closeRequested_ = false;
   bool destroyed_ = false;

@@ -50,6 +50,31 @@ bool FakeHost::WriteWholeFile(const std::string& path, std::string_view bytes) {
   return true;
 }
 
+ui::FileRead FakeHost::ReadFileChecked(const std::string& path) {
+  if (directories.count(path)) return {ui::FileProblem::Directory, {}};
+  if (deniedPaths.count(path)) return {ui::FileProblem::Denied, {}};
+  if (oversizedPaths.count(path)) return {ui::FileProblem::TooLarge, {}};
+  ++readCount;
+  const auto found = files.find(path);
+  if (found == files.end()) return {ui::FileProblem::Missing, {}};
+  return {ui::FileProblem::None, found->second};
+}
+
+ui::FileProblem FakeHost::ReplaceFileKeepingBackup(const std::string& path, std::string_view bytes,
+                                                   const std::string& backupPath) {
+  if (directories.count(path)) return ui::FileProblem::Directory;
+  if (deniedPaths.count(path) || readOnlyDirectories.count(DirectoryOf(path)))
+    return ui::FileProblem::Denied;
+  const auto old = files.find(path);
+  if (old != files.end()) {
+    files[backupPath] = old->second;
+    writes.push_back(backupPath);
+  }
+  files[path] = std::string(bytes);
+  writes.push_back(path);
+  return ui::FileProblem::None;
+}
+
 bool FakeHost::SetHiddenAttributeOnly(const std::string& path) {
   if (!PathExists(path)) return false;
   attributes[path] = 0x2;

@@ -64,6 +64,13 @@ class FakeHost : public ui::Host {
   bool WriteWholeFile(const std::string& path, std::string_view bytes) override;
   bool SetHiddenAttributeOnly(const std::string& path) override;
   std::map<std::string, unsigned> attributes;  // path -> attribute bits set
+  ui::FileRead ReadFileChecked(const std::string& path) override;
+  ui::FileProblem ReplaceFileKeepingBackup(const std::string& path, std::string_view bytes,
+                                           const std::string& backupPath) override;
+  std::optional<std::u16string> ClipboardText() override { return clipboard; }
+  std::set<std::string> deniedPaths;     // files that cannot be opened
+  std::set<std::string> oversizedPaths;  // files beyond 512 MiB
+  std::optional<std::u16string> clipboard;
 
   std::string ModuleFileName() override { return moduleFileName; }
   bool ChangeDirectory(const std::string& path) override;

@@ -94,6 +94,7 @@ DWORD KindStyle(const ui::Row& row) {
       return BS_GROUPBOX | WS_CLIPCHILDREN |
              (row.hAlign == ui::HAlign::Centre ? BS_CENTER : BS_LEFT);
     case ui::Kind::EditBox:
+      if (row.multiLine) return ES_LEFT | ES_MULTILINE | ES_AUTOVSCROLL | WS_VSCROLL;
       return ES_LEFT | ES_AUTOHSCROLL;
     case ui::Kind::Label:
       return row.edge == ui::Edge::Single ? WS_BORDER : 0;
@@ -548,6 +549,10 @@ void Win32Form::OnDestroy() {
 
 void Win32Form::OnCommand(HWND child, int code) {
   Control* c = ControlOf(child);
+  if (c && c->form == this && c->row->kind == ui::Kind::EditBox) {
+    OnEditNotification(*c, code);
+    return;
+  }
   if (!c || c->form != this || code != BN_CLICKED) return;
   if (c->row->kind == ui::Kind::RadioBox) {
     // One set per parent, whatever WS_GROUP marks say.

@@ -75,9 +75,18 @@ class Win32Form : public ui::Form {
   void ShowWindow() override;
   void HideWindow() override;
   void RequestClose() override;
+  // form_editing.cpp
+  std::u16string UnicodeText(int id) const override;
+  void SetUnicodeText(int id, std::u16string_view text) override;
+  void SetWindowCaption(const std::string& caption) override;
+  int LastFocusedEditBox() const override { return lastFocusedEdit_; }
+  TextFit MeasureCaption(int id, std::u16string_view text) const override;
+  std::optional<std::string> AskOpenPath(const std::string& path) override;
 
   // --- used by the window procedures ------------------------------------------
   void Raise(const Control& control, ui::Event event);
+  void OnEditNotification(const Control& control, int code);
+  bool OnCloseQuery() { return sink_.OnCloseQuery(); }
   void OnDestroy();
   LRESULT OnControlColour(HDC dc, HWND child);
   bool OnSetCursor(HWND child);
@@ -102,6 +111,7 @@ class Win32Form : public ui::Form {
   const ui::Table& table_;
   ui::EventSink& sink_;
   std::vector<Control> controls_;
+  int lastFocusedEdit_ = -1;
   HWND hwnd_ = nullptr;
   bool destroyed_ = false;
   ui::Scale scale_;

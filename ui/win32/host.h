@@ -17,6 +17,11 @@ class Win32Host : public ui::Host {
   bool CreateFileAtomically(const std::string& path, std::string_view bytes) override;
   bool WriteWholeFile(const std::string& path, std::string_view bytes) override;
   bool SetHiddenAttributeOnly(const std::string& path) override;
+  // host_editing.cpp
+  ui::FileRead ReadFileChecked(const std::string& path) override;
+  ui::FileProblem ReplaceFileKeepingBackup(const std::string& path, std::string_view bytes,
+                                           const std::string& backupPath) override;
+  std::optional<std::u16string> ClipboardText() override;
 
   std::string ModuleFileName() override;
   bool ChangeDirectory(const std::string& path) override;

@@ -79,6 +79,9 @@ LRESULT CALLBACK TopLevelProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lPa
                  BackgroundBrush(form ? form->table().window.background : ui::kDefaultColour));
         return 1;
       }
+      case WM_CLOSE:  // the sink may keep the window open (unsaved changes)
+        if (form && !form->OnCloseQuery()) return 0;
+        break;
       case WM_COMMAND:
         if (form && lParam) form->OnCommand(reinterpret_cast<HWND>(lParam), HIWORD(wParam));
         return 0;

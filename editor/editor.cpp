@@ -1,0 +1,331 @@
+#include "editor/editor.h"
+
+#include <algorithm>
+
+#include "app/skins.h"
+#include "config/config.h"
+#include "editor/checks.h"
+#include "editor/paste.h"
+#include "quiz/tables.h"
+#include "ui/message.h"
+
+namespace lornel::editor {
+namespace {
+
+using ui::EditorId;
+
+constexpr int kSkin = 12;  // the main window's skin
+
+ui::Pressed Tell(Editor& e, const std::string& text, unsigned flags = ui::kMbIconWarning) {
+  return ui::ShowMessage(e.host, text, flags, kEditorName);
+}
+
+std::string Quoted(const std::string& path) { return "“" + path + "”"; }
+
+// The boxes as one Quiz, and back; filling reports no change per box.
+void Show(Editor& e, const Quiz& quiz) {
+  e.filling = true;
+  for (int n = 1; n <= kRows; ++n) {
+    e.form.form().SetUnicodeText(int(ui::TitleBox(n)), quiz.titles[n - 1]);
+    e.form.form().SetUnicodeText(int(ui::AnswerBox(n)), quiz.answers[n - 1]);
+  }
+  e.form.form().SetUnicodeText(int(EditorId::CountdownBox), quiz.countdown);
+  e.form.form().SetUnicodeText(int(EditorId::PointsBox), quiz.points);
+  e.filling = false;
+}
+
+void UpdateCaption(Editor& e) {
+  std::string caption = e.path;
+  if (!e.fileExists && !e.blocked) caption += "（新文件）";
+  if (Modified(e)) caption = "*" + caption;
+  e.form.form().SetWindowCaption(caption + " - " + kEditorName);
+}
+
+// Row n of a box of the editor, or 0.
+int RowOf(int id) {
+  for (int n = 1; n <= kRows; ++n)
+    if (id == int(ui::TitleBox(n)) || id == int(ui::AnswerBox(n))) return n;
+  return 0;
+}
+
+EditorId BoxOf(Field field) {
+  switch (field.kind) {
+    case FieldKind::Title:
+      return ui::TitleBox(field.row);
+    case FieldKind::Answer:
+      return ui::AnswerBox(field.row);
+    case FieldKind::Countdown:
+      return EditorId::CountdownBox;
+    case FieldKind::Points:
+      break;
+  }
+  return EditorId::PointsBox;
+}
+
+std::string ReadProblemText(ui::FileProblem problem, const std::string& path) {
+  switch (problem) {
+    case ui::FileProblem::Missing:
+      return "找不到文件" + Quoted(path) + "。";
+    case ui::FileProblem::Directory:
+      return Quoted(path) + "是一个文件夹，不是题目文件。";
+    case ui::FileProblem::Denied:
+      return "没有权限读取" + Quoted(path) + "（它可能正被别的程序占用，或者需要管理员权限）。";
+    case ui::FileProblem::TooLarge:
+      return Quoted(path) + "超过 512 MB，不是题目文件，没有打开。";
+    default:
+      return "无法读取" + Quoted(path) + "。";
+  }
+}
+
+std::string WriteProblemText(ui::FileProblem problem, const std::string& path) {
+  switch (problem) {
+    case ui::FileProblem::Directory:
+      return "无法保存：" + Quoted(path) + "是一个文件夹。";
+    case ui::FileProblem::Denied:
+      return "无法保存：没有权限写入" + Quoted(path) +
+             "（文件可能是只读的，或者文件夹需要管理员权限）。原来的文件没有改动。";
+    default:
+      return "无法保存到" + Quoted(path) + "。原来的文件没有改动。";
+  }
+}
+
+// Reads the file at path into the boxes. At start a missing file gives the
+// program's default content, and an unreadable one too, kept from being written.
+bool Load(Editor& e, const std::string& path, bool atStart) {
+  const ui::FileRead read = e.host.ReadFileChecked(path);
+  if (read.problem != ui::FileProblem::None) {
+    if (!atStart) {
+      Tell(e, ReadProblemText(read.problem, path));
+      return false;
+    }
+    const bool missing = read.problem == ui::FileProblem::Missing;
+    if (!missing) {
+      Tell(e, ReadProblemText(read.problem, path) +
+                  "\r\n\r\n编辑器先显示空白的题目；这个位置的文件不会被改写。"
+                  "可以用“打开…”选择别的题目文件。");
+    }
+    e.path = path;
+    e.fileExists = false;
+    e.blocked = !missing;
+  } else {
+    e.path = path;
+    e.fileExists = true;
+    e.blocked = false;
+  }
+  const std::string& bytes = e.fileExists ? read.bytes : config::DefaultConfigText();
+  Show(e, ReadQuiz(bytes));
+  e.saved = CurrentQuiz(e);
+  UpdateCaption(e);
+  return true;
+}
+
+std::string Listed(const std::vector<Finding>& findings, Severity severity, int* count) {
+  std::string text;
+  *count = 0;
+  for (const Finding& f : findings) {
+    if (f.severity != severity) continue;
+    if (++*count <= 12) text += "\r\n" + f.text;
+  }
+  if (*count > 12) text += "\r\n……（还有 " + std::to_string(*count - 12) + " 条）";
+  return text;
+}
+
+// The checks before saving; false when the teacher has to change something first.
+bool ChecksAllowSaving(Editor& e, const Quiz& typed) {
+  std::vector<Finding> all = CheckQuiz(typed);
+  const Quiz saved = Normalized(typed);
+  for (int n = 1; n <= kRows; ++n) {
+    if (saved.titles[n - 1].empty()) continue;
+    const auto fit = e.form.form().MeasureCaption(int(EditorId::MeasureLabel), saved.titles[n - 1]);
+    if (!fit.fits()) all.push_back(TitleDoesNotFit(n, fit.linesNeeded, fit.linesShown));
+  }
+  const std::vector<Finding> findings = ForSaving(std::move(all), typed, e.saved);
+  int errors = 0, warnings = 0;
+  const std::string errorList = Listed(findings, Severity::Error, &errors);
+  if (errors > 0) {
+    Tell(e, "还不能保存，请先改正：\r\n" + errorList);
+    e.form.Focus(BoxOf(findings.front().field));
+    return false;
+  }
+  const std::string warningList = Listed(findings, Severity::Warning, &warnings);
+  if (warnings == 0) return true;
+  if (Tell(e, "请注意：\r\n" + warningList + "\r\n\r\n仍然保存吗？",
+           ui::kMbYesNo | ui::kMbIconWarning) == ui::Pressed::Yes)
+    return true;
+  e.form.Focus(BoxOf(findings.front().field));
+  return false;
+}
+
+// Asks whether to save unsaved changes; false when the teacher cancels (or
+// saving failed), so that the step that asked does not go on.
+bool SettleChanges(Editor& e) {
+  if (!Modified(e)) return true;
+  switch (Tell(e, "题目已经修改。要保存到" + Quoted(e.path) + "吗？",
+               ui::kMbYesNoCancel | ui::kMbIconWarning)) {
+    case ui::Pressed::Yes:
+      return SaveFile(e);
+    case ui::Pressed::No:
+      return true;
+    default:
+      return false;
+  }
+}
+
+}  // namespace
+
+Quiz CurrentQuiz(const Editor& e) {
+  Quiz quiz;
+  const ui::Form& form = e.form.form();
+  for (int n = 1; n <= kRows; ++n) {
+    quiz.titles[n - 1] = form.UnicodeText(int(ui::TitleBox(n)));
+    quiz.answers[n - 1] = form.UnicodeText(int(ui::AnswerBox(n)));
+  }
+  quiz.countdown = form.UnicodeText(int(EditorId::CountdownBox));
+  quiz.points = form.UnicodeText(int(EditorId::PointsBox));
+  return quiz;
+}
+
+bool Modified(const Editor& e) { return CurrentQuiz(e) != e.saved; }
+
+void EditorCreated(Editor& e) {
+  app::ApplySkin(e.host, e.programDirectory, e.skin, kSkin);
+  Load(e, e.programDirectory + "\\wtda.ini", /*atStart=*/true);
+}
+
+void OpenFile(Editor& e) {
+  if (!SettleChanges(e)) return;
+  const auto chosen = e.form.form().AskOpenPath(e.path);
+  if (!chosen) return;
+  if (chosen->empty()) {
+    Tell(e,
+         "这个文件的路径里有无法使用的字符。请把题目文件放到名字只含中文、英文和数字的文件夹里。");
+    return;
+  }
+  Load(e, *chosen, /*atStart=*/false);
+}
+
+bool SaveFile(Editor& e) {
+  if (e.blocked) {
+    Tell(e, "无法读取" + Quoted(e.path) +
+                "，为了不覆盖它，编辑器不会保存到这里。请用“打开…”选择别的题目文件。");
+    return false;
+  }
+  const Quiz typed = CurrentQuiz(e);
+  if (!ChecksAllowSaving(e, typed)) return false;
+  // The file as it is now: what another program changed meanwhile outside
+  // the values the editor owns is kept.
+  const ui::FileRead current = e.host.ReadFileChecked(e.path);
+  const bool missing = current.problem == ui::FileProblem::Missing;
+  if (current.problem != ui::FileProblem::None && !missing) {
+    Tell(e, ReadProblemText(current.problem, e.path) + "没有保存。");
+    return false;
+  }
+  const std::string base = missing ? config::DefaultConfigText() : current.bytes;
+  const auto bytes = WriteQuiz(base, typed);
+  if (!bytes) {
+    Tell(e, "无法保存：" + Quoted(e.path) +
+                "里有编辑器无法改写的内容（例如损坏的文字）。"
+                "原来的文件没有改动。");
+    return false;
+  }
+  if (missing || *bytes != base) {
+    const ui::FileProblem problem =
+        e.host.ReplaceFileKeepingBackup(e.path, *bytes, e.path + ".bak");
+    if (problem != ui::FileProblem::None) {
+      Tell(e, WriteProblemText(problem, e.path));
+      return false;
+    }
+  }
+  const Quiz saved = Normalized(typed);
+  if (saved != typed) Show(e, saved);
+  e.saved = CurrentQuiz(e);
+  e.fileExists = true;
+  UpdateCaption(e);
+  return true;
+}
+
+void PasteRows(Editor& e) {
+  const auto text = e.host.ClipboardText();
+  const auto rows = AsQuestionRows(ParseSpreadsheetRows(text ? *text : std::u16string()));
+  if (rows.empty()) {
+    Tell(e, "剪贴板里没有文字。请先在 Excel 或 WPS 表格里选中“题目、答案”两列并复制。",
+         ui::kMbIconInformation);
+    return;
+  }
+  const int focused = e.form.form().LastFocusedEditBox();
+  const int first = std::max(RowOf(focused), 1);
+  // One column pasted into an answer box fills answers only.
+  const bool answersOnly =
+      focused == int(ui::AnswerBox(first)) &&
+      std::none_of(rows.begin(), rows.end(), [](const QuestionRow& r) { return r.hasAnswer; });
+  const int count = std::min<int>(static_cast<int>(rows.size()), kRows - first + 1);
+  const int last = first + count - 1;
+  const Quiz before = CurrentQuiz(e);
+  bool overwrites = false;
+  for (int n = first; n <= last; ++n)
+    overwrites = overwrites || !before.answers[n - 1].empty() ||
+                 (!answersOnly && !before.titles[n - 1].empty());
+  if (overwrites && Tell(e,
+                         "第" + std::to_string(first) + "题到第" + std::to_string(last) +
+                             "题已有内容，粘贴会替换它们。继续吗？",
+                         ui::kMbYesNo | ui::kMbIconWarning) != ui::Pressed::Yes)
+    return;
+  for (int n = first; n <= last; ++n) {
+    const QuestionRow& r = rows[static_cast<std::size_t>(n - first)];
+    if (answersOnly) {
+      e.form.form().SetUnicodeText(int(ui::AnswerBox(n)), r.title);
+      continue;
+    }
+    e.form.form().SetUnicodeText(int(ui::TitleBox(n)), r.title);
+    e.form.form().SetUnicodeText(int(ui::AnswerBox(n)), r.answer);
+  }
+  e.form.Focus(answersOnly ? ui::AnswerBox(first) : ui::TitleBox(first));
+  if (static_cast<int>(rows.size()) > count)
+    Tell(e,
+         "剪贴板里有 " + std::to_string(rows.size()) + " 行，只粘贴了前 " + std::to_string(count) +
+             " 行（到第14题为止）。",
+         ui::kMbIconInformation);
+}
+
+void PreviewQuestion(Editor& e) {
+  const int row = std::max(RowOf(e.form.form().LastFocusedEditBox()), 1);
+  const Quiz saved = Normalized(CurrentQuiz(e));
+  if (e.openPreview) e.openPreview({row, saved.titles[row - 1]});
+}
+
+void TextChanged(Editor& e) {
+  if (!e.filling) UpdateCaption(e);
+}
+
+bool CloseQuery(Editor& e) { return SettleChanges(e); }
+
+void EditorEvents::OnCreated() {
+  if (editor_) EditorCreated(*editor_);
+}
+
+bool EditorEvents::OnCloseQuery() { return !editor_ || CloseQuery(*editor_); }
+
+void EditorEvents::OnControlEvent(const ui::Binding& binding) {
+  if (!editor_) return;
+  switch (binding.slot) {
+    case ui::Slot::EditorOpen:
+      OpenFile(*editor_);
+      break;
+    case ui::Slot::EditorSave:
+      SaveFile(*editor_);
+      break;
+    case ui::Slot::EditorPaste:
+      PasteRows(*editor_);
+      break;
+    case ui::Slot::EditorPreview:
+      PreviewQuestion(*editor_);
+      break;
+    case ui::Slot::EditorTextChanged:
+      TextChanged(*editor_);
+      break;
+    default:
+      break;
+  }
+}
+
+}  // namespace lornel::editor

@@ -1,0 +1,64 @@
+// The question editor's window: what it holds besides its controls, and one
+// handler per event.
+#pragma once
+
+#include <functional>
+#include <string>
+
+#include "app/shell.h"
+#include "editor/quiz_file.h"
+#include "ui/editor_ids.h"
+#include "ui/form.h"
+#include "ui/host.h"
+
+namespace lornel::editor {
+
+using EditorForm = ui::Controls<ui::EditorId>;
+
+inline constexpr const char* kEditorName = "Lornel 题目编辑器";
+
+// One question as the class will see it.
+struct PreviewRequest {
+  int row = 1;
+  std::u16string title;  // as it is saved
+};
+
+struct Editor {
+  ui::Host& host;
+  EditorForm form;
+  std::string programDirectory;  // without a trailing backslash
+  std::string path;              // the file being edited (GBK)
+  bool fileExists = false;       // false: not yet saved, the boxes hold the default content
+  bool blocked = false;          // the file at path cannot be read: it is never written
+  bool filling = false;          // the boxes are being filled: no change to report
+  Quiz saved;                    // what the file holds, as the boxes showed it
+  app::SkinBinding skin;
+  // Opens the preview window and returns when it has been closed.
+  std::function<void(const PreviewRequest&)> openPreview;
+};
+
+// Handlers.
+void EditorCreated(Editor& editor);
+void OpenFile(Editor& editor);
+bool SaveFile(Editor& editor);  // true when the file holds the boxes' values
+void PasteRows(Editor& editor);
+void PreviewQuestion(Editor& editor);
+void TextChanged(Editor& editor);
+bool CloseQuery(Editor& editor);  // true: the window may close
+
+// What the boxes hold now, and whether that differs from the file.
+Quiz CurrentQuiz(const Editor& editor);
+bool Modified(const Editor& editor);
+
+class EditorEvents : public ui::EventSink {
+ public:
+  void Attach(Editor& editor) { editor_ = &editor; }
+  void OnCreated() override;
+  void OnControlEvent(const ui::Binding& binding) override;
+  bool OnCloseQuery() override;
+
+ private:
+  Editor* editor_ = nullptr;
+};
+
+}  // namespace lornel::editor

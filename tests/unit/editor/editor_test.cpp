@@ -1,0 +1,257 @@
+// The editor's handlers on the in-memory backend: a teacher opening the file
+// beside the editor, editing, pasting, saving, previewing and closing.
+#include "editor/editor.h"
+
+#include <gtest/gtest.h>
+
+#include <optional>
+#include <set>
+
+#include "config/config.h"
+#include "config/ini.h"
+#include "editor/preview.h"
+#include "tests/support/clock.h"
+#include "tests/support/fake_form.h"
+#include "tests/support/fake_host.h"
+#include "ui/layout.h"
+#include "ui/message.h"
+
+namespace lornel::editor {
+namespace {
+
+using ui::EditorId;
+using ui::MessageResult;
+
+constexpr const char* kPath = "C:\\lornel\\wtda.ini";
+
+class EditorTest : public testing::Test {
+ protected:
+  EditorTest() {
+    host.systemSearchFinds = true;
+    host.files[kPath] = config::DefaultConfigText();
+  }
+  void Start() {
+    events.Attach(editor);
+    editor.openPreview = [this](const PreviewRequest& r) { previewed = r; };
+    form.Create();
+  }
+  void Type(EditorId box, const std::u16string& text) {
+    form.Focus(int(box));
+    form.SetUnicodeText(int(box), text);
+  }
+  void Click(EditorId button) { form.Click(int(button)); }
+  std::string Read(const std::string& section, const std::string& key) {
+    return config::ReadIniValue(host.files[kPath], section, key);
+  }
+  std::u16string Box(EditorId box) { return form.UnicodeText(int(box)); }
+  // Answers the next message boxes in turn.
+  void Answer(std::vector<MessageResult> answers) {
+    host.answerer = [answers, i = std::size_t{0}](const fake::ShownMessage&) mutable {
+      return i < answers.size() ? answers[i++] : MessageResult::Ok;
+    };
+  }
+
+  fake::Clock clock;
+  fake::FakeHost host;
+  EditorEvents events;
+  fake::FakeForm form{ui::EditorTable(), clock, events};
+  Editor editor{host, EditorForm(form), "C:\\lornel"};
+  std::optional<PreviewRequest> previewed;
+};
+
+TEST_F(EditorTest, EditsTheFileBesideItInPlaceKeepingABackup) {
+  host.files[kPath] = "; 我的题目\r\n" + config::DefaultConfigText();
+  const std::string before = host.files[kPath];
+  Start();
+  EXPECT_EQ(form.caption(), "C:\\lornel\\wtda.ini - Lornel 题目编辑器");
+  EXPECT_EQ(Box(EditorId::CountdownBox), u"0");
+  Type(ui::TitleBox(2), u"新题目");
+  Type(ui::AnswerBox(2), u"New");
+  EXPECT_EQ(form.caption(), "*C:\\lornel\\wtda.ini - Lornel 题目编辑器");
+  Click(EditorId::SaveButton);
+  EXPECT_TRUE(host.messages.empty());
+  EXPECT_EQ(form.caption(), "C:\\lornel\\wtda.ini - Lornel 题目编辑器");
+  EXPECT_EQ(host.files["C:\\lornel\\wtda.ini.bak"], before);
+  EXPECT_EQ(Read(config::kTitleSection, "第二题题目"), "新题目");
+  EXPECT_EQ(Read(config::kAnswerSection, "第二题答案"), "New");
+  EXPECT_EQ(host.files[kPath].substr(0, 12), "; 我的题目\r\n");
+  // Typing the old text back is no change any more.
+  Type(ui::AnswerBox(2), u"Old");
+  Type(ui::AnswerBox(2), u"New");
+  EXPECT_EQ(form.caption(), "C:\\lornel\\wtda.ini - Lornel 题目编辑器");
+}
+
+TEST_F(EditorTest, WithoutAFileItStartsFromTheDefaultContent) {
+  host.files.clear();
+  Start();
+  EXPECT_TRUE(host.messages.empty());
+  EXPECT_EQ(form.caption(), "C:\\lornel\\wtda.ini（新文件） - Lornel 题目编辑器");
+  EXPECT_EQ(Box(EditorId::PointsBox), u"1");
+  Type(ui::TitleBox(1), u"一加一等于几？");
+  Click(EditorId::SaveButton);
+  ASSERT_EQ(host.files.count(kPath), 1u);
+  EXPECT_EQ(host.files.count("C:\\lornel\\wtda.ini.bak"), 0u);
+  EXPECT_EQ(Read(config::kTitleSection, "第一题题目"), "一加一等于几？");
+  EXPECT_EQ(Read(config::kPointsSection, config::kPointsKey), "1");
+}
+
+TEST(EditorFiles, AFileItCannotReadIsNamedAndNeverWritten) {
+  const std::pair<std::set<std::string> fake::FakeHost::*, std::string> cases[] = {
+      {&fake::FakeHost::directories, "是一个文件夹"},
+      {&fake::FakeHost::deniedPaths, "没有权限读取"},
+      {&fake::FakeHost::oversizedPaths, "超过 512 MB"}};
+  for (const auto& [problem, words] : cases) {
+    fake::Clock clock;
+    fake::FakeHost host;
+    host.systemSearchFinds = true;
+    host.files[kPath] = "[答对一题加几分：]\r\n答对一题得分=5\r\n";
+    (host.*problem).insert(kPath);
+    EditorEvents events;
+    fake::FakeForm form{ui::EditorTable(), clock, events};
+    Editor editor{host, EditorForm(form), "C:\\lornel"};
+    events.Attach(editor);
+    form.Create();
+    ASSERT_EQ(host.messages.size(), 1u) << words;
+    EXPECT_NE(host.messages[0].text.find(words), std::string::npos);
+    EXPECT_EQ(form.UnicodeText(int(EditorId::PointsBox)), u"1");  // the default content
+    form.SetUnicodeText(int(ui::TitleBox(1)), u"题");
+    form.Click(int(EditorId::SaveButton));
+    EXPECT_EQ(host.messages.size(), 2u);
+    EXPECT_EQ(host.files[kPath], "[答对一题加几分：]\r\n答对一题得分=5\r\n");
+    EXPECT_EQ(host.writes, std::vector<std::string>{"C:\\lornel\\SkinH_EL.dll"});
+  }
+}
+
+TEST_F(EditorTest, OpeningAnUnreadableFileKeepsTheCurrentOne) {
+  Start();
+  Type(ui::TitleBox(1), u"还没保存");
+  host.directories.insert("D:\\quiz");
+  form.openDialog = [](const std::string& from) {
+    EXPECT_EQ(from, kPath);
+    return std::optional<std::string>("D:\\quiz");
+  };
+  Answer({MessageResult::No, MessageResult::Ok});  // do not save; then the message
+  Click(EditorId::OpenButton);
+  ASSERT_EQ(host.messages.size(), 2u);
+  EXPECT_NE(host.messages[1].text.find("是一个文件夹"), std::string::npos);
+  EXPECT_EQ(Box(ui::TitleBox(1)), u"还没保存");
+  EXPECT_EQ(form.caption(), "*C:\\lornel\\wtda.ini - Lornel 题目编辑器");
+}
+
+TEST_F(EditorTest, PasteFillsRowsFromTheFocusedOneAndSaysWhatDidNotFit) {
+  Start();
+  Type(ui::TitleBox(12), u"");
+  host.clipboard = u"问一\t答一\r\n\"两\n行\"\tB\r\n问三\tC\r\n";
+  Click(EditorId::PasteButton);
+  EXPECT_EQ(Box(ui::TitleBox(12)), u"问一");
+  EXPECT_EQ(Box(ui::AnswerBox(12)), u"答一");
+  EXPECT_EQ(Box(ui::TitleBox(13)), u"两 行");
+  EXPECT_EQ(Box(ui::TitleBox(14)), u"问三");
+  EXPECT_EQ(Box(ui::AnswerBox(14)), u"C");
+  EXPECT_EQ(Box(ui::TitleBox(11)), u"");
+  EXPECT_TRUE(host.messages.empty());
+  // Again from row 13: rows with content are replaced only if the teacher agrees.
+  Type(ui::AnswerBox(13), u"x");
+  Answer({MessageResult::No});
+  Click(EditorId::PasteButton);
+  EXPECT_EQ(Box(ui::TitleBox(13)), u"两 行");
+  Answer({MessageResult::Yes, MessageResult::Ok});
+  Click(EditorId::PasteButton);
+  EXPECT_EQ(Box(ui::TitleBox(13)), u"问一");
+  EXPECT_EQ(Box(ui::TitleBox(14)), u"两 行");
+  ASSERT_EQ(host.messages.size(), 3u);
+  EXPECT_NE(host.messages[2].text.find("只粘贴了前 2 行"), std::string::npos);
+  // One column into an answer box fills answers only.
+  Type(ui::AnswerBox(1), u"");
+  host.clipboard = u"甲\r\n乙\r\n";
+  Click(EditorId::PasteButton);
+  EXPECT_EQ(Box(ui::AnswerBox(1)), u"甲");
+  EXPECT_EQ(Box(ui::AnswerBox(2)), u"乙");
+  EXPECT_EQ(Box(ui::TitleBox(1)), u"");
+}
+
+TEST_F(EditorTest, ChecksBeforeSavingNameTheRow) {
+  Start();
+  const std::string before = host.files[kPath];
+  Type(ui::TitleBox(4), u"笑一个\U0001F600");
+  Click(EditorId::SaveButton);
+  ASSERT_EQ(host.messages.size(), 1u);
+  EXPECT_NE(host.messages[0].text.find("第4题题目：第4个字符（U+1F600）"), std::string::npos);
+  EXPECT_EQ(host.files[kPath], before);
+  EXPECT_EQ(form.focused(), int(ui::TitleBox(4)));
+  // Warnings: the teacher may save all the same.
+  Type(ui::TitleBox(4), u"笑一个");
+  Type(ui::AnswerBox(4), u" 北京");
+  Type(ui::TitleBox(5), std::u16string(500, u'长'));
+  Answer({MessageResult::No});
+  Click(EditorId::SaveButton);
+  ASSERT_EQ(host.messages.size(), 2u);
+  const std::string& warned = host.messages[1].text;
+  EXPECT_NE(warned.find("第4题答案：前后的空格"), std::string::npos);
+  EXPECT_NE(warned.find("第4题答案：屏幕键盘打不出“空格 北 京”"), std::string::npos);
+  EXPECT_NE(warned.find("第5题题目：太长"), std::string::npos);
+  EXPECT_EQ(host.files[kPath], before);
+  Answer({MessageResult::Yes});
+  Click(EditorId::SaveButton);
+  EXPECT_EQ(Read(config::kAnswerSection, "第四题答案"), " 北京");
+}
+
+TEST_F(EditorTest, SavingKeepsWhatAnotherProgramChangedMeanwhile) {
+  Start();
+  Type(ui::TitleBox(1), u"编辑器写的");
+  host.files[kPath] = "; 记事本加的\r\n" + host.files[kPath];
+  Click(EditorId::SaveButton);
+  EXPECT_EQ(host.files[kPath].rfind("; 记事本加的\r\n", 0), 0u);
+  EXPECT_EQ(Read(config::kTitleSection, "第一题题目"), "编辑器写的");
+}
+
+TEST_F(EditorTest, ClosingWithUnsavedChangesAsksFirst) {
+  Start();
+  form.UserClose();  // nothing changed: closes without a question
+  EXPECT_TRUE(host.messages.empty());
+  EXPECT_TRUE(form.closeRequested());
+}
+
+TEST_F(EditorTest, ClosingWithUnsavedChangesCanCancelDiscardOrSave) {
+  Start();
+  const std::string before = host.files[kPath];
+  Type(ui::AnswerBox(3), u"abc");
+  Answer({MessageResult::Cancel});
+  form.UserClose();
+  EXPECT_FALSE(form.closeRequested());
+  ASSERT_EQ(host.messages.size(), 1u);
+  EXPECT_NE(host.messages[0].text.find("要保存到“C:\\lornel\\wtda.ini”吗"), std::string::npos);
+  EXPECT_EQ(host.messages[0].flags & 0xF, ui::kMbYesNoCancel);
+  Answer({MessageResult::Yes});
+  form.UserClose();
+  EXPECT_TRUE(form.destroyed());
+  EXPECT_EQ(Read(config::kAnswerSection, "第三题答案"), "abc");
+}
+
+TEST_F(EditorTest, PreviewShowsTheFocusedQuestionAsTheClassSeesIt) {
+  Start();
+  Type(ui::AnswerBox(6), u"x");
+  Type(ui::TitleBox(6), u"第六题\r\n两行");
+  Click(EditorId::PreviewButton);
+  ASSERT_TRUE(previewed);
+  EXPECT_EQ(previewed->row, 6);
+  EXPECT_EQ(previewed->title, u"第六题 两行");
+
+  for (const auto& [title, note] : std::vector<std::pair<std::u16string, std::string>>{
+           {u"短题目", "题目可以完整显示。"},
+           {std::u16string(500, u'长'), "题目太长：需要 11 行，课堂上只能显示 9 行"}}) {
+    PreviewEvents preview({6, title});
+    fake::FakeForm window(ui::PreviewTable(), clock, preview);
+    preview.Attach(window);
+    window.Create();
+    EXPECT_EQ(window.caption(), "预览：第六题 - Lornel 题目编辑器");
+    EXPECT_EQ(window.Text(int(ui::PreviewId::QuestionPanel)), "第六题");
+    EXPECT_EQ(window.UnicodeText(int(ui::PreviewId::QuestionLabel)), title);
+    EXPECT_EQ(window.Text(int(ui::PreviewId::FitNote)).rfind(note, 0), 0u);
+    window.Click(int(ui::PreviewId::CloseButton));
+    EXPECT_TRUE(window.destroyed());
+  }
+}
+
+}  // namespace
+}  // namespace lornel::editor
