@@ -25,8 +25,11 @@ TEST(EditorLayout, FitsA1366By768LaptopAndNothingOverlaps) {
     EXPECT_GE(a.rect.left, 0);
     EXPECT_LE(a.rect.right(), table.window.outerWidth - 16) << a.id;
     EXPECT_LE(a.rect.bottom(), table.window.outerHeight - 40) << a.id;
-    for (const Row& b : table.rows)
-      if (b.visible && b.id > a.id) EXPECT_FALSE(Overlap(a.rect, b.rect)) << a.id << " " << b.id;
+    for (const Row& b : table.rows) {
+      if (b.visible && b.id > a.id) {
+        EXPECT_FALSE(Overlap(a.rect, b.rect)) << a.id << " " << b.id;
+      }
+    }
   }
   for (int n = 1; n <= 14; ++n) {
     EXPECT_TRUE(table[int(TitleBox(n))].multiLine);
