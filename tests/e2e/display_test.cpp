@@ -137,6 +137,8 @@ TEST(Display, AQuestionIsPlayedByClicksAndItsScoreShowsInItsGap) {
       for (int x = std::max(digit.left - 1, 0); x <= std::min(digit.right + 1, p.width - 1); ++x)
         ASSERT_FALSE(Dark(p.At(x, y))) << "the sentence reaches into the score at " << x;
   }
+  // The current group's line catches up within its second, then the picture.
+  EXPECT_TRUE(WaitUntil([&] { return Text(s.Of(MainId::透明标签11)) == "1"; }, 2500));
   DropStaleHotLooks(s.p.MainWindow());
   ShootWindow(s.p.MainWindow(), ShotName(L"main"));
 }

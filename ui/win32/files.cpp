@@ -19,16 +19,6 @@ struct FileHandle {
   }
 };
 
-bool WriteAll(HANDLE file, std::string_view bytes) {
-  while (!bytes.empty()) {
-    const DWORD chunk = bytes.size() > (1u << 20) ? (1u << 20) : static_cast<DWORD>(bytes.size());
-    DWORD written = 0;
-    if (!WriteFile(file, bytes.data(), chunk, &written, nullptr) || written == 0) return false;
-    bytes.remove_prefix(written);
-  }
-  return true;
-}
-
 // The process id in the name of a temporary, "<prefix><pid>" or
 // "<prefix><pid>.<n>"; 0 for any other name.
 DWORD WriterOf(const wchar_t* name, const std::wstring& prefix) {
@@ -146,6 +136,16 @@ bool WriteWholeFile(const std::string& path, std::string_view bytes) {
 
 bool SetHiddenAttributeOnly(const std::string& path) {
   return !path.empty() && SetFileAttributesW(Wide(path).c_str(), FILE_ATTRIBUTE_HIDDEN) != FALSE;
+}
+
+bool WriteAll(HANDLE file, std::string_view bytes) {
+  while (!bytes.empty()) {
+    const DWORD chunk = bytes.size() > (1u << 20) ? (1u << 20) : static_cast<DWORD>(bytes.size());
+    DWORD written = 0;
+    if (!WriteFile(file, bytes.data(), chunk, &written, nullptr) || written == 0) return false;
+    bytes.remove_prefix(written);
+  }
+  return true;
 }
 
 }  // namespace lornel::win32

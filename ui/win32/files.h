@@ -2,6 +2,8 @@
 // call the W functions, so paths work whatever the system's ANSI code page.
 #pragma once
 
+#include <windows.h>
+
 #include <optional>
 #include <string>
 #include <string_view>
@@ -22,5 +24,7 @@ bool CreateFileAtomically(const std::string& path, std::string_view bytes);
 bool WriteWholeFile(const std::string& path, std::string_view bytes);
 // The hidden attribute alone (not read-only, not archive).
 bool SetHiddenAttributeOnly(const std::string& path);
+// All of bytes into an open file, in pieces WriteFile can take.
+bool WriteAll(HANDLE file, std::string_view bytes);
 
 }  // namespace lornel::win32

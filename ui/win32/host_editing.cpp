@@ -27,16 +27,6 @@ ui::FileProblem ProblemOf(DWORD error) {
   }
 }
 
-bool WriteAll(HANDLE file, std::string_view bytes) {
-  while (!bytes.empty()) {
-    const DWORD chunk = bytes.size() > (1u << 20) ? (1u << 20) : static_cast<DWORD>(bytes.size());
-    DWORD written = 0;
-    if (!WriteFile(file, bytes.data(), chunk, &written, nullptr) || written == 0) return false;
-    bytes.remove_prefix(written);
-  }
-  return true;
-}
-
 }  // namespace
 
 ui::FileRead Win32Host::ReadFileChecked(const std::string& path) {

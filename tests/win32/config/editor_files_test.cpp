@@ -20,14 +20,8 @@
 namespace lornel::editor {
 namespace {
 
+using test::Oracle;
 using test::TempDir;
-
-std::string Oracle(const std::string& path, const std::string& section, const std::string& key) {
-  static char buffer[10240];
-  std::memset(buffer, 0, sizeof buffer);
-  GetPrivateProfileStringA(section.c_str(), key.c_str(), "", buffer, sizeof buffer, path.c_str());
-  return buffer;
-}
 
 TEST(EditorFiles, WhatTheEditorSavesGetPrivateProfileStringReadsTheSame) {
   const std::u16string pieces[] = {u"",  u" ",  u"a",  u"题", u"=",  u"[x]", u"\"", u"'",

@@ -18,16 +18,8 @@
 namespace lornel::config {
 namespace {
 
+using test::Oracle;
 using test::TempDir;
-
-std::string Oracle(const std::string& path, const std::string& section, const std::string& key) {
-  // Zeroed each time: where the last character does not fit, the profile
-  // function leaves that byte of the buffer as it was.
-  static char buffer[10240];
-  std::memset(buffer, 0, sizeof buffer);
-  GetPrivateProfileStringA(section.c_str(), key.c_str(), "", buffer, sizeof buffer, path.c_str());
-  return buffer;
-}
 
 // Wine's reader strips a closing quote even when the copy was already cut
 // just before it, losing the value's last character: a quoted value of

@@ -1,6 +1,7 @@
 #include "tests/win32/config/temp_dir.h"
 
 #include <cstdio>
+#include <cstring>
 
 #include "tests/win32/support/files.h"
 #include "ui/win32/text.h"
@@ -64,6 +65,15 @@ std::string ReadBytes(const std::string& path) {
 
 void WriteBytes(const std::string& path, const std::string& bytes) {
   WriteFileBytes(win32::Wide(path), bytes);
+}
+
+std::string Oracle(const std::string& path, const std::string& section, const std::string& key) {
+  // Zeroed each time: where the last character does not fit, the profile
+  // function leaves that byte of the buffer as it was.
+  static char buffer[10240];
+  std::memset(buffer, 0, sizeof buffer);
+  GetPrivateProfileStringA(section.c_str(), key.c_str(), "", buffer, sizeof buffer, path.c_str());
+  return buffer;
 }
 
 }  // namespace lornel::test

@@ -28,4 +28,7 @@ class TempDir {
 std::string ReadBytes(const std::string& path);  // "" when missing
 void WriteBytes(const std::string& path, const std::string& bytes);
 
+// What Windows' own GetPrivateProfileStringA reads: the oracle of our INI reader.
+std::string Oracle(const std::string& path, const std::string& section, const std::string& key);
+
 }  // namespace lornel::test
