@@ -11,6 +11,7 @@
 #include "tests/e2e/driver.h"
 #include "tests/e2e/screen.h"
 #include "tests/e2e/session.h"
+#include "tests/win32/support/clipboard.h"
 #include "ui/editor_ids.h"
 
 namespace lornel::e2e {
@@ -66,16 +67,6 @@ std::wstring WideText(HWND hwnd) {
 
 void TypeKeys(const std::string& keys) {
   for (const char c : keys) PressKey(static_cast<WORD>(c));
-}
-
-void PutOnClipboard(const std::wstring& text) {
-  ASSERT_TRUE(OpenClipboard(nullptr));
-  EmptyClipboard();
-  HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, (text.size() + 1) * sizeof(wchar_t));
-  std::memcpy(GlobalLock(memory), text.c_str(), (text.size() + 1) * sizeof(wchar_t));
-  GlobalUnlock(memory);
-  SetClipboardData(CF_UNICODETEXT, memory);
-  CloseClipboard();
 }
 
 std::string Profile(const std::wstring& file, const char* section, const char* key) {
@@ -134,7 +125,8 @@ TEST(Editor, EditsTheExampleAndTheProgramAsksTheNewQuestion) {
   EXPECT_TRUE(WaitUntil([&] { return !IsWindow(preview); }));
 
   // Three rows from a spreadsheet into rows 12 to 14, which already hold questions.
-  PutOnClipboard(L"小狗怎么叫？\tWOOF\r\n\"两\n行\"\tcat\r\n一加一等于几？\t二\r\n");
+  ASSERT_TRUE(
+      test::PutOnClipboard(L"小狗怎么叫？\tWOOF\r\n\"两\n行\"\tcat\r\n一加一等于几？\t二\r\n"));
   Click(e.Of(ui::TitleBox(12)));
   Click(e.Of(EditorId::PasteButton));
   auto replace = e.p.WaitForMessageBox();

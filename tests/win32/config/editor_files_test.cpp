@@ -14,6 +14,7 @@
 #include "editor/quiz_file.h"
 #include "editor/unicode.h"
 #include "tests/win32/config/temp_dir.h"
+#include "tests/win32/support/clipboard.h"
 #include "ui/win32/host.h"
 #include "ui/win32/text.h"
 
@@ -132,13 +133,7 @@ TEST(EditorFiles, ReplacingKeepsThePreviousFileAndLeavesNoTemporary) {
 
 TEST(EditorFiles, TheClipboardsTextComesBackWhole) {
   const std::wstring text = L"问一\t答一\r\n\"两\n行\"\t\U0001F600\r\n";
-  ASSERT_TRUE(OpenClipboard(nullptr));
-  EmptyClipboard();
-  HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, (text.size() + 1) * sizeof(wchar_t));
-  std::memcpy(GlobalLock(memory), text.c_str(), (text.size() + 1) * sizeof(wchar_t));
-  GlobalUnlock(memory);
-  SetClipboardData(CF_UNICODETEXT, memory);
-  CloseClipboard();
+  ASSERT_TRUE(test::PutOnClipboard(text));
   win32::Win32Host host;
   const auto read = host.ClipboardText();
   ASSERT_TRUE(read);
