@@ -9,7 +9,7 @@
 namespace lornel::e2e {
 namespace {
 
-std::wstring g_builtExe, g_builtLibrary, g_builtEditor, g_exampleFile;
+std::wstring g_builtExe, g_builtLibrary, g_builtEditor, g_exampleFile, g_unpackedRelease;
 constexpr int kFirstControlId = 1000;   // the backend's control ids: 1000 + table id
 constexpr int kMessageTextId = 0xFFFF;  // the static text of a message box dialog
 constexpr int kMessageIconId = 0x0440;
@@ -74,6 +74,8 @@ const std::wstring& BuiltEditor() { return g_builtEditor; }
 void SetBuiltEditor(const std::wstring& path) { g_builtEditor = path; }
 const std::wstring& ExampleFile() { return g_exampleFile; }
 void SetExampleFile(const std::wstring& path) { g_exampleFile = path; }
+const std::wstring& UnpackedRelease() { return g_unpackedRelease; }
+void SetUnpackedRelease(const std::wstring& dir) { g_unpackedRelease = dir; }
 
 std::wstring Wide(const std::string& gbk) {
   if (gbk.empty()) return {};
@@ -118,10 +120,19 @@ void WriteBytes(const std::wstring& path, const std::string& bytes) {
   test::WriteFileBytes(path, bytes);
 }
 
+namespace {
+
+// A program unpacked from the release runs where it lies, never copied onto itself.
+void CopyUnlessSame(const std::wstring& from, const std::wstring& to) {
+  if (lstrcmpiW(from.c_str(), to.c_str()) != 0) CopyFileW(from.c_str(), to.c_str(), FALSE);
+}
+
+}  // namespace
+
 Program Program::Start(const std::wstring& dir, const std::wstring& exeName,
                        const std::wstring& workingDir) {
   const std::wstring exe = Join(dir, exeName);
-  CopyFileW(BuiltExe().c_str(), exe.c_str(), FALSE);
+  CopyUnlessSame(BuiltExe(), exe);
   Program p;
   STARTUPINFOW si{};
   si.cb = sizeof(si);
@@ -135,7 +146,7 @@ Program Program::Start(const std::wstring& dir, const std::wstring& exeName,
 Program Program::StartCopyOf(const std::wstring& built, const std::wstring& dir,
                              const std::wstring& exeName) {
   const std::wstring exe = Join(dir, exeName);
-  CopyFileW(built.c_str(), exe.c_str(), FALSE);
+  CopyUnlessSame(built, exe);
   Program p;
   STARTUPINFOW si{};
   si.cb = sizeof(si);

@@ -25,6 +25,9 @@ const std::wstring& BuiltEditor();
 void SetBuiltEditor(const std::wstring& path);
 const std::wstring& ExampleFile();
 void SetExampleFile(const std::wstring& path);
+// The folder the release zip was unpacked into (empty unless a release is tested).
+const std::wstring& UnpackedRelease();
+void SetUnpackedRelease(const std::wstring& dir);
 
 // A new empty directory for one test, under the temporary directory.
 std::wstring FreshDirectory(const std::wstring& tag);

@@ -1,7 +1,8 @@
 // Entry of the end-to-end tests: --lornel=PATH names the built lornel.exe and
 // --skinlib=PATH the skin library it carries; the question editor is the
 // lornel-editor.exe beside it unless --editor=PATH names another, and the
-// example file examples/wtda.ini unless --example=PATH does
+// example file examples/wtda.ini unless --example=PATH does. --unpacked=DIR
+// runs both programs where the release zip was unpacked, instead
 // (a Unix path is reached through Wine's Z: drive).
 #include <windows.h>
 #include <gtest/gtest.h>
@@ -38,6 +39,11 @@ int main(int argc, char** argv) {
     if (arg.rfind("--skinlib=", 0) == 0) lornel::e2e::SetBuiltLibrary(wide);
     if (arg.rfind("--editor=", 0) == 0) lornel::e2e::SetBuiltEditor(wide);
     if (arg.rfind("--example=", 0) == 0) lornel::e2e::SetExampleFile(wide);
+    if (arg.rfind("--unpacked=", 0) == 0) {
+      lornel::e2e::SetUnpackedRelease(wide);
+      lornel::e2e::SetBuiltExe(lornel::e2e::Join(wide, L"lornel.exe"));
+      lornel::e2e::SetBuiltEditor(lornel::e2e::Join(wide, L"lornel-editor.exe"));
+    }
   }
   if (lornel::e2e::BuiltExe().empty()) {
     std::fprintf(stderr, "usage: e2e_tests.exe --lornel=PATH_TO_LORNEL_EXE\n");

@@ -1,0 +1,54 @@
+// The release as a school gets it: both programs run from the folder the zip
+// was unpacked into (tests/e2e/release_test.sh unpacks it into a fresh Wine
+// prefix and passes --unpacked=DIR). The editor rewrites question 1 of the
+// shipped example, and lornel.exe beside it plays that question.
+#include <gtest/gtest.h>
+
+#include "tests/e2e/driver.h"
+#include "tests/e2e/editor_program.h"
+#include "tests/e2e/session.h"
+
+namespace lornel::e2e {
+namespace {
+
+using ui::EditorId;
+using ui::MainId;
+
+TEST(Release, TheUnpackedProgramsPlayAQuestionTheEditorChanged) {
+  if (UnpackedRelease().empty()) GTEST_SKIP() << "only with --unpacked=DIR";
+  const std::wstring dir = UnpackedRelease();
+  {
+    EditorProgram e(dir);
+    ASSERT_TRUE(e.window) << "lornel-editor.exe did not open";
+    EXPECT_EQ(Text(e.Of(ui::TitleBox(1))), "中国的首都是哪座城市？") << "the shipped example";
+    SetValue(e.Of(ui::TitleBox(1)), L"法国的首都是哪座城市？");
+    SetValue(e.Of(ui::AnswerBox(1)), L"paris");
+    ASSERT_TRUE(WaitUntil([&] { return e.Modified(); })) << e.Caption();
+    Click(e.Of(EditorId::SaveButton));
+    EXPECT_TRUE(WaitUntil([&] { return !e.Modified() || !e.p.MessageBoxes().empty(); }));
+    if (auto box = e.p.WaitForMessageBox(0)) FAIL() << "saving asked: " << box->text;
+    EXPECT_FALSE(e.Modified()) << e.Caption();
+    PostMessageW(e.window, WM_SYSCOMMAND, SC_CLOSE, 0);
+    EXPECT_EQ(e.p.WaitForExit(5000), 0u);
+  }
+
+  Session s(dir);
+  s.PressStart();
+  s.Press(MainId::按钮1, [&] { return Visible(s.Of(MainId::分组框3)); });
+  EXPECT_EQ(Text(s.Of(MainId::标签1)), "法国的首都是哪座城市？");
+  s.Press(MainId::单选框1,
+          [&] { return SendMessageW(s.Of(MainId::单选框1), BM_GETCHECK, 0, 0) == BST_CHECKED; });
+  s.Press(MainId::按钮15, [&] { return !Visible(s.Of(MainId::分组框3)); });
+  EXPECT_EQ(Text(s.Of(MainId::透明标签10)), "一");
+  s.TypeOnScreen("PARIS");
+  Click(s.Of(MainId::按钮47));
+  auto right = s.p.WaitForMessageBox();
+  ASSERT_TRUE(right);
+  EXPECT_EQ(right->text, "回答正确！");
+  Program::Answer(*right, IDOK);
+  EXPECT_TRUE(WaitUntil([&] { return Text(s.Of(MainId::透明标签2)) == "1"; }))
+      << "group 1 scored: " << Text(s.Of(MainId::透明标签2));
+}
+
+}  // namespace
+}  // namespace lornel::e2e
