@@ -79,8 +79,8 @@ void Log(const char* format, ...) {
 void Result(const char* key, int runs, const std::vector<double>& program,
             const std::vector<double>& baseline, const char* unit) {
   const double p = Median(program), b = Median(baseline);
-  Log("RESULT %s runs=%d program=%.3f baseline=%.3f ratio=%.3f unit=%s\n", key, runs, p, b,
-      b > 0 ? p / b : 0.0, unit);
+  Log("RESULT %s runs=%d program=%.3f baseline=%.3f ratio=%.3f paired=%.3f unit=%s\n", key, runs, p,
+      b, b > 0 ? p / b : 0.0, PairedRatio(program, baseline), unit);
 }
 
 std::wstring CopyInto(const std::wstring& file, const std::wstring& dir) {
