@@ -9,6 +9,8 @@
 //   [--scaled-dpi=144]  lornel.exe once more, started while Wine tells programs
 //                   that DPI (each process reads it when it starts): the scaled
 //                   window measured in the same runs as the plain one
+//   [--same-work=EXE]  the baseline of the figure "startup-same-work": the main
+//                   window's controls from the same table, plain
 // With more than two programs they rotate instead: run r starts with program r % n.
 #include <windows.h>
 
@@ -32,10 +34,11 @@ namespace {
 
 constexpr wchar_t kMainTitle[] = L"Lornel V1.1.15.823";
 constexpr wchar_t kBaselineTitle[] = L"Lornel bench baseline";
+constexpr wchar_t kSameWorkTitle[] = L"Lornel bench same work";
 constexpr int kStartTimeoutMs = 60000;
 
 struct Options {
-  std::wstring lornel, baseline, config, before;
+  std::wstring lornel, baseline, config, before, sameWork;
   int runs = 10, cpuRuns = 5, seconds = 30;
   int scaledDpi = 0;
   std::string figures = "size,startup,first,idle,locked";
@@ -76,8 +79,8 @@ void Log(const char* format, ...) {
 void Result(const char* key, int runs, const std::vector<double>& program,
             const std::vector<double>& baseline, const char* unit) {
   const double p = Median(program), b = Median(baseline);
-  Log("RESULT %s runs=%d program=%.3f baseline=%.3f ratio=%.3f unit=%s\n", key, runs, p, b,
-      b > 0 ? p / b : 0.0, unit);
+  Log("RESULT %s runs=%d program=%.3f baseline=%.3f ratio=%.3f paired=%.3f unit=%s\n", key, runs, p,
+      b, b > 0 ? p / b : 0.0, PairedRatio(program, baseline), unit);
 }
 
 std::wstring CopyInto(const std::wstring& file, const std::wstring& dir) {
@@ -156,7 +159,9 @@ void Size(const Options& o) {
         FileSize(o.before));
 }
 
-bool StartupAndMemory(const Options& o, const std::vector<Variant>& variants) {
+// key is the start-up figure's; its memory figure swaps "startup" for "memory".
+bool StartupAndMemory(const Options& o, const std::string& key,
+                      const std::vector<Variant>& variants) {
   const std::size_t n = variants.size();
   std::vector<std::vector<double>> times(n), peaks(n);
   bool ok = true;
@@ -174,11 +179,12 @@ bool StartupAndMemory(const Options& o, const std::vector<Variant>& variants) {
     c.Stop();
     times[static_cast<std::size_t>(which)].push_back(ms);
     peaks[static_cast<std::size_t>(which)].push_back(peak);
-    Log("sample startup run=%d %s ms=%.1f peak_kib=%.0f\n", run, v.name, ms, peak);
+    Log("sample %s run=%d %s ms=%.1f peak_kib=%.0f\n", key.c_str(), run, v.name, ms, peak);
   });
   if (!ok) return false;
-  Results("startup", o.runs, variants, times, "ms");
-  Results("memory", o.runs, variants, peaks, "KiB");
+  Results(key.c_str(), o.runs, variants, times, "ms");
+  Results(("memory" + key.substr(std::string("startup").size())).c_str(), o.runs, variants, peaks,
+          "KiB");
   return true;
 }
 
@@ -296,13 +302,15 @@ std::vector<std::wstring> Answers(const std::wstring& iniPath) {
 int Run(const Options& o) {
   if (o.lornel.empty() || o.baseline.empty() || o.config.empty()) {
     Log("usage: bench_driver.exe --lornel=EXE --baseline=EXE --config=INI [--runs=N] "
-        "[--cpu-runs=N] [--seconds=S] [--figures=size,startup,first,idle,locked] [--before=EXE]\n");
+        "[--cpu-runs=N] [--seconds=S] [--figures=size,startup,startup-same-work,first,idle,locked] "
+        "[--before=EXE] [--same-work=EXE]\n");
     return 2;
   }
   const Program lornel{o.lornel, L"", kMainTitle, true};
   const Program plain{o.baseline, L"", kBaselineTitle, false};
   const Program idleTimer{o.baseline, L"idle-timer", kBaselineTitle, false};
   const Program fifteen{o.baseline, L"fifteen-timers", kBaselineTitle, false};
+  const Program sameWork{o.sameWork, L"", kSameWorkTitle, false};
 
   // The start-up and CPU figures run where the skin library file already lies.
   std::vector<std::wstring> dirs;
@@ -327,9 +335,11 @@ int Run(const Options& o) {
   Program scaled = lornel;
   scaled.dpi = o.scaledDpi;
   const std::string scaledKey = "@dpi" + std::to_string(o.scaledDpi);
-  auto variants = [&](const Program& baseline) {
-    std::vector<Variant> v{{"baseline", "", baseline, baselineDir},
-                           {"lornel", "", lornel, lornelDir}};
+  const bool wantsSameWork = o.Wants("startup-same-work") && !o.sameWork.empty();
+  const std::wstring sameWorkDir = wantsSameWork ? prepared(sameWork, L"same-work") : L"";
+  if (wantsSameWork && sameWorkDir.empty()) return Fail("first start of the same-work program"), 1;
+  auto variants = [&](const Program& baseline, const std::wstring& dir) {
+    std::vector<Variant> v{{"baseline", "", baseline, dir}, {"lornel", "", lornel, lornelDir}};
     if (!o.before.empty()) v.push_back({"before", "@before", before, beforeDir});
     if (o.scaledDpi) v.push_back({"scaled", scaledKey.c_str(), scaled, lornelDir});
     return v;
@@ -338,12 +348,15 @@ int Run(const Options& o) {
 
   bool ok = true;
   if (o.Wants("size")) Size(o);
-  if (ok && o.Wants("startup")) ok = StartupAndMemory(o, variants(plain));
-  if (ok && o.Wants("first")) ok = FirstStartup(o, variants(plain));
-  if (ok && o.Wants("idle")) ok = Cpu(o, "idle", variants(idleTimer), {});
+  if (ok && o.Wants("startup")) ok = StartupAndMemory(o, "startup", variants(plain, baselineDir));
+  if (ok && o.Wants("startup-same-work"))
+    ok = wantsSameWork ? StartupAndMemory(o, "startup-same-work", variants(sameWork, sameWorkDir))
+                       : Fail("startup-same-work without --same-work");
+  if (ok && o.Wants("first")) ok = FirstStartup(o, variants(plain, baselineDir));
+  if (ok && o.Wants("idle")) ok = Cpu(o, "idle", variants(idleTimer, baselineDir), {});
   if (ok && o.Wants("locked")) {
     const std::vector<std::wstring> answers = Answers(ini);
-    ok = Cpu(o, "locked", variants(fifteen), [&](Child& c, HWND top) {
+    ok = Cpu(o, "locked", variants(fifteen, baselineDir), [&](Child& c, HWND top) {
       std::wstring why;
       const double t0 = NowMs();
       const bool played = PlayAllQuestions(c, top, answers, &why);
@@ -374,6 +387,8 @@ int wmain(int argc, wchar_t** argv) {
       o.baseline = lornel::bench::WindowsPath(value);
     else if (key == L"--config")
       o.config = lornel::bench::WindowsPath(value);
+    else if (key == L"--same-work")
+      o.sameWork = lornel::bench::WindowsPath(value);
     else if (key == L"--before")
       o.before = lornel::bench::WindowsPath(value);
     else if (key == L"--runs")

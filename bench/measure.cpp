@@ -104,6 +104,13 @@ double Median(std::vector<double> v) {
   return v.size() % 2 ? v[m] : (v[m - 1] + v[m]) / 2;
 }
 
+double PairedRatio(const std::vector<double>& program, const std::vector<double>& baseline) {
+  std::vector<double> ratios;
+  for (std::size_t i = 0; i < std::min(program.size(), baseline.size()); ++i)
+    if (baseline[i] > 0) ratios.push_back(program[i] / baseline[i]);
+  return Median(std::move(ratios));
+}
+
 std::wstring WindowsPath(std::wstring wide) {
   if (wide.empty() || wide[0] != L'/') return wide;
   for (wchar_t& c : wide) c = c == L'/' ? L'\\' : c;

@@ -33,6 +33,10 @@ inline constexpr wchar_t kScratch[] = L"lornel-bench";
 double NowMs();
 // The middle value; the mean of the two middle ones for an even count; 0 for none.
 double Median(std::vector<double> values);
+// The median of program[i] / baseline[i] over the runs both have: the two
+// samples of one run lie side by side in time, so under a load that jumps
+// between levels they mostly share one, where the medians of each may not.
+double PairedRatio(const std::vector<double>& program, const std::vector<double>& baseline);
 
 // "/a/b" becomes "Z:\a\b"; a Windows path is returned as it is.
 std::wstring WindowsPath(std::wstring path);

@@ -19,6 +19,14 @@ TEST(Median, OddEvenAndEmpty) {
   EXPECT_EQ(Median({7}), 7);
 }
 
+// Runs 0 and 1 quiet, 2 and 3 loaded: the medians mix the levels, the pairs do not.
+TEST(Median, PairedRatioTakesEachRunAgainstItsOwnBaseline) {
+  EXPECT_DOUBLE_EQ(PairedRatio({120, 130, 480, 520}, {100, 100, 400, 400}), 1.25);
+  EXPECT_DOUBLE_EQ(PairedRatio({120, 999}, {100, 0}), 1.2);  // a missing baseline is no pair
+  EXPECT_DOUBLE_EQ(PairedRatio({120, 130, 140}, {100, 100}), 1.25);
+  EXPECT_EQ(PairedRatio({}, {}), 0);
+}
+
 TEST(WindowsPath, UnixPathsGoThroughDriveZ) {
   EXPECT_EQ(WindowsPath(L"/work/main/x.exe"), L"Z:\\work\\main\\x.exe");
   EXPECT_EQ(WindowsPath(L"C:\\a\\b"), L"C:\\a\\b");

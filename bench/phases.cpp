@@ -1,10 +1,17 @@
 // bench_phases.exe: where a start of the main window spends its time, in
 // process: the loader up to wmain, the window and its controls, the
 // creation-complete handler (skin library and skin), showing and painting.
-// Run it in a directory with wtda.ini; it prints one PHASES line.
+// Run it in a directory with wtda.ini; it prints one PHASES line, with the
+// GDI font objects the window added. "fonts=each" or "fonts=shared" instead
+// times the window's fonts alone (see FontsOnly).
 #include <windows.h>
 
 #include <cstdio>
+#include <cwchar>
+#include <map>
+#include <string>
+#include <tuple>
+#include <vector>
 
 #include "app/main_events.h"
 #include "app/shell.h"
@@ -12,6 +19,7 @@
 #include "ui/layout.h"
 #include "ui/win32/form.h"
 #include "ui/win32/host.h"
+#include "ui/win32/text.h"
 
 namespace lornel::bench {
 namespace {
@@ -70,14 +78,60 @@ void Print(const char* name, const Mark& from, const Mark& to) {
               to.server - from.server);
 }
 
+// Live font objects in this process: Wine takes a bare table index for a handle.
+int GdiFonts() {
+  int fonts = 0;
+  for (ULONG_PTR index = 1; index < 0x10000; ++index)
+    if (GetObjectType(reinterpret_cast<HGDIOBJ>(index)) == OBJ_FONT) ++fonts;
+  return fonts;
+}
+
+// The main window's fonts on their own, in a fresh process: one per control
+// as the backend makes them at scale 1, or one per distinct face, height and
+// underline; each selected into a DC and measured against its caption, which
+// is where Wine realises a font. Prints one FONTS line.
+int FontsOnly(bool shared) {
+  using Key = std::tuple<std::string, int, bool>;
+  std::map<Key, HFONT> made;
+  std::vector<HFONT> all;
+  HDC dc = CreateCompatibleDC(nullptr);
+  const double t0 = NowMs();
+  for (const ui::Row& row : ui::MainTable().rows) {
+    if (row.kind == ui::Kind::Timer || !row.font.present()) continue;
+    const Key key{row.font.face, row.font.height, row.font.underline};
+    HFONT font = shared && made.count(key) ? made[key] : nullptr;
+    if (!font) {
+      font = CreateFontW(-row.font.height, 0, 0, 0, FW_BOLD, FALSE, row.font.underline, FALSE,
+                         GB2312_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
+                         DEFAULT_PITCH | FF_DONTCARE, win32::Wide(row.font.face).c_str());
+      made[key] = font;
+      all.push_back(font);
+    }
+    const std::wstring text = *row.caption ? win32::Wide(row.caption) : L"0";
+    HGDIOBJ old = SelectObject(dc, font);
+    SIZE size;
+    GetTextExtentPoint32W(dc, text.c_str(), static_cast<int>(text.size()), &size);
+    SelectObject(dc, old);
+  }
+  const double ms = NowMs() - t0;
+  std::printf("FONTS mode=%s fonts=%zu distinct=%zu ms=%.2f\n", shared ? "shared" : "each",
+              all.size(), made.size(), ms);
+  for (HFONT font : all) DeleteObject(font);
+  DeleteDC(dc);
+  return 0;
+}
+
 }  // namespace
 }  // namespace lornel::bench
 
 // Each phase as wall/cpu/wineserver milliseconds.
-int wmain() {
+int wmain(int argc, wchar_t** argv) {
   using namespace lornel;
   using bench::Mark;
   const double loader = bench::MsSinceProcessCreation();
+  if (argc > 1 && std::wcsncmp(argv[1], L"fonts=", 6) == 0)
+    return bench::FontsOnly(std::wcscmp(argv[1], L"fonts=shared") == 0);
+  const int fontsBefore = bench::GdiFonts();
   bench::g_wineserver = bench::FindOwnWineserver();
   const Mark t0 = bench::Now();
   win32::Win32Host host;
@@ -97,6 +151,8 @@ int wmain() {
   bench::Print("created_handler", timed.createdAt, timed.createdDone);
   bench::Print("show_paint", timed.createdDone, t2);
   bench::Print("first_messages", t2, t3);
+  const int fontsAfter = bench::GdiFonts();
+  std::printf(" gdi_fonts=%d gdi_fonts_before=%d", fontsAfter - fontsBefore, fontsBefore);
   std::printf("\n");
   std::fflush(stdout);
   DestroyWindow(mainForm.hwnd());

@@ -10,7 +10,9 @@
 #   BENCH_BEFORE=DIR       an older build tree (bin/lornel.exe, bench/bench_click.exe)
 #                          measured in the same runs, for before-and-after figures
 #   BENCH_PHASES=10        in-process starts for the breakdown of the start-up
-#   BENCH_FIGURES=size,startup,first,idle,locked   (the driver's figures)
+#   BENCH_FIGURES=size,startup,startup-same-work,first,idle,locked   (the driver's figures;
+#                          startup-same-work: against bench_same_work.exe, the main
+#                          window's 131 controls from the same table, plain)
 #   BENCH_SCALED_DPI=144   lornel.exe once more in the same runs at that DPI (start-up
 #                          and click), all on desktops big enough for its full scale
 #   BENCH_BUILD=build/win32-bench
@@ -25,14 +27,15 @@ clicks=${BENCH_CLICK_SAMPLES:-20}
 click_rounds=${BENCH_CLICK_ROUNDS:-2}
 before=${BENCH_BEFORE:-}
 phases=${BENCH_PHASES:-10}
-figures=${BENCH_FIGURES:-size,startup,first,idle,locked}
+figures=${BENCH_FIGURES:-size,startup,startup-same-work,first,idle,locked}
 scaled_dpi=${BENCH_SCALED_DPI:-}
 # A 2560x1440 default desktop holds the window at 150 %; at 96 DPI nothing differs.
 driver_wine=(wine)
 [ -n "$scaled_dpi" ] && driver_wine=("$root/scripts/wine-display.sh" 2560x1440 96)
 
 cmake --preset win32 -B "$build" >/dev/null
-cmake --build "$build" -j "$(nproc)" --target lornel bench_baseline bench_driver bench_click bench_phases
+cmake --build "$build" -j "$(nproc)" --target lornel bench_baseline bench_same_work bench_driver \
+  bench_click bench_phases
 export LORNEL_BUILD="$root/$build"
 bin="$LORNEL_BUILD/bench"
 
@@ -87,13 +90,19 @@ cat "$work/click.txt" 2>/dev/null | tr -d '\r' | tee -a "$log" || echo "FAILED c
 echo "== start-up phases, in process: $phases starts" | tee -a "$log"
 wine "$work/bench_phases.exe" >/dev/null 2>&1 || true
 for _ in $(seq "$phases"); do wine "$work/bench_phases.exe" 2>/dev/null | tr -d '\r' | tee -a "$log"; done
+echo "== the main window's fonts alone, made and realised: $phases fresh processes of each" | tee -a "$log"
+for _ in $(seq "$phases"); do
+  for mode in each shared; do
+    wine "$work/bench_phases.exe" "fonts=$mode" 2>/dev/null | tr -d '\r' | tee -a "$log"
+  done
+done
 
 echo "== driver: $runs runs, $cpu_runs CPU windows of $seconds s" | tee -a "$log"
 before_arg=()
 [ -n "$before" ] && before_arg=(--before="$before/bin/lornel.exe")
 [ -n "$scaled_dpi" ] && before_arg+=(--scaled-dpi="$scaled_dpi")
 "${driver_wine[@]}" "$bin/bench_driver.exe" --lornel="$LORNEL_BUILD/bin/lornel.exe" "${before_arg[@]}" \
-  --baseline="$bin/bench_baseline.exe" --config="$root/examples/wtda.ini" --runs="$runs" \
+  --baseline="$bin/bench_baseline.exe" --same-work="$bin/bench_same_work.exe" --config="$root/examples/wtda.ini" --runs="$runs" \
   --cpu-runs="$cpu_runs" --seconds="$seconds" --figures="$figures" 2>/dev/null | tr -d '\r' | tee -a "$log"
 echo "== load average after: $(cut -d' ' -f1-3 /proc/loadavg)" | tee -a "$log"
 
@@ -114,8 +123,10 @@ function median(list,   v, m, i, j, t) {
 /^PHASES / {
   n = split("controls created_handler show_paint first_messages", names, " ")
   for (i = 1; i <= n; ++i) { split(val($0, names[i]), p, "/"); wall[names[i]] = wall[names[i]] " " p[1] }
+  gf = gf " " val($0, "gdi_fonts"); gb = val($0, "gdi_fonts_before")
   ph++
 }
+/^FONTS / { m = val($0, "mode"); fms[m] = fms[m] " " val($0, "ms"); fn[m] = val($0, "fonts"); fd = val($0, "distinct") }
 END {
   for (t in cn) {
     k = t == "lornel" ? "click" : "click@" t
@@ -127,25 +138,26 @@ END {
   print "|---|---|---|---|---|---|---|"
   if ("size" in r) { b = val(r["size"], "program"); printf "| size | 1 | %d bytes (%.2f MB) | | | ≤ 1.5 MB | %s |\n", b, b / 1e6, verdict(b + 0 <= 1500000) }
   if ("startup" in r) { x = r["startup"]; printf "| start-up (library present) | %s | %.1f ms | %.1f ms | %.2f × | ≤ 1.15 × | %s |\n", val(x,"runs"), val(x,"program"), val(x,"baseline"), val(x,"ratio"), verdict(val(x,"ratio") + 0 <= 1.15) }
+  if ("startup-same-work" in r) { x = r["startup-same-work"]; printf "| start-up against the same-work program | %s | %.1f ms | %.1f ms | %.2f × (run by run: %.2f ×) | ≤ 1.1 × | %s |\n", val(x,"runs"), val(x,"program"), val(x,"baseline"), val(x,"ratio"), val(x,"paired"), verdict(val(x,"ratio") + 0 <= 1.1) }
   if ("first" in r) { x = r["first"]; printf "| first start-up (library written) | %s | %.1f ms | %.1f ms | %.2f × | ≤ 1.3 × | %s |\n", val(x,"runs"), val(x,"program"), val(x,"baseline"), val(x,"ratio"), verdict(val(x,"ratio") + 0 <= 1.3) }
   if ("click" in r) { x = r["click"]; printf "| click to painted (`按钮3`) | %s | %.2f ms | %.3f ms | %.1f × | ≤ 16 ms | %s |\n", val(x,"runs"), val(x,"program"), val(x,"baseline"), val(x,"ratio"), verdict(val(x,"program") + 0 <= 16) }
   if ("idle" in r) { x = r["idle"]; printf "| CPU, idle on the cover (per %d s) | %s | %.1f ms | %.1f ms | %.2f × | ≤ 1.2 × | %s |\n", seconds, val(x,"runs"), val(x,"program"), val(x,"baseline"), val(x,"ratio"), verdict(val(x,"ratio") + 0 <= 1.2) }
   if ("locked" in r) { x = r["locked"]; printf "| CPU, all fourteen questions locked (per %d s) | %s | %.1f ms | %.1f ms | %.2f × | ≤ 1.1 × | %s |\n", seconds, val(x,"runs"), val(x,"program"), val(x,"baseline"), val(x,"ratio"), verdict(val(x,"ratio") + 0 <= 1.1) }
   if ("memory" in r) { x = r["memory"]; printf "| memory, peak working set on the cover | %s | %.1f MiB | %.1f MiB | %.2f × | ≤ 1.5 × | %s |\n", val(x,"runs"), val(x,"program") / 1024, val(x,"baseline") / 1024, val(x,"ratio"), verdict(val(x,"ratio") + 0 <= 1.5) }
   if ("locked-memory" in r) { x = r["locked-memory"]; printf "| memory, peak working set after fourteen questions | %s | %.1f MiB | %.1f MiB | %.2f × | ≤ 1.5 × | %s |\n", val(x,"runs"), val(x,"program") / 1024, val(x,"baseline") / 1024, val(x,"ratio"), verdict(val(x,"ratio") + 0 <= 1.5) }
-  if ("startup@before" in r || "click@before" in r) {
+  if ("startup@before" in r || "startup-same-work@before" in r || "click@before" in r) {
     print ""
     print "The older build (BENCH_BEFORE) in the same runs, against the same baselines:"
     print ""
     print "| figure | runs | older build (median) | baseline (median) | ratio |"
     print "|---|---|---|---|---|"
-    split("size startup first click idle locked memory locked-memory idle-wineserver locked-wineserver", keys, " ")
-    for (i = 1; i <= 10; ++i) {
+    nk = split("size startup startup-same-work first click idle locked memory memory-same-work locked-memory idle-wineserver locked-wineserver", keys, " ")
+    for (i = 1; i <= nk; ++i) {
       k = keys[i] "@before"
       if (!(k in r)) continue
       x = r[k]
       if (keys[i] == "size") printf "| size | 1 | %d bytes | | |\n", val(x, "program")
-      else printf "| %s | %s | %.2f %s | %.3f %s | %.2f × |\n", keys[i], val(x,"runs"), val(x,"program"), (val(x,"unit") ? val(x,"unit") : "ms"), val(x,"baseline"), (val(x,"unit") ? val(x,"unit") : "ms"), val(x,"ratio")
+      else printf "| %s | %s | %.2f %s | %.3f %s | %.2f × (run by run: %.2f ×) |\n", keys[i], val(x,"runs"), val(x,"program"), (val(x,"unit") ? val(x,"unit") : "ms"), val(x,"baseline"), (val(x,"unit") ? val(x,"unit") : "ms"), val(x,"ratio"), val(x,"paired")
     }
   }
   sk = "startup@dpi" scaled; ck = "click@scaled"
@@ -161,6 +173,7 @@ END {
   print ""
   print "Beside the table (not figures of their own):"
   if ("click" in r) printf "- click to painted: the click handler itself (BM_CLICK returned) %.2f ms of the %.2f ms median\n", val(r["click"], "handler"), val(r["click"], "program")
+  if ("memory-same-work" in r) { x = r["memory-same-work"]; printf "- memory at start against the same-work program: %.1f MiB against %.1f MiB (%.2f ×)\n", val(x,"program") / 1024, val(x,"baseline") / 1024, val(x,"ratio") }
   if ("idle-wineserver" in r) { x = r["idle-wineserver"]; printf "- wineserver CPU during the idle windows: %.1f ms against %.1f ms (%.2f ×)\n", val(x,"program"), val(x,"baseline"), val(x,"ratio") }
   if ("locked-wineserver" in r) { x = r["locked-wineserver"]; printf "- wineserver CPU during the locked windows: %.1f ms against %.1f ms (%.2f ×)\n", val(x,"program"), val(x,"baseline"), val(x,"ratio") }
   if (ph) {
@@ -169,7 +182,10 @@ END {
       printf " %s %.1f;", names[i], median(wall[names[i]])
     }
     print ""
+    printf "- GDI font objects the main window added at start: %d (the process had %d before)\n", median(gf), gb
   }
+  if ("each" in fn && "shared" in fn)
+    printf "- the fonts of the main window alone, made and realised in a fresh process: one per control, %d fonts, %.2f ms; one per distinct face and height, %d fonts, %.2f ms (medians)\n", fn["each"], median(fms["each"]), fd, median(fms["shared"])
 }' "$log" | tee "$bin/bench-table.md"
 if grep -q '^FAILED' "$log"; then
   echo "bench: some figures failed, see $log" >&2
