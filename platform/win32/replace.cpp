@@ -120,7 +120,9 @@ DWORD CheckReplaceable(const std::wstring& target, DWORD attributes) {
 }
 
 // ReplaceFileW keeps the target's attributes, security and creation time on
-// the new file and makes the old one the backup in the same call.
+// the new file and makes the old one the backup in the same call. A file held
+// without FILE_SHARE_DELETE fails it with ERROR_SHARING_VIOLATION (Wine) or
+// ERROR_UNABLE_TO_REMOVE_REPLACED (Windows), having changed nothing.
 DWORD Replace(const std::wstring& target, const std::wstring& temp, const std::wstring& backup) {
   for (int attempt = 0;; ++attempt) {
     if (ReplaceFileW(target.c_str(), temp.c_str(), backup.c_str(), REPLACEFILE_IGNORE_MERGE_ERRORS,
@@ -135,6 +137,17 @@ DWORD Replace(const std::wstring& target, const std::wstring& temp, const std::w
     if (!Busy(error) || attempt == kRetries) return error;
     Sleep(kRetryMs);
   }
+}
+
+// Wine 8.0's ReplaceFileW gives the new file fresh
+// attributes: a hidden wtda.ini would come back plain. Windows keeps them,
+// and then this changes nothing.
+void KeepMarks(const std::wstring& target, DWORD before) {
+  const DWORD kept =
+      before & (FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM | FILE_ATTRIBUTE_NOT_CONTENT_INDEXED);
+  const DWORD now = GetFileAttributesW(target.c_str());
+  if (now != INVALID_FILE_ATTRIBUTES && (now & kept) != kept)
+    SetFileAttributesW(target.c_str(), (now & ~FILE_ATTRIBUTE_NORMAL) | kept);
 }
 
 }  // namespace
@@ -199,6 +212,7 @@ FileWrite ReplaceFileKeepingBackup(const std::string& path, std::string_view byt
   error = Replace(target, temp, backup);
   if (error == ERROR_SUCCESS) {
     if (!aside.empty()) Remove(aside);
+    KeepMarks(target, attributes);
     return {};
   }
   // The temporary may have taken the target's read-only mark on the way.

@@ -182,12 +182,12 @@ TEST(Win32Files, TheCheckedReadSaysWhyAFileCannotBeRead) {
   TempDir dir;
   Win32Host host;
   test::WriteBytes(dir / "wtda.ini", "[s]\r\nk=1\r\n");
-  EXPECT_EQ(host.ReadFileChecked(dir / "wtda.ini").problem, ui::platform::FileProblem::None);
+  EXPECT_EQ(host.ReadFileChecked(dir / "wtda.ini").problem, platform::FileProblem::None);
   EXPECT_EQ(host.ReadFileChecked(dir / "wtda.ini").bytes, "[s]\r\nk=1\r\n");
-  EXPECT_EQ(host.ReadFileChecked(dir / "missing.ini").problem, ui::platform::FileProblem::Missing);
-  EXPECT_EQ(host.ReadFileChecked(dir / "no\\such.ini").problem, ui::platform::FileProblem::Missing);
+  EXPECT_EQ(host.ReadFileChecked(dir / "missing.ini").problem, platform::FileProblem::Missing);
+  EXPECT_EQ(host.ReadFileChecked(dir / "no\\such.ini").problem, platform::FileProblem::Missing);
   CreateDirectoryW(Wide(dir / "folder.ini").c_str(), nullptr);
-  EXPECT_EQ(host.ReadFileChecked(dir / "folder.ini").problem, ui::platform::FileProblem::Directory);
+  EXPECT_EQ(host.ReadFileChecked(dir / "folder.ini").problem, platform::FileProblem::Directory);
   // Beyond 512 MiB, without writing that much: a file extended by its end.
   HANDLE big = CreateFileW(Wide(dir / "big.ini").c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
                            FILE_ATTRIBUTE_NORMAL, nullptr);
@@ -197,7 +197,7 @@ TEST(Win32Files, TheCheckedReadSaysWhyAFileCannotBeRead) {
   SetFilePointerEx(big, end, nullptr, FILE_BEGIN);
   SetEndOfFile(big);
   CloseHandle(big);
-  EXPECT_EQ(host.ReadFileChecked(dir / "big.ini").problem, ui::platform::FileProblem::TooLarge);
+  EXPECT_EQ(host.ReadFileChecked(dir / "big.ini").problem, platform::FileProblem::TooLarge);
   DeleteFileW(Wide(dir / "big.ini").c_str());
   RemoveDirectoryW(Wide(dir / "folder.ini").c_str());
 }

@@ -33,7 +33,11 @@ std::optional<int> RunUnix(const std::string& command, int timeoutMs) {
   // Written under another name and moved, so that a half-written status is never read.
   const std::string script =
       command + "; echo $? > " + unixMarker + ".part && mv " + unixMarker + ".part " + unixMarker;
-  std::wstring line = L"\"Z:\\bin\\sh\" -c \"" + std::wstring(script.begin(), script.end()) + L"\"";
+  // Linux paths are UTF-8: a Chinese folder name must reach the shell whole.
+  std::wstring wide(script.size(), L'\0');
+  wide.resize(MultiByteToWideChar(CP_UTF8, 0, script.data(), static_cast<int>(script.size()),
+                                  wide.data(), static_cast<int>(wide.size())));
+  std::wstring line = L"\"Z:\\bin\\sh\" -c \"" + wide + L"\"";
   STARTUPINFOW si{};
   si.cb = sizeof si;
   PROCESS_INFORMATION pi{};
