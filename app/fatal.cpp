@@ -46,7 +46,7 @@ ReportText FatalText(std::string_view reason) {
   return text;
 }
 
-void FatalReport(ui::Host& host, std::string_view reason) {
+void FatalReport(platform::Host& host, std::string_view reason) {
   // A failure while the report is up (a timer's handler that cannot allocate
   // either, inside the box's modal loop) ends the process rather than
   // stacking up reports.

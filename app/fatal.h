@@ -6,7 +6,7 @@
 #include <cstddef>
 #include <string_view>
 
-#include "ui/host.h"
+#include "platform/host.h"
 
 namespace lornel::app {
 
@@ -30,6 +30,6 @@ ReportText MissingExportReason(std::string_view library, std::string_view entry)
 
 // "运行时出错!" CR LF CR LF "错误信息：" reason CR LF, titled "错误".
 ReportText FatalText(std::string_view reason);
-[[noreturn]] void FatalReport(ui::Host& host, std::string_view reason);
+[[noreturn]] void FatalReport(platform::Host& host, std::string_view reason);
 
 }  // namespace lornel::app

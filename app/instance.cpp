@@ -3,12 +3,12 @@
 namespace lornel::app {
 
 bool CheckAlreadyRunning(Shell& shell) {
-  ui::Host& host = shell.host;
+  platform::Host& host = shell.host;
   const std::string& name = shell.program.fileName;
   if (host.OpenNamedMutex(name) != 0) return true;
   // Two copies started at the same instant both miss the probe; creation is
   // atomic, so the one that finds the mutex already there is the second copy.
-  const ui::MutexResult created = host.CreateNamedMutex(name);
+  const platform::MutexResult created = host.CreateNamedMutex(name);
   if (created.alreadyExisted) {
     host.CloseHandle(created.handle);
     return true;

@@ -11,7 +11,7 @@ ProgramPaths SplitModulePath(const std::string& fullPath) {
   return {fullPath.substr(0, slash), fullPath.substr(slash + 1)};
 }
 
-ProgramPaths StartProcess(ui::Host& host) {
+ProgramPaths StartProcess(platform::Host& host) {
   ProgramPaths paths = SplitModulePath(host.ModuleFileName());
   host.ChangeDirectory(paths.directory);
   return paths;

@@ -6,8 +6,8 @@
 #include <functional>
 #include <string>
 
+#include "platform/host.h"
 #include "ui/context.h"
-#include "ui/host.h"
 
 namespace lornel::app {
 
@@ -21,12 +21,12 @@ ProgramPaths SplitModulePath(const std::string& fullPath);
 
 struct SkinBinding {
   bool bound = false;
-  ui::Handle module = 0;
+  platform::Handle module = 0;
   void* entry = nullptr;
 };
 
 struct Shell {
-  ui::Host& host;
+  platform::Host& host;
   ProgramPaths program;
   Context ctx;
   SkinBinding skin;
@@ -36,7 +36,7 @@ struct Shell {
 
 // Process start, steps 1 and 2: where the executable is, and the current
 // directory set to it so that wtda.ini is found beside it.
-ProgramPaths StartProcess(ui::Host& host);
+ProgramPaths StartProcess(platform::Host& host);
 
 // The main window's creation-complete and being-destroyed handlers.
 void MainWindowCreated(Shell& shell);

@@ -14,9 +14,9 @@ constexpr const char* kEntryName = "SkinH_AttachRes";
 std::string LibraryPath(const std::string& directory) { return directory + "\\" + kLibraryName; }
 
 // Once per binding: by full path, else by bare name; the entry is then cached.
-void* BoundEntry(ui::Host& host, const std::string& directory, SkinBinding& skin) {
+void* BoundEntry(platform::Host& host, const std::string& directory, SkinBinding& skin) {
   if (skin.bound) return skin.entry;
-  ui::Handle module = host.LoadLibraryAt(LibraryPath(directory));
+  platform::Handle module = host.LoadLibraryAt(LibraryPath(directory));
   if (!module) module = host.LoadLibraryFromSystemDirectories(kLibraryName);
   void* entry = module ? host.FindExport(module, kEntryName) : nullptr;
   if (!entry) {
@@ -27,7 +27,7 @@ void* BoundEntry(ui::Host& host, const std::string& directory, SkinBinding& skin
   return entry;
 }
 
-void EnsureLibraryIn(ui::Host& host, const std::string& directory) {
+void EnsureLibraryIn(platform::Host& host, const std::string& directory) {
   // Whatever stands there (a file of any content, or a directory) is left alone.
   if (host.PathExists(LibraryPath(directory))) return;
   const resources::Bytes image = resources::Get(resources::Blob::SkinLibrary);
@@ -47,7 +47,8 @@ void ApplySkin(Shell& shell, int skinNumber) {
   ApplySkin(shell.host, shell.program.directory, shell.skin, skinNumber);
 }
 
-void ApplySkin(ui::Host& host, const std::string& directory, SkinBinding& binding, int skinNumber) {
+void ApplySkin(platform::Host& host, const std::string& directory, SkinBinding& binding,
+               int skinNumber) {
   EnsureLibraryIn(host, directory);
   std::vector<std::uint8_t> copy;  // the library gets a working copy for the call
   const bool chosen = skinNumber >= 1 && skinNumber <= resources::kSkinCount;

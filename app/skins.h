@@ -10,6 +10,7 @@ void EnsureSkinLibrary(Shell& shell);
 void ApplySkin(Shell& shell, int skinNumber);
 // The same for another program of ours (the question editor): the library
 // beside it in directory, bound once per binding.
-void ApplySkin(ui::Host& host, const std::string& directory, SkinBinding& binding, int skinNumber);
+void ApplySkin(platform::Host& host, const std::string& directory, SkinBinding& binding,
+               int skinNumber);
 
 }  // namespace lornel::app

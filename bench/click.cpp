@@ -17,9 +17,9 @@
 #include "app/notice.h"
 #include "app/shell.h"
 #include "bench/measure.h"
+#include "platform/win32/host.h"
 #include "ui/layout.h"
 #include "ui/win32/form.h"
-#include "ui/win32/host.h"
 
 namespace lornel::bench {
 namespace {

@@ -25,9 +25,9 @@
 #include "bench/measure.h"
 #include "bench/round.h"
 #include "config/config.h"
+#include "platform/win32/host.h"
+#include "platform/win32/text.h"
 #include "ui/main_ids.h"
-#include "ui/win32/host.h"
-#include "ui/win32/text.h"
 
 namespace lornel::bench {
 namespace {

@@ -16,10 +16,10 @@
 #include "app/main_events.h"
 #include "app/shell.h"
 #include "bench/measure.h"
+#include "platform/win32/host.h"
+#include "platform/win32/text.h"
 #include "ui/layout.h"
 #include "ui/win32/form.h"
-#include "ui/win32/host.h"
-#include "ui/win32/text.h"
 
 namespace lornel::bench {
 namespace {

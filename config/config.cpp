@@ -35,30 +35,17 @@ std::string QuestionAnswerKey(int n) {
   return std::string("第") + kNumerals[n - 1] + "题答案";
 }
 
-bool ConfigFileExists(ui::Host& host, const std::string& path) { return host.PathExists(path); }
+bool ConfigFileExists(platform::Host& host, const std::string& path) {
+  return host.PathExists(path);
+}
 
-std::string ReadConfigValue(ui::Host& host, const std::string& path, const std::string& section,
-                            const std::string& key) {
+std::string ReadConfigValue(platform::Host& host, const std::string& path,
+                            const std::string& section, const std::string& key) {
   const std::string_view p = Significant(path), s = Significant(section), k = Significant(key);
   if (p.empty() || s.empty() || k.empty()) return {};
   const auto file = host.ReadWholeFile(std::string(p));
   if (!file) return {};
   return ReadIniValue(*file, s, k);
-}
-
-bool WriteConfigValue(ui::Host& host, const std::string& path, const std::string& section,
-                      const std::string& key, const std::string& value) {
-  const std::string_view p = Significant(path), s = Significant(section), k = Significant(key);
-  if (p.empty() || s.empty() || k.empty()) return false;
-  const std::string target(p);
-  if (const auto file = host.ReadWholeFile(target)) {
-    const auto edited = WriteIniValue(*file, s, k, value);
-    return edited && host.WriteWholeFile(target, *edited);
-  }
-  // A directory or a file that cannot be opened is no file to create.
-  if (host.PathExists(target)) return false;
-  const auto created = WriteIniValue("", s, k, value);
-  return created && host.CreateFileAtomically(target, *created);
 }
 
 std::vector<DefaultEntry> DefaultEntries() {
@@ -96,7 +83,7 @@ std::string DefaultConfigText() {
   return text;
 }
 
-bool WriteDefaultConfig(ui::Host& host, const std::string& path) {
+bool WriteDefaultConfig(platform::Host& host, const std::string& path) {
   if (path.empty()) return false;
   // An existing file is the user's: it is never written over, even in part.
   // One that another copy wrote meanwhile serves as well as ours.

@@ -6,7 +6,7 @@
 #include <string_view>
 #include <vector>
 
-#include "ui/host.h"
+#include "platform/host.h"
 
 namespace lornel::config {
 
@@ -24,20 +24,15 @@ std::string QuestionTitleKey(int n);
 std::string QuestionAnswerKey(int n);  // "" for n outside 1..14
 
 // Any entry named path counts, a directory too (a find-first-file query).
-bool ConfigFileExists(ui::Host& host, const std::string& path);
+bool ConfigFileExists(platform::Host& host, const std::string& path);
 // Leading codes 1..32 of path, section and key are skipped; when one of them
 // is then empty the file is not touched. "" when the file, section or key is
 // missing; at most 10239 bytes, never half a character.
-std::string ReadConfigValue(ui::Host& host, const std::string& path, const std::string& section,
-                            const std::string& key);
-// Edits the key's line in place (or adds it) and writes the file back; a
-// missing file is created whole. False when the value would not read back
-// unchanged, or when the file cannot be written.
-bool WriteConfigValue(ui::Host& host, const std::string& path, const std::string& section,
-                      const std::string& key, const std::string& value);
+std::string ReadConfigValue(platform::Host& host, const std::string& path,
+                            const std::string& section, const std::string& key);
 // Never replaces a file that exists; written whole or not at all. False when
 // no file stands at path afterwards (a folder that cannot be written).
-bool WriteDefaultConfig(ui::Host& host, const std::string& path);
+bool WriteDefaultConfig(platform::Host& host, const std::string& path);
 
 // The 33 writes of the default file, in their order, and the file's bytes.
 struct DefaultEntry {

@@ -62,43 +62,68 @@ EditorId BoxOf(Field field) {
   return EditorId::PointsBox;
 }
 
-std::string ReadProblemText(ui::FileProblem problem, const std::string& path) {
+std::string ReadProblemText(platform::FileProblem problem, const std::string& path) {
   switch (problem) {
-    case ui::FileProblem::Missing:
+    case platform::FileProblem::Missing:
       return "找不到文件" + Quoted(path) + "。";
-    case ui::FileProblem::Directory:
+    case platform::FileProblem::Directory:
       return Quoted(path) + "是一个文件夹，不是题目文件。";
-    case ui::FileProblem::Denied:
+    case platform::FileProblem::Denied:
       return "没有权限读取" + Quoted(path) + "（它可能正被别的程序占用，或者需要管理员权限）。";
-    case ui::FileProblem::TooLarge:
+    case platform::FileProblem::TooLarge:
       return Quoted(path) + "超过 512 MB，不是题目文件，没有打开。";
     default:
       return "无法读取" + Quoted(path) + "。";
   }
 }
 
-std::string WriteProblemText(ui::FileProblem problem, const std::string& path) {
-  switch (problem) {
-    case ui::FileProblem::Directory:
+// Names the file that refused the save: the file itself, the backup beside
+// it, or its folder, which had to take a temporary file first.
+std::string WriteProblemText(const platform::FileWrite& write, const std::string& path) {
+  using platform::FileAt;
+  using platform::FileProblem;
+  const std::string unchanged = "原来的文件没有改动。";
+  if (write.at == FileAt::Backup) {
+    const std::string backup = Quoted(path + ".bak");
+    if (write.problem == FileProblem::Directory)
+      return "无法保存：备份文件的位置" + backup + "是一个文件夹。" + unchanged;
+    return "无法保存：无法替换备份文件" + backup + "（它可能正被别的程序占用）。" + unchanged;
+  }
+  if (write.at == FileAt::Folder) {
+    // The last backslash that is one: a GBK character's second byte can be 0x5C.
+    std::size_t slash = std::string::npos;
+    for (std::size_t i = 0; i < path.size(); ++i) {
+      if (path[i] == '\\') slash = i;
+      if (static_cast<unsigned char>(path[i]) >= 0x81) ++i;
+    }
+    const std::string folder = Quoted(slash == std::string::npos ? "." : path.substr(0, slash));
+    if (write.problem == FileProblem::Missing) return "无法保存：找不到文件夹" + folder + "。";
+    if (write.problem == FileProblem::Denied)
+      return "无法保存：没有权限在文件夹" + folder +
+             "里新建文件（文件夹可能是只读的，或者需要管理员权限）。" + unchanged;
+    return "无法保存：无法在文件夹" + folder + "里写入文件（磁盘可能已满）。" + unchanged;
+  }
+  switch (write.problem) {
+    case FileProblem::Directory:
       return "无法保存：" + Quoted(path) + "是一个文件夹。";
-    case ui::FileProblem::Denied:
+    case FileProblem::Denied:
       return "无法保存：没有权限写入" + Quoted(path) +
-             "（文件可能是只读的，或者文件夹需要管理员权限）。原来的文件没有改动。";
+             "（文件可能是只读的，或者正被别的程序占用）。" + unchanged;
     default:
-      return "无法保存到" + Quoted(path) + "。原来的文件没有改动。";
+      return "无法保存到" + Quoted(path) + "。" + unchanged;
   }
 }
 
 // Reads the file at path into the boxes. At start a missing file gives the
 // program's default content, and an unreadable one too, kept from being written.
 bool Load(Editor& e, const std::string& path, bool atStart) {
-  const ui::FileRead read = e.host.ReadFileChecked(path);
-  if (read.problem != ui::FileProblem::None) {
+  const platform::FileRead read = e.host.ReadFileChecked(path);
+  if (read.problem != platform::FileProblem::None) {
     if (!atStart) {
       Tell(e, ReadProblemText(read.problem, path));
       return false;
     }
-    const bool missing = read.problem == ui::FileProblem::Missing;
+    const bool missing = read.problem == platform::FileProblem::Missing;
     if (!missing) {
       Tell(e, ReadProblemText(read.problem, path) +
                   "\r\n\r\n编辑器先显示空白的题目；这个位置的文件不会被改写。"
@@ -214,9 +239,9 @@ bool SaveFile(Editor& e) {
   if (!ChecksAllowSaving(e, typed)) return false;
   // The file as it is now: what another program changed meanwhile outside
   // the values the editor owns is kept.
-  const ui::FileRead current = e.host.ReadFileChecked(e.path);
-  const bool missing = current.problem == ui::FileProblem::Missing;
-  if (current.problem != ui::FileProblem::None && !missing) {
+  const platform::FileRead current = e.host.ReadFileChecked(e.path);
+  const bool missing = current.problem == platform::FileProblem::Missing;
+  if (current.problem != platform::FileProblem::None && !missing) {
     Tell(e, ReadProblemText(current.problem, e.path) + "没有保存。");
     return false;
   }
@@ -229,10 +254,10 @@ bool SaveFile(Editor& e) {
     return false;
   }
   if (missing || *bytes != base) {
-    const ui::FileProblem problem =
+    const platform::FileWrite written =
         e.host.ReplaceFileKeepingBackup(e.path, *bytes, e.path + ".bak");
-    if (problem != ui::FileProblem::None) {
-      Tell(e, WriteProblemText(problem, e.path));
+    if (written.problem != platform::FileProblem::None) {
+      Tell(e, WriteProblemText(written, e.path));
       return false;
     }
   }

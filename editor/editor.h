@@ -7,9 +7,9 @@
 
 #include "app/shell.h"
 #include "editor/quiz_file.h"
+#include "platform/host.h"
 #include "ui/editor_ids.h"
 #include "ui/form.h"
-#include "ui/host.h"
 
 namespace lornel::editor {
 
@@ -24,7 +24,7 @@ struct PreviewRequest {
 };
 
 struct Editor {
-  ui::Host& host;
+  platform::Host& host;
   EditorForm form;
   std::string programDirectory;  // without a trailing backslash
   std::string path;              // the file being edited (GBK)

@@ -37,6 +37,6 @@ void ConfigRepairExit(Context& ctx, const std::string& message, unsigned icon) {
   ctx.main.RequestClose();
 }
 
-void OpenWithShell(ui::Host& host, const std::string& path) { host.ShellOpen(path); }
+void OpenWithShell(platform::Host& host, const std::string& path) { host.ShellOpen(path); }
 
 }  // namespace lornel::quiz

@@ -9,9 +9,9 @@
 #include "app/main_events.h"
 #include "app/shell.h"
 #include "app/skins.h"
+#include "platform/win32/host.h"
 #include "ui/layout.h"
 #include "ui/win32/form.h"
-#include "ui/win32/host.h"
 
 namespace {
 

@@ -4,8 +4,8 @@
 
 #include <string>
 
+#include "platform/host.h"
 #include "ui/form.h"
-#include "ui/host.h"
 #include "ui/main_ids.h"
 
 namespace lornel {
@@ -14,9 +14,9 @@ using MainForm = ui::Controls<ui::MainId>;
 
 struct Context {
   MainForm main;
-  ui::Host& host;
-  std::string configPath;        // ConfigPath: "<current directory>\wtda.ini"
-  ui::Handle instanceMutex = 0;  // InstanceMutex
+  platform::Host& host;
+  std::string configPath;              // ConfigPath: "<current directory>\wtda.ini"
+  platform::Handle instanceMutex = 0;  // InstanceMutex
 };
 
 }  // namespace lornel

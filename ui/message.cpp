@@ -2,7 +2,8 @@
 
 namespace lornel::ui {
 
-Pressed ShowMessage(Host& host, std::string_view text, unsigned flags, std::string_view title) {
+Pressed ShowMessage(platform::Host& host, std::string_view text, unsigned flags,
+                    std::string_view title) {
   if ((flags & kMbSystemModal) == 0) flags |= kMbTaskModal;
   const int result =
       static_cast<int>(host.ShowMessageBox(text, title.empty() ? "信息：" : title, flags));

@@ -4,7 +4,7 @@
 
 #include <string_view>
 
-#include "ui/host.h"
+#include "platform/host.h"
 
 namespace lornel::ui {
 
@@ -21,6 +21,7 @@ inline constexpr unsigned kMbTaskModal = 0x2000;
 enum class Pressed : int { Ok = 0, Cancel = 1, Abort = 2, Retry = 3, Ignore = 4, Yes = 5, No = 6 };
 
 // An empty title means "no title given".
-Pressed ShowMessage(Host& host, std::string_view text, unsigned flags, std::string_view title = {});
+Pressed ShowMessage(platform::Host& host, std::string_view text, unsigned flags,
+                    std::string_view title = {});
 
 }  // namespace lornel::ui

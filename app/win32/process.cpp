@@ -4,6 +4,7 @@
 #include <new>
 
 #include "app/fatal.h"
+#include "platform/win32/library.h"
 #include "ui/win32/dpi.h"
 #include "ui/win32/form.h"
 
@@ -21,7 +22,8 @@ win32::Win32Host& ProcessHost() {
 }
 
 win32::Win32Host& StartWin32Process() {
-  win32::EnableDpiAwareness();  // before any window: sharp text at any scaling
+  win32::HardenLibrarySearch();  // before anything loads a DLL by its bare name
+  win32::EnableDpiAwareness();   // before any window: sharp text at any scaling
   win32::SetFatalHandler(ExceptionInHandler);
   return ProcessHost();
 }

@@ -1,10 +1,10 @@
 // What each of our programs sets up before its first window: one Win32 host
 // for the whole process, the fatal report for an exception in a handler and
-// for memory that runs out (operator new is replaced beside it), and
-// per-monitor DPI awareness.
+// for memory that runs out (operator new is replaced beside it),
+// per-monitor DPI awareness, and DLL loading kept out of the current directory.
 #pragma once
 
-#include "ui/win32/host.h"
+#include "platform/win32/host.h"
 
 namespace lornel::app {
 

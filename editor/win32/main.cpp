@@ -6,9 +6,9 @@
 #include "app/win32/process.h"
 #include "editor/editor.h"
 #include "editor/preview.h"
+#include "platform/win32/host.h"
 #include "ui/layout.h"
 #include "ui/win32/form.h"
-#include "ui/win32/host.h"
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
   using namespace lornel;

@@ -6,47 +6,6 @@
 
 namespace lornel::e2e {
 
-std::string UnixPath(const std::wstring& windowsPath) {
-  using Convert = char*(CDECL*)(const wchar_t*);
-  static const auto convert = reinterpret_cast<Convert>(reinterpret_cast<void*>(
-      GetProcAddress(GetModuleHandleW(L"kernel32.dll"), "wine_get_unix_file_name")));
-  if (!convert) return {};
-  char* unix = convert(windowsPath.c_str());
-  if (!unix) return {};
-  std::string path = unix;
-  HeapFree(GetProcessHeap(), 0, unix);
-  return path;
-}
-
-std::optional<int> RunUnix(const std::string& command, int timeoutMs) {
-  static int counter = 0;
-  wchar_t temp[MAX_PATH];
-  GetTempPathW(MAX_PATH, temp);
-  const std::wstring marker = std::wstring(temp) + L"lornel-e2e-unix-" +
-                              std::to_wstring(GetCurrentProcessId()) + L"-" +
-                              std::to_wstring(++counter);
-  DeleteFileW(marker.c_str());
-  const std::string unixMarker = UnixPath(marker);
-  if (unixMarker.empty()) return std::nullopt;
-  // Written under another name and moved, so that a half-written status is never read.
-  const std::string script =
-      command + "; echo $? > " + unixMarker + ".part && mv " + unixMarker + ".part " + unixMarker;
-  std::wstring line = L"\"Z:\\bin\\sh\" -c \"" + std::wstring(script.begin(), script.end()) + L"\"";
-  STARTUPINFOW si{};
-  si.cb = sizeof si;
-  PROCESS_INFORMATION pi{};
-  if (!CreateProcessW(L"Z:\\bin\\sh", line.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
-                      &si, &pi))
-    return std::nullopt;
-  if (pi.hProcess) CloseHandle(pi.hProcess);
-  if (pi.hThread) CloseHandle(pi.hThread);
-  std::optional<std::string> status;
-  WaitUntil([&] { return (status = ReadBytes(marker)).has_value(); }, timeoutMs);
-  DeleteFileW(marker.c_str());
-  if (!status || status->empty()) return std::nullopt;
-  return std::atoi(status->c_str());
-}
-
 ReadOnlyDirectory::ReadOnlyDirectory(const std::wstring& dir, Way way)
     : unix_(UnixPath(dir)), way_(way) {
   if (unix_.empty()) {

@@ -12,16 +12,12 @@
 #include <vector>
 
 #include "tests/e2e/driver.h"
+#include "tests/win32/support/unix_shell.h"
 
 namespace lornel::e2e {
 
-// The Linux path of a Windows path (Wine's wine_get_unix_file_name); "" off Wine.
-std::string UnixPath(const std::wstring& windowsPath);
-// Runs "/bin/sh -c command" and waits for it (at most timeoutMs); its exit
-// status, or nullopt when it could not be run or did not finish. Wine runs
-// Linux programs from CreateProcess but gives no waitable handle for them,
-// so the shell writes its status into a file that is polled.
-std::optional<int> RunUnix(const std::string& command, int timeoutMs = 20000);
+using test::RunUnix;
+using test::UnixPath;
 
 // A directory in which nothing can be created, renamed or deleted, for as long
 // as the object lives. How: the Linux immutable attribute (which stops root

@@ -4,8 +4,8 @@
 
 namespace lornel::fake {
 
-ui::MessageResult FakeHost::ShowMessageBox(std::string_view text, std::string_view title,
-                                           unsigned flags) {
+platform::MessageResult FakeHost::ShowMessageBox(std::string_view text, std::string_view title,
+                                                 unsigned flags) {
   messages.push_back({std::string(text), std::string(title), flags});
   ++openMessageBoxes;
   mostOpenAtOnce = std::max(mostOpenAtOnce, openMessageBoxes);
@@ -16,7 +16,7 @@ ui::MessageResult FakeHost::ShowMessageBox(std::string_view text, std::string_vi
   // A copy: a box opened inside this one grows the log and moves its entries.
   const ShownMessage shown = messages.back();
   if (answerer) return answerer(shown);
-  return (flags & 0xF) == 0x4 ? ui::MessageResult::Yes : ui::MessageResult::Ok;
+  return (flags & 0xF) == 0x4 ? platform::MessageResult::Yes : platform::MessageResult::Ok;
 }
 
 std::string FakeHost::DirectoryOf(const std::string& path) {
@@ -42,37 +42,38 @@ bool FakeHost::CreateFileAtomically(const std::string& path, std::string_view by
   return true;
 }
 
-bool FakeHost::WriteWholeFile(const std::string& path, std::string_view bytes) {
-  if (directories.count(path) || readOnlyDirectories.count(DirectoryOf(path))) return false;
-  files[path] = std::string(bytes);
-  attributes[path] = 0x20;  // FILE_ATTRIBUTE_ARCHIVE, as a fresh file has
-  writes.push_back(path);
-  return true;
-}
-
-ui::FileRead FakeHost::ReadFileChecked(const std::string& path) {
-  if (directories.count(path)) return {ui::FileProblem::Directory, {}};
-  if (deniedPaths.count(path)) return {ui::FileProblem::Denied, {}};
-  if (oversizedPaths.count(path)) return {ui::FileProblem::TooLarge, {}};
+platform::FileRead FakeHost::ReadFileChecked(const std::string& path) {
+  if (directories.count(path)) return {platform::FileProblem::Directory, {}};
+  if (deniedPaths.count(path)) return {platform::FileProblem::Denied, {}};
+  if (oversizedPaths.count(path)) return {platform::FileProblem::TooLarge, {}};
   ++readCount;
   const auto found = files.find(path);
-  if (found == files.end()) return {ui::FileProblem::Missing, {}};
-  return {ui::FileProblem::None, found->second};
+  if (found == files.end()) return {platform::FileProblem::Missing, {}};
+  return {platform::FileProblem::None, found->second};
 }
 
-ui::FileProblem FakeHost::ReplaceFileKeepingBackup(const std::string& path, std::string_view bytes,
-                                                   const std::string& backupPath) {
-  if (directories.count(path)) return ui::FileProblem::Directory;
-  if (deniedPaths.count(path) || readOnlyDirectories.count(DirectoryOf(path)))
-    return ui::FileProblem::Denied;
+platform::FileWrite FakeHost::ReplaceFileKeepingBackup(const std::string& path,
+                                                       std::string_view bytes,
+                                                       const std::string& backupPath) {
+  using platform::FileAt;
+  using platform::FileProblem;
+  if (directories.count(path)) return {FileProblem::Directory, FileAt::Target};
   const auto old = files.find(path);
-  if (old != files.end()) {
+  const bool exists = old != files.end();
+  if (exists && deniedPaths.count(path)) return {FileProblem::Denied, FileAt::Target};
+  if (exists && directories.count(backupPath)) return {FileProblem::Directory, FileAt::Backup};
+  if (exists && deniedPaths.count(backupPath)) return {FileProblem::Denied, FileAt::Backup};
+  if (readOnlyDirectories.count(DirectoryOf(path))) return {FileProblem::Denied, FileAt::Folder};
+  if (exists) {
     files[backupPath] = old->second;
+    attributes.erase(backupPath);
+    if (const auto kept = attributes.find(path); kept != attributes.end())
+      attributes[backupPath] = kept->second;
     writes.push_back(backupPath);
   }
   files[path] = std::string(bytes);
   writes.push_back(path);
-  return ui::FileProblem::None;
+  return {};
 }
 
 bool FakeHost::SetHiddenAttributeOnly(const std::string& path) {
@@ -92,33 +93,33 @@ void FakeHost::ExitProcess(int code) {
   throw ProcessExit{code};
 }
 
-ui::Handle FakeHost::OpenNamedMutex(const std::string& name) {
+platform::Handle FakeHost::OpenNamedMutex(const std::string& name) {
   for (const auto& [handle, held] : openHandles)
     if (held == name) return ++nextHandle_;
   return existingMutexes.count(name) ? ++nextHandle_ : 0;
 }
 
-ui::MutexResult FakeHost::CreateNamedMutex(const std::string& name) {
+platform::MutexResult FakeHost::CreateNamedMutex(const std::string& name) {
   bool existed = existingMutexes.count(name) > 0;
   for (const auto& [handle, held] : openHandles) existed = existed || held == name;
-  const ui::Handle handle = ++nextHandle_;
+  const platform::Handle handle = ++nextHandle_;
   openHandles[handle] = name;
   return {handle, existed};
 }
 
-void FakeHost::CloseHandle(ui::Handle handle) { openHandles.erase(handle); }
+void FakeHost::CloseHandle(platform::Handle handle) { openHandles.erase(handle); }
 
-ui::Handle FakeHost::LoadLibraryAt(const std::string& fullPath) {
+platform::Handle FakeHost::LoadLibraryAt(const std::string& fullPath) {
   loadAttempts.push_back("path:" + fullPath);
   return loadablePaths.count(fullPath) && files.count(fullPath) ? ++nextHandle_ : 0;
 }
 
-ui::Handle FakeHost::LoadLibraryFromSystemDirectories(const std::string& name) {
+platform::Handle FakeHost::LoadLibraryFromSystemDirectories(const std::string& name) {
   loadAttempts.push_back("system:" + name);
   return systemSearchFinds ? ++nextHandle_ : 0;
 }
 
-void* FakeHost::FindExport(ui::Handle, const char*) {
+void* FakeHost::FindExport(platform::Handle, const char*) {
   static int entry;
   return exportPresent ? &entry : nullptr;
 }

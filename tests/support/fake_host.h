@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "ui/host.h"
+#include "platform/host.h"
 
 namespace lornel::fake {
 
@@ -18,11 +18,11 @@ struct ShownMessage {
   unsigned flags = 0;
 };
 
-class FakeHost : public ui::Host {
+class FakeHost : public platform::Host {
  public:
   // Answers a message box; may let time pass (ticks run inside, as in a modal
   // loop). The default answers OK, or Yes for a Yes/No box.
-  using Answerer = std::function<ui::MessageResult(const ShownMessage&)>;
+  using Answerer = std::function<platform::MessageResult(const ShownMessage&)>;
 
   // --- what tests arrange -------------------------------------------------
   std::map<std::string, std::string> files;   // path -> bytes
@@ -47,9 +47,9 @@ class FakeHost : public ui::Host {
   int readCount = 0;                // whole-file reads
   std::optional<int> exitCode;
 
-  // --- ui::Host -----------------------------------------------------------
-  ui::MessageResult ShowMessageBox(std::string_view text, std::string_view title,
-                                   unsigned flags) override;
+  // --- platform::Host -----------------------------------------------------------
+  platform::MessageResult ShowMessageBox(std::string_view text, std::string_view title,
+                                         unsigned flags) override;
   void ShellOpen(const std::string& path) override { shellOpened.push_back(path); }
   void InjectKey(int vk, bool release) override {
     injectedKeys.push_back({vk, release});
@@ -61,14 +61,16 @@ class FakeHost : public ui::Host {
   bool PathExists(const std::string& path) override;
   std::optional<std::string> ReadWholeFile(const std::string& path) override;
   bool CreateFileAtomically(const std::string& path, std::string_view bytes) override;
-  bool WriteWholeFile(const std::string& path, std::string_view bytes) override;
   bool SetHiddenAttributeOnly(const std::string& path) override;
   std::map<std::string, unsigned> attributes;  // path -> attribute bits set
-  ui::FileRead ReadFileChecked(const std::string& path) override;
-  ui::FileProblem ReplaceFileKeepingBackup(const std::string& path, std::string_view bytes,
-                                           const std::string& backupPath) override;
+  platform::FileRead ReadFileChecked(const std::string& path) override;
+  // Refused as the real one is: a denied path (the file, or the backup in
+  // the way) or a read-only folder changes nothing; the new file keeps the
+  // old one's attributes, which the backup takes along.
+  platform::FileWrite ReplaceFileKeepingBackup(const std::string& path, std::string_view bytes,
+                                               const std::string& backupPath) override;
   std::optional<std::u16string> ClipboardText() override { return clipboard; }
-  std::set<std::string> deniedPaths;     // files that cannot be opened
+  std::set<std::string> deniedPaths;     // files that cannot be opened or replaced
   std::set<std::string> oversizedPaths;  // files beyond 512 MiB
   std::optional<std::u16string> clipboard;
 
@@ -78,10 +80,10 @@ class FakeHost : public ui::Host {
   // Throws ProcessExit so that a test can catch the end of the "process".
   [[noreturn]] void ExitProcess(int code) override;
 
-  ui::Handle OpenNamedMutex(const std::string& name) override;
-  ui::MutexResult CreateNamedMutex(const std::string& name) override;
-  void CloseHandle(ui::Handle handle) override;
-  std::map<ui::Handle, std::string> openHandles;
+  platform::Handle OpenNamedMutex(const std::string& name) override;
+  platform::MutexResult CreateNamedMutex(const std::string& name) override;
+  void CloseHandle(platform::Handle handle) override;
+  std::map<platform::Handle, std::string> openHandles;
 
   // Skin library: modules are numbered; tests decide what loads and exports.
   std::set<std::string> loadablePaths;  // full paths LoadLibraryAt accepts
@@ -96,15 +98,15 @@ class FakeHost : public ui::Host {
     bool textNull;
   };
   std::vector<AttachCall> attachCalls;
-  ui::Handle LoadLibraryAt(const std::string& fullPath) override;
-  ui::Handle LoadLibraryFromSystemDirectories(const std::string& name) override;
-  void* FindExport(ui::Handle module, const char* name) override;
-  void FreeLibrary(ui::Handle) override { ++freedModules; }
+  platform::Handle LoadLibraryAt(const std::string& fullPath) override;
+  platform::Handle LoadLibraryFromSystemDirectories(const std::string& name) override;
+  void* FindExport(platform::Handle module, const char* name) override;
+  void FreeLibrary(platform::Handle) override { ++freedModules; }
   int CallSkinAttach(void* entry, const void* data, int size, const char* text) override;
 
  private:
   static std::string DirectoryOf(const std::string& path);
-  ui::Handle nextHandle_ = 100;
+  platform::Handle nextHandle_ = 100;
 };
 
 struct ProcessExit {

@@ -1,5 +1,7 @@
 #include "ui/win32/dpi.h"
 
+#include "platform/win32/library.h"
+
 namespace lornel::win32 {
 namespace {
 
@@ -19,7 +21,7 @@ HMODULE User32() { return GetModuleHandleW(L"user32.dll"); }
 
 // shcore.dll exists from Windows 8.1 on; only ever from system32.
 HMODULE Shcore() {
-  static HMODULE shcore = LoadLibraryExW(L"shcore.dll", nullptr, LOAD_LIBRARY_SEARCH_SYSTEM32);
+  static HMODULE shcore = LoadSystemLibrary(L"shcore.dll");
   return shcore;
 }
 

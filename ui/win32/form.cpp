@@ -4,13 +4,13 @@
 
 #include <algorithm>
 
+#include "platform/win32/text.h"
 #include "resources/embedded.h"
 #include "ui/paint_geometry.h"
 #include "ui/win32/classes.h"
 #include "ui/win32/dpi.h"
 #include "ui/win32/jpeg.h"
 #include "ui/win32/keys.h"
-#include "ui/win32/text.h"
 
 namespace lornel::win32 {
 namespace {

@@ -7,8 +7,9 @@
 #include <string>
 #include <vector>
 
+#include "platform/win32/library.h"
+#include "platform/win32/text.h"
 #include "ui/win32/form.h"
-#include "ui/win32/text.h"
 
 namespace lornel::win32 {
 namespace {
@@ -20,14 +21,7 @@ using GetOpenFileNameFn = BOOL(WINAPI*)(OPENFILENAMEW*);
 // every start of the program.
 GetOpenFileNameFn OpenDialogFunction() {
   static const GetOpenFileNameFn function = [] {
-    HMODULE module = LoadLibraryExW(L"comdlg32.dll", nullptr, LOAD_LIBRARY_SEARCH_SYSTEM32);
-    if (!module && GetLastError() == ERROR_INVALID_PARAMETER) {
-      // Windows 7 without KB2533623 knows no LOAD_LIBRARY_SEARCH_SYSTEM32.
-      wchar_t system[MAX_PATH];
-      const UINT n = GetSystemDirectoryW(system, MAX_PATH);
-      if (n > 0 && n < MAX_PATH)
-        module = LoadLibraryW((std::wstring(system, n) + L"\\comdlg32.dll").c_str());
-    }
+    HMODULE module = LoadSystemLibrary(L"comdlg32.dll");
     return module ? reinterpret_cast<GetOpenFileNameFn>(
                         reinterpret_cast<void*>(GetProcAddress(module, "GetOpenFileNameW")))
                   : nullptr;

@@ -19,23 +19,18 @@ constexpr const char* kConfig = "C:\\lornel\\wtda.ini";
 
 struct Killed {};
 
-// Dies half way through the first write, by whichever call it comes: the
-// plain one leaves half the bytes under the name, the atomic one half of them
-// in a temporary beside it. The loader takes only a whole library.
+// Dies half way through the first write, leaving half of the bytes in a
+// temporary beside the file. The loader takes only a whole library.
 class KilledHost : public fake::FakeHost {
  public:
   bool alive = false;
   std::string library;
 
-  bool WriteWholeFile(const std::string& path, std::string_view bytes) override {
-    if (!alive) Die(path, bytes);
-    return FakeHost::WriteWholeFile(path, bytes);
-  }
   bool CreateFileAtomically(const std::string& path, std::string_view bytes) override {
     if (!alive) Die(path + ".~tmp1", bytes);
     return FakeHost::CreateFileAtomically(path, bytes);
   }
-  ui::Handle LoadLibraryAt(const std::string& path) override {
+  platform::Handle LoadLibraryAt(const std::string& path) override {
     const auto found = files.find(path);
     if (found == files.end() || found->second != library) return 0;
     return FakeHost::LoadLibraryAt(path);

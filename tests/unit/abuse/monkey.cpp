@@ -345,7 +345,7 @@ class Monkey {
   // --- message boxes ---------------------------------------------------------
   // A copy: a box opened inside this one adds to the host's list of messages,
   // which moves the element the host handed in.
-  ui::MessageResult Answer(const fake::ShownMessage shown) {
+  platform::MessageResult Answer(const fake::ShownMessage shown) {
     const fake::ShownMessage& m = shown;
     const std::string text = Utf8(m.text);
     ++stats_.messages[m.text];
@@ -384,13 +384,13 @@ class Monkey {
     lastClosed_ = m.text;
     closedAt_ = clock.now();
     awardedSinceCorrect_ = false;
-    ui::MessageResult result = ui::MessageResult::Ok;
+    platform::MessageResult result = platform::MessageResult::Ok;
     if ((m.flags & 0xF) == ui::kMbYesNo)
-      result = Pick(0, 1) ? ui::MessageResult::Yes : ui::MessageResult::No;
+      result = Pick(0, 1) ? platform::MessageResult::Yes : platform::MessageResult::No;
     Log("   box \"" + text + "\" closes after " + std::to_string(held) + " ms, answered " +
-        (result == ui::MessageResult::Yes  ? "Yes"
-         : result == ui::MessageResult::No ? "No"
-                                           : "OK"));
+        (result == platform::MessageResult::Yes  ? "Yes"
+         : result == platform::MessageResult::No ? "No"
+                                                 : "OK"));
     return result;
   }
 

@@ -159,7 +159,7 @@ TEST_F(RaceTest, TheCountdownRunsOnUnderTheEmptyAnswerHint) {
   // of messages, which moves the element handed in.
   rt.host.answerer = [this](const fake::ShownMessage&) {
     rt.Advance(2500);
-    return ui::MessageResult::Ok;
+    return platform::MessageResult::Ok;
   };
   Enter("");
   Check();

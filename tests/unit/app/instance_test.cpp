@@ -41,7 +41,7 @@ TEST_F(Instance, ARenamedCopyIsNotDetected) {
 // Both copies of a simultaneous start miss the probe; the one whose creation
 // finds the mutex already made is the second copy and keeps no handle.
 struct RacingHost : fake::FakeHost {
-  ui::Handle OpenNamedMutex(const std::string&) override { return 0; }
+  platform::Handle OpenNamedMutex(const std::string&) override { return 0; }
 };
 
 TEST(InstanceRace, CreationThatFindsTheMutexMeansAnotherCopyRuns) {
@@ -80,7 +80,7 @@ TEST(FatalText, HasTheReportLayout) {
 
 TEST(FatalReport, AFailureWhileTheReportIsUpEndsTheProcessAtOnce) {
   fake::FakeHost host;
-  host.answerer = [&](const fake::ShownMessage&) -> ui::MessageResult {
+  host.answerer = [&](const fake::ShownMessage&) -> platform::MessageResult {
     FatalReport(host, kWindowFailedReason);
   };
   EXPECT_THROW(FatalReport(host, "first"), fake::ProcessExit);

@@ -75,7 +75,6 @@ TEST_F(ConfigTest, ADirectoryNamedLikeTheFileCountsAsPresentAndReadsEmpty) {
   EXPECT_TRUE(ConfigFileExists(host, kPath));
   EXPECT_EQ(Read(kPointsSection, kPointsKey), "");
   WriteDefaultConfig(host, kPath);
-  EXPECT_FALSE(WriteConfigValue(host, kPath, kPointsSection, kPointsKey, "2"));
   EXPECT_TRUE(host.writes.empty());
   EXPECT_EQ(host.files.count(kPath), 0u);
 }
@@ -144,19 +143,6 @@ TEST_F(ConfigTest, AReadOnlyDirectoryGetsNoFileAndNoRemains) {
   EXPECT_FALSE(WriteDefaultConfig(host, kPath));
   EXPECT_TRUE(host.files.empty());
   EXPECT_FALSE(ConfigFileExists(host, kPath));
-  EXPECT_FALSE(WriteConfigValue(host, kPath, "s", "k", "v"));
-}
-
-TEST_F(ConfigTest, WriteConfigValueCreatesEditsAndReadsBack) {
-  EXPECT_TRUE(WriteConfigValue(host, kPath, kPointsSection, kPointsKey, "2"));
-  EXPECT_EQ(host.files[kPath], std::string("[") + kPointsSection + "]\r\n" + kPointsKey + "=2\r\n");
-  EXPECT_TRUE(WriteConfigValue(host, kPath, kPointsSection, kPointsKey, " 3 "));
-  EXPECT_EQ(Read(kPointsSection, kPointsKey), " 3 ");
-  EXPECT_TRUE(
-      WriteConfigValue(host, kPath, kTitleSection, QuestionTitleKey(1), "苹果用英语怎么说？"));
-  EXPECT_EQ(Read(kTitleSection, QuestionTitleKey(1)), "苹果用英语怎么说？");
-  EXPECT_FALSE(WriteConfigValue(host, kPath, kTitleSection, QuestionTitleKey(2), "a\r\nb"));
-  EXPECT_EQ(Read(kTitleSection, QuestionTitleKey(2)), "");
 }
 
 TEST_F(ConfigTest, AValueSavedMeanwhileIsUsedAtTheNextRead) {

@@ -19,8 +19,8 @@
 namespace lornel::editor {
 namespace {
 
+using platform::MessageResult;
 using ui::EditorId;
-using ui::MessageResult;
 
 constexpr const char* kPath = "C:\\lornel\\wtda.ini";
 

@@ -90,7 +90,7 @@ TEST_F(AnswerTest, ACorrectAnswerClosesFirstThenTellsThenUncoversAndScores) {
     coveredDuringMessage = rt.Visible(Id::图片框1) && rt.Enabled(Id::按钮47);
     rt.Advance(3000);  // the countdown stays stopped while the message is open
     unscoredDuringMessage = Score(1) == "0";
-    return ui::MessageResult::Ok;
+    return platform::MessageResult::Ok;
   };
   Check();
   const auto& m = rt.host.messages.back();
@@ -171,7 +171,7 @@ TEST_F(AnswerTest, ACorrectAnswerDuringAShakeEndsItWithTheBoxAtRest) {
 
 TEST_F(AnswerTest, RevealAnsweredNoChangesNothing) {
   Answering(8, "answer8");
-  rt.host.answerer = [](const fake::ShownMessage&) { return ui::MessageResult::No; };
+  rt.host.answerer = [](const fake::ShownMessage&) { return platform::MessageResult::No; };
   ASSERT_TRUE(rt.Click(Id::按钮50));
   const auto& m = rt.host.messages.back();
   EXPECT_EQ(m.text, "确定显示答案吗？");

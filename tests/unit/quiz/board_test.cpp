@@ -73,7 +73,7 @@ TEST_F(BoardTest, ACorrectAnswerLocksTheQuestionWhileItsMessageIsOpen) {
     lockedInside = Locked(4) && !ButtonEnabled(4);
     scanStoppedInside = Interval(Id::时钟3) == 0;
     panelsHiddenInside = !PanelVisible(4);
-    return ui::MessageResult::Ok;
+    return platform::MessageResult::Ok;
   };
   Check();
   EXPECT_TRUE(lockedInside);

@@ -62,7 +62,7 @@ TEST_F(CountdownTest, TheTimeOutComesOneSecondAfterZeroAndKeepsTheQuestionUpWhil
     questionUp = PanelVisible(2) && !ButtonEnabled(1);
     countdownStopped = Interval(Id::时钟2) == 0;
     scanIdle = Interval(Id::时钟3) == 0 && !Locked(2);
-    return ui::MessageResult::Ok;
+    return platform::MessageResult::Ok;
   };
   rt.Advance(3990);
   EXPECT_TRUE(rt.host.messages.empty());
@@ -82,7 +82,7 @@ TEST_F(CountdownTest, TimeRunsOutUnderTheEmptyAnswerHint) {
   StartCountingFrom("2", 5);
   rt.host.answerer = [&](const fake::ShownMessage& m) {
     if (m.text == "答案这么空合适嘛？") rt.Advance(5000);
-    return ui::MessageResult::Ok;
+    return platform::MessageResult::Ok;
   };
   Check();
   EXPECT_EQ(MessageTexts(), (std::vector<std::string>{"答案这么空合适嘛？", "回答超时！！"}));

@@ -66,7 +66,8 @@ int QuizTest::ConfigWrites() const {
 void QuizTest::HoldMessagesOpen(int milliseconds) {
   rt.host.answerer = [this, milliseconds](const fake::ShownMessage& m) {
     rt.Advance(milliseconds);
-    return (m.flags & 0xF) == ui::kMbYesNo ? ui::MessageResult::Yes : ui::MessageResult::Ok;
+    return (m.flags & 0xF) == ui::kMbYesNo ? platform::MessageResult::Yes
+                                           : platform::MessageResult::Ok;
   };
 }
 

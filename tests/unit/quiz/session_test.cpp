@@ -111,8 +111,8 @@ TEST_P(RandomRoundTest, TheBoardRulesHoldBetweenAnyTwoEvents) {
     open.pop_back();
     lastEvent = rt.clock.now();
     const bool yes = Pick(0, 1);
-    if ((m.flags & 0xF) != ui::kMbYesNo) return ui::MessageResult::Ok;
-    return yes ? ui::MessageResult::Yes : ui::MessageResult::No;
+    if ((m.flags & 0xF) != ui::kMbYesNo) return platform::MessageResult::Ok;
+    return yes ? platform::MessageResult::Yes : platform::MessageResult::No;
   };
   int lockedBefore = 0;
   for (int step = 0; step < 1000; ++step) {

@@ -70,7 +70,7 @@ TEST_P(EmptyPointsTest, ShowsTheMessageThenOpensTheFileAndCloses) {
   bool shellOpenedTooEarly = true;
   rt.host.answerer = [&](const fake::ShownMessage&) {
     shellOpenedTooEarly = !rt.host.shellOpened.empty();
-    return ui::MessageResult::Ok;
+    return platform::MessageResult::Ok;
   };
   ASSERT_TRUE(rt.Click(Id::按钮31));
 

@@ -1,10 +1,8 @@
 // The question editor's files under Windows: what it saves reads back the
-// same through our reader and through GetPrivateProfileStringA, and the
-// host's checked read, replacement with a backup, and clipboard.
+// same through our reader and through GetPrivateProfileStringA.
 #include <windows.h>
 #include <gtest/gtest.h>
 
-#include <cstring>
 #include <random>
 #include <string>
 
@@ -14,9 +12,6 @@
 #include "editor/quiz_file.h"
 #include "editor/unicode.h"
 #include "tests/win32/config/temp_dir.h"
-#include "tests/win32/support/clipboard.h"
-#include "ui/win32/host.h"
-#include "ui/win32/text.h"
 
 namespace lornel::editor {
 namespace {
@@ -65,79 +60,6 @@ TEST(EditorFiles, WhatTheEditorSavesGetPrivateProfileStringReadsTheSame) {
     check(config::kPointsSection, config::kPointsKey, expected.points);
   }
   RecordProperty("values_compared", compared);
-}
-
-TEST(EditorFiles, TheCheckedReadSaysWhyAFileCannotBeRead) {
-  TempDir dir;
-  win32::Win32Host host;
-  test::WriteBytes(dir / "wtda.ini", "[s]\r\nk=1\r\n");
-  EXPECT_EQ(host.ReadFileChecked(dir / "wtda.ini").problem, ui::FileProblem::None);
-  EXPECT_EQ(host.ReadFileChecked(dir / "wtda.ini").bytes, "[s]\r\nk=1\r\n");
-  EXPECT_EQ(host.ReadFileChecked(dir / "missing.ini").problem, ui::FileProblem::Missing);
-  EXPECT_EQ(host.ReadFileChecked(dir / "no\\such.ini").problem, ui::FileProblem::Missing);
-  CreateDirectoryW(win32::Wide(dir / "folder.ini").c_str(), nullptr);
-  EXPECT_EQ(host.ReadFileChecked(dir / "folder.ini").problem, ui::FileProblem::Directory);
-  // Beyond 512 MiB, without writing that much: a file extended by its end.
-  HANDLE big = CreateFileW(win32::Wide(dir / "big.ini").c_str(), GENERIC_WRITE, 0, nullptr,
-                           CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr);
-  ASSERT_NE(big, INVALID_HANDLE_VALUE);
-  LARGE_INTEGER end;
-  end.QuadPart = (512ll << 20) + 1;
-  SetFilePointerEx(big, end, nullptr, FILE_BEGIN);
-  SetEndOfFile(big);
-  CloseHandle(big);
-  EXPECT_EQ(host.ReadFileChecked(dir / "big.ini").problem, ui::FileProblem::TooLarge);
-  DeleteFileW(win32::Wide(dir / "big.ini").c_str());
-  RemoveDirectoryW(win32::Wide(dir / "folder.ini").c_str());
-}
-
-DWORD WINAPI CloseLater(void* handle) {
-  Sleep(150);
-  CloseHandle(static_cast<HANDLE>(handle));
-  return 0;
-}
-
-TEST(EditorFiles, ReplacingKeepsThePreviousFileAndLeavesNoTemporary) {
-  TempDir dir;
-  win32::Win32Host host;
-  const std::string path = dir / "wtda.ini", backup = path + ".bak";
-  EXPECT_EQ(host.ReplaceFileKeepingBackup(path, "first", backup), ui::FileProblem::None);
-  EXPECT_EQ(test::ReadBytes(path), "first");
-  EXPECT_EQ(GetFileAttributesW(win32::Wide(backup).c_str()), INVALID_FILE_ATTRIBUTES);
-  EXPECT_EQ(host.ReplaceFileKeepingBackup(path, "second", backup), ui::FileProblem::None);
-  EXPECT_EQ(test::ReadBytes(path), "second");
-  EXPECT_EQ(test::ReadBytes(backup), "first");
-  // A file held open (as the program holds it while it reads a value) is
-  // waited for a moment; held for good, it is left as it was.
-  auto openForReading = [&] {
-    return CreateFileW(win32::Wide(path).c_str(), GENERIC_READ,
-                       FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
-                       OPEN_EXISTING, 0, nullptr);
-  };
-  HANDLE held = openForReading();
-  EXPECT_EQ(host.ReplaceFileKeepingBackup(path, "never", backup), ui::FileProblem::Denied);
-  CloseHandle(held);
-  EXPECT_EQ(test::ReadBytes(path), "second");
-  HANDLE reading = openForReading();
-  HANDLE closer = CreateThread(nullptr, 0, CloseLater, reading, 0, nullptr);
-  EXPECT_EQ(host.ReplaceFileKeepingBackup(path, "third", backup), ui::FileProblem::None);
-  WaitForSingleObject(closer, INFINITE);
-  CloseHandle(closer);
-  EXPECT_EQ(test::ReadBytes(path), "third");
-  CreateDirectoryW(win32::Wide(dir / "folder.ini").c_str(), nullptr);
-  EXPECT_EQ(host.ReplaceFileKeepingBackup(dir / "folder.ini", "x", backup),
-            ui::FileProblem::Directory);
-  RemoveDirectoryW(win32::Wide(dir / "folder.ini").c_str());
-  EXPECT_EQ(dir.Entries(), (std::vector<std::string>{"wtda.ini", "wtda.ini.bak"}));
-}
-
-TEST(EditorFiles, TheClipboardsTextComesBackWhole) {
-  const std::wstring text = L"问一\t答一\r\n\"两\n行\"\t\U0001F600\r\n";
-  ASSERT_TRUE(test::PutOnClipboard(text));
-  win32::Win32Host host;
-  const auto read = host.ClipboardText();
-  ASSERT_TRUE(read);
-  EXPECT_EQ(*read, std::u16string(text.begin(), text.end()));
 }
 
 }  // namespace

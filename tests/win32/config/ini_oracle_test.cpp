@@ -12,8 +12,8 @@
 #include "config/config.h"
 #include "config/gbk.h"
 #include "config/ini.h"
+#include "platform/win32/text.h"
 #include "tests/win32/config/temp_dir.h"
-#include "ui/win32/text.h"
 
 namespace lornel::config {
 namespace {

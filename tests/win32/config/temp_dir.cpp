@@ -3,8 +3,8 @@
 #include <cstdio>
 #include <cstring>
 
+#include "platform/win32/text.h"
 #include "tests/win32/support/files.h"
-#include "ui/win32/text.h"
 
 namespace lornel::test {
 

@@ -10,7 +10,7 @@
 #include <new>
 
 #include "app/fatal.h"
-#include "ui/win32/host.h"
+#include "platform/win32/host.h"
 
 namespace {
 

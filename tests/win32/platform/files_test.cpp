@@ -1,5 +1,5 @@
 // The Win32 file functions behind the Host, on real files under Wine.
-#include "ui/win32/files.h"
+#include "platform/win32/files.h"
 
 #include <windows.h>
 #include <gtest/gtest.h>
@@ -9,9 +9,9 @@
 #include <vector>
 
 #include "config/config.h"
+#include "platform/win32/host.h"
+#include "platform/win32/text.h"
 #include "tests/win32/config/temp_dir.h"
-#include "ui/win32/host.h"
-#include "ui/win32/text.h"
 
 namespace lornel::win32 {
 namespace {
@@ -141,17 +141,6 @@ TEST(Win32Files, CreateFileAtomicallyFailsWhereNothingCanBeCreated) {
   EXPECT_FALSE(CreateFileAtomically("", "x"));
 }
 
-TEST(Win32Files, WriteWholeFileCreatesOrTruncates) {
-  TempDir dir;
-  const std::string path = dir / "SkinH_EL.dll";
-  EXPECT_TRUE(WriteWholeFile(path, std::string(100000, 'a')));
-  EXPECT_TRUE(WriteWholeFile(path, "short"));
-  EXPECT_EQ(test::ReadBytes(path), "short");
-  CreateDirectoryW(Wide(dir / "d").c_str(), nullptr);
-  EXPECT_FALSE(WriteWholeFile(dir / "d", "x"));
-  EXPECT_FALSE(WriteWholeFile(dir / "missing\\f", "x"));
-}
-
 TEST(Win32Files, SetHiddenAttributeOnlySetsHidden) {
   TempDir dir;
   const std::string path = dir / "SkinH_EL.dll";
@@ -171,12 +160,6 @@ TEST(Win32Files, TheConfigOperationsOnRealFiles) {
   config::WriteDefaultConfig(host, path);
   EXPECT_TRUE(config::ConfigFileExists(host, path));
   EXPECT_EQ(config::ReadConfigValue(host, path, config::kPointsSection, config::kPointsKey), "1");
-  EXPECT_TRUE(
-      config::WriteConfigValue(host, path, config::kCountdownSection, config::kCountdownKey, "30"));
-  char buffer[64] = {};
-  GetPrivateProfileStringA(config::kCountdownSection, config::kCountdownKey, "", buffer,
-                           sizeof buffer, path.c_str());
-  EXPECT_STREQ(buffer, "30");
   const std::string before = test::ReadBytes(path);
   config::WriteDefaultConfig(host, path);
   EXPECT_EQ(test::ReadBytes(path), before);
@@ -191,10 +174,32 @@ TEST(Win32Files, ADirectoryNamedWtdaIniIsPresentAndReadsEmpty) {
   EXPECT_TRUE(config::ConfigFileExists(host, path));
   EXPECT_EQ(config::ReadConfigValue(host, path, config::kPointsSection, config::kPointsKey), "");
   config::WriteDefaultConfig(host, path);
-  EXPECT_FALSE(
-      config::WriteConfigValue(host, path, config::kPointsSection, config::kPointsKey, "1"));
   EXPECT_EQ(dir.Entries(), std::vector<std::string>{"wtda.ini"});
   EXPECT_TRUE(GetFileAttributesW(Wide(path).c_str()) & FILE_ATTRIBUTE_DIRECTORY);
+}
+
+TEST(Win32Files, TheCheckedReadSaysWhyAFileCannotBeRead) {
+  TempDir dir;
+  Win32Host host;
+  test::WriteBytes(dir / "wtda.ini", "[s]\r\nk=1\r\n");
+  EXPECT_EQ(host.ReadFileChecked(dir / "wtda.ini").problem, platform::FileProblem::None);
+  EXPECT_EQ(host.ReadFileChecked(dir / "wtda.ini").bytes, "[s]\r\nk=1\r\n");
+  EXPECT_EQ(host.ReadFileChecked(dir / "missing.ini").problem, platform::FileProblem::Missing);
+  EXPECT_EQ(host.ReadFileChecked(dir / "no\\such.ini").problem, platform::FileProblem::Missing);
+  CreateDirectoryW(Wide(dir / "folder.ini").c_str(), nullptr);
+  EXPECT_EQ(host.ReadFileChecked(dir / "folder.ini").problem, platform::FileProblem::Directory);
+  // Beyond 512 MiB, without writing that much: a file extended by its end.
+  HANDLE big = CreateFileW(Wide(dir / "big.ini").c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
+                           FILE_ATTRIBUTE_NORMAL, nullptr);
+  ASSERT_NE(big, INVALID_HANDLE_VALUE);
+  LARGE_INTEGER end;
+  end.QuadPart = (512ll << 20) + 1;
+  SetFilePointerEx(big, end, nullptr, FILE_BEGIN);
+  SetEndOfFile(big);
+  CloseHandle(big);
+  EXPECT_EQ(host.ReadFileChecked(dir / "big.ini").problem, platform::FileProblem::TooLarge);
+  DeleteFileW(Wide(dir / "big.ini").c_str());
+  RemoveDirectoryW(Wide(dir / "folder.ini").c_str());
 }
 
 }  // namespace

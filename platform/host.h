@@ -1,4 +1,5 @@
-// The rest of the platform that handlers and the application shell need.
+// What handlers, config/ and the application shell need of the platform
+// beyond the windows: files, processes, the instance mutex, library loading.
 // All texts and paths are GBK; the Win32 backend converts at its boundary.
 #pragma once
 
@@ -7,7 +8,7 @@
 #include <string>
 #include <string_view>
 
-namespace lornel::ui {
+namespace lornel::platform {
 
 // Win32 message box results (IDOK .. IDNO); ShowMessage maps them to 0..6.
 enum class MessageResult : int {
@@ -27,6 +28,13 @@ enum class FileProblem { None, Missing, Directory, Denied, TooLarge, Failed };
 struct FileRead {
   FileProblem problem = FileProblem::None;
   std::string bytes;
+};
+// Which file a refused write was refused by: the file itself, the backup
+// that was to take its place, or the folder that was to hold the temporary.
+enum class FileAt { Target, Backup, Folder };
+struct FileWrite {
+  FileProblem problem = FileProblem::None;
+  FileAt at = FileAt::Target;
 };
 
 struct MutexResult {
@@ -56,16 +64,16 @@ class Host {
   // Writes bytes to a temporary file in the same directory and moves it to
   // path only if nothing stands there; false (and no temporary left) otherwise.
   virtual bool CreateFileAtomically(const std::string& path, std::string_view bytes) = 0;
-  // Create or truncate, write access, no sharing, then close.
-  virtual bool WriteWholeFile(const std::string& path, std::string_view bytes) = 0;
   virtual bool SetHiddenAttributeOnly(const std::string& path) = 0;
   // As ReadWholeFile, saying why a file cannot be read (beyond 512 MiB: TooLarge).
   virtual FileRead ReadFileChecked(const std::string& path) = 0;
-  // Writes bytes to a temporary file beside path, keeps the file at path (if
-  // any) as backupPath, then moves the temporary file over path; on a failure
-  // path is as it was and no temporary is left.
-  virtual FileProblem ReplaceFileKeepingBackup(const std::string& path, std::string_view bytes,
-                                               const std::string& backupPath) = 0;
+  // Writes bytes to a temporary file beside path, then puts it in path's
+  // place, the file there (if any) becoming backupPath; the new file keeps
+  // the old one's attributes. Refused, nothing has changed: path and an
+  // earlier backupPath are as they were and no temporary is left. A
+  // read-only or hidden earlier backup is replaced all the same.
+  virtual FileWrite ReplaceFileKeepingBackup(const std::string& path, std::string_view bytes,
+                                             const std::string& backupPath) = 0;
   // The clipboard's text; nullopt when it holds none.
   virtual std::optional<std::u16string> ClipboardText() = 0;
 
@@ -91,4 +99,4 @@ class Host {
   virtual int CallSkinAttach(void* entry, const void* data, int size, const char* text) = 0;
 };
 
-}  // namespace lornel::ui
+}  // namespace lornel::platform

@@ -1,4 +1,4 @@
-#include "ui/win32/text.h"
+#include "platform/win32/text.h"
 
 #include <windows.h>
 
