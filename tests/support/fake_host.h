@@ -16,6 +16,7 @@ namespace lornel::fake {
 struct ShownMessage {
   std::string text, title;
   unsigned flags = 0;
+  ui::Handle owner = 0;
 };
 
 class FakeHost : public ui::Host {
@@ -48,8 +49,8 @@ class FakeHost : public ui::Host {
   std::optional<int> exitCode;
 
   // --- ui::Host -----------------------------------------------------------
-  ui::MessageResult ShowMessageBox(std::string_view text, std::string_view title,
-                                   unsigned flags) override;
+  ui::MessageResult ShowMessageBox(std::string_view text, std::string_view title, unsigned flags,
+                                   ui::Handle owner) override;
   void ShellOpen(const std::string& path) override { shellOpened.push_back(path); }
   void InjectKey(int vk, bool release) override {
     injectedKeys.push_back({vk, release});

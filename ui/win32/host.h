@@ -7,8 +7,8 @@ namespace lornel::win32 {
 
 class Win32Host : public ui::Host {
  public:
-  ui::MessageResult ShowMessageBox(std::string_view text, std::string_view title,
-                                   unsigned flags) override;
+  ui::MessageResult ShowMessageBox(std::string_view text, std::string_view title, unsigned flags,
+                                   ui::Handle owner) override;
   void ShellOpen(const std::string& path) override;
   void InjectKey(int virtualKey, bool release) override;
 
