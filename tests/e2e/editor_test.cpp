@@ -9,6 +9,7 @@
 #include <cstring>
 
 #include "tests/e2e/driver.h"
+#include "tests/e2e/editor_program.h"
 #include "tests/e2e/screen.h"
 #include "tests/e2e/session.h"
 #include "tests/win32/support/clipboard.h"
@@ -20,45 +21,6 @@ namespace {
 using ui::EditorId;
 using ui::MainId;
 
-struct Found {
-  DWORD pid;
-  HWND window = nullptr;
-};
-
-BOOL CALLBACK FindEditorWindow(HWND hwnd, LPARAM data) {
-  auto* f = reinterpret_cast<Found*>(data);
-  DWORD pid = 0;
-  GetWindowThreadProcessId(hwnd, &pid);
-  wchar_t cls[32] = {};
-  GetClassNameW(hwnd, cls, 32);
-  if (pid != f->pid || !IsWindowVisible(hwnd) || std::wstring(cls) != L"LornelWindow") return TRUE;
-  f->window = hwnd;
-  return FALSE;
-}
-
-// A running lornel-editor.exe in dir.
-struct EditorProgram {
-  explicit EditorProgram(const std::wstring& dir)
-      : p(Program::StartCopyOf(BuiltEditor(), dir, L"lornel-editor.exe")) {
-    Found f{p.pid()};
-    WaitUntil([&] { return EnumWindows(FindEditorWindow, reinterpret_cast<LPARAM>(&f)), f.window; },
-              15000);
-    window = f.window;
-    p.WaitForInputIdle();
-  }
-  HWND Of(EditorId id) const { return Program::Control(window, static_cast<int>(id)); }
-  std::string Caption() const { return Text(window); }
-  bool Modified() const { return Caption().rfind("*", 0) == 0; }
-
-  Program p;
-  HWND window = nullptr;
-};
-
-// As UI automation sets a value (and a screen reader reads it back).
-void SetValue(HWND box, const std::wstring& text) {
-  SendMessageW(box, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()));
-}
-
 std::wstring WideText(HWND hwnd) {
   wchar_t buffer[512] = {};
   SendMessageW(hwnd, WM_GETTEXT, 512, reinterpret_cast<LPARAM>(buffer));
@@ -67,20 +29,6 @@ std::wstring WideText(HWND hwnd) {
 
 void TypeKeys(const std::string& keys) {
   for (const char c : keys) PressKey(static_cast<WORD>(c));
-}
-
-std::string Profile(const std::wstring& file, const char* section, const char* key) {
-  char buffer[1024] = {};
-  GetPrivateProfileStringA(section, key, "", buffer, sizeof buffer, Gbk(file).c_str());
-  return buffer;
-}
-
-std::wstring FolderWithExample(const std::wstring& tag) {
-  const std::wstring dir = FreshDirectory(tag);
-  const auto example = ReadBytes(ExampleFile());
-  EXPECT_TRUE(example) << "--example= names examples/wtda.ini";
-  WriteBytes(Join(dir, L"wtda.ini"), example.value_or(""));
-  return dir;
 }
 
 TEST(Editor, EditsTheExampleAndTheProgramAsksTheNewQuestion) {
