@@ -5,6 +5,7 @@
 #include "app/skins.h"
 #include "config/config.h"
 #include "editor/checks.h"
+#include "editor/merge.h"
 #include "editor/paste.h"
 #include "quiz/tables.h"
 #include "ui/message.h"
@@ -16,23 +17,42 @@ using ui::EditorId;
 
 constexpr int kSkin = 12;  // the main window's skin
 
+// Owned by the editor's window, so that a box cannot fall behind it.
 ui::Pressed Tell(Editor& e, const std::string& text, unsigned flags = ui::kMbIconWarning) {
-  return ui::ShowMessage(e.host, text, flags, kEditorName);
+  return ui::ShowMessage(e.host, text, flags, kEditorName, e.form.form().OwnerHandle());
 }
 
 std::string Quoted(const std::string& path) { return "“" + path + "”"; }
 
-// The boxes as one Quiz, and back; filling reports no change per box.
+// The boxes as one Quiz, and back; filling reports no change per box. A box
+// that already shows its value is left alone: setting the text of an edit
+// control moves its caret to the start.
 void Show(Editor& e, const Quiz& quiz) {
   e.filling = true;
+  auto set = [&](EditorId box, const std::u16string& text) {
+    if (e.form.form().UnicodeText(int(box)) != text) e.form.form().SetUnicodeText(int(box), text);
+  };
   for (int n = 1; n <= kRows; ++n) {
-    e.form.form().SetUnicodeText(int(ui::TitleBox(n)), quiz.titles[n - 1]);
-    e.form.form().SetUnicodeText(int(ui::AnswerBox(n)), quiz.answers[n - 1]);
+    set(ui::TitleBox(n), quiz.titles[n - 1]);
+    set(ui::AnswerBox(n), quiz.answers[n - 1]);
   }
-  e.form.form().SetUnicodeText(int(EditorId::CountdownBox), quiz.countdown);
-  e.form.form().SetUnicodeText(int(EditorId::PointsBox), quiz.points);
+  set(EditorId::CountdownBox, quiz.countdown);
+  set(EditorId::PointsBox, quiz.points);
   e.filling = false;
 }
+
+// Marks a handler as running for its whole length, message boxes included.
+class Running {
+ public:
+  explicit Running(Editor& e) : flag_(e.busy), was_(e.busy) { flag_ = true; }
+  ~Running() { flag_ = was_; }
+  Running(const Running&) = delete;
+  Running& operator=(const Running&) = delete;
+
+ private:
+  bool& flag_;
+  bool was_;
+};
 
 void UpdateCaption(Editor& e) {
   std::string caption = e.path;
@@ -246,7 +266,23 @@ bool SaveFile(Editor& e) {
     return false;
   }
   const std::string base = missing ? config::DefaultConfigText() : current.bytes;
-  const auto bytes = WriteQuiz(base, typed);
+  // What another program changed in the editor's own values since they were
+  // loaded is kept as well; a value both changed differently is the teacher's call.
+  const Merged merged = MergeQuiz(e.saved, typed, missing ? e.saved : ReadQuiz(base));
+  Quiz chosen = merged.keepingMine;
+  if (!merged.conflicts.empty()) {
+    switch (Tell(e, ConflictQuestion(Quoted(e.path), merged.conflicts),
+                 ui::kMbYesNoCancel | ui::kMbIconWarning)) {
+      case ui::Pressed::Yes:
+        break;
+      case ui::Pressed::No:
+        chosen = merged.keepingTheirs;
+        break;
+      default:
+        return false;
+    }
+  }
+  const auto bytes = WriteQuiz(base, chosen);
   if (!bytes) {
     Tell(e, "无法保存：" + Quoted(e.path) +
                 "里有编辑器无法改写的内容（例如损坏的文字）。"
@@ -261,8 +297,7 @@ bool SaveFile(Editor& e) {
       return false;
     }
   }
-  const Quiz saved = Normalized(typed);
-  if (saved != typed) Show(e, saved);
+  Show(e, chosen);
   e.saved = CurrentQuiz(e);
   e.fileExists = true;
   UpdateCaption(e);
@@ -324,14 +359,58 @@ void TextChanged(Editor& e) {
 
 bool CloseQuery(Editor& e) { return SettleChanges(e); }
 
-void EditorEvents::OnCreated() {
-  if (editor_) EditorCreated(*editor_);
+void WindowActivated(Editor& e) {
+  // Closing one of our own message boxes activates the window too: not while
+  // a handler runs. Unsaved changes are merged by the save instead.
+  if (e.busy || e.blocked || e.path.empty() || Modified(e)) return;
+  const platform::FileRead read = e.host.ReadFileChecked(e.path);
+  if (read.problem != platform::FileProblem::None) return;  // the save tells what is wrong
+  const Quiz onDisk = ReadQuiz(read.bytes);
+  if (onDisk == e.saved && e.fileExists) return;
+  Show(e, onDisk);
+  e.saved = CurrentQuiz(e);
+  e.fileExists = true;
+  UpdateCaption(e);
 }
 
-bool EditorEvents::OnCloseQuery() { return !editor_ || CloseQuery(*editor_); }
+bool EndSessionQuery(Editor& e) {
+  // A box of a running handler is open already: no second question over it.
+  if (e.busy) return !Modified(e);
+  Running running(e);
+  return SettleChanges(e);
+}
+
+// Windows ends the process after this returns anyway; the changes were
+// settled at the query, so nothing is asked again.
+void SessionEnds(Editor& e, bool ending) {
+  if (ending) e.host.ExitProcess(0);
+}
+
+void EditorEvents::OnCreated() {
+  if (!editor_) return;
+  Running running(*editor_);
+  EditorCreated(*editor_);
+}
+
+bool EditorEvents::OnCloseQuery() {
+  if (!editor_) return true;
+  Running running(*editor_);
+  return CloseQuery(*editor_);
+}
+
+void EditorEvents::OnActivated() {
+  if (editor_) WindowActivated(*editor_);
+}
+
+bool EditorEvents::OnEndSessionQuery() { return !editor_ || EndSessionQuery(*editor_); }
+
+void EditorEvents::OnEndSession(bool ending) {
+  if (editor_) SessionEnds(*editor_, ending);
+}
 
 void EditorEvents::OnControlEvent(const ui::Binding& binding) {
   if (!editor_) return;
+  Running running(*editor_);
   switch (binding.slot) {
     case ui::Slot::EditorOpen:
       OpenFile(*editor_);

@@ -31,6 +31,7 @@ struct Editor {
   bool fileExists = false;       // false: not yet saved, the boxes hold the default content
   bool blocked = false;          // the file at path cannot be read: it is never written
   bool filling = false;          // the boxes are being filled: no change to report
+  bool busy = false;             // a handler runs (its message box may be open)
   Quiz saved;                    // what the file holds, as the boxes showed it
   app::SkinBinding skin;
   // Opens the preview window and returns when it has been closed.
@@ -45,6 +46,12 @@ void PasteRows(Editor& editor);
 void PreviewQuestion(Editor& editor);
 void TextChanged(Editor& editor);
 bool CloseQuery(Editor& editor);  // true: the window may close
+// The window came to the front: a file changed outside is loaded again
+// when nothing is unsaved.
+void WindowActivated(Editor& editor);
+// Log-off or shutdown: asks as closing does; true lets the session end.
+bool EndSessionQuery(Editor& editor);
+void SessionEnds(Editor& editor, bool ending);
 
 // What the boxes hold now, and whether that differs from the file.
 Quiz CurrentQuiz(const Editor& editor);
@@ -56,6 +63,9 @@ class EditorEvents : public ui::EventSink {
   void OnCreated() override;
   void OnControlEvent(const ui::Binding& binding) override;
   bool OnCloseQuery() override;
+  void OnActivated() override;
+  bool OnEndSessionQuery() override;
+  void OnEndSession(bool ending) override;
 
  private:
   Editor* editor_ = nullptr;

@@ -47,10 +47,10 @@ class Host {
   virtual ~Host() = default;
 
   // --- user interface -----------------------------------------------------
-  // A message box with no owner window; flags are Win32 MB_* values as given.
+  // A message box owned by owner (0: none); flags are Win32 MB_* values as given.
   // Asks for no memory on the way: the fatal report of an allocation failure comes here.
   virtual MessageResult ShowMessageBox(std::string_view text, std::string_view title,
-                                       unsigned flags) = 0;
+                                       unsigned flags, Handle owner) = 0;
   // ShellExecute "open" with no owner, no parameters, SW_SHOWNORMAL; result ignored.
   virtual void ShellOpen(const std::string& path) = 0;
   // keybd_event with scan code 0: press (release = false) or release of one key.

@@ -2,6 +2,7 @@
 // to this interface (and to Host); backends: ui/win32 and the in-memory one.
 #pragma once
 
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -61,6 +62,8 @@ class Form {
   // The standard Open dialog for an INI file, owned by this window, starting
   // at path; nullopt when cancelled, "" for a path that GBK cannot hold.
   virtual std::optional<std::string> AskOpenPath(const std::string& path) = 0;
+  // The window as the owner of a message box (ShowMessage); 0: none.
+  virtual std::uintptr_t OwnerHandle() const { return 0; }
 };
 
 // Typed facade so that handlers name controls by their enum (MainId, NoticeId).
@@ -106,6 +109,11 @@ class EventSink {
   virtual void OnDestroyed() {}
   // The user asks to close the window; false keeps it open.
   virtual bool OnCloseQuery() { return true; }
+  // The window became the active one (also when a box of ours closes over it).
+  virtual void OnActivated() {}
+  // Log-off or shutdown asks (false keeps the session), then says whether it ends.
+  virtual bool OnEndSessionQuery() { return true; }
+  virtual void OnEndSession(bool /*ending*/) {}
 };
 
 }  // namespace lornel::ui

@@ -1,5 +1,6 @@
 // Every message of the program goes through ShowMessage: no owner window,
 // task-modal unless system-modal is asked for, "信息：" when no title is given.
+// The editor's boxes name their owner and are modal to that window only.
 #pragma once
 
 #include <string_view>
@@ -22,6 +23,6 @@ enum class Pressed : int { Ok = 0, Cancel = 1, Abort = 2, Retry = 3, Ignore = 4,
 
 // An empty title means "no title given".
 Pressed ShowMessage(platform::Host& host, std::string_view text, unsigned flags,
-                    std::string_view title = {});
+                    std::string_view title = {}, platform::Handle owner = 0);
 
 }  // namespace lornel::ui

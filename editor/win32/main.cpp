@@ -18,11 +18,11 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
   editor::EditorEvents events;
   win32::Win32Form window(ui::EditorTable(), events);
   editor::Editor editor{host, editor::EditorForm(window), paths.directory};
-  editor.openPreview = [](const editor::PreviewRequest& request) {
+  editor.openPreview = [&window](const editor::PreviewRequest& request) {
     editor::PreviewEvents previewEvents(request);
     win32::Win32Form preview(ui::PreviewTable(), previewEvents);
     previewEvents.Attach(preview);
-    preview.RunModal();
+    preview.RunModal(window.hwnd());
   };
   events.Attach(editor);
 

@@ -12,14 +12,16 @@
 namespace lornel::win32 {
 
 platform::MessageResult Win32Host::ShowMessageBox(std::string_view text, std::string_view title,
-                                                  unsigned flags) {
+                                                  unsigned flags, platform::Handle owner) {
+  HWND ownerWindow = reinterpret_cast<HWND>(owner);
   // On the stack: the fatal report (at most 1023 bytes) comes here when memory has run out.
   wchar_t wideText[1024], wideTitle[64];
   if (WideInto(text, wideText, std::size(wideText)) &&
       WideInto(title, wideTitle, std::size(wideTitle)))
-    return static_cast<platform::MessageResult>(MessageBoxW(nullptr, wideText, wideTitle, flags));
+    return static_cast<platform::MessageResult>(
+        MessageBoxW(ownerWindow, wideText, wideTitle, flags));
   return static_cast<platform::MessageResult>(
-      MessageBoxW(nullptr, Wide(text).c_str(), Wide(title).c_str(), flags));
+      MessageBoxW(ownerWindow, Wide(text).c_str(), Wide(title).c_str(), flags));
 }
 
 void Win32Host::ShellOpen(const std::string& path) {

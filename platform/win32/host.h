@@ -10,7 +10,7 @@ namespace lornel::win32 {
 class Win32Host : public platform::Host {
  public:
   platform::MessageResult ShowMessageBox(std::string_view text, std::string_view title,
-                                         unsigned flags) override;
+                                         unsigned flags, platform::Handle owner) override;
   void ShellOpen(const std::string& path) override;
   void InjectKey(int virtualKey, bool release) override;
 

@@ -1,5 +1,7 @@
 #include "tests/e2e/editor_program.h"
 
+#include <gtest/gtest.h>
+
 namespace lornel::e2e {
 namespace {
 
@@ -32,6 +34,20 @@ EditorProgram::EditorProgram(const std::wstring& dir)
 
 void SetValue(HWND box, const std::wstring& text) {
   SendMessageW(box, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()));
+}
+
+std::string Profile(const std::wstring& file, const char* section, const char* key) {
+  char buffer[1024] = {};
+  GetPrivateProfileStringA(section, key, "", buffer, sizeof buffer, Gbk(file).c_str());
+  return buffer;
+}
+
+std::wstring FolderWithExample(const std::wstring& tag) {
+  const std::wstring dir = FreshDirectory(tag);
+  const auto example = ReadBytes(ExampleFile());
+  EXPECT_TRUE(example) << "--example= names examples/wtda.ini";
+  WriteBytes(Join(dir, L"wtda.ini"), example.value_or(""));
+  return dir;
 }
 
 }  // namespace lornel::e2e

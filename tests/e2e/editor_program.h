@@ -1,5 +1,7 @@
-// A running lornel-editor.exe, found by its window, and its controls.
+// The question editor started in a folder of its own, for the editor's tests.
 #pragma once
+
+#include <windows.h>
 
 #include <string>
 
@@ -8,8 +10,8 @@
 
 namespace lornel::e2e {
 
+// A running lornel-editor.exe in dir (copied there unless it lies there already).
 struct EditorProgram {
-  // Starts the built editor in dir (copied there unless it lies there already).
   explicit EditorProgram(const std::wstring& dir);
   HWND Of(ui::EditorId id) const { return Program::Control(window, static_cast<int>(id)); }
   std::string Caption() const { return Text(window); }
@@ -21,5 +23,8 @@ struct EditorProgram {
 
 // As UI automation sets a value (and a screen reader reads it back).
 void SetValue(HWND box, const std::wstring& text);
+std::string Profile(const std::wstring& file, const char* section, const char* key);
+// A new folder holding a copy of examples/wtda.ini.
+std::wstring FolderWithExample(const std::wstring& tag);
 
 }  // namespace lornel::e2e

@@ -31,20 +31,6 @@ void TypeKeys(const std::string& keys) {
   for (const char c : keys) PressKey(static_cast<WORD>(c));
 }
 
-std::string Profile(const std::wstring& file, const char* section, const char* key) {
-  char buffer[1024] = {};
-  GetPrivateProfileStringA(section, key, "", buffer, sizeof buffer, Gbk(file).c_str());
-  return buffer;
-}
-
-std::wstring FolderWithExample(const std::wstring& tag) {
-  const std::wstring dir = FreshDirectory(tag);
-  const auto example = ReadBytes(ExampleFile());
-  EXPECT_TRUE(example) << "--example= names examples/wtda.ini";
-  WriteBytes(Join(dir, L"wtda.ini"), example.value_or(""));
-  return dir;
-}
-
 TEST(Editor, EditsTheExampleAndTheProgramAsksTheNewQuestion) {
   ASSERT_FALSE(BuiltEditor().empty()) << "--editor= names lornel-editor.exe";
   const std::wstring dir = FolderWithExample(L"editor");

@@ -127,6 +127,12 @@ ui::Form::TextFit FakeForm::MeasureCaption(int id, std::u16string_view text) con
   return fit;
 }
 
+bool FakeForm::EndSession() {
+  const bool ending = destroyed_ || sink_.OnEndSessionQuery();
+  sink_.OnEndSession(ending);
+  return ending;
+}
+
 void FakeForm::UserClose() {
   if (destroyed_ || !sink_.OnCloseQuery()) return;
   RequestClose();

@@ -59,8 +59,16 @@ class FakeForm : public ui::Form {
   }
   // What the Open dialog answers (nullopt: cancelled).
   std::function<std::optional<std::string>(const std::string& path)> openDialog;
+  // Any token will do: the window has no handle.
+  std::uintptr_t OwnerHandle() const override { return reinterpret_cast<std::uintptr_t>(this); }
   // The user closes the window (its close box): the sink may refuse.
   void UserClose();
+  // The window comes to the front (a click on it, Alt+Tab).
+  void Activate() {
+    if (!destroyed_) sink_.OnActivated();
+  }
+  // Log-off or shutdown: the query and, unless refused, the end; true when it ends.
+  bool EndSession();
 
   // --- the user ---------------------------------------------------------------
   // The topmost control under a point of the client area, or -1 (the window).

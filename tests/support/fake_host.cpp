@@ -5,8 +5,8 @@
 namespace lornel::fake {
 
 platform::MessageResult FakeHost::ShowMessageBox(std::string_view text, std::string_view title,
-                                                 unsigned flags) {
-  messages.push_back({std::string(text), std::string(title), flags});
+                                                 unsigned flags, platform::Handle owner) {
+  messages.push_back({std::string(text), std::string(title), flags, owner});
   ++openMessageBoxes;
   mostOpenAtOnce = std::max(mostOpenAtOnce, openMessageBoxes);
   struct Closing {

@@ -16,6 +16,7 @@ namespace lornel::fake {
 struct ShownMessage {
   std::string text, title;
   unsigned flags = 0;
+  platform::Handle owner = 0;
 };
 
 class FakeHost : public platform::Host {
@@ -49,7 +50,7 @@ class FakeHost : public platform::Host {
 
   // --- platform::Host -----------------------------------------------------------
   platform::MessageResult ShowMessageBox(std::string_view text, std::string_view title,
-                                         unsigned flags) override;
+                                         unsigned flags, platform::Handle owner) override;
   void ShellOpen(const std::string& path) override { shellOpened.push_back(path); }
   void InjectKey(int vk, bool release) override {
     injectedKeys.push_back({vk, release});

@@ -207,7 +207,7 @@ bool Win32Form::Create() {
   const DWORD exStyle = spec.topmost ? WS_EX_TOPMOST : 0;
   // Step 1: the window, hidden, at the stored position; fitted and centred right after.
   hwnd_ = CreateWindowExW(exStyle, kWindowClass, Wide(spec.caption).c_str(), style, spec.storedLeft,
-                          spec.storedTop, spec.outerWidth, spec.outerHeight, nullptr, nullptr,
+                          spec.storedTop, spec.outerWidth, spec.outerHeight, owner_, nullptr,
                           GetModuleHandleW(nullptr), this);
   if (!hwnd_) return false;
   if (!spec.titleBar) ApplyNoticeFrame();
@@ -387,7 +387,8 @@ void Win32Form::StackInTableOrder() {
   }
 }
 
-bool Win32Form::RunModal() {
+bool Win32Form::RunModal(HWND owner) {
+  owner_ = owner;
   std::vector<HWND> disabled;
   EnumThreadWindows(GetCurrentThreadId(), CollectEnabled, reinterpret_cast<LPARAM>(&disabled));
   for (HWND w : disabled) EnableWindow(w, FALSE);

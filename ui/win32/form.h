@@ -44,8 +44,9 @@ class Win32Form : public ui::Form {
   // False when the window or any of its controls could not be created.
   bool Create();
   // Create() and then a nested message loop until this window is destroyed;
-  // the thread's other windows are disabled meanwhile.
-  bool RunModal();
+  // the thread's other windows are disabled meanwhile. An owner keeps the
+  // window above it (and out of the taskbar).
+  bool RunModal(HWND owner = nullptr);
 
   HWND hwnd() const { return hwnd_; }
   HWND ControlWindow(int id) const { return controls_[id].hwnd; }
@@ -82,11 +83,18 @@ class Win32Form : public ui::Form {
   int LastFocusedEditBox() const override { return lastFocusedEdit_; }
   TextFit MeasureCaption(int id, std::u16string_view text) const override;
   std::optional<std::string> AskOpenPath(const std::string& path) override;
+  std::uintptr_t OwnerHandle() const override { return reinterpret_cast<std::uintptr_t>(hwnd_); }
 
   // --- used by the window procedures ------------------------------------------
   void Raise(const Control& control, ui::Event event);
   void OnEditNotification(const Control& control, int code);
   bool OnCloseQuery() { return sink_.OnCloseQuery(); }
+  void OnActivated() {
+    if (!destroyed_) sink_.OnActivated();
+  }
+  // WM_QUERYENDSESSION and WM_ENDSESSION (form_editing.cpp).
+  bool OnEndSessionQuery();
+  void OnEndSession(bool ending);
   void OnDestroy();
   LRESULT OnControlColour(HDC dc, HWND child);
   bool OnSetCursor(HWND child);
@@ -113,7 +121,9 @@ class Win32Form : public ui::Form {
   std::vector<Control> controls_;
   int lastFocusedEdit_ = -1;
   HWND hwnd_ = nullptr;
+  HWND owner_ = nullptr;
   bool destroyed_ = false;
+  bool blockingShutdown_ = false;  // a shutdown block reason is registered
   ui::Scale scale_;
   ui::Size tableClient_;  // the client area the tables were laid out in
 };

@@ -82,6 +82,14 @@ LRESULT CALLBACK TopLevelProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lPa
       case WM_CLOSE:  // the sink may keep the window open (unsaved changes)
         if (form && !form->OnCloseQuery()) return 0;
         break;
+      case WM_ACTIVATE:
+        if (form && LOWORD(wParam) != WA_INACTIVE) form->OnActivated();
+        break;
+      case WM_QUERYENDSESSION:
+        return form ? form->OnEndSessionQuery() : TRUE;
+      case WM_ENDSESSION:
+        if (form) form->OnEndSession(wParam != FALSE);
+        return 0;
       case WM_COMMAND:
         if (form && lParam) form->OnCommand(reinterpret_cast<HWND>(lParam), HIWORD(wParam));
         return 0;

@@ -42,7 +42,9 @@ TEST(EditorSaveFaults, TheMessageNamesTheFileAtFault) {
     ASSERT_EQ(host.messages.size(), 1u) << c.named;
     EXPECT_NE(host.messages[0].text.find(c.named), std::string::npos) << host.messages[0].text;
     EXPECT_EQ(host.files[kPath], config::DefaultConfigText());
-    if (!host.directories.count(kBackup)) EXPECT_EQ(host.files[kBackup], "old backup");
+    if (!host.directories.count(kBackup)) {
+      EXPECT_EQ(host.files[kBackup], "old backup");
+    }
   }
 }
 

@@ -1,0 +1,96 @@
+#include "editor/merge.h"
+
+#include "editor/unicode.h"
+
+namespace lornel::editor {
+namespace {
+
+template <class Visit>
+void ForEachField(Visit visit) {
+  for (int n = 1; n <= kRows; ++n) visit(Field{FieldKind::Title, n});
+  for (int n = 1; n <= kRows; ++n) visit(Field{FieldKind::Answer, n});
+  visit(Field{FieldKind::Countdown, 0});
+  visit(Field{FieldKind::Points, 0});
+}
+
+std::u16string& ValueOf(Quiz& quiz, Field field) {
+  switch (field.kind) {
+    case FieldKind::Title:
+      return quiz.titles[field.row - 1];
+    case FieldKind::Answer:
+      return quiz.answers[field.row - 1];
+    case FieldKind::Countdown:
+      return quiz.countdown;
+    case FieldKind::Points:
+      break;
+  }
+  return quiz.points;
+}
+
+std::string Label(Field field) {
+  switch (field.kind) {
+    case FieldKind::Title:
+      return "第" + std::to_string(field.row) + "题 题目";
+    case FieldKind::Answer:
+      return "第" + std::to_string(field.row) + "题 答案";
+    case FieldKind::Countdown:
+      return "倒计时";
+    case FieldKind::Points:
+      break;
+  }
+  return "得分";
+}
+
+// About 20 characters in GBK; what GBK cannot hold (an emoji from a UTF-8
+// file) shows as "?", a message box being no place to lose the whole line.
+std::string Shortened(const std::u16string& text) {
+  if (text.empty()) return "（空）";
+  constexpr std::size_t kShown = 20;
+  std::u16string cut = text.size() > kShown ? text.substr(0, kShown - 1) : text;
+  // Not half a surrogate pair.
+  if (cut.size() < text.size() && !cut.empty() && cut.back() >= 0xD800 && cut.back() < 0xDC00)
+    cut.pop_back();
+  std::string out;
+  for (char16_t unit : cut) {
+    const auto gbk = GbkHolds(unit) ? ToGbk(std::u16string(1, unit)) : std::nullopt;
+    if (gbk)
+      out += *gbk;
+    else if (unit < 0xDC00 || unit >= 0xE000)  // one "?" per character
+      out += '?';
+  }
+  return "“" + out + (cut.size() < text.size() ? "…”" : "”");
+}
+
+}  // namespace
+
+Merged MergeQuiz(const Quiz& base, const Quiz& mine, const Quiz& theirs) {
+  Quiz b = Normalized(base), m = Normalized(mine), t = Normalized(theirs);
+  Merged merged{m, m, {}};
+  ForEachField([&](Field f) {
+    const std::u16string &was = ValueOf(b, f), &typed = ValueOf(m, f), &onDisk = ValueOf(t, f);
+    if (onDisk == was || onDisk == typed) return;
+    if (typed != was) merged.conflicts.push_back({f, typed, onDisk});
+    if (typed == was) ValueOf(merged.keepingMine, f) = onDisk;
+    ValueOf(merged.keepingTheirs, f) = onDisk;
+  });
+  return merged;
+}
+
+std::string ConflictQuestion(const std::string& quotedPath,
+                             const std::vector<Conflict>& conflicts) {
+  std::string text =
+      quotedPath + "在编辑器打开之后被别的程序改过，下面的内容编辑器和文件改得不一样：\r\n";
+  constexpr std::size_t kListed = 12;
+  for (std::size_t i = 0; i < conflicts.size() && i < kListed; ++i) {
+    const Conflict& c = conflicts[i];
+    text += "\r\n" + Label(c.field) + "：编辑器里是" + Shortened(c.mine) + "，文件里是" +
+            Shortened(c.theirs);
+  }
+  if (conflicts.size() > kListed)
+    text += "\r\n……（还有 " + std::to_string(conflicts.size() - kListed) + " 项）";
+  return text +
+         "\r\n\r\n按“是”保留编辑器里的内容，按“否”改用文件里的内容，按“取消”什么也不保存。"
+         "别的程序改过的其他内容都会保留。";
+}
+
+}  // namespace lornel::editor
