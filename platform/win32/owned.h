@@ -1,5 +1,6 @@
 // Scoped owners of Win32 handles: each closes what it holds, cannot be
-// copied, and can be moved, so no early return leaks a handle.
+// copied, and can be moved, so no early return leaks a handle. The same for
+// GDI objects, device contexts and what is selected into one.
 #pragma once
 
 #include <windows.h>
@@ -51,8 +52,60 @@ struct FindCloser {
   static void Close(HANDLE h) { ::FindClose(h); }
 };
 
+// GDI objects made by the program (never a stock object: deleting one is
+// harmless on Windows but still wrong).
+template <class Gdi>
+struct GdiCloser {
+  static Gdi Invalid() { return nullptr; }
+  static void Close(Gdi h) { ::DeleteObject(h); }
+};
+// CreateCompatibleDC's memory DCs.
+struct MemoryDcCloser {
+  static HDC Invalid() { return nullptr; }
+  static void Close(HDC h) { ::DeleteDC(h); }
+};
+
 using OwnedHandle = Owned<KernelCloser>;
 using OwnedFile = Owned<FileCloser>;
 using OwnedFind = Owned<FindCloser>;
+using OwnedFont = Owned<GdiCloser<HFONT>>;
+using OwnedBitmap = Owned<GdiCloser<HBITMAP>>;
+using OwnedBrush = Owned<GdiCloser<HBRUSH>>;
+using OwnedRegion = Owned<GdiCloser<HRGN>>;
+using OwnedMemoryDc = Owned<MemoryDcCloser>;
+
+// GetDC's device context, given back to the same window at scope end.
+class WindowDc {
+ public:
+  explicit WindowDc(HWND hwnd) : hwnd_(hwnd), dc_(::GetDC(hwnd)) {}
+  ~WindowDc() {
+    if (dc_) ::ReleaseDC(hwnd_, dc_);
+  }
+  WindowDc(const WindowDc&) = delete;
+  WindowDc& operator=(const WindowDc&) = delete;
+  HDC get() const { return dc_; }
+  explicit operator bool() const { return dc_ != nullptr; }
+
+ private:
+  HWND hwnd_;
+  HDC dc_;
+};
+
+// An object selected into a DC; what was there before is selected back at
+// scope end, so the DC leaves as it came on every path.
+class Selection {
+ public:
+  Selection(HDC dc, HGDIOBJ object)
+      : dc_(dc), old_(dc && object ? ::SelectObject(dc, object) : nullptr) {}
+  ~Selection() {
+    if (old_ && old_ != HGDI_ERROR) ::SelectObject(dc_, old_);
+  }
+  Selection(const Selection&) = delete;
+  Selection& operator=(const Selection&) = delete;
+
+ private:
+  HDC dc_;
+  HGDIOBJ old_;
+};
 
 }  // namespace lornel::win32

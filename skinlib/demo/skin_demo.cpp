@@ -8,6 +8,8 @@
 
 #include <cwchar>
 
+#include "skinlib/layout_scale_message.h"
+
 namespace {
 
 using AttachFn = int(__stdcall*)(const unsigned char*, int, const char*, int, int, int);
@@ -210,7 +212,7 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
   wchar_t title[128];
   std::swprintf(title, 128, L"Lornel skin %ls", slash ? slash + 1 : argv[1]);
 
-  g_scaleMessage = RegisterWindowMessageW(L"SkinH_LayoutScale");
+  g_scaleMessage = RegisterWindowMessageW(kLayoutScaleMessage);
   // 728 x 470 with the frame; only the inside grows with the scale.
   const DWORD style = WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_CLIPCHILDREN;
   RECT frame{0, 0, 0, 0};

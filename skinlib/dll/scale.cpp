@@ -1,5 +1,7 @@
 #include "skinlib/dll/scale.h"
 
+#include "skinlib/layout_scale_message.h"
+
 namespace skinh {
 namespace {
 
@@ -15,7 +17,7 @@ volatile UINT g_screenDpi = 0;
 
 UINT ScaleMessage() {
   UINT message = g_message;
-  if (!message) g_message = message = RegisterWindowMessageW(L"SkinH_LayoutScale");
+  if (!message) g_message = message = RegisterWindowMessageW(kLayoutScaleMessage);
   return message;
 }
 

@@ -73,6 +73,17 @@ TEST_F(Editing, TextsKeepWhatGbkCannotHoldAndReportEachChange) {
   EXPECT_EQ(Changes(kLines), 1);
 }
 
+// The GBK setter too: the two backends once disagreed on a multi-line box.
+TEST_F(Editing, SettingATextReportsOneChangeOnEitherKindOfBox) {
+  for (const int id : {kLine, kLines}) {
+    form().SetText(id, "一行");
+    form().SetText(id, "一行");  // the same text: no change
+    EXPECT_EQ(Changes(id), 1) << id;
+    form().SetText(id, "一\r\n二");
+    EXPECT_EQ(Changes(id), 2) << id;
+  }
+}
+
 TEST_F(Editing, TheLastFocusedEditBoxOutlivesAClickOnAButton) {
   EXPECT_EQ(form().LastFocusedEditBox(), -1);
   form().Focus(kLines);

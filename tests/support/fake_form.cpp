@@ -3,13 +3,12 @@
 #include <algorithm>
 
 #include "config/gbk.h"
+#include "ui/control_rules.h"
 
 namespace lornel::fake {
 namespace {
 
-constexpr int kMoveLimit = 32627;
-constexpr int kProgressLimit = 32767;
-int ClampProgress(int v) { return std::clamp(v, 0, kProgressLimit); }
+using ui::rules::ClampProgress;
 
 constexpr int kVkBack = 0x08, kVkTab = 0x09, kVkReturn = 0x0D, kVkSpace = 0x20;
 constexpr int kVkOemComma = 0xBC, kVkOemPeriod = 0xBE;
@@ -101,7 +100,7 @@ void FakeForm::TextSet(int id, const std::string& gbk, std::u16string unicode) {
   if (s.unicode == unicode && s.text == gbk) return;
   s.text = gbk;
   s.unicode = std::move(unicode);
-  if (table_[id].kind == ui::Kind::EditBox && !destroyed_) Raise(id, ui::Event::TextChanged);
+  if (ui::rules::TextSetReportsChange(table_[id]) && !destroyed_) Raise(id, ui::Event::TextChanged);
 }
 
 ui::Form::TextFit FakeForm::MeasureCaption(int id, std::u16string_view text) const {
@@ -163,8 +162,7 @@ int FakeForm::Interval(int id) const { return state_[id].interval; }
 
 void FakeForm::UpdateShown(int id) {
   State& s = state_[id];
-  const int low = std::min(s.rangeMin, s.rangeMax), high = std::max(s.rangeMin, s.rangeMax);
-  s.shown = std::clamp(s.shown, low, high);
+  s.shown = ui::rules::ShownPosition(s.shown, s.rangeMin, s.rangeMax);
 }
 
 // The bar keeps the position it was last sent; a new range only pulls it inside.
@@ -188,9 +186,7 @@ void FakeForm::SetPosition(int id, int value) {
 int FakeForm::Position(int id) const { return state_[id].position; }
 bool FakeForm::IsChecked(int id) const { return state_[id].checked; }
 
-void FakeForm::SetLeft(int id, int left) {
-  state_[id].rect.left = std::clamp(left, -kMoveLimit, kMoveLimit);
-}
+void FakeForm::SetLeft(int id, int left) { state_[id].rect.left = ui::rules::ClampMove(left); }
 
 int FakeForm::Left(int id) const { return state_[id].rect.left; }
 void FakeForm::Focus(int id) {
@@ -255,8 +251,7 @@ int FakeForm::HitTest(int x, int y) const {
 }
 
 void FakeForm::Raise(int id, ui::Event event) {
-  const ui::Binding& binding = table_[id].binding;
-  if (binding.event == event && binding.slot != ui::Slot::None) sink_.OnControlEvent(binding);
+  if (ui::rules::Raises(table_[id], event)) sink_.OnControlEvent(table_[id].binding);
 }
 
 int FakeForm::ClickAt(int x, int y) {
@@ -269,9 +264,9 @@ int FakeForm::ClickAt(int x, int y) {
   if (kind == ui::Kind::EditBox) lastFocusedEdit_ = hit;
   Raise(hit, ui::Event::LeftButtonDown);
   if (kind == ui::Kind::RadioBox) {
+    state_[hit].checked = true;
     for (const ui::Row& row : table_.rows)
-      if (row.kind == ui::Kind::RadioBox && row.parent == table_[hit].parent)
-        state_[row.id].checked = row.id == hit;
+      if (ui::rules::InSameRadioSet(table_[hit], row)) state_[row.id].checked = false;
   }
   if (kind == ui::Kind::Button && !destroyed_) Raise(hit, ui::Event::Click);
   clock_.RunPosted();

@@ -1,6 +1,7 @@
 #include "ui/win32/dpi.h"
 
 #include "platform/win32/library.h"
+#include "platform/win32/owned.h"
 
 namespace lornel::win32 {
 namespace {
@@ -26,10 +27,8 @@ HMODULE Shcore() {
 }
 
 int SystemDpi() {
-  HDC screen = GetDC(nullptr);
-  const int dpi = screen ? GetDeviceCaps(screen, LOGPIXELSY) : ui::kTableDpi;
-  if (screen) ReleaseDC(nullptr, screen);
-  return ui::SaneDpi(dpi);
+  const WindowDc screen(nullptr);
+  return ui::SaneDpi(screen ? GetDeviceCaps(screen.get(), LOGPIXELSY) : ui::kTableDpi);
 }
 
 }  // namespace

@@ -8,9 +8,13 @@
 #include <string>
 #include <vector>
 
+#include "platform/win32/owned.h"
 #include "ui/display_scale.h"
 #include "ui/form.h"
 #include "ui/table.h"
+#include "ui/win32/fatal.h"
+#include "ui/win32/fonts.h"
+#include "ui/win32/message_pump.h"
 
 namespace lornel::win32 {
 
@@ -21,13 +25,13 @@ struct Control {
   Win32Form* form = nullptr;
   const ui::Row* row = nullptr;
   HWND hwnd = nullptr;
-  HFONT font = nullptr;       // owned unless it is the stock DEFAULT_GUI_FONT
-  HFONT tableFont = nullptr;  // our own kinds when scaled: the font at table size
+  HFONT font = nullptr;       // the form's FontCache owns it
+  HFONT tableFont = nullptr;  // our own kinds when scaled: the font at table size (cached too)
   int left = 0;               // in table units: where handlers last put it
   ui::Colour textColour = 0;
   int interval = 0;                              // timers: 0 or less = stopped
   int rangeMin = 0, rangeMax = 0, position = 0;  // progress bar, clamped 0..32767
-  HBITMAP picture = nullptr;                     // decoded JPEG of a picture box
+  OwnedBitmap picture;                           // decoded JPEG of a picture box
   int pictureWidth = 0, pictureHeight = 0;
   WNDPROC baseProc = nullptr;  // standard controls: the procedure we subclassed
 };
@@ -76,7 +80,7 @@ class Win32Form : public ui::Form {
   void ShowWindow() override;
   void HideWindow() override;
   void RequestClose() override;
-  // form_editing.cpp
+  // edit_boxes.cpp, measure.cpp
   std::u16string UnicodeText(int id) const override;
   void SetUnicodeText(int id, std::u16string_view text) override;
   void SetWindowCaption(const std::string& caption) override;
@@ -92,7 +96,7 @@ class Win32Form : public ui::Form {
   void OnActivated() {
     if (!destroyed_) sink_.OnActivated();
   }
-  // WM_QUERYENDSESSION and WM_ENDSESSION (form_editing.cpp).
+  // WM_QUERYENDSESSION and WM_ENDSESSION (session_end.cpp).
   bool OnEndSessionQuery();
   void OnEndSession(bool ending);
   void OnDestroy();
@@ -101,6 +105,9 @@ class Win32Form : public ui::Form {
   void OnCommand(HWND child, int code);
   // Moved to another monitor or the scaling changed: the same controls, laid out anew.
   void OnDpiChanged(int dpi, const RECT& suggested);
+  // WM_GETDPISCALEDSIZE: our outer size at that DPI on the window's monitor,
+  // so that the rectangle Windows then suggests is already ours.
+  SIZE ScaledSizeAt(int dpi) const;
   static Control* ControlOf(HWND hwnd);
   static Win32Form* FormOf(HWND hwnd);
 
@@ -109,11 +116,16 @@ class Win32Form : public ui::Form {
   void StackInTableOrder();
   void ApplyNoticeFrame();
   ui::Display DisplayAt(HMONITOR monitor, int dpi) const;
+  // The scale that fits the display, and the window's outer size there.
+  ui::Scale ScaleFor(const ui::Display& display) const;
+  ui::Size OuterSizeAt(const ui::Display& display, ui::Scale scale) const;
   // Takes the scale that fits the display; gives the window's outer size there.
   ui::Size FitTo(const ui::Display& display);
   void ApplyRegion(ui::Size outer);
   RECT PlaceOf(const Control& control) const;
   void ApplyFont(Control& control);
+  void SetCaption(Control& control, const std::wstring& text);
+  void SetProgressRange(const Control& control);
   void RepaintTransparent(const Control& control);
 
   const ui::Table& table_;
@@ -126,14 +138,7 @@ class Win32Form : public ui::Form {
   bool blockingShutdown_ = false;  // a shutdown block reason is registered
   ui::Scale scale_;
   ui::Size tableClient_;  // the client area the tables were laid out in
+  FontCache fonts_;       // every font of the controls, at the current scale
 };
-
-// Runs the thread's message loop until no window of the program is left.
-int RunMessageLoop();
-
-// Called when an exception reaches a window procedure; it must not return.
-using FatalHandler = void (*)(const char* reason);
-void SetFatalHandler(FatalHandler handler);
-void ReportFatal(const char* reason);
 
 }  // namespace lornel::win32

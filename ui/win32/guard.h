@@ -2,9 +2,11 @@
 // the program with the fatal report instead.
 #pragma once
 
+#include <windows.h>
+
 #include <exception>
 
-#include "ui/win32/form.h"
+#include "ui/win32/fatal.h"
 
 namespace lornel::win32 {
 

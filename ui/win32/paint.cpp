@@ -5,16 +5,10 @@
 
 #include "ui/paint_geometry.h"
 #include "ui/win32/classes.h"
+#include "ui/win32/window_text.h"
 
 namespace lornel::win32 {
 namespace {
-
-std::wstring CaptionOf(HWND hwnd) {
-  const int length = GetWindowTextLengthW(hwnd);
-  std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');
-  text.resize(static_cast<std::size_t>(GetWindowTextW(hwnd, text.data(), length + 1)));
-  return text;
-}
 
 UINT TextFlags(const ui::Row& row) {
   UINT flags = DT_NOPREFIX;  // "&" is drawn as itself
@@ -31,7 +25,8 @@ UINT TextFlags(const ui::Row& row) {
 
 // A one-line caption of a scaled window, each glyph where the table-size font
 // puts it times the scale. Advances rounded at the scaled size would add up and
-// move a sentence's gaps away from the labels that lie over them.
+// move a sentence's gaps away from the labels that lie over them. The DC
+// leaves with the font it came with, drawn or not.
 bool DrawScaledLine(const Control& c, HDC dc, const RECT& rect, const std::wstring& caption) {
   const ui::Scale scale = c.form->scale();
   if (scale.IsOne() || !c.tableFont || c.row->wordWrap ||
@@ -40,15 +35,18 @@ bool DrawScaledLine(const Control& c, HDC dc, const RECT& rect, const std::wstri
   const int n = static_cast<int>(caption.size());
   std::vector<int> ends(caption.size());
   SIZE table;
-  SelectObject(dc, c.tableFont);
-  if (!GetTextExtentExPointW(dc, caption.c_str(), n, 0, nullptr, ends.data(), &table)) return false;
+  {
+    Selection tableSize(dc, c.tableFont);
+    if (!GetTextExtentExPointW(dc, caption.c_str(), n, 0, nullptr, ends.data(), &table))
+      return false;
+  }
   std::vector<int> advances(caption.size());
   for (int i = 0, at = 0; i < n; ++i) {
     const int end = scale.Of(ends[i]);
     advances[i] = end - at;
     at = end;
   }
-  SelectObject(dc, c.font);
+  Selection scaled(dc, c.font);
   TEXTMETRICW metrics;
   GetTextMetricsW(dc, &metrics);
   const int width = scale.Of(table.cx), height = metrics.tmHeight;
@@ -65,14 +63,13 @@ bool DrawScaledLine(const Control& c, HDC dc, const RECT& rect, const std::wstri
 }
 
 void DrawCaption(const Control& c, HDC dc, RECT rect) {
-  const std::wstring caption = CaptionOf(c.hwnd);
+  const std::wstring caption = WindowText(c.hwnd);
   if (caption.empty()) return;
-  HGDIOBJ old = SelectObject(dc, c.font ? c.font : GetStockObject(DEFAULT_GUI_FONT));
+  Selection font(dc, c.font ? c.font : GetStockObject(DEFAULT_GUI_FONT));
   SetBkMode(dc, TRANSPARENT);
   SetTextColor(dc, c.textColour);
   if (!DrawScaledLine(c, dc, rect, caption))
     DrawTextW(dc, caption.c_str(), static_cast<int>(caption.size()), &rect, TextFlags(*c.row));
-  SelectObject(dc, old);
 }
 
 }  // namespace
@@ -86,11 +83,10 @@ void PaintLabel(const Control& c, HDC dc, const RECT& client) {
     frame.width = c.form->scale().Of(frame.width);
     const auto lines = ui::GradientFrameLines(frame, w, h);
     for (const ui::FrameLine& line : lines) {
-      HBRUSH brush = CreateSolidBrush(line.colour);
+      const OwnedBrush brush(CreateSolidBrush(line.colour));
       RECT r = line.horizontal ? RECT{line.from, line.fixed, line.to, line.fixed + 1}
                                : RECT{line.fixed, line.from, line.fixed + 1, line.to};
-      FillRect(dc, &r, brush);
-      DeleteObject(brush);
+      FillRect(dc, &r, brush.get());
     }
     if (!lines.empty()) {
       const int used = ui::UsedFrameWidth(frame, w, h);
@@ -108,15 +104,14 @@ void PaintPicture(const Control& c, HDC dc, const RECT& client) {
     FillRect(dc, &client, BackgroundBrush(c.row->background));
     return;
   }
-  HDC source = CreateCompatibleDC(dc);
-  HGDIOBJ old = SelectObject(source, c.picture);
+  const OwnedMemoryDc source(CreateCompatibleDC(dc));
+  if (!source) return;
+  Selection picture(source.get(), c.picture.get());
   const bool deep = GetDeviceCaps(dc, BITSPIXEL) * GetDeviceCaps(dc, PLANES) > 16;
   SetStretchBltMode(dc, deep ? HALFTONE : COLORONCOLOR);
   if (deep) SetBrushOrgEx(dc, 0, 0, nullptr);
   StretchBlt(dc, client.left, client.top, client.right - client.left, client.bottom - client.top,
-             source, 0, 0, c.pictureWidth, c.pictureHeight, SRCCOPY);
-  SelectObject(source, old);
-  DeleteDC(source);
+             source.get(), 0, 0, c.pictureWidth, c.pictureHeight, SRCCOPY);
 }
 
 }  // namespace lornel::win32

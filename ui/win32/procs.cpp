@@ -1,6 +1,7 @@
 // Window procedures: each only dispatches to the form or to a paint function.
 #include <windowsx.h>
 
+#include "skinlib/layout_scale_message.h"
 #include "ui/win32/classes.h"
 #include "ui/win32/form.h"
 #include "ui/win32/guard.h"
@@ -13,6 +14,10 @@ int g_liveWindows = 0;  // top-level windows of the program; the loop ends with 
 
 // Windows 8.1 on; the SDK for Windows 7 has no name for it.
 constexpr UINT kDpiChanged = 0x02E0;  // WM_DPICHANGED
+// Windows 10 1703 on: asked before WM_DPICHANGED for the size at the new DPI.
+// Unanswered, Windows scales the size linearly and suggests that, our
+// WM_DPICHANGED makes it smaller again, and a drag across monitors can flip.
+constexpr UINT kGetDpiScaledSize = 0x02E4;  // WM_GETDPISCALEDSIZE
 
 void Register(const wchar_t* name, WNDPROC proc, UINT style, HCURSOR cursor) {
   WNDCLASSEXW wc{};
@@ -44,7 +49,7 @@ LRESULT PaintWith(HWND hwnd, const Control& c, PaintFn paint) {
 }  // namespace
 
 UINT LayoutScaleMessage() {
-  static const UINT message = RegisterWindowMessageW(L"SkinH_LayoutScale");
+  static const UINT message = RegisterWindowMessageW(kLayoutScaleMessage);
   return message;
 }
 
@@ -108,6 +113,10 @@ LRESULT CALLBACK TopLevelProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lPa
       case kDpiChanged:
         if (form && lParam) form->OnDpiChanged(HIWORD(wParam), *reinterpret_cast<RECT*>(lParam));
         return 0;
+      case kGetDpiScaledSize:
+        if (!form || !lParam) break;
+        *reinterpret_cast<SIZE*>(lParam) = form->ScaledSizeAt(static_cast<int>(wParam));
+        return TRUE;
       case WM_DESTROY:
         if (form) form->OnDestroy();
         return 0;
@@ -195,24 +204,6 @@ LRESULT CALLBACK PanelProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam
     }
     return CallWindowProcW(base, hwnd, message, wParam, lParam);
   });
-}
-
-int RunMessageLoop() {
-  MSG msg;
-  while (GetMessageW(&msg, nullptr, 0, 0) > 0) {
-    // Tab moves between the controls with a tab stop; no other key is a dialog key.
-    if (msg.message == WM_KEYDOWN && msg.wParam == VK_TAB) {
-      HWND root = GetAncestor(msg.hwnd, GA_ROOT);
-      if (root && Win32Form::FormOf(root)) {
-        const bool back = GetKeyState(VK_SHIFT) < 0;
-        if (HWND next = GetNextDlgTabItem(root, GetFocus(), back)) SetFocus(next);
-        continue;
-      }
-    }
-    TranslateMessage(&msg);
-    DispatchMessageW(&msg);
-  }
-  return static_cast<int>(msg.wParam);
 }
 
 }  // namespace lornel::win32

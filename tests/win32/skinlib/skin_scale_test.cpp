@@ -6,6 +6,7 @@
 
 #include <vector>
 
+#include "skinlib/layout_scale_message.h"
 #include "tests/win32/skinlib/skin_kit.h"
 #include "tests/win32/support/pump.h"
 
@@ -37,7 +38,7 @@ void LayOut(HWND top) {
 }
 
 LRESULT CALLBACK ScaledTopProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
-  static const UINT ask = RegisterWindowMessageW(L"SkinH_LayoutScale");
+  static const UINT ask = RegisterWindowMessageW(kLayoutScaleMessage);
   if (message == ask) return GetWindowLongPtrW(hwnd, GWLP_USERDATA);  // 0: does not answer
   if (message == WM_DPICHANGED) {
     SetWindowLongPtrW(hwnd, GWLP_USERDATA, LOWORD(wParam) * 1000 / 96);

@@ -2,6 +2,8 @@
 
 #include <cstdlib>
 
+#include "skinlib/layout_scale_message.h"
+
 namespace lornel::test {
 
 bool NearScaled(HWND control, const ui::Rect& table, ui::Scale scale) {
@@ -26,7 +28,7 @@ std::string DisplayMismatch() {
 }
 
 ui::Scale LayoutScaleOf(HWND top) {
-  static const UINT message = RegisterWindowMessageW(L"SkinH_LayoutScale");
+  static const UINT message = RegisterWindowMessageW(kLayoutScaleMessage);
   return ui::Scale::FromPermille(static_cast<int>(SendMessageW(top, message, 0, 0)));
 }
 

@@ -5,11 +5,16 @@
 #include <windows.h>
 #include <gtest/gtest.h>
 
+#include <set>
+#include <string>
+#include <tuple>
+
 #include "tests/contract/backend.h"
 #include "tests/win32/support/pump.h"
 #include "tests/win32/ui/main_form.h"
 #include "ui/layout.h"
 #include "ui/main_ids.h"
+#include "ui/win32/dpi.h"
 #include "ui/win32/form.h"
 
 namespace lornel {
@@ -96,6 +101,60 @@ TEST_F(BackendCost, ALabelUnderTheCoverDrawsOnlyOnceUncovered) {
     for (int x = 0; x < r.right && !caption; ++x) caption = GetPixel(dc, x, y) != face;
   ReleaseDC(hwnd, dc);
   EXPECT_TRUE(caption) << "the label draws its caption once it shows";
+}
+
+// Font objects of the process; Wine's handle table takes a bare index.
+int FontObjects() {
+  int fonts = 0;
+  for (ULONG_PTR index = 1; index < 0x10000; ++index)
+    fonts += GetObjectType(reinterpret_cast<HGDIOBJ>(index)) == OBJ_FONT;
+  return fonts;
+}
+
+// One font object per distinct description the window draws with, not one per control.
+TEST(BackendFonts, TheMainWindowMakesOneFontPerDistinctDescription) {
+  const int before = FontObjects();
+  contract::Recorder recorder;
+  auto form = std::make_unique<win32::Win32Form>(ui::MainTable(), recorder);
+  ASSERT_TRUE(form->Create());
+  const ui::Scale scale = form->scale();
+  std::set<std::tuple<std::string, int, bool, int>> distinct;
+  for (const ui::Row& row : ui::MainTable().rows) {
+    if (row.kind == ui::Kind::Timer) continue;
+    const auto add = [&](ui::Scale at) {
+      if (row.font.present() || !at.IsOne())
+        distinct.insert({row.font.face, row.font.height, row.font.underline, at.permille()});
+    };
+    add(scale);
+    if (!scale.IsOne() && (row.kind == ui::Kind::Label || row.kind == ui::Kind::TransLabel))
+      add(ui::Scale());
+  }
+  const int made = FontObjects() - before;
+  EXPECT_LE(made, static_cast<int>(distinct.size())) << "at scale " << scale.permille();
+  EXPECT_LT(distinct.size(), ui::MainTable().rows.size() / 4);
+  form.reset();
+  EXPECT_EQ(FontObjects(), before) << "every font goes with its window";
+}
+
+// Asked for its size at a DPI, the window gives what it would take there:
+// its own size at its own DPI, and no less at a higher one.
+TEST(BackendFonts, TheWindowAnswersItsSizeAtANewDpi) {
+  contract::Recorder recorder;
+  win32::Win32Form form(ui::MainTable(), recorder);
+  ASSERT_TRUE(form.Create());
+  constexpr UINT kGetDpiScaledSize = 0x02E4;
+  const int dpi = win32::DpiOfWindow(form.hwnd());
+  const ui::Scale scale = form.scale();
+  RECT r;
+  GetWindowRect(form.hwnd(), &r);
+  SIZE size{};
+  EXPECT_TRUE(SendMessageW(form.hwnd(), kGetDpiScaledSize, dpi, reinterpret_cast<LPARAM>(&size)));
+  EXPECT_EQ(size.cx, r.right - r.left);
+  EXPECT_EQ(size.cy, r.bottom - r.top);
+  SIZE larger{};
+  SendMessageW(form.hwnd(), kGetDpiScaledSize, dpi * 2, reinterpret_cast<LPARAM>(&larger));
+  EXPECT_GE(larger.cx, size.cx);
+  EXPECT_EQ(form.scale(), scale) << "asking changes nothing";
 }
 
 }  // namespace

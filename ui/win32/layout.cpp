@@ -1,0 +1,99 @@
+// Where a form's windows go and how large they are drawn: the scale that fits
+// the display, the controls' places, fonts at that scale, a change of DPI,
+// the rounded region and the notice card's frame.
+#include <algorithm>
+
+#include "ui/paint_geometry.h"
+#include "ui/win32/dpi.h"
+#include "ui/win32/form.h"
+
+namespace lornel::win32 {
+namespace {
+
+constexpr int kCoordinateLimit = 32767;  // what a window position can hold
+
+}  // namespace
+
+ui::Display Win32Form::DisplayAt(HMONITOR monitor, int dpi) const {
+  return DisplayOf(monitor, GetWindowLongW(hwnd_, GWL_STYLE), GetWindowLongW(hwnd_, GWL_EXSTYLE),
+                   dpi);
+}
+
+ui::Scale Win32Form::ScaleFor(const ui::Display& display) const {
+  return ui::LayoutScale(display, tableClient_);
+}
+
+ui::Size Win32Form::OuterSizeAt(const ui::Display& display, ui::Scale scale) const {
+  return ui::OuterSize(display, tableClient_, scale);
+}
+
+ui::Size Win32Form::FitTo(const ui::Display& display) {
+  scale_ = ScaleFor(display);
+  return OuterSizeAt(display, scale_);
+}
+
+void Win32Form::ApplyNoticeFrame() {
+  // CreateWindow gives an overlapped window a caption; the card has exactly a dialog frame.
+  LONG_PTR style = GetWindowLongPtrW(hwnd_, GWL_STYLE);
+  style &= ~static_cast<LONG_PTR>(WS_CAPTION | WS_SYSMENU | WS_THICKFRAME | WS_MINIMIZEBOX |
+                                  WS_MAXIMIZEBOX);
+  style |= WS_DLGFRAME;
+  SetWindowLongPtrW(hwnd_, GWL_STYLE, style);
+  const ui::WindowSpec& spec = table_.window;
+  SetWindowPos(hwnd_, HWND_TOPMOST, 0, 0, spec.outerWidth, spec.outerHeight,
+               SWP_NOMOVE | SWP_NOACTIVATE | SWP_FRAMECHANGED);
+}
+
+void Win32Form::ApplyRegion(ui::Size outer) {
+  if (!table_.window.roundedRegion) return;
+  const int d = ui::CornerDiameter(outer.width, outer.height);
+  // The window owns the region once it is set; it is ours only if that fails.
+  OwnedRegion region(CreateRoundRectRgn(0, 0, outer.width, outer.height, d, d));
+  if (region && SetWindowRgn(hwnd_, region.get(), TRUE)) region.Release();
+}
+
+RECT Win32Form::PlaceOf(const Control& c) const {
+  ui::Rect table = c.row->rect;
+  table.left = c.left;
+  const ui::Rect r = scale_.Of(table);
+  const auto limit = [](int v) { return std::clamp(v, -kCoordinateLimit, kCoordinateLimit); };
+  return {limit(r.left), limit(r.top), limit(r.right()), limit(r.bottom())};
+}
+
+void Win32Form::ApplyFont(Control& c) {
+  const bool repaint = c.font != nullptr;
+  c.font = fonts_.Get(c.row->font, scale_);
+  // Our own labels place each glyph where the table-size font puts it (paint.cpp).
+  c.tableFont = nullptr;
+  if (!scale_.IsOne() && (c.row->kind == ui::Kind::Label || c.row->kind == ui::Kind::TransLabel))
+    c.tableFont = fonts_.Get(c.row->font, ui::Scale());
+  SendMessageW(c.hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(c.font), repaint);
+}
+
+void Win32Form::OnDpiChanged(int dpi, const RECT& suggested) {
+  const ui::Size outer =
+      FitTo(DisplayAt(MonitorFromRect(&suggested, MONITOR_DEFAULTTONEAREST), dpi));
+  // The old fonts stay selected in the controls until each has its new one.
+  const FontCache old = std::exchange(fonts_, FontCache());
+  for (Control& c : controls_) {
+    if (!c.hwnd) continue;
+    const RECT r = PlaceOf(c);
+    SetWindowPos(c.hwnd, nullptr, r.left, r.top, r.right - r.left, r.bottom - r.top,
+                 SWP_NOZORDER | SWP_NOACTIVATE);
+    if (c.row->kind != ui::Kind::Timer) ApplyFont(c);
+  }
+  // Where the window had to be made smaller than DPI / 96 to fit, our size wins.
+  SetWindowPos(hwnd_, nullptr, suggested.left, suggested.top, outer.width, outer.height,
+               SWP_NOZORDER | SWP_NOACTIVATE);
+  ApplyRegion(outer);
+  RedrawWindow(hwnd_, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
+}
+
+SIZE Win32Form::ScaledSizeAt(int dpi) const {
+  // During a drag Windows asks once most of the window lies on the new monitor.
+  const ui::Display display = DisplayAt(MonitorFromWindow(hwnd_, MONITOR_DEFAULTTONEAREST), dpi);
+  const ui::Size outer = OuterSizeAt(display, ScaleFor(display));
+  return {outer.width, outer.height};
+}
+
+}  // namespace lornel::win32

@@ -1,0 +1,31 @@
+// How many lines a caption needs in a label, as the label would paint it.
+#include <algorithm>
+
+#include "ui/win32/form.h"
+
+namespace lornel::win32 {
+
+ui::Form::TextFit Win32Form::MeasureCaption(int id, std::u16string_view text) const {
+  const Control& c = controls_[id];
+  RECT client;
+  GetClientRect(c.hwnd, &client);
+  WindowDc dc(c.hwnd);
+  if (!dc) return {};
+  Selection font(dc.get(), c.font ? c.font : GetStockObject(DEFAULT_GUI_FONT));
+  TEXTMETRICW metrics{};
+  GetTextMetricsW(dc.get(), &metrics);
+  const int lineHeight = std::max(1, static_cast<int>(metrics.tmHeight));
+  TextFit fit;
+  fit.linesShown = (client.bottom - client.top) / lineHeight;
+  if (!text.empty()) {
+    // The flags the label paints with (paint.cpp), measuring instead.
+    const std::wstring wide(text.begin(), text.end());
+    RECT needed{0, 0, client.right - client.left, 0};
+    DrawTextW(dc.get(), wide.c_str(), static_cast<int>(wide.size()), &needed,
+              DT_CALCRECT | DT_NOPREFIX | (c.row->wordWrap ? DT_WORDBREAK : DT_SINGLELINE));
+    fit.linesNeeded = std::max(1, static_cast<int>((needed.bottom + lineHeight - 1) / lineHeight));
+  }
+  return fit;
+}
+
+}  // namespace lornel::win32

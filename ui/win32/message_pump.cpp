@@ -1,0 +1,38 @@
+#include "ui/win32/message_pump.h"
+
+#include "ui/win32/form.h"
+
+namespace lornel::win32 {
+namespace {
+
+// Tab moves between the controls with a tab stop; no other key is a dialog
+// key (IsDialogMessage would also make Enter and Esc click buttons).
+bool PreTranslate(const MSG& msg) {
+  if (msg.message != WM_KEYDOWN || msg.wParam != VK_TAB) return false;
+  HWND root = GetAncestor(msg.hwnd, GA_ROOT);
+  if (!root || !Win32Form::FormOf(root)) return false;
+  const bool back = GetKeyState(VK_SHIFT) < 0;
+  if (HWND next = GetNextDlgTabItem(root, GetFocus(), back)) SetFocus(next);
+  return true;
+}
+
+}  // namespace
+
+PumpEnd PumpMessages(const std::function<bool()>& done) {
+  MSG msg;
+  while (!done()) {
+    const BOOL got = GetMessageW(&msg, nullptr, 0, 0);
+    if (got == 0) return {true, static_cast<int>(msg.wParam)};
+    if (got < 0) break;
+    if (PreTranslate(msg)) continue;
+    TranslateMessage(&msg);
+    DispatchMessageW(&msg);
+  }
+  return {};
+}
+
+int RunMessageLoop() {
+  return PumpMessages([] { return false; }).exitCode;
+}
+
+}  // namespace lornel::win32
