@@ -5,6 +5,7 @@
 #include <windows.h>
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <set>
 #include <string>
 #include <tuple>
@@ -130,6 +131,7 @@ TEST(BackendFonts, TheMainWindowMakesOneFontPerDistinctDescription) {
       add(ui::Scale());
   }
   const int made = FontObjects() - before;
+  std::printf("font objects of the main window: %d (%zu distinct)\n", made, distinct.size());
   EXPECT_LE(made, static_cast<int>(distinct.size())) << "at scale " << scale.permille();
   EXPECT_LT(distinct.size(), ui::MainTable().rows.size() / 4);
   form.reset();
