@@ -8,77 +8,60 @@
 
 namespace lornel::app {
 
-void MainEvents::OnCreated() {
-  if (shell_) MainWindowCreated(*shell_);
-}
-
-void MainEvents::OnDestroyed() {
-  if (shell_) MainWindowDestroyed(*shell_);
-}
-
-void MainEvents::OnControlEvent(const ui::Binding& binding) {
-  if (shell_) Dispatch(*shell_, binding);
-}
+void MainEvents::OnCreated() { MainWindowCreated(shell_); }
+void MainEvents::OnDestroyed() { MainWindowDestroyed(shell_); }
+void MainEvents::OnControlEvent(const ui::Binding& binding) { Dispatch(shell_, binding); }
 
 void Dispatch(Shell& shell, const ui::Binding& binding) {
   Context& ctx = shell.ctx;
-  using ui::Slot;
-  switch (binding.slot) {
-    case Slot::ConfigCheckOnStart:
+  using ui::MainSlot;
+  switch (binding.slot.As<MainSlot>()) {
+    case MainSlot::ConfigCheckOnStart:
       quiz::ConfigCheckOnStart(ctx);
       break;
-    case Slot::OpenQuestion:
+    case MainSlot::OpenQuestion:
       quiz::OpenQuestion(ctx, binding.arg);
       break;
-    case Slot::CancelQuestion:
+    case MainSlot::CancelQuestion:
       quiz::CancelQuestion(ctx);
       break;
-    case Slot::NextQuestion:
+    case MainSlot::NextQuestion:
       quiz::NextQuestion(ctx);
       break;
-    case Slot::LockScanTick:
+    case MainSlot::LockScanTick:
       quiz::LockScanTick(ctx);
       break;
-    case Slot::LockTick:
+    case MainSlot::LockTick:
       quiz::LockTick(ctx, binding.arg);
       break;
-    case Slot::CheckAnswer:
+    case MainSlot::CheckAnswer:
       quiz::CheckAnswer(ctx);
       break;
-    case Slot::ShakeTick:
+    case MainSlot::ShakeTick:
       quiz::ShakeTick(ctx);
       break;
-    case Slot::RevealAnswer:
+    case MainSlot::RevealAnswer:
       quiz::RevealAnswer(ctx);
       break;
-    case Slot::SimulateKeyPress:
+    case MainSlot::SimulateKeyPress:
       quiz::SimulateKeyPress(ctx, binding.arg);
       break;
-    case Slot::CountdownTick:
+    case MainSlot::CountdownTick:
       quiz::CountdownTick(ctx);
       break;
-    case Slot::RevealGuardTick:
+    case MainSlot::RevealGuardTick:
       quiz::RevealGuardTick(ctx);
       break;
-    case Slot::ConfirmGroup:
+    case MainSlot::ConfirmGroup:
       quiz::ConfirmGroup(ctx);
       break;
-    case Slot::ChangeGroup:
+    case MainSlot::ChangeGroup:
       quiz::ChangeGroup(ctx);
       break;
-    case Slot::ScoreMirrorTick:
+    case MainSlot::ScoreMirrorTick:
       quiz::ScoreMirrorTick(ctx);
       break;
-    case Slot::None:
-    case Slot::NoticeCountdownTick:
-    case Slot::NoticeFlickerTick:
-    case Slot::EditorOpen:
-    case Slot::EditorSave:
-    case Slot::EditorPaste:
-    case Slot::EditorPreview:
-    case Slot::EditorTextChanged:
-    case Slot::PreviewClose:
-    case Slot::Count:
+    case MainSlot::None:
       break;
   }
 }

@@ -8,15 +8,14 @@ namespace lornel::app {
 
 class MainEvents : public ui::EventSink {
  public:
-  MainEvents() = default;
-  void Attach(Shell& shell) { shell_ = &shell; }
+  explicit MainEvents(Shell& shell) : shell_(shell) {}
 
   void OnCreated() override;
   void OnDestroyed() override;
   void OnControlEvent(const ui::Binding& binding) override;
 
  private:
-  Shell* shell_ = nullptr;
+  Shell& shell_;
 };
 
 // The handler for a binding of the main window's table (for tests).

@@ -13,18 +13,17 @@ using NoticeForm = ui::Controls<ui::NoticeId>;
 
 class NoticeEvents : public ui::EventSink {
  public:
-  explicit NoticeEvents(Shell& shell) : shell_(shell) {}
-  void Attach(ui::Form& form) { form_ = &form; }
+  NoticeEvents(Shell& shell, ui::Form& form) : shell_(shell), notice_(form) {}
 
   void OnCreated() override;
   void OnControlEvent(const ui::Binding& binding) override;
 
  private:
-  void CountdownTick(NoticeForm notice);
-  void FlickerTick(NoticeForm notice);
+  void CountdownTick();
+  void FlickerTick();
 
   Shell& shell_;
-  ui::Form* form_ = nullptr;
+  NoticeForm notice_;
 };
 
 // One generator for the whole process, like the program's only random source.

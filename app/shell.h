@@ -6,6 +6,7 @@
 #include <functional>
 #include <string>
 
+#include "app/skins.h"
 #include "platform/host.h"
 #include "ui/context.h"
 
@@ -19,12 +20,6 @@ struct ProgramPaths {
 // Splits a module path at its last backslash; a path without one is all name.
 ProgramPaths SplitModulePath(const std::string& fullPath);
 
-struct SkinBinding {
-  bool bound = false;
-  platform::Handle module = 0;
-  void* entry = nullptr;
-};
-
 struct Shell {
   platform::Host& host;
   ProgramPaths program;
@@ -34,8 +29,8 @@ struct Shell {
   std::function<void()> openNoticeModally;
 };
 
-// Process start, steps 1 and 2: where the executable is, and the current
-// directory set to it so that wtda.ini is found beside it.
+// Process start: where the executable is, and the current directory set to
+// it so that wtda.ini is found beside it.
 ProgramPaths StartProcess(platform::Host& host);
 
 // The main window's creation-complete and being-destroyed handlers.

@@ -3,6 +3,7 @@
 #include <vector>
 
 #include "app/fatal.h"
+#include "app/shell.h"
 #include "resources/embedded.h"
 
 namespace lornel::app {

@@ -166,11 +166,17 @@ int Run(int samples, int warmup) {
   const app::ProgramPaths paths = app::StartProcess(host);
   if (!host.PathExists(paths.directory + "\\wtda.ini")) Die("no wtda.ini beside bench_click.exe");
 
-  app::MainEvents events;
-  win32::Win32Form mainForm(ui::MainTable(), events);
-  app::Shell shell{host, paths, Context{MainForm(mainForm), host}, {}, {}};
-  shell.openNoticeModally = [] { Die("another copy of bench_click.exe is running"); };
-  events.Attach(shell);
+  // As lornel.exe builds it: the form holds the events, the events the shell.
+  struct MainWindow {
+    MainWindow(platform::Host& host, const app::ProgramPaths& paths)
+        : form(ui::MainTable(), events),
+          shell{host, paths, Context{MainForm(form), host}, {}, {}} {}
+    win32::Win32Form form;
+    app::Shell shell;
+    app::MainEvents events{shell};
+  } window(host, paths);
+  win32::Win32Form& mainForm = window.form;
+  window.shell.openNoticeModally = [] { Die("another copy of bench_click.exe is running"); };
   if (!mainForm.Create()) Die("the main window was not created");
   const Program p{mainForm};
   Pump(200);

@@ -136,12 +136,18 @@ int wmain(int argc, wchar_t** argv) {
   const Mark t0 = bench::Now();
   win32::Win32Host host;
   const app::ProgramPaths paths = app::StartProcess(host);
-  app::MainEvents events;
-  bench::TimedEvents timed(events);
-  win32::Win32Form mainForm(ui::MainTable(), timed);
-  app::Shell shell{host, paths, Context{MainForm(mainForm), host}, {}, {}};
-  shell.openNoticeModally = [] { ExitProcess(3); };
-  events.Attach(shell);
+  // As lornel.exe builds it, the events timed: the form holds them, they the shell.
+  struct MainWindow {
+    MainWindow(platform::Host& host, const app::ProgramPaths& paths)
+        : form(ui::MainTable(), timed), shell{host, paths, Context{MainForm(form), host}, {}, {}} {}
+    win32::Win32Form form;
+    app::Shell shell;
+    app::MainEvents events{shell};
+    bench::TimedEvents timed{events};
+  } window(host, paths);
+  win32::Win32Form& mainForm = window.form;
+  bench::TimedEvents& timed = window.timed;
+  window.shell.openNoticeModally = [] { ExitProcess(3); };
   if (!mainForm.Create()) return 1;
   const Mark t2 = bench::Now();
   bench::Pump(0);

@@ -1,6 +1,5 @@
 #include "config/config.h"
 
-#include <array>
 #include <string_view>
 
 #include "config/ini.h"
@@ -8,9 +7,6 @@
 namespace lornel::config {
 
 namespace {
-
-constexpr std::array<const char*, kQuestionCount> kNumerals = {
-    "一", "二", "三", "四", "五", "六", "七", "八", "九", "十", "十一", "十二", "十三", "十四"};
 
 // As the program handles its arguments: a C string whose leading spaces and
 // control characters (codes 1 to 32) do not count.
@@ -27,12 +23,12 @@ std::string_view Significant(std::string_view text) {
 
 std::string QuestionTitleKey(int n) {
   if (n < 1 || n > kQuestionCount) return {};
-  return std::string("第") + kNumerals[n - 1] + "题题目";
+  return std::string(QuestionName(n)) + "题目";
 }
 
 std::string QuestionAnswerKey(int n) {
   if (n < 1 || n > kQuestionCount) return {};
-  return std::string("第") + kNumerals[n - 1] + "题答案";
+  return std::string(QuestionName(n)) + "答案";
 }
 
 bool ConfigFileExists(platform::Host& host, const std::string& path) {

@@ -6,6 +6,7 @@
 #include <string_view>
 #include <vector>
 
+#include "config/questions.h"
 #include "platform/host.h"
 
 namespace lornel::config {
@@ -16,8 +17,6 @@ inline constexpr const char* kCountdownSection = "倒计时时间：（填‘0�
 inline constexpr const char* kCountdownKey = "时间单位：秒";
 inline constexpr const char* kPointsSection = "答对一题加几分：";
 inline constexpr const char* kPointsKey = "答对一题得分";
-
-inline constexpr int kQuestionCount = 14;  // questions in the file, and on the board
 
 // n from 1 to 14: "第一题题目" ... "第十四题题目", "第一题答案" ...
 std::string QuestionTitleKey(int n);

@@ -140,12 +140,12 @@ std::vector<Finding> CheckQuiz(const Quiz& typed) {
   std::vector<Finding> findings;
   Collector c{findings};
   const Quiz saved = Normalized(typed);
-  for (int n = 1; n <= kRows; ++n) {
+  for (int n = 1; n <= config::kQuestionCount; ++n) {
     const Field f{FieldKind::Title, n};
     if (CheckHeld(c, f, typed.titles[n - 1]) && HasLineBreak(typed.titles[n - 1]))
       c.Warning(f, "换行会保存为空格（题目文件的一个值只占一行）。");
   }
-  for (int n = 1; n <= kRows; ++n) {
+  for (int n = 1; n <= config::kQuestionCount; ++n) {
     const Field f{FieldKind::Answer, n};
     if (!CheckHeld(c, f, typed.answers[n - 1])) continue;
     if (HasLineBreak(typed.answers[n - 1]))
@@ -208,7 +208,7 @@ const std::u16string& OnScreenKeyboardCharacters() {
   static const std::u16string characters = [] {
     std::u16string out;
     for (const ui::Row& row : ui::MainTable().rows) {
-      if (row.binding.slot != ui::Slot::SimulateKeyPress) continue;
+      if (!row.onScreenKey) continue;
       const int vk = row.binding.arg;
       if (vk >= 'A' && vk <= 'Z') {
         // The answer check ignores the case of English letters.

@@ -7,18 +7,16 @@
 #include "editor/checks.h"
 #include "editor/merge.h"
 #include "editor/paste.h"
-#include "quiz/tables.h"
 #include "ui/message.h"
 
 namespace lornel::editor {
 namespace {
 
-using ui::EditorId;
-
 constexpr int kSkin = 12;  // the main window's skin
 
 // Owned by the editor's window, so that a box cannot fall behind it.
-ui::Pressed Tell(Editor& e, const std::string& text, unsigned flags = ui::kMbIconWarning) {
+platform::MessageResult Tell(Editor& e, const std::string& text,
+                             unsigned flags = ui::kMbIconWarning) {
   return ui::ShowMessage(e.host, text, flags, kEditorName, e.form.form().OwnerHandle());
 }
 
@@ -32,9 +30,9 @@ void Show(Editor& e, const Quiz& quiz) {
   auto set = [&](EditorId box, const std::u16string& text) {
     if (e.form.form().UnicodeText(int(box)) != text) e.form.form().SetUnicodeText(int(box), text);
   };
-  for (int n = 1; n <= kRows; ++n) {
-    set(ui::TitleBox(n), quiz.titles[n - 1]);
-    set(ui::AnswerBox(n), quiz.answers[n - 1]);
+  for (int n = 1; n <= config::kQuestionCount; ++n) {
+    set(TitleBox(n), quiz.titles[n - 1]);
+    set(AnswerBox(n), quiz.answers[n - 1]);
   }
   set(EditorId::CountdownBox, quiz.countdown);
   set(EditorId::PointsBox, quiz.points);
@@ -63,17 +61,17 @@ void UpdateCaption(Editor& e) {
 
 // Row n of a box of the editor, or 0.
 int RowOf(int id) {
-  for (int n = 1; n <= kRows; ++n)
-    if (id == int(ui::TitleBox(n)) || id == int(ui::AnswerBox(n))) return n;
+  for (int n = 1; n <= config::kQuestionCount; ++n)
+    if (id == int(TitleBox(n)) || id == int(AnswerBox(n))) return n;
   return 0;
 }
 
 EditorId BoxOf(Field field) {
   switch (field.kind) {
     case FieldKind::Title:
-      return ui::TitleBox(field.row);
+      return TitleBox(field.row);
     case FieldKind::Answer:
-      return ui::AnswerBox(field.row);
+      return AnswerBox(field.row);
     case FieldKind::Countdown:
       return EditorId::CountdownBox;
     case FieldKind::Points:
@@ -179,7 +177,7 @@ std::string Listed(const std::vector<Finding>& findings, Severity severity, int*
 bool ChecksAllowSaving(Editor& e, const Quiz& typed) {
   std::vector<Finding> all = CheckQuiz(typed);
   const Quiz saved = Normalized(typed);
-  for (int n = 1; n <= kRows; ++n) {
+  for (int n = 1; n <= config::kQuestionCount; ++n) {
     if (saved.titles[n - 1].empty()) continue;
     const auto fit = e.form.form().MeasureCaption(int(EditorId::MeasureLabel), saved.titles[n - 1]);
     if (!fit.fits()) all.push_back(TitleDoesNotFit(n, fit.linesNeeded, fit.linesShown));
@@ -195,7 +193,7 @@ bool ChecksAllowSaving(Editor& e, const Quiz& typed) {
   const std::string warningList = Listed(findings, Severity::Warning, &warnings);
   if (warnings == 0) return true;
   if (Tell(e, "请注意：\r\n" + warningList + "\r\n\r\n仍然保存吗？",
-           ui::kMbYesNo | ui::kMbIconWarning) == ui::Pressed::Yes)
+           ui::kMbYesNo | ui::kMbIconWarning) == platform::MessageResult::Yes)
     return true;
   e.form.Focus(BoxOf(findings.front().field));
   return false;
@@ -207,9 +205,9 @@ bool SettleChanges(Editor& e) {
   if (!Modified(e)) return true;
   switch (Tell(e, "题目已经修改。要保存到" + Quoted(e.path) + "吗？",
                ui::kMbYesNoCancel | ui::kMbIconWarning)) {
-    case ui::Pressed::Yes:
+    case platform::MessageResult::Yes:
       return SaveFile(e);
-    case ui::Pressed::No:
+    case platform::MessageResult::No:
       return true;
     default:
       return false;
@@ -221,9 +219,9 @@ bool SettleChanges(Editor& e) {
 Quiz CurrentQuiz(const Editor& e) {
   Quiz quiz;
   const ui::Form& form = e.form.form();
-  for (int n = 1; n <= kRows; ++n) {
-    quiz.titles[n - 1] = form.UnicodeText(int(ui::TitleBox(n)));
-    quiz.answers[n - 1] = form.UnicodeText(int(ui::AnswerBox(n)));
+  for (int n = 1; n <= config::kQuestionCount; ++n) {
+    quiz.titles[n - 1] = form.UnicodeText(int(TitleBox(n)));
+    quiz.answers[n - 1] = form.UnicodeText(int(AnswerBox(n)));
   }
   quiz.countdown = form.UnicodeText(int(EditorId::CountdownBox));
   quiz.points = form.UnicodeText(int(EditorId::PointsBox));
@@ -273,9 +271,9 @@ bool SaveFile(Editor& e) {
   if (!merged.conflicts.empty()) {
     switch (Tell(e, ConflictQuestion(Quoted(e.path), merged.conflicts),
                  ui::kMbYesNoCancel | ui::kMbIconWarning)) {
-      case ui::Pressed::Yes:
+      case platform::MessageResult::Yes:
         break;
-      case ui::Pressed::No:
+      case platform::MessageResult::No:
         chosen = merged.keepingTheirs;
         break;
       default:
@@ -316,9 +314,10 @@ void PasteRows(Editor& e) {
   const int first = std::max(RowOf(focused), 1);
   // One column pasted into an answer box fills answers only.
   const bool answersOnly =
-      focused == int(ui::AnswerBox(first)) &&
+      focused == int(AnswerBox(first)) &&
       std::none_of(rows.begin(), rows.end(), [](const QuestionRow& r) { return r.hasAnswer; });
-  const int count = std::min<int>(static_cast<int>(rows.size()), kRows - first + 1);
+  const int count =
+      std::min<int>(static_cast<int>(rows.size()), config::kQuestionCount - first + 1);
   const int last = first + count - 1;
   const Quiz before = CurrentQuiz(e);
   bool overwrites = false;
@@ -328,18 +327,18 @@ void PasteRows(Editor& e) {
   if (overwrites && Tell(e,
                          "第" + std::to_string(first) + "题到第" + std::to_string(last) +
                              "题已有内容，粘贴会替换它们。继续吗？",
-                         ui::kMbYesNo | ui::kMbIconWarning) != ui::Pressed::Yes)
+                         ui::kMbYesNo | ui::kMbIconWarning) != platform::MessageResult::Yes)
     return;
   for (int n = first; n <= last; ++n) {
     const QuestionRow& r = rows[static_cast<std::size_t>(n - first)];
     if (answersOnly) {
-      e.form.form().SetUnicodeText(int(ui::AnswerBox(n)), r.title);
+      e.form.form().SetUnicodeText(int(AnswerBox(n)), r.title);
       continue;
     }
-    e.form.form().SetUnicodeText(int(ui::TitleBox(n)), r.title);
-    e.form.form().SetUnicodeText(int(ui::AnswerBox(n)), r.answer);
+    e.form.form().SetUnicodeText(int(TitleBox(n)), r.title);
+    e.form.form().SetUnicodeText(int(AnswerBox(n)), r.answer);
   }
-  e.form.Focus(answersOnly ? ui::AnswerBox(first) : ui::TitleBox(first));
+  e.form.Focus(answersOnly ? AnswerBox(first) : TitleBox(first));
   if (static_cast<int>(rows.size()) > count)
     Tell(e,
          "剪贴板里有 " + std::to_string(rows.size()) + " 行，只粘贴了前 " + std::to_string(count) +
@@ -387,47 +386,38 @@ void SessionEnds(Editor& e, bool ending) {
 }
 
 void EditorEvents::OnCreated() {
-  if (!editor_) return;
-  Running running(*editor_);
-  EditorCreated(*editor_);
+  Running running(editor_);
+  EditorCreated(editor_);
 }
 
 bool EditorEvents::OnCloseQuery() {
-  if (!editor_) return true;
-  Running running(*editor_);
-  return CloseQuery(*editor_);
+  Running running(editor_);
+  return CloseQuery(editor_);
 }
 
-void EditorEvents::OnActivated() {
-  if (editor_) WindowActivated(*editor_);
-}
-
-bool EditorEvents::OnEndSessionQuery() { return !editor_ || EndSessionQuery(*editor_); }
-
-void EditorEvents::OnEndSession(bool ending) {
-  if (editor_) SessionEnds(*editor_, ending);
-}
+void EditorEvents::OnActivated() { WindowActivated(editor_); }
+bool EditorEvents::OnEndSessionQuery() { return EndSessionQuery(editor_); }
+void EditorEvents::OnEndSession(bool ending) { SessionEnds(editor_, ending); }
 
 void EditorEvents::OnControlEvent(const ui::Binding& binding) {
-  if (!editor_) return;
-  Running running(*editor_);
-  switch (binding.slot) {
-    case ui::Slot::EditorOpen:
-      OpenFile(*editor_);
+  Running running(editor_);
+  switch (binding.slot.As<EditorSlot>()) {
+    case EditorSlot::Open:
+      OpenFile(editor_);
       break;
-    case ui::Slot::EditorSave:
-      SaveFile(*editor_);
+    case EditorSlot::Save:
+      SaveFile(editor_);
       break;
-    case ui::Slot::EditorPaste:
-      PasteRows(*editor_);
+    case EditorSlot::Paste:
+      PasteRows(editor_);
       break;
-    case ui::Slot::EditorPreview:
-      PreviewQuestion(*editor_);
+    case EditorSlot::Preview:
+      PreviewQuestion(editor_);
       break;
-    case ui::Slot::EditorTextChanged:
-      TextChanged(*editor_);
+    case EditorSlot::TextChanged:
+      TextChanged(editor_);
       break;
-    default:
+    case EditorSlot::None:
       break;
   }
 }

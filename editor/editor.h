@@ -5,15 +5,15 @@
 #include <functional>
 #include <string>
 
-#include "app/shell.h"
+#include "app/skins.h"
+#include "editor/ids.h"
 #include "editor/quiz_file.h"
 #include "platform/host.h"
-#include "ui/editor_ids.h"
 #include "ui/form.h"
 
 namespace lornel::editor {
 
-using EditorForm = ui::Controls<ui::EditorId>;
+using EditorForm = ui::Controls<EditorId>;
 
 inline constexpr const char* kEditorName = "Lornel 题目编辑器";
 
@@ -59,7 +59,7 @@ bool Modified(const Editor& editor);
 
 class EditorEvents : public ui::EventSink {
  public:
-  void Attach(Editor& editor) { editor_ = &editor; }
+  explicit EditorEvents(Editor& editor) : editor_(editor) {}
   void OnCreated() override;
   void OnControlEvent(const ui::Binding& binding) override;
   bool OnCloseQuery() override;
@@ -68,7 +68,7 @@ class EditorEvents : public ui::EventSink {
   void OnEndSession(bool ending) override;
 
  private:
-  Editor* editor_ = nullptr;
+  Editor& editor_;
 };
 
 }  // namespace lornel::editor

@@ -7,8 +7,8 @@ namespace {
 
 template <class Visit>
 void ForEachField(Visit visit) {
-  for (int n = 1; n <= kRows; ++n) visit(Field{FieldKind::Title, n});
-  for (int n = 1; n <= kRows; ++n) visit(Field{FieldKind::Answer, n});
+  for (int n = 1; n <= config::kQuestionCount; ++n) visit(Field{FieldKind::Title, n});
+  for (int n = 1; n <= config::kQuestionCount; ++n) visit(Field{FieldKind::Answer, n});
   visit(Field{FieldKind::Countdown, 0});
   visit(Field{FieldKind::Points, 0});
 }

@@ -1,17 +1,14 @@
 #include "editor/preview.h"
 
+#include "config/questions.h"
 #include "editor/unicode.h"
-#include "quiz/tables.h"
 
 namespace lornel::editor {
 
-using ui::PreviewId;
-
 void PreviewEvents::OnCreated() {
-  if (!form_) return;
-  ui::Controls<PreviewId> preview(*form_);
+  const ui::Controls<PreviewId>& preview = preview_;
   const int n = request_.row;
-  const std::string name = quiz::kQuestions[static_cast<std::size_t>(n - 1)].caption;
+  const std::string name = config::QuestionName(n);
   preview.form().SetWindowCaption("预览：" + name + " - " + kEditorName);
   preview.SetText(PreviewId::QuestionPanel, name);
   preview.form().SetUnicodeText(int(PreviewId::QuestionLabel), request_.title);
@@ -34,7 +31,7 @@ void PreviewEvents::OnCreated() {
 }
 
 void PreviewEvents::OnControlEvent(const ui::Binding& binding) {
-  if (form_ && binding.slot == ui::Slot::PreviewClose) form_->RequestClose();
+  if (binding.slot == PreviewSlot::Close) preview_.RequestClose();
 }
 
 }  // namespace lornel::editor

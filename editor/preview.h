@@ -3,20 +3,20 @@
 #pragma once
 
 #include "editor/editor.h"
-#include "ui/editor_ids.h"
+#include "editor/ids.h"
 
 namespace lornel::editor {
 
 class PreviewEvents : public ui::EventSink {
  public:
-  explicit PreviewEvents(PreviewRequest request) : request_(std::move(request)) {}
-  void Attach(ui::Form& form) { form_ = &form; }
+  PreviewEvents(PreviewRequest request, ui::Form& form)
+      : request_(std::move(request)), preview_(form) {}
   void OnCreated() override;
   void OnControlEvent(const ui::Binding& binding) override;
 
  private:
   PreviewRequest request_;
-  ui::Form* form_ = nullptr;
+  ui::Controls<PreviewId> preview_;
 };
 
 }  // namespace lornel::editor

@@ -10,9 +10,9 @@ namespace {
 
 template <class QuizRef, class Visit>
 void ForEachValue(QuizRef& quiz, Visit visit) {
-  for (int n = 1; n <= kRows; ++n)
+  for (int n = 1; n <= config::kQuestionCount; ++n)
     visit(config::kTitleSection, config::QuestionTitleKey(n), quiz.titles[n - 1]);
-  for (int n = 1; n <= kRows; ++n)
+  for (int n = 1; n <= config::kQuestionCount; ++n)
     visit(config::kAnswerSection, config::QuestionAnswerKey(n), quiz.answers[n - 1]);
   visit(config::kCountdownSection, config::kCountdownKey, quiz.countdown);
   visit(config::kPointsSection, config::kPointsKey, quiz.points);

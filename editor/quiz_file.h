@@ -7,12 +7,12 @@
 #include <string>
 #include <string_view>
 
+#include "config/questions.h"
+
 namespace lornel::editor {
 
-inline constexpr int kRows = 14;
-
 struct Quiz {
-  std::array<std::u16string, kRows> titles, answers;
+  std::array<std::u16string, config::kQuestionCount> titles, answers;
   std::u16string countdown, points;
   bool operator==(const Quiz&) const = default;
 };

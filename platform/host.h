@@ -10,15 +10,16 @@
 
 namespace lornel::platform {
 
-// Win32 message box results (IDOK .. IDNO); ShowMessage maps them to 0..6.
+// The button that closed a message box. The numbers are the ones lornel.exe's
+// handlers have always seen: Win32's IDOK .. IDNO less one.
 enum class MessageResult : int {
-  Ok = 1,
-  Cancel = 2,
-  Abort = 3,
-  Retry = 4,
-  Ignore = 5,
-  Yes = 6,
-  No = 7
+  Ok = 0,
+  Cancel = 1,
+  Abort = 2,
+  Retry = 3,
+  Ignore = 4,
+  Yes = 5,
+  No = 6
 };
 
 using Handle = std::uintptr_t;  // 0 = none
@@ -48,7 +49,8 @@ class Host {
 
   // --- user interface -----------------------------------------------------
   // A message box owned by owner (0: none); flags are Win32 MB_* values as given.
-  // Asks for no memory on the way: the fatal report of an allocation failure comes here.
+  // A box that could not be shown reads as Ok. Asks for no memory on the way:
+  // the fatal report of an allocation failure comes here.
   virtual MessageResult ShowMessageBox(std::string_view text, std::string_view title,
                                        unsigned flags, Handle owner) = 0;
   // ShellExecute "open" with no owner, no parameters, SW_SHOWNORMAL; result ignored.

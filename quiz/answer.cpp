@@ -96,8 +96,9 @@ void RevealAnswer(Context& ctx) {
   // countdown has started the reveal is over for the run, as the guard means.
   if (ctx.main.Interval(MainId::时钟19) > 0) return;
   StopShake(ctx.main);
-  const ui::Pressed pressed = ui::ShowMessage(ctx.host, "确定显示答案吗？", ui::kMbYesNo, "小提示");
-  if (pressed != ui::Pressed::Yes) return;
+  const platform::MessageResult pressed =
+      ui::ShowMessage(ctx.host, "确定显示答案吗？", ui::kMbYesNo, "小提示");
+  if (pressed != platform::MessageResult::Yes) return;
   UncoverAnswer(ctx.main);
 }
 

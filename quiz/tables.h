@@ -5,7 +5,7 @@
 #include <array>
 #include <string_view>
 
-#include "config/config.h"
+#include "config/questions.h"
 #include "ui/main_ids.h"
 
 namespace lornel::quiz {
@@ -14,27 +14,28 @@ using ui::MainId;
 
 struct Question {
   int n;
-  const char* caption;  // of the question button and of its panel
   MainId button, panel, label, lockTimer;
+  // Of the question button and of its panel.
+  constexpr const char* caption() const { return config::QuestionName(n); }
 };
 
 using config::kQuestionCount;
 
 inline constexpr std::array<Question, kQuestionCount> kQuestions{{
-    {1, "第一题", MainId::按钮1, MainId::分组框7, MainId::标签1, MainId::时钟4},
-    {2, "第二题", MainId::按钮2, MainId::分组框8, MainId::标签2, MainId::时钟5},
-    {3, "第三题", MainId::按钮3, MainId::分组框9, MainId::标签3, MainId::时钟6},
-    {4, "第四题", MainId::按钮4, MainId::分组框10, MainId::标签4, MainId::时钟7},
-    {5, "第五题", MainId::按钮5, MainId::分组框11, MainId::标签5, MainId::时钟8},
-    {6, "第六题", MainId::按钮6, MainId::分组框12, MainId::标签6, MainId::时钟9},
-    {7, "第七题", MainId::按钮7, MainId::分组框13, MainId::标签7, MainId::时钟10},
-    {8, "第八题", MainId::按钮8, MainId::分组框14, MainId::标签8, MainId::时钟11},
-    {9, "第九题", MainId::按钮9, MainId::分组框15, MainId::标签9, MainId::时钟12},
-    {10, "第十题", MainId::按钮10, MainId::分组框16, MainId::标签10, MainId::时钟13},
-    {11, "第十一题", MainId::按钮11, MainId::分组框17, MainId::标签11, MainId::时钟14},
-    {12, "第十二题", MainId::按钮12, MainId::分组框18, MainId::标签12, MainId::时钟15},
-    {13, "第十三题", MainId::按钮13, MainId::分组框19, MainId::标签13, MainId::时钟16},
-    {14, "第十四题", MainId::按钮14, MainId::分组框20, MainId::标签14, MainId::时钟17},
+    {1, MainId::按钮1, MainId::分组框7, MainId::标签1, MainId::时钟4},
+    {2, MainId::按钮2, MainId::分组框8, MainId::标签2, MainId::时钟5},
+    {3, MainId::按钮3, MainId::分组框9, MainId::标签3, MainId::时钟6},
+    {4, MainId::按钮4, MainId::分组框10, MainId::标签4, MainId::时钟7},
+    {5, MainId::按钮5, MainId::分组框11, MainId::标签5, MainId::时钟8},
+    {6, MainId::按钮6, MainId::分组框12, MainId::标签6, MainId::时钟9},
+    {7, MainId::按钮7, MainId::分组框13, MainId::标签7, MainId::时钟10},
+    {8, MainId::按钮8, MainId::分组框14, MainId::标签8, MainId::时钟11},
+    {9, MainId::按钮9, MainId::分组框15, MainId::标签9, MainId::时钟12},
+    {10, MainId::按钮10, MainId::分组框16, MainId::标签10, MainId::时钟13},
+    {11, MainId::按钮11, MainId::分组框17, MainId::标签11, MainId::时钟14},
+    {12, MainId::按钮12, MainId::分组框18, MainId::标签12, MainId::时钟15},
+    {13, MainId::按钮13, MainId::分组框19, MainId::标签13, MainId::时钟16},
+    {14, MainId::按钮14, MainId::分组框20, MainId::标签14, MainId::时钟17},
 }};
 
 // Question n, or nullptr when n is not a question number.

@@ -22,15 +22,25 @@ using namespace lornel;
 // handlers, so the window behaves as the program's does while it waits.
 class SheetEvents : public ui::EventSink {
  public:
-  explicit SheetEvents(int skin) : skin_(skin) {}
-  void Attach(app::Shell& shell) { shell_ = &shell; }
-  void OnCreated() override { app::ApplySkin(*shell_, skin_); }
+  SheetEvents(int skin, app::Shell& shell) : skin_(skin), shell_(shell) {}
+  void OnCreated() override { app::ApplySkin(shell_, skin_); }
   void OnDestroyed() override {}
-  void OnControlEvent(const ui::Binding& binding) override { app::Dispatch(*shell_, binding); }
+  void OnControlEvent(const ui::Binding& binding) override { app::Dispatch(shell_, binding); }
 
  private:
   int skin_;
-  app::Shell* shell_ = nullptr;
+  app::Shell& shell_;
+};
+
+// The form holds the events, the events the shell.
+struct SheetWindow {
+  SheetWindow(platform::Host& host, const app::ProgramPaths& paths, int skin)
+      : form(ui::MainTable(), events),
+        shell{host, paths, Context{MainForm(form), host}, {}, {}},
+        events(skin, shell) {}
+  win32::Win32Form form;
+  app::Shell shell;
+  SheetEvents events;
 };
 
 void RunMessagesFor(DWORD milliseconds) {
@@ -89,10 +99,9 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
 
   win32::Win32Host host;
   const app::ProgramPaths paths = app::StartProcess(host);
-  SheetEvents events(skin);
-  win32::Win32Form form(ui::MainTable(), events);
-  app::Shell shell{host, paths, Context{MainForm(form), host}, {}, {}};
-  events.Attach(shell);
+  SheetWindow window(host, paths, skin);
+  win32::Win32Form& form = window.form;
+  app::Shell& shell = window.shell;
   // No button may show its hot look.
   SetCursorPos(GetSystemMetrics(SM_CXSCREEN) - 1, GetSystemMetrics(SM_CYSCREEN) - 1);
   if (!form.Create()) return 3;

@@ -39,16 +39,9 @@ class Form {
   virtual int Left(int id) const = 0;
   virtual void Focus(int id) = 0;
 
-  virtual void ShowWindow() = 0;
-  virtual void HideWindow() = 0;
-  // Queued: the window closes after the running handler has returned.
-  virtual void RequestClose() = 0;
-
-  // --- for the question editor ----------------------------------------------
   // Text of a control as UTF-16: what GBK cannot hold (an emoji) stays itself.
   virtual std::u16string UnicodeText(int id) const = 0;
   virtual void SetUnicodeText(int id, std::u16string_view text) = 0;
-  virtual void SetWindowCaption(const std::string& caption) = 0;  // GBK
   // The EditBox that last had the keyboard focus (a button click takes it
   // afterwards), or -1.
   virtual int LastFocusedEditBox() const = 0;
@@ -59,6 +52,13 @@ class Form {
     bool fits() const { return linesNeeded <= linesShown; }
   };
   virtual TextFit MeasureCaption(int id, std::u16string_view text) const = 0;
+
+  // --- the window -------------------------------------------------------------
+  virtual void ShowWindow() = 0;
+  virtual void HideWindow() = 0;
+  // Queued: the window closes after the running handler has returned.
+  virtual void RequestClose() = 0;
+  virtual void SetWindowCaption(const std::string& caption) = 0;  // GBK
   // The standard Open dialog for an INI file, owned by this window, starting
   // at path; nullopt when cancelled, "" for a path that GBK cannot hold.
   virtual std::optional<std::string> AskOpenPath(const std::string& path) = 0;
@@ -66,7 +66,7 @@ class Form {
   virtual std::uintptr_t OwnerHandle() const { return 0; }
 };
 
-// Typed facade so that handlers name controls by their enum (MainId, NoticeId).
+// Typed facade so that handlers name controls by their window's id enum (MainId, EditorId ...).
 template <class Id>
 class Controls {
  public:

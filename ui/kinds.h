@@ -2,7 +2,9 @@
 // event bindings. Pure data, shared by every backend and by the handlers.
 #pragma once
 
+#include <compare>
 #include <cstdint>
+#include <type_traits>
 
 namespace lornel::ui {
 
@@ -67,42 +69,28 @@ enum class Picture : std::uint8_t { None, AnswerCover, NoticeBubbles, NoticeInfo
 
 enum class Event : std::uint8_t { None, Click, Tick, LeftButtonDown, TextChanged };
 
-// Every handler a control event can be bound to. Slots taking a number (the
-// question, the lock timer's question, the virtual key) carry it in Binding::arg.
-enum class Slot : std::uint8_t {
-  None,
-  // main window
-  ConfigCheckOnStart,
-  OpenQuestion,
-  CancelQuestion,
-  NextQuestion,
-  LockScanTick,
-  LockTick,
-  CheckAnswer,
-  ShakeTick,
-  RevealAnswer,
-  SimulateKeyPress,
-  CountdownTick,
-  RevealGuardTick,
-  ConfirmGroup,
-  ChangeGroup,
-  ScoreMirrorTick,
-  // notice window
-  NoticeCountdownTick,
-  NoticeFlickerTick,
-  // question editor and its preview
-  EditorOpen,
-  EditorSave,
-  EditorPaste,
-  EditorPreview,
-  EditorTextChanged,
-  PreviewClose,
-  Count
+// The handler a control event is bound to: a value of the enum in which the
+// window's own handlers name their slots (MainSlot, NoticeSlot, the editor's
+// EditorSlot ...), so that each table is checked against its own names. 0 is none.
+struct Slot {
+  std::uint8_t value = 0;
+  constexpr Slot() = default;
+  template <class Names>
+  requires std::is_enum_v<Names>
+  constexpr Slot(Names name) : value(static_cast<std::uint8_t>(name)) {}
+  // The window's enum of names; a slot of another window reads as some other name.
+  template <class Names>
+  requires std::is_enum_v<Names>
+  constexpr Names As() const { return static_cast<Names>(value); }
+  constexpr auto operator<=>(const Slot&) const = default;
+  static const Slot None;
 };
+inline constexpr Slot Slot::None{};
 
+// Slots taking a number (a question, a virtual key) carry it in arg.
 struct Binding {
   Event event = Event::None;
-  Slot slot = Slot::None;
+  Slot slot;
   int arg = 0;
 };
 

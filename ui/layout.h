@@ -1,13 +1,11 @@
-// The control tables of the two windows: pure data, rows in table order.
+// The control tables of lornel.exe's two windows: pure data, rows in table order.
 #pragma once
 
 #include "ui/table.h"
 
 namespace lornel::ui {
 
-const Table& MainTable();     // rows indexed by MainId
-const Table& NoticeTable();   // rows indexed by NoticeId
-const Table& EditorTable();   // the question editor, rows indexed by EditorId
-const Table& PreviewTable();  // its preview of a question, rows indexed by PreviewId
+const Table& MainTable();    // rows indexed by MainId
+const Table& NoticeTable();  // rows indexed by NoticeId
 
 }  // namespace lornel::ui

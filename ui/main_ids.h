@@ -2,6 +2,8 @@
 // an earlier control lies above every later sibling.
 #pragma once
 
+#include <cstdint>
+
 // clang-format off
 #define LORNEL_MAIN_CONTROLS(X) \
   X(分组框21) X(按钮31) X(分组框3) X(透明标签13) X(按钮15) X(单选框6) \
@@ -37,5 +39,26 @@ enum class MainId : int {
 };
 
 inline constexpr int kMainControlCount = 131;
+
+// The main window's handlers (the quiz's); the question, the lock timer's
+// question and the virtual key travel in Binding::arg.
+enum class MainSlot : std::uint8_t {
+  None,
+  ConfigCheckOnStart,
+  OpenQuestion,
+  CancelQuestion,
+  NextQuestion,
+  LockScanTick,
+  LockTick,
+  CheckAnswer,
+  ShakeTick,
+  RevealAnswer,
+  SimulateKeyPress,
+  CountdownTick,
+  RevealGuardTick,
+  ConfirmGroup,
+  ChangeGroup,
+  ScoreMirrorTick,
+};
 
 }  // namespace lornel::ui

@@ -2,6 +2,7 @@
 // control lies above every later sibling.
 #include <iterator>
 
+#include "config/questions.h"
 #include "ui/layout.h"
 #include "ui/main_ids.h"
 
@@ -24,8 +25,8 @@ constexpr int Id(MainId id) { return static_cast<int>(id); }
 
 constexpr Font Bold(int height) { return {"", height}; }
 constexpr Font YouYuan(int height) { return {"幼圆", height}; }
-constexpr Binding Click(Slot slot, int arg = 0) { return {Event::Click, slot, arg}; }
-constexpr Binding Tick(Slot slot, int arg = 0) { return {Event::Tick, slot, arg}; }
+constexpr Binding Click(MainSlot slot, int arg = 0) { return {Event::Click, slot, arg}; }
+constexpr Binding Tick(MainSlot slot, int arg = 0) { return {Event::Tick, slot, arg}; }
 
 constexpr Row Panel(MainId id, int parent, Rect rect, const char* caption = "", Font font = {},
                     Colour captionColour = Hex(0x000000), bool visible = true) {
@@ -57,8 +58,9 @@ constexpr Row ScoreLabel(MainId id, int left) {
           .textColour = Hex(0xFF0000), .hAlign = HAlign::Centre, .vAlign = VAlign::Middle};
 }
 
-constexpr Row QuestionPanel(MainId id, const char* caption) {
-  return Panel(id, Id(分组框1), {16, 24, 1152, 248}, caption, {}, Hex(0x000000), false);
+constexpr Row QuestionPanel(MainId id, int n) {
+  return Panel(id, Id(分组框1), {16, 24, 1152, 248}, config::QuestionName(n), {}, Hex(0x000000),
+               false);
 }
 
 constexpr Row QuestionLabel(MainId id, MainId panel) {
@@ -66,16 +68,16 @@ constexpr Row QuestionLabel(MainId id, MainId panel) {
           .font = Bold(24), .background = Hex(0xECECEC), .wordWrap = true};
 }
 
-constexpr Row BoardButton(MainId id, int n, int left, int top, const char* caption) {
+constexpr Row BoardButton(MainId id, int n, int left, int top) {
   return {LORNEL_ROW(id), .kind = Kind::Button, .parent = Id(分组框1),
-          .rect = {left, top, 128, 40}, .caption = caption, .font = Bold(16), .tabStop = true,
-          .binding = Click(Slot::OpenQuestion, n)};
+          .rect = {left, top, 128, 40}, .caption = config::QuestionName(n), .font = Bold(16), .tabStop = true,
+          .binding = Click(MainSlot::OpenQuestion, n)};
 }
 
 constexpr Row Key(MainId id, int left, int top, const char* caption, int virtualKey) {
   return {LORNEL_ROW(id), .kind = Kind::Button, .parent = Id(分组框22),
           .rect = {left, top, 48, 40}, .caption = caption, .font = YouYuan(29), .tabStop = true,
-          .binding = Click(Slot::SimulateKeyPress, virtualKey)};
+          .binding = Click(MainSlot::SimulateKeyPress, virtualKey), .onScreenKey = true};
 }
 
 constexpr Row WideKey(MainId id, int left, int top, const char* caption, int virtualKey) {
@@ -95,17 +97,17 @@ constexpr Row kRows[] = {
     Panel(分组框21, kWindowParent, {-8, 0, 1208, 744}),
     {LORNEL_ROW(按钮31), .kind = Kind::Button, .parent = Id(分组框21),
      .rect = {24, 24, 1160, 696}, .caption = "开始！Go！Go！Go！", .font = Bold(56),
-     .tabStop = true, .binding = Click(Slot::ConfigCheckOnStart)},
+     .tabStop = true, .binding = Click(MainSlot::ConfigCheckOnStart)},
 
     // Group selection panel.
     Panel(分组框3, kWindowParent, {16, 96, 1168, 552}, "", {}, Hex(0x000000), false),
     {LORNEL_ROW(透明标签13), .kind = Kind::TransLabel, .parent = Id(分组框3),
      .rect = {480, 400, 152, 24}, .caption = "重新选题", .font = {"", 20, true},
      .textColour = Hex(0xC06000), .cursor = Cursor::Hand, .hAlign = HAlign::Centre,
-     .vAlign = VAlign::Middle, .binding = {Event::LeftButtonDown, Slot::CancelQuestion}},
+     .vAlign = VAlign::Middle, .binding = {Event::LeftButtonDown, MainSlot::CancelQuestion}},
     {LORNEL_ROW(按钮15), .kind = Kind::Button, .parent = Id(分组框3),
      .rect = {448, 440, 216, 48}, .caption = "确定", .font = Bold(32), .tabStop = true,
-     .cursor = Cursor::Hand, .binding = Click(Slot::ConfirmGroup)},
+     .cursor = Cursor::Hand, .binding = Click(MainSlot::ConfirmGroup)},
     GroupRadio(单选框6, 352, "我是第六组的"),
     GroupRadio(单选框5, 312, "我是第五组的"),
     GroupRadio(单选框4, 272, "我是第四组的"),
@@ -122,7 +124,7 @@ constexpr Row kRows[] = {
     {LORNEL_ROW(标签15), .kind = Kind::Label, .parent = Id(分组框4), .rect = {560, 24, 64, 40},
      .caption = "0", .font = YouYuan(35), .hAlign = HAlign::Centre, .vAlign = VAlign::Middle},
     Panel(分组框6, Id(分组框4), {8, 16, 552, 48}),
-    Timer(时钟2, 分组框6, {480, 8, 32, 32}, Tick(Slot::CountdownTick)),
+    Timer(时钟2, 分组框6, {480, 8, 32, 32}, Tick(MainSlot::CountdownTick)),
     {LORNEL_ROW(进度条1), .kind = Kind::ProcessBar, .parent = Id(分组框6),
      .rect = {245, 14, 300, 24}, .edge = Edge::ThinSunken, .rangeMin = 0, .rangeMax = 0,
      .position = 0},
@@ -133,8 +135,8 @@ constexpr Row kRows[] = {
     Placeholder(透明标签11, {395, 16, 21, 24}),
     {LORNEL_ROW(按钮16), .kind = Kind::Button, .parent = Id(分组框5), .rect = {440, 11, 104, 32},
      .caption = "重新选组", .font = Bold(19), .tabStop = true,
-     .binding = Click(Slot::ChangeGroup)},
-    Timer(时钟1, 分组框5, {344, 16, 32, 32}, Tick(Slot::ScoreMirrorTick), 1000),
+     .binding = Click(MainSlot::ChangeGroup)},
+    Timer(时钟1, 分组框5, {344, 16, 32, 32}, Tick(MainSlot::ScoreMirrorTick), 1000),
     Placeholder(透明标签10, {173, 16, 35, 24}),
     {LORNEL_ROW(透明标签9), .kind = Kind::TransLabel, .parent = Id(分组框5),
      .rect = {8, 11, 536, 32}, .caption = "当前为第  组正在回答问题，该组已得  分。",
@@ -157,30 +159,30 @@ constexpr Row kRows[] = {
 
     // Question area: panels 14 … 2 lie above the answer panel, the timers, panel 1 and the board.
     Panel(分组框1, kWindowParent, {8, 72, 1184, 584}, "■题目■", Bold(20), Hex(0x800080)),
-    QuestionPanel(分组框20, "第十四题"), QuestionLabel(标签14, 分组框20),
-    QuestionPanel(分组框19, "第十三题"), QuestionLabel(标签13, 分组框19),
-    QuestionPanel(分组框18, "第十二题"), QuestionLabel(标签12, 分组框18),
-    QuestionPanel(分组框17, "第十一题"), QuestionLabel(标签11, 分组框17),
-    QuestionPanel(分组框16, "第十题"), QuestionLabel(标签10, 分组框16),
-    QuestionPanel(分组框15, "第九题"), QuestionLabel(标签9, 分组框15),
-    QuestionPanel(分组框14, "第八题"), QuestionLabel(标签8, 分组框14),
-    QuestionPanel(分组框13, "第七题"), QuestionLabel(标签7, 分组框13),
-    QuestionPanel(分组框12, "第六题"), QuestionLabel(标签6, 分组框12),
-    QuestionPanel(分组框11, "第五题"), QuestionLabel(标签5, 分组框11),
-    QuestionPanel(分组框10, "第四题"), QuestionLabel(标签4, 分组框10),
-    QuestionPanel(分组框9, "第三题"), QuestionLabel(标签3, 分组框9),
-    QuestionPanel(分组框8, "第二题"), QuestionLabel(标签2, 分组框8),
+    QuestionPanel(分组框20, 14), QuestionLabel(标签14, 分组框20),
+    QuestionPanel(分组框19, 13), QuestionLabel(标签13, 分组框19),
+    QuestionPanel(分组框18, 12), QuestionLabel(标签12, 分组框18),
+    QuestionPanel(分组框17, 11), QuestionLabel(标签11, 分组框17),
+    QuestionPanel(分组框16, 10), QuestionLabel(标签10, 分组框16),
+    QuestionPanel(分组框15, 9), QuestionLabel(标签9, 分组框15),
+    QuestionPanel(分组框14, 8), QuestionLabel(标签8, 分组框14),
+    QuestionPanel(分组框13, 7), QuestionLabel(标签7, 分组框13),
+    QuestionPanel(分组框12, 6), QuestionLabel(标签6, 分组框12),
+    QuestionPanel(分组框11, 5), QuestionLabel(标签5, 分组框11),
+    QuestionPanel(分组框10, 4), QuestionLabel(标签4, 分组框10),
+    QuestionPanel(分组框9, 3), QuestionLabel(标签3, 分组框9),
+    QuestionPanel(分组框8, 2), QuestionLabel(标签2, 分组框8),
 
     // Answer panel: the cover 图片框1 lies above the correct-answer label 标签18.
     Panel(分组框22, Id(分组框1), {24, 272, 1136, 288}),
-    Timer(时钟19, 分组框22, {1048, 136, 32, 72}, Tick(Slot::RevealGuardTick)),
+    Timer(时钟19, 分组框22, {1048, 136, 32, 72}, Tick(MainSlot::RevealGuardTick)),
     {LORNEL_ROW(按钮50), .kind = Kind::Button, .parent = Id(分组框22),
      .rect = {952, 112, 176, 48}, .caption = "显示答案", .font = Bold(29), .tabStop = true,
-     .binding = Click(Slot::RevealAnswer)},
-    Timer(时钟18, 分组框22, {8, 16, 32, 32}, Tick(Slot::ShakeTick)),
+     .binding = Click(MainSlot::RevealAnswer)},
+    Timer(时钟18, 分组框22, {8, 16, 32, 32}, Tick(MainSlot::ShakeTick)),
     {LORNEL_ROW(按钮49), .kind = Kind::Button, .parent = Id(分组框22),
      .rect = {904, 184, 224, 96}, .caption = "继续选题", .font = Bold(48), .enabled = false,
-     .tabStop = true, .binding = Click(Slot::NextQuestion)},
+     .tabStop = true, .binding = Click(MainSlot::NextQuestion)},
     {LORNEL_ROW(图片框1), .kind = Kind::PicBox, .parent = Id(分组框22),
      .rect = {704, 16, 424, 80}, .picture = Picture::AnswerCover},
     {LORNEL_ROW(标签18), .kind = Kind::Label, .parent = Id(分组框22), .rect = {704, 16, 424, 80},
@@ -189,7 +191,7 @@ constexpr Row kRows[] = {
     PanelLabel(标签17, {584, 40, 120, 32}, "正确答案：", Bold(24), Hex(0x0000FF)),
     {LORNEL_ROW(按钮47), .kind = Kind::Button, .parent = Id(分组框22),
      .rect = {480, 32, 96, 56}, .caption = "确认答案", .font = Bold(16), .enabled = false,
-     .tabStop = true, .binding = Click(Slot::CheckAnswer)},
+     .tabStop = true, .binding = Click(MainSlot::CheckAnswer)},
 
     // On-screen keyboard in table order: Enter, row 3 from the right, row 2 from L,
     // Backspace, row 1 from P.
@@ -230,39 +232,39 @@ constexpr Row kRows[] = {
     PanelLabel(标签16, {16, 40, 64, 32}, "答案：", Bold(24), Hex(0x0000FF)),
 
     // Lock timers: 时钟(n+3) keeps question button n disabled once started.
-    Timer(时钟17, 分组框1, {1112, 104, 40, 40}, Tick(Slot::LockTick, 14)),
-    Timer(时钟16, 分组框1, {936, 96, 64, 40}, Tick(Slot::LockTick, 13)),
-    Timer(时钟15, 分组框1, {768, 96, 48, 48}, Tick(Slot::LockTick, 12)),
-    Timer(时钟14, 分组框1, {608, 88, 48, 40}, Tick(Slot::LockTick, 11)),
-    Timer(时钟13, 分组框1, {456, 88, 40, 40}, Tick(Slot::LockTick, 10)),
-    Timer(时钟12, 分组框1, {280, 88, 40, 40}, Tick(Slot::LockTick, 9)),
-    Timer(时钟11, 分组框1, {104, 88, 48, 40}, Tick(Slot::LockTick, 8)),
-    Timer(时钟10, 分组框1, {1112, 24, 48, 40}, Tick(Slot::LockTick, 7)),
-    Timer(时钟9, 分组框1, {944, 16, 40, 48}, Tick(Slot::LockTick, 6)),
-    Timer(时钟8, 分组框1, {760, 16, 64, 48}, Tick(Slot::LockTick, 5)),
-    Timer(时钟7, 分组框1, {616, 24, 48, 32}, Tick(Slot::LockTick, 4)),
-    Timer(时钟6, 分组框1, {464, 24, 40, 32}, Tick(Slot::LockTick, 3)),
-    Timer(时钟5, 分组框1, {288, 24, 32, 40}, Tick(Slot::LockTick, 2)),
-    Timer(时钟4, 分组框1, {128, 24, 32, 32}, Tick(Slot::LockTick, 1)),
-    Timer(时钟3, 分组框1, {488, 32, 112, 96}, Tick(Slot::LockScanTick)),
+    Timer(时钟17, 分组框1, {1112, 104, 40, 40}, Tick(MainSlot::LockTick, 14)),
+    Timer(时钟16, 分组框1, {936, 96, 64, 40}, Tick(MainSlot::LockTick, 13)),
+    Timer(时钟15, 分组框1, {768, 96, 48, 48}, Tick(MainSlot::LockTick, 12)),
+    Timer(时钟14, 分组框1, {608, 88, 48, 40}, Tick(MainSlot::LockTick, 11)),
+    Timer(时钟13, 分组框1, {456, 88, 40, 40}, Tick(MainSlot::LockTick, 10)),
+    Timer(时钟12, 分组框1, {280, 88, 40, 40}, Tick(MainSlot::LockTick, 9)),
+    Timer(时钟11, 分组框1, {104, 88, 48, 40}, Tick(MainSlot::LockTick, 8)),
+    Timer(时钟10, 分组框1, {1112, 24, 48, 40}, Tick(MainSlot::LockTick, 7)),
+    Timer(时钟9, 分组框1, {944, 16, 40, 48}, Tick(MainSlot::LockTick, 6)),
+    Timer(时钟8, 分组框1, {760, 16, 64, 48}, Tick(MainSlot::LockTick, 5)),
+    Timer(时钟7, 分组框1, {616, 24, 48, 32}, Tick(MainSlot::LockTick, 4)),
+    Timer(时钟6, 分组框1, {464, 24, 40, 32}, Tick(MainSlot::LockTick, 3)),
+    Timer(时钟5, 分组框1, {288, 24, 32, 40}, Tick(MainSlot::LockTick, 2)),
+    Timer(时钟4, 分组框1, {128, 24, 32, 32}, Tick(MainSlot::LockTick, 1)),
+    Timer(时钟3, 分组框1, {488, 32, 112, 96}, Tick(MainSlot::LockScanTick)),
 
-    QuestionPanel(分组框7, "第一题"), QuestionLabel(标签1, 分组框7),
+    QuestionPanel(分组框7, 1), QuestionLabel(标签1, 分组框7),
 
     // Question board, below every question panel.
-    BoardButton(按钮7, 7, 1032, 24, "第七题"),
-    BoardButton(按钮11, 11, 528, 96, "第十一题"),
-    BoardButton(按钮14, 14, 1032, 96, "第十四题"),
-    BoardButton(按钮13, 13, 864, 96, "第十三题"),
-    BoardButton(按钮12, 12, 696, 96, "第十二题"),
-    BoardButton(按钮10, 10, 360, 96, "第十题"),
-    BoardButton(按钮9, 9, 192, 96, "第九题"),
-    BoardButton(按钮8, 8, 24, 96, "第八题"),
-    BoardButton(按钮6, 6, 864, 24, "第六题"),
-    BoardButton(按钮5, 5, 696, 24, "第五题"),
-    BoardButton(按钮4, 4, 528, 24, "第四题"),
-    BoardButton(按钮3, 3, 360, 24, "第三题"),
-    BoardButton(按钮2, 2, 192, 24, "第二题"),
-    BoardButton(按钮1, 1, 24, 24, "第一题"),
+    BoardButton(按钮7, 7, 1032, 24),
+    BoardButton(按钮11, 11, 528, 96),
+    BoardButton(按钮14, 14, 1032, 96),
+    BoardButton(按钮13, 13, 864, 96),
+    BoardButton(按钮12, 12, 696, 96),
+    BoardButton(按钮10, 10, 360, 96),
+    BoardButton(按钮9, 9, 192, 96),
+    BoardButton(按钮8, 8, 24, 96),
+    BoardButton(按钮6, 6, 864, 24),
+    BoardButton(按钮5, 5, 696, 24),
+    BoardButton(按钮4, 4, 528, 24),
+    BoardButton(按钮3, 3, 360, 24),
+    BoardButton(按钮2, 2, 192, 24),
+    BoardButton(按钮1, 1, 24, 24),
 };
 #undef LORNEL_ROW
 static_assert(std::size(kRows) == kMainControlCount);

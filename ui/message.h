@@ -18,11 +18,8 @@ inline constexpr unsigned kMbIconInformation = 0x40;
 inline constexpr unsigned kMbSystemModal = 0x1000;
 inline constexpr unsigned kMbTaskModal = 0x2000;
 
-// Pressed button: 0 OK, 1 Cancel, 2 Abort, 3 Retry, 4 Ignore, 5 Yes, 6 No.
-enum class Pressed : int { Ok = 0, Cancel = 1, Abort = 2, Retry = 3, Ignore = 4, Yes = 5, No = 6 };
-
-// An empty title means "no title given".
-Pressed ShowMessage(platform::Host& host, std::string_view text, unsigned flags,
-                    std::string_view title = {}, platform::Handle owner = 0);
+// An empty title means "no title given"; gives the button pressed.
+platform::MessageResult ShowMessage(platform::Host& host, std::string_view text, unsigned flags,
+                                    std::string_view title = {}, platform::Handle owner = 0);
 
 }  // namespace lornel::ui

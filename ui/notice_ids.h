@@ -2,6 +2,8 @@
 // names; they are different controls of another window).
 #pragma once
 
+#include <cstdint>
+
 #define LORNEL_NOTICE_CONTROLS(X) X(时钟2) X(时钟1) X(标签2) X(图片框2) X(图片框1) X(标签1)
 
 namespace lornel::ui {
@@ -13,5 +15,7 @@ enum class NoticeId : int {
 };
 
 inline constexpr int kNoticeControlCount = 6;
+
+enum class NoticeSlot : std::uint8_t { None, CountdownTick, FlickerTick };
 
 }  // namespace lornel::ui

@@ -34,7 +34,8 @@ struct Row {
   int rangeMin = 0, rangeMax = 0, position = 0;
   Picture picture = Picture::None;
   Binding binding;
-  bool multiLine = false;  // EditBox: several lines, wrapped, with a vertical scroll bar
+  bool multiLine = false;    // EditBox: several lines, wrapped, with a vertical scroll bar
+  bool onScreenKey = false;  // Button: a key of an on-screen keyboard, never takes the focus
 };
 
 struct WindowSpec {

@@ -1,6 +1,9 @@
 // lornel.exe: process start, the main window, the message loop.
 #include <windows.h>
 
+#include <memory>
+#include <optional>
+
 #include "app/fatal.h"
 #include "app/main_events.h"
 #include "app/notice.h"
@@ -8,26 +11,25 @@
 #include "app/win32/process.h"
 #include "platform/win32/host.h"
 #include "ui/layout.h"
-#include "ui/win32/form.h"
+#include "ui/win32/run_window.h"
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
   using namespace lornel;
   win32::Win32Host& host = app::StartWin32Process();
   const app::ProgramPaths paths = app::StartProcess(host);
 
-  app::MainEvents events;
-  win32::Win32Form mainForm(ui::MainTable(), events);
-  app::Shell shell{host, paths, Context{MainForm(mainForm), host}, {}, {}};
-  shell.openNoticeModally = [&shell] {
-    app::NoticeEvents noticeEvents(shell);
-    win32::Win32Form notice(ui::NoticeTable(), noticeEvents);
-    noticeEvents.Attach(notice);
-    notice.RunModal();
-  };
-  events.Attach(shell);
-
-  if (!mainForm.Create()) app::FatalReport(host, app::kWindowFailedReason);
-  win32::RunMessageLoop();
+  // Outlives the window: its destruction still reaches the handlers.
+  std::optional<app::Shell> shell;
+  const bool created = win32::RunWindow(ui::MainTable(), [&](ui::Form& form) {
+    shell.emplace(host, paths, Context{MainForm(form), host});
+    shell->openNoticeModally = [&notified = *shell] {
+      win32::RunModalWindow(ui::NoticeTable(), [&](ui::Form& notice) {
+        return std::make_unique<app::NoticeEvents>(notified, notice);
+      });
+    };
+    return std::make_unique<app::MainEvents>(*shell);
+  });
+  if (!created) app::FatalReport(host, app::kWindowFailedReason);
   // The exit clean-up: ConfigPath goes with the shell.
   return 0;
 }

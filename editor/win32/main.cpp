@@ -1,32 +1,36 @@
 // lornel-editor.exe: the question editor's window, its preview and the message loop.
 #include <windows.h>
 
+#include <memory>
+#include <optional>
+
 #include "app/fatal.h"
 #include "app/shell.h"
 #include "app/win32/process.h"
 #include "editor/editor.h"
+#include "editor/layout.h"
 #include "editor/preview.h"
 #include "platform/win32/host.h"
-#include "ui/layout.h"
-#include "ui/win32/form.h"
+#include "ui/win32/run_window.h"
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
   using namespace lornel;
   win32::Win32Host& host = app::StartWin32Process();
   const app::ProgramPaths paths = app::SplitModulePath(host.ModuleFileName());
 
-  editor::EditorEvents events;
-  win32::Win32Form window(ui::EditorTable(), events);
-  editor::Editor editor{host, editor::EditorForm(window), paths.directory};
-  editor.openPreview = [&window](const editor::PreviewRequest& request) {
-    editor::PreviewEvents previewEvents(request);
-    win32::Win32Form preview(ui::PreviewTable(), previewEvents);
-    previewEvents.Attach(preview);
-    preview.RunModal(window.hwnd());
-  };
-  events.Attach(editor);
-
-  if (!window.Create()) app::FatalReport(host, app::kWindowFailedReason);
-  win32::RunMessageLoop();
+  std::optional<editor::Editor> editor;
+  const bool created = win32::RunWindow(editor::EditorTable(), [&](ui::Form& window) {
+    editor.emplace(host, editor::EditorForm(window), paths.directory);
+    editor->openPreview = [&window](const editor::PreviewRequest& request) {
+      win32::RunModalWindow(
+          editor::PreviewTable(),
+          [&](ui::Form& preview) {
+            return std::make_unique<editor::PreviewEvents>(request, preview);
+          },
+          reinterpret_cast<HWND>(window.OwnerHandle()));
+    };
+    return std::make_unique<editor::EditorEvents>(*editor);
+  });
+  if (!created) app::FatalReport(host, app::kWindowFailedReason);
   return 0;
 }

@@ -11,6 +11,16 @@
 
 namespace lornel::win32 {
 
+namespace {
+
+platform::MessageResult Pressed(int id) {
+  // IDOK..IDNO are 1..7; 0 (the box could not be shown) and the rest read as OK.
+  if (id < IDOK || id > IDNO) return platform::MessageResult::Ok;
+  return static_cast<platform::MessageResult>(id - IDOK);
+}
+
+}  // namespace
+
 platform::MessageResult Win32Host::ShowMessageBox(std::string_view text, std::string_view title,
                                                   unsigned flags, platform::Handle owner) {
   HWND ownerWindow = reinterpret_cast<HWND>(owner);
@@ -18,10 +28,8 @@ platform::MessageResult Win32Host::ShowMessageBox(std::string_view text, std::st
   wchar_t wideText[1024], wideTitle[64];
   if (WideInto(text, wideText, std::size(wideText)) &&
       WideInto(title, wideTitle, std::size(wideTitle)))
-    return static_cast<platform::MessageResult>(
-        MessageBoxW(ownerWindow, wideText, wideTitle, flags));
-  return static_cast<platform::MessageResult>(
-      MessageBoxW(ownerWindow, Wide(text).c_str(), Wide(title).c_str(), flags));
+    return Pressed(MessageBoxW(ownerWindow, wideText, wideTitle, flags));
+  return Pressed(MessageBoxW(ownerWindow, Wide(text).c_str(), Wide(title).c_str(), flags));
 }
 
 void Win32Host::ShellOpen(const std::string& path) {

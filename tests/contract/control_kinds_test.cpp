@@ -5,11 +5,12 @@
 
 #include "tests/contract/backend.h"
 #include "tests/contract/sample_table.h"
+#include "ui/main_ids.h"
 
 namespace lornel::contract {
 namespace {
 
-using ui::Slot;
+using Slot = ui::MainSlot;
 
 class ControlKinds : public testing::Test {
  protected:

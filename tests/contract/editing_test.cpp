@@ -12,7 +12,7 @@ namespace {
 
 using ui::Event;
 using ui::Kind;
-using ui::Slot;
+enum class Slot : std::uint8_t { None, TextChanged };
 
 enum : int { kLine, kLines, kNote, kButton };
 
@@ -22,13 +22,13 @@ constexpr ui::Row kRows[] = {
      .rect = {8, 8, 200, 28},
      .font = {"", 16},
      .tabStop = true,
-     .binding = {Event::TextChanged, Slot::EditorTextChanged, kLine}},
+     .binding = {Event::TextChanged, Slot::TextChanged, kLine}},
     {.id = kLines,
      .kind = Kind::EditBox,
      .rect = {8, 44, 200, 48},
      .font = {"", 16},
      .tabStop = true,
-     .binding = {Event::TextChanged, Slot::EditorTextChanged, kLines},
+     .binding = {Event::TextChanged, Slot::TextChanged, kLines},
      .multiLine = true},
     {.id = kNote,
      .kind = Kind::Label,
@@ -52,7 +52,7 @@ class Editing : public testing::Test {
  protected:
   void SetUp() override { b = MakeBackend(EditingTable()); }
   ui::Form& form() { return b->form(); }
-  int Changes(int id) { return b->recorder.Count(Slot::EditorTextChanged, id); }
+  int Changes(int id) { return b->recorder.Count(Slot::TextChanged, id); }
   std::unique_ptr<Backend> b;
 };
 

@@ -3,14 +3,14 @@
 // about unsaved changes in a box owned by the editor.
 #include <gtest/gtest.h>
 
+#include "editor/ids.h"
 #include "tests/e2e/driver.h"
 #include "tests/e2e/editor_program.h"
-#include "ui/editor_ids.h"
 
 namespace lornel::e2e {
 namespace {
 
-using ui::EditorId;
+using editor::EditorId;
 
 // Notepad saves the file with the value of one key replaced.
 void ChangeOutside(const std::wstring& file, const std::string& key, const std::string& value) {
@@ -54,22 +54,22 @@ TEST(EditorMerge, SavingKeepsAColleaguesEditAndActivationLoadsTheFileAgain) {
   EditorProgram e(dir);
   ASSERT_TRUE(e.window);
   ChangeOutside(file, "第九题题目", "同事改的第九题");
-  SetValue(e.Of(ui::AnswerBox(1)), L"paris");
+  SetValue(e.Of(editor::AnswerBox(1)), L"paris");
   EXPECT_TRUE(WaitUntil([&] { return e.Modified(); })) << e.Caption();
   Click(e.Of(EditorId::SaveButton));
   EXPECT_TRUE(WaitUntil([&] { return !e.Modified(); })) << e.Caption();
   EXPECT_TRUE(e.p.MessageBoxes().empty());
   EXPECT_EQ(Profile(file, "题目信息：", "第九题题目"), "同事改的第九题");
   EXPECT_EQ(Profile(file, "答案信息：", "第一题答案"), "paris");
-  EXPECT_EQ(Text(e.Of(ui::TitleBox(9))), "同事改的第九题");
+  EXPECT_EQ(Text(e.Of(editor::TitleBox(9))), "同事改的第九题");
 
   // Nothing unsaved: coming back to the editor shows the file as it is now.
   ChangeOutside(file, "第九题题目", "又改了一次");
   ShowWindow(e.window, SW_MINIMIZE);
   ShowWindow(e.window, SW_RESTORE);
   SetForegroundWindow(e.window);
-  EXPECT_TRUE(WaitUntil([&] { return Text(e.Of(ui::TitleBox(9))) == "又改了一次"; }))
-      << Text(e.Of(ui::TitleBox(9)));
+  EXPECT_TRUE(WaitUntil([&] { return Text(e.Of(editor::TitleBox(9))) == "又改了一次"; }))
+      << Text(e.Of(editor::TitleBox(9)));
   EXPECT_FALSE(e.Modified()) << e.Caption();
   EXPECT_TRUE(e.p.MessageBoxes().empty());
 }
@@ -80,7 +80,7 @@ TEST(EditorMerge, LogOffAsksInABoxOwnedByTheEditorAndCancelHoldsTheSession) {
   const auto before = ReadBytes(file);
   EditorProgram e(dir);
   ASSERT_TRUE(e.window);
-  SetValue(e.Of(ui::AnswerBox(2)), L"pear");
+  SetValue(e.Of(editor::AnswerBox(2)), L"pear");
   EXPECT_TRUE(WaitUntil([&] { return e.Modified(); })) << e.Caption();
 
   for (const int button : {IDCANCEL, IDYES}) {

@@ -5,15 +5,15 @@
 
 #include <string>
 
+#include "editor/ids.h"
 #include "tests/e2e/driver.h"
-#include "ui/editor_ids.h"
 
 namespace lornel::e2e {
 
 // A running lornel-editor.exe in dir (copied there unless it lies there already).
 struct EditorProgram {
   explicit EditorProgram(const std::wstring& dir);
-  HWND Of(ui::EditorId id) const { return Program::Control(window, static_cast<int>(id)); }
+  HWND Of(editor::EditorId id) const { return Program::Control(window, static_cast<int>(id)); }
   std::string Caption() const { return Text(window); }
   bool Modified() const { return Caption().rfind("*", 0) == 0; }
 

@@ -3,15 +3,15 @@
 // file stays hidden after a save.
 #include <gtest/gtest.h>
 
+#include "editor/ids.h"
 #include "tests/e2e/abuse_support.h"
 #include "tests/e2e/driver.h"
 #include "tests/win32/support/unix_shell.h"
-#include "ui/editor_ids.h"
 
 namespace lornel::e2e {
 namespace {
 
-using ui::EditorId;
+using editor::EditorId;
 
 struct Found {
   DWORD pid;
@@ -42,7 +42,7 @@ TEST(EditorSave, AnImmutableFileIsRefusedByNameAndAHiddenOneStaysHidden) {
             15000);
   ASSERT_TRUE(f.window);
   p.WaitForInputIdle();
-  const HWND title = Program::Control(f.window, static_cast<int>(ui::TitleBox(1)));
+  const HWND title = Program::Control(f.window, static_cast<int>(editor::TitleBox(1)));
   const HWND save = Program::Control(f.window, static_cast<int>(EditorId::SaveButton));
   SendMessageW(title, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(L"新的题目"));
   {

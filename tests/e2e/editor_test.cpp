@@ -8,17 +8,17 @@
 
 #include <cstring>
 
+#include "editor/ids.h"
 #include "tests/e2e/driver.h"
 #include "tests/e2e/editor_program.h"
 #include "tests/e2e/screen.h"
 #include "tests/e2e/session.h"
 #include "tests/win32/support/clipboard.h"
-#include "ui/editor_ids.h"
 
 namespace lornel::e2e {
 namespace {
 
-using ui::EditorId;
+using editor::EditorId;
 using ui::MainId;
 
 std::wstring WideText(HWND hwnd) {
@@ -39,7 +39,7 @@ TEST(Editor, EditsTheExampleAndTheProgramAsksTheNewQuestion) {
   EditorProgram e(dir);
   ASSERT_TRUE(e.window);
   EXPECT_EQ(e.Caption(), Gbk(file) + " - Lornel 题目编辑器");
-  EXPECT_EQ(Text(e.Of(ui::TitleBox(1))), "中国的首都是哪座城市？");
+  EXPECT_EQ(Text(e.Of(editor::TitleBox(1))), "中国的首都是哪座城市？");
   EXPECT_EQ(Text(e.Of(EditorId::CountdownBox)), "30");
   SettlePaint(e.window);
   ParkPointer();
@@ -47,15 +47,15 @@ TEST(Editor, EditsTheExampleAndTheProgramAsksTheNewQuestion) {
   ShootWindow(e.window, L"editor");
 
   // A title set as UI automation sets it, an answer typed on the keyboard.
-  SetValue(e.Of(ui::TitleBox(1)), L"法国的首都是哪座城市？");
-  Click(e.Of(ui::AnswerBox(1)));
-  SendMessageW(e.Of(ui::AnswerBox(1)), EM_SETSEL, 0, -1);
+  SetValue(e.Of(editor::TitleBox(1)), L"法国的首都是哪座城市？");
+  Click(e.Of(editor::AnswerBox(1)));
+  SendMessageW(e.Of(editor::AnswerBox(1)), EM_SETSEL, 0, -1);
   TypeKeys("PARIS");
-  EXPECT_TRUE(WaitUntil([&] { return Text(e.Of(ui::AnswerBox(1))) == "paris"; }));
+  EXPECT_TRUE(WaitUntil([&] { return Text(e.Of(editor::AnswerBox(1))) == "paris"; }));
   EXPECT_TRUE(WaitUntil([&] { return e.Modified(); })) << e.Caption();
 
   // The preview of question 1, in the question label's size and font.
-  Click(e.Of(ui::TitleBox(1)));
+  Click(e.Of(editor::TitleBox(1)));
   Click(e.Of(EditorId::PreviewButton));
   HWND preview = nullptr;
   WaitUntil([&] {
@@ -63,28 +63,28 @@ TEST(Editor, EditsTheExampleAndTheProgramAsksTheNewQuestion) {
                                   Wide("预览：第一题 - Lornel 题目编辑器").c_str())) != nullptr;
   });
   ASSERT_TRUE(preview);
-  const HWND label = Program::Control(preview, static_cast<int>(ui::PreviewId::QuestionLabel));
+  const HWND label = Program::Control(preview, static_cast<int>(editor::PreviewId::QuestionLabel));
   EXPECT_EQ(Text(label), "法国的首都是哪座城市？");
-  EXPECT_EQ(Text(Program::Control(preview, static_cast<int>(ui::PreviewId::FitNote))),
+  EXPECT_EQ(Text(Program::Control(preview, static_cast<int>(editor::PreviewId::FitNote))),
             "题目可以完整显示。");
   SettlePaint(preview);
   ShootWindow(preview, L"editor-preview");
-  Click(Program::Control(preview, static_cast<int>(ui::PreviewId::CloseButton)));
+  Click(Program::Control(preview, static_cast<int>(editor::PreviewId::CloseButton)));
   EXPECT_TRUE(WaitUntil([&] { return !IsWindow(preview); }));
 
   // Three rows from a spreadsheet into rows 12 to 14, which already hold questions.
   ASSERT_TRUE(
       test::PutOnClipboard(L"小狗怎么叫？\tWOOF\r\n\"两\n行\"\tcat\r\n一加一等于几？\t二\r\n"));
-  Click(e.Of(ui::TitleBox(12)));
+  Click(e.Of(editor::TitleBox(12)));
   Click(e.Of(EditorId::PasteButton));
   auto replace = e.p.WaitForMessageBox();
   ASSERT_TRUE(replace);
   EXPECT_NE(replace->text.find("第12题到第14题已有内容"), std::string::npos) << replace->text;
   Program::Answer(*replace, IDYES);
-  EXPECT_TRUE(WaitUntil([&] { return Text(e.Of(ui::TitleBox(13))) == "两 行"; }));
-  EXPECT_EQ(Text(e.Of(ui::TitleBox(12))), "小狗怎么叫？");
-  EXPECT_EQ(Text(e.Of(ui::AnswerBox(12))), "WOOF");
-  EXPECT_EQ(Text(e.Of(ui::AnswerBox(14))), "二");
+  EXPECT_TRUE(WaitUntil([&] { return Text(e.Of(editor::TitleBox(13))) == "两 行"; }));
+  EXPECT_EQ(Text(e.Of(editor::TitleBox(12))), "小狗怎么叫？");
+  EXPECT_EQ(Text(e.Of(editor::AnswerBox(12))), "WOOF");
+  EXPECT_EQ(Text(e.Of(editor::AnswerBox(14))), "二");
 
   // Saving warns about the answer the on-screen keyboard cannot type.
   Click(e.Of(EditorId::SaveButton));
@@ -123,8 +123,8 @@ TEST(Editor, AnEmojiIsRefusedAndClosingWithChangesAsksFirst) {
   const auto before = ReadBytes(file);
   EditorProgram e(dir);
   ASSERT_TRUE(e.window);
-  SetValue(e.Of(ui::TitleBox(5)), L"笑一个\U0001F600");
-  EXPECT_EQ(WideText(e.Of(ui::TitleBox(5))), L"笑一个\U0001F600");
+  SetValue(e.Of(editor::TitleBox(5)), L"笑一个\U0001F600");
+  EXPECT_EQ(WideText(e.Of(editor::TitleBox(5))), L"笑一个\U0001F600");
   Click(e.Of(EditorId::SaveButton));
   auto error = e.p.WaitForMessageBox();
   ASSERT_TRUE(error);
@@ -134,7 +134,7 @@ TEST(Editor, AnEmojiIsRefusedAndClosingWithChangesAsksFirst) {
   Program::Answer(*error, IDOK);
   EXPECT_EQ(ReadBytes(file), before);
 
-  Click(e.Of(ui::AnswerBox(2)));
+  Click(e.Of(editor::AnswerBox(2)));
   TypeKeys("X");
   EXPECT_TRUE(WaitUntil([&] { return e.Modified(); })) << e.Caption();
   // The close box: Cancel keeps the window, No closes it without saving.

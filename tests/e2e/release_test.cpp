@@ -11,7 +11,7 @@
 namespace lornel::e2e {
 namespace {
 
-using ui::EditorId;
+using editor::EditorId;
 using ui::MainId;
 
 TEST(Release, TheUnpackedProgramsPlayAQuestionTheEditorChanged) {
@@ -20,9 +20,9 @@ TEST(Release, TheUnpackedProgramsPlayAQuestionTheEditorChanged) {
   {
     EditorProgram e(dir);
     ASSERT_TRUE(e.window) << "lornel-editor.exe did not open";
-    EXPECT_EQ(Text(e.Of(ui::TitleBox(1))), "中国的首都是哪座城市？") << "the shipped example";
-    SetValue(e.Of(ui::TitleBox(1)), L"法国的首都是哪座城市？");
-    SetValue(e.Of(ui::AnswerBox(1)), L"paris");
+    EXPECT_EQ(Text(e.Of(editor::TitleBox(1))), "中国的首都是哪座城市？") << "the shipped example";
+    SetValue(e.Of(editor::TitleBox(1)), L"法国的首都是哪座城市？");
+    SetValue(e.Of(editor::AnswerBox(1)), L"paris");
     ASSERT_TRUE(WaitUntil([&] { return e.Modified(); })) << e.Caption();
     Click(e.Of(EditorId::SaveButton));
     EXPECT_TRUE(WaitUntil([&] { return !e.Modified() || !e.p.MessageBoxes().empty(); }));

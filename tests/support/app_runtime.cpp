@@ -5,9 +5,7 @@
 namespace lornel::fake {
 
 AppRuntime::AppRuntime()
-    : main(ui::MainTable(), clock, events),
-      shell{host, {}, Context{MainForm(main), host}, {}, {}},
-      noticeEvents(shell) {
+    : main(ui::MainTable(), clock, events), shell{host, {}, Context{MainForm(main), host}, {}, {}} {
   host.moduleFileName = kExe;
   host.currentDirectory = "C:\\elsewhere";
   host.directories.insert(kDirectory);
@@ -18,14 +16,12 @@ AppRuntime::AppRuntime()
     if (!release) clock.Post([this, vk] { main.PressKey(vk); });
   };
   shell.openNoticeModally = [this] {
-    notice = std::make_unique<FakeForm>(ui::NoticeTable(), clock, noticeEvents);
-    notice->modalBoxes = &host.openMessageBoxes;
-    noticeEvents.Attach(*notice);
-    notice->Create();
+    notice = std::make_unique<Notice>(clock, shell);
+    notice->form.modalBoxes = &host.openMessageBoxes;
+    notice->form.Create();
     // The modal loop; the notice window's own countdown ends it (ProcessExit).
-    for (int i = 0; i < 100000 && !notice->destroyed(); ++i) clock.Advance(10);
+    for (int i = 0; i < 100000 && !notice->form.destroyed(); ++i) clock.Advance(10);
   };
-  events.Attach(shell);
 }
 
 void AppRuntime::Start() {

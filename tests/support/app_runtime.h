@@ -10,6 +10,7 @@
 #include "tests/support/clock.h"
 #include "tests/support/fake_form.h"
 #include "tests/support/fake_host.h"
+#include "ui/layout.h"
 #include "ui/main_ids.h"
 
 namespace lornel::fake {
@@ -44,11 +45,17 @@ class AppRuntime {
 
   Clock clock;
   FakeHost host;
-  app::MainEvents events;
   FakeForm main;
   app::Shell shell;
-  app::NoticeEvents noticeEvents;
-  std::unique_ptr<FakeForm> notice;
+  app::MainEvents events{shell};
+  // The notice window of a second copy, while it is open.
+  struct Notice {
+    Notice(Clock& clock, app::Shell& shell)
+        : form(ui::NoticeTable(), clock, events), events(shell, form) {}
+    FakeForm form;
+    app::NoticeEvents events;
+  };
+  std::unique_ptr<Notice> notice;
 };
 
 }  // namespace lornel::fake

@@ -58,9 +58,7 @@ LRESULT CALLBACK OnScreenKeyProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM 
 
 }  // namespace
 
-bool IsOnScreenKey(const ui::Row& row) {
-  return row.kind == ui::Kind::Button && row.binding.slot == ui::Slot::SimulateKeyPress;
-}
+bool IsOnScreenKey(const ui::Row& row) { return row.kind == ui::Kind::Button && row.onScreenKey; }
 
 void SubclassOnScreenKey(Control& key) {
   key.baseProc = reinterpret_cast<WNDPROC>(

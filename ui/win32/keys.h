@@ -6,7 +6,7 @@
 
 namespace lornel::win32 {
 
-// A button bound to SimulateKeyPress.
+// A button whose row marks it as a key of an on-screen keyboard.
 bool IsOnScreenKey(const ui::Row& row);
 // Puts the key's own mouse handling in front of the button's.
 void SubclassOnScreenKey(Control& key);

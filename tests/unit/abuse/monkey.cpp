@@ -96,9 +96,9 @@ struct Process : ui::EventSink {
   void OnDestroyed() override { events.OnDestroyed(); }
 
   Monkey& monkey;
-  app::MainEvents events;
   WatchedForm main;
   app::Shell shell;
+  app::MainEvents events{shell};
 };
 
 class Monkey {
@@ -143,10 +143,10 @@ class Monkey {
 
   // --- what the process reports ------------------------------------------
   void BeforeEvent(const ui::Binding& binding) {
-    ++stats_.handlers[static_cast<int>(binding.slot)];
+    ++stats_.handlers[binding.slot.value];
     dispatching_.push_back(OpenQuestion());
     // "继续选题" locks the question whose panel still shows, in the handler itself.
-    if (binding.slot == ui::Slot::NextQuestion) MarkEnding();
+    if (binding.slot == ui::MainSlot::NextQuestion) MarkEnding();
   }
   void AfterEvent(const ui::Binding&) {
     const int n = dispatching_.back();
@@ -489,9 +489,7 @@ class Monkey {
 Process::Process(Monkey& m)
     : monkey(m),
       main(ui::MainTable(), m.clock, *this),
-      shell{m.host, {}, Context{MainForm(main), m.host}, {}, {}} {
-  events.Attach(shell);
-}
+      shell{m.host, {}, Context{MainForm(main), m.host}, {}, {}} {}
 
 void Process::OnControlEvent(const ui::Binding& binding) {
   monkey.BeforeEvent(binding);
@@ -504,7 +502,7 @@ void Process::OnControlEvent(const ui::Binding& binding) {
 std::vector<int> KeyButtons() {
   std::vector<int> keys;
   for (const ui::Row& row : ui::MainTable().rows)
-    if (row.binding.slot == ui::Slot::SimulateKeyPress) keys.push_back(row.id);
+    if (row.onScreenKey) keys.push_back(row.id);
   return keys;
 }
 

@@ -37,20 +37,20 @@ std::uint32_t BaseSeed() { return static_cast<std::uint32_t>(EnvNumber("LORNEL_M
 // What a scenario must lead to, so that a monkey stuck on the cover fails too.
 struct Reach {
   std::vector<std::string> messages;
-  std::vector<ui::Slot> handlers;
+  std::vector<ui::MainSlot> handlers;
 };
 
 Reach ReachOf(const std::string& scenario) {
-  using enum ui::Slot;
-  const std::vector<ui::Slot> board = {OpenQuestion,     CancelQuestion, CheckAnswer,  ShakeTick,
-                                       ConfirmGroup,     ChangeGroup,    LockScanTick, LockTick,
-                                       SimulateKeyPress, ScoreMirrorTick};
-  std::vector<ui::Slot> timed = board;
+  using enum ui::MainSlot;
+  const std::vector<ui::MainSlot> board = {
+      OpenQuestion, CancelQuestion, CheckAnswer, ShakeTick,        ConfirmGroup,
+      ChangeGroup,  LockScanTick,   LockTick,    SimulateKeyPress, ScoreMirrorTick};
+  std::vector<ui::MainSlot> timed = board;
   timed.insert(timed.end(), {CountdownTick, RevealGuardTick});
   if (scenario == "empty countdown") return {{"请在配置中填入倒计时时间！"}, {ConfirmGroup}};
   if (scenario == "no points line") return {{"加分配置错误"}, {ConfigCheckOnStart}};
   if (scenario == "no countdown") {
-    std::vector<ui::Slot> all = board;
+    std::vector<ui::MainSlot> all = board;
     all.insert(all.end(), {RevealAnswer, NextQuestion});
     return {{"回答正确！", "确定显示答案吗？", "答案这么空合适嘛？", "请选题！"}, all};
   }
@@ -85,7 +85,7 @@ TEST_P(Monkey, KeepsEveryRuleOfTheQuiz) {
   const Reach reach = ReachOf(scenario.name);
   for (const std::string& message : reach.messages)
     EXPECT_GT(outcome.stats.messages.count(message), 0u) << "never reached: " << Utf8(message);
-  for (ui::Slot slot : reach.handlers)
+  for (ui::MainSlot slot : reach.handlers)
     EXPECT_GT(outcome.stats.handlers.count(static_cast<int>(slot)), 0u)
         << "handler never ran: " << static_cast<int>(slot);
 }

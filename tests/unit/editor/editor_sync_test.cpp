@@ -7,6 +7,7 @@
 #include "config/config.h"
 #include "config/ini.h"
 #include "editor/editor.h"
+#include "editor/layout.h"
 #include "tests/support/clock.h"
 #include "tests/support/fake_form.h"
 #include "tests/support/fake_host.h"
@@ -17,7 +18,6 @@ namespace lornel::editor {
 namespace {
 
 using platform::MessageResult;
-using ui::EditorId;
 
 constexpr const char* kPath = "C:\\lornel\\wtda.ini";
 const std::string kTitle9 = config::QuestionTitleKey(9);
@@ -28,7 +28,6 @@ struct Open {
   Open() {
     host.systemSearchFinds = true;
     host.files[kPath] = config::DefaultConfigText();
-    events.Attach(editor);
     form.Create();
   }
   void Type(EditorId box, const std::u16string& text) {
@@ -50,16 +49,16 @@ struct Open {
 
   fake::Clock clock;
   fake::FakeHost host;
-  EditorEvents events;
-  fake::FakeForm form{ui::EditorTable(), clock, events};
+  fake::FakeForm form{EditorTable(), clock, events};
   Editor editor{host, EditorForm(form), "C:\\lornel"};
+  EditorEvents events{editor};
 };
 
 TEST(EditorSync, SavingKeepsWhatTheFileAloneChangedAndShowsIt) {
   Open o;
   o.ChangeOutside(config::kTitleSection, kTitle9, "同事改的");
   o.ChangeOutside(config::kCountdownSection, config::kCountdownKey, "20");
-  o.Type(ui::AnswerBox(1), u"mine");
+  o.Type(AnswerBox(1), u"mine");
   // The same change on both sides is no question either.
   o.ChangeOutside(config::kPointsSection, config::kPointsKey, "5");
   o.Type(EditorId::PointsBox, u" 5");
@@ -69,7 +68,7 @@ TEST(EditorSync, SavingKeepsWhatTheFileAloneChangedAndShowsIt) {
   EXPECT_EQ(o.Read(config::kAnswerSection, kAnswer1), "mine");
   EXPECT_EQ(o.Read(config::kCountdownSection, config::kCountdownKey), "20");
   EXPECT_EQ(o.Read(config::kPointsSection, config::kPointsKey), "5");
-  EXPECT_EQ(o.Box(ui::TitleBox(9)), u"同事改的");
+  EXPECT_EQ(o.Box(TitleBox(9)), u"同事改的");
   EXPECT_EQ(o.Box(EditorId::CountdownBox), u"20");
   EXPECT_FALSE(o.Modified());
 }
@@ -78,11 +77,11 @@ TEST(EditorSync, ValuesBothSidesChangedAskOnceBeforeAnythingIsWritten) {
   for (const MessageResult answer :
        {MessageResult::Yes, MessageResult::No, MessageResult::Cancel}) {
     Open o;
-    o.Type(ui::TitleBox(9), u"我的");
-    o.Type(ui::AnswerBox(2), u"m");
+    o.Type(TitleBox(9), u"我的");
+    o.Type(AnswerBox(2), u"m");
     o.Type(EditorId::CountdownBox, u"10");
     o.Type(EditorId::PointsBox, u"2");
-    o.Type(ui::AnswerBox(1), u"mine");
+    o.Type(AnswerBox(1), u"mine");
     o.ChangeOutside(config::kTitleSection, kTitle9, "他的");
     o.ChangeOutside(config::kAnswerSection, config::QuestionAnswerKey(2), "t");
     o.ChangeOutside(config::kCountdownSection, config::kCountdownKey, "20");
@@ -99,7 +98,7 @@ TEST(EditorSync, ValuesBothSidesChangedAskOnceBeforeAnythingIsWritten) {
     EXPECT_EQ(asked.flags & ui::kMbTaskModal, 0u);
     if (answer == MessageResult::Cancel) {
       EXPECT_EQ(o.host.files[kPath], disk);
-      EXPECT_EQ(o.Box(ui::TitleBox(9)), u"我的");
+      EXPECT_EQ(o.Box(TitleBox(9)), u"我的");
       EXPECT_TRUE(o.Modified());
       continue;
     }
@@ -116,11 +115,11 @@ TEST(EditorSync, ValuesBothSidesChangedAskOnceBeforeAnythingIsWritten) {
 
 TEST(EditorSync, ActivationLoadsAFileChangedOutsideOnlyWhenNothingIsUnsaved) {
   Open o;
-  o.form.Focus(int(ui::TitleBox(3)));
+  o.form.Focus(int(TitleBox(3)));
   o.ChangeOutside(config::kTitleSection, config::QuestionTitleKey(3), "外面改的");
   o.form.Activate();
-  EXPECT_EQ(o.Box(ui::TitleBox(3)), u"外面改的");
-  EXPECT_EQ(o.form.focused(), int(ui::TitleBox(3)));
+  EXPECT_EQ(o.Box(TitleBox(3)), u"外面改的");
+  EXPECT_EQ(o.form.focused(), int(TitleBox(3)));
   EXPECT_FALSE(o.Modified());
   // Closing our own box activates the window while the paste still runs.
   o.host.clipboard = u"新\t答\r\n";
@@ -131,16 +130,16 @@ TEST(EditorSync, ActivationLoadsAFileChangedOutsideOnlyWhenNothingIsUnsaved) {
   };
   o.form.Click(int(EditorId::PasteButton));
   ASSERT_EQ(o.host.messages.size(), 1u);
-  EXPECT_EQ(o.Box(ui::TitleBox(9)), u"");
+  EXPECT_EQ(o.Box(TitleBox(9)), u"");
   o.form.Activate();
-  EXPECT_EQ(o.Box(ui::TitleBox(9)), u"外面改的");
+  EXPECT_EQ(o.Box(TitleBox(9)), u"外面改的");
 
   // Unsaved changes: the boxes stay as they are until the save merges.
-  o.Type(ui::AnswerBox(1), u"typed");
+  o.Type(AnswerBox(1), u"typed");
   o.ChangeOutside(config::kTitleSection, kTitle9, "又改了");
   o.form.Activate();
-  EXPECT_EQ(o.Box(ui::TitleBox(9)), u"外面改的");
-  EXPECT_EQ(o.Box(ui::AnswerBox(1)), u"typed");
+  EXPECT_EQ(o.Box(TitleBox(9)), u"外面改的");
+  EXPECT_EQ(o.Box(AnswerBox(1)), u"typed");
   EXPECT_EQ(o.host.messages.size(), 1u);
 }
 
@@ -154,7 +153,7 @@ TEST(EditorSync, LogOffAndShutdownAskAsClosingDoes) {
        {MessageResult::Cancel, MessageResult::No, MessageResult::Yes}) {
     Open o;
     const std::string before = o.host.files[kPath];
-    o.Type(ui::AnswerBox(1), u"abc");
+    o.Type(AnswerBox(1), u"abc");
     o.Answer(answer);
     if (answer == MessageResult::Cancel) {
       EXPECT_FALSE(o.form.EndSession());

@@ -13,6 +13,7 @@
 #include "tests/support/clock.h"
 #include "tests/support/fake_form.h"
 #include "tests/support/fake_host.h"
+#include "tests/unit/editor/editor_window.h"
 #include "ui/layout.h"
 #include "ui/message.h"
 
@@ -20,7 +21,6 @@ namespace lornel::editor {
 namespace {
 
 using platform::MessageResult;
-using ui::EditorId;
 
 constexpr const char* kPath = "C:\\lornel\\wtda.ini";
 
@@ -31,7 +31,6 @@ class EditorTest : public testing::Test {
     host.files[kPath] = config::DefaultConfigText();
   }
   void Start() {
-    events.Attach(editor);
     editor.openPreview = [this](const PreviewRequest& r) { previewed = r; };
     form.Create();
   }
@@ -53,9 +52,9 @@ class EditorTest : public testing::Test {
 
   fake::Clock clock;
   fake::FakeHost host;
-  EditorEvents events;
-  fake::FakeForm form{ui::EditorTable(), clock, events};
+  fake::FakeForm form{EditorTable(), clock, events};
   Editor editor{host, EditorForm(form), "C:\\lornel"};
+  EditorEvents events{editor};
   std::optional<PreviewRequest> previewed;
 };
 
@@ -65,8 +64,8 @@ TEST_F(EditorTest, EditsTheFileBesideItInPlaceKeepingABackup) {
   Start();
   EXPECT_EQ(form.caption(), "C:\\lornel\\wtda.ini - Lornel 题目编辑器");
   EXPECT_EQ(Box(EditorId::CountdownBox), u"0");
-  Type(ui::TitleBox(2), u"新题目");
-  Type(ui::AnswerBox(2), u"New");
+  Type(TitleBox(2), u"新题目");
+  Type(AnswerBox(2), u"New");
   EXPECT_EQ(form.caption(), "*C:\\lornel\\wtda.ini - Lornel 题目编辑器");
   Click(EditorId::SaveButton);
   EXPECT_TRUE(host.messages.empty());
@@ -76,8 +75,8 @@ TEST_F(EditorTest, EditsTheFileBesideItInPlaceKeepingABackup) {
   EXPECT_EQ(Read(config::kAnswerSection, "第二题答案"), "New");
   EXPECT_EQ(host.files[kPath].substr(0, 12), "; 我的题目\r\n");
   // Typing the old text back is no change any more.
-  Type(ui::AnswerBox(2), u"Old");
-  Type(ui::AnswerBox(2), u"New");
+  Type(AnswerBox(2), u"Old");
+  Type(AnswerBox(2), u"New");
   EXPECT_EQ(form.caption(), "C:\\lornel\\wtda.ini - Lornel 题目编辑器");
 }
 
@@ -87,7 +86,7 @@ TEST_F(EditorTest, WithoutAFileItStartsFromTheDefaultContent) {
   EXPECT_TRUE(host.messages.empty());
   EXPECT_EQ(form.caption(), "C:\\lornel\\wtda.ini（新文件） - Lornel 题目编辑器");
   EXPECT_EQ(Box(EditorId::PointsBox), u"1");
-  Type(ui::TitleBox(1), u"一加一等于几？");
+  Type(TitleBox(1), u"一加一等于几？");
   Click(EditorId::SaveButton);
   ASSERT_EQ(host.files.count(kPath), 1u);
   EXPECT_EQ(host.files.count("C:\\lornel\\wtda.ini.bak"), 0u);
@@ -106,15 +105,13 @@ TEST(EditorFiles, AFileItCannotReadIsNamedAndNeverWritten) {
     host.systemSearchFinds = true;
     host.files[kPath] = "[答对一题加几分：]\r\n答对一题得分=5\r\n";
     (host.*problem).insert(kPath);
-    EditorEvents events;
-    fake::FakeForm form{ui::EditorTable(), clock, events};
-    Editor editor{host, EditorForm(form), "C:\\lornel"};
-    events.Attach(editor);
+    EditorWindow window(host, clock, "C:\\lornel");
+    fake::FakeForm& form = window.form;
     form.Create();
     ASSERT_EQ(host.messages.size(), 1u) << words;
     EXPECT_NE(host.messages[0].text.find(words), std::string::npos);
     EXPECT_EQ(form.UnicodeText(int(EditorId::PointsBox)), u"1");  // the default content
-    form.SetUnicodeText(int(ui::TitleBox(1)), u"题");
+    form.SetUnicodeText(int(TitleBox(1)), u"题");
     form.Click(int(EditorId::SaveButton));
     EXPECT_EQ(host.messages.size(), 2u);
     EXPECT_EQ(host.files[kPath], "[答对一题加几分：]\r\n答对一题得分=5\r\n");
@@ -124,7 +121,7 @@ TEST(EditorFiles, AFileItCannotReadIsNamedAndNeverWritten) {
 
 TEST_F(EditorTest, OpeningAnUnreadableFileKeepsTheCurrentOne) {
   Start();
-  Type(ui::TitleBox(1), u"还没保存");
+  Type(TitleBox(1), u"还没保存");
   host.directories.insert("D:\\quiz");
   form.openDialog = [](const std::string& from) {
     EXPECT_EQ(from, kPath);
@@ -134,55 +131,55 @@ TEST_F(EditorTest, OpeningAnUnreadableFileKeepsTheCurrentOne) {
   Click(EditorId::OpenButton);
   ASSERT_EQ(host.messages.size(), 2u);
   EXPECT_NE(host.messages[1].text.find("是一个文件夹"), std::string::npos);
-  EXPECT_EQ(Box(ui::TitleBox(1)), u"还没保存");
+  EXPECT_EQ(Box(TitleBox(1)), u"还没保存");
   EXPECT_EQ(form.caption(), "*C:\\lornel\\wtda.ini - Lornel 题目编辑器");
 }
 
 TEST_F(EditorTest, PasteFillsRowsFromTheFocusedOneAndSaysWhatDidNotFit) {
   Start();
-  Type(ui::TitleBox(12), u"");
+  Type(TitleBox(12), u"");
   host.clipboard = u"问一\t答一\r\n\"两\n行\"\tB\r\n问三\tC\r\n";
   Click(EditorId::PasteButton);
-  EXPECT_EQ(Box(ui::TitleBox(12)), u"问一");
-  EXPECT_EQ(Box(ui::AnswerBox(12)), u"答一");
-  EXPECT_EQ(Box(ui::TitleBox(13)), u"两 行");
-  EXPECT_EQ(Box(ui::TitleBox(14)), u"问三");
-  EXPECT_EQ(Box(ui::AnswerBox(14)), u"C");
-  EXPECT_EQ(Box(ui::TitleBox(11)), u"");
+  EXPECT_EQ(Box(TitleBox(12)), u"问一");
+  EXPECT_EQ(Box(AnswerBox(12)), u"答一");
+  EXPECT_EQ(Box(TitleBox(13)), u"两 行");
+  EXPECT_EQ(Box(TitleBox(14)), u"问三");
+  EXPECT_EQ(Box(AnswerBox(14)), u"C");
+  EXPECT_EQ(Box(TitleBox(11)), u"");
   EXPECT_TRUE(host.messages.empty());
   // Again from row 13: rows with content are replaced only if the teacher agrees.
-  Type(ui::AnswerBox(13), u"x");
+  Type(AnswerBox(13), u"x");
   Answer({MessageResult::No});
   Click(EditorId::PasteButton);
-  EXPECT_EQ(Box(ui::TitleBox(13)), u"两 行");
+  EXPECT_EQ(Box(TitleBox(13)), u"两 行");
   Answer({MessageResult::Yes, MessageResult::Ok});
   Click(EditorId::PasteButton);
-  EXPECT_EQ(Box(ui::TitleBox(13)), u"问一");
-  EXPECT_EQ(Box(ui::TitleBox(14)), u"两 行");
+  EXPECT_EQ(Box(TitleBox(13)), u"问一");
+  EXPECT_EQ(Box(TitleBox(14)), u"两 行");
   ASSERT_EQ(host.messages.size(), 3u);
   EXPECT_NE(host.messages[2].text.find("只粘贴了前 2 行"), std::string::npos);
   // One column into an answer box fills answers only.
-  Type(ui::AnswerBox(1), u"");
+  Type(AnswerBox(1), u"");
   host.clipboard = u"甲\r\n乙\r\n";
   Click(EditorId::PasteButton);
-  EXPECT_EQ(Box(ui::AnswerBox(1)), u"甲");
-  EXPECT_EQ(Box(ui::AnswerBox(2)), u"乙");
-  EXPECT_EQ(Box(ui::TitleBox(1)), u"");
+  EXPECT_EQ(Box(AnswerBox(1)), u"甲");
+  EXPECT_EQ(Box(AnswerBox(2)), u"乙");
+  EXPECT_EQ(Box(TitleBox(1)), u"");
 }
 
 TEST_F(EditorTest, ChecksBeforeSavingNameTheRow) {
   Start();
   const std::string before = host.files[kPath];
-  Type(ui::TitleBox(4), u"笑一个\U0001F600");
+  Type(TitleBox(4), u"笑一个\U0001F600");
   Click(EditorId::SaveButton);
   ASSERT_EQ(host.messages.size(), 1u);
   EXPECT_NE(host.messages[0].text.find("第4题题目：第4个字符（U+1F600）"), std::string::npos);
   EXPECT_EQ(host.files[kPath], before);
-  EXPECT_EQ(form.focused(), int(ui::TitleBox(4)));
+  EXPECT_EQ(form.focused(), int(TitleBox(4)));
   // Warnings: the teacher may save all the same.
-  Type(ui::TitleBox(4), u"笑一个");
-  Type(ui::AnswerBox(4), u" 北京");
-  Type(ui::TitleBox(5), std::u16string(500, u'长'));
+  Type(TitleBox(4), u"笑一个");
+  Type(AnswerBox(4), u" 北京");
+  Type(TitleBox(5), std::u16string(500, u'长'));
   Answer({MessageResult::No});
   Click(EditorId::SaveButton);
   ASSERT_EQ(host.messages.size(), 2u);
@@ -198,7 +195,7 @@ TEST_F(EditorTest, ChecksBeforeSavingNameTheRow) {
 
 TEST_F(EditorTest, SavingKeepsWhatAnotherProgramChangedMeanwhile) {
   Start();
-  Type(ui::TitleBox(1), u"编辑器写的");
+  Type(TitleBox(1), u"编辑器写的");
   host.files[kPath] = "; 记事本加的\r\n" + host.files[kPath];
   Click(EditorId::SaveButton);
   EXPECT_EQ(host.files[kPath].rfind("; 记事本加的\r\n", 0), 0u);
@@ -215,7 +212,7 @@ TEST_F(EditorTest, ClosingWithUnsavedChangesAsksFirst) {
 TEST_F(EditorTest, ClosingWithUnsavedChangesCanCancelDiscardOrSave) {
   Start();
   const std::string before = host.files[kPath];
-  Type(ui::AnswerBox(3), u"abc");
+  Type(AnswerBox(3), u"abc");
   Answer({MessageResult::Cancel});
   form.UserClose();
   EXPECT_FALSE(form.closeRequested());
@@ -230,8 +227,8 @@ TEST_F(EditorTest, ClosingWithUnsavedChangesCanCancelDiscardOrSave) {
 
 TEST_F(EditorTest, PreviewShowsTheFocusedQuestionAsTheClassSeesIt) {
   Start();
-  Type(ui::AnswerBox(6), u"x");
-  Type(ui::TitleBox(6), u"第六题\r\n两行");
+  Type(AnswerBox(6), u"x");
+  Type(TitleBox(6), u"第六题\r\n两行");
   Click(EditorId::PreviewButton);
   ASSERT_TRUE(previewed);
   EXPECT_EQ(previewed->row, 6);
@@ -240,15 +237,14 @@ TEST_F(EditorTest, PreviewShowsTheFocusedQuestionAsTheClassSeesIt) {
   for (const auto& [title, note] : std::vector<std::pair<std::u16string, std::string>>{
            {u"短题目", "题目可以完整显示。"},
            {std::u16string(500, u'长'), "题目太长：需要 11 行，课堂上只能显示 9 行"}}) {
-    PreviewEvents preview({6, title});
-    fake::FakeForm window(ui::PreviewTable(), clock, preview);
-    preview.Attach(window);
+    PreviewWindow preview({6, title}, clock);
+    fake::FakeForm& window = preview.form;
     window.Create();
     EXPECT_EQ(window.caption(), "预览：第六题 - Lornel 题目编辑器");
-    EXPECT_EQ(window.Text(int(ui::PreviewId::QuestionPanel)), "第六题");
-    EXPECT_EQ(window.UnicodeText(int(ui::PreviewId::QuestionLabel)), title);
-    EXPECT_EQ(window.Text(int(ui::PreviewId::FitNote)).rfind(note, 0), 0u);
-    window.Click(int(ui::PreviewId::CloseButton));
+    EXPECT_EQ(window.Text(int(PreviewId::QuestionPanel)), "第六题");
+    EXPECT_EQ(window.UnicodeText(int(PreviewId::QuestionLabel)), title);
+    EXPECT_EQ(window.Text(int(PreviewId::FitNote)).rfind(note, 0), 0u);
+    window.Click(int(PreviewId::CloseButton));
     EXPECT_TRUE(window.destroyed());
   }
 }

@@ -8,7 +8,7 @@ namespace {
 
 Quiz Base() {
   Quiz q;
-  for (int n = 1; n <= kRows; ++n) {
+  for (int n = 1; n <= config::kQuestionCount; ++n) {
     q.titles[n - 1] = u"题" + std::u16string(1, char16_t(u'0' + n % 10));
     q.answers[n - 1] = u"a";
   }

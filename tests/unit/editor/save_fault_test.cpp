@@ -6,6 +6,7 @@
 #include "tests/support/clock.h"
 #include "tests/support/fake_form.h"
 #include "tests/support/fake_host.h"
+#include "tests/unit/editor/editor_window.h"
 #include "ui/layout.h"
 
 namespace lornel::editor {
@@ -31,14 +32,12 @@ TEST(EditorSaveFaults, TheMessageNamesTheFileAtFault) {
     host.files[kPath] = config::DefaultConfigText();
     host.files[kBackup] = "old backup";
     c.arrange(host);
-    EditorEvents events;
-    fake::FakeForm form{ui::EditorTable(), clock, events};
-    Editor editor{host, EditorForm(form), "C:\\课堂"};
-    editor.openPreview = [](const PreviewRequest&) {};
-    events.Attach(editor);
+    EditorWindow window(host, clock, "C:\\课堂");
+    fake::FakeForm& form = window.form;
+    window.editor.openPreview = [](const PreviewRequest&) {};
     form.Create();
-    form.SetUnicodeText(int(ui::TitleBox(1)), u"题");
-    form.Click(int(ui::EditorId::SaveButton));
+    form.SetUnicodeText(int(TitleBox(1)), u"题");
+    form.Click(int(EditorId::SaveButton));
     ASSERT_EQ(host.messages.size(), 1u) << c.named;
     EXPECT_NE(host.messages[0].text.find(c.named), std::string::npos) << host.messages[0].text;
     EXPECT_EQ(host.files[kPath], config::DefaultConfigText());

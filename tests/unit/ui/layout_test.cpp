@@ -153,9 +153,9 @@ TEST(LayoutStructure, QuestionTableLinksButtonPanelLabelAndLockTimer) {
     const Row& label = Numbered(u8"标签", n);
     const Row& lock = Numbered(u8"时钟", n + 3);
     SCOPED_TRACE(n);
-    EXPECT_EQ(button.binding.slot, Slot::OpenQuestion);
+    EXPECT_EQ(button.binding.slot, MainSlot::OpenQuestion);
     EXPECT_EQ(button.binding.arg, n);
-    EXPECT_EQ(lock.binding.slot, Slot::LockTick);
+    EXPECT_EQ(lock.binding.slot, MainSlot::LockTick);
     EXPECT_EQ(lock.binding.arg, n);
     EXPECT_EQ(label.parent, panel.id);
     EXPECT_EQ(std::string(button.caption), panel.caption);
@@ -260,7 +260,8 @@ TEST(LayoutStructure, KeyboardSendsItsCaptionsInQwertyRows) {
       {"Backspace←", 0x08}, {"Enter←┘", 0x0D}, {"，", 0xBC}, {"。", 0xBE}};
   std::map<int, std::vector<const Row*>> rows;  // by top
   for (const Row& row : MainTable().rows) {
-    if (row.binding.slot != Slot::SimulateKeyPress) continue;
+    EXPECT_EQ(row.onScreenKey, row.binding.slot == MainSlot::SimulateKeyPress);
+    if (!row.onScreenKey) continue;
     const std::string caption = row.caption;
     const bool letter = caption.size() == 1 && caption[0] >= 'A' && caption[0] <= 'Z';
     EXPECT_EQ(row.binding.arg, letter ? caption[0] : named.at(caption)) << caption;
@@ -314,19 +315,18 @@ TEST(LayoutStructure, EveryEventIsBoundOnTheKindThatRaisesIt) {
     EXPECT_EQ(row.binding.slot == Slot::None, expected == Event::None) << Printable(row.name);
     args[row.binding.slot].insert(row.binding.arg);
   }
-  for (int s = static_cast<int>(Slot::ConfigCheckOnStart);
-       s <= static_cast<int>(Slot::ScoreMirrorTick); ++s)
-    EXPECT_TRUE(args.count(static_cast<Slot>(s))) << "unbound slot " << s;
-  EXPECT_FALSE(args.count(Slot::NoticeCountdownTick) || args.count(Slot::NoticeFlickerTick));
+  for (int s = static_cast<int>(MainSlot::ConfigCheckOnStart);
+       s <= static_cast<int>(MainSlot::ScoreMirrorTick); ++s)
+    EXPECT_TRUE(args.count(static_cast<MainSlot>(s))) << "unbound slot " << s;
   const std::multiset<int> questions = {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14};
-  EXPECT_EQ(args[Slot::OpenQuestion], questions);
-  EXPECT_EQ(args[Slot::LockTick], questions);
-  const auto& keys = args[Slot::SimulateKeyPress];
+  EXPECT_EQ(args[MainSlot::OpenQuestion], questions);
+  EXPECT_EQ(args[MainSlot::LockTick], questions);
+  const auto& keys = args[MainSlot::SimulateKeyPress];
   EXPECT_EQ(std::set<int>(keys.begin(), keys.end()).size(), keys.size());
 
   const Table& notice = NoticeTable();
-  EXPECT_EQ(notice[static_cast<int>(NoticeId::时钟1)].binding.slot, Slot::NoticeCountdownTick);
-  EXPECT_EQ(notice[static_cast<int>(NoticeId::时钟2)].binding.slot, Slot::NoticeFlickerTick);
+  EXPECT_EQ(notice[static_cast<int>(NoticeId::时钟1)].binding.slot, NoticeSlot::CountdownTick);
+  EXPECT_EQ(notice[static_cast<int>(NoticeId::时钟2)].binding.slot, NoticeSlot::FlickerTick);
   for (const Row& row : notice.rows) {
     EXPECT_EQ(row.binding.event != Event::None, row.kind == Kind::Timer);
     EXPECT_EQ(row.interval > 0, row.kind == Kind::Timer);  // both run from creation

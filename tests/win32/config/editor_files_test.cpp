@@ -52,7 +52,7 @@ TEST(EditorFiles, WhatTheEditorSavesGetPrivateProfileStringReadsTheSame) {
       ASSERT_EQ(Oracle(path, section, key), gbk) << round << " " << key;
       ++compared;
     };
-    for (int n = 1; n <= kRows; ++n) {
+    for (int n = 1; n <= config::kQuestionCount; ++n) {
       check(config::kTitleSection, config::QuestionTitleKey(n), expected.titles[n - 1]);
       check(config::kAnswerSection, config::QuestionAnswerKey(n), expected.answers[n - 1]);
     }

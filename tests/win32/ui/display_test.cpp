@@ -97,9 +97,9 @@ TEST_F(Display, ADpiChangeLaysTheSameControlsOutAnewAndKeepsTheirState) {
   EXPECT_EQ(form->Left(static_cast<int>(MainId::编辑框1)), 75);
   EXPECT_TRUE(test::NearScaled(Of(MainId::编辑框1), {75, 24, 392, 72}, form->scale()));
   EXPECT_EQ(form->Interval(static_cast<int>(MainId::时钟18)), 50);
-  const int ticks = recorder.Count(ui::Slot::ShakeTick, 0);
+  const int ticks = recorder.Count(ui::MainSlot::ShakeTick, 0);
   test::Pump(300);
-  EXPECT_GT(recorder.Count(ui::Slot::ShakeTick, 0), ticks) << "the shake's timer still runs";
+  EXPECT_GT(recorder.Count(ui::MainSlot::ShakeTick, 0), ticks) << "the shake's timer still runs";
   form->SetLeft(static_cast<int>(MainId::编辑框1), 80);
   ExpectEveryControlScaled();
   EXPECT_NEAR(CaptionRatio(Of(MainId::按钮31), 56), 0.75, 0.05);

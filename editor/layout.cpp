@@ -1,15 +1,20 @@
 // The question editor's window and its preview window. Both borrow the
 // question label's size, font and word wrap from the main window's table, so
 // that what the editor measures and shows is what the class sees.
+#include "editor/layout.h"
+
 #include <array>
 #include <iterator>
 
-#include "ui/editor_ids.h"
+#include "config/questions.h"
+#include "editor/ids.h"
 #include "ui/layout.h"
 #include "ui/main_ids.h"
 
-namespace lornel::ui {
+namespace lornel::editor {
 namespace {
+
+using namespace ui;
 
 // The rows are laid out by hand to read like the tables.
 // clang-format off
@@ -29,7 +34,7 @@ constexpr Font Bold(int height) { return {"", height}; }
 constexpr Colour kWhite = Hex(0xFFFFFF);
 constexpr Colour kNavy = Hex(0x000080);
 
-constexpr Row Command(EditorId id, int left, int width, const char* caption, Slot slot) {
+constexpr Row Command(EditorId id, int left, int width, const char* caption, EditorSlot slot) {
   return {LORNEL_ROW(id), .kind = Kind::Button, .rect = {left, 8, width, 32}, .caption = caption,
           .font = Bold(16), .tabStop = true, .binding = {Event::Click, slot}};
 }
@@ -43,28 +48,25 @@ constexpr Row Text(EditorId id, Rect rect, const char* caption, Font font = Bold
 constexpr Row Box(EditorId id, Rect rect, bool multiLine) {
   return {LORNEL_ROW(id), .kind = Kind::EditBox, .rect = rect, .font = Bold(14),
           .background = kWhite, .tabStop = true, .edge = Edge::Sunken,
-          .binding = {Event::TextChanged, Slot::EditorTextChanged}, .multiLine = multiLine};
+          .binding = {Event::TextChanged, EditorSlot::TextChanged}, .multiLine = multiLine};
 }
 
 constexpr int kFirstRowTop = 68, kRowPitch = 40;
-constexpr const char* kRowNames[] = {"第一题", "第二题", "第三题", "第四题", "第五题",
-                                     "第六题", "第七题", "第八题", "第九题", "第十题",
-                                     "第十一题", "第十二题", "第十三题", "第十四题"};
 
 // Row n: its number, a title box of two lines with a scroll bar, an answer box.
 #define LORNEL_QUESTION(n)                                                              \
   Text(RowLabel##n, {8, kFirstRowTop + ((n) - 1) * kRowPitch + 8, 62, 20},              \
-       kRowNames[(n) - 1]),                                                             \
+       config::QuestionName(n)),                                                             \
   Box(TitleBox##n, {72, kFirstRowTop + ((n) - 1) * kRowPitch, 600, 36}, true),         \
   Box(AnswerBox##n, {680, kFirstRowTop + ((n) - 1) * kRowPitch + 5, 300, 26}, false)
 
-constexpr int kBottom = kFirstRowTop + 14 * kRowPitch + 4;
+constexpr int kBottom = kFirstRowTop + config::kQuestionCount * kRowPitch + 4;
 
 constexpr Row kRows[] = {
-    Command(OpenButton, 8, 100, "打开…", Slot::EditorOpen),
-    Command(SaveButton, 116, 88, "保存", Slot::EditorSave),
-    Command(PasteButton, 212, 136, "从表格粘贴", Slot::EditorPaste),
-    Command(PreviewButton, 356, 112, "预览本题", Slot::EditorPreview),
+    Command(OpenButton, 8, 100, "打开…", EditorSlot::Open),
+    Command(SaveButton, 116, 88, "保存", EditorSlot::Save),
+    Command(PasteButton, 212, 136, "从表格粘贴", EditorSlot::Paste),
+    Command(PreviewButton, 356, 112, "预览本题", EditorSlot::Preview),
     {LORNEL_ROW(PasteHint), .kind = Kind::Label, .rect = {480, 6, 500, 36},
      .caption = "从 Excel 或 WPS 表格复制“题目、答案”两列，点一下要开始的那一题，"
                 "再按“从表格粘贴”。",
@@ -100,7 +102,7 @@ constexpr Row kPreviewRows[] = {
      .wordWrap = true},
     {LORNEL_ROW(CloseButton), .kind = Kind::Button, .rect = {1040, 284, 136, 44},
      .caption = "关闭", .font = Bold(20), .tabStop = true,
-     .binding = {Event::Click, Slot::PreviewClose}},
+     .binding = {Event::Click, PreviewSlot::Close}},
 };
 #undef LORNEL_ROW
 static_assert(IdsMatchOrder(kPreviewRows));
@@ -160,4 +162,4 @@ const Table& PreviewTable() {
   return table;
 }
 
-}  // namespace lornel::ui
+}  // namespace lornel::editor

@@ -1,13 +1,18 @@
 // The editor's table: a teacher's laptop holds the window, nothing overlaps,
 // and the measuring label and the preview are the class's question label.
+#include "editor/layout.h"
+
 #include <gtest/gtest.h>
 
-#include "ui/editor_ids.h"
+#include "config/questions.h"
+#include "editor/ids.h"
 #include "ui/layout.h"
 #include "ui/main_ids.h"
 
-namespace lornel::ui {
+namespace lornel::editor {
 namespace {
+
+using namespace ui;
 
 bool Overlap(const Rect& a, const Rect& b) {
   return a.left < b.right() && b.left < a.right() && a.top < b.bottom() && b.top < a.bottom();
@@ -31,9 +36,9 @@ TEST(EditorLayout, FitsA1366By768LaptopAndNothingOverlaps) {
       }
     }
   }
-  for (int n = 1; n <= 14; ++n) {
+  for (int n = 1; n <= config::kQuestionCount; ++n) {
     EXPECT_TRUE(table[int(TitleBox(n))].multiLine);
-    EXPECT_EQ(table[int(AnswerBox(n))].binding.slot, Slot::EditorTextChanged);
+    EXPECT_EQ(table[int(AnswerBox(n))].binding.slot, EditorSlot::TextChanged);
   }
 }
 
@@ -52,4 +57,4 @@ TEST(EditorLayout, TitlesAreMeasuredAndPreviewedInTheQuestionLabel) {
 }
 
 }  // namespace
-}  // namespace lornel::ui
+}  // namespace lornel::editor
