@@ -4,6 +4,7 @@
 #include "quiz/board.h"
 #include "quiz/countdown.h"
 #include "quiz/groups.h"
+#include "quiz/score_menu.h"
 #include "quiz/settings_check.h"
 
 namespace lornel::app {
@@ -20,7 +21,11 @@ void MainEvents::OnControlEvent(const ui::Binding& binding) {
   if (shell_) Dispatch(*shell_, binding);
 }
 
-void Dispatch(Shell& shell, const ui::Binding& binding) {
+void MainEvents::OnContextMenu(const ui::Binding& binding, int x, int /*y*/) {
+  if (shell_) Dispatch(*shell_, binding, x);
+}
+
+void Dispatch(Shell& shell, const ui::Binding& binding, int x) {
   Context& ctx = shell.ctx;
   using ui::Slot;
   switch (binding.slot) {
@@ -68,6 +73,9 @@ void Dispatch(Shell& shell, const ui::Binding& binding) {
       break;
     case Slot::ScoreMirrorTick:
       quiz::ScoreMirrorTick(ctx);
+      break;
+    case Slot::ScoreMenu:
+      quiz::ScoreMenu(ctx, binding.arg, x);
       break;
     case Slot::None:
     case Slot::NoticeCountdownTick:

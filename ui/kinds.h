@@ -65,7 +65,8 @@ enum class Cursor : std::uint8_t { Arrow, Hand };
 
 enum class Picture : std::uint8_t { None, AnswerCover, NoticeBubbles, NoticeInfo };
 
-enum class Event : std::uint8_t { None, Click, Tick, LeftButtonDown, TextChanged };
+// ContextMenu: a right-click, or a touch press-and-hold, which Windows turns into one.
+enum class Event : std::uint8_t { None, Click, Tick, LeftButtonDown, TextChanged, ContextMenu };
 
 // Every handler a control event can be bound to. Slots taking a number (the
 // question, the lock timer's question, the virtual key) carry it in Binding::arg.
@@ -87,6 +88,7 @@ enum class Slot : std::uint8_t {
   ConfirmGroup,
   ChangeGroup,
   ScoreMirrorTick,
+  ScoreMenu,  // arg: the group of a score label, 0 for the score sentence
   // notice window
   NoticeCountdownTick,
   NoticeFlickerTick,
