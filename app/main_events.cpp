@@ -4,6 +4,7 @@
 #include "quiz/board.h"
 #include "quiz/countdown.h"
 #include "quiz/groups.h"
+#include "quiz/score_menu.h"
 #include "quiz/settings_check.h"
 
 namespace lornel::app {
@@ -12,7 +13,11 @@ void MainEvents::OnCreated() { MainWindowCreated(shell_); }
 void MainEvents::OnDestroyed() { MainWindowDestroyed(shell_); }
 void MainEvents::OnControlEvent(const ui::Binding& binding) { Dispatch(shell_, binding); }
 
-void Dispatch(Shell& shell, const ui::Binding& binding) {
+void MainEvents::OnContextMenu(const ui::Binding& binding, int x, int /*y*/) {
+  Dispatch(shell_, binding, x);
+}
+
+void Dispatch(Shell& shell, const ui::Binding& binding, int x) {
   Context& ctx = shell.ctx;
   using ui::MainSlot;
   switch (binding.slot.As<MainSlot>()) {
@@ -60,6 +65,9 @@ void Dispatch(Shell& shell, const ui::Binding& binding) {
       break;
     case MainSlot::ScoreMirrorTick:
       quiz::ScoreMirrorTick(ctx);
+      break;
+    case MainSlot::ScoreMenu:
+      quiz::ScoreMenu(ctx, binding.arg, x);
       break;
     case MainSlot::None:
       break;

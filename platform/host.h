@@ -78,6 +78,9 @@ class Host {
                                              const std::string& backupPath) = 0;
   // The clipboard's text; nullopt when it holds none.
   virtual std::optional<std::u16string> ClipboardText() = 0;
+  // Puts text on the clipboard as CF_UNICODETEXT, opened for owner (a window
+  // of ours: one opened for no window may not take data); false when refused.
+  virtual bool SetClipboardText(const std::u16string& text, Handle owner) = 0;
 
   // --- process ------------------------------------------------------------
   virtual std::string ModuleFileName() = 0;  // full path of the executable

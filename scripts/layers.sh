@@ -14,7 +14,7 @@ cd "${1:-$(dirname "$0")/..}" || exit 2
 # of folders of a lower rank; folders of one rank do not include each other.
 rank_of() {
   case "$1" in
-    platform | resources) echo 0 ;;
+    platform | resources | skinlib) echo 0 ;;
     config) echo 1 ;;
     ui) echo 2 ;;
     quiz) echo 3 ;;
@@ -25,7 +25,7 @@ rank_of() {
     app/win32) echo 8 ;;
     editor/win32) echo 9 ;;
     skinlib/format) echo 10 ;;
-    skinlib/dll) echo 11 ;;
+    skinlib/dll | skinlib/demo) echo 11 ;;
     tests/support | tests/contract | tests/win32/support) echo 12 ;;
     tests/unit) echo 13 ;;
     tests/*) echo 14 ;;

@@ -26,10 +26,13 @@ png() { convert "$1" -strip -dither None -colors 256 "PNG8:$2"; }
 echo "== the program's panels and the notice window"
 LORNEL_SCREENSHOTS="$work" wine "$build/tests/e2e/e2e_tests.exe" \
   --lornel="$build/bin/lornel.exe" --skinlib="$build/skinlib/SkinH_EL.dll" \
-  --gtest_filter='Layout.*:Notice.*'
+  --gtest_filter='Layout.*:Notice.*:ScoreMenu.*'
 for name in main-cover main-board main-question main-round notice; do
   png "$work/$name.bmp" "$docs/$name.png"
 done
+# The window with the score bar's menu, which reaches a little below the window.
+convert "$work/score-menu.bmp" -crop 1203x788+38+12 +repage "$work/score-menu-window.bmp"
+png "$work/score-menu-window.bmp" "$docs/score-menu.png"
 
 echo "== the board and the notice on a 1024x768 projector and at 144 DPI"
 for display in "1024x768 96" "2560x1440 144"; do

@@ -6,6 +6,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "ui/kinds.h"
 
@@ -64,6 +65,17 @@ class Form {
   virtual std::optional<std::string> AskOpenPath(const std::string& path) = 0;
   // The window as the owner of a message box (ShowMessage); 0: none.
   virtual std::uintptr_t OwnerHandle() const { return 0; }
+
+  // --- the score bar's menu -------------------------------------------------
+  // Where the character at GBK byte offset index of a one-line caption is
+  // drawn, in the control's table units (index = size: where the text ends).
+  virtual int CaptionCharacterLeft(int id, std::size_t index) const = 0;
+  struct MenuItem {
+    std::string text;  // GBK; "" is a separator
+    bool enabled = true;
+  };
+  // A popup menu at the mouse, owned by the window: the chosen item or -1.
+  virtual int PopupMenu(const std::vector<MenuItem>& items) = 0;
 };
 
 // Typed facade so that handlers name controls by their window's id enum (MainId, EditorId ...).
@@ -114,6 +126,8 @@ class EventSink {
   // Log-off or shutdown asks (false keeps the session), then says whether it ends.
   virtual bool OnEndSessionQuery() { return true; }
   virtual void OnEndSession(bool /*ending*/) {}
+  // A control bound to Event::ContextMenu, at (x, y) in its own table units.
+  virtual void OnContextMenu(const Binding& /*binding*/, int /*x*/, int /*y*/) {}
 };
 
 }  // namespace lornel::ui

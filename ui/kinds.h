@@ -67,7 +67,8 @@ enum class Cursor : std::uint8_t { Arrow, Hand };
 
 enum class Picture : std::uint8_t { None, AnswerCover, NoticeBubbles, NoticeInfo };
 
-enum class Event : std::uint8_t { None, Click, Tick, LeftButtonDown, TextChanged };
+// ContextMenu: a right-click, or a touch press-and-hold, which Windows turns into one.
+enum class Event : std::uint8_t { None, Click, Tick, LeftButtonDown, TextChanged, ContextMenu };
 
 // The handler a control event is bound to: a value of the enum in which the
 // window's own handlers name their slots (MainSlot, NoticeSlot, the editor's

@@ -59,6 +59,7 @@ enum class MainSlot : std::uint8_t {
   ConfirmGroup,
   ChangeGroup,
   ScoreMirrorTick,
+  ScoreMenu,  // arg: the group of a score label, 0 for the score sentence
 };
 
 }  // namespace lornel::ui

@@ -52,10 +52,14 @@ constexpr Row Placeholder(MainId id, Rect rect) {
           .vAlign = VAlign::Middle};
 }
 
-constexpr Row ScoreLabel(MainId id, int left) {
+constexpr Binding ScoreMenu(int group) { return {Event::ContextMenu, MainSlot::ScoreMenu, group};
+}
+
+constexpr Row ScoreLabel(MainId id, int left, int group) {
   return {LORNEL_ROW(id), .kind = Kind::TransLabel, .parent = Id(分组框2),
           .rect = {left, 24, 48, 40}, .caption = "0", .font = Bold(35),
-          .textColour = Hex(0xFF0000), .hAlign = HAlign::Centre, .vAlign = VAlign::Middle};
+          .textColour = Hex(0xFF0000), .hAlign = HAlign::Centre, .vAlign = VAlign::Middle,
+          .binding = ScoreMenu(group)};
 }
 
 constexpr Row QuestionPanel(MainId id, int n) {
@@ -145,17 +149,18 @@ constexpr Row kRows[] = {
 
     // Score bar: the score labels of groups 5, 4, 3, 2, 6, 1 lie over the sentence's gaps.
     Panel(分组框2, kWindowParent, {8, 664, 1184, 72}, "■组分■", Bold(20), Hex(0x800080)),
-    ScoreLabel(透明标签6, 872),
-    ScoreLabel(透明标签5, 680),
-    ScoreLabel(透明标签4, 488),
-    ScoreLabel(透明标签3, 296),
-    ScoreLabel(透明标签7, 1072),
-    ScoreLabel(透明标签2, 96),
+    ScoreLabel(透明标签6, 872, 5),
+    ScoreLabel(透明标签5, 680, 4),
+    ScoreLabel(透明标签4, 488, 3),
+    ScoreLabel(透明标签3, 296, 2),
+    ScoreLabel(透明标签7, 1072, 6),
+    ScoreLabel(透明标签2, 96, 1),
     {LORNEL_ROW(透明标签1), .kind = Kind::TransLabel, .parent = Id(分组框2),
      .rect = {8, 24, 1168, 40},
      .caption = "第一组：   分.   第二组：   分.   第三组：   分.   "
                 "第四组：   分.   第五组：   分.   第六组：   分. ",
-     .font = Bold(21), .hAlign = HAlign::Centre, .vAlign = VAlign::Middle},
+     .font = Bold(21), .hAlign = HAlign::Centre, .vAlign = VAlign::Middle,
+     .binding = ScoreMenu(0)},
 
     // Question area: panels 14 … 2 lie above the answer panel, the timers, panel 1 and the board.
     Panel(分组框1, kWindowParent, {8, 72, 1184, 584}, "■题目■", Bold(20), Hex(0x800080)),

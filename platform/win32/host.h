@@ -22,6 +22,7 @@ class Win32Host : public platform::Host {
   platform::FileWrite ReplaceFileKeepingBackup(const std::string& path, std::string_view bytes,
                                                const std::string& backupPath) override;
   std::optional<std::u16string> ClipboardText() override;
+  bool SetClipboardText(const std::u16string& text, platform::Handle owner) override;
 
   std::string ModuleFileName() override;
   bool ChangeDirectory(const std::string& path) override;

@@ -126,6 +126,33 @@ ui::Form::TextFit FakeForm::MeasureCaption(int id, std::u16string_view text) con
   return fit;
 }
 
+int FakeForm::CaptionCharacterLeft(int id, std::size_t index) const {
+  const ui::Row& row = table_[id];
+  const int height = row.font.present() ? row.font.height : 12;
+  const std::string& text = state_[id].text;
+  int before = 0, width = 0;
+  for (std::size_t i = 0; i < text.size();) {
+    if (i <= index) before = width;
+    const config::gbk::Char c = config::gbk::At(text, i);
+    width += c.code < 0x80 ? height / 2 : height;
+    i += c.size;
+  }
+  if (index >= text.size()) before = width;
+  const int free = state_[id].rect.width - width;
+  const int start = row.hAlign == ui::HAlign::Centre  ? free / 2
+                    : row.hAlign == ui::HAlign::Right ? free
+                                                      : 0;
+  return start + before;
+}
+
+int FakeForm::PopupMenu(const std::vector<MenuItem>& items) {
+  menus.push_back(items);
+  const int chosen = menuAnswer ? menuAnswer(items) : -1;
+  if (chosen < 0 || chosen >= static_cast<int>(items.size())) return -1;
+  const MenuItem& item = items[static_cast<std::size_t>(chosen)];
+  return item.enabled && !item.text.empty() ? chosen : -1;
+}
+
 bool FakeForm::EndSession() {
   const bool ending = destroyed_ || sink_.OnEndSessionQuery();
   sink_.OnEndSession(ending);
@@ -276,6 +303,20 @@ int FakeForm::ClickAt(int x, int y) {
 bool FakeForm::Click(int id) {
   const ui::Rect r = ClientRectOf(id);
   return ClickAt(r.left + r.width / 2, r.top + r.height / 2) == id;
+}
+
+int FakeForm::RightClickAt(int x, int y) {
+  if (!inputEnabled || (modalBoxes && *modalBoxes > 0)) return -1;
+  const int hit = HitTest(x, y);
+  for (int c = hit; c >= 0; c = table_[c].parent) {
+    const ui::Binding& binding = table_[c].binding;
+    if (binding.event != ui::Event::ContextMenu) continue;
+    const ui::Rect r = ClientRectOf(c);
+    sink_.OnContextMenu(binding, x - r.left, y - r.top);
+    break;
+  }
+  clock_.RunPosted();
+  return hit;
 }
 
 void FakeForm::PressKey(int vk) {

@@ -59,6 +59,12 @@ class FakeForm : public ui::Form {
   }
   // What the Open dialog answers (nullopt: cancelled).
   std::function<std::optional<std::string>(const std::string& path)> openDialog;
+  // By the same metric as MeasureCaption, placed by the label's alignment.
+  int CaptionCharacterLeft(int id, std::size_t index) const override;
+  // Answered by menuAnswer (none: -1); a greyed item or a separator cannot be chosen.
+  int PopupMenu(const std::vector<MenuItem>& items) override;
+  std::function<int(const std::vector<MenuItem>& items)> menuAnswer;
+  std::vector<std::vector<MenuItem>> menus;  // every menu shown, in order
   // Any token will do: the window has no handle.
   std::uintptr_t OwnerHandle() const override { return reinterpret_cast<std::uintptr_t>(this); }
   // The user closes the window (its close box): the sink may refuse.
@@ -77,6 +83,10 @@ class FakeForm : public ui::Form {
   int ClickAt(int x, int y);
   // A click at the centre of the control; true when that control took it.
   bool Click(int id);
+  // A right-click at a client point: the control under it, or the first of its
+  // panels, bound to ContextMenu hears of it (as WM_CONTEXTMENU goes up to the
+  // parents). Returns the control hit (-1 none).
+  int RightClickAt(int x, int y);
   // Keyboard input to the focused control, as a US layout without an IME.
   void PressKey(int virtualKey);
   bool capsLock = false;

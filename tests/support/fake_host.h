@@ -74,6 +74,12 @@ class FakeHost : public platform::Host {
   std::set<std::string> deniedPaths;     // files that cannot be opened or replaced
   std::set<std::string> oversizedPaths;  // files beyond 512 MiB
   std::optional<std::u16string> clipboard;
+  bool SetClipboardText(const std::u16string& text, platform::Handle) override {
+    if (clipboardBusy) return false;
+    clipboard = text;
+    return true;
+  }
+  bool clipboardBusy = false;  // another program holds the clipboard
 
   std::string ModuleFileName() override { return moduleFileName; }
   bool ChangeDirectory(const std::string& path) override;

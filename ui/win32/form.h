@@ -88,10 +88,15 @@ class Win32Form : public ui::Form {
   TextFit MeasureCaption(int id, std::u16string_view text) const override;
   std::optional<std::string> AskOpenPath(const std::string& path) override;
   std::uintptr_t OwnerHandle() const override { return reinterpret_cast<std::uintptr_t>(hwnd_); }
+  // context_menu.cpp
+  int CaptionCharacterLeft(int id, std::size_t index) const override;
+  int PopupMenu(const std::vector<MenuItem>& items) override;
 
   // --- used by the window procedures ------------------------------------------
   void Raise(const Control& control, ui::Event event);
   void OnEditNotification(const Control& control, int code);
+  // WM_CONTEXTMENU of one of our own kinds; false when it is not bound (context_menu.cpp).
+  bool OnContextMenu(const Control& control, LPARAM screenPoint);
   bool OnCloseQuery() { return sink_.OnCloseQuery(); }
   void OnActivated() {
     if (!destroyed_) sink_.OnActivated();

@@ -156,6 +156,9 @@ LRESULT CALLBACK OwnKindProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lPar
       case WM_LBUTTONDOWN:
         c->form->Raise(*c, ui::Event::LeftButtonDown);
         return 0;
+      case WM_CONTEXTMENU:
+        if (c->form->OnContextMenu(*c, lParam)) return 0;
+        break;
       case WM_SETCURSOR:
         if (c->row->cursor == ui::Cursor::Hand) {
           SetCursor(LoadCursorW(nullptr, IDC_HAND));

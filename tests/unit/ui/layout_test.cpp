@@ -310,7 +310,9 @@ TEST(LayoutStructure, EveryEventIsBoundOnTheKindThatRaisesIt) {
     const Event expected = row.kind == Kind::Button   ? Event::Click
                            : row.kind == Kind::Timer  ? Event::Tick
                            : row.id == Id(透明标签13) ? Event::LeftButtonDown
-                                                      : Event::None;
+                           : row.kind == Kind::TransLabel && row.parent == Id(分组框2)
+                               ? Event::ContextMenu
+                               : Event::None;
     EXPECT_EQ(row.binding.event, expected) << Printable(row.name);
     EXPECT_EQ(row.binding.slot == Slot::None, expected == Event::None) << Printable(row.name);
     args[row.binding.slot].insert(row.binding.arg);
@@ -321,6 +323,7 @@ TEST(LayoutStructure, EveryEventIsBoundOnTheKindThatRaisesIt) {
   const std::multiset<int> questions = {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14};
   EXPECT_EQ(args[MainSlot::OpenQuestion], questions);
   EXPECT_EQ(args[MainSlot::LockTick], questions);
+  EXPECT_EQ(args[MainSlot::ScoreMenu], (std::multiset<int>{0, 1, 2, 3, 4, 5, 6}));
   const auto& keys = args[MainSlot::SimulateKeyPress];
   EXPECT_EQ(std::set<int>(keys.begin(), keys.end()).size(), keys.size());
 

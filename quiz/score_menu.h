@@ -1,0 +1,24 @@
+// The score bar's menu: a group's score corrected by hand (a point more, a
+// point less, back to zero) and every score copied for a spreadsheet.
+#pragma once
+
+#include <string>
+
+#include "ui/context.h"
+
+namespace lornel::quiz {
+
+// The group (1 to 6) whose part of the score sentence 透明标签1 holds x (its
+// table units): from the start of "第N组：" to the start of the next group's
+// name, group six to the end; 0 before the first name.
+int ScoreSentenceGroupAt(const MainForm& main, int x);
+
+// A right-click on the score bar: on a score label (group 1 to 6), or on the
+// sentence (group 0) at x.
+void ScoreMenu(Context& ctx, int group, int x);
+
+// "小组", "得分", then 第一组 ... 第六组 with their scores as shown: tab
+// between the columns, CR LF after every row, as spreadsheets paste it.
+std::u16string ScoreTable(const MainForm& main);
+
+}  // namespace lornel::quiz

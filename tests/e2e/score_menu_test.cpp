@@ -1,0 +1,167 @@
+// The score bar's menu on the real program: real right-clicks on each group's
+// part of the bar, items chosen with the keyboard, and the copy on the clipboard.
+#include <gtest/gtest.h>
+
+#include <optional>
+#include <vector>
+
+#include "tests/e2e/driver.h"
+#include "tests/e2e/session.h"
+
+namespace lornel::e2e {
+namespace {
+
+using ui::MainId;
+
+std::string QuizFile(const std::string& points) {
+  return "[题目信息：]\r\n第一题题目=用英语打个招呼\r\n\r\n[答案信息：]\r\n第一题答案=Hello\r\n\r\n"
+         "[倒计时时间：（填‘0’等于取消该功能）]\r\n时间单位：秒=0\r\n\r\n[答对一题加几分：]\r\n"
+         "答对一题得分=" +
+         points + "\r\n";
+}
+
+constexpr MainId kScores[] = {MainId::透明标签2, MainId::透明标签3, MainId::透明标签4,
+                              MainId::透明标签5, MainId::透明标签6, MainId::透明标签7};
+
+HWND OpenMenu() {
+  HWND found = nullptr;
+  WaitUntil([&] { return (found = FindWindowW(L"#32768", nullptr)) && IsWindowVisible(found); });
+  return found && IsWindowVisible(found) ? found : nullptr;
+}
+
+void RightClickAt(POINT p) {
+  const int w = GetSystemMetrics(SM_CXSCREEN) - 1, h = GetSystemMetrics(SM_CYSCREEN) - 1;
+  INPUT in[3] = {};
+  for (INPUT& i : in) {
+    i.type = INPUT_MOUSE;
+    i.mi.dx = MulDiv(p.x, 65535, w);
+    i.mi.dy = MulDiv(p.y, 65535, h);
+  }
+  in[0].mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
+  in[1].mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_RIGHTDOWN | MOUSEEVENTF_ABSOLUTE;
+  in[2].mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_RIGHTUP | MOUSEEVENTF_ABSOLUTE;
+  SendInput(1, &in[0], sizeof(INPUT));
+  Pause(30);
+  SendInput(2, &in[1], sizeof(INPUT));
+  Pause(60);
+}
+
+struct MenuLine {
+  std::string text;
+  bool greyed;
+};
+
+// Windows lets another process read a menu; Wine 8 answers only its own (nullopt).
+std::optional<std::vector<MenuLine>> ReadMenu(HWND window) {
+  HMENU menu = reinterpret_cast<HMENU>(SendMessageW(window, MN_GETHMENU, 0, 0));
+  const int count = menu ? GetMenuItemCount(menu) : -1;
+  if (count <= 0) return std::nullopt;
+  std::vector<MenuLine> lines;
+  for (int i = 0; i < count; ++i) {
+    wchar_t text[64] = {};
+    MENUITEMINFOW info{sizeof(info)};
+    info.fMask = MIIM_STRING | MIIM_STATE | MIIM_FTYPE;
+    info.dwTypeData = text;
+    info.cch = 63;
+    if (!GetMenuItemInfoW(menu, static_cast<UINT>(i), TRUE, &info)) return std::nullopt;
+    lines.push_back({Gbk(text), (info.fState & MFS_GRAYED) != 0});
+  }
+  return lines;
+}
+
+// Downs from the top: 1 the title, 2 加, 3 减, 4 清零; Up once: 复制全部成绩.
+void Choose(int downs, bool up = false) {
+  for (int i = 0; i < downs; ++i) PressKey(VK_DOWN);
+  if (up) PressKey(VK_UP);
+  PressKey(VK_RETURN);
+  WaitUntil([] { return !FindWindowW(L"#32768", nullptr); }, 2000);
+}
+
+std::optional<std::wstring> ClipboardText() {
+  if (!OpenClipboard(nullptr)) return std::nullopt;
+  std::optional<std::wstring> text;
+  if (HANDLE data = GetClipboardData(CF_UNICODETEXT)) {
+    text = static_cast<const wchar_t*>(GlobalLock(data));
+    GlobalUnlock(data);
+  }
+  CloseClipboard();
+  return text;
+}
+
+POINT Centre(const RECT& r) { return {(r.left + r.right) / 2, (r.top + r.bottom) / 2}; }
+
+TEST(ScoreMenu, EachGroupsPartOpensItsMenuAndTheChoiceChangesThatScore) {
+  Session s(L"score-menu", QuizFile("1"));
+  s.PressStart();
+  for (int g = 1; g <= 6; ++g) {
+    HWND label = s.Of(kScores[g - 1]);
+    RECT r;
+    GetWindowRect(label, &r);
+    const int y = (r.top + r.bottom) / 2;
+    // The score label, the group's name left of it, and its "分." right of it.
+    RightClickAt(Centre(r));
+    HWND menu = OpenMenu();
+    ASSERT_TRUE(menu) << "group " << g;
+    if (const auto lines = ReadMenu(menu)) {
+      const std::vector<std::string> names = {"第一组", "第二组", "第三组",
+                                              "第四组", "第五组", "第六组"};
+      ASSERT_EQ(lines->size(), 6u);
+      EXPECT_EQ((*lines)[0].text, names[g - 1]);
+      EXPECT_TRUE((*lines)[0].greyed);
+      EXPECT_EQ((*lines)[1].text, "加 1 分");
+      EXPECT_FALSE((*lines)[1].greyed);
+      EXPECT_EQ((*lines)[5].text, "复制全部成绩");
+    }
+    if (g == 3) s.Screenshot(L"score-menu");
+    Choose(2);
+    EXPECT_TRUE(WaitUntil([&] { return Text(label) == "1"; })) << "加, group " << g;
+    RightClickAt({r.left - 30, y});
+    ASSERT_TRUE(OpenMenu());
+    Choose(3);
+    EXPECT_TRUE(WaitUntil([&] { return Text(label) == "0"; })) << "减 on the name, group " << g;
+    RightClickAt({r.right + 15, y});
+    ASSERT_TRUE(OpenMenu());
+    Choose(3);
+    EXPECT_TRUE(WaitUntil([&] { return Text(label) == "-1"; })) << "减 on 分., group " << g;
+  }
+  for (MainId score : kScores) EXPECT_EQ(Text(s.Of(score)), "-1");
+  RECT r;
+  GetWindowRect(s.Of(kScores[1]), &r);
+  RightClickAt(Centre(r));
+  ASSERT_TRUE(OpenMenu());
+  Choose(4);
+  EXPECT_TRUE(WaitUntil([&] { return Text(s.Of(kScores[1])) == "0"; })) << "清零";
+  RightClickAt(Centre(r));
+  ASSERT_TRUE(OpenMenu());
+  Choose(0, true);
+  EXPECT_TRUE(WaitUntil([] { return ClipboardText().has_value(); }));
+  EXPECT_EQ(ClipboardText().value_or(L""),
+            L"小组\t得分\r\n第一组\t-1\r\n第二组\t0\r\n第三组\t-1\r\n第四组\t-1\r\n"
+            L"第五组\t-1\r\n第六组\t-1\r\n");
+}
+
+TEST(ScoreMenu, GreyedPointItemsChangeNothingAndTheCoverTakesTheClick) {
+  Session s(L"score-menu-empty", QuizFile("abc"));
+  HWND label = s.Of(MainId::透明标签4);
+  RECT r;
+  GetWindowRect(label, &r);
+  RightClickAt(Centre(r));
+  Pause(300);
+  EXPECT_FALSE(FindWindowW(L"#32768", nullptr)) << "the start cover lies over the bar";
+  s.PressStart();
+  RightClickAt(Centre(r));
+  HWND menu = OpenMenu();
+  ASSERT_TRUE(menu);
+  if (const auto lines = ReadMenu(menu)) {
+    EXPECT_TRUE((*lines)[1].greyed && (*lines)[2].greyed);
+    EXPECT_FALSE((*lines)[3].greyed);
+  }
+  Choose(2);  // Enter on a greyed 加 chooses nothing
+  PressKey(VK_ESCAPE);
+  WaitUntil([] { return !FindWindowW(L"#32768", nullptr); }, 2000);
+  Pause(200);
+  EXPECT_EQ(Text(label), "0");
+}
+
+}  // namespace
+}  // namespace lornel::e2e

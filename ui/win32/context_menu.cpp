@@ -1,0 +1,70 @@
+// The score bar's right-click: where a caption's characters lie as drawn, the
+// WM_CONTEXTMENU of our own kinds, and a popup menu owned by the window.
+#include <windowsx.h>
+
+#include <algorithm>
+
+#include "platform/win32/text.h"
+#include "ui/win32/form.h"
+
+namespace lornel::win32 {
+
+// Table units: a scaled window draws a line glyph by glyph where its table-size
+// font puts them (paint.cpp), so that font measures here; at scale one, the
+// control's own, as DrawText places it.
+int Win32Form::CaptionCharacterLeft(int id, std::size_t index) const {
+  const Control& c = controls_[id];
+  const std::string text = Text(id);
+  const std::wstring all = Wide(text);
+  const int before = static_cast<int>(Wide(text.substr(0, std::min(index, text.size()))).size());
+  HFONT font = c.tableFont ? c.tableFont : c.font;
+  HDC dc = GetDC(c.hwnd);
+  if (!dc) return 0;
+  HGDIOBJ old = SelectObject(dc, font ? font : GetStockObject(DEFAULT_GUI_FONT));
+  SIZE whole{}, head{};
+  GetTextExtentPoint32W(dc, all.c_str(), static_cast<int>(all.size()), &whole);
+  GetTextExtentPoint32W(dc, all.c_str(), before, &head);
+  SelectObject(dc, old);
+  ReleaseDC(c.hwnd, dc);
+  const int free = c.row->rect.width - whole.cx;
+  const int start = c.row->hAlign == ui::HAlign::Centre  ? free / 2
+                    : c.row->hAlign == ui::HAlign::Right ? free
+                                                         : 0;
+  return start + head.cx;
+}
+
+// Reaches here from a right-click (DefWindowProc turns WM_RBUTTONUP into it)
+// and from a touch press-and-hold, which Windows delivers as a right-click.
+bool Win32Form::OnContextMenu(const Control& control, LPARAM screenPoint) {
+  const ui::Binding& binding = control.row->binding;
+  if (binding.event != ui::Event::ContextMenu || binding.slot == ui::Slot::None) return false;
+  POINT p{GET_X_LPARAM(screenPoint), GET_Y_LPARAM(screenPoint)};
+  if (p.x == -1 && p.y == -1) return false;  // Shift+F10 or the menu key: no point to place
+  ScreenToClient(control.hwnd, &p);
+  sink_.OnContextMenu(binding, scale_.Back(p.x), scale_.Back(p.y));
+  return true;
+}
+
+int Win32Form::PopupMenu(const std::vector<MenuItem>& items) {
+  if (destroyed_ || !hwnd_) return -1;
+  HMENU menu = CreatePopupMenu();
+  if (!menu) return -1;
+  // Command 0 is "nothing chosen", so item i answers i + 1.
+  for (std::size_t i = 0; i < items.size(); ++i) {
+    if (items[i].text.empty()) {
+      AppendMenuW(menu, MF_SEPARATOR, 0, nullptr);
+    } else {
+      AppendMenuW(menu, MF_STRING | (items[i].enabled ? 0u : MF_GRAYED), i + 1,
+                  Wide(items[i].text).c_str());
+    }
+  }
+  // Where the click (or the touch) was, not where the mouse has moved since.
+  const DWORD at = GetMessagePos();
+  const int chosen = TrackPopupMenu(menu, TPM_RETURNCMD | TPM_RIGHTBUTTON, GET_X_LPARAM(at),
+                                    GET_Y_LPARAM(at), 0, hwnd_, nullptr);
+  DestroyMenu(menu);
+  // The menu's loop runs the timers; the window may have gone meanwhile.
+  return chosen > 0 && !destroyed_ ? chosen - 1 : -1;
+}
+
+}  // namespace lornel::win32
