@@ -6,6 +6,7 @@
 #include "editor/ids.h"
 #include "tests/e2e/abuse_support.h"
 #include "tests/e2e/driver.h"
+#include "tests/e2e/editor_program.h"
 #include "tests/win32/support/unix_shell.h"
 
 namespace lornel::e2e {
@@ -13,38 +14,17 @@ namespace {
 
 using editor::EditorId;
 
-struct Found {
-  DWORD pid;
-  HWND window = nullptr;
-};
-
-BOOL CALLBACK FindEditorWindow(HWND hwnd, LPARAM data) {
-  auto* f = reinterpret_cast<Found*>(data);
-  DWORD pid = 0;
-  GetWindowThreadProcessId(hwnd, &pid);
-  wchar_t cls[32] = {};
-  GetClassNameW(hwnd, cls, 32);
-  if (pid != f->pid || !IsWindowVisible(hwnd) || std::wstring(cls) != L"LornelWindow") return TRUE;
-  f->window = hwnd;
-  return FALSE;
-}
-
 TEST(EditorSave, AnImmutableFileIsRefusedByNameAndAHiddenOneStaysHidden) {
   ASSERT_FALSE(BuiltEditor().empty()) << "--editor= names lornel-editor.exe";
-  const std::wstring dir = FreshDirectory(L"editor-save");
+  const std::wstring dir = FolderWithExample(L"editor-save");
   const std::wstring file = Join(dir, L"wtda.ini");
-  const auto example = ReadBytes(ExampleFile());
-  ASSERT_TRUE(example);
-  WriteBytes(file, *example);
-  Program p = Program::StartCopyOf(BuiltEditor(), dir, L"lornel-editor.exe");
-  Found f{p.pid()};
-  WaitUntil([&] { return EnumWindows(FindEditorWindow, reinterpret_cast<LPARAM>(&f)), f.window; },
-            15000);
-  ASSERT_TRUE(f.window);
-  p.WaitForInputIdle();
-  const HWND title = Program::Control(f.window, static_cast<int>(editor::TitleBox(1)));
-  const HWND save = Program::Control(f.window, static_cast<int>(EditorId::SaveButton));
-  SendMessageW(title, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(L"新的题目"));
+  const auto example = ReadBytes(file);
+  EditorProgram editor(dir);
+  ASSERT_TRUE(editor.window);
+  Program& p = editor.p;
+  const HWND title = editor.Of(editor::TitleBox(1));
+  const HWND save = editor.Of(EditorId::SaveButton);
+  SetValue(title, L"新的题目");
   {
     test::Immutable immutable(file);
     ASSERT_TRUE(immutable.ok()) << "chattr +i is not allowed here";
@@ -65,7 +45,7 @@ TEST(EditorSave, AnImmutableFileIsRefusedByNameAndAHiddenOneStaysHidden) {
       [&] { return ReadBytes(file).value_or("").find("新的题目") != std::string::npos; }));
   EXPECT_TRUE(GetFileAttributesW(file.c_str()) & FILE_ATTRIBUTE_HIDDEN);
   EXPECT_EQ(ReadBytes(file + L".bak"), example);
-  PostMessageW(f.window, WM_SYSCOMMAND, SC_CLOSE, 0);
+  PostMessageW(editor.window, WM_SYSCOMMAND, SC_CLOSE, 0);
   EXPECT_EQ(p.WaitForExit(5000), 0u);
 }
 

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 
+#include "platform/win32/owned.h"
 #include "platform/win32/text.h"
 #include "ui/win32/form.h"
 
@@ -18,14 +19,12 @@ int Win32Form::CaptionCharacterLeft(int id, std::size_t index) const {
   const std::wstring all = Wide(text);
   const int before = static_cast<int>(Wide(text.substr(0, std::min(index, text.size()))).size());
   HFONT font = c.tableFont ? c.tableFont : c.font;
-  HDC dc = GetDC(c.hwnd);
+  WindowDc dc(c.hwnd);
   if (!dc) return 0;
-  HGDIOBJ old = SelectObject(dc, font ? font : GetStockObject(DEFAULT_GUI_FONT));
+  Selection selected(dc.get(), font ? font : GetStockObject(DEFAULT_GUI_FONT));
   SIZE whole{}, head{};
-  GetTextExtentPoint32W(dc, all.c_str(), static_cast<int>(all.size()), &whole);
-  GetTextExtentPoint32W(dc, all.c_str(), before, &head);
-  SelectObject(dc, old);
-  ReleaseDC(c.hwnd, dc);
+  GetTextExtentPoint32W(dc.get(), all.c_str(), static_cast<int>(all.size()), &whole);
+  GetTextExtentPoint32W(dc.get(), all.c_str(), before, &head);
   const int free = c.row->rect.width - whole.cx;
   const int start = c.row->hAlign == ui::HAlign::Centre  ? free / 2
                     : c.row->hAlign == ui::HAlign::Right ? free

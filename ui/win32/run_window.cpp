@@ -7,6 +7,7 @@ namespace {
 
 // The form needs its sink when it is built, the events need the form: this
 // stands in for the events until they are made, before any message arrives.
+// It must pass on every event of ui::EventSink: one it misses is silently lost.
 class Relay final : public ui::EventSink {
  public:
   void Take(std::unique_ptr<ui::EventSink> events) { events_ = std::move(events); }
@@ -18,6 +19,9 @@ class Relay final : public ui::EventSink {
   void OnActivated() override { events_->OnActivated(); }
   bool OnEndSessionQuery() override { return events_->OnEndSessionQuery(); }
   void OnEndSession(bool ending) override { events_->OnEndSession(ending); }
+  void OnContextMenu(const ui::Binding& binding, int x, int y) override {
+    events_->OnContextMenu(binding, x, y);
+  }
 
  private:
   std::unique_ptr<ui::EventSink> events_;
