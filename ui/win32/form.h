@@ -133,8 +133,9 @@ class Win32Form : public ui::Form {
   void ApplyRegion(ui::Size outer);
   ui::Point OriginOf(const Control& control) const;
   RECT PlaceOf(const Control& control) const;
-  // Every control to its place at the current scale and origin, with its font.
-  void LayOutControls();
+  // Every control to its place at the current scale and origin, with its font;
+  // the caller redraws. Full screen keeps the fonts of both scales for switching back.
+  void LayOutControls(bool keepFonts);
   void AddFullScreenMenuItem();
   void FitMonitor(int dpi);
   void ApplyFont(Control& control);

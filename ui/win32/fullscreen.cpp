@@ -94,7 +94,7 @@ void Win32Form::SetFullScreen(bool on) {
     }
     SetWindowPos(hwnd_, nullptr, r.left, r.top, r.right - r.left, r.bottom - r.top,
                  SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
-    LayOutControls();
+    LayOutControls(true);
     RedrawWindow(hwnd_, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
   }
   CheckMenuItem(GetSystemMenu(hwnd_, FALSE), kFullScreenCommand,
@@ -115,7 +115,7 @@ void Win32Form::FitMonitor(int dpi) {
   origin_ = fit.origin;
   SetWindowPos(hwnd_, nullptr, monitor.left, monitor.top, size.width, size.height,
                SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
-  LayOutControls();
+  LayOutControls(true);
   RedrawWindow(hwnd_, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
 }
 
