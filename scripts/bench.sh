@@ -35,7 +35,7 @@ driver_wine=(wine)
 
 cmake --preset win32 -B "$build" >/dev/null
 cmake --build "$build" -j "$(nproc)" --target lornel bench_baseline bench_same_work bench_driver \
-  bench_click bench_phases
+  bench_click bench_phases bench_fullscreen
 export LORNEL_BUILD="$root/$build"
 bin="$LORNEL_BUILD/bench"
 
@@ -96,6 +96,20 @@ for _ in $(seq "$phases"); do
     wine "$work/bench_phases.exe" "fonts=$mode" 2>/dev/null | tr -d '\r' | tee -a "$log"
   done
 done
+
+# Full screen (BENCH_FIGURES=...,fullscreen): F11 and clicks on a 1920x1080
+# desktop, each process against its own start-up show-and-paint and windowed clicks.
+if [[ ",$figures," == *,fullscreen,* ]]; then
+  figures=$(echo ",$figures," | sed 's/,fullscreen,/,/; s/^,//; s/,$//')
+  mkdir -p "$work/fullscreen"
+  cp "$bin/bench_fullscreen.exe" "$root/examples/wtda.ini" "$work/fullscreen/"
+  echo "== full screen at 1920x1080: $phases processes" | tee -a "$log"
+  for _ in $(seq "$phases"); do
+    timeout 300 wine explorer /desktop=lornel-fullscreen,1920x1080 \
+      "$(winepath -w "$work/fullscreen/bench_fullscreen.exe")" --samples=10 2>/dev/null |
+      tr -d '\r' | tee -a "$log" || true
+  done
+fi
 
 echo "== driver: $runs runs, $cpu_runs CPU windows of $seconds s" | tee -a "$log"
 before_arg=()

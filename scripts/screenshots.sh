@@ -44,6 +44,12 @@ for display in "1024x768 96" "2560x1440 144"; do
   png "$work/notice-$1-$2dpi.bmp" "$docs/notice-$1-$2dpi.png"
 done
 
+echo "== full screen (F11) on a 1920x1080 projector, on a question"
+LORNEL_SCREENSHOTS="$work" LORNEL_DISPLAY=1920x1080@96 "$root/scripts/wine-display.sh" 1920x1080 96 \
+  "$build/tests/e2e/e2e_tests.exe" --lornel="$build/bin/lornel.exe" \
+  --skinlib="$build/skinlib/SkinH_EL.dll" --gtest_filter='FullScreen.*'
+png "$work/fullscreen-1920x1080.bmp" "$docs/fullscreen-1920x1080.png"
+
 echo "== the board under en_US.UTF-8"
 run="$work/en_US"
 mkdir -p "$run"

@@ -44,4 +44,13 @@ Point StartPosition(Size screen, const Rect& workArea, Size outer, Scale scale) 
           inside(centred.y, workArea.top, workArea.height, outer.height)};
 }
 
+FullScreenFit FitFullScreen(Size monitor, Size tableClient, Scale windowed) {
+  const int fits = std::min(Fitting(monitor.width, tableClient.width),
+                            Fitting(monitor.height, tableClient.height));
+  const Scale scale = Scale::FromPermille(std::max(fits, windowed.permille()));
+  return {scale,
+          {Centred(monitor.width, scale.Of(tableClient.width)),
+           Centred(monitor.height, scale.Of(tableClient.height))}};
+}
+
 }  // namespace lornel::ui

@@ -81,4 +81,15 @@ struct Point {
 };
 Point StartPosition(Size screen, const Rect& workArea, Size outer, Scale scale);
 
+// Full screen: the client area is the whole monitor and the layout is drawn at
+// the largest scale that fits it, centred, the margins left to the background.
+// Never smaller than the windowed scale: switching on must not shrink the text
+// (on a screen too small for the window, both are the minimum).
+struct FullScreenFit {
+  Scale scale;
+  Point origin;  // where the layout's top-left corner lies in the client area
+  constexpr bool operator==(const FullScreenFit&) const = default;
+};
+FullScreenFit FitFullScreen(Size monitor, Size tableClient, Scale windowed);
+
 }  // namespace lornel::ui

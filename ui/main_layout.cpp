@@ -281,7 +281,7 @@ const Table& MainTable() {
   static constexpr Table table{
       .window = {.caption = "Lornel V1.1.15.823", .outerWidth = 1203, .outerHeight = 773,
                  .storedLeft = 50, .storedTop = 50, .titleBar = true, .minimizeBox = true,
-                 .icon = true, .background = kDefaultColour},
+                 .icon = true, .fullScreen = true, .background = kDefaultColour},
       .rows = kRows};
   return table;
 }

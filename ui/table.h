@@ -47,6 +47,7 @@ struct WindowSpec {
   bool topmost = false;
   bool roundedRegion = false;  // corner ellipse min(w/5, h/5)
   bool icon = false;
+  bool fullScreen = false;  // F11 and a system menu item switch full screen
   Colour background = kDefaultColour;
 };
 

@@ -117,6 +117,7 @@ bool Win32Form::Create() {
                SWP_NOZORDER | SWP_NOACTIVATE);
   ApplyRegion(outer);
   if (spec.icon) SetIcon(hwnd_);
+  if (spec.fullScreen) AddFullScreenMenuItem();
   // A window missing any of its controls would run half-built: that is a failed creation.
   for (Control& c : controls_) {
     if (!CreateControl(c)) {

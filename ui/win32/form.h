@@ -5,6 +5,7 @@
 #include <windows.h>
 
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -113,6 +114,14 @@ class Win32Form : public ui::Form {
   // WM_GETDPISCALEDSIZE: our outer size at that DPI on the window's monitor,
   // so that the rectangle Windows then suggests is already ours.
   SIZE ScaledSizeAt(int dpi) const;
+  // Full screen (fullscreen.cpp), for tables that allow it; others ignore these.
+  bool fullScreen() const { return windowed_.has_value(); }
+  void SetFullScreen(bool on);
+  // F11 always, Esc while full screen: true when the key was taken.
+  bool OnFullScreenKey(WPARAM key);
+  // True when the system command was ours (the menu item, Move while full screen).
+  bool OnSysCommand(WPARAM command);
+  void OnDisplayChange();
   static Control* ControlOf(HWND hwnd);
   static Win32Form* FormOf(HWND hwnd);
 
@@ -127,7 +136,13 @@ class Win32Form : public ui::Form {
   // Takes the scale that fits the display; gives the window's outer size there.
   ui::Size FitTo(const ui::Display& display);
   void ApplyRegion(ui::Size outer);
+  ui::Point OriginOf(const Control& control) const;
   RECT PlaceOf(const Control& control) const;
+  // Every control to its place at the current scale and origin, with its font;
+  // the caller redraws. Full screen keeps the fonts of both scales for switching back.
+  void LayOutControls(bool keepFonts);
+  void AddFullScreenMenuItem();
+  void FitMonitor(int dpi);
   void ApplyFont(Control& control);
   void SetCaption(Control& control, const std::wstring& text);
   void SetProgressRange(const Control& control);
@@ -142,8 +157,16 @@ class Win32Form : public ui::Form {
   bool destroyed_ = false;
   bool blockingShutdown_ = false;  // a shutdown block reason is registered
   ui::Scale scale_;
-  ui::Size tableClient_;  // the client area the tables were laid out in
-  FontCache fonts_;       // every font of the controls, at the current scale
+  ui::Point origin_;  // where the layout starts in the client area (full screen centres it)
+  struct Windowed {   // what full screen goes back to
+    RECT rect;
+    LONG_PTR style, exStyle;
+    ui::Scale scale;
+    int dpi;
+  };
+  std::optional<Windowed> windowed_;  // set while full screen
+  ui::Size tableClient_;              // the client area the tables were laid out in
+  FontCache fonts_;                   // every font of the controls, at the current scale
 };
 
 }  // namespace lornel::win32

@@ -52,36 +52,49 @@ void Win32Form::ApplyRegion(ui::Size outer) {
   if (region && SetWindowRgn(hwnd_, region.get(), TRUE)) region.Release();
 }
 
+// Children of a panel lie relative to it; only the window's own children are shifted.
+ui::Point Win32Form::OriginOf(const Control& c) const {
+  return c.row->parent == ui::kWindowParent ? origin_ : ui::Point{};
+}
+
 RECT Win32Form::PlaceOf(const Control& c) const {
   ui::Rect table = c.row->rect;
   table.left = c.left;
   const ui::Rect r = scale_.Of(table);
+  const ui::Point at = OriginOf(c);
   const auto limit = [](int v) { return std::clamp(v, -kCoordinateLimit, kCoordinateLimit); };
-  return {limit(r.left), limit(r.top), limit(r.right()), limit(r.bottom())};
+  return {limit(r.left + at.x), limit(r.top + at.y), limit(r.right() + at.x),
+          limit(r.bottom() + at.y)};
 }
 
+// Never repaints: creation shows the controls afterwards, a new layout redraws them all at once.
 void Win32Form::ApplyFont(Control& c) {
-  const bool repaint = c.font != nullptr;
   c.font = fonts_.Get(c.row->font, scale_);
   // Our own labels place each glyph where the table-size font puts it (paint.cpp).
   c.tableFont = nullptr;
   if (!scale_.IsOne() && (c.row->kind == ui::Kind::Label || c.row->kind == ui::Kind::TransLabel))
     c.tableFont = fonts_.Get(c.row->font, ui::Scale());
-  SendMessageW(c.hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(c.font), repaint);
+  SendMessageW(c.hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(c.font), FALSE);
 }
 
-void Win32Form::OnDpiChanged(int dpi, const RECT& suggested) {
-  const ui::Size outer =
-      FitTo(DisplayAt(MonitorFromRect(&suggested, MONITOR_DEFAULTTONEAREST), dpi));
+void Win32Form::LayOutControls(bool keepFonts) {
   // The old fonts stay selected in the controls until each has its new one.
-  const FontCache old = std::exchange(fonts_, FontCache());
+  const FontCache old = keepFonts ? FontCache() : std::exchange(fonts_, FontCache());
   for (Control& c : controls_) {
     if (!c.hwnd) continue;
     const RECT r = PlaceOf(c);
+    // The caller redraws the whole window once; 131 redraws would each reach the server.
     SetWindowPos(c.hwnd, nullptr, r.left, r.top, r.right - r.left, r.bottom - r.top,
-                 SWP_NOZORDER | SWP_NOACTIVATE);
+                 SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOREDRAW | SWP_NOCOPYBITS);
     if (c.row->kind != ui::Kind::Timer) ApplyFont(c);
   }
+}
+
+void Win32Form::OnDpiChanged(int dpi, const RECT& suggested) {
+  if (fullScreen()) return FitMonitor(dpi);
+  const ui::Size outer =
+      FitTo(DisplayAt(MonitorFromRect(&suggested, MONITOR_DEFAULTTONEAREST), dpi));
+  LayOutControls(false);
   // Where the window had to be made smaller than DPI / 96 to fit, our size wins.
   SetWindowPos(hwnd_, nullptr, suggested.left, suggested.top, outer.width, outer.height,
                SWP_NOZORDER | SWP_NOACTIVATE);
@@ -90,6 +103,11 @@ void Win32Form::OnDpiChanged(int dpi, const RECT& suggested) {
 }
 
 SIZE Win32Form::ScaledSizeAt(int dpi) const {
+  if (fullScreen()) {  // stays the whole monitor
+    RECT r;
+    GetWindowRect(hwnd_, &r);
+    return {r.right - r.left, r.bottom - r.top};
+  }
   // During a drag Windows asks once most of the window lies on the new monitor.
   const ui::Display display = DisplayAt(MonitorFromWindow(hwnd_, MONITOR_DEFAULTTONEAREST), dpi);
   const ui::Size outer = OuterSizeAt(display, ScaleFor(display));

@@ -129,7 +129,7 @@ int Win32Form::Left(int id) const {
   RECT r;
   GetWindowRect(c.hwnd, &r);
   MapWindowPoints(nullptr, GetParent(c.hwnd), reinterpret_cast<POINT*>(&r), 2);
-  return r.left == PlaceOf(c).left ? c.left : scale_.Back(r.left);
+  return r.left == PlaceOf(c).left ? c.left : scale_.Back(r.left - OriginOf(c).x);
 }
 
 void Win32Form::Focus(int id) { SetFocus(controls_[id].hwnd); }

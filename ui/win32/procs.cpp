@@ -110,6 +110,12 @@ LRESULT CALLBACK TopLevelProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lPa
         break;
       case WM_HELP:  // F1 does nothing
         return TRUE;
+      case WM_SYSCOMMAND:
+        if (form && form->OnSysCommand(wParam)) return 0;
+        break;
+      case WM_DISPLAYCHANGE:
+        if (form) form->OnDisplayChange();
+        break;
       case kDpiChanged:
         if (form && lParam) form->OnDpiChanged(HIWORD(wParam), *reinterpret_cast<RECT*>(lParam));
         return 0;

@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
+
 namespace lornel::ui {
 namespace {
 
@@ -87,6 +89,32 @@ TEST(Scale, RoundsEachEdgeSoThatTouchingControlsStillTouch) {
   EXPECT_EQ(a, (Rect{20, 10, 126, 59}));
   EXPECT_EQ(s.Of(-8), -10);
   EXPECT_EQ(Scale::FromPermille(1500).Of(5), 8);  // halves round away from zero
+}
+
+// Full screen fills the monitor one way, is centred the other, and never shrinks.
+TEST(FullScreen, DrawsTheLayoutAsLargeAsTheMonitorAllowsCentred) {
+  struct Case {
+    Size monitor;
+    int windowed, permille;
+  };
+  for (const Case& c : {Case{{1920, 1080}, 1000, 1451}, Case{{1280, 800}, 982, 1069},
+                        Case{{2560, 1440}, 1500, 1935}, Case{{1024, 768}, 850, 855},
+                        Case{{320, 240}, Scale::kMin, Scale::kMin}}) {
+    const FullScreenFit fit = FitFullScreen(c.monitor, kClient, Scale::FromPermille(c.windowed));
+    EXPECT_EQ(fit.scale.permille(), c.permille) << c.monitor.width;
+    const Size drawn{fit.scale.Of(kClient.width), fit.scale.Of(kClient.height)};
+    if (c.permille == Scale::kMin) continue;  // bigger than the screen: only centred
+    EXPECT_LE(drawn.width, c.monitor.width);
+    EXPECT_LE(drawn.height, c.monitor.height);
+    EXPECT_TRUE(c.monitor.width - drawn.width <= 2 || c.monitor.height - drawn.height <= 2);
+    EXPECT_LE(std::abs(c.monitor.width - drawn.width - 2 * fit.origin.x), 1);
+    EXPECT_LE(std::abs(c.monitor.height - drawn.height - 2 * fit.origin.y), 1);
+  }
+  EXPECT_EQ(FitFullScreen({1920, 1080}, kClient, Scale()).origin, (Point{91, 0}));
+  // A monitor narrower than the window fits: the windowed scale is kept, centred.
+  const FullScreenFit small = FitFullScreen({1000, 700}, kClient, Scale());
+  EXPECT_EQ(small.scale, Scale());
+  EXPECT_EQ(small.origin, (Point{-98, -22}));
 }
 
 }  // namespace

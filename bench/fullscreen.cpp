@@ -1,0 +1,144 @@
+// bench_fullscreen.exe: full screen against the start-up's own show-and-paint,
+// in one process on the real main window with the real handlers.
+//   show_paint   the window shown and painted at the end of start-up (once)
+//   switch_on    F11's work until every window is painted (first and median)
+//   click        `按钮3` clicked until painted, windowed and full screen, ABBA
+// Needs wtda.ini beside the exe; run it on the projector's desktop (1920x1080).
+//   bench_fullscreen.exe [--samples=10]
+#include <windows.h>
+
+#include <cstdio>
+#include <string>
+#include <vector>
+
+#include "app/main_events.h"
+#include "app/notice.h"
+#include "app/shell.h"
+#include "bench/measure.h"
+#include "platform/win32/host.h"
+#include "ui/layout.h"
+#include "ui/win32/form.h"
+
+namespace lornel::bench {
+namespace {
+
+using ui::MainId;
+
+[[noreturn]] void Die(const char* why) {
+  std::printf("FAILED fullscreen: %s\n", why);
+  std::fflush(stdout);
+  ExitProcess(1);
+}
+
+BOOL CALLBACK FindInvalid(HWND hwnd, LPARAM found) {
+  if (IsWindowVisible(hwnd) && GetUpdateRect(hwnd, nullptr, FALSE)) {
+    *reinterpret_cast<bool*>(found) = true;
+    return FALSE;
+  }
+  return TRUE;
+}
+
+bool FullyPainted(HWND top) {
+  bool invalid = GetUpdateRect(top, nullptr, FALSE) != FALSE;
+  if (!invalid) EnumChildWindows(top, FindInvalid, reinterpret_cast<LPARAM>(&invalid));
+  return !invalid;
+}
+
+// The start-up's show-and-paint: from the end of creation-complete to Create()'s return.
+class TimedEvents : public ui::EventSink {
+ public:
+  explicit TimedEvents(app::MainEvents& real) : real_(real) {}
+  void OnCreated() override {
+    real_.OnCreated();
+    createdDone = NowMs();
+  }
+  void OnDestroyed() override { real_.OnDestroyed(); }
+  void OnControlEvent(const ui::Binding& binding) override { real_.OnControlEvent(binding); }
+  double createdDone = 0;
+
+ private:
+  app::MainEvents& real_;
+};
+
+double Switch(win32::Win32Form& form, bool on) {
+  const double t0 = NowMs();
+  form.SetFullScreen(on);
+  UpdateWindow(form.hwnd());
+  GdiFlush();
+  const double ms = NowMs() - t0;
+  if (form.fullScreen() != on || !FullyPainted(form.hwnd())) Die("the switch left it unpainted");
+  return ms;
+}
+
+double Click(win32::Win32Form& form) {
+  const auto of = [&](MainId id) { return form.ControlWindow(static_cast<int>(id)); };
+  const double t0 = NowMs();
+  SendMessageW(of(MainId::按钮3), BM_CLICK, 0, 0);
+  UpdateWindow(form.hwnd());
+  GdiFlush();
+  const double ms = NowMs() - t0;
+  if (!Visible(of(MainId::分组框3)) || !FullyPainted(form.hwnd())) Die("question 3 not painted");
+  // "重新选题" brings the board back for the next sample.
+  SendMessageW(of(MainId::透明标签13), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(4, 4));
+  SendMessageW(of(MainId::透明标签13), WM_LBUTTONUP, 0, MAKELPARAM(4, 4));
+  UpdateWindow(form.hwnd());
+  Pump(20);
+  return ms;
+}
+
+int Run(int samples) {
+  win32::Win32Host host;
+  const app::ProgramPaths paths = app::StartProcess(host);
+  if (!host.PathExists(paths.directory + "\\wtda.ini")) Die("no wtda.ini beside the exe");
+  app::MainEvents events;
+  TimedEvents timed(events);
+  win32::Win32Form form(ui::MainTable(), timed);
+  app::Shell shell{host, paths, Context{MainForm(form), host}, {}, {}};
+  shell.openNoticeModally = [] { Die("another copy is running"); };
+  events.Attach(shell);
+  if (!form.Create()) Die("the main window was not created");
+  const double showPaint = NowMs() - timed.createdDone;
+  Pump(200);
+  SendMessageW(form.ControlWindow(static_cast<int>(MainId::按钮31)), BM_CLICK, 0, 0);
+  UpdateWindow(form.hwnd());
+  Pump(200);
+
+  const double firstOn = Switch(form, true);
+  const int scale = form.scale().permille();
+  Switch(form, false);
+  std::vector<double> on, off, windowed, full;
+  for (int i = 0; i < samples; ++i) {
+    Pump(20);
+    on.push_back(Switch(form, true));
+    Pump(20);
+    off.push_back(Switch(form, false));
+  }
+  for (int i = 0; i < samples; ++i) {
+    const bool fullFirst = i % 4 == 1 || i % 4 == 2;
+    for (int k = 0; k < 2; ++k) {
+      const bool isFull = (k == 0) == fullFirst;
+      Switch(form, isFull);
+      Pump(50);
+      (isFull ? full : windowed).push_back(Click(form));
+    }
+  }
+  std::printf(
+      "fullscreen scale=%d show_paint=%.2f switch_on_first=%.2f switch_on=%.2f "
+      "switch_off=%.2f ratio_on=%.3f click_windowed=%.2f click_full=%.2f ratio_click=%.3f\n",
+      scale, showPaint, firstOn, Median(on), Median(off), firstOn / showPaint, Median(windowed),
+      Median(full), Median(full) / Median(windowed));
+  std::fflush(stdout);
+  Switch(form, false);
+  DestroyWindow(form.hwnd());
+  return 0;
+}
+
+}  // namespace
+}  // namespace lornel::bench
+
+int wmain(int argc, wchar_t** argv) {
+  int samples = 10;
+  for (int i = 1; i < argc; ++i)
+    if (std::wstring(argv[i]).rfind(L"--samples=", 0) == 0) samples = _wtoi(argv[i] + 10);
+  return lornel::bench::Run(samples > 0 ? samples : 1);
+}

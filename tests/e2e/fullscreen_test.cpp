@@ -1,0 +1,112 @@
+// The real program in full screen (run on 1280x800, on a 1920x1080 projector
+// and at 144 DPI on 2560x1440): F11 from the keyboard covers the monitor, a
+// question is played by clicks, a message box comes above it, the countdown
+// runs on across switches, and Esc brings back the window exactly.
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <string>
+
+#include "tests/e2e/driver.h"
+#include "tests/e2e/screen.h"
+#include "tests/e2e/session.h"
+#include "tests/win32/support/scaled.h"
+#include "ui/layout.h"
+
+namespace lornel::e2e {
+namespace {
+
+using ui::MainId;
+
+const char kQuiz[] =
+    "[题目信息：]\r\n第一题题目=用英语打个招呼\r\n\r\n[答案信息：]\r\n第一题答案=Hello\r\n\r\n"
+    "[倒计时时间：（填‘0’等于取消该功能）]\r\n时间单位：秒=30\r\n\r\n"
+    "[答对一题加几分：]\r\n答对一题得分=1\r\n";
+
+RECT WindowRect(HWND hwnd) {
+  RECT r;
+  GetWindowRect(hwnd, &r);
+  return r;
+}
+
+RECT MonitorOf(HWND hwnd) {
+  MONITORINFO info{};
+  info.cbSize = sizeof(info);
+  GetMonitorInfoW(MonitorFromWindow(hwnd, MONITOR_DEFAULTTONEAREST), &info);
+  return info.rcMonitor;
+}
+
+bool Covers(HWND main) {
+  const RECT r = WindowRect(main), m = MonitorOf(main);
+  return EqualRect(&r, &m) != FALSE;
+}
+
+int Countdown(Session& s) { return std::atoi(Text(s.Of(MainId::标签15)).c_str()); }
+
+// "1920x1080@96" gives "fullscreen-1920x1080"; other displays take no picture.
+bool OnTheProjector() {
+  const char* display = std::getenv("LORNEL_DISPLAY");
+  return display && std::string(display) == "1920x1080@96";
+}
+
+TEST(FullScreen, AQuestionIsPlayedByClicksWhileTheCountdownRunsAcrossSwitches) {
+  Session s(L"fullscreen", kQuiz);
+  HWND main = s.p.MainWindow();
+  const RECT windowed = WindowRect(main);
+  const ui::Scale windowedScale = test::LayoutScaleOf(main);
+  SetForegroundWindow(main);
+  PressKey(VK_F11);
+  ASSERT_TRUE(WaitUntil([&] { return Covers(main); }));
+  const ui::Scale scale = test::LayoutScaleOf(main);
+  EXPECT_GE(scale.permille(), windowedScale.permille());
+  // Centred: the start cover (a child of the window) and a panel's child alike.
+  const ui::Rect coverTable = ui::MainTable()[static_cast<int>(MainId::分组框21)].rect;
+  const RECT cover = RectInParent(s.Of(MainId::分组框21));
+  const POINT origin{cover.left - scale.Of(coverTable.left), cover.top - scale.Of(coverTable.top)};
+  RECT client;
+  GetClientRect(main, &client);
+  EXPECT_LE(std::abs(client.right - 2 * origin.x - scale.Of(1197)), 12);  // the table's width
+  EXPECT_TRUE(test::NearScaled(s.Of(MainId::按钮31),
+                               ui::MainTable()[static_cast<int>(MainId::按钮31)].rect, scale));
+
+  s.PressStart();
+  s.Press(MainId::按钮1, [&] { return Visible(s.Of(MainId::分组框3)); });
+  s.Press(MainId::按钮15, [&] { return !Visible(s.Of(MainId::分组框3)); });
+  ASSERT_TRUE(WaitUntil([&] { return Countdown(s) > 0 && Countdown(s) < 30; }, 3000));
+  const int before = Countdown(s);
+  SetForegroundWindow(main);
+  PressKey(VK_ESCAPE);
+  ASSERT_TRUE(WaitUntil([&] {
+    const RECT now = WindowRect(main);
+    return EqualRect(&windowed, &now) != FALSE;
+  }));
+  EXPECT_EQ(test::LayoutScaleOf(main), windowedScale);
+  EXPECT_TRUE(WaitUntil([&] { return Countdown(s) < before; }, 2500)) << "the countdown goes on";
+  const int windowedCount = Countdown(s);
+  PressKey(VK_F11);
+  ASSERT_TRUE(WaitUntil([&] { return Covers(main); }));
+  EXPECT_TRUE(WaitUntil([&] { return Countdown(s) < windowedCount; }, 2500));
+
+  s.TypeOnScreen("HELLO");
+  EXPECT_EQ(Text(s.Of(MainId::编辑框1)), "hello");
+  if (OnTheProjector()) {
+    ParkPointer();
+    DropStaleHotLooks(main);
+    SettlePaint(main);
+    ShootWindow(main, L"fullscreen-1920x1080");
+  }
+  Click(s.Of(MainId::按钮47));
+  auto right = s.p.WaitForMessageBox();
+  ASSERT_TRUE(right);
+  EXPECT_EQ(right->text, "回答正确！");
+  // Above the full-screen window: what lies at the box's centre is the box.
+  const RECT box = WindowRect(right->hwnd);
+  const POINT centre{(box.left + box.right) / 2, (box.top + box.bottom) / 2};
+  EXPECT_EQ(GetAncestor(WindowFromPoint(centre), GA_ROOT), right->hwnd);
+  Program::Answer(*right, IDOK);
+  EXPECT_TRUE(WaitUntil([&] { return Text(s.Of(MainId::透明标签2)) == "1"; }));
+  EXPECT_TRUE(Covers(main));
+}
+
+}  // namespace
+}  // namespace lornel::e2e
