@@ -160,9 +160,9 @@ TEST_F(FullScreen, HandlersStillSpeakTableUnitsAndTimersRunOn) {
   form->SetFullScreen(true);
   form->SetLeft(Id(MainId::编辑框1), 75);
   EXPECT_EQ(form->Left(Id(MainId::编辑框1)), 75);
-  const int ticks = recorder.Count(ui::Slot::ShakeTick, 0);
+  const int ticks = recorder.Count(ui::MainSlot::ShakeTick, 0);
   test::Pump(300);
-  EXPECT_GT(recorder.Count(ui::Slot::ShakeTick, 0), ticks);
+  EXPECT_GT(recorder.Count(ui::MainSlot::ShakeTick, 0), ticks);
   form->SetFullScreen(false);
   EXPECT_EQ(form->Left(Id(MainId::编辑框1)), 75);
   EXPECT_EQ(form->Interval(Id(MainId::时钟18)), 50);
