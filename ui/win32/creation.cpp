@@ -3,6 +3,7 @@
 #include <windows.h>
 #include <commctrl.h>
 
+#include <algorithm>
 #include <vector>
 
 #include "platform/win32/text.h"
@@ -119,6 +120,9 @@ bool Win32Form::Create() {
   if (spec.icon) SetIcon(hwnd_);
   if (spec.fullScreen) AddFullScreenMenuItem();
   // A window missing any of its controls would run half-built: that is a failed creation.
+  // Windows links a new child window at the bottom of its siblings (a dialog's
+  // creation order is its z-order), so rows created in table order already lie
+  // above their later siblings, as the tables are drawn: no restacking.
   for (Control& c : controls_) {
     if (!CreateControl(c)) {
       DestroyWindow(hwnd_);
@@ -129,16 +133,51 @@ bool Win32Form::Create() {
       return false;
     }
   }
-  StackInTableOrder();
   for (Control& c : controls_)
     if (c.hwnd && c.row->visible && c.row->kind != ui::Kind::Timer) ::ShowWindow(c.hwnd, SW_SHOWNA);
   sink_.OnCreated();
   // The handler may have closed the window already.
   if (!destroyed_ && IsWindow(hwnd_)) {
+    // Wine erases and paints every visible child on the window's first show,
+    // a dozen wineserver requests each, even children their siblings wholly
+    // clip away (the start cover hides 74 windows). Those are held back and
+    // shown after it with SWP_NOREDRAW: no update region for what has nothing
+    // on screen; uncovering them later invalidates them as always. Neither
+    // step sends WM_SHOWWINDOW; the main window has no activation handler to
+    // see them hidden in between.
+    const std::vector<HWND> covered = WhollyCoveredChildren();
+    constexpr UINT kQuiet = SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOREDRAW;
+    for (HWND child : covered) SetWindowPos(child, nullptr, 0, 0, 0, 0, kQuiet | SWP_HIDEWINDOW);
     ::ShowWindow(hwnd_, SW_SHOWNORMAL);
+    for (HWND child : covered) SetWindowPos(child, nullptr, 0, 0, 0, 0, kQuiet | SWP_SHOWWINDOW);
     UpdateWindow(hwnd_);
   }
   return true;
+}
+
+// The window's visible children that lie wholly inside an earlier (so higher)
+// visible, opaque sibling, which their WS_CLIPSIBLINGS clips them to nothing
+// under; Wine clips no window by a WS_EX_TRANSPARENT sibling.
+std::vector<HWND> Win32Form::WhollyCoveredChildren() const {
+  std::vector<HWND> covered;
+  std::vector<RECT> above;
+  HWND focus = GetFocus();
+  for (const Control& c : controls_) {
+    if (c.row->parent != ui::kWindowParent || c.row->kind == ui::Kind::Timer) continue;
+    const LONG style = GetWindowLongW(c.hwnd, GWL_STYLE);
+    if (!(style & WS_VISIBLE)) continue;
+    const RECT r = PlaceOf(c);
+    const bool under = std::any_of(above.begin(), above.end(), [&r](const RECT& a) {
+      return a.left <= r.left && a.top <= r.top && r.right <= a.right && r.bottom <= a.bottom;
+    });
+    // Hiding the window with the focus would move the focus.
+    if (under && (style & WS_CLIPSIBLINGS) &&
+        !(focus && (focus == c.hwnd || IsChild(c.hwnd, focus))))
+      covered.push_back(c.hwnd);
+    else if (!under && !(GetWindowLongW(c.hwnd, GWL_EXSTYLE) & WS_EX_TRANSPARENT))
+      above.push_back(r);
+  }
+  return covered;
 }
 
 HWND Win32Form::CreateControl(Control& c) {
@@ -186,18 +225,6 @@ HWND Win32Form::CreateControl(Control& c) {
       break;
   }
   return c.hwnd;
-}
-
-// Earlier rows lie above later siblings, as the tables are drawn.
-void Win32Form::StackInTableOrder() {
-  std::vector<HWND> lastOfParent(controls_.size() + 1, nullptr);
-  for (const Control& c : controls_) {
-    if (!c.hwnd) continue;
-    HWND& previous = lastOfParent[static_cast<std::size_t>(c.row->parent + 1)];
-    SetWindowPos(c.hwnd, previous ? previous : HWND_TOP, 0, 0, 0, 0,
-                 SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE | SWP_NOREDRAW);
-    previous = c.hwnd;
-  }
 }
 
 }  // namespace lornel::win32

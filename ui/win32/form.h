@@ -127,7 +127,7 @@ class Win32Form : public ui::Form {
 
  private:
   HWND CreateControl(Control& control);
-  void StackInTableOrder();
+  std::vector<HWND> WhollyCoveredChildren() const;
   void ApplyNoticeFrame();
   ui::Display DisplayAt(HMONITOR monitor, int dpi) const;
   // The scale that fits the display, and the window's outer size there.

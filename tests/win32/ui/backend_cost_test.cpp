@@ -80,7 +80,7 @@ TEST_F(BackendCost, SettingTheEnabledStateAWindowHasSendsItNothing) {
   SetWindowLongPtrW(button, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(g_buttonProc));
 }
 
-// A label under the start cover gets WM_PAINT from Wine but draws nothing;
+// A label under the start cover has nothing on screen and draws nothing;
 // once uncovered it draws its caption as before.
 TEST_F(BackendCost, ALabelUnderTheCoverDrawsOnlyOnceUncovered) {
   const int label = static_cast<int>(MainId::标签15);  // the countdown display, "0"
@@ -102,6 +102,42 @@ TEST_F(BackendCost, ALabelUnderTheCoverDrawsOnlyOnceUncovered) {
     for (int x = 0; x < r.right && !caption; ++x) caption = GetPixel(dc, x, y) != face;
   ReleaseDC(hwnd, dc);
   EXPECT_TRUE(caption) << "the label draws its caption once it shows";
+}
+
+std::set<HWND> g_painted;  // windows sent an erase or a paint
+
+LRESULT CALLBACK NotePaints(int code, WPARAM wParam, LPARAM lParam) {
+  const auto* sent = reinterpret_cast<const CWPSTRUCT*>(lParam);
+  if (code == HC_ACTION &&
+      (sent->message == WM_PAINT || sent->message == WM_ERASEBKGND || sent->message == WM_NCPAINT))
+    g_painted.insert(sent->hwnd);
+  return CallNextHookEx(nullptr, code, wParam, lParam);
+}
+
+// Coming up, the window erases and paints nothing of what the start cover
+// hides, yet all of it is shown and nothing is left to paint.
+TEST(BackendStart, NothingUnderTheCoverIsPaintedAtTheFirstShow) {
+  contract::Recorder recorder;
+  win32::Win32Form form(ui::MainTable(), recorder);
+  g_painted.clear();
+  HHOOK hook = SetWindowsHookExW(WH_CALLWNDPROC, NotePaints, nullptr, GetCurrentThreadId());
+  ASSERT_TRUE(form.Create());
+  UnhookWindowsHookEx(hook);
+  EXPECT_TRUE(g_painted.count(form.ControlWindow(static_cast<int>(MainId::按钮31))));
+  int under = 0;
+  for (MainId panel : {MainId::分组框4, MainId::分组框2, MainId::分组框1}) {
+    HWND hwnd = form.ControlWindow(static_cast<int>(panel));
+    EXPECT_TRUE(IsWindowVisible(hwnd));
+    for (int id = 0; id < ui::kMainControlCount; ++id) {
+      HWND c = form.ControlWindow(id);
+      if (c != hwnd && !IsChild(hwnd, c)) continue;
+      ++under;
+      EXPECT_FALSE(g_painted.count(c)) << "row " << id;
+      EXPECT_FALSE(GetUpdateRect(c, nullptr, FALSE)) << "row " << id;
+    }
+  }
+  EXPECT_GT(under, 70);
+  EXPECT_FALSE(IsWindowVisible(form.ControlWindow(static_cast<int>(MainId::分组框3))));
 }
 
 // Font objects of the process; Wine's handle table takes a bare index.
