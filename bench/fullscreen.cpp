@@ -90,12 +90,20 @@ int Run(int samples) {
   win32::Win32Host host;
   const app::ProgramPaths paths = app::StartProcess(host);
   if (!host.PathExists(paths.directory + "\\wtda.ini")) Die("no wtda.ini beside the exe");
-  app::MainEvents events;
-  TimedEvents timed(events);
-  win32::Win32Form form(ui::MainTable(), timed);
-  app::Shell shell{host, paths, Context{MainForm(form), host}, {}, {}};
-  shell.openNoticeModally = [] { Die("another copy is running"); };
-  events.Attach(shell);
+  // As lornel.exe builds it, with the creation-complete timed in between.
+  struct MainWindow {
+    MainWindow(platform::Host& host, const app::ProgramPaths& paths)
+        : timed(events),
+          form(ui::MainTable(), timed),
+          shell{host, paths, Context{MainForm(form), host}, {}, {}} {}
+    TimedEvents timed;
+    win32::Win32Form form;
+    app::Shell shell;
+    app::MainEvents events{shell};
+  } window(host, paths);
+  TimedEvents& timed = window.timed;
+  win32::Win32Form& form = window.form;
+  window.shell.openNoticeModally = [] { Die("another copy is running"); };
   if (!form.Create()) Die("the main window was not created");
   const double showPaint = NowMs() - timed.createdDone;
   Pump(200);
