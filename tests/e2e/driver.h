@@ -67,7 +67,13 @@ class Program {
   void WaitForInputIdle(int timeoutMs = 15000) {
     if (pi_.hProcess) ::WaitForInputIdle(pi_.hProcess, static_cast<DWORD>(timeoutMs));
   }
-  HWND MainWindow(int timeoutMs = 15000) { return WaitForWindow(L"Lornel V1.1.15.823", timeoutMs); }
+  // Found as soon as it shows; its first show hides what the start cover covers
+  // for a moment, so the program is given the time to finish its start first.
+  HWND MainWindow(int timeoutMs = 15000) {
+    HWND window = WaitForWindow(L"Lornel V1.1.15.823", timeoutMs);
+    if (window) WaitForInputIdle(timeoutMs);
+    return window;
+  }
   // The control with the table id below a top-level window.
   static HWND Control(HWND top, int id);
   HWND Main(ui::MainId id) { return Control(MainWindow(), static_cast<int>(id)); }

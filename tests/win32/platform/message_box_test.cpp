@@ -32,6 +32,8 @@ TEST(Win32MessageBox, EachButtonReadsAsItsOwnResult) {
                {IDNO, platform::MessageResult::No},
                {IDCANCEL, platform::MessageResult::Cancel}};
   for (const auto& c : cases) {
+    // The last box may still be on its way out: pressing it again would close nothing.
+    for (int i = 0; i < 500 && FindWindowW(L"#32770", L"lornel-box"); ++i) Sleep(10);
     std::thread presser = PressWhenShown(L"lornel-box", c.button);
     const auto result = host.ShowMessageBox("?", "lornel-box", MB_YESNOCANCEL | MB_TASKMODAL, 0);
     presser.join();
