@@ -414,6 +414,9 @@ void EditorEvents::OnControlEvent(const ui::Binding& binding) {
     case EditorSlot::Preview:
       PreviewQuestion(editor_);
       break;
+    case EditorSlot::Play:
+      PlayQuiz(editor_);
+      break;
     case EditorSlot::TextChanged:
       TextChanged(editor_);
       break;

@@ -44,6 +44,9 @@ void OpenFile(Editor& editor);
 bool SaveFile(Editor& editor);  // true when the file holds the boxes' values
 void PasteRows(Editor& editor);
 void PreviewQuestion(Editor& editor);
+// Starts lornel.exe beside the editor on the file it reads (saving first if
+// the teacher wants), or brings a running copy to the front.
+void PlayQuiz(Editor& editor);
 void TextChanged(Editor& editor);
 bool CloseQuery(Editor& editor);  // true: the window may close
 // The window came to the front: a file changed outside is loaded again

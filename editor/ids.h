@@ -9,7 +9,7 @@
 // clang-format off
 #define LORNEL_EDITOR_ROW(X, n) X(RowLabel##n) X(TitleBox##n) X(AnswerBox##n)
 #define LORNEL_EDITOR_CONTROLS(X) \
-  X(OpenButton) X(SaveButton) X(PasteButton) X(PreviewButton) X(PasteHint) \
+  X(OpenButton) X(SaveButton) X(PasteButton) X(PreviewButton) X(PlayButton) X(PasteHint) \
   X(NumberHeader) X(TitleHeader) X(AnswerHeader) \
   LORNEL_EDITOR_ROW(X, 1) LORNEL_EDITOR_ROW(X, 2) LORNEL_EDITOR_ROW(X, 3) \
   LORNEL_EDITOR_ROW(X, 4) LORNEL_EDITOR_ROW(X, 5) LORNEL_EDITOR_ROW(X, 6) \
@@ -28,7 +28,7 @@ enum class EditorId : int {
   LORNEL_EDITOR_CONTROLS(LORNEL_ID)
 #undef LORNEL_ID
 };
-inline constexpr int kEditorControlCount = 8 + config::kQuestionCount * 3 + 6;
+inline constexpr int kEditorControlCount = 9 + config::kQuestionCount * 3 + 6;
 
 // Row n (1..kQuestionCount) of the editor: its number label, title box and answer box.
 constexpr EditorId RowLabel(int n) { return EditorId(int(EditorId::RowLabel1) + 3 * (n - 1)); }
@@ -42,7 +42,7 @@ enum class PreviewId : int {
 };
 inline constexpr int kPreviewControlCount = 4;
 
-enum class EditorSlot : std::uint8_t { None, Open, Save, Paste, Preview, TextChanged };
+enum class EditorSlot : std::uint8_t { None, Open, Save, Paste, Preview, Play, TextChanged };
 enum class PreviewSlot : std::uint8_t { None, Close };
 
 }  // namespace lornel::editor

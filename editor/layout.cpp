@@ -63,11 +63,12 @@ constexpr int kFirstRowTop = 68, kRowPitch = 40;
 constexpr int kBottom = kFirstRowTop + config::kQuestionCount * kRowPitch + 4;
 
 constexpr Row kRows[] = {
-    Command(OpenButton, 8, 100, "打开…", EditorSlot::Open),
-    Command(SaveButton, 116, 88, "保存", EditorSlot::Save),
-    Command(PasteButton, 212, 136, "从表格粘贴", EditorSlot::Paste),
-    Command(PreviewButton, 356, 112, "预览本题", EditorSlot::Preview),
-    {LORNEL_ROW(PasteHint), .kind = Kind::Label, .rect = {480, 6, 500, 36},
+    Command(OpenButton, 8, 88, "打开…", EditorSlot::Open),
+    Command(SaveButton, 104, 80, "保存", EditorSlot::Save),
+    Command(PasteButton, 192, 128, "从表格粘贴", EditorSlot::Paste),
+    Command(PreviewButton, 328, 104, "预览本题", EditorSlot::Preview),
+    Command(PlayButton, 440, 104, "开始答题", EditorSlot::Play),
+    {LORNEL_ROW(PasteHint), .kind = Kind::Label, .rect = {556, 6, 424, 36},
      .caption = "从 Excel 或 WPS 表格复制“题目、答案”两列，点一下要开始的那一题，"
                 "再按“从表格粘贴”。",
      .font = Bold(12), .textColour = Hex(0x606060), .wordWrap = true},

@@ -87,6 +87,23 @@ class Host {
   virtual bool ChangeDirectory(const std::string& path) = 0;
   virtual std::string CurrentDirectory() = 0;  // "" when the call fails
   [[noreturn]] virtual void ExitProcess(int code) = 0;
+  // Whether two paths name the same file: equal as full paths compared as
+  // Windows compares names (letter case aside), or, both existing, one file
+  // by volume and file index (a short 8.3 name, a hard link).
+  virtual bool SameFile(const std::string& a, const std::string& b) = 0;
+
+  // --- other programs -----------------------------------------------------
+  // Starts the executable at path with directory as its working directory,
+  // its window shown normally; false when it could not be started. Returns
+  // once the program first waits for input (at most 10 seconds), so that a
+  // second press finds the copy this one started.
+  virtual bool StartProgram(const std::string& path, const std::string& directory) = 0;
+  // A visible top-level window of the class and title given whose process
+  // runs the executable at path (SameFile); 0 when there is none.
+  virtual Handle FindProgramWindow(const std::string& path, const std::string& windowClass,
+                                   const std::string& title) = 0;
+  // Restores the window when it is minimised and brings it to the front.
+  virtual void BringWindowToFront(Handle window) = 0;
 
   // --- single-instance marker ---------------------------------------------
   virtual Handle OpenNamedMutex(const std::string& name) = 0;         // access 1 (modify state)

@@ -1,6 +1,6 @@
 // The real Host: Win32 calls behind the platform interface, one file per
 // thing wrapped (files.cpp, replace.cpp, process.cpp, mutex.cpp,
-// library.cpp, clipboard.cpp; the message box and the shell in host.cpp).
+// library.cpp, clipboard.cpp, programs.cpp; the message box and the shell in host.cpp).
 #pragma once
 
 #include "platform/host.h"
@@ -28,6 +28,12 @@ class Win32Host : public platform::Host {
   bool ChangeDirectory(const std::string& path) override;
   std::string CurrentDirectory() override;
   [[noreturn]] void ExitProcess(int code) override;
+  bool SameFile(const std::string& a, const std::string& b) override;
+
+  bool StartProgram(const std::string& path, const std::string& directory) override;
+  platform::Handle FindProgramWindow(const std::string& path, const std::string& windowClass,
+                                     const std::string& title) override;
+  void BringWindowToFront(platform::Handle window) override;
 
   platform::Handle OpenNamedMutex(const std::string& name) override;
   platform::MutexResult CreateNamedMutex(const std::string& name) override;

@@ -1,6 +1,7 @@
 #include "tests/support/fake_host.h"
 
 #include <algorithm>
+#include <cctype>
 
 namespace lornel::fake {
 
@@ -91,6 +92,27 @@ bool FakeHost::ChangeDirectory(const std::string& path) {
 void FakeHost::ExitProcess(int code) {
   exitCode = code;
   throw ProcessExit{code};
+}
+
+bool FakeHost::SameFile(const std::string& a, const std::string& b) {
+  return std::equal(a.begin(), a.end(), b.begin(), b.end(), [](char x, char y) {
+    return std::tolower(static_cast<unsigned char>(x)) ==
+           std::tolower(static_cast<unsigned char>(y));
+  });
+}
+
+bool FakeHost::StartProgram(const std::string& path, const std::string& directory) {
+  if (!files.count(path)) return false;
+  started.push_back({path, directory});
+  runningWindows[path] = ++nextHandle_;
+  return true;
+}
+
+platform::Handle FakeHost::FindProgramWindow(const std::string& path, const std::string&,
+                                             const std::string&) {
+  for (const auto& [running, window] : runningWindows)
+    if (SameFile(running, path)) return window;
+  return 0;
 }
 
 platform::Handle FakeHost::OpenNamedMutex(const std::string& name) {

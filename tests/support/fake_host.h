@@ -86,6 +86,21 @@ class FakeHost : public platform::Host {
   std::string CurrentDirectory() override { return currentDirectoryFails ? "" : currentDirectory; }
   // Throws ProcessExit so that a test can catch the end of the "process".
   [[noreturn]] void ExitProcess(int code) override;
+  // Letter case aside, as Windows compares names (ASCII letters only here).
+  bool SameFile(const std::string& a, const std::string& b) override;
+
+  // Other programs: a start succeeds when the executable is a file here and
+  // becomes a running program; the window of one found by its path.
+  struct Started {
+    std::string path, directory;
+  };
+  std::vector<Started> started;
+  std::map<std::string, platform::Handle> runningWindows;  // executable -> its main window
+  std::vector<platform::Handle> broughtToFront;
+  bool StartProgram(const std::string& path, const std::string& directory) override;
+  platform::Handle FindProgramWindow(const std::string& path, const std::string&,
+                                     const std::string&) override;
+  void BringWindowToFront(platform::Handle window) override { broughtToFront.push_back(window); }
 
   platform::Handle OpenNamedMutex(const std::string& name) override;
   platform::MutexResult CreateNamedMutex(const std::string& name) override;

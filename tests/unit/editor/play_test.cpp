@@ -1,0 +1,126 @@
+// "开始答题": lornel.exe beside the editor started on the file it reads,
+// after the save question; the wrong file, a missing program and a copy
+// that runs already each said in a sentence, and nothing started.
+#include <gtest/gtest.h>
+
+#include "config/config.h"
+#include "config/ini.h"
+#include "editor/editor.h"
+#include "tests/support/clock.h"
+#include "tests/support/fake_form.h"
+#include "tests/support/fake_host.h"
+#include "tests/unit/editor/editor_window.h"
+#include "ui/message.h"
+
+namespace lornel::editor {
+namespace {
+
+using platform::MessageResult;
+
+constexpr const char* kPath = "C:\\lornel\\wtda.ini";
+constexpr const char* kProgram = "C:\\lornel\\lornel.exe";
+
+class PlayTest : public testing::Test {
+ protected:
+  PlayTest() {
+    host.systemSearchFinds = true;
+    host.files[kPath] = config::DefaultConfigText();
+    host.files[kProgram] = "MZ";
+    window.form.Create();
+  }
+  void Play() { window.form.Click(int(EditorId::PlayButton)); }
+  void Answer(std::vector<MessageResult> answers) {
+    host.answerer = [answers, i = std::size_t{0}](const fake::ShownMessage&) mutable {
+      return i < answers.size() ? answers[i++] : MessageResult::Ok;
+    };
+  }
+  bool Said(const std::string& words) const {
+    return !host.messages.empty() && host.messages.back().text.find(words) != std::string::npos;
+  }
+  std::string Title1() {
+    return config::ReadIniValue(host.files[kPath], config::kTitleSection, "第一题题目");
+  }
+
+  fake::Clock clock;
+  fake::FakeHost host;
+  EditorWindow window{host, clock, "C:\\lornel"};
+};
+
+TEST_F(PlayTest, UnsavedChangesAreSavedKeptOrTheStartCancelled) {
+  const std::string before = host.files[kPath];
+  window.form.SetUnicodeText(int(TitleBox(1)), u"新题目");
+  Answer({MessageResult::Cancel});
+  Play();
+  ASSERT_EQ(host.messages.size(), 1u);
+  EXPECT_TRUE(Said("题目已经修改。开始答题前要先保存到“C:\\lornel\\wtda.ini”吗？"));
+  EXPECT_EQ(host.messages[0].flags & 0xF, ui::kMbYesNoCancel);
+  EXPECT_TRUE(host.started.empty());
+
+  Answer({MessageResult::No});
+  Play();
+  ASSERT_EQ(host.started.size(), 1u);
+  EXPECT_EQ(host.started[0].path, kProgram);
+  EXPECT_EQ(host.started[0].directory, "C:\\lornel");
+  EXPECT_EQ(host.files[kPath], before);
+
+  host.runningWindows.clear();  // the class closed it
+  Answer({MessageResult::Yes});
+  Play();
+  EXPECT_EQ(Title1(), "新题目");
+  EXPECT_EQ(host.started.size(), 2u);
+  EXPECT_EQ(host.messages.size(), 3u);
+}
+
+TEST_F(PlayTest, ARefusedSaveStartsNothing) {
+  window.form.SetUnicodeText(int(TitleBox(1)), u"笑\U0001F600");  // refused by the checks
+  Answer({MessageResult::Yes, MessageResult::Ok});
+  Play();
+  EXPECT_TRUE(Said("还不能保存"));
+  host.readOnlyDirectories.insert("C:\\lornel");  // refused by the folder
+  window.form.SetUnicodeText(int(TitleBox(1)), u"笑");
+  Answer({MessageResult::Yes, MessageResult::Ok});
+  Play();
+  EXPECT_TRUE(Said("无法保存"));
+  EXPECT_TRUE(host.started.empty());
+}
+
+TEST_F(PlayTest, OnlyTheFileBesideTheProgramIsPlayed) {
+  // Another spelling of the same file is that file.
+  window.editor.path = "c:\\LORNEL\\WTDA.INI";
+  Play();
+  EXPECT_TRUE(host.messages.empty());
+  EXPECT_EQ(host.started.size(), 1u);
+
+  host.runningWindows.clear();
+  window.editor.path = "D:\\备课\\wtda.ini";
+  Play();
+  EXPECT_TRUE(Said("课堂程序只读取它旁边的 wtda.ini；现在打开的是“D:\\备课\\wtda.ini”"));
+  EXPECT_TRUE(Said("“C:\\lornel\\wtda.ini”"));
+
+  window.editor.path = kPath;
+  host.files.erase(kProgram);
+  Play();
+  EXPECT_TRUE(Said("编辑器所在的文件夹“C:\\lornel”里没有课堂程序 lornel.exe"));
+  EXPECT_EQ(host.started.size(), 1u);
+}
+
+TEST_F(PlayTest, ACopyThatRunsIsBroughtForwardAndNoSecondStarted) {
+  host.runningWindows["C:\\Lornel\\LORNEL.EXE"] = 77;
+  Play();
+  EXPECT_TRUE(Said("课堂程序已经在运行"));
+  EXPECT_TRUE(Said("保存的修改从下一次打开题目起生效"));
+  EXPECT_EQ(host.broughtToFront, std::vector<platform::Handle>{77});
+  EXPECT_TRUE(host.started.empty());
+
+  // A lornel.exe from another folder holds the marker: starting this one
+  // would only show the notice.
+  host.runningWindows.clear();
+  host.existingMutexes.insert("lornel.exe");
+  Play();
+  EXPECT_TRUE(Said("不是这个文件夹里的课堂程序"));
+  EXPECT_TRUE(host.started.empty());
+  EXPECT_EQ(host.broughtToFront.size(), 1u);
+}
+
+}  // namespace
+}  // namespace lornel::editor
