@@ -4,6 +4,7 @@
 
 #include "app/skins.h"
 #include "config/config.h"
+#include "editor/asking.h"
 #include "editor/checks.h"
 #include "editor/merge.h"
 #include "editor/paste.h"
@@ -12,16 +13,13 @@
 namespace lornel::editor {
 namespace {
 
+std::string SaveQuestion(const Editor& e) {
+  return "题目已经修改。要保存到" + Quoted(e.path) + "吗？";
+}
+
 constexpr int kSkin = 12;  // the main window's skin
 
 // Owned by the editor's window, so that a box cannot fall behind it.
-platform::MessageResult Tell(Editor& e, const std::string& text,
-                             unsigned flags = ui::kMbIconWarning) {
-  return ui::ShowMessage(e.host, text, flags, kEditorName, e.form.form().OwnerHandle());
-}
-
-std::string Quoted(const std::string& path) { return "“" + path + "”"; }
-
 // The boxes as one Quiz, and back; filling reports no change per box. A box
 // that already shows its value is left alone: setting the text of an edit
 // control moves its caret to the start.
@@ -199,12 +197,17 @@ bool ChecksAllowSaving(Editor& e, const Quiz& typed) {
   return false;
 }
 
-// Asks whether to save unsaved changes; false when the teacher cancels (or
-// saving failed), so that the step that asked does not go on.
-bool SettleChanges(Editor& e) {
+}  // namespace
+
+platform::MessageResult Tell(Editor& e, const std::string& text, unsigned flags) {
+  return ui::ShowMessage(e.host, text, flags, kEditorName, e.form.form().OwnerHandle());
+}
+
+std::string Quoted(const std::string& path) { return "“" + path + "”"; }
+
+bool SettleChanges(Editor& e, const std::string& question) {
   if (!Modified(e)) return true;
-  switch (Tell(e, "题目已经修改。要保存到" + Quoted(e.path) + "吗？",
-               ui::kMbYesNoCancel | ui::kMbIconWarning)) {
+  switch (Tell(e, question, ui::kMbYesNoCancel | ui::kMbIconWarning)) {
     case platform::MessageResult::Yes:
       return SaveFile(e);
     case platform::MessageResult::No:
@@ -213,8 +216,6 @@ bool SettleChanges(Editor& e) {
       return false;
   }
 }
-
-}  // namespace
 
 Quiz CurrentQuiz(const Editor& e) {
   Quiz quiz;
@@ -236,7 +237,7 @@ void EditorCreated(Editor& e) {
 }
 
 void OpenFile(Editor& e) {
-  if (!SettleChanges(e)) return;
+  if (!SettleChanges(e, SaveQuestion(e))) return;
   const auto chosen = e.form.form().AskOpenPath(e.path);
   if (!chosen) return;
   if (chosen->empty()) {
@@ -356,7 +357,7 @@ void TextChanged(Editor& e) {
   if (!e.filling) UpdateCaption(e);
 }
 
-bool CloseQuery(Editor& e) { return SettleChanges(e); }
+bool CloseQuery(Editor& e) { return SettleChanges(e, SaveQuestion(e)); }
 
 void WindowActivated(Editor& e) {
   // Closing one of our own message boxes activates the window too: not while
@@ -376,7 +377,7 @@ bool EndSessionQuery(Editor& e) {
   // A box of a running handler is open already: no second question over it.
   if (e.busy) return !Modified(e);
   Running running(e);
-  return SettleChanges(e);
+  return SettleChanges(e, SaveQuestion(e));
 }
 
 // Windows ends the process after this returns anyway; the changes were

@@ -3,6 +3,7 @@
 // a second one would only show its "already running" notice and end.
 #include <string>
 
+#include "editor/asking.h"
 #include "editor/editor.h"
 #include "ui/layout.h"
 #include "ui/main_ids.h"
@@ -14,30 +15,6 @@ namespace {
 constexpr const char* kQuizProgram = "lornel.exe";
 // The class both programs register for their top-level windows.
 constexpr const char* kQuizWindowClass = "LornelWindow";
-
-platform::MessageResult Tell(Editor& e, const std::string& text,
-                             unsigned flags = ui::kMbIconWarning) {
-  return ui::ShowMessage(e.host, text, flags, kEditorName, e.form.form().OwnerHandle());
-}
-
-std::string Quoted(const std::string& path) { return "“" + path + "”"; }
-
-// Unsaved changes are saved first if the teacher says so; false when the
-// teacher cancels or the save was refused, and then nothing is played.
-bool SavedOrKept(Editor& e) {
-  if (!Modified(e)) return true;
-  switch (Tell(e,
-               "题目已经修改。开始答题前要先保存到" + Quoted(e.path) +
-                   "吗？\r\n\r\n选“否”就按文件里原来的题目答题。",
-               ui::kMbYesNoCancel | ui::kMbIconWarning)) {
-    case platform::MessageResult::Yes:
-      return SaveFile(e);
-    case platform::MessageResult::No:
-      return true;
-    default:
-      return false;
-  }
-}
 
 }  // namespace
 
@@ -54,7 +31,9 @@ void PlayQuiz(Editor& e) {
                 Quoted(quizFile) + "，或者用“打开…”打开那个文件，再开始答题。");
     return;
   }
-  if (!SavedOrKept(e)) return;
+  if (!SettleChanges(e, "题目已经修改。开始答题前要先保存到" + Quoted(e.path) +
+                            "吗？\r\n\r\n选“否”就按文件里原来的题目答题。"))
+    return;
   const platform::Handle window =
       e.host.FindProgramWindow(program, kQuizWindowClass, ui::MainTable().window.caption);
   if (window != 0) {
