@@ -49,21 +49,6 @@ std::string Format(const char* format, double a, double b = 0, double c = 0, dou
   ExitProcess(1);
 }
 
-BOOL CALLBACK FindInvalid(HWND hwnd, LPARAM found) {
-  if (IsWindowVisible(hwnd) && GetUpdateRect(hwnd, nullptr, FALSE)) {
-    *reinterpret_cast<bool*>(found) = true;
-    return FALSE;
-  }
-  return TRUE;
-}
-
-// No window of the tree is left with an update region: everything shown is painted.
-bool FullyPainted(HWND top) {
-  bool invalid = GetUpdateRect(top, nullptr, FALSE) != FALSE;
-  if (!invalid) EnumChildWindows(top, FindInvalid, reinterpret_cast<LPARAM>(&invalid));
-  return !invalid;
-}
-
 // --- the bare window -------------------------------------------------------------
 
 struct Bare {

@@ -30,20 +30,6 @@ using ui::MainId;
   ExitProcess(1);
 }
 
-BOOL CALLBACK FindInvalid(HWND hwnd, LPARAM found) {
-  if (IsWindowVisible(hwnd) && GetUpdateRect(hwnd, nullptr, FALSE)) {
-    *reinterpret_cast<bool*>(found) = true;
-    return FALSE;
-  }
-  return TRUE;
-}
-
-bool FullyPainted(HWND top) {
-  bool invalid = GetUpdateRect(top, nullptr, FALSE) != FALSE;
-  if (!invalid) EnumChildWindows(top, FindInvalid, reinterpret_cast<LPARAM>(&invalid));
-  return !invalid;
-}
-
 // The start-up's show-and-paint: from the end of creation-complete to Create()'s return.
 class TimedEvents : public ui::EventSink {
  public:

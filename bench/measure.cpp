@@ -84,6 +84,14 @@ BOOL CALLBACK CollectWindows(HWND hwnd, LPARAM data) {
   return TRUE;
 }
 
+BOOL CALLBACK FindInvalid(HWND hwnd, LPARAM found) {
+  if (IsWindowVisible(hwnd) && GetUpdateRect(hwnd, nullptr, FALSE)) {
+    *reinterpret_cast<bool*>(found) = true;
+    return FALSE;
+  }
+  return TRUE;
+}
+
 }  // namespace
 
 double NowMs() {
@@ -284,6 +292,12 @@ void Child::Stop(int timeoutMs) {
     TerminateProcess(pi_.hProcess, 99);
     WaitForSingleObject(pi_.hProcess, 10000);
   }
+}
+
+bool FullyPainted(HWND top) {
+  bool invalid = GetUpdateRect(top, nullptr, FALSE) != FALSE;
+  if (!invalid) EnumChildWindows(top, FindInvalid, reinterpret_cast<LPARAM>(&invalid));
+  return !invalid;
 }
 
 }  // namespace lornel::bench

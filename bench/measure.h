@@ -81,4 +81,7 @@ class Child {
   int unixPid_ = 0;
 };
 
+// No window of the tree is left with an update region: everything shown is painted.
+bool FullyPainted(HWND top);
+
 }  // namespace lornel::bench
