@@ -2,25 +2,19 @@
 #include <windows.h>
 #include <gtest/gtest.h>
 
-#include <atomic>
-#include <thread>
-
 #include "platform/win32/host.h"
 
 namespace lornel::win32 {
 namespace {
 
-// Presses `button` of the box titled `title` as soon as it is up.
-std::thread PressWhenShown(const wchar_t* title, int button) {
-  return std::thread([title, button] {
-    for (int i = 0; i < 500; ++i) {
-      if (HWND box = FindWindowW(L"#32770", title)) {
-        PostMessageW(box, WM_COMMAND, MAKEWPARAM(button, BN_CLICKED), 0);
-        return;
-      }
-      Sleep(10);
-    }
-  });
+int g_button = 0;
+
+// Presses the button as the box comes up on this thread: the box is ready by
+// then, and no other box can be taken for it.
+LRESULT CALLBACK PressWhenActivated(int code, WPARAM wParam, LPARAM lParam) {
+  if (code == HCBT_ACTIVATE)
+    PostMessageW(reinterpret_cast<HWND>(wParam), WM_COMMAND, MAKEWPARAM(g_button, BN_CLICKED), 0);
+  return CallNextHookEx(nullptr, code, wParam, lParam);
 }
 
 TEST(Win32MessageBox, EachButtonReadsAsItsOwnResult) {
@@ -32,11 +26,10 @@ TEST(Win32MessageBox, EachButtonReadsAsItsOwnResult) {
                {IDNO, platform::MessageResult::No},
                {IDCANCEL, platform::MessageResult::Cancel}};
   for (const auto& c : cases) {
-    // The last box may still be on its way out: pressing it again would close nothing.
-    for (int i = 0; i < 500 && FindWindowW(L"#32770", L"lornel-box"); ++i) Sleep(10);
-    std::thread presser = PressWhenShown(L"lornel-box", c.button);
+    g_button = c.button;
+    HHOOK hook = SetWindowsHookExW(WH_CBT, PressWhenActivated, nullptr, GetCurrentThreadId());
     const auto result = host.ShowMessageBox("?", "lornel-box", MB_YESNOCANCEL | MB_TASKMODAL, 0);
-    presser.join();
+    UnhookWindowsHookEx(hook);
     EXPECT_EQ(result, c.result) << c.button;
   }
 }
