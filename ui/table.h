@@ -33,7 +33,7 @@ struct Row {
   int interval = 0;
   int rangeMin = 0, rangeMax = 0, position = 0;
   Picture picture = Picture::None;
-  Binding binding;
+  Bindings bindings{};
   bool multiLine = false;    // EditBox: several lines, wrapped, with a vertical scroll bar
   bool onScreenKey = false;  // Button: a key of an on-screen keyboard, never takes the focus
 };

@@ -47,7 +47,7 @@ void SetIcon(HWND hwnd) {
 
 }  // namespace
 
-Win32Form::Win32Form(const ui::Table& table, ui::EventSink& sink) : table_(table), sink_(sink) {
+Win32Form::Win32Form(const ui::Table& table) : table_(table) {
   controls_.resize(table.rows.size());
   for (const ui::Row& row : table.rows) {
     Control& c = controls_[row.id];
@@ -135,7 +135,7 @@ bool Win32Form::Create() {
   }
   for (Control& c : controls_)
     if (c.hwnd && c.row->visible && c.row->kind != ui::Kind::Timer) ::ShowWindow(c.hwnd, SW_SHOWNA);
-  sink_.OnCreated();
+  sink_->OnCreated();
   // The handler may have closed the window already.
   if (!destroyed_ && IsWindow(hwnd_)) {
     // Wine erases and paints every visible child on the window's first show,
