@@ -31,6 +31,11 @@ std::string QuestionAnswerKey(int n) {
   return std::string(QuestionName(n)) + "答案";
 }
 
+std::string OtherAnswersKey(int n) {
+  if (n < 1 || n > kQuestionCount) return {};
+  return std::string(QuestionName(n)) + "其他答案";
+}
+
 bool ConfigFileExists(platform::Host& host, const std::string& path) {
   return host.PathExists(path);
 }

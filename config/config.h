@@ -17,10 +17,16 @@ inline constexpr const char* kCountdownSection = "倒计时时间：（填‘0�
 inline constexpr const char* kCountdownKey = "时间单位：秒";
 inline constexpr const char* kPointsSection = "答对一题加几分：";
 inline constexpr const char* kPointsKey = "答对一题得分";
+// Not in the default file: a file without them is judged as before.
+inline constexpr const char* kJudgingSection = "判题方式：";
+inline constexpr const char* kPinyinKey = "拼音作答";
+inline constexpr const char* kLenientKey = "宽松比较";
+inline constexpr const char* kOtherAnswersSection = "其他答案：";
 
 // n from 1 to 14: "第一题题目" ... "第十四题题目", "第一题答案" ...
 std::string QuestionTitleKey(int n);
 std::string QuestionAnswerKey(int n);  // "" for n outside 1..14
+std::string OtherAnswersKey(int n);    // "第一题其他答案" ...
 
 // Any entry named path counts, a directory too (a find-first-file query).
 bool ConfigFileExists(platform::Host& host, const std::string& path);
