@@ -136,7 +136,8 @@ class Win32Form : public ui::Form {
  private:
   HWND CreateControl(Control& control);
   std::vector<HWND> WhollyCoveredChildren() const;
-  void ApplyNoticeFrame();
+  // A window without a title bar has exactly a dialog frame (WindowSpec::titleBar).
+  void ApplyDialogFrame();
   ui::Display DisplayAt(HMONITOR monitor, int dpi) const;
   // The scale that fits the display, and the window's outer size there.
   ui::Scale ScaleFor(const ui::Display& display) const;
