@@ -31,6 +31,8 @@ std::string QuestionAnswerKey(int n) {
   return std::string(QuestionName(n)) + "答案";
 }
 
+bool SoundsOn(std::string_view value) { return value == "1"; }
+
 bool ConfigFileExists(platform::Host& host, const std::string& path) {
   return host.PathExists(path);
 }

@@ -17,10 +17,16 @@ inline constexpr const char* kCountdownSection = "倒计时时间：（填‘0�
 inline constexpr const char* kCountdownKey = "时间单位：秒";
 inline constexpr const char* kPointsSection = "答对一题加几分：";
 inline constexpr const char* kPointsKey = "答对一题得分";
+// Not in the default file: without the key the program makes no sound.
+inline constexpr const char* kSoundSection = "声音：";
+inline constexpr const char* kSoundKey = "开启声音";
 
 // n from 1 to 14: "第一题题目" ... "第十四题题目", "第一题答案" ...
 std::string QuestionTitleKey(int n);
 std::string QuestionAnswerKey(int n);  // "" for n outside 1..14
+
+// Whether the value of kSoundKey switches the sounds on: "1" alone does.
+bool SoundsOn(std::string_view value);
 
 // Any entry named path counts, a directory too (a find-first-file query).
 bool ConfigFileExists(platform::Host& host, const std::string& path);
