@@ -85,7 +85,7 @@ class Win32Form : public ui::Form {
   void ShowWindow() override;
   void HideWindow() override;
   void RequestClose() override;
-  // edit_boxes.cpp, measure.cpp
+  // texts.cpp, measure.cpp, modal.cpp
   std::u16string UnicodeText(int id) const override;
   void SetUnicodeText(int id, std::u16string_view text) override;
   void SetWindowCaption(const std::string& caption) override;

@@ -1,6 +1,6 @@
 // Where a form's windows go and how large they are drawn: the scale that fits
 // the display, the controls' places, fonts at that scale, a change of DPI,
-// the rounded region and the notice card's frame.
+// the rounded region and the frame of a window without a title bar.
 #include <algorithm>
 
 #include "ui/paint_geometry.h"
