@@ -52,6 +52,11 @@ function(lornel_gnu_options target)
   endif()
 endfunction()
 
+# Windows tests take one lane of scripts/test.sh each (a display and a Wine
+# prefix of their own, see scripts/wine-env.sh), so tests in different lanes
+# run side by side; a ctest run without lanes runs them one at a time.
+set(LORNEL_WINE_LANE "wine_lane:1")
+
 # A test binary built for Windows and run under Wine by ctest. A tree built for
 # a host that cannot run its code under Wine (32-bit code on a 64-bit-only
 # kernel) keeps only the tests that read the built files.
@@ -64,6 +69,7 @@ function(lornel_add_wine_test name target)
     COMMAND ${PROJECT_SOURCE_DIR}/scripts/wine-run.sh $<TARGET_FILE:${target}> ${ARGN})
   set_tests_properties(${LORNEL_TEST_PREFIX}${name} PROPERTIES
     FIXTURES_REQUIRED wine_prefix
+    RESOURCE_GROUPS ${LORNEL_WINE_LANE}
     ENVIRONMENT "${LORNEL_WINE_ENVIRONMENT}"
     TIMEOUT 900)
 endfunction()
@@ -79,6 +85,7 @@ function(lornel_add_wine_display_test name target size dpi filter)
       --gtest_filter=${filter} ${ARGN})
   set_tests_properties(${LORNEL_TEST_PREFIX}${name} PROPERTIES
     FIXTURES_REQUIRED wine_prefix
+    RESOURCE_GROUPS ${LORNEL_WINE_LANE}
     ENVIRONMENT "${LORNEL_WINE_ENVIRONMENT}"
     TIMEOUT 600)
 endfunction()
