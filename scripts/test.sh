@@ -37,7 +37,7 @@ fi
 
 # Windows tests run in lanes, each a display and a Wine prefix of its own
 # (scripts/wine-env.sh); ctest hands the lanes out as resources.
-lanes=${LORNEL_WINE_LANES:-2}
+lanes=${LORNEL_WINE_LANES:-4}
 . scripts/xvfb.sh
 xvfb_pids=()
 trap 'for pid in "${xvfb_pids[@]}"; do kill "$pid" 2>/dev/null || true; done' EXIT
@@ -66,10 +66,17 @@ for tree in trees:
     for line in subprocess.run(["ninja", "-C", tdir, "-t", "targets", "all"], check=True,
                                capture_output=True, text=True).stdout.splitlines():
         known.add(line.rsplit(": ", 1)[0])
+    # The commands as cmake wrote them (ctest shows none for a program not built yet).
+    commands = {}
+    for d, _, files in os.walk(tdir):
+        if "CTestTestfile.cmake" in files:
+            for line in open(os.path.join(d, "CTestTestfile.cmake"), encoding="utf-8"):
+                m = re.match(r"add_test\(\[=\[(.*?)\]=\] (.*)", line)
+                if m: commands[m.group(1)] = re.findall(r'"((?:[^"\\]|\\.)*)"', m.group(2))
     inside = re.compile(r"(?:^|=)" + re.escape(tdir + "/") + r"(\S+)")
     targets = []
     for test in tests:
-        built = [m.group(1) for arg in test.get("command", []) for m in [inside.search(arg)]
+        built = [m.group(1) for arg in commands.get(test["name"], []) for m in [inside.search(arg)]
                  if m and m.group(1) in known]
         if not built: continue
         targets += [t for t in built if t not in targets]
@@ -78,8 +85,9 @@ for tree in trees:
         tail.append("set_tests_properties(%s PROPERTIES FIXTURES_REQUIRED %s)"
                     % (quote(test["name"]), quote(";".join(fixtures))))
     name = "build." + tree
-    head.append("add_test(%s " + quote(shutil.which("cmake")) + " --build %s -j %s --target %s)"
-                % (quote(name), quote(tdir), jobs, " ".join(quote(t) for t in targets or ["all"])))
+    head.append("add_test(%s %s --build %s -j %s --target %s)"
+                % (quote(name), quote(shutil.which("cmake")), quote(tdir), jobs,
+                   " ".join(quote(t) for t in targets or ["all"])))
     head.append("set_tests_properties(%s PROPERTIES FIXTURES_SETUP %s PROCESSORS %s TIMEOUT 3600%s)"
                 % (quote(name), quote("built." + tree), jobs,
                    " DEPENDS " + quote(previous) if previous else ""))
@@ -94,5 +102,5 @@ printf '{"version": {"major": 1, "minor": 0}, "local": [{"wine_lane": [%s]}]}\n'
 # Slots: one tree building on every core, and one test per lane beside it.
 status=0
 ctest --test-dir build --output-on-failure -j $((jobs + lanes)) \
-  --resource-spec-file build/wine-lanes.json || status=$?
+  --resource-spec-file "$root/build/wine-lanes.json" || status=$?
 exit $status
