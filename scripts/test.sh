@@ -45,6 +45,7 @@ lane_ids=()
 for _ in $(seq "$lanes"); do
   new_xvfb 2560x1440x24  # room for the 2560x1440 desktop of the display tests
   xvfb_pids+=("$xvfb_pid")
+  [ "$xvfb_display" != : ] || { echo "test.sh: Xvfb did not start" >&2; exit 1; }
   lane_ids+=("x${xvfb_display#:}")
 done
 # (The tree's own prefix, which the lanes copy, is made on the first display.)
