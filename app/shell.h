@@ -9,7 +9,7 @@
 #include "common/program.h"
 #include "common/skins.h"
 #include "platform/host.h"
-#include "ui/context.h"
+#include "quiz/context.h"
 
 namespace lornel::app {
 

@@ -6,8 +6,7 @@
 #include "config/config.h"
 #include "editor/asking.h"
 #include "editor/editor.h"
-#include "ui/layout.h"
-#include "ui/main_ids.h"
+#include "quiz/main_ids.h"
 #include "ui/message.h"
 
 namespace lornel::editor {
@@ -34,7 +33,7 @@ void PlayQuiz(Editor& e) {
                             "吗？\r\n\r\n选“否”就按文件里原来的题目答题。"))
     return;
   const platform::Handle window =
-      e.host.FindProgramWindow(program, ui::kWindowClassName, ui::MainTable().window.caption);
+      e.host.FindProgramWindow(program, ui::kWindowClassName, quiz::MainTable().window.caption);
   if (window != 0) {
     // Told first: a box of the editor shown afterwards would cover the quiz again.
     Tell(e,

@@ -7,7 +7,7 @@ namespace lornel::quiz {
 
 void ConfigCheckOnStart(Context& ctx) {
   if (config::ConfigFileExists(ctx.host, ctx.configPath)) {
-    ctx.main.Hide(ui::MainId::分组框21);
+    ctx.main.Hide(quiz::MainId::分组框21);
     if (config::ReadConfigValue(ctx.host, ctx.configPath, config::kPointsSection,
                                 config::kPointsKey)
             .empty())

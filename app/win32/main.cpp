@@ -6,11 +6,12 @@
 
 #include "app/main_events.h"
 #include "app/notice.h"
+#include "app/notice_ids.h"
 #include "app/shell.h"
 #include "common/fatal.h"
 #include "common/win32/process.h"
 #include "platform/win32/host.h"
-#include "ui/layout.h"
+#include "quiz/main_ids.h"
 #include "ui/win32/run_window.h"
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
@@ -20,10 +21,10 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
 
   // Outlives the window: its destruction still reaches the handlers.
   std::optional<app::Shell> shell;
-  const bool created = win32::RunWindow(ui::MainTable(), [&](ui::Form& form) {
+  const bool created = win32::RunWindow(quiz::MainTable(), [&](ui::Form& form) {
     shell.emplace(host, paths, Context{MainForm(form), host});
     shell->openNoticeModally = [&notified = *shell] {
-      win32::RunModalWindow(ui::NoticeTable(), [&](ui::Form& notice) {
+      win32::RunModalWindow(app::NoticeTable(), [&](ui::Form& notice) {
         return std::make_unique<app::NoticeEvents>(notified, notice);
       });
     };

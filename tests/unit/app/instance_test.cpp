@@ -8,8 +8,8 @@
 namespace lornel::app {
 namespace {
 
-using common::FatalReport, common::kWindowFailedReason, common::OutOfMemoryReason,
-    common::ReportText;
+using common::FatalReport, common::FatalText, common::kWindowFailedReason,
+    common::OutOfMemoryReason, common::ReportText, common::SplitModulePath;
 
 using Instance = ShellTest;
 

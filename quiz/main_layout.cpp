@@ -3,11 +3,12 @@
 #include <iterator>
 
 #include "config/questions.h"
-#include "ui/layout.h"
-#include "ui/main_ids.h"
+#include "quiz/main_ids.h"
 
-namespace lornel::ui {
+namespace lornel::quiz {
 namespace {
+
+using namespace ui;
 
 // The rows are laid out by hand to read like the tables.
 // clang-format off
@@ -287,4 +288,4 @@ const Table& MainTable() {
 }
 
 // clang-format on
-}  // namespace lornel::ui
+}  // namespace lornel::quiz

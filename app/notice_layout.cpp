@@ -1,11 +1,12 @@
 // The notice window's control table: the card a second copy shows before it ends.
 #include <iterator>
 
-#include "ui/layout.h"
-#include "ui/notice_ids.h"
+#include "app/notice_ids.h"
 
-namespace lornel::ui {
+namespace lornel::app {
 namespace {
+
+using namespace ui;
 
 // The rows are laid out by hand to read like the tables.
 // clang-format off
@@ -51,4 +52,4 @@ const Table& NoticeTable() {
 }
 
 // clang-format on
-}  // namespace lornel::ui
+}  // namespace lornel::app
