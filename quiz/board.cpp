@@ -94,10 +94,12 @@ void LockTick(Context& ctx, int n) {
   if (const Question* question = FindQuestion(n)) ctx.main.Disable(question->button);
 }
 
-bool IsQuestionOpen(const Context& ctx) {
+bool IsQuestionOpen(const Context& ctx) { return OpenQuestionNumber(ctx) != 0; }
+
+int OpenQuestionNumber(const Context& ctx) {
   for (const Question& q : kQuestions)
-    if (ctx.main.IsVisible(q.panel)) return true;
-  return false;
+    if (ctx.main.IsVisible(q.panel)) return q.n;
+  return 0;
 }
 
 }  // namespace lornel::quiz
