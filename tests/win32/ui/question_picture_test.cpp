@@ -33,8 +33,8 @@ class QuestionPicture : public MainForm {
     form->SetVisible(int(MainId::分组框7), true);
   }
   HWND Label() { return Of(MainId::标签1); }
+  // Read without a redraw each: Show and SetPicture redraw once.
   COLORREF Pixel(int x, int y) {
-    RedrawWindow(Label(), nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
     HDC dc = GetDC(Label());
     const COLORREF c = GetPixel(dc, x, y);
     ReleaseDC(Label(), dc);
@@ -51,13 +51,20 @@ class QuestionPicture : public MainForm {
   }
   bool Show(const std::string& file, const std::string& text = "") {
     form->SetText(int(MainId::标签1), text);
-    return form->SetPicture(int(MainId::标签1), PictureFolder() + file, "图片无法显示：" + file);
+    const bool shown =
+        form->SetPicture(int(MainId::标签1), PictureFolder() + file, "图片无法显示：" + file);
+    Redraw();
+    return shown;
+  }
+  void Redraw() {
+    RedrawWindow(Label(), nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
+    GdiFlush();
   }
   int GreyNotePixels() {
     const ui::Rect r = LabelRect();
     int grey = 0;
     for (int y = r.height - r.height / 8; y < r.height; ++y)
-      for (int x = 0; x < r.width / 2; x += 2) grey += Pixel(x, y) == RGB(0x80, 0x80, 0x80);
+      for (int x = 0; x < r.width / 2; x += 4) grey += Pixel(x, y) == RGB(0x80, 0x80, 0x80);
     return grey;
   }
 };
@@ -79,6 +86,7 @@ TEST_F(QuestionPicture, EachFormatIsDecodedAndDrawnBesideTheTextOrAlone) {
     }
   }
   form->SetPicture(int(MainId::标签1), "", "");
+  Redraw();
   EXPECT_EQ(Pixel(LabelRect().width - 20, LabelRect().height / 2), RGB(0xEC, 0xEC, 0xEC));
 }
 
