@@ -11,14 +11,11 @@ namespace lornel::app {
 
 void MainEvents::OnCreated() { MainWindowCreated(shell_); }
 void MainEvents::OnDestroyed() { MainWindowDestroyed(shell_); }
-void MainEvents::OnControlEvent(const ui::Binding& binding) { Dispatch(shell_, binding); }
+void MainEvents::OnControlEvent(const ui::ControlEvent& event) { Dispatch(shell_, event); }
 
-void MainEvents::OnContextMenu(const ui::Binding& binding, int x, int /*y*/) {
-  Dispatch(shell_, binding, x);
-}
-
-void Dispatch(Shell& shell, const ui::Binding& binding, int x) {
+void Dispatch(Shell& shell, const ui::ControlEvent& event) {
   Context& ctx = shell.ctx;
+  const ui::Binding& binding = event.binding;
   using ui::MainSlot;
   switch (binding.slot.As<MainSlot>()) {
     case MainSlot::ConfigCheckOnStart:
@@ -67,7 +64,7 @@ void Dispatch(Shell& shell, const ui::Binding& binding, int x) {
       quiz::ScoreMirrorTick(ctx);
       break;
     case MainSlot::ScoreMenu:
-      quiz::ScoreMenu(ctx, binding.arg, x);
+      quiz::ScoreMenu(ctx, binding.arg, event.x);
       break;
     case MainSlot::None:
       break;

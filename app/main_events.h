@@ -12,15 +12,13 @@ class MainEvents : public ui::EventSink {
 
   void OnCreated() override;
   void OnDestroyed() override;
-  void OnControlEvent(const ui::Binding& binding) override;
-  void OnContextMenu(const ui::Binding& binding, int x, int y) override;
+  void OnControlEvent(const ui::ControlEvent& event) override;
 
  private:
   Shell& shell_;
 };
 
-// The handler for a binding of the main window's table (for tests); x is
-// where a context menu was asked for, in the control's table units.
-void Dispatch(Shell& shell, const ui::Binding& binding, int x = 0);
+// The handler for an event of the main window's table (for tests too).
+void Dispatch(Shell& shell, const ui::ControlEvent& event);
 
 }  // namespace lornel::app

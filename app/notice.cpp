@@ -14,8 +14,8 @@ Random& ProcessRandom() {
 
 void NoticeEvents::OnCreated() { ApplySkin(shell_, 1); }
 
-void NoticeEvents::OnControlEvent(const ui::Binding& binding) {
-  switch (binding.slot.As<ui::NoticeSlot>()) {
+void NoticeEvents::OnControlEvent(const ui::ControlEvent& event) {
+  switch (event.binding.slot.As<ui::NoticeSlot>()) {
     case ui::NoticeSlot::CountdownTick:
       CountdownTick();
       break;

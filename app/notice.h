@@ -16,7 +16,7 @@ class NoticeEvents : public ui::EventSink {
   NoticeEvents(Shell& shell, ui::Form& form) : shell_(shell), notice_(form) {}
 
   void OnCreated() override;
-  void OnControlEvent(const ui::Binding& binding) override;
+  void OnControlEvent(const ui::ControlEvent& event) override;
 
  private:
   void CountdownTick();

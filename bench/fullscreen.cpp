@@ -39,7 +39,7 @@ class TimedEvents : public ui::EventSink {
     createdDone = NowMs();
   }
   void OnDestroyed() override { real_.OnDestroyed(); }
-  void OnControlEvent(const ui::Binding& binding) override { real_.OnControlEvent(binding); }
+  void OnControlEvent(const ui::ControlEvent& event) override { real_.OnControlEvent(event); }
   double createdDone = 0;
 
  private:

@@ -57,7 +57,7 @@ class TimedEvents : public ui::EventSink {
     createdDone = Now();
   }
   void OnDestroyed() override { real_.OnDestroyed(); }
-  void OnControlEvent(const ui::Binding& binding) override { real_.OnControlEvent(binding); }
+  void OnControlEvent(const ui::ControlEvent& event) override { real_.OnControlEvent(event); }
   Mark createdAt, createdDone;
 
  private:

@@ -71,6 +71,12 @@ std::string PicturePath(const std::string& configPath, const std::string& value)
   return configPath.substr(0, folderEnd) + value;
 }
 
+std::string OtherAnswersKey(int n) {
+  if (n < 1 || n > kQuestionCount) return {};
+  return std::string(QuestionName(n)) + "其他答案";
+}
+bool SoundsOn(std::string_view value) { return value == "1"; }
+
 bool ConfigFileExists(platform::Host& host, const std::string& path) {
   return host.PathExists(path);
 }

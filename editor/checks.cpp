@@ -209,7 +209,7 @@ const std::u16string& OnScreenKeyboardCharacters() {
     std::u16string out;
     for (const ui::Row& row : ui::MainTable().rows) {
       if (!row.onScreenKey) continue;
-      const int vk = row.binding.arg;
+      const int vk = row.bindings[0].arg;
       if (vk >= 'A' && vk <= 'Z') {
         // The answer check ignores the case of English letters.
         out.push_back(static_cast<char16_t>(vk));

@@ -400,9 +400,9 @@ void EditorEvents::OnActivated() { WindowActivated(editor_); }
 bool EditorEvents::OnEndSessionQuery() { return EndSessionQuery(editor_); }
 void EditorEvents::OnEndSession(bool ending) { SessionEnds(editor_, ending); }
 
-void EditorEvents::OnControlEvent(const ui::Binding& binding) {
+void EditorEvents::OnControlEvent(const ui::ControlEvent& event) {
   Running running(editor_);
-  switch (binding.slot.As<EditorSlot>()) {
+  switch (event.binding.slot.As<EditorSlot>()) {
     case EditorSlot::Open:
       OpenFile(editor_);
       break;

@@ -64,7 +64,7 @@ class EditorEvents : public ui::EventSink {
  public:
   explicit EditorEvents(Editor& editor) : editor_(editor) {}
   void OnCreated() override;
-  void OnControlEvent(const ui::Binding& binding) override;
+  void OnControlEvent(const ui::ControlEvent& event) override;
   bool OnCloseQuery() override;
   void OnActivated() override;
   bool OnEndSessionQuery() override;

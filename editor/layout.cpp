@@ -36,7 +36,7 @@ constexpr Colour kNavy = Hex(0x000080);
 
 constexpr Row Command(EditorId id, int left, int width, const char* caption, EditorSlot slot) {
   return {LORNEL_ROW(id), .kind = Kind::Button, .rect = {left, 8, width, 32}, .caption = caption,
-          .font = Bold(16), .tabStop = true, .binding = {Event::Click, slot}};
+          .font = Bold(16), .tabStop = true, .bindings = {{Event::Click, slot}}};
 }
 
 constexpr Row Text(EditorId id, Rect rect, const char* caption, Font font = Bold(14),
@@ -48,7 +48,7 @@ constexpr Row Text(EditorId id, Rect rect, const char* caption, Font font = Bold
 constexpr Row Box(EditorId id, Rect rect, bool multiLine) {
   return {LORNEL_ROW(id), .kind = Kind::EditBox, .rect = rect, .font = Bold(14),
           .background = kWhite, .tabStop = true, .edge = Edge::Sunken,
-          .binding = {Event::TextChanged, EditorSlot::TextChanged}, .multiLine = multiLine};
+          .bindings = {{Event::TextChanged, EditorSlot::TextChanged}}, .multiLine = multiLine};
 }
 
 constexpr int kFirstRowTop = 68, kRowPitch = 40;
@@ -103,7 +103,7 @@ constexpr Row kPreviewRows[] = {
      .wordWrap = true},
     {LORNEL_ROW(CloseButton), .kind = Kind::Button, .rect = {1040, 284, 136, 44},
      .caption = "关闭", .font = Bold(20), .tabStop = true,
-     .binding = {Event::Click, PreviewSlot::Close}},
+     .bindings = {{Event::Click, PreviewSlot::Close}}},
 };
 #undef LORNEL_ROW
 static_assert(IdsMatchOrder(kPreviewRows));

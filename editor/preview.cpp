@@ -30,8 +30,8 @@ void PreviewEvents::OnCreated() {
   preview.SetTextColour(PreviewId::FitNote, good ? ui::Hex(0x008000) : ui::Hex(0xC00000));
 }
 
-void PreviewEvents::OnControlEvent(const ui::Binding& binding) {
-  if (binding.slot == PreviewSlot::Close) preview_.RequestClose();
+void PreviewEvents::OnControlEvent(const ui::ControlEvent& event) {
+  if (event.binding.slot == PreviewSlot::Close) preview_.RequestClose();
 }
 
 }  // namespace lornel::editor

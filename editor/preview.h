@@ -12,7 +12,7 @@ class PreviewEvents : public ui::EventSink {
   PreviewEvents(PreviewRequest request, ui::Form& form)
       : request_(std::move(request)), preview_(form) {}
   void OnCreated() override;
-  void OnControlEvent(const ui::Binding& binding) override;
+  void OnControlEvent(const ui::ControlEvent& event) override;
 
  private:
   PreviewRequest request_;

@@ -1,7 +1,10 @@
 #include "quiz/answer.h"
 
+#include "judging/judge.h"
+#include "judging/text.h"
 #include "quiz/board.h"
 #include "quiz/groups.h"
+#include "quiz/tables.h"
 #include "ui/message.h"
 
 namespace lornel::quiz {
@@ -19,7 +22,23 @@ struct ShakeStep {
 };
 constexpr ShakeStep kShake[] = {{80, 75, false}, {75, 85, false}, {85, 74, false}, {74, 80, true}};
 
-bool IsGbkLeadByte(unsigned char byte) { return byte >= 0x80; }
+// The question whose panel is up; 0 when none is.
+int OpenQuestionNumber(const MainForm& main) {
+  for (const Question& q : kQuestions)
+    if (main.IsVisible(q.panel)) return q.n;
+  return 0;
+}
+
+// The file is read at the moment of checking, as the board reads the main
+// answer when a question opens: an edit made meanwhile counts.
+bool IsAccepted(Context& ctx, const std::string& typed) {
+  const judging::Rules rules = judging::ReadRules(ctx.host, ctx.configPath);
+  if (judging::Accepts(typed, ctx.main.Text(MainId::标签18), rules)) return true;
+  const int n = OpenQuestionNumber(ctx.main);
+  for (const std::string& other : judging::ReadOtherAnswers(ctx.host, ctx.configPath, n))
+    if (judging::Accepts(typed, other, rules)) return true;
+  return false;
+}
 
 void CorrectAnswer(Context& ctx) {
   const MainForm& main = ctx.main;
@@ -41,24 +60,7 @@ void StopShake(const MainForm& main) {
   main.SetLeft(MainId::编辑框1, kAnswerBoxRest);
 }
 
-std::string FoldCase(std::string_view text) {
-  std::string folded;
-  folded.reserve(text.size());
-  for (std::size_t i = 0; i < text.size(); ++i) {
-    const auto byte = static_cast<unsigned char>(text[i]);
-    if (IsGbkLeadByte(byte)) {
-      folded += text[i];
-      // The trail byte may look like "A".."Z"; it is part of the character.
-      if (i + 1 == text.size()) break;
-      folded += text[++i];
-    } else if (byte >= 'A' && byte <= 'Z') {
-      folded += static_cast<char>(byte + 0x20);
-    } else {
-      folded += text[i];
-    }
-  }
-  return folded;
-}
+std::string FoldCase(std::string_view text) { return judging::FoldCase(text); }
 
 void CheckAnswer(Context& ctx) {
   const MainForm& main = ctx.main;
@@ -69,7 +71,7 @@ void CheckAnswer(Context& ctx) {
     ui::ShowMessage(ctx.host, "答案这么空合适嘛？", ui::kMbOk | ui::kMbIconInformation, "小提示");
     return;
   }
-  if (FoldCase(typed) != FoldCase(main.Text(MainId::标签18))) {
+  if (!IsAccepted(ctx, typed)) {
     main.SetInterval(MainId::时钟18, kShakePeriod);
     return;
   }

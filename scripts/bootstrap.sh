@@ -32,7 +32,7 @@ packages=(
   googletest libjpeg-dev
   g++-mingw-w64-i686-posix gcc-mingw-w64-i686-posix mingw-w64-i686-dev binutils-mingw-w64-i686
   wine wine32:i386 xvfb x11-utils xdotool imagemagick fonts-wqy-microhei fonts-noto-cjk fonts-arphic-gbsn00lp fonts-wine
-  locales dpkg-dev python3 zip unzip
+  locales dpkg-dev python3 zip unzip unicode-data
 )
 install_missing() {
   local missing=() p

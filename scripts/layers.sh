@@ -16,25 +16,26 @@ rank_of() {
   case "$1" in
     platform | resources | skinlib) echo 0 ;;
     config) echo 1 ;;
-    ui) echo 2 ;;
-    quiz) echo 3 ;;
-    app) echo 4 ;;
-    editor) echo 5 ;;
-    platform/win32 | resources/win32) echo 6 ;;
-    ui/win32) echo 7 ;;
-    app/win32) echo 8 ;;
-    editor/win32) echo 9 ;;
-    skinlib/format) echo 10 ;;
-    skinlib/dll | skinlib/demo) echo 11 ;;
-    tests/support | tests/contract | tests/win32/support) echo 12 ;;
-    tests/unit) echo 13 ;;
-    tests/*) echo 14 ;;
-    tools | config/tools | bench) echo 15 ;;
+    judging) echo 2 ;;
+    ui) echo 3 ;;
+    quiz) echo 4 ;;
+    app) echo 5 ;;
+    editor) echo 6 ;;
+    platform/win32 | resources/win32) echo 7 ;;
+    ui/win32) echo 8 ;;
+    app/win32) echo 9 ;;
+    editor/win32) echo 10 ;;
+    skinlib/format) echo 11 ;;
+    skinlib/dll | skinlib/demo) echo 12 ;;
+    tests/support | tests/contract | tests/win32/support) echo 13 ;;
+    tests/unit) echo 14 ;;
+    tests/*) echo 15 ;;
+    tools | config/tools | judging/tools | judging/bench | bench) echo 16 ;;
     *) echo "" ;;
   esac
 }
 # Built natively too: they must not see Win32.
-portable="platform resources config ui quiz app editor"
+portable="platform resources config judging ui quiz app editor"
 
 if git rev-parse --is-inside-work-tree >/dev/null 2>&1; then
   mapfile -t files < <(git ls-files --cached --others --exclude-standard -- '*.cpp' '*.h' '*.inc' |

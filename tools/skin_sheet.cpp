@@ -25,7 +25,7 @@ class SheetEvents : public ui::EventSink {
   SheetEvents(int skin, app::Shell& shell) : skin_(skin), shell_(shell) {}
   void OnCreated() override { app::ApplySkin(shell_, skin_); }
   void OnDestroyed() override {}
-  void OnControlEvent(const ui::Binding& binding) override { app::Dispatch(shell_, binding); }
+  void OnControlEvent(const ui::ControlEvent& event) override { app::Dispatch(shell_, event); }
 
  private:
   int skin_;

@@ -38,10 +38,13 @@ constexpr bool InSameRadioSet(const Row& checked, const Row& other) {
          checked.parent == other.parent && checked.id != other.id;
 }
 
-// The one event a row's binding answers; nothing when it has no slot.
-constexpr bool Raises(const Row& row, Event event) {
-  return row.binding.event == event && row.binding.slot != Slot::None;
+// The row's binding for an event, or nullptr when it answers none of that kind.
+constexpr const Binding* BindingOf(const Row& row, Event event) {
+  for (const Binding& binding : row.bindings)
+    if (binding.event == event && binding.slot != Slot::None) return &binding;
+  return nullptr;
 }
+constexpr bool Raises(const Row& row, Event event) { return BindingOf(row, event) != nullptr; }
 
 // Setting an edit box's text, by the program or the user, is a change to
 // report, single-line or multi-line alike.

@@ -121,12 +121,20 @@ class Controls {
   Form& form_;
 };
 
-// What a backend reports: control events (looked up in the table row) and the
-// window's own creation-complete and being-destroyed events.
+// One control event: the binding it answers, the control, and where it
+// happened in the control's own table units (a click, a context menu).
+struct ControlEvent {
+  Binding binding;
+  int control = -1;
+  int x = 0, y = 0;
+};
+
+// What a backend reports: every control event by one call, and the window's
+// own events. A form is given its sink after it is built (SetSink).
 class EventSink {
  public:
   virtual ~EventSink() = default;
-  virtual void OnControlEvent(const Binding& binding) = 0;
+  virtual void OnControlEvent(const ControlEvent& event) = 0;
   virtual void OnCreated() {}
   virtual void OnDestroyed() {}
   // The user asks to close the window; false keeps it open.
@@ -136,8 +144,14 @@ class EventSink {
   // Log-off or shutdown asks (false keeps the session), then says whether it ends.
   virtual bool OnEndSessionQuery() { return true; }
   virtual void OnEndSession(bool /*ending*/) {}
-  // A control bound to Event::ContextMenu, at (x, y) in its own table units.
-  virtual void OnContextMenu(const Binding& /*binding*/, int /*x*/, int /*y*/) {}
 };
+
+// Until a form has its sink, events go nowhere.
+inline EventSink& NoEvents() {
+  static struct : EventSink {
+    void OnControlEvent(const ControlEvent&) override {}
+  } none;
+  return none;
+}
 
 }  // namespace lornel::ui

@@ -2,6 +2,7 @@
 // event bindings. Pure data, shared by every backend and by the handlers.
 #pragma once
 
+#include <array>
 #include <compare>
 #include <cstdint>
 #include <type_traits>
@@ -65,10 +66,24 @@ struct GradientFrame {
 
 enum class Cursor : std::uint8_t { Arrow, Hand };
 
-enum class Picture : std::uint8_t { None, AnswerCover, NoticeBubbles, NoticeInfo };
-
+// Every kind of control event, declared once. Each backend delivers every kind:
+// Win32 by one translation of a message (ui/win32/translations.cpp), the
+// in-memory backend by its generic Deliver; tests/contract proves both.
 // ContextMenu: a right-click, or a touch press-and-hold, which Windows turns into one.
-enum class Event : std::uint8_t { None, Click, Tick, LeftButtonDown, TextChanged, ContextMenu };
+#define LORNEL_EVENT_KINDS(X) X(Click) X(Tick) X(LeftButtonDown) X(TextChanged) X(ContextMenu)
+
+enum class Event : std::uint8_t {
+  None,
+#define LORNEL_EVENT_KIND(kind) kind,
+  LORNEL_EVENT_KINDS(LORNEL_EVENT_KIND)
+#undef LORNEL_EVENT_KIND
+};
+
+inline constexpr Event kEventKinds[] = {
+#define LORNEL_EVENT_KIND(kind) Event::kind,
+    LORNEL_EVENT_KINDS(LORNEL_EVENT_KIND)
+#undef LORNEL_EVENT_KIND
+};
 
 // The handler a control event is bound to: a value of the enum in which the
 // window's own handlers name their slots (MainSlot, NoticeSlot, the editor's
@@ -94,5 +109,8 @@ struct Binding {
   Slot slot;
   int arg = 0;
 };
+
+// A control answers up to this many kinds of event, each with its own slot.
+using Bindings = std::array<Binding, 2>;
 
 }  // namespace lornel::ui

@@ -36,7 +36,7 @@ constexpr Row Panel(MainId id, int parent, Rect rect, const char* caption = "", 
 
 constexpr Row Timer(MainId id, MainId parent, Rect rect, Binding tick, int interval = 0) {
   return {LORNEL_ROW(id), .kind = Kind::Timer, .parent = Id(parent), .rect = rect,
-          .visible = false, .interval = interval, .binding = tick};
+          .visible = false, .interval = interval, .bindings = {tick}};
 }
 
 constexpr Row GroupRadio(MainId id, int top, const char* caption, bool checked = false) {
@@ -59,7 +59,7 @@ constexpr Row ScoreLabel(MainId id, int left, int group) {
   return {LORNEL_ROW(id), .kind = Kind::TransLabel, .parent = Id(分组框2),
           .rect = {left, 24, 48, 40}, .caption = "0", .font = Bold(35),
           .textColour = Hex(0xFF0000), .hAlign = HAlign::Centre, .vAlign = VAlign::Middle,
-          .binding = ScoreMenu(group)};
+          .bindings = {ScoreMenu(group)}};
 }
 
 constexpr Row QuestionPanel(MainId id, int n) {
@@ -75,13 +75,13 @@ constexpr Row QuestionLabel(MainId id, MainId panel) {
 constexpr Row BoardButton(MainId id, int n, int left, int top) {
   return {LORNEL_ROW(id), .kind = Kind::Button, .parent = Id(分组框1),
           .rect = {left, top, 128, 40}, .caption = config::QuestionName(n), .font = Bold(16), .tabStop = true,
-          .binding = Click(MainSlot::OpenQuestion, n)};
+          .bindings = {Click(MainSlot::OpenQuestion, n)}};
 }
 
 constexpr Row Key(MainId id, int left, int top, const char* caption, int virtualKey) {
   return {LORNEL_ROW(id), .kind = Kind::Button, .parent = Id(分组框22),
           .rect = {left, top, 48, 40}, .caption = caption, .font = YouYuan(29), .tabStop = true,
-          .binding = Click(MainSlot::SimulateKeyPress, virtualKey), .onScreenKey = true};
+          .bindings = {Click(MainSlot::SimulateKeyPress, virtualKey)}, .onScreenKey = true};
 }
 
 constexpr Row WideKey(MainId id, int left, int top, const char* caption, int virtualKey) {
@@ -101,17 +101,17 @@ constexpr Row kRows[] = {
     Panel(分组框21, kWindowParent, {-8, 0, 1208, 744}),
     {LORNEL_ROW(按钮31), .kind = Kind::Button, .parent = Id(分组框21),
      .rect = {24, 24, 1160, 696}, .caption = "开始！Go！Go！Go！", .font = Bold(56),
-     .tabStop = true, .binding = Click(MainSlot::ConfigCheckOnStart)},
+     .tabStop = true, .bindings = {Click(MainSlot::ConfigCheckOnStart)}},
 
     // Group selection panel.
     Panel(分组框3, kWindowParent, {16, 96, 1168, 552}, "", {}, Hex(0x000000), false),
     {LORNEL_ROW(透明标签13), .kind = Kind::TransLabel, .parent = Id(分组框3),
      .rect = {480, 400, 152, 24}, .caption = "重新选题", .font = {"", 20, true},
      .textColour = Hex(0xC06000), .cursor = Cursor::Hand, .hAlign = HAlign::Centre,
-     .vAlign = VAlign::Middle, .binding = {Event::LeftButtonDown, MainSlot::CancelQuestion}},
+     .vAlign = VAlign::Middle, .bindings = {{Event::LeftButtonDown, MainSlot::CancelQuestion}}},
     {LORNEL_ROW(按钮15), .kind = Kind::Button, .parent = Id(分组框3),
      .rect = {448, 440, 216, 48}, .caption = "确定", .font = Bold(32), .tabStop = true,
-     .cursor = Cursor::Hand, .binding = Click(MainSlot::ConfirmGroup)},
+     .cursor = Cursor::Hand, .bindings = {Click(MainSlot::ConfirmGroup)}},
     GroupRadio(单选框6, 352, "我是第六组的"),
     GroupRadio(单选框5, 312, "我是第五组的"),
     GroupRadio(单选框4, 272, "我是第四组的"),
@@ -139,7 +139,7 @@ constexpr Row kRows[] = {
     Placeholder(透明标签11, {395, 16, 21, 24}),
     {LORNEL_ROW(按钮16), .kind = Kind::Button, .parent = Id(分组框5), .rect = {440, 11, 104, 32},
      .caption = "重新选组", .font = Bold(19), .tabStop = true,
-     .binding = Click(MainSlot::ChangeGroup)},
+     .bindings = {Click(MainSlot::ChangeGroup)}},
     Timer(时钟1, 分组框5, {344, 16, 32, 32}, Tick(MainSlot::ScoreMirrorTick), 1000),
     Placeholder(透明标签10, {173, 16, 35, 24}),
     {LORNEL_ROW(透明标签9), .kind = Kind::TransLabel, .parent = Id(分组框5),
@@ -160,7 +160,7 @@ constexpr Row kRows[] = {
      .caption = "第一组：   分.   第二组：   分.   第三组：   分.   "
                 "第四组：   分.   第五组：   分.   第六组：   分. ",
      .font = Bold(21), .hAlign = HAlign::Centre, .vAlign = VAlign::Middle,
-     .binding = ScoreMenu(0)},
+     .bindings = {ScoreMenu(0)}},
 
     // Question area: panels 14 … 2 lie above the answer panel, the timers, panel 1 and the board.
     Panel(分组框1, kWindowParent, {8, 72, 1184, 584}, "■题目■", Bold(20), Hex(0x800080)),
@@ -183,20 +183,20 @@ constexpr Row kRows[] = {
     Timer(时钟19, 分组框22, {1048, 136, 32, 72}, Tick(MainSlot::RevealGuardTick)),
     {LORNEL_ROW(按钮50), .kind = Kind::Button, .parent = Id(分组框22),
      .rect = {952, 112, 176, 48}, .caption = "显示答案", .font = Bold(29), .tabStop = true,
-     .binding = Click(MainSlot::RevealAnswer)},
+     .bindings = {Click(MainSlot::RevealAnswer)}},
     Timer(时钟18, 分组框22, {8, 16, 32, 32}, Tick(MainSlot::ShakeTick)),
     {LORNEL_ROW(按钮49), .kind = Kind::Button, .parent = Id(分组框22),
      .rect = {904, 184, 224, 96}, .caption = "继续选题", .font = Bold(48), .enabled = false,
-     .tabStop = true, .binding = Click(MainSlot::NextQuestion)},
+     .tabStop = true, .bindings = {Click(MainSlot::NextQuestion)}},
     {LORNEL_ROW(图片框1), .kind = Kind::PicBox, .parent = Id(分组框22),
-     .rect = {704, 16, 424, 80}, .picture = Picture::AnswerCover},
+     .rect = {704, 16, 424, 80}, .picture = resources::Blob::AnswerCover},
     {LORNEL_ROW(标签18), .kind = Kind::Label, .parent = Id(分组框22), .rect = {704, 16, 424, 80},
      .font = Bold(48), .textColour = Hex(0xFF0000), .vAlign = VAlign::Middle,
      .edge = Edge::Gradient, .frame = {8, Hex(0x808080), Hex(0xFFFFFF), Hex(0x808080)}},
     PanelLabel(标签17, {584, 40, 120, 32}, "正确答案：", Bold(24), Hex(0x0000FF)),
     {LORNEL_ROW(按钮47), .kind = Kind::Button, .parent = Id(分组框22),
      .rect = {480, 32, 96, 56}, .caption = "确认答案", .font = Bold(16), .enabled = false,
-     .tabStop = true, .binding = Click(MainSlot::CheckAnswer)},
+     .tabStop = true, .bindings = {Click(MainSlot::CheckAnswer)}},
 
     // On-screen keyboard in table order: Enter, row 3 from the right, row 2 from L,
     // Backspace, row 1 from P.

@@ -21,15 +21,15 @@ constexpr int Id(NoticeId id) { return static_cast<int>(id); }
 
 constexpr Row kRows[] = {
     {LORNEL_ROW(时钟2), .kind = Kind::Timer, .rect = {112, 16, 32, 32}, .visible = false,
-     .interval = 50, .binding = {Event::Tick, NoticeSlot::FlickerTick}},
+     .interval = 50, .bindings = {{Event::Tick, NoticeSlot::FlickerTick}}},
     {LORNEL_ROW(时钟1), .kind = Kind::Timer, .rect = {256, 56, 40, 32}, .visible = false,
-     .interval = 1000, .binding = {Event::Tick, NoticeSlot::CountdownTick}},
+     .interval = 1000, .bindings = {{Event::Tick, NoticeSlot::CountdownTick}}},
     {LORNEL_ROW(标签2), .kind = Kind::Label, .rect = {192, 64, 40, 24}, .caption = "2s",
      .font = {"", 21}, .textColour = Hex(0x000080), .vAlign = VAlign::Middle},
     {LORNEL_ROW(图片框2), .kind = Kind::PicBox, .rect = {0, 0, 112, 96},
-     .picture = Picture::NoticeBubbles},
+     .picture = resources::Blob::NoticeBubbles},
     {LORNEL_ROW(图片框1), .kind = Kind::PicBox, .rect = {280, 0, 32, 32},
-     .picture = Picture::NoticeInfo},
+     .picture = resources::Blob::NoticeInfo},
     // The labels keep the button-face background, lighter than the card.
     {LORNEL_ROW(标签1), .kind = Kind::Label, .rect = {120, 16, 168, 48},
      .caption = "本程序已经运行\r\n   请勿多开", .font = {"", 21}, .textColour = Hex(0x008080),

@@ -4,6 +4,7 @@
 
 #include <span>
 
+#include "resources/embedded.h"
 #include "ui/kinds.h"
 
 namespace lornel::ui {
@@ -32,8 +33,8 @@ struct Row {
   bool checked = false;
   int interval = 0;
   int rangeMin = 0, rangeMax = 0, position = 0;
-  Picture picture = Picture::None;
-  Binding binding;
+  resources::Blob picture = resources::Blob::None;  // PicBox: the embedded JPEG it shows
+  Bindings bindings{};
   bool multiLine = false;    // EditBox: several lines, wrapped, with a vertical scroll bar
   bool onScreenKey = false;  // Button: a key of an on-screen keyboard, never takes the focus
 };

@@ -11,11 +11,11 @@
 namespace lornel::contract {
 
 struct Recorder : ui::EventSink {
-  std::vector<ui::Binding> events;
-  void OnControlEvent(const ui::Binding& b) override { events.push_back(b); }
+  std::vector<ui::ControlEvent> events;
+  void OnControlEvent(const ui::ControlEvent& e) override { events.push_back(e); }
   int Count(ui::Slot slot, int arg) const {
     int n = 0;
-    for (const auto& e : events) n += e.slot == slot && e.arg == arg;
+    for (const auto& e : events) n += e.binding.slot == slot && e.binding.arg == arg;
     return n;
   }
 };
@@ -30,8 +30,18 @@ class Backend {
   virtual void UserClick(int id) = 0;
   // What the progress bar shows (not the stored position).
   virtual int ShownPosition(int id) = 0;
+  // An event of the kind arriving at the control, at (x, y) in its table
+  // units, the way this backend delivers that kind.
+  virtual void Deliver(int id, ui::Event kind, int x, int y) = 0;
+  // A right-click of the user at the centre of the control.
+  virtual void UserRightClick(int id) = 0;
   Recorder recorder;
 };
+
+// A kind of event that only the tests declare, to show what a new kind needs:
+// this declaration, its Win32 translation (in the Win32 backend of the
+// contract) and nothing more.
+inline constexpr ui::Event kTestDoubleClick = static_cast<ui::Event>(100);
 
 // Built and shown, creation-complete already raised.
 std::unique_ptr<Backend> MakeBackend(const ui::Table& table);

@@ -25,8 +25,7 @@ void EraseLastCharacter(std::string& text) {
 
 }  // namespace
 
-FakeForm::FakeForm(const ui::Table& table, Clock& clock, ui::EventSink& sink)
-    : table_(table), clock_(clock), sink_(sink) {
+FakeForm::FakeForm(const ui::Table& table, Clock& clock) : table_(table), clock_(clock) {
   state_.reserve(table.rows.size());
   for (const ui::Row& row : table.rows) {
     State s{row.visible,
@@ -55,7 +54,7 @@ FakeForm::~FakeForm() {
 }
 
 void FakeForm::Create() {
-  sink_.OnCreated();
+  sink_->OnCreated();
   if (!destroyed_) windowVisible_ = true;
   clock_.RunPosted();
 }
@@ -100,7 +99,8 @@ void FakeForm::TextSet(int id, const std::string& gbk, std::u16string unicode) {
   if (s.unicode == unicode && s.text == gbk) return;
   s.text = gbk;
   s.unicode = std::move(unicode);
-  if (ui::rules::TextSetReportsChange(table_[id]) && !destroyed_) Raise(id, ui::Event::TextChanged);
+  if (ui::rules::TextSetReportsChange(table_[id]) && !destroyed_)
+    Deliver(id, ui::Event::TextChanged);
 }
 
 ui::Form::TextFit FakeForm::MeasureCaption(int id, std::u16string_view text) const {
@@ -154,13 +154,13 @@ int FakeForm::PopupMenu(const std::vector<MenuItem>& items) {
 }
 
 bool FakeForm::EndSession() {
-  const bool ending = destroyed_ || sink_.OnEndSessionQuery();
-  sink_.OnEndSession(ending);
+  const bool ending = destroyed_ || sink_->OnEndSessionQuery();
+  sink_->OnEndSession(ending);
   return ending;
 }
 
 void FakeForm::UserClose() {
-  if (destroyed_ || !sink_.OnCloseQuery()) return;
+  if (destroyed_ || !sink_->OnCloseQuery()) return;
   RequestClose();
   clock_.RunPosted();
 }
@@ -172,7 +172,7 @@ void FakeForm::StartTimer(int id) {
   s.timer = clock_.Start(s.interval, [this, id] {
     if (destroyed_) return;
     ++state_[id].ticks;
-    Raise(id, ui::Event::Tick);
+    Deliver(id, ui::Event::Tick);
   });
 }
 
@@ -239,7 +239,7 @@ void FakeForm::RequestClose() {
 
 void FakeForm::Destroy() {
   if (destroyed_) return;
-  sink_.OnDestroyed();
+  sink_->OnDestroyed();
   destroyed_ = true;
   windowVisible_ = false;
   for (State& s : state_)
@@ -286,8 +286,9 @@ int FakeForm::HitTest(int x, int y) const {
   return hit;
 }
 
-void FakeForm::Raise(int id, ui::Event event) {
-  if (ui::rules::Raises(table_[id], event)) sink_.OnControlEvent(table_[id].binding);
+void FakeForm::Deliver(int id, ui::Event event, int x, int y) {
+  if (const ui::Binding* binding = ui::rules::BindingOf(table_[id], event))
+    sink_->OnControlEvent({*binding, id, x, y});
 }
 
 int FakeForm::ClickAt(int x, int y) {
@@ -295,16 +296,18 @@ int FakeForm::ClickAt(int x, int y) {
   const int hit = HitTest(x, y);
   if (hit < 0) return hit;
   const ui::Kind kind = table_[hit].kind;
+  const ui::Rect r = ClientRectOf(hit);
   if (kind == ui::Kind::Button || kind == ui::Kind::RadioBox || kind == ui::Kind::EditBox)
     focused_ = hit;
   if (kind == ui::Kind::EditBox) lastFocusedEdit_ = hit;
-  Raise(hit, ui::Event::LeftButtonDown);
+  Deliver(hit, ui::Event::LeftButtonDown, x - r.left, y - r.top);
   if (kind == ui::Kind::RadioBox) {
     state_[hit].checked = true;
     for (const ui::Row& row : table_.rows)
       if (ui::rules::InSameRadioSet(table_[hit], row)) state_[row.id].checked = false;
   }
-  if (kind == ui::Kind::Button && !destroyed_) Raise(hit, ui::Event::Click);
+  if (kind == ui::Kind::Button && !destroyed_)
+    Deliver(hit, ui::Event::Click, x - r.left, y - r.top);
   clock_.RunPosted();
   return hit;
 }
@@ -318,10 +321,9 @@ int FakeForm::RightClickAt(int x, int y) {
   if (!inputEnabled || (modalBoxes && *modalBoxes > 0)) return -1;
   const int hit = HitTest(x, y);
   for (int c = hit; c >= 0; c = table_[c].parent) {
-    const ui::Binding& binding = table_[c].binding;
-    if (binding.event != ui::Event::ContextMenu) continue;
+    if (!ui::rules::Raises(table_[c], ui::Event::ContextMenu)) continue;
     const ui::Rect r = ClientRectOf(c);
-    sink_.OnContextMenu(binding, x - r.left, y - r.top);
+    Deliver(c, ui::Event::ContextMenu, x - r.left, y - r.top);
     break;
   }
   clock_.RunPosted();
@@ -342,7 +344,7 @@ void FakeForm::PressKey(int vk) {
       }
     }
   } else if (row.kind == ui::Kind::Button && vk == kVkSpace) {
-    if (state_[focused_].enabled) Raise(focused_, ui::Event::Click);
+    if (state_[focused_].enabled) Deliver(focused_, ui::Event::Click);
   } else if (row.kind == ui::Kind::EditBox && state_[focused_].enabled) {
     std::string text = state_[focused_].text;
     if (vk >= 'A' && vk <= 'Z') {

@@ -17,7 +17,11 @@ namespace lornel::fake {
 
 class FakeForm : public ui::Form {
  public:
-  FakeForm(const ui::Table& table, Clock& clock, ui::EventSink& sink);
+  FakeForm(const ui::Table& table, Clock& clock);
+  FakeForm(const ui::Table& table, Clock& clock, ui::EventSink& sink) : FakeForm(table, clock) {
+    SetSink(sink);
+  }
+  void SetSink(ui::EventSink& sink) { sink_ = &sink; }
   ~FakeForm() override;
   FakeForm(const FakeForm&) = delete;
   FakeForm& operator=(const FakeForm&) = delete;
@@ -78,7 +82,7 @@ class FakeForm : public ui::Form {
   void UserClose();
   // The window comes to the front (a click on it, Alt+Tab).
   void Activate() {
-    if (!destroyed_) sink_.OnActivated();
+    if (!destroyed_) sink_->OnActivated();
   }
   // Log-off or shutdown: the query and, unless refused, the end; true when it ends.
   bool EndSession();
@@ -94,6 +98,9 @@ class FakeForm : public ui::Form {
   // panels, bound to ContextMenu hears of it (as WM_CONTEXTMENU goes up to the
   // parents). Returns the control hit (-1 none).
   int RightClickAt(int x, int y);
+  // Any kind of event of a control, at (x, y) in its own table units, to the
+  // sink when the control is bound to it: how this backend delivers every kind.
+  void Deliver(int id, ui::Event event, int x = 0, int y = 0);
   // Keyboard input to the focused control, as a US layout without an IME.
   void PressKey(int virtualKey);
   bool capsLock = false;
@@ -128,7 +135,6 @@ class FakeForm : public ui::Form {
     int interval = 0, timer = 0, ticks = 0;
     int rangeMin = 0, rangeMax = 0, position = 0, shown = 0;
   };
-  void Raise(int id, ui::Event event);
   void TextSet(int id, const std::string& gbk, std::u16string unicode);
   void Destroy();
   void StartTimer(int id);
@@ -137,7 +143,7 @@ class FakeForm : public ui::Form {
 
   const ui::Table& table_;
   Clock& clock_;
-  ui::EventSink& sink_;
+  ui::EventSink* sink_ = &ui::NoEvents();
   std::vector<State> state_;
   int focused_ = -1;
   int lastFocusedEdit_ = -1;

@@ -1,5 +1,5 @@
-// The score bar's right-click: where a caption's characters lie as drawn, the
-// WM_CONTEXTMENU of our own kinds, and a popup menu owned by the window.
+// Context menus: where a caption's characters lie as drawn (the score bar's
+// menu picks a group by it), and a popup menu owned by the window.
 #include <windowsx.h>
 
 #include <algorithm>
@@ -30,18 +30,6 @@ int Win32Form::CaptionCharacterLeft(int id, std::size_t index) const {
                     : c.row->hAlign == ui::HAlign::Right ? free
                                                          : 0;
   return start + head.cx;
-}
-
-// Reaches here from a right-click (DefWindowProc turns WM_RBUTTONUP into it)
-// and from a touch press-and-hold, which Windows delivers as a right-click.
-bool Win32Form::OnContextMenu(const Control& control, LPARAM screenPoint) {
-  const ui::Binding& binding = control.row->binding;
-  if (binding.event != ui::Event::ContextMenu || binding.slot == ui::Slot::None) return false;
-  POINT p{GET_X_LPARAM(screenPoint), GET_Y_LPARAM(screenPoint)};
-  if (p.x == -1 && p.y == -1) return false;  // Shift+F10 or the menu key: no point to place
-  ScreenToClient(control.hwnd, &p);
-  sink_.OnContextMenu(binding, scale_.Back(p.x), scale_.Back(p.y));
-  return true;
 }
 
 int Win32Form::PopupMenu(const std::vector<MenuItem>& items) {

@@ -42,9 +42,8 @@ void Win32Form::SetWindowCaption(const std::string& caption) {
 }
 
 void Win32Form::OnEditNotification(const Control& c, int code) {
+  // EN_CHANGE, sent for typing and for SetWindowText alike, is translated as the other codes are.
   if (code == EN_SETFOCUS) lastFocusedEdit_ = c.row->id;
-  // Sent for typing and for SetWindowText alike, as the in-memory backend does.
-  if (code == EN_CHANGE) Raise(c, ui::Event::TextChanged);
 }
 
 std::optional<std::string> Win32Form::AskOpenPath(const std::string& path) {

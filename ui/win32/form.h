@@ -17,6 +17,7 @@
 #include "ui/win32/fonts.h"
 #include "ui/win32/label_picture.h"
 #include "ui/win32/message_pump.h"
+#include "ui/win32/translations.h"
 
 namespace lornel::win32 {
 
@@ -41,7 +42,8 @@ struct Control {
 
 class Win32Form : public ui::Form {
  public:
-  Win32Form(const ui::Table& table, ui::EventSink& sink);
+  explicit Win32Form(const ui::Table& table);
+  Win32Form(const ui::Table& table, ui::EventSink& sink) : Win32Form(table) { SetSink(sink); }
   ~Win32Form() override;
   Win32Form(const Win32Form&) = delete;
   Win32Form& operator=(const Win32Form&) = delete;
@@ -55,6 +57,8 @@ class Win32Form : public ui::Form {
   // window above it (and out of the taskbar).
   bool RunModal(HWND owner = nullptr);
 
+  // Where the controls' and the window's events go; before Create().
+  void SetSink(ui::EventSink& sink) { sink_ = &sink; }
   HWND hwnd() const { return hwnd_; }
   HWND ControlWindow(int id) const { return controls_[id].hwnd; }
   const ui::Table& table() const { return table_; }
@@ -98,13 +102,17 @@ class Win32Form : public ui::Form {
   bool SetPicture(int id, const std::string& path, const std::string& note) override;
 
   // --- used by the window procedures ------------------------------------------
-  void Raise(const Control& control, ui::Event event);
+  // The control's binding for the event, if any, to the sink (events.cpp).
+  void Raise(const Control& control, ui::Event event, POINT at = {});
+  // A message (or notification code) that reached us as its translation says,
+  // from the control target, raised as its event. True when it was taken:
+  // at a control or as a notification whenever it translates, passed up only
+  // when a control or panel bound to it took it (events.cpp).
+  bool Translate(Arrives arrives, HWND target, UINT code, LPARAM lParam);
   void OnEditNotification(const Control& control, int code);
-  // WM_CONTEXTMENU of one of our own kinds; false when it is not bound (context_menu.cpp).
-  bool OnContextMenu(const Control& control, LPARAM screenPoint);
-  bool OnCloseQuery() { return sink_.OnCloseQuery(); }
+  bool OnCloseQuery() { return sink_->OnCloseQuery(); }
   void OnActivated() {
-    if (!destroyed_) sink_.OnActivated();
+    if (!destroyed_) sink_->OnActivated();
   }
   // WM_QUERYENDSESSION and WM_ENDSESSION (session_end.cpp).
   bool OnEndSessionQuery();
@@ -132,7 +140,8 @@ class Win32Form : public ui::Form {
  private:
   HWND CreateControl(Control& control);
   std::vector<HWND> WhollyCoveredChildren() const;
-  void ApplyNoticeFrame();
+  // A window without a title bar has exactly a dialog frame (WindowSpec::titleBar).
+  void ApplyDialogFrame();
   ui::Display DisplayAt(HMONITOR monitor, int dpi) const;
   // The scale that fits the display, and the window's outer size there.
   ui::Scale ScaleFor(const ui::Display& display) const;
@@ -153,7 +162,7 @@ class Win32Form : public ui::Form {
   void RepaintTransparent(const Control& control);
 
   const ui::Table& table_;
-  ui::EventSink& sink_;
+  ui::EventSink* sink_ = &ui::NoEvents();
   std::vector<Control> controls_;
   int lastFocusedEdit_ = -1;
   HWND hwnd_ = nullptr;

@@ -140,7 +140,7 @@ void Win32Form::RequestClose() { PostMessageW(hwnd_, WM_CLOSE, 0, 0); }
 void Win32Form::OnDestroy() {
   for (Control& c : controls_)
     if (c.interval > 0 && c.hwnd) KillTimer(c.hwnd, kTimerEvent);
-  sink_.OnDestroyed();
+  sink_->OnDestroyed();
   destroyed_ = true;
 }
 

@@ -76,6 +76,8 @@ LRESULT CALLBACK TopLevelProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lPa
     Win32Form* form = Win32Form::FormOf(hwnd);
     // The skin library asks how large to draw its corners and borders here.
     if (message == LayoutScaleMessage()) return form ? form->scale().permille() : 0;
+    if (form && form->Translate(Arrives::PassedUp, reinterpret_cast<HWND>(wParam), message, lParam))
+      return 0;
     switch (message) {
       case WM_ERASEBKGND: {
         RECT client;
@@ -141,6 +143,9 @@ LRESULT CALLBACK OwnKindProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lPar
   return Guarded([&]() -> LRESULT {
     Control* c = Win32Form::ControlOf(hwnd);
     if (!c) return DefWindowProcW(hwnd, message, wParam, lParam);
+    if (c->form->Translate(Arrives::AtControl, hwnd, message, lParam) ||
+        c->form->Translate(Arrives::PassedUp, hwnd, message, lParam))
+      return 0;
     switch (message) {
       case WM_PAINT:
         switch (c->row->kind) {
@@ -156,20 +161,8 @@ LRESULT CALLBACK OwnKindProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lPar
         break;
       case WM_ERASEBKGND:  // each kind paints its whole client area (or nothing) itself
         return 1;
-      case WM_TIMER:
-        c->form->Raise(*c, ui::Event::Tick);
-        return 0;
-      case WM_LBUTTONDOWN:
-        c->form->Raise(*c, ui::Event::LeftButtonDown);
-        return 0;
-      case WM_CONTEXTMENU:
-        if (c->form->OnContextMenu(*c, lParam)) return 0;
-        break;
       case WM_SETCURSOR:
-        if (c->row->cursor == ui::Cursor::Hand) {
-          SetCursor(LoadCursorW(nullptr, IDC_HAND));
-          return TRUE;
-        }
+        if (c->form->OnSetCursor(hwnd)) return TRUE;
         break;
       case WM_SETFONT:
         c->font = reinterpret_cast<HFONT>(wParam);
@@ -191,6 +184,8 @@ LRESULT CALLBACK PanelProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam
   return Guarded([&]() -> LRESULT {
     Control* c = Win32Form::ControlOf(hwnd);
     WNDPROC base = c ? c->baseProc : DefWindowProcW;
+    if (c && c->form->Translate(Arrives::PassedUp, reinterpret_cast<HWND>(wParam), message, lParam))
+      return 0;
     switch (message) {
       case WM_COMMAND:
       case WM_NOTIFY:

@@ -1,6 +1,6 @@
 // A window of ours from its table and its events. The events are made for the
-// form once it exists, so a sink holds its form (and whatever else it needs)
-// from construction on and never sees a half-built window.
+// form once it exists and handed to it before it is created, so a sink holds
+// its form from construction on and never sees a half-built window.
 #pragma once
 
 #include <windows.h>

@@ -22,7 +22,7 @@ void StopBlockingShutdown(HWND hwnd) {
 }  // namespace
 
 bool Win32Form::OnEndSessionQuery() {
-  const bool ending = destroyed_ || sink_.OnEndSessionQuery();
+  const bool ending = destroyed_ || sink_->OnEndSessionQuery();
   if (!ending && !blockingShutdown_) {
     // What Windows shows beside the program while it holds up the log-off.
     if (auto create = User32Function<BOOL(WINAPI*)(HWND, LPCWSTR)>("ShutdownBlockReasonCreate"))
@@ -38,7 +38,7 @@ bool Win32Form::OnEndSessionQuery() {
 void Win32Form::OnEndSession(bool ending) {
   if (blockingShutdown_) StopBlockingShutdown(hwnd_);
   blockingShutdown_ = false;
-  if (!destroyed_) sink_.OnEndSession(ending);
+  if (!destroyed_) sink_->OnEndSession(ending);
 }
 
 }  // namespace lornel::win32

@@ -70,7 +70,7 @@ class KilledWriteTest : public testing::Test {
   fake::Clock clock;
   KilledHost host;
   struct : ui::EventSink {
-    void OnControlEvent(const ui::Binding&) override {}
+    void OnControlEvent(const ui::ControlEvent&) override {}
   } sink;
   fake::FakeForm window{ui::MainTable(), clock, sink};
 };

@@ -91,7 +91,7 @@ class Monkey;
 // One run of the program: its main window, the handlers and the shell.
 struct Process : ui::EventSink {
   explicit Process(Monkey& monkey);
-  void OnControlEvent(const ui::Binding& binding) override;
+  void OnControlEvent(const ui::ControlEvent& event) override;
   void OnCreated() override { events.OnCreated(); }
   void OnDestroyed() override { events.OnDestroyed(); }
 
@@ -491,10 +491,10 @@ Process::Process(Monkey& m)
       main(ui::MainTable(), m.clock, *this),
       shell{m.host, {}, Context{MainForm(main), m.host}, {}, {}} {}
 
-void Process::OnControlEvent(const ui::Binding& binding) {
-  monkey.BeforeEvent(binding);
-  events.OnControlEvent(binding);
-  monkey.AfterEvent(binding);
+void Process::OnControlEvent(const ui::ControlEvent& event) {
+  monkey.BeforeEvent(event.binding);
+  events.OnControlEvent(event);
+  monkey.AfterEvent(event.binding);
 }
 
 // --- what the monkey does ---------------------------------------------------

@@ -14,9 +14,7 @@ namespace lornel::config {
 namespace {
 
 std::string ExampleFile() {
-  std::string here = __FILE__;  // .../tests/unit/config/example_file_test.cpp
-  const std::string root = here.substr(0, here.rfind("tests/unit/config/"));
-  std::ifstream in(root + "examples/wtda.ini", std::ios::binary);
+  std::ifstream in(LORNEL_SOURCE_DIR "examples/wtda.ini", std::ios::binary);
   std::ostringstream bytes;
   bytes << in.rdbuf();
   return bytes.str();

@@ -19,9 +19,7 @@ namespace {
 std::string Utf8Of(std::string_view gbkText) { return gbk::EncodeUtf8(gbk::ToUnits(gbkText)); }
 
 std::string ExampleFile() {
-  std::string here = __FILE__;
-  std::ifstream in(here.substr(0, here.rfind("tests/unit/config/")) + "examples/wtda.ini",
-                   std::ios::binary);
+  std::ifstream in(LORNEL_SOURCE_DIR "examples/wtda.ini", std::ios::binary);
   std::ostringstream bytes;
   bytes << in.rdbuf();
   return bytes.str();

@@ -38,7 +38,7 @@ TEST(EditorLayout, FitsA1366By768LaptopAndNothingOverlaps) {
   }
   for (int n = 1; n <= config::kQuestionCount; ++n) {
     EXPECT_TRUE(table[int(TitleBox(n))].multiLine);
-    EXPECT_EQ(table[int(AnswerBox(n))].binding.slot, EditorSlot::TextChanged);
+    EXPECT_EQ(table[int(AnswerBox(n))].bindings[0].slot, EditorSlot::TextChanged);
   }
 }
 

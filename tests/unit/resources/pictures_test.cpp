@@ -16,10 +16,7 @@ using lornel::testing::ReadIco;
 using lornel::testing::ReadJpeg;
 using lornel::testing::ReadPng;
 
-// tests/unit/resources/ -> the source tree's resources/.
-const std::filesystem::path kResources =
-    std::filesystem::path(__FILE__).parent_path().parent_path().parent_path().parent_path() /
-    "resources";
+const std::filesystem::path kResources = std::filesystem::path(LORNEL_SOURCE_DIR) / "resources";
 
 std::vector<std::uint8_t> Slurp(const std::string& name) {
   std::ifstream in(kResources / name, std::ios::binary);

@@ -13,6 +13,11 @@ class FakeBackend : public Backend {
   void Wait(int ms) override { clock_.Advance(ms); }
   void UserClick(int id) override { form_.Click(id); }
   int ShownPosition(int id) override { return form_.ShownPosition(id); }
+  void Deliver(int id, ui::Event kind, int x, int y) override { form_.Deliver(id, kind, x, y); }
+  void UserRightClick(int id) override {
+    const ui::Rect r = form_.ClientRectOf(id);
+    form_.RightClickAt(r.left + r.width / 2, r.top + r.height / 2);
+  }
 
  private:
   fake::Clock clock_;

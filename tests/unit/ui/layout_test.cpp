@@ -153,10 +153,10 @@ TEST(LayoutStructure, QuestionTableLinksButtonPanelLabelAndLockTimer) {
     const Row& label = Numbered(u8"标签", n);
     const Row& lock = Numbered(u8"时钟", n + 3);
     SCOPED_TRACE(n);
-    EXPECT_EQ(button.binding.slot, MainSlot::OpenQuestion);
-    EXPECT_EQ(button.binding.arg, n);
-    EXPECT_EQ(lock.binding.slot, MainSlot::LockTick);
-    EXPECT_EQ(lock.binding.arg, n);
+    EXPECT_EQ(button.bindings[0].slot, MainSlot::OpenQuestion);
+    EXPECT_EQ(button.bindings[0].arg, n);
+    EXPECT_EQ(lock.bindings[0].slot, MainSlot::LockTick);
+    EXPECT_EQ(lock.bindings[0].arg, n);
     EXPECT_EQ(label.parent, panel.id);
     EXPECT_EQ(std::string(button.caption), panel.caption);
     EXPECT_TRUE(captions.insert(button.caption).second);
@@ -260,11 +260,11 @@ TEST(LayoutStructure, KeyboardSendsItsCaptionsInQwertyRows) {
       {"Backspace←", 0x08}, {"Enter←┘", 0x0D}, {"，", 0xBC}, {"。", 0xBE}};
   std::map<int, std::vector<const Row*>> rows;  // by top
   for (const Row& row : MainTable().rows) {
-    EXPECT_EQ(row.onScreenKey, row.binding.slot == MainSlot::SimulateKeyPress);
+    EXPECT_EQ(row.onScreenKey, row.bindings[0].slot == MainSlot::SimulateKeyPress);
     if (!row.onScreenKey) continue;
     const std::string caption = row.caption;
     const bool letter = caption.size() == 1 && caption[0] >= 'A' && caption[0] <= 'Z';
-    EXPECT_EQ(row.binding.arg, letter ? caption[0] : named.at(caption)) << caption;
+    EXPECT_EQ(row.bindings[0].arg, letter ? caption[0] : named.at(caption)) << caption;
     EXPECT_EQ(row.parent, Id(分组框22));
     EXPECT_EQ(std::string_view(row.font.face), "幼圆");
     rows[row.rect.top].push_back(&row);
@@ -313,9 +313,9 @@ TEST(LayoutStructure, EveryEventIsBoundOnTheKindThatRaisesIt) {
                            : row.kind == Kind::TransLabel && row.parent == Id(分组框2)
                                ? Event::ContextMenu
                                : Event::None;
-    EXPECT_EQ(row.binding.event, expected) << Printable(row.name);
-    EXPECT_EQ(row.binding.slot == Slot::None, expected == Event::None) << Printable(row.name);
-    args[row.binding.slot].insert(row.binding.arg);
+    EXPECT_EQ(row.bindings[0].event, expected) << Printable(row.name);
+    EXPECT_EQ(row.bindings[0].slot == Slot::None, expected == Event::None) << Printable(row.name);
+    args[row.bindings[0].slot].insert(row.bindings[0].arg);
   }
   for (int s = static_cast<int>(MainSlot::ConfigCheckOnStart);
        s <= static_cast<int>(MainSlot::ScoreMirrorTick); ++s)
@@ -328,10 +328,10 @@ TEST(LayoutStructure, EveryEventIsBoundOnTheKindThatRaisesIt) {
   EXPECT_EQ(std::set<int>(keys.begin(), keys.end()).size(), keys.size());
 
   const Table& notice = NoticeTable();
-  EXPECT_EQ(notice[static_cast<int>(NoticeId::时钟1)].binding.slot, NoticeSlot::CountdownTick);
-  EXPECT_EQ(notice[static_cast<int>(NoticeId::时钟2)].binding.slot, NoticeSlot::FlickerTick);
+  EXPECT_EQ(notice[static_cast<int>(NoticeId::时钟1)].bindings[0].slot, NoticeSlot::CountdownTick);
+  EXPECT_EQ(notice[static_cast<int>(NoticeId::时钟2)].bindings[0].slot, NoticeSlot::FlickerTick);
   for (const Row& row : notice.rows) {
-    EXPECT_EQ(row.binding.event != Event::None, row.kind == Kind::Timer);
+    EXPECT_EQ(row.bindings[0].event != Event::None, row.kind == Kind::Timer);
     EXPECT_EQ(row.interval > 0, row.kind == Kind::Timer);  // both run from creation
   }
 }

@@ -23,10 +23,7 @@ using lornel::testing::ReadJpeg;
 
 // The committed file beside this test's sources; under Wine the Unix root is Z:.
 std::vector<std::uint8_t> SourceFile(const std::string& relative) {
-  std::string here = __FILE__;
-  if (!here.empty() && here[0] == '/') here = "Z:" + here;
-  const std::string root = here.substr(0, here.rfind("tests"));
-  std::ifstream in(root + relative, std::ios::binary);
+  std::ifstream in(std::string("Z:") + LORNEL_SOURCE_DIR + relative, std::ios::binary);
   return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }
 

@@ -16,7 +16,7 @@ void Pump(int milliseconds) {
   }
 }
 
-void ClickAtScreen(POINT p) {
+void ClickAtScreen(POINT p, bool right) {
   const int w = GetSystemMetrics(SM_CXSCREEN) - 1, h = GetSystemMetrics(SM_CYSCREEN) - 1;
   INPUT inputs[3] = {};
   for (INPUT& in : inputs) {
@@ -27,19 +27,21 @@ void ClickAtScreen(POINT p) {
   inputs[0].mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
   // The buttons carry the position too: without MOUSEEVENTF_MOVE their dx and dy
   // are ignored, and a move still on its way would leave the press elsewhere.
-  inputs[1].mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_LEFTDOWN | MOUSEEVENTF_ABSOLUTE;
-  inputs[2].mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_LEFTUP | MOUSEEVENTF_ABSOLUTE;
+  inputs[1].mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE |
+                         (right ? MOUSEEVENTF_RIGHTDOWN : MOUSEEVENTF_LEFTDOWN);
+  inputs[2].mi.dwFlags =
+      MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE | (right ? MOUSEEVENTF_RIGHTUP : MOUSEEVENTF_LEFTUP);
   SendInput(1, &inputs[0], sizeof(INPUT));
   Pump(30);
   SendInput(2, &inputs[1], sizeof(INPUT));
   Pump(60);
 }
 
-void ClickAtCentre(HWND hwnd, HWND top) {
+void ClickAtCentre(HWND hwnd, HWND top, bool right) {
   if (top) SetForegroundWindow(top);
   RECT r;
   GetWindowRect(hwnd, &r);
-  ClickAtScreen({(r.left + r.right) / 2, (r.top + r.bottom) / 2});
+  ClickAtScreen({(r.left + r.right) / 2, (r.top + r.bottom) / 2}, right);
 }
 
 }  // namespace lornel::test

@@ -18,10 +18,11 @@ bool WaitUntil(Pred pred, int timeoutMs) {
   }
   return true;
 }
-// Real mouse input (SendInput): move to the centre of hwnd, press, release.
-// The point is computed from hwnd's own rectangle, so whatever lies above it
-// there takes the click. top is brought to the foreground first.
-void ClickAtCentre(HWND hwnd, HWND top);
-void ClickAtScreen(POINT point);
+// Real mouse input (SendInput): move to the centre of hwnd, press, release
+// (the right button when right). The point is computed from hwnd's own
+// rectangle, so whatever lies above it there takes the click. top is brought
+// to the foreground first.
+void ClickAtCentre(HWND hwnd, HWND top, bool right = false);
+void ClickAtScreen(POINT point, bool right = false);
 
 }  // namespace lornel::test

@@ -23,6 +23,30 @@ class Win32Backend : public Backend {
   int ShownPosition(int id) override {
     return static_cast<int>(SendMessageW(form_.ControlWindow(id), PBM_GETPOS, 0, 0));
   }
+  // The message as its translation says it arrives.
+  void Deliver(int id, ui::Event kind, int x, int y) override {
+    const win32::Translation* t = win32::TranslationOf(kind);
+    if (!t) return;  // no translation: the case sees no event and fails
+    HWND control = form_.ControlWindow(id);
+    POINT at{form_.scale().Of(x), form_.scale().Of(y)};
+    switch (t->arrives) {
+      case win32::Arrives::AtControl:
+        SendMessageW(control, t->code, 0, MAKELPARAM(at.x, at.y));
+        break;
+      case win32::Arrives::Notification:
+        SendMessageW(GetParent(control), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(control), t->code),
+                     reinterpret_cast<LPARAM>(control));
+        break;
+      case win32::Arrives::PassedUp:
+        ClientToScreen(control, &at);
+        SendMessageW(control, t->code, reinterpret_cast<WPARAM>(control), MAKELPARAM(at.x, at.y));
+        break;
+    }
+  }
+  void UserRightClick(int id) override {
+    test::ClickAtCentre(form_.ControlWindow(id), form_.hwnd(), true);
+    test::Pump(50);
+  }
 
  private:
   win32::Win32Form form_;
@@ -31,6 +55,13 @@ class Win32Backend : public Backend {
 }  // namespace
 
 std::unique_ptr<Backend> MakeBackend(const ui::Table& table) {
+  // The tests' own kind of event, translated here and nowhere else.
+  static const bool translated = [] {
+    win32::AddTranslation(
+        {kTestDoubleClick, win32::Arrives::AtControl, WM_LBUTTONDBLCLK, win32::Where::ClientPoint});
+    return true;
+  }();
+  (void)translated;
   return std::make_unique<Win32Backend>(table);
 }
 

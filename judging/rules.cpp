@@ -1,0 +1,23 @@
+#include "judging/rules.h"
+
+#include "config/config.h"
+#include "judging/judge.h"
+
+namespace lornel::judging {
+
+Rules ReadRules(platform::Host& host, const std::string& configPath) {
+  auto on = [&](const char* key) {
+    return config::ReadConfigValue(host, configPath, config::kJudgingSection, key) == "1";
+  };
+  return {.pinyin = on(config::kPinyinKey), .lenient = on(config::kLenientKey)};
+}
+
+std::vector<std::string> ReadOtherAnswers(platform::Host& host, const std::string& configPath,
+                                          int n) {
+  const std::string key = config::OtherAnswersKey(n);
+  if (key.empty()) return {};
+  return SplitAlternatives(
+      config::ReadConfigValue(host, configPath, config::kOtherAnswersSection, key));
+}
+
+}  // namespace lornel::judging
