@@ -24,6 +24,10 @@ inline constexpr const char* kCountdownSection = "倒计时时间：（填‘0�
 inline constexpr const char* kCountdownKey = "时间单位：秒";
 inline constexpr const char* kPointsSection = "答对一题加几分：";
 inline constexpr const char* kPointsKey = "答对一题得分";
+// Optional per question: a picture, and values that take the global one's place.
+inline constexpr const char* kPictureSection = "题目图片：";
+inline constexpr const char* kQuestionCountdownSection = "每题倒计时：";
+inline constexpr const char* kQuestionPointsSection = "每题得分：";
 // Not in the default file: a file without them is judged as before.
 inline constexpr const char* kJudgingSection = "判题方式：";
 inline constexpr const char* kPinyinKey = "拼音作答";
@@ -36,6 +40,10 @@ inline constexpr const char* kSoundKey = "开启声音";
 // n from 1 to 14: "第一题题目" ... "第十四题题目", "第一题答案" ...
 std::string QuestionTitleKey(int n);
 std::string QuestionAnswerKey(int n);  // "" for n outside 1..14
+// "第一题图片", "第一题倒计时", "第一题得分" ...
+std::string QuestionPictureKey(int n);
+std::string QuestionCountdownKey(int n);
+std::string QuestionPointsKey(int n);
 std::string OtherAnswersKey(int n);    // "第一题其他答案" ...
 
 // Whether the value of kSoundKey switches the sounds on: "1" alone does.
@@ -48,6 +56,13 @@ bool ConfigFileExists(platform::Files& files, const std::string& path);
 // missing; at most 10239 bytes, never half a character.
 std::string ReadConfigValue(platform::Files& files, const std::string& path,
                             const std::string& section, const std::string& key);
+// Question n's countdown or points value: its own one when that is not empty,
+// else the global one (n outside 1..14: the global one).
+std::string ReadCountdownValue(platform::Host& host, const std::string& path, int n);
+std::string ReadPointsValue(platform::Host& host, const std::string& path, int n);
+// The file a picture value names: an absolute path as it stands, else relative
+// to the folder of the configuration file. "" for an empty value.
+std::string PicturePath(const std::string& configPath, const std::string& value);
 // Never replaces a file that exists; written whole or not at all. False when
 // no file stands at path afterwards (a folder that cannot be written).
 bool WriteDefaultConfig(platform::Files& files, const std::string& path);

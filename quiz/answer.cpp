@@ -44,10 +44,11 @@ void CorrectAnswer(Context& ctx) {
   const MainForm& main = ctx.main;
   main.SetInterval(MainId::时钟2, 0);
   StopShake(main);
+  const int question = OpenQuestionNumber(main);  // CloseQuestion hides which one it was
   CloseQuestion(ctx);
   ui::ShowMessage(ctx.host, "回答正确！", ui::kMbOk | ui::kMbIconInformation, "恭喜");
   UncoverAnswer(main);
-  AwardPoints(ctx);
+  AwardPoints(ctx, question);
 }
 
 }  // namespace

@@ -12,8 +12,20 @@ void EnableAllQuestionButtons(const MainForm& main) {
   for (const Question& q : kQuestions) main.Enable(q.button);
 }
 
+// Only the open question's picture is held; it goes with its panel.
 void HideAllQuestionPanels(const MainForm& main) {
-  for (const Question& q : kQuestions) main.Hide(q.panel);
+  for (const Question& q : kQuestions) {
+    main.SetPicture(q.label, "", "");  // nothing to do for a label without one
+    main.Hide(q.panel);
+  }
+}
+
+// Read at each opening, as the title is: a picture changed meanwhile shows now.
+void ShowQuestionPicture(Context& ctx, const Question& question) {
+  const std::string value = config::ReadConfigValue(
+      ctx.host, ctx.configPath, config::kPictureSection, config::QuestionPictureKey(question.n));
+  ctx.main.SetPicture(question.label, config::PicturePath(ctx.configPath, value),
+                      "图片无法显示：" + value);
 }
 
 // Input comes before WM_TIMER: a click right after "回答超时！！" can change the
@@ -38,6 +50,7 @@ void OpenQuestion(Context& ctx, int n) {
   main.SetText(question->label,
                config::ReadConfigValue(ctx.host, ctx.configPath, config::kTitleSection,
                                        config::QuestionTitleKey(n)));
+  ShowQuestionPicture(ctx, *question);
   main.SetText(MainId::标签18,
                config::ReadConfigValue(ctx.host, ctx.configPath, config::kAnswerSection,
                                        config::QuestionAnswerKey(n)));
@@ -94,10 +107,12 @@ void LockTick(Context& ctx, int n) {
   if (const Question* question = FindQuestion(n)) ctx.main.Disable(question->button);
 }
 
-bool IsQuestionOpen(const Context& ctx) {
+bool IsQuestionOpen(const Context& ctx) { return OpenQuestionNumber(ctx) != 0; }
+
+int OpenQuestionNumber(const Context& ctx) {
   for (const Question& q : kQuestions)
-    if (ctx.main.IsVisible(q.panel)) return true;
-  return false;
+    if (ctx.main.IsVisible(q.panel)) return q.n;
+  return 0;
 }
 
 }  // namespace lornel::quiz

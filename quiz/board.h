@@ -12,5 +12,7 @@ void NextQuestion(Context& ctx);
 void LockScanTick(Context& ctx);
 void LockTick(Context& ctx, int n);
 bool IsQuestionOpen(const Context& ctx);
+// The question whose panel is up, 0 when none is.
+int OpenQuestionNumber(const Context& ctx);
 
 }  // namespace lornel::quiz

@@ -28,8 +28,8 @@ void AskForAQuestion(Context& ctx) { ui::ShowMessage(ctx.host, "请选题！", u
 
 void ConfirmGroup(Context& ctx) {
   const MainForm& main = ctx.main;
-  const std::string value = config::ReadConfigValue(
-      ctx.host, ctx.configPath, config::kCountdownSection, config::kCountdownKey);
+  const std::string value =
+      config::ReadCountdownValue(ctx.host, ctx.configPath, OpenQuestionNumber(ctx));
   CountdownPrepare(ctx, value);
   main.Hide(MainId::分组框3);
   for (const Group& group : kGroups)
@@ -48,7 +48,7 @@ void ChangeGroup(Context& ctx) {
   ctx.main.Show(MainId::分组框3);
 }
 
-void AwardPoints(Context& ctx) {
+void AwardPoints(Context& ctx, int question) {
   const MainForm& main = ctx.main;
   const Group* group = CurrentGroup(main);
   if (!group) {
@@ -57,8 +57,8 @@ void AwardPoints(Context& ctx) {
   }
   const double score = config::TextToNumber(main.Text(group->score));
   // Read anew for every answer: a value changed in the file counts at once.
-  const double points = config::TextToNumber(config::ReadConfigValue(
-      ctx.host, ctx.configPath, config::kPointsSection, config::kPointsKey));
+  const double points =
+      config::TextToNumber(config::ReadPointsValue(ctx.host, ctx.configPath, question));
   main.SetText(group->score, NumberText(score + points));
 }
 

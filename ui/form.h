@@ -54,6 +54,13 @@ class Form {
   };
   virtual TextFit MeasureCaption(int id, std::u16string_view text) const = 0;
 
+  // A Label's picture, read from the file at path (GBK) now and drawn beside
+  // its caption (ui/question_picture.h); "" takes it away. A file that cannot
+  // be shown gives false, and the label then shows note in grey instead.
+  virtual bool SetPicture(int /*id*/, const std::string& /*path*/, const std::string& /*note*/) {
+    return false;
+  }
+
   // --- the window -------------------------------------------------------------
   virtual void ShowWindow() = 0;
   virtual void HideWindow() = 0;
@@ -101,6 +108,9 @@ class Controls {
   int Position(Id c) const { return form_.Position(int(c)); }
   bool IsChecked(Id c) const { return form_.IsChecked(int(c)); }
   void SetLeft(Id c, int left) const { form_.SetLeft(int(c), left); }
+  bool SetPicture(Id c, const std::string& path, const std::string& note) const {
+    return form_.SetPicture(int(c), path, note);
+  }
   int Left(Id c) const { return form_.Left(int(c)); }
   void Focus(Id c) const { form_.Focus(int(c)); }
   void ShowWindow() const { form_.ShowWindow(); }

@@ -215,6 +215,15 @@ bool FakeForm::IsChecked(int id) const { return state_[id].checked; }
 
 void FakeForm::SetLeft(int id, int left) { state_[id].rect.left = ui::rules::ClampMove(left); }
 
+bool FakeForm::SetPicture(int id, const std::string& path, const std::string& note) {
+  if (pictures.size() < state_.size()) pictures.resize(state_.size());
+  const bool readable =
+      !path.empty() && std::find(unreadablePictures.begin(), unreadablePictures.end(), path) ==
+                           unreadablePictures.end();
+  pictures[std::size_t(id)] = {path, path.empty() || readable ? "" : note};
+  return readable;
+}
+
 int FakeForm::Left(int id) const { return state_[id].rect.left; }
 void FakeForm::Focus(int id) {
   focused_ = id;

@@ -61,6 +61,13 @@ class FakeForm : public ui::Form {
   std::optional<std::string> AskOpenPath(const std::string& path) override {
     return openDialog ? openDialog(path) : std::nullopt;
   }
+  // Recorded, never decoded: a path in unreadablePictures fails.
+  bool SetPicture(int id, const std::string& path, const std::string& note) override;
+  struct ShownPicture {
+    std::string path, note;  // "" and "": none
+  };
+  std::vector<ShownPicture> pictures;  // per control
+  std::vector<std::string> unreadablePictures;
   // What the Open dialog answers (nullopt: cancelled).
   std::function<std::optional<std::string>(const std::string& path)> openDialog;
   // By the same metric as MeasureCaption, placed by the label's alignment.

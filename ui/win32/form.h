@@ -15,6 +15,7 @@
 #include "ui/table.h"
 #include "ui/win32/fatal.h"
 #include "ui/win32/fonts.h"
+#include "ui/win32/label_picture.h"
 #include "ui/win32/message_pump.h"
 #include "ui/win32/translations.h"
 
@@ -35,7 +36,8 @@ struct Control {
   int rangeMin = 0, rangeMax = 0, position = 0;  // progress bar, clamped 0..32767
   OwnedBitmap picture;                           // decoded JPEG of a picture box
   int pictureWidth = 0, pictureHeight = 0;
-  WNDPROC baseProc = nullptr;  // standard controls: the procedure we subclassed
+  std::unique_ptr<LabelPicture> labelPicture;  // a question label's, while it is open
+  WNDPROC baseProc = nullptr;                  // standard controls: the procedure we subclassed
 };
 
 class Win32Form : public ui::Form {
@@ -96,6 +98,8 @@ class Win32Form : public ui::Form {
   // context_menu.cpp
   int CaptionCharacterLeft(int id, std::size_t index) const override;
   int PopupMenu(const std::vector<MenuItem>& items) override;
+  // label_pictures.cpp
+  bool SetPicture(int id, const std::string& path, const std::string& note) override;
 
   // --- used by the window procedures ------------------------------------------
   // The control's binding for the event, if any, to the sink (events.cpp).

@@ -1,9 +1,12 @@
 #include "ui/win32/paint.h"
 
+#include <algorithm>
+#include <cstring>
 #include <string>
 #include <vector>
 
 #include "ui/paint_geometry.h"
+#include "ui/question_picture.h"
 #include "ui/win32/classes.h"
 #include "ui/win32/window_text.h"
 
@@ -72,6 +75,63 @@ void DrawCaption(const Control& c, HDC dc, RECT rect) {
     DrawTextW(dc, caption.c_str(), static_cast<int>(caption.size()), &rect, TextFlags(*c.row));
 }
 
+constexpr COLORREF kNoteColour = RGB(0x80, 0x80, 0x80);
+
+RECT ToRect(const ui::Rect& r) { return {r.left, r.top, r.right(), r.bottom()}; }
+
+// The picture at the size of r, scaled from the source once per size (a
+// scale change or full screen makes a new copy, never one from the last).
+void DrawLabelPicture(LabelPicture& picture, HDC dc, const ui::Rect& r, COLORREF background) {
+  if (r.width <= 0 || r.height <= 0) return;
+  if (!picture.scaled || picture.scaledSize != ui::Size{r.width, r.height}) {
+    picture.scaled.Reset();
+    const ui::Pixels scaled = ui::ScalePicture(picture.source, r.width, r.height, background);
+    if (scaled.empty()) return;
+    BITMAPINFO info{};
+    info.bmiHeader.biSize = sizeof(info.bmiHeader);
+    info.bmiHeader.biWidth = r.width;
+    info.bmiHeader.biHeight = -r.height;  // top-down
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 32;
+    info.bmiHeader.biCompression = BI_RGB;
+    void* bits = nullptr;
+    picture.scaled.Reset(CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
+    if (!picture.scaled) return;
+    std::memcpy(bits, scaled.argb.data(), scaled.argb.size() * sizeof(scaled.argb[0]));
+    GdiFlush();
+    picture.scaledSize = {r.width, r.height};
+  }
+  const OwnedMemoryDc source(CreateCompatibleDC(dc));
+  if (!source) return;
+  Selection selected(source.get(), picture.scaled.get());
+  BitBlt(dc, r.left, r.top, r.width, r.height, source.get(), 0, 0, SRCCOPY);
+}
+
+// The caption beside its picture, or above a grey one-line note when the
+// picture could not be shown.
+void DrawCaptionWithPicture(const Control& c, HDC dc, const RECT& rect) {
+  LabelPicture& picture = *c.labelPicture;
+  const ui::Rect label{rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top};
+  if (picture.source.empty()) {
+    Selection font(dc, c.font ? c.font : GetStockObject(DEFAULT_GUI_FONT));
+    TEXTMETRICW metrics;
+    GetTextMetricsW(dc, &metrics);
+    RECT text = rect, note = rect;
+    text.bottom = note.top = std::max(rect.top, rect.bottom - metrics.tmHeight);
+    DrawCaption(c, dc, text);
+    SetBkMode(dc, TRANSPARENT);
+    SetTextColor(dc, kNoteColour);
+    DrawTextW(dc, picture.note.c_str(), static_cast<int>(picture.note.size()), &note,
+              DT_NOPREFIX | DT_SINGLELINE | DT_LEFT | DT_BOTTOM | DT_END_ELLIPSIS);
+    return;
+  }
+  const bool hasText = !WindowText(c.hwnd).empty();
+  const ui::PictureLayout layout = ui::LayOutQuestionPicture(
+      label, {picture.source.width, picture.source.height}, hasText, c.form->scale());
+  if (hasText) DrawCaption(c, dc, ToRect(layout.text));
+  DrawLabelPicture(picture, dc, layout.picture, BackgroundColour(c.row->background));
+}
+
 }  // namespace
 
 void PaintLabel(const Control& c, HDC dc, const RECT& client) {
@@ -94,7 +154,10 @@ void PaintLabel(const Control& c, HDC dc, const RECT& client) {
     }
   }
   FillRect(dc, &rect, BackgroundBrush(row.background));
-  DrawCaption(c, dc, rect);
+  if (c.labelPicture)
+    DrawCaptionWithPicture(c, dc, rect);
+  else
+    DrawCaption(c, dc, rect);
 }
 
 void PaintTransLabel(const Control& c, HDC dc, const RECT& client) { DrawCaption(c, dc, client); }

@@ -33,6 +33,23 @@ TEST(QuestionKeys, TitleAndAnswerKeysOfAllFourteenQuestions) {
   EXPECT_EQ(QuestionTitleKey(1), "\xB5\xDA\xD2\xBB\xCC\xE2\xCC\xE2\xC4\xBF");  // GBK bytes
   EXPECT_EQ(QuestionTitleKey(0), "");
   EXPECT_EQ(QuestionAnswerKey(15), "");
+  EXPECT_EQ(QuestionPictureKey(1), "第一题图片");
+  EXPECT_EQ(QuestionCountdownKey(11), "第十一题倒计时");
+  EXPECT_EQ(QuestionPointsKey(14), "第十四题得分");
+  EXPECT_EQ(QuestionPointsKey(15), "");
+}
+
+TEST(PicturePaths, RelativeToTheConfigFilesFolderUnlessAbsolute) {
+  EXPECT_EQ(PicturePath(kPath, "图片\\猫.png"), "C:\\lornel\\图片\\猫.png");
+  EXPECT_EQ(PicturePath(kPath, "a.jpg"), "C:\\lornel\\a.jpg");
+  EXPECT_EQ(PicturePath("D:/quiz/wtda.ini", "a.jpg"), "D:/quiz/a.jpg");
+  for (const char* absolute : {"D:\\p\\a.jpg", "d:a.jpg", "\\\\server\\share\\a.gif", "\\a.bmp"})
+    EXPECT_EQ(PicturePath(kPath, absolute), absolute);
+  EXPECT_EQ(PicturePath(kPath, ""), "");
+  // A folder whose last character ends in the byte of a backslash is still one folder.
+  EXPECT_EQ(PicturePath("C:\\\x81\x5C\\wtda.ini", "a.jpg"), "C:\\\x81\x5C\\a.jpg");
+  EXPECT_EQ(PicturePath("C:\\q\x81\x5Cwtda.ini", "a.jpg"), "C:\\a.jpg");
+  EXPECT_EQ(PicturePath("wtda.ini", "a.jpg"), "a.jpg");
 }
 
 TEST_F(ConfigTest, AMissingFileReadsEmptyEverywhere) {

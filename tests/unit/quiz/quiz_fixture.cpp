@@ -16,6 +16,16 @@ std::string QuizFile::Bytes() const {
   if (countdown) ini += std::string(config::kCountdownKey) + "=" + *countdown + "\r\n";
   ini += std::string("[") + config::kPointsSection + "]\r\n";
   if (points) ini += std::string(config::kPointsKey) + "=" + *points + "\r\n";
+  const auto section = [&ini](const char* name, const auto& values, auto key) {
+    bool any = false;
+    for (const std::string& v : values) any |= !v.empty();
+    if (!any) return;
+    ini += std::string("[") + name + "]\r\n";
+    for (int n = 1; n <= kQuestionCount; ++n) ini += key(n) + "=" + values[n - 1] + "\r\n";
+  };
+  section(config::kPictureSection, pictures, config::QuestionPictureKey);
+  section(config::kQuestionCountdownSection, countdowns, config::QuestionCountdownKey);
+  section(config::kQuestionPointsSection, pointsOf, config::QuestionPointsKey);
   return ini;
 }
 

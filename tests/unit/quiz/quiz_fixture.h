@@ -20,6 +20,8 @@ struct QuizFile {
   std::array<std::string, kQuestionCount> titles, answers;
   std::optional<std::string> countdown = "0";
   std::optional<std::string> points = "1";
+  // Each question's own; a section is written only when one of its values is set.
+  std::array<std::string, kQuestionCount> pictures, countdowns, pointsOf;
   std::string Bytes() const;
 };
 

@@ -1,0 +1,34 @@
+// What a question's picture file may be before a decoder is asked: one of the
+// four formats by its first bytes, and not beyond the sizes a classroom
+// picture needs (a 32-bit process would fail later, and less politely).
+#pragma once
+
+#include <cstddef>
+#include <string_view>
+
+namespace lornel::platform {
+
+enum class PictureFormat { None, Jpeg, Png, Bmp, Gif };
+
+inline constexpr std::size_t kMaxPictureFileBytes = 25u * 1024 * 1024;
+inline constexpr long long kMaxPicturePixels = 40LL * 1000 * 1000;  // 160 MB decoded
+
+inline PictureFormat SniffPicture(std::string_view bytes) {
+  const auto starts = [bytes](std::string_view magic) {
+    return bytes.substr(0, magic.size()) == magic;
+  };
+  if (starts("\xFF\xD8\xFF")) return PictureFormat::Jpeg;
+  if (starts(std::string_view("\x89PNG\r\n\x1A\n", 8))) return PictureFormat::Png;
+  if (starts("GIF87a") || starts("GIF89a")) return PictureFormat::Gif;
+  // "BM" and room for the file and info headers.
+  if (starts("BM") && bytes.size() >= 26) return PictureFormat::Bmp;
+  return PictureFormat::None;
+}
+
+// Decoded width x height that a picture may have.
+constexpr bool IsPictureSizeAccepted(long long width, long long height) {
+  return width > 0 && height > 0 && width <= 65535 && height <= 65535 &&
+         width * height <= kMaxPicturePixels;
+}
+
+}  // namespace lornel::platform
