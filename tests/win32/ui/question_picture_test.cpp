@@ -15,7 +15,7 @@
 namespace lornel::test {
 namespace {
 
-using ui::MainId;
+using quiz::MainId;
 
 std::string PictureFolder() {
   wchar_t exe[MAX_PATH];
