@@ -1,7 +1,7 @@
 #include "app/notice.h"
 
 #include "app/instance.h"
-#include "app/skins.h"
+#include "common/skins.h"
 
 namespace lornel::app {
 

@@ -37,6 +37,6 @@ void ConfigRepairExit(Context& ctx, const std::string& message, unsigned icon) {
   ctx.main.RequestClose();
 }
 
-void OpenWithShell(platform::Host& host, const std::string& path) { host.ShellOpen(path); }
+void OpenWithShell(platform::Desktop& desktop, const std::string& path) { desktop.ShellOpen(path); }
 
 }  // namespace lornel::quiz

@@ -8,7 +8,7 @@
 
 #include "app/main_events.h"
 #include "app/shell.h"
-#include "app/skins.h"
+#include "common/skins.h"
 #include "platform/win32/host.h"
 #include "ui/layout.h"
 #include "ui/win32/form.h"

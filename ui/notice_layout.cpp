@@ -27,9 +27,9 @@ constexpr Row kRows[] = {
     {LORNEL_ROW(标签2), .kind = Kind::Label, .rect = {192, 64, 40, 24}, .caption = "2s",
      .font = {"", 21}, .textColour = Hex(0x000080), .vAlign = VAlign::Middle},
     {LORNEL_ROW(图片框2), .kind = Kind::PicBox, .rect = {0, 0, 112, 96},
-     .picture = Picture::NoticeBubbles},
+     .picture = resources::Blob::NoticeBubbles},
     {LORNEL_ROW(图片框1), .kind = Kind::PicBox, .rect = {280, 0, 32, 32},
-     .picture = Picture::NoticeInfo},
+     .picture = resources::Blob::NoticeInfo},
     // The labels keep the button-face background, lighter than the card.
     {LORNEL_ROW(标签1), .kind = Kind::Label, .rect = {120, 16, 168, 48},
      .caption = "本程序已经运行\r\n   请勿多开", .font = {"", 21}, .textColour = Hex(0x008080),

@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "app/shell.h"
-#include "app/skins.h"
+#include "common/skins.h"
 #include "config/config.h"
 #include "resources/embedded.h"
 #include "tests/support/clock.h"
