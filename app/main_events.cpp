@@ -4,6 +4,8 @@
 #include "quiz/board.h"
 #include "quiz/countdown.h"
 #include "quiz/groups.h"
+#include "quiz/keyboard.h"
+#include "quiz/ruling.h"
 #include "quiz/score_menu.h"
 #include "quiz/settings_check.h"
 
@@ -65,6 +67,12 @@ void Dispatch(Shell& shell, const ui::ControlEvent& event) {
       break;
     case MainSlot::ScoreMenu:
       quiz::ScoreMenu(ctx, binding.arg, event.x);
+      break;
+    case MainSlot::SwitchKeyLayer:
+      quiz::SwitchKeyLayer(ctx);
+      break;
+    case MainSlot::RulingMenu:
+      quiz::RulingMenu(ctx, event.control, event.x, event.y);
       break;
     case MainSlot::None:
       break;

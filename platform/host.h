@@ -111,6 +111,11 @@ class Desktop {
   virtual void ShellOpen(const std::string& path) = 0;
   // keybd_event with scan code 0: press (release = false) or release of one key.
   virtual void InjectKey(int virtualKey, bool release) = 0;
+  // Types one character (a UTF-16 unit) as a key press and its release: a
+  // digit that the active keyboard layout has without Shift as its key,
+  // anything else as itself (SendInput with KEYEVENTF_UNICODE), which no
+  // layout, Shift state or input method turns into another character.
+  virtual void InjectCharacter(char16_t character) = 0;
 
   // The clipboard's text; nullopt when it holds none.
   virtual std::optional<std::u16string> ClipboardText() = 0;

@@ -40,7 +40,9 @@ bool IsAccepted(Context& ctx, const std::string& typed) {
   return false;
 }
 
-void CorrectAnswer(Context& ctx) {
+}  // namespace
+
+void EndAsCorrect(Context& ctx) {
   const MainForm& main = ctx.main;
   main.SetInterval(MainId::时钟2, 0);
   StopShake(main);
@@ -50,8 +52,6 @@ void CorrectAnswer(Context& ctx) {
   UncoverAnswer(main);
   AwardPoints(ctx, question);
 }
-
-}  // namespace
 
 // A shake still under way would, once the board is back, raise "请选题！"
 // over "回答正确！"; it ends here with the box at rest.
@@ -75,7 +75,7 @@ void CheckAnswer(Context& ctx) {
     main.SetInterval(MainId::时钟18, kShakePeriod);
     return;
   }
-  CorrectAnswer(ctx);
+  EndAsCorrect(ctx);
 }
 
 void ShakeTick(Context& ctx) {
@@ -109,12 +109,6 @@ void UncoverAnswer(const MainForm& main) {
   main.Disable(MainId::按钮47);
   main.Hide(MainId::图片框1);
   main.Enable(MainId::按钮49);
-}
-
-void SimulateKeyPress(Context& ctx, int virtualKey) {
-  ctx.main.Focus(MainId::编辑框1);
-  ctx.host.InjectKey(virtualKey, false);
-  ctx.host.InjectKey(virtualKey, true);
 }
 
 }  // namespace lornel::quiz

@@ -17,7 +17,8 @@ void RevealAnswer(Context& ctx);
 void StopShake(const MainForm& main);
 // The correct answer shown: the cover goes, "确认答案" off, "继续选题" on.
 void UncoverAnswer(const MainForm& main);
-// The on-screen keyboard: focus to the answer box, then one key press.
-void SimulateKeyPress(Context& ctx, int virtualKey);
+// The end of a question answered right (or ruled right): the countdown
+// stops, the question closes, "回答正确！", the answer uncovered, the points.
+void EndAsCorrect(Context& ctx);
 
 }  // namespace lornel::quiz

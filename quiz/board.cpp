@@ -1,6 +1,7 @@
 #include "quiz/board.h"
 
 #include "config/config.h"
+#include "quiz/keyboard.h"
 #include "quiz/tables.h"
 
 namespace lornel::quiz {
@@ -57,6 +58,7 @@ void OpenQuestion(Context& ctx, int n) {
   main.Enable(MainId::按钮47);
   main.Disable(MainId::按钮49);
   main.SetText(MainId::编辑框1, "");
+  ShowLetterLayer(main);
 }
 
 void CloseQuestion(Context& ctx) {

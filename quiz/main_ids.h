@@ -19,7 +19,7 @@
   X(标签7) X(分组框12) X(标签6) X(分组框11) X(标签5) X(分组框10) \
   X(标签4) X(分组框9) X(标签3) X(分组框8) X(标签2) X(分组框22) \
   X(时钟19) X(按钮50) X(时钟18) X(按钮49) X(图片框1) X(标签18) \
-  X(标签17) X(按钮47) X(按钮48) X(按钮46) X(按钮45) X(按钮44) \
+  X(标签17) X(按钮47) X(按钮48) X(按钮51) X(按钮46) X(按钮45) X(按钮44) \
   X(按钮43) X(按钮42) X(按钮41) X(按钮40) X(按钮39) X(按钮38) \
   X(按钮37) X(按钮36) X(按钮35) X(按钮34) X(按钮33) X(按钮32) \
   X(按钮30) X(按钮29) X(按钮28) X(按钮27) X(按钮26) X(按钮25) \
@@ -40,7 +40,7 @@ enum class MainId : int {
 #undef LORNEL_ID
 };
 
-inline constexpr int kMainControlCount = 131;
+inline constexpr int kMainControlCount = 132;
 
 // The main window's handlers (the quiz's); the question, the lock timer's
 // question and the virtual key travel in Binding::arg.
@@ -62,6 +62,8 @@ enum class MainSlot : std::uint8_t {
   ChangeGroup,
   ScoreMirrorTick,
   ScoreMenu,  // arg: the group of a score label, 0 for the score sentence
+  SwitchKeyLayer,
+  RulingMenu,
 };
 
 // The main window's control table: rows indexed by MainId, in table order.

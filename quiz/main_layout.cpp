@@ -1,4 +1,4 @@
-// The main window's control table: 131 rows in table order, so that each
+// The main window's control table: 132 rows in table order, so that each
 // control lies above every later sibling.
 #include <iterator>
 
@@ -28,6 +28,7 @@ constexpr Font Bold(int height) { return {"", height}; }
 constexpr Font YouYuan(int height) { return {"幼圆", height}; }
 constexpr Binding Click(MainSlot slot, int arg = 0) { return {Event::Click, slot, arg}; }
 constexpr Binding Tick(MainSlot slot, int arg = 0) { return {Event::Tick, slot, arg}; }
+constexpr Binding Menu(MainSlot slot) { return {Event::ContextMenu, slot, 0}; }
 
 constexpr Row Panel(MainId id, int parent, Rect rect, const char* caption = "", Font font = {},
                     Colour captionColour = Hex(0x000000), bool visible = true) {
@@ -89,6 +90,14 @@ constexpr Row WideKey(MainId id, int left, int top, const char* caption, int vir
   Row row = Key(id, left, top, caption, virtualKey);
   row.rect.width = 120;
   row.font = YouYuan(20);
+  return row;
+}
+
+// "123" / "ABC": which layer the letter keys type; the caption is the state.
+constexpr Row LayerKey(MainId id, int left, int top) {
+  Row row = WideKey(id, left, top, "123", 0);
+  row.rect.width = 96;
+  row.bindings = {Click(MainSlot::SwitchKeyLayer)};
   return row;
 }
 
@@ -180,7 +189,9 @@ constexpr Row kRows[] = {
     QuestionPanel(分组框8, 2), QuestionLabel(标签2, 分组框8),
 
     // Answer panel: the cover 图片框1 lies above the correct-answer label 标签18.
-    Panel(分组框22, Id(分组框1), {24, 272, 1136, 288}),
+    // A disabled 按钮47 takes no mouse input: its right-click reaches the panel.
+    {LORNEL_ROW(分组框22), .kind = Kind::GroupBox, .parent = Id(分组框1),
+     .rect = {24, 272, 1136, 288}, .bindings = {Menu(MainSlot::RulingMenu)}},
     Timer(时钟19, 分组框22, {1048, 136, 32, 72}, Tick(MainSlot::RevealGuardTick)),
     {LORNEL_ROW(按钮50), .kind = Kind::Button, .parent = Id(分组框22),
      .rect = {952, 112, 176, 48}, .caption = "显示答案", .font = Bold(29), .tabStop = true,
@@ -197,11 +208,13 @@ constexpr Row kRows[] = {
     PanelLabel(标签17, {584, 40, 120, 32}, "正确答案：", Bold(24), Hex(0x0000FF)),
     {LORNEL_ROW(按钮47), .kind = Kind::Button, .parent = Id(分组框22),
      .rect = {480, 32, 96, 56}, .caption = "确认答案", .font = Bold(16), .enabled = false,
-     .tabStop = true, .bindings = {Click(MainSlot::CheckAnswer)}},
+     .tabStop = true,
+     .bindings = {Click(MainSlot::CheckAnswer), Menu(MainSlot::RulingMenu)}},
 
-    // On-screen keyboard in table order: Enter, row 3 from the right, row 2 from L,
-    // Backspace, row 1 from P.
+    // On-screen keyboard in table order: Enter, row 3 from the right (the layer
+    // key first), row 2 from L, Backspace, row 1 from P.
     WideKey(按钮48, 728, 176, "Enter←┘", 0x0D),
+    LayerKey(按钮51, 744, 240),
     Key(按钮46, 672, 240, "。", 0xBE),
     Key(按钮45, 600, 240, "，", 0xBC),
     Key(按钮44, 528, 240, "M", 0x4D),

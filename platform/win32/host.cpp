@@ -1,5 +1,5 @@
 // The Host's few calls into the user interface: message boxes, the shell's
-// "open", and simulated keys.
+// "open", and simulated keys and characters.
 #include "platform/win32/host.h"
 
 #include <windows.h>
@@ -38,6 +38,24 @@ void Win32Host::ShellOpen(const std::string& path) {
 
 void Win32Host::InjectKey(int virtualKey, bool release) {
   keybd_event(static_cast<BYTE>(virtualKey), 0, release ? KEYEVENTF_KEYUP : 0, 0);
+}
+
+void Win32Host::InjectCharacter(char16_t character) {
+  const SHORT key = VkKeyScanW(static_cast<wchar_t>(character));
+  // Low byte the key, high byte the Shift, Ctrl and Alt it needs; -1: not on the layout.
+  if (character >= u'0' && character <= u'9' && key != -1 && HIBYTE(key) == 0) {
+    InjectKey(LOBYTE(key), false);
+    InjectKey(LOBYTE(key), true);
+    return;
+  }
+  INPUT input[2] = {};
+  for (INPUT& in : input) {
+    in.type = INPUT_KEYBOARD;
+    in.ki.wScan = static_cast<WORD>(character);
+    in.ki.dwFlags = KEYEVENTF_UNICODE;
+  }
+  input[1].ki.dwFlags |= KEYEVENTF_KEYUP;
+  SendInput(2, input, sizeof(INPUT));
 }
 
 }  // namespace lornel::win32

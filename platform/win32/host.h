@@ -13,6 +13,7 @@ class Win32Host : public platform::Host {
                                          unsigned flags, platform::Handle owner) override;
   void ShellOpen(const std::string& path) override;
   void InjectKey(int virtualKey, bool release) override;
+  void InjectCharacter(char16_t character) override;
 
   bool PathExists(const std::string& path) override;
   std::optional<std::string> ReadWholeFile(const std::string& path) override;

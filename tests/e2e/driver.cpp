@@ -266,6 +266,29 @@ void Click(HWND hwnd) {
   ClickAt({(r.left + r.right) / 2, (r.top + r.bottom) / 2});
 }
 
+HWND OpenMenu() {
+  HWND found = nullptr;
+  WaitUntil([&] { return (found = FindWindowW(L"#32768", nullptr)) && IsWindowVisible(found); });
+  return found && IsWindowVisible(found) ? found : nullptr;
+}
+
+void RightClickAt(POINT p) {
+  const int w = GetSystemMetrics(SM_CXSCREEN) - 1, h = GetSystemMetrics(SM_CYSCREEN) - 1;
+  INPUT in[3] = {};
+  for (INPUT& i : in) {
+    i.type = INPUT_MOUSE;
+    i.mi.dx = MulDiv(p.x, 65535, w);
+    i.mi.dy = MulDiv(p.y, 65535, h);
+  }
+  in[0].mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
+  in[1].mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_RIGHTDOWN | MOUSEEVENTF_ABSOLUTE;
+  in[2].mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_RIGHTUP | MOUSEEVENTF_ABSOLUTE;
+  SendInput(1, &in[0], sizeof(INPUT));
+  Pause(30);
+  SendInput(2, &in[1], sizeof(INPUT));
+  Pause(60);
+}
+
 void PressKey(WORD vk) {
   INPUT inputs[2] = {};
   inputs[0].type = inputs[1].type = INPUT_KEYBOARD;

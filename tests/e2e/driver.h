@@ -98,6 +98,10 @@ RECT RectInParent(HWND hwnd);
 // Real mouse input at the centre of the window's rectangle (whatever is on top takes it).
 void Click(HWND hwnd);
 void ClickAt(POINT screen);
+// A real right-click (the system's context menu follows from it).
+void RightClickAt(POINT screen);
+// The popup menu on screen, once it shows (nullptr after 5 s).
+HWND OpenMenu();
 // Real keyboard input of one virtual key.
 void PressKey(WORD vk);
 // Runs this thread's messages and sleeps.

@@ -23,29 +23,6 @@ std::string QuizFile(const std::string& points) {
 constexpr MainId kScores[] = {MainId::透明标签2, MainId::透明标签3, MainId::透明标签4,
                               MainId::透明标签5, MainId::透明标签6, MainId::透明标签7};
 
-HWND OpenMenu() {
-  HWND found = nullptr;
-  WaitUntil([&] { return (found = FindWindowW(L"#32768", nullptr)) && IsWindowVisible(found); });
-  return found && IsWindowVisible(found) ? found : nullptr;
-}
-
-void RightClickAt(POINT p) {
-  const int w = GetSystemMetrics(SM_CXSCREEN) - 1, h = GetSystemMetrics(SM_CYSCREEN) - 1;
-  INPUT in[3] = {};
-  for (INPUT& i : in) {
-    i.type = INPUT_MOUSE;
-    i.mi.dx = MulDiv(p.x, 65535, w);
-    i.mi.dy = MulDiv(p.y, 65535, h);
-  }
-  in[0].mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
-  in[1].mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_RIGHTDOWN | MOUSEEVENTF_ABSOLUTE;
-  in[2].mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_RIGHTUP | MOUSEEVENTF_ABSOLUTE;
-  SendInput(1, &in[0], sizeof(INPUT));
-  Pause(30);
-  SendInput(2, &in[1], sizeof(INPUT));
-  Pause(60);
-}
-
 struct MenuLine {
   std::string text;
   bool greyed;

@@ -2,6 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
+
+#include "judging/board_keys.h"
+
 namespace lornel::e2e {
 
 using quiz::MainId;
@@ -110,6 +114,43 @@ void Session::TypeOnScreen(const std::string& keys) {
     Click(Of(OnScreenKey(c)));
     // As a user would: the next key once this one has shown (Enter shows nothing).
     if (c != '\n') WaitUntil([&] { return Text(box) != before; }, 3000);
+  }
+  Pause(100);
+}
+
+namespace {
+
+// The letter key whose digit-layer text is piece, or 0.
+char DigitLayerKey(const std::string& piece) {
+  const std::array<const char* const*, 3> texts = {
+      judging::kDigitRow1.data(), judging::kDigitRow2.data(), judging::kDigitRow3.data()};
+  for (std::size_t r = 0; r < texts.size(); ++r)
+    for (std::size_t i = 0; i < judging::kLetterRows[r].size(); ++i)
+      if (piece == texts[r][i]) return judging::kLetterRows[r][i];
+  return 0;
+}
+
+}  // namespace
+
+void Session::TypeOnBoard(const std::string& text) {
+  HWND box = Of(MainId::编辑框1), layer = Of(MainId::按钮51);
+  for (std::size_t i = 0; i < text.size();) {
+    const std::size_t size = static_cast<unsigned char>(text[i]) >= 0x80 ? 2 : 1;
+    const std::string piece = text.substr(i, size);
+    i += size;
+    const char c = piece[0];
+    const bool letter = (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
+    char key = letter ? static_cast<char>(c & ~0x20) : c == ',' || c == '.' ? c : 0;
+    const bool digits = !key && (key = DigitLayerKey(piece)) != 0;
+    ASSERT_TRUE(key) << "not on the board: " << piece;
+    if ((letter && Text(layer) == "ABC") || (digits && Text(layer) == "123")) {
+      const std::string shown = Text(layer);
+      Click(layer);
+      ASSERT_TRUE(WaitUntil([&] { return Text(layer) != shown; }, 3000)) << "the layer key";
+    }
+    const std::string before = Text(box);
+    Click(Of(OnScreenKey(key)));
+    EXPECT_TRUE(WaitUntil([&] { return Text(box) != before; }, 3000)) << "typing " << piece;
   }
   Pause(100);
 }

@@ -25,6 +25,10 @@ class Session {
   void PressStart();
   // Clicks the on-screen keys: letters, ',' '.', '\b' Backspace, '\n' Enter.
   void TypeOnScreen(const std::string& keys);
+  // Types a text (GBK) on the on-screen keys alone: letters on the letter
+  // layer, the digit layer's texts on it ("123" / "ABC" pressed as needed),
+  // ',' and '.' on "，" and "。".
+  void TypeOnBoard(const std::string& text);
   void WriteConfig(const std::string& bytes);
   // Saves the screen as docs-ready BMP under the session's directory when
   // LORNEL_SCREENSHOTS names a folder.

@@ -16,6 +16,7 @@ AppRuntime::AppRuntime()
     // keybd_event: the key reaches the focused control after the handler returns.
     if (!release) clock.Post([this, vk] { main.PressKey(vk); });
   };
+  host.onCharacter = [this](char16_t c) { clock.Post([this, c] { main.TypeCharacter(c); }); };
   shell.openNoticeModally = [this] {
     notice = std::make_unique<Notice>(clock, shell);
     notice->form.modalBoxes = &host.openMessageBoxes;

@@ -365,4 +365,11 @@ void FakeForm::PressKey(int vk) {
   clock_.RunPosted();
 }
 
+void FakeForm::TypeCharacter(char16_t character) {
+  if (!inputEnabled || (modalBoxes && *modalBoxes > 0) || destroyed_ || focused_ < 0) return;
+  if (table_[focused_].kind == ui::Kind::EditBox && state_[focused_].enabled)
+    SetUnicodeText(focused_, state_[focused_].unicode + character);
+  clock_.RunPosted();
+}
+
 }  // namespace lornel::fake

@@ -103,6 +103,8 @@ class FakeForm : public ui::Form {
   void Deliver(int id, ui::Event event, int x = 0, int y = 0);
   // Keyboard input to the focused control, as a US layout without an IME.
   void PressKey(int virtualKey);
+  // A character typed as itself (VK_PACKET): into the focused edit box.
+  void TypeCharacter(char16_t character);
   bool capsLock = false;
   // While false the window takes no input; so does it while *modalBoxes > 0
   // (a task-modal message box disables the thread's windows).

@@ -58,6 +58,12 @@ class FakeHost : public platform::Host {
   }
   // Where injected keys go (a runtime delivers them to the focused control).
   std::function<void(int vk, bool release)> onKey;
+  void InjectCharacter(char16_t character) override {
+    injectedCharacters.push_back(character);
+    if (onCharacter) onCharacter(character);
+  }
+  std::u16string injectedCharacters;
+  std::function<void(char16_t character)> onCharacter;
 
   bool PathExists(const std::string& path) override;
   std::optional<std::string> ReadWholeFile(const std::string& path) override;

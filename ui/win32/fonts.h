@@ -1,5 +1,5 @@
 // The fonts of one window: one HFONT per distinct description and scale,
-// shared by every control that uses it. The main table has 131 controls but
+// shared by every control that uses it. The main table has 132 controls but
 // only a handful of distinct fonts.
 #pragma once
 

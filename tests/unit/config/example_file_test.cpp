@@ -1,5 +1,5 @@
 // examples/wtda.ini: a complete, readable question file laid out as the
-// default file is, in GBK with CR LF.
+// default file is, in GBK with CR LF, then the judging sections.
 #include <gtest/gtest.h>
 
 #include <fstream>
@@ -9,6 +9,7 @@
 #include "config/config.h"
 #include "config/gbk.h"
 #include "config/ini.h"
+#include "judging/judge.h"
 
 namespace lornel::config {
 namespace {
@@ -50,8 +51,31 @@ TEST(ExampleFile, IsGbkWithCrLfInTheDefaultFilesLayout) {
     EXPECT_EQ(a.substr(0, cut), b.substr(0, cut)) << lines;
     ++lines;
   }
-  EXPECT_FALSE(std::getline(ours, a));
   EXPECT_EQ(lines, 40);
+  for (const char* section : {"[判题方式：]\r", "[其他答案：]\r"}) {
+    while (std::getline(ours, a) && a[0] != '[') {
+    }
+    EXPECT_EQ(a, section);
+  }
+}
+
+// Every answer has a spelling on the on-screen keys once both switches are
+// on; with them off, the letter and digit answers only.
+TEST(ExampleFile, TurnsBothSwitchesOnSoEveryAnswerCanBeTypedOnTheBoard) {
+  const std::string file = ExampleFile();
+  EXPECT_EQ(ReadIniValue(file, kJudgingSection, kPinyinKey), "1");
+  EXPECT_EQ(ReadIniValue(file, kJudgingSection, kLenientKey), "1");
+  EXPECT_EQ(
+      judging::SplitAlternatives(ReadIniValue(file, kOtherAnswersSection, OtherAnswersKey(6))),
+      (std::vector<std::string>{"东", "东边", "东面"}));
+  int on = 0, off = 0;
+  for (int n = 1; n <= 14; ++n) {
+    const std::string answer = ReadIniValue(file, kAnswerSection, QuestionAnswerKey(n));
+    on += judging::TypeableOnBoard(answer, {.pinyin = true, .lenient = true});
+    off += judging::TypeableOnBoard(answer, {});
+  }
+  EXPECT_EQ(on, 14);
+  EXPECT_EQ(off, 8);
 }
 
 }  // namespace

@@ -96,7 +96,7 @@ TEST(LayoutStructure, MainTableNamesKindsAndNesting) {
   ASSERT_EQ(t.size(), kMainControlCount);
   EXPECT_TRUE(IdsMatchOrder(t.rows));
   // Button, RadioBox, GroupBox, Label, TransLabel, EditBox, PicBox, ProcessBar, Timer
-  ExpectNamedByKind(t, {50, 6, 22, 18, 13, 1, 1, 1, 19});
+  ExpectNamedByKind(t, {51, 6, 22, 18, 13, 1, 1, 1, 19});
   ExpectNested(t);
 }
 
@@ -260,11 +260,12 @@ TEST(LayoutStructure, KeyboardSendsItsCaptionsInQwertyRows) {
       {"Backspace←", 0x08}, {"Enter←┘", 0x0D}, {"，", 0xBC}, {"。", 0xBE}};
   std::map<int, std::vector<const Row*>> rows;  // by top
   for (const Row& row : MainTable().rows) {
-    EXPECT_EQ(row.onScreenKey, row.bindings[0].slot == MainSlot::SimulateKeyPress);
+    const bool layerKey = row.bindings[0].slot == MainSlot::SwitchKeyLayer;
+    EXPECT_EQ(row.onScreenKey, row.bindings[0].slot == MainSlot::SimulateKeyPress || layerKey);
     if (!row.onScreenKey) continue;
     const std::string caption = row.caption;
     const bool letter = caption.size() == 1 && caption[0] >= 'A' && caption[0] <= 'Z';
-    EXPECT_EQ(row.bindings[0].arg, letter ? caption[0] : named.at(caption)) << caption;
+    if (!layerKey) EXPECT_EQ(row.bindings[0].arg, letter ? caption[0] : named.at(caption));
     EXPECT_EQ(row.parent, Id(分组框22));
     EXPECT_EQ(std::string_view(row.font.face), "幼圆");
     rows[row.rect.top].push_back(&row);
@@ -281,8 +282,9 @@ TEST(LayoutStructure, KeyboardSendsItsCaptionsInQwertyRows) {
     for (std::size_t i = 0; i < keys.size(); ++i) {
       const Row& key = *keys[i];
       captions.back() += key.caption;
-      const bool wide = key.rect.width == 120;
-      EXPECT_TRUE(wide || key.rect.width == 48) << Printable(key.name);
+      // The layer key fills the gap after "。" in row 3.
+      const bool wide = key.rect.width == 120 || key.id == Id(按钮51);
+      EXPECT_EQ(key.rect.width, key.id == Id(按钮51) ? 96 : wide ? 120 : 48) << Printable(key.name);
       EXPECT_EQ(key.rect.height, 40);
       EXPECT_EQ(key.font.height, wide ? 20 : 29) << Printable(key.name);
       if (i == 0) continue;
@@ -297,8 +299,10 @@ TEST(LayoutStructure, KeyboardSendsItsCaptionsInQwertyRows) {
   EXPECT_EQ(tops, (std::vector<int>{112, 176, 240}));
   EXPECT_EQ(starts[1] - starts[0], 24);
   EXPECT_EQ(starts[2] - starts[0], 56);
-  EXPECT_EQ(captions,
-            (std::vector<std::string>{"QWERTYUIOPBackspace←", "ASDFGHJKLEnter←┘", "ZXCVBNM，。"}));
+  EXPECT_EQ(captions, (std::vector<std::string>{"QWERTYUIOPBackspace←", "ASDFGHJKLEnter←┘",
+                                                "ZXCVBNM，。123"}));
+  EXPECT_EQ(R(按钮51).rect, (Rect{744, 240, 96, 40}));
+  EXPECT_EQ(R(按钮51).id, Id(按钮48) + 1) << "with the keys, as row 3's rightmost";
 }
 
 // ---------------------------------------------------------------------------
@@ -307,23 +311,28 @@ TEST(LayoutStructure, KeyboardSendsItsCaptionsInQwertyRows) {
 TEST(LayoutStructure, EveryEventIsBoundOnTheKindThatRaisesIt) {
   std::map<Slot, std::multiset<int>> args;
   for (const Row& row : MainTable().rows) {
-    const Event expected = row.kind == Kind::Button   ? Event::Click
-                           : row.kind == Kind::Timer  ? Event::Tick
-                           : row.id == Id(透明标签13) ? Event::LeftButtonDown
-                           : row.kind == Kind::TransLabel && row.parent == Id(分组框2)
-                               ? Event::ContextMenu
-                               : Event::None;
+    const Event expected =
+        row.kind == Kind::Button   ? Event::Click
+        : row.kind == Kind::Timer  ? Event::Tick
+        : row.id == Id(透明标签13) ? Event::LeftButtonDown
+        : (row.kind == Kind::TransLabel && row.parent == Id(分组框2)) || row.id == Id(分组框22)
+            ? Event::ContextMenu
+            : Event::None;
     EXPECT_EQ(row.bindings[0].event, expected) << Printable(row.name);
     EXPECT_EQ(row.bindings[0].slot == Slot::None, expected == Event::None) << Printable(row.name);
     args[row.bindings[0].slot].insert(row.bindings[0].arg);
   }
   for (int s = static_cast<int>(MainSlot::ConfigCheckOnStart);
-       s <= static_cast<int>(MainSlot::ScoreMirrorTick); ++s)
+       s <= static_cast<int>(MainSlot::RulingMenu); ++s)
     EXPECT_TRUE(args.count(static_cast<MainSlot>(s))) << "unbound slot " << s;
   const std::multiset<int> questions = {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14};
   EXPECT_EQ(args[MainSlot::OpenQuestion], questions);
   EXPECT_EQ(args[MainSlot::LockTick], questions);
   EXPECT_EQ(args[MainSlot::ScoreMenu], (std::multiset<int>{0, 1, 2, 3, 4, 5, 6}));
+  // A disabled 按钮47 leaves its right-click to the panel: both offer the ruling.
+  EXPECT_EQ(R(按钮47).bindings[1].event, Event::ContextMenu);
+  EXPECT_EQ(R(按钮47).bindings[1].slot, MainSlot::RulingMenu);
+  EXPECT_EQ(R(分组框22).bindings[0].slot, MainSlot::RulingMenu);
   const auto& keys = args[MainSlot::SimulateKeyPress];
   EXPECT_EQ(std::set<int>(keys.begin(), keys.end()).size(), keys.size());
 

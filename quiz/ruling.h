@@ -1,0 +1,18 @@
+// The teacher's ruling: the menu of "确认答案" ends the question as a correct
+// answer would, when the teacher judges an answer right that the check refused.
+#pragma once
+
+#include "quiz/context.h"
+
+namespace lornel::quiz {
+
+// A group is answering: its question is open, the group confirmed and
+// "确认答案" not yet done with.
+bool GroupAnswering(const Context& ctx);
+
+// A right-click on 按钮47 or, while it is disabled and takes no mouse input,
+// on the answer panel at (x, y) in the control's own table units: on the
+// panel, only a point on 按钮47 opens the menu.
+void RulingMenu(Context& ctx, int control, int x, int y);
+
+}  // namespace lornel::quiz

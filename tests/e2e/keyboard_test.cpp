@@ -1,0 +1,182 @@
+// The sample quiz answered on the real program with the mouse alone: the
+// on-screen letters, the digit layer and pinyin, with the judging switches
+// on and then off; and the teacher's ruling played by real right-clicks.
+#include <gtest/gtest.h>
+
+#include <array>
+
+#include "tests/e2e/driver.h"
+#include "tests/e2e/screen.h"
+#include "tests/e2e/session.h"
+
+namespace lornel::e2e {
+namespace {
+
+using quiz::MainId;
+
+constexpr std::array<MainId, 14> kQuestionButtons = {
+    MainId::按钮1,  MainId::按钮2,  MainId::按钮3,  MainId::按钮4, MainId::按钮5,
+    MainId::按钮6,  MainId::按钮7,  MainId::按钮8,  MainId::按钮9, MainId::按钮10,
+    MainId::按钮11, MainId::按钮12, MainId::按钮13, MainId::按钮14};
+
+// What a class types for each sample question on the board: pinyin for the
+// Chinese answers (东边 and 180° are other answers of the file).
+constexpr std::array<const char*, 14> kTyped = {"beijing",  "apple", "12",  "H2O",         "libai",
+                                                "dongbian", "book",  "7",   "taipingyang", "zhuzi",
+                                                "hello",    "180°",  "cat", "changjiang"};
+
+// The sample file with no countdown, so that a refused answer can be
+// revealed; switches "1" or "0".
+std::string Sample(const char* switches) {
+  std::string file = ReadBytes(ExampleFile()).value_or("");
+  auto replace = [&file](const std::string& from, const std::string& to) {
+    const std::size_t at = file.find(from);
+    EXPECT_NE(at, std::string::npos) << from;
+    if (at != std::string::npos) file.replace(at, from.size(), to);
+  };
+  replace("时间单位：秒=30", "时间单位：秒=0");
+  replace("拼音作答=1", std::string("拼音作答=") + switches);
+  replace("宽松比较=1", std::string("宽松比较=") + switches);
+  return file;
+}
+
+// Each question opened, typed on the board and checked: the questions that
+// were judged right, in order (a refused one is revealed and left).
+std::vector<int> PlaySample(Session& s, const std::wstring& screenshot = L"") {
+  std::vector<int> right;
+  for (int n = 1; n <= 14; ++n) {
+    s.Press(kQuestionButtons[n - 1], [&] { return Visible(s.Of(MainId::分组框3)); });
+    s.Press(MainId::按钮15, [&] { return !Visible(s.Of(MainId::分组框3)); });
+    EXPECT_EQ(Text(s.Of(MainId::按钮51)), "123") << "question " << n << " starts on the letters";
+    s.TypeOnBoard(kTyped[n - 1]);
+    EXPECT_EQ(Text(s.Of(MainId::编辑框1)),
+              kTyped[n - 1] == std::string("H2O") ? "h2o" : kTyped[n - 1]);
+    if (n == 12 && !screenshot.empty()) {
+      ParkPointer();
+      DropStaleHotLooks(s.p.MainWindow());
+      ShootWindow(s.p.MainWindow(), screenshot);
+    }
+    Click(s.Of(MainId::按钮47));
+    if (auto box = s.p.WaitForMessageBox(1500)) {
+      EXPECT_EQ(box->text, "回答正确！") << "question " << n;
+      right.push_back(n);
+      Program::Answer(*box, IDOK);
+    } else {
+      s.Press(MainId::按钮50);
+      auto ask = s.p.WaitForMessageBox();
+      if (!ask) {
+        ADD_FAILURE() << "no reveal, question " << n;
+        break;
+      }
+      Program::Answer(*ask, IDYES);
+    }
+    EXPECT_TRUE(WaitUntil([&] { return Enabled(s.Of(MainId::按钮49)); })) << n;
+    s.Press(MainId::按钮49, [&] { return Visible(s.Of(MainId::图片框1)); });
+  }
+  return right;
+}
+
+TEST(Keyboard, EverySampleQuestionIsAnsweredOnTheOnScreenKeys) {
+  Session s(L"keys-sample", Sample("1"));
+  s.PressStart();
+  const std::vector<int> right = PlaySample(s, L"main-digits");
+  EXPECT_EQ(right.size(), 14u);
+  EXPECT_EQ(Text(s.Of(MainId::透明标签2)), "14");
+}
+
+TEST(Keyboard, WithTheSwitchesOffOnlyTheLetterAndDigitAnswersCount) {
+  Session s(L"keys-sample-off", Sample("0"));
+  s.PressStart();
+  // The English words, the numbers, H2O and 180° (an other answer, typed exactly).
+  EXPECT_EQ(PlaySample(s), (std::vector<int>{2, 3, 4, 7, 8, 11, 12, 13}));
+}
+
+TEST(Keyboard, TheLayerKeyShowsEachLayerAndTypesWhereTheCaretIs) {
+  Session s(L"keys-layer", Sample("1"));
+  s.PressStart();
+  s.TypeOnBoard("ab");
+  HWND box = s.Of(MainId::编辑框1);
+  SendMessageW(box, EM_SETSEL, 1, 1);  // the caret between a and b
+  s.TypeOnBoard("×÷π");
+  EXPECT_EQ(Text(box), "a×÷πb");
+  EXPECT_EQ(Text(s.Of(MainId::按钮17)), "1");
+  EXPECT_EQ(Text(s.Of(MainId::按钮38)), "(");
+  Click(s.Of(MainId::按钮51));
+  EXPECT_TRUE(WaitUntil([&] { return Text(s.Of(MainId::按钮17)) == "Q"; }));
+  EXPECT_EQ(Text(s.Of(MainId::按钮51)), "123");
+}
+
+// --- the ruling ---------------------------------------------------------------
+
+std::string RulingQuiz() {
+  return "[题目信息：]\r\n第一题题目=用英语打个招呼\r\n\r\n[答案信息：]\r\n第一题答案=Hello\r\n\r\n"
+         "[倒计时时间：（填‘0’等于取消该功能）]\r\n时间单位：秒=30\r\n\r\n[答对一题加几分：]\r\n"
+         "答对一题得分=1\r\n";
+}
+
+// A real right-click on 确认答案 and a click on the menu's one item: the
+// message box that follows, if any.
+std::optional<MessageBoxInfo> RuleRight(Session& s) {
+  RECT r;
+  GetWindowRect(s.Of(MainId::按钮47), &r);
+  RightClickAt({(r.left + r.right) / 2, (r.top + r.bottom) / 2});
+  HWND menu = OpenMenu();
+  EXPECT_TRUE(menu) << "the menu opens, the button enabled or not";
+  if (!menu) return std::nullopt;
+  RECT m;
+  GetWindowRect(menu, &m);
+  ClickAt({(m.left + m.right) / 2, (m.top + m.bottom) / 2});
+  auto box = s.p.WaitForMessageBox(1500);
+  if (FindWindowW(L"#32768", nullptr)) PressKey(VK_ESCAPE);  // a greyed item keeps it open
+  WaitUntil([] { return !FindWindowW(L"#32768", nullptr); }, 2000);
+  return box;
+}
+
+TEST(Ruling, ARealRightClickRulesNoThenYesAndIsGreyedOtherwise) {
+  Session s(L"ruling", RulingQuiz());
+  s.PressStart();
+  EXPECT_FALSE(Enabled(s.Of(MainId::按钮47)));
+  EXPECT_FALSE(RuleRight(s)) << "no group answering: greyed, through the panel";
+
+  s.Press(MainId::按钮1, [&] { return Visible(s.Of(MainId::分组框3)); });
+  s.Press(MainId::单选框2,
+          [&] { return SendMessageW(s.Of(MainId::单选框2), BM_GETCHECK, 0, 0) == BST_CHECKED; });
+  s.Press(MainId::按钮15, [&] { return !Visible(s.Of(MainId::分组框3)); });
+  s.TypeOnScreen("HI");
+  auto ask = RuleRight(s);
+  ASSERT_TRUE(ask);
+  EXPECT_EQ(ask->text, "确定判为正确吗？");
+  EXPECT_TRUE(ask->hasYes && ask->hasNo);
+  const std::string left = Text(s.Of(MainId::标签15));
+  Pause(1500);
+  EXPECT_EQ(Text(s.Of(MainId::标签15)), left) << "the time stands still while the teacher decides";
+  Program::Answer(*ask, IDNO);
+  EXPECT_TRUE(WaitUntil([&] { return Text(s.Of(MainId::标签15)) != left; }, 2500))
+      << "and runs on after No";
+  EXPECT_TRUE(Visible(s.Of(MainId::图片框1)));
+  EXPECT_TRUE(Enabled(s.Of(MainId::按钮47)));
+  EXPECT_EQ(Text(s.Of(MainId::透明标签3)), "0");
+
+  ask = RuleRight(s);
+  ASSERT_TRUE(ask);
+  Program::Answer(*ask, IDYES);
+  auto right = s.p.WaitForMessageBox();
+  ASSERT_TRUE(right);
+  EXPECT_EQ(right->text, "回答正确！");
+  const std::string stopped = Text(s.Of(MainId::标签15));
+  Program::Answer(*right, IDOK);
+  EXPECT_TRUE(WaitUntil([&] { return Text(s.Of(MainId::透明标签3)) == "1"; }));
+  EXPECT_FALSE(Visible(s.Of(MainId::图片框1)));
+  EXPECT_FALSE(Visible(s.Of(MainId::分组框7)));
+  EXPECT_FALSE(Enabled(s.Of(MainId::按钮47)));
+  Pause(1200);
+  EXPECT_EQ(Text(s.Of(MainId::标签15)), stopped) << "the countdown stopped";
+  EXPECT_FALSE(Enabled(s.Of(MainId::按钮1))) << "locked";
+  EXPECT_EQ(Text(s.Of(MainId::编辑框1)), "hi");
+
+  EXPECT_FALSE(RuleRight(s)) << "answered: greyed again";
+  EXPECT_EQ(Text(s.Of(MainId::透明标签3)), "1");
+}
+
+}  // namespace
+}  // namespace lornel::e2e
