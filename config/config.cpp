@@ -36,6 +36,21 @@ std::string OtherAnswersKey(int n) {
   return std::string(QuestionName(n)) + "其他答案";
 }
 
+std::string PictureKey(int n) {
+  if (n < 1 || n > kQuestionCount) return {};
+  return std::string(QuestionName(n)) + "图片";
+}
+
+std::string OwnCountdownKey(int n) {
+  if (n < 1 || n > kQuestionCount) return {};
+  return std::string(QuestionName(n)) + "倒计时";
+}
+
+std::string OwnPointsKey(int n) {
+  if (n < 1 || n > kQuestionCount) return {};
+  return std::string(QuestionName(n)) + "得分";
+}
+
 bool ConfigFileExists(platform::Host& host, const std::string& path) {
   return host.PathExists(path);
 }
