@@ -135,22 +135,9 @@ Quiz NewQuiz() {
 Quiz Normalized(Quiz quiz) {
   ForEachField([&](Field f) {
     std::u16string& value = ValueOf(quiz, f);
-    switch (f.kind) {
-      case FieldKind::Title:
-      case FieldKind::Answer:
-      case FieldKind::OtherAnswers:
-      case FieldKind::Picture:
-        value = LineBreaksAsSpaces(value);
-        break;
-      case FieldKind::Countdown:
-      case FieldKind::Points:
-      case FieldKind::OwnCountdown:
-      case FieldKind::OwnPoints:
-        value = Trimmed(LineBreaksAsSpaces(value));
-        break;
-      default:
-        break;
-    }
+    const bool number = f.kind == FieldKind::Countdown || f.kind == FieldKind::Points ||
+                        f.kind == FieldKind::OwnCountdown || f.kind == FieldKind::OwnPoints;
+    value = number ? Trimmed(LineBreaksAsSpaces(value)) : LineBreaksAsSpaces(value);
   });
   return quiz;
 }
