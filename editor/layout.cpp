@@ -108,7 +108,7 @@ constexpr Row kRows[] = {
          kNavy),
     Text(AnswerHeader, {kAnswerLeft, 44, kAnswerWidth, 18}, "答案（学生要输入的）", Bold(14),
          kNavy),
-    Text(OtherAnswersHeader, {kOtherLeft, 44, kOtherWidth, 18}, "其他答案（用 | 隔开）",
+    Text(OtherAnswersHeader, {kOtherLeft, 44, kOtherWidth, 18}, "其他答案（| 隔开）",
          Bold(14), kNavy),
     Text(OwnCountdownHeader, {kOwnCountdownLeft, 44, kOwnWidth, 18}, "秒数", Bold(14), kNavy),
     Text(OwnPointsHeader, {kOwnPointsLeft, 44, kOwnWidth, 18}, "得分", Bold(14), kNavy),
