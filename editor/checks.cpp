@@ -221,7 +221,7 @@ std::vector<Finding> CheckQuiz(const Quiz& typed) {
 }
 
 std::vector<Finding> CheckPictures(const Quiz& quiz, const std::string& configPath,
-                                   platform::Host& host) {
+                                   platform::Files& files) {
   std::vector<Finding> findings;
   Collector c{findings};
   for (int n = 1; n <= config::kQuestionCount; ++n) {
@@ -234,7 +234,7 @@ std::vector<Finding> CheckPictures(const Quiz& quiz, const std::string& configPa
       continue;
     }
     const std::string path = PicturePath(configPath, *gbk);
-    const platform::FileRead read = host.ReadFileChecked(path);
+    const platform::FileRead read = files.ReadFileChecked(path);
     if (read.problem == platform::FileProblem::Missing) {
       c.Warning(f, "找不到图片“" + path + "”，课堂上不会显示图片。");
     } else if (read.problem != platform::FileProblem::None) {

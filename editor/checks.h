@@ -24,10 +24,10 @@ struct Finding {
 // In the order of the fields: titles, answers (each with its other answers),
 // the questions' own seconds and points, countdown, points.
 std::vector<Finding> CheckQuiz(const Quiz& quiz);
-// The pictures, read through host: missing, unreadable, over 20 MB, not a
+// The pictures, read through files: missing, unreadable, over 20 MB, not a
 // picture by its first bytes. configPath: the file they are relative to.
 std::vector<Finding> CheckPictures(const Quiz& quiz, const std::string& configPath,
-                                   platform::Host& host);
+                                   platform::Files& files);
 
 // What the teacher reads before saving: every error first, then the warnings
 // about values that differ from the file's (warnings already seen once are

@@ -5,7 +5,7 @@
 #include <functional>
 #include <string>
 
-#include "app/skins.h"
+#include "common/skins.h"
 #include "editor/ids.h"
 #include "editor/quiz_file.h"
 #include "platform/host.h"
@@ -38,7 +38,7 @@ struct Editor {
   // switches as the file spelled them when they were shown.
   PerQuestion<std::u16string> pictures;
   std::u16string pinyinShown, lenientShown, soundsShown;
-  app::SkinBinding skin;
+  common::SkinBinding skin;
   // Opens the preview window and returns when it has been closed.
   std::function<void(const PreviewRequest&)> openPreview;
 };

@@ -80,7 +80,7 @@ std::string PicturePath(const std::string& configPath, const std::string& value)
   return folder.empty() ? value : folder + "\\" + value;
 }
 
-AdoptedPicture AdoptPicture(platform::Host& host, const std::string& configPath,
+AdoptedPicture AdoptPicture(platform::Files& files, const std::string& configPath,
                             const std::string& chosenPath) {
   const std::string folder = FolderOf(configPath);
   const std::string inside = folder + "\\";
@@ -88,27 +88,27 @@ AdoptedPicture AdoptPicture(platform::Host& host, const std::string& configPath,
       SameName(std::string_view(chosenPath).substr(0, inside.size()), inside))
     return {chosenPath.substr(inside.size()), {}};
 
-  const platform::FileRead read = host.ReadFileChecked(chosenPath);
+  const platform::FileRead read = files.ReadFileChecked(chosenPath);
   if (read.problem != platform::FileProblem::None)
     return {{}, "无法读取图片" + Quoted(chosenPath) + "，没有选用它。"};
   const std::string pictures = (folder.empty() ? std::string() : inside) + kPictureFolder;
   const std::string refused = "无法把图片复制到文件夹" + Quoted(pictures) +
                               "里（文件夹可能是只读的，例如写保护的 U 盘，或者磁盘已满）。"
                               "没有选用这张图片。请把题目文件放到可以写入的文件夹中再选。";
-  if (!host.CreateFolder(pictures)) return {{}, refused};
+  if (!files.CreateFolder(pictures)) return {{}, refused};
   const std::string name = chosenPath.substr(NameStart(chosenPath));
   for (int n = 1; n <= 999; ++n) {
     const std::string candidate = n == 1 ? name : Numbered(name, n);
     const std::string target = pictures + "\\" + candidate;
     const std::string value = std::string(kPictureFolder) + "\\" + candidate;
-    if (host.PathExists(target)) {
-      const platform::FileRead there = host.ReadFileChecked(target);
+    if (files.PathExists(target)) {
+      const platform::FileRead there = files.ReadFileChecked(target);
       if (there.problem == platform::FileProblem::None && there.bytes == read.bytes)
         return {value, {}};
       continue;
     }
     // Written whole under its name or not at all.
-    if (host.CreateFileAtomically(target, read.bytes)) return {value, {}};
+    if (files.CreateFileAtomically(target, read.bytes)) return {value, {}};
     return {{}, refused};
   }
   return {{}, "文件夹" + Quoted(pictures) + "里同名的图片太多了，没有选用这张图片。"};

@@ -34,7 +34,7 @@ struct AdoptedPicture {
   std::string value;    // "" when refused
   std::string problem;  // the message when refused
 };
-AdoptedPicture AdoptPicture(platform::Host& host, const std::string& configPath,
+AdoptedPicture AdoptPicture(platform::Files& files, const std::string& configPath,
                             const std::string& chosenPath);
 
 }  // namespace lornel::editor

@@ -9,7 +9,7 @@
 namespace lornel::quiz {
 namespace {
 
-using ui::MainId;
+using quiz::MainId;
 
 constexpr int kCountdownPeriod = 1000;
 constexpr int kGuardPeriod = 1;

@@ -4,32 +4,33 @@
 #include <memory>
 #include <optional>
 
-#include "app/fatal.h"
 #include "app/main_events.h"
 #include "app/notice.h"
+#include "app/notice_ids.h"
 #include "app/shell.h"
-#include "app/win32/process.h"
+#include "common/fatal.h"
+#include "common/win32/process.h"
 #include "platform/win32/host.h"
-#include "ui/layout.h"
+#include "quiz/main_ids.h"
 #include "ui/win32/run_window.h"
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
   using namespace lornel;
-  win32::Win32Host& host = app::StartWin32Process();
+  win32::Win32Host& host = common::StartWin32Process();
   const app::ProgramPaths paths = app::StartProcess(host);
 
   // Outlives the window: its destruction still reaches the handlers.
   std::optional<app::Shell> shell;
-  const bool created = win32::RunWindow(ui::MainTable(), [&](ui::Form& form) {
+  const bool created = win32::RunWindow(quiz::MainTable(), [&](ui::Form& form) {
     shell.emplace(host, paths, Context{MainForm(form), host});
     shell->openNoticeModally = [&notified = *shell] {
-      win32::RunModalWindow(ui::NoticeTable(), [&](ui::Form& notice) {
+      win32::RunModalWindow(app::NoticeTable(), [&](ui::Form& notice) {
         return std::make_unique<app::NoticeEvents>(notified, notice);
       });
     };
     return std::make_unique<app::MainEvents>(*shell);
   });
-  if (!created) app::FatalReport(host, app::kWindowFailedReason);
+  if (!created) common::FatalReport(host, common::kWindowFailedReason);
   // The exit clean-up: ConfigPath goes with the shell.
   return 0;
 }

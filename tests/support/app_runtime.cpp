@@ -1,11 +1,12 @@
 #include "tests/support/app_runtime.h"
 
-#include "ui/layout.h"
+#include "quiz/main_ids.h"
 
 namespace lornel::fake {
 
 AppRuntime::AppRuntime()
-    : main(ui::MainTable(), clock, events), shell{host, {}, Context{MainForm(main), host}, {}, {}} {
+    : main(quiz::MainTable(), clock, events),
+      shell{host, {}, Context{MainForm(main), host}, {}, {}} {
   host.moduleFileName = kExe;
   host.currentDirectory = "C:\\elsewhere";
   host.directories.insert(kDirectory);
