@@ -71,10 +71,7 @@ std::string PicturePath(const std::string& configPath, const std::string& value)
   return configPath.substr(0, folderEnd) + value;
 }
 
-std::string OtherAnswersKey(int n) {
-  if (n < 1 || n > kQuestionCount) return {};
-  return std::string(QuestionName(n)) + "其他答案";
-}
+std::string OtherAnswersKey(int n) { return QuestionKey(n, "其他答案"); }
 bool SoundsOn(std::string_view value) { return value == "1"; }
 
 bool ConfigFileExists(platform::Files& files, const std::string& path) {

@@ -24,7 +24,8 @@ inline constexpr const char* kCountdownSection = "倒计时时间：（填‘0�
 inline constexpr const char* kCountdownKey = "时间单位：秒";
 inline constexpr const char* kPointsSection = "答对一题加几分：";
 inline constexpr const char* kPointsKey = "答对一题得分";
-// Optional per question: a picture, and values that take the global one's place.
+// Optional per question: a picture (a path relative to the folder of
+// wtda.ini, or absolute), and values that take the global one's place.
 inline constexpr const char* kPictureSection = "题目图片：";
 inline constexpr const char* kQuestionCountdownSection = "每题倒计时：";
 inline constexpr const char* kQuestionPointsSection = "每题得分：";

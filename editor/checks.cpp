@@ -4,13 +4,14 @@
 #include <cctype>
 
 #include "config/config.h"
+#include "editor/pictures.h"
 #include "editor/unicode.h"
-#include "quiz/main_ids.h"
+#include "judging/judge.h"
+#include "judging/pinyin.h"
+#include "judging/text.h"
 
 namespace lornel::editor {
 namespace {
-
-constexpr int kVkOemComma = 0xBC, kVkOemPeriod = 0xBE;
 
 std::string Number(int n) { return std::to_string(n); }
 
@@ -69,37 +70,74 @@ bool CheckHeld(Collector& c, Field f, std::u16string_view text) {
   return false;
 }
 
-void CheckAnswer(Collector& c, Field f, std::u16string_view answer) {
-  const std::u16string& typeable = OnScreenKeyboardCharacters();
-  auto isSpace = [](char16_t u) { return u == u' ' || u == u'\t' || u == u'\u3000'; };
-  if (!answer.empty() && (isSpace(answer.front()) || isSpace(answer.back())))
-    c.Warning(f, "前后的空格会保存下来，学生作答时也要打出这些空格。");
-  std::u16string missing;
-  for (const char16_t u : answer)
-    if (typeable.find(u) == std::u16string::npos && missing.find(u) == std::u16string::npos &&
-        u != u'\r' && u != u'\n')
-      missing.push_back(u);
-  if (missing.empty()) return;
-  std::string shown;
-  int count = 0;
-  for (const char16_t u : missing) {
-    if (++count > 8) {
-      shown += "……";
-      break;
-    }
-    shown += u == u' ' ? std::string("空格") : *ToGbk(std::u16string(1, u));
-    if (count < static_cast<int>(missing.size()) && count < 8) shown += " ";
+bool IsSpace(char16_t u) { return u == u' ' || u == u'\t' || u == u'\u3000'; }
+
+// The characters of answer that no key types, as a message shows them, at
+// most eight ("空格" for a space).
+std::string UntypeableCharacters(const std::string& answer, const judging::Rules& rules) {
+  // The lenient comparison drops spaces and end punctuation; pinyin skips spaces.
+  const std::string text = rules.lenient ? judging::LenientForm(answer) : answer;
+  std::vector<std::string> missing;
+  for (std::size_t i = 0; i < text.size();) {
+    const judging::Piece piece = judging::PieceAt(text, i);
+    const std::string one = text.substr(i, piece.size);
+    i += piece.size;
+    if (one == "\r" || one == "\n") continue;
+    if (rules.pinyin && (one == " " || one == "　")) continue;
+    if (judging::TypeableOnBoard(one, rules)) continue;
+    if (std::find(missing.begin(), missing.end(), one) == missing.end()) missing.push_back(one);
   }
-  c.Warning(f,
-            "屏幕键盘打不出“" + shown +
-                "”（它只有英文字母和英文逗号、句号），学生需要用实体键盘或输入法作答。",
-            shown);
+  std::string shown;
+  for (std::size_t k = 0; k < missing.size(); ++k) {
+    if (k == 8) return shown + " ……";
+    shown += (k ? " " : "") + (missing[k] == " " ? std::string("空格") : missing[k]);
+  }
+  return shown;
 }
 
-void CheckCountdown(Collector& c, std::u16string_view raw) {
-  const Field f{FieldKind::Countdown, 0};
+// The answer and the other answers: typed on the on-screen keys by at least
+// one of them, with the rules the file sets.
+void CheckAnswer(Collector& c, int row, const Quiz& saved, const judging::Rules& rules) {
+  const Field f{FieldKind::Answer, row};
+  const std::u16string& answer = saved.answers[row - 1];
+  if (!answer.empty() && (IsSpace(answer.front()) || IsSpace(answer.back())))
+    c.Warning(f, "前后的空格会保存下来，学生作答时也要打出这些空格。");
+  const std::string gbk = *ToGbk(answer);
+  const std::vector<std::string> others =
+      judging::SplitAlternatives(*ToGbk(saved.otherAnswers[row - 1]));
+  if (gbk.empty() && others.empty()) return;
+  if (!gbk.empty() && judging::TypeableOnBoard(gbk, rules)) return;
+  for (const std::string& other : others)
+    if (judging::TypeableOnBoard(other, rules)) return;
+  const std::string& shownAnswer = gbk.empty() ? others.front() : gbk;
+  const std::string shown = UntypeableCharacters(shownAnswer, rules);
+  std::string text = "屏幕键盘打不出“" + (shown.empty() ? shownAnswer : shown) + "”";
+  text += rules.pinyin ? "（它有英文字母、数字和常用符号，汉字可以用拼音打出）"
+                       : "（它只有英文字母、数字和常用符号）";
+  if (rules.pinyin) {
+    std::string unread;
+    for (const std::string& character : judging::CharactersWithoutReading(shownAnswer))
+      unread += (unread.empty() ? "" : " ") + character;
+    if (!unread.empty()) text += "；“" + unread + "”没有拼音读音，打不出来";
+  }
+  c.Warning(f, text + "，学生需要用实体键盘或输入法作答。", shown.empty() ? shownAnswer : shown);
+}
+
+void CheckOtherAnswers(Collector& c, int row, std::u16string_view raw) {
+  const Field f{FieldKind::OtherAnswers, row};
+  std::u16string_view text = raw;
+  while (!text.empty() && IsSpace(text.front())) text.remove_prefix(1);
+  while (!text.empty() && IsSpace(text.back())) text.remove_suffix(1);
+  auto bar = [](char16_t u) { return u == u'|' || u == u'\uFF5C'; };
+  if (!text.empty() && (bar(text.front()) || bar(text.back())))
+    c.Error(f, "开头和末尾不能是“|”。“|”只用来隔开两个答案，例如 Beijing|北京市。");
+}
+
+// A question's own value may stay empty: the global one counts then.
+void CheckCountdown(Collector& c, Field f, std::u16string_view raw) {
   const std::string text = *ToGbk(raw);
   const std::string folded = config::FoldFullWidth(text);
+  if (text.empty() && f.kind == FieldKind::OwnCountdown) return;
   if (text.empty()) {
     c.Error(f, "不能为空。填 0 表示不倒计时。");
   } else if (!IsDigits(folded)) {
@@ -110,9 +148,9 @@ void CheckCountdown(Collector& c, std::u16string_view raw) {
   }
 }
 
-void CheckPoints(Collector& c, std::u16string_view raw) {
-  const Field f{FieldKind::Points, 0};
+void CheckPoints(Collector& c, Field f, std::u16string_view raw) {
   const std::string text = *ToGbk(raw);
+  if (text.empty() && f.kind == FieldKind::OwnPoints) return;
   if (text.empty()) {
     c.Error(f, "不能为空，例如 1。");
   } else if (!IsNumber(config::FoldFullWidth(text))) {
@@ -128,10 +166,20 @@ std::string FieldName(Field field) {
       return "第" + Number(field.row) + "题题目";
     case FieldKind::Answer:
       return "第" + Number(field.row) + "题答案";
+    case FieldKind::OtherAnswers:
+      return "第" + Number(field.row) + "题其他答案";
+    case FieldKind::Picture:
+      return "第" + Number(field.row) + "题图片";
+    case FieldKind::OwnCountdown:
+      return "第" + Number(field.row) + "题秒数";
+    case FieldKind::OwnPoints:
+      return "第" + Number(field.row) + "题得分";
     case FieldKind::Countdown:
       return "倒计时";
     case FieldKind::Points:
       return "答对一题得分";
+    default:
+      break;
   }
   return {};
 }
@@ -140,37 +188,75 @@ std::vector<Finding> CheckQuiz(const Quiz& typed) {
   std::vector<Finding> findings;
   Collector c{findings};
   const Quiz saved = Normalized(typed);
+  const judging::Rules rules{SwitchOn(saved.pinyin), SwitchOn(saved.lenient)};
+  auto lineBreak = [&](Field f) {
+    if (HasLineBreak(ValueOf(typed, f)))
+      c.Warning(f, "换行会保存为空格（题目文件的一个值只占一行）。");
+  };
   for (int n = 1; n <= config::kQuestionCount; ++n) {
     const Field f{FieldKind::Title, n};
-    if (CheckHeld(c, f, typed.titles[n - 1]) && HasLineBreak(typed.titles[n - 1]))
-      c.Warning(f, "换行会保存为空格（题目文件的一个值只占一行）。");
+    if (CheckHeld(c, f, typed.titles[n - 1])) lineBreak(f);
   }
   for (int n = 1; n <= config::kQuestionCount; ++n) {
-    const Field f{FieldKind::Answer, n};
-    if (!CheckHeld(c, f, typed.answers[n - 1])) continue;
-    if (HasLineBreak(typed.answers[n - 1]))
-      c.Warning(f, "换行会保存为空格（题目文件的一个值只占一行）。");
-    CheckAnswer(c, f, saved.answers[n - 1]);
+    const Field answer{FieldKind::Answer, n}, others{FieldKind::OtherAnswers, n};
+    const bool held = CheckHeld(c, answer, typed.answers[n - 1]);
+    const bool othersHeld = CheckHeld(c, others, typed.otherAnswers[n - 1]);
+    if (held) lineBreak(answer);
+    if (othersHeld) {
+      lineBreak(others);
+      CheckOtherAnswers(c, n, saved.otherAnswers[n - 1]);
+    }
+    if (held && othersHeld) CheckAnswer(c, n, saved, rules);
   }
-  if (CheckHeld(c, {FieldKind::Countdown, 0}, saved.countdown)) CheckCountdown(c, saved.countdown);
-  if (CheckHeld(c, {FieldKind::Points, 0}, saved.points)) CheckPoints(c, saved.points);
+  auto number = [&](Field f, auto check) {
+    if (CheckHeld(c, f, ValueOf(saved, f))) check(c, f, ValueOf(saved, f));
+  };
+  for (int n = 1; n <= config::kQuestionCount; ++n) {
+    number({FieldKind::OwnCountdown, n}, CheckCountdown);
+    number({FieldKind::OwnPoints, n}, CheckPoints);
+  }
+  number({FieldKind::Countdown, 0}, CheckCountdown);
+  number({FieldKind::Points, 0}, CheckPoints);
+  return findings;
+}
+
+std::vector<Finding> CheckPictures(const Quiz& quiz, const std::string& configPath,
+                                   platform::Files& files) {
+  std::vector<Finding> findings;
+  Collector c{findings};
+  for (int n = 1; n <= config::kQuestionCount; ++n) {
+    const Field f{FieldKind::Picture, n};
+    const std::u16string& value = quiz.pictures[n - 1];
+    if (value.empty()) continue;
+    const auto gbk = ToGbk(value);
+    if (!gbk) {
+      c.Error(f, "文件名里有 GBK 编码存不下的字符，请把图片改个名字再选。");
+      continue;
+    }
+    const std::string path = PicturePath(configPath, *gbk);
+    const platform::FileRead read = files.ReadFileChecked(path);
+    if (read.problem == platform::FileProblem::Missing) {
+      c.Warning(f, "找不到图片“" + path + "”，课堂上不会显示图片。");
+    } else if (read.problem != platform::FileProblem::None) {
+      c.Warning(f, "无法读取图片“" + path + "”，课堂上不会显示图片。");
+    } else if (read.bytes.size() > kLargestPicture) {
+      c.Warning(f, "图片“" + path + "”超过 20 MB，打开这道题会很慢，请换一张小一些的图片。");
+    } else if (PictureFormatOf(read.bytes) == PictureFormat::None) {
+      c.Warning(f, "“" + path + "”不是能显示的图片（JPEG、PNG、BMP 或 GIF）。");
+    }
+  }
   return findings;
 }
 
 std::vector<Finding> ForSaving(std::vector<Finding> findings, const Quiz& typed,
                                const Quiz& inFile) {
   auto changed = [&](Field f) {
-    switch (f.kind) {
-      case FieldKind::Title:
-        return typed.titles[f.row - 1] != inFile.titles[f.row - 1];
-      case FieldKind::Answer:
-        return typed.answers[f.row - 1] != inFile.answers[f.row - 1];
-      case FieldKind::Countdown:
-        return typed.countdown != inFile.countdown;
-      case FieldKind::Points:
-        break;
-    }
-    return typed.points != inFile.points;
+    // The answer's keyboard warning also follows its other answers and the rules.
+    if (f.kind == FieldKind::Answer)
+      return typed.answers[f.row - 1] != inFile.answers[f.row - 1] ||
+             typed.otherAnswers[f.row - 1] != inFile.otherAnswers[f.row - 1] ||
+             typed.pinyin != inFile.pinyin || typed.lenient != inFile.lenient;
+    return ValueOf(typed, f) != ValueOf(inFile, f);
   };
   std::vector<Finding> out, keyboard;
   for (Finding& f : findings) {
@@ -189,9 +275,7 @@ std::vector<Finding> ForSaving(std::vector<Finding> findings, const Quiz& typed,
       list += (list.empty() ? "" : "，") + FieldName(f.field) + "“" + f.untypeable + "”";
     out.push_back({Severity::Warning,
                    keyboard.front().field,
-                   "屏幕键盘（只有英文字母和英文逗号、句号）打不出这些答案里的字符，"
-                   "学生需要用实体键盘或输入法作答：" +
-                       list + "。",
+                   "屏幕键盘打不出这些答案里的字符，学生需要用实体键盘或输入法作答：" + list + "。",
                    {}});
   }
   return out;
@@ -202,27 +286,6 @@ Finding TitleDoesNotFit(int row, int linesNeeded, int linesShown) {
   return {Severity::Warning, f,
           FieldName(f) + "：太长，课堂上显示不全（需要 " + Number(linesNeeded) + " 行，只能显示 " +
               Number(linesShown) + " 行）。"};
-}
-
-const std::u16string& OnScreenKeyboardCharacters() {
-  static const std::u16string characters = [] {
-    std::u16string out;
-    for (const ui::Row& row : quiz::MainTable().rows) {
-      if (!row.onScreenKey) continue;
-      const int vk = row.bindings[0].arg;
-      if (vk >= 'A' && vk <= 'Z') {
-        // The answer check ignores the case of English letters.
-        out.push_back(static_cast<char16_t>(vk));
-        out.push_back(static_cast<char16_t>(vk + 0x20));
-      } else if (vk == kVkOemComma) {
-        out.push_back(u',');
-      } else if (vk == kVkOemPeriod) {
-        out.push_back(u'.');
-      }
-    }
-    return out;
-  }();
-  return characters;
 }
 
 }  // namespace lornel::editor

@@ -6,16 +6,11 @@
 #include <vector>
 
 #include "editor/quiz_file.h"
+#include "platform/host.h"
 
 namespace lornel::editor {
 
-enum class FieldKind { Title, Answer, Countdown, Points };
-struct Field {
-  FieldKind kind = FieldKind::Title;
-  int row = 0;  // 1..14 for a title or an answer
-  bool operator==(const Field&) const = default;
-};
-// "第3题题目", "第3题答案", "倒计时", "答对一题得分" (GBK).
+// "第3题题目", "第3题答案", "第3题秒数", "倒计时", "答对一题得分" (GBK).
 std::string FieldName(Field field);
 
 enum class Severity { Error, Warning };
@@ -26,8 +21,13 @@ struct Finding {
   std::string untypeable;  // an answer's characters the on-screen keyboard cannot type
 };
 
-// In the order of the fields: titles, answers, countdown, points.
+// In the order of the fields: titles, answers (each with its other answers),
+// the questions' own seconds and points, countdown, points.
 std::vector<Finding> CheckQuiz(const Quiz& quiz);
+// The pictures, read through files: missing, unreadable, over 20 MB, not a
+// picture by its first bytes. configPath: the file they are relative to.
+std::vector<Finding> CheckPictures(const Quiz& quiz, const std::string& configPath,
+                                   platform::Files& files);
 
 // What the teacher reads before saving: every error first, then the warnings
 // about values that differ from the file's (warnings already seen once are
@@ -37,9 +37,5 @@ std::vector<Finding> ForSaving(std::vector<Finding> findings, const Quiz& typed,
 
 // A title that needs more lines than the question label shows.
 Finding TitleDoesNotFit(int row, int linesNeeded, int linesShown);
-
-// The characters the on-screen keyboard types (its keys in the main window's
-// table, on a plain layout without an input method), in both cases.
-const std::u16string& OnScreenKeyboardCharacters();
 
 }  // namespace lornel::editor

@@ -8,6 +8,10 @@
 #include "editor/checks.h"
 #include "editor/merge.h"
 #include "editor/paste.h"
+#include "editor/pictures.h"
+#include "editor/unicode.h"
+#include "judging/judge.h"
+#include "judging/pinyin.h"
 #include "ui/message.h"
 
 namespace lornel::editor {
@@ -19,7 +23,18 @@ std::string SaveQuestion(const Editor& e) {
 
 constexpr int kSkin = 12;  // the main window's skin
 
-// Owned by the editor's window, so that a box cannot fall behind it.
+// A row's picture: its file's name beside the buttons, × only when there is one.
+void ShowPicture(Editor& e, int n) {
+  const std::u16string& value = e.pictures[n - 1];
+  const auto gbk = ToGbk(value);
+  e.form.form().SetUnicodeText(int(PictureName(n)), gbk ? FromGbk(FileNameOf(*gbk)) : value);
+  if (value.empty()) {
+    e.form.Disable(PictureClear(n));
+  } else {
+    e.form.Enable(PictureClear(n));
+  }
+}
+
 // The boxes as one Quiz, and back; filling reports no change per box. A box
 // that already shows its value is left alone: setting the text of an edit
 // control moves its caret to the start.
@@ -31,9 +46,20 @@ void Show(Editor& e, const Quiz& quiz) {
   for (int n = 1; n <= config::kQuestionCount; ++n) {
     set(TitleBox(n), quiz.titles[n - 1]);
     set(AnswerBox(n), quiz.answers[n - 1]);
+    set(OtherAnswersBox(n), quiz.otherAnswers[n - 1]);
+    set(OwnCountdownBox(n), quiz.ownCountdowns[n - 1]);
+    set(OwnPointsBox(n), quiz.ownPoints[n - 1]);
   }
   set(EditorId::CountdownBox, quiz.countdown);
   set(EditorId::PointsBox, quiz.points);
+  e.form.SetChecked(EditorId::PinyinCheck, SwitchOn(quiz.pinyin));
+  e.form.SetChecked(EditorId::LenientCheck, SwitchOn(quiz.lenient));
+  e.form.SetChecked(EditorId::SoundCheck, SwitchOn(quiz.sounds));
+  e.pinyinShown = quiz.pinyin;
+  e.lenientShown = quiz.lenient;
+  e.soundsShown = quiz.sounds;
+  e.pictures = quiz.pictures;
+  for (int n = 1; n <= config::kQuestionCount; ++n) ShowPicture(e, n);
   e.filling = false;
 }
 
@@ -57,11 +83,11 @@ void UpdateCaption(Editor& e) {
   e.form.form().SetWindowCaption(caption + " - " + kEditorName);
 }
 
-// Row n of a box of the editor, or 0.
+// Row n of a control of the editor, or 0.
 int RowOf(int id) {
-  for (int n = 1; n <= config::kQuestionCount; ++n)
-    if (id == int(TitleBox(n)) || id == int(AnswerBox(n))) return n;
-  return 0;
+  const int first = int(RowLabel(1));
+  if (id < first || id >= first + config::kQuestionCount * kRowControls) return 0;
+  return (id - first) / kRowControls + 1;
 }
 
 EditorId BoxOf(Field field) {
@@ -70,12 +96,26 @@ EditorId BoxOf(Field field) {
       return TitleBox(field.row);
     case FieldKind::Answer:
       return AnswerBox(field.row);
+    case FieldKind::OtherAnswers:
+      return OtherAnswersBox(field.row);
+    case FieldKind::Picture:
+      return PictureButton(field.row);
+    case FieldKind::OwnCountdown:
+      return OwnCountdownBox(field.row);
+    case FieldKind::OwnPoints:
+      return OwnPointsBox(field.row);
     case FieldKind::Countdown:
       return EditorId::CountdownBox;
     case FieldKind::Points:
+      return EditorId::PointsBox;
+    case FieldKind::Pinyin:
+      return EditorId::PinyinCheck;
+    case FieldKind::Lenient:
+      return EditorId::LenientCheck;
+    case FieldKind::Sounds:
       break;
   }
-  return EditorId::PointsBox;
+  return EditorId::SoundCheck;
 }
 
 std::string ReadProblemText(platform::FileProblem problem, const std::string& path) {
@@ -153,11 +193,28 @@ bool Load(Editor& e, const std::string& path, bool atStart) {
     e.fileExists = true;
     e.blocked = false;
   }
-  const std::string& bytes = e.fileExists ? read.bytes : config::DefaultConfigText();
-  Show(e, ReadQuiz(bytes));
+  Show(e, e.fileExists ? ReadQuiz(read.bytes) : NewQuiz());
   e.saved = CurrentQuiz(e);
   UpdateCaption(e);
   return true;
+}
+
+// How question row's answers can be typed, for the preview.
+std::string AnswerNote(const Quiz& saved, int row) {
+  const auto answer = ToGbk(saved.answers[row - 1]);
+  const auto others = ToGbk(saved.otherAnswers[row - 1]);
+  if (!answer || !others) return "答案里有无法保存的字符。";
+  std::vector<std::string> answers = judging::SplitAlternatives(*others);
+  if (!answer->empty()) answers.insert(answers.begin(), *answer);
+  if (answers.empty()) return "这一题还没有答案。";
+  const bool pinyin = SwitchOn(saved.pinyin);
+  std::string note;
+  for (const std::string& a : answers) {
+    note += note.empty() ? "" : "；";
+    const std::string spelled = pinyin ? judging::PinyinSpelling(a) : a;
+    note += spelled == a ? a : a + " → " + spelled;
+  }
+  return (answers.size() > 1 ? "这些答案都算对：" : "答案：") + note;
 }
 
 std::string Listed(const std::vector<Finding>& findings, Severity severity, int* count) {
@@ -175,6 +232,7 @@ std::string Listed(const std::vector<Finding>& findings, Severity severity, int*
 bool ChecksAllowSaving(Editor& e, const Quiz& typed) {
   std::vector<Finding> all = CheckQuiz(typed);
   const Quiz saved = Normalized(typed);
+  for (Finding& f : CheckPictures(saved, e.path, e.host)) all.push_back(std::move(f));
   for (int n = 1; n <= config::kQuestionCount; ++n) {
     if (saved.titles[n - 1].empty()) continue;
     const auto fit = e.form.form().MeasureCaption(int(EditorId::MeasureLabel), saved.titles[n - 1]);
@@ -223,9 +281,16 @@ Quiz CurrentQuiz(const Editor& e) {
   for (int n = 1; n <= config::kQuestionCount; ++n) {
     quiz.titles[n - 1] = form.UnicodeText(int(TitleBox(n)));
     quiz.answers[n - 1] = form.UnicodeText(int(AnswerBox(n)));
+    quiz.otherAnswers[n - 1] = form.UnicodeText(int(OtherAnswersBox(n)));
+    quiz.ownCountdowns[n - 1] = form.UnicodeText(int(OwnCountdownBox(n)));
+    quiz.ownPoints[n - 1] = form.UnicodeText(int(OwnPointsBox(n)));
   }
   quiz.countdown = form.UnicodeText(int(EditorId::CountdownBox));
   quiz.points = form.UnicodeText(int(EditorId::PointsBox));
+  quiz.pictures = e.pictures;
+  quiz.pinyin = SwitchValue(e.form.IsChecked(EditorId::PinyinCheck), e.pinyinShown);
+  quiz.lenient = SwitchValue(e.form.IsChecked(EditorId::LenientCheck), e.lenientShown);
+  quiz.sounds = SwitchValue(e.form.IsChecked(EditorId::SoundCheck), e.soundsShown);
   return quiz;
 }
 
@@ -350,7 +415,35 @@ void PasteRows(Editor& e) {
 void PreviewQuestion(Editor& e) {
   const int row = std::max(RowOf(e.form.form().LastFocusedEditBox()), 1);
   const Quiz saved = Normalized(CurrentQuiz(e));
-  if (e.openPreview) e.openPreview({row, saved.titles[row - 1]});
+  if (e.openPreview) e.openPreview({row, saved.titles[row - 1], AnswerNote(saved, row)});
+}
+
+void ChoosePicture(Editor& e, int row) {
+  if (row < 1 || row > config::kQuestionCount) return;
+  const auto chosen = e.form.form().AskOpenPicture(FolderOf(e.path));
+  if (!chosen) return;
+  if (chosen->empty()) {
+    Tell(e,
+         "这张图片的路径里有无法使用的字符。请把图片放到名字只含中文、英文和数字的文件夹里，"
+         "或者给它改个名字。");
+    return;
+  }
+  const AdoptedPicture adopted = AdoptPicture(e.host, e.path, *chosen);
+  if (!adopted.problem.empty()) {
+    Tell(e, adopted.problem);
+    return;
+  }
+  e.pictures[row - 1] = FromGbk(adopted.value);
+  ShowPicture(e, row);
+  UpdateCaption(e);
+}
+
+void ClearPicture(Editor& e, int row) {
+  if (row < 1 || row > config::kQuestionCount) return;
+  e.pictures[row - 1].clear();
+  ShowPicture(e, row);
+  e.form.Focus(PictureButton(row));
+  UpdateCaption(e);
 }
 
 void TextChanged(Editor& e) {
@@ -420,6 +513,12 @@ void EditorEvents::OnControlEvent(const ui::ControlEvent& event) {
       break;
     case EditorSlot::TextChanged:
       TextChanged(editor_);
+      break;
+    case EditorSlot::ChoosePicture:
+      ChoosePicture(editor_, event.binding.arg);
+      break;
+    case EditorSlot::ClearPicture:
+      ClearPicture(editor_, event.binding.arg);
       break;
     case EditorSlot::None:
       break;

@@ -20,7 +20,8 @@ inline constexpr const char* kEditorName = "Lornel 题目编辑器";
 // One question as the class will see it.
 struct PreviewRequest {
   int row = 1;
-  std::u16string title;  // as it is saved
+  std::u16string title;    // as it is saved
+  std::string answerNote;  // how the answer can be typed: "北京 → beijing" (GBK)
 };
 
 struct Editor {
@@ -33,6 +34,10 @@ struct Editor {
   bool filling = false;          // the boxes are being filled: no change to report
   bool busy = false;             // a handler runs (its message box may be open)
   Quiz saved;                    // what the file holds, as the boxes showed it
+  // What no box holds: the pictures as the file names them, and the
+  // switches as the file spelled them when they were shown.
+  PerQuestion<std::u16string> pictures;
+  std::u16string pinyinShown, lenientShown, soundsShown;
   common::SkinBinding skin;
   // Opens the preview window and returns when it has been closed.
   std::function<void(const PreviewRequest&)> openPreview;
@@ -47,6 +52,9 @@ void PreviewQuestion(Editor& editor);
 // Starts lornel.exe beside the editor on the file it reads (saving first if
 // the teacher wants), or brings a running copy to the front.
 void PlayQuiz(Editor& editor);
+// "图片…" of a row: the Open dialog, then the picture taken into the quiz's folder.
+void ChoosePicture(Editor& editor, int row);
+void ClearPicture(Editor& editor, int row);
 void TextChanged(Editor& editor);
 bool CloseQuery(Editor& editor);  // true: the window may close
 // The window came to the front: a file changed outside is loaded again

@@ -50,16 +50,47 @@ constexpr Row Box(EditorId id, Rect rect, bool multiLine) {
           .bindings = {{Event::TextChanged, EditorSlot::TextChanged}}, .multiLine = multiLine};
 }
 
-constexpr int kFirstRowTop = 68, kRowPitch = 40;
+constexpr Row Button(EditorId id, Rect rect, const char* caption, EditorSlot slot, int row) {
+  return {LORNEL_ROW(id), .kind = Kind::Button, .rect = rect, .caption = caption,
+          .font = Bold(14), .tabStop = true, .bindings = {{Event::Click, slot, row}}};
+}
 
-// Row n: its number, a title box of two lines with a scroll bar, an answer box.
-#define LORNEL_QUESTION(n)                                                              \
-  Text(RowLabel##n, {8, kFirstRowTop + ((n) - 1) * kRowPitch + 8, 62, 20},              \
-       config::QuestionName(n)),                                                             \
-  Box(TitleBox##n, {72, kFirstRowTop + ((n) - 1) * kRowPitch, 600, 36}, true),         \
-  Box(AnswerBox##n, {680, kFirstRowTop + ((n) - 1) * kRowPitch + 5, 300, 26}, false)
+constexpr Row Check(EditorId id, Rect rect, const char* caption) {
+  return {LORNEL_ROW(id), .kind = Kind::CheckBox, .rect = rect, .caption = caption,
+          .font = Bold(14), .tabStop = true,
+          .bindings = {{Event::Click, EditorSlot::TextChanged}}};
+}
 
-constexpr int kBottom = kFirstRowTop + config::kQuestionCount * kRowPitch + 4;
+constexpr int kFirstRowTop = 66, kRowPitch = 39;
+constexpr int Top(int n) { return kFirstRowTop + (n - 1) * kRowPitch; }
+
+// The columns, left to right; narrow boxes for the question's own seconds and points.
+constexpr int kNumberLeft = 8, kNumberWidth = 60;
+constexpr int kTitleLeft = 70, kTitleWidth = 328;
+constexpr int kAnswerLeft = 404, kAnswerWidth = 150;
+constexpr int kOtherLeft = 560, kOtherWidth = 150;
+constexpr int kOwnCountdownLeft = 716, kOwnPointsLeft = 760, kOwnWidth = 40;
+constexpr int kPictureLeft = 806, kPictureNameWidth = 84;
+constexpr int kChooseLeft = 892, kChooseWidth = 56, kClearLeft = 950, kClearWidth = 26;
+
+// Row n: its number, a title box of two lines with a scroll bar, the answer
+// and the other answers, its own seconds and points, its picture.
+#define LORNEL_QUESTION(n)                                                                  \
+  Text(RowLabel##n, {kNumberLeft, Top(n) + 8, kNumberWidth, 20}, config::QuestionName(n)), \
+  Box(TitleBox##n, {kTitleLeft, Top(n), kTitleWidth, 36}, true),                          \
+  Box(AnswerBox##n, {kAnswerLeft, Top(n) + 5, kAnswerWidth, 26}, false),                  \
+  Box(OtherAnswersBox##n, {kOtherLeft, Top(n) + 5, kOtherWidth, 26}, false),              \
+  Box(OwnCountdownBox##n, {kOwnCountdownLeft, Top(n) + 5, kOwnWidth, 26}, false),         \
+  Box(OwnPointsBox##n, {kOwnPointsLeft, Top(n) + 5, kOwnWidth, 26}, false),               \
+  Text(PictureName##n, {kPictureLeft, Top(n) + 8, kPictureNameWidth, 20}, "", Bold(12),    \
+       Hex(0x404040)),                                                                      \
+  Button(PictureButton##n, {kChooseLeft, Top(n) + 5, kChooseWidth, 26}, "图片…",          \
+         EditorSlot::ChoosePicture, n),                                                     \
+  Button(PictureClear##n, {kClearLeft, Top(n) + 5, kClearWidth, 26}, "×",                 \
+         EditorSlot::ClearPicture, n)
+
+constexpr int kBottom = Top(config::kQuestionCount) + 36 + 5;
+constexpr int kSwitchesTop = kBottom + 32;
 
 constexpr Row kRows[] = {
     Command(OpenButton, 8, 88, "打开…", EditorSlot::Open),
@@ -67,23 +98,34 @@ constexpr Row kRows[] = {
     Command(PasteButton, 192, 128, "从表格粘贴", EditorSlot::Paste),
     Command(PreviewButton, 328, 104, "预览本题", EditorSlot::Preview),
     Command(PlayButton, 440, 104, "开始答题", EditorSlot::Play),
-    {LORNEL_ROW(PasteHint), .kind = Kind::Label, .rect = {556, 6, 424, 36},
+    {LORNEL_ROW(PasteHint), .kind = Kind::Label, .rect = {556, 6, 420, 36},
      .caption = "从 Excel 或 WPS 表格复制“题目、答案”两列，点一下要开始的那一题，"
                 "再按“从表格粘贴”。",
      .font = Bold(12), .textColour = Hex(0x606060), .wordWrap = true},
-    Text(NumberHeader, {8, 46, 62, 18}, "题号", Bold(14), kNavy),
-    Text(TitleHeader, {72, 46, 600, 18}, "题目（课堂上显示的文字）", Bold(14), kNavy),
-    Text(AnswerHeader, {680, 46, 300, 18}, "答案（学生要输入的内容）", Bold(14), kNavy),
+    Text(NumberHeader, {kNumberLeft, 44, kNumberWidth, 18}, "题号", Bold(14), kNavy),
+    Text(TitleHeader, {kTitleLeft, 44, kTitleWidth, 18}, "题目（课堂上显示的文字）", Bold(14),
+         kNavy),
+    Text(AnswerHeader, {kAnswerLeft, 44, kAnswerWidth, 18}, "答案（学生要输入的）", Bold(14),
+         kNavy),
+    Text(OtherAnswersHeader, {kOtherLeft, 44, kOtherWidth, 18}, "其他答案（| 隔开）",
+         Bold(14), kNavy),
+    Text(OwnCountdownHeader, {kOwnCountdownLeft, 44, kOwnWidth, 18}, "秒数", Bold(14), kNavy),
+    Text(OwnPointsHeader, {kOwnPointsLeft, 44, kOwnWidth, 18}, "得分", Bold(14), kNavy),
+    Text(PictureHeader, {kPictureLeft, 44, kClearLeft + kClearWidth - kPictureLeft, 18}, "图片",
+         Bold(14), kNavy),
     LORNEL_QUESTION(1), LORNEL_QUESTION(2), LORNEL_QUESTION(3), LORNEL_QUESTION(4),
     LORNEL_QUESTION(5), LORNEL_QUESTION(6), LORNEL_QUESTION(7), LORNEL_QUESTION(8),
     LORNEL_QUESTION(9), LORNEL_QUESTION(10), LORNEL_QUESTION(11), LORNEL_QUESTION(12),
     LORNEL_QUESTION(13), LORNEL_QUESTION(14),
-    Text(CountdownLabel, {8, kBottom + 3, 120, 20}, "倒计时（秒）："),
-    Box(CountdownBox, {128, kBottom, 72, 26}, false),
-    Text(CountdownNote, {208, kBottom + 3, 200, 20}, "填 0 表示不倒计时", Bold(14),
-         Hex(0x606060)),
-    Text(PointsLabel, {430, kBottom + 3, 120, 20}, "答对一题得分："),
-    Box(PointsBox, {550, kBottom, 72, 26}, false),
+    Text(CountdownLabel, {8, kBottom + 3, 110, 20}, "倒计时（秒）："),
+    Box(CountdownBox, {118, kBottom, 56, 26}, false),
+    Text(PointsLabel, {190, kBottom + 3, 110, 20}, "答对一题得分："),
+    Box(PointsBox, {300, kBottom, 56, 26}, false),
+    Text(CountdownNote, {370, kBottom + 3, 606, 20},
+         "填 0 表示不倒计时。每题的秒数、得分空着时，用这里的值。", Bold(14), Hex(0x606060)),
+    Check(PinyinCheck, {8, kSwitchesTop, 222, 24}, "学生可以用拼音回答汉字答案"),
+    Check(LenientCheck, {236, kSwitchesTop, 292, 24}, "比较时忽略全角半角、空格和首尾标点"),
+    Check(SoundCheck, {534, kSwitchesTop, 262, 24}, "答对、答错和最后五秒时播放声音"),
     // Never shown: the question label's twin, for measuring titles.
     {LORNEL_ROW(MeasureLabel), .kind = Kind::Label, .visible = false},
 };
@@ -98,8 +140,11 @@ constexpr int Pid(PreviewId id) { return static_cast<int>(id); }
 constexpr Row kPreviewRows[] = {
     {LORNEL_ROW(QuestionPanel), .kind = Kind::GroupBox, .rect = {24, 16, 1152, 248}},
     {LORNEL_ROW(QuestionLabel), .kind = Kind::Label, .parent = Pid(PreviewId::QuestionPanel)},
-    {LORNEL_ROW(FitNote), .kind = Kind::Label, .rect = {24, 276, 980, 56}, .font = Bold(18),
+    {LORNEL_ROW(FitNote), .kind = Kind::Label, .rect = {24, 272, 980, 28}, .font = Bold(18),
      .wordWrap = true},
+    // How the answer can be typed: "北京 → beijing".
+    {LORNEL_ROW(AnswerNote), .kind = Kind::Label, .rect = {24, 304, 980, 28}, .font = Bold(18),
+     .textColour = Hex(0x000080), .wordWrap = true},
     {LORNEL_ROW(CloseButton), .kind = Kind::Button, .rect = {1040, 284, 136, 44},
      .caption = "关闭", .font = Bold(20), .tabStop = true,
      .bindings = {{Event::Click, PreviewSlot::Close}}},
@@ -135,7 +180,7 @@ const Table& EditorTable() {
   }();
   static const Table table{.window = {.caption = "Lornel 题目编辑器",
                                       .outerWidth = 1000,
-                                      .outerHeight = 706,
+                                      .outerHeight = 712,
                                       .minimizeBox = true,
                                       .icon = true},
                            .rows = rows};

@@ -5,40 +5,38 @@
 namespace lornel::editor {
 namespace {
 
-template <class Visit>
-void ForEachField(Visit visit) {
-  for (int n = 1; n <= config::kQuestionCount; ++n) visit(Field{FieldKind::Title, n});
-  for (int n = 1; n <= config::kQuestionCount; ++n) visit(Field{FieldKind::Answer, n});
-  visit(Field{FieldKind::Countdown, 0});
-  visit(Field{FieldKind::Points, 0});
-}
-
-std::u16string& ValueOf(Quiz& quiz, Field field) {
-  switch (field.kind) {
-    case FieldKind::Title:
-      return quiz.titles[field.row - 1];
-    case FieldKind::Answer:
-      return quiz.answers[field.row - 1];
-    case FieldKind::Countdown:
-      return quiz.countdown;
-    case FieldKind::Points:
-      break;
-  }
-  return quiz.points;
-}
-
 std::string Label(Field field) {
+  const std::string question = "第" + std::to_string(field.row) + "题 ";
   switch (field.kind) {
     case FieldKind::Title:
-      return "第" + std::to_string(field.row) + "题 题目";
+      return question + "题目";
     case FieldKind::Answer:
-      return "第" + std::to_string(field.row) + "题 答案";
+      return question + "答案";
+    case FieldKind::OtherAnswers:
+      return question + "其他答案";
+    case FieldKind::Picture:
+      return question + "图片";
+    case FieldKind::OwnCountdown:
+      return question + "倒计时";
+    case FieldKind::OwnPoints:
+      return question + "得分";
     case FieldKind::Countdown:
       return "倒计时";
     case FieldKind::Points:
+      return "得分";
+    case FieldKind::Pinyin:
+      return "拼音作答";
+    case FieldKind::Lenient:
+      return "宽松比较";
+    case FieldKind::Sounds:
       break;
   }
-  return "得分";
+  return "声音";
+}
+
+bool IsSwitch(Field field) {
+  return field.kind == FieldKind::Pinyin || field.kind == FieldKind::Lenient ||
+         field.kind == FieldKind::Sounds;
 }
 
 // About 20 characters in GBK; what GBK cannot hold (an emoji from a UTF-8
@@ -83,8 +81,12 @@ std::string ConflictQuestion(const std::string& quotedPath,
   constexpr std::size_t kListed = 12;
   for (std::size_t i = 0; i < conflicts.size() && i < kListed; ++i) {
     const Conflict& c = conflicts[i];
-    text += "\r\n" + Label(c.field) + "：编辑器里是" + Shortened(c.mine) + "，文件里是" +
-            Shortened(c.theirs);
+    auto shown = [&](const std::u16string& value) {
+      if (IsSwitch(c.field)) return std::string(SwitchOn(value) ? "“开”" : "“关”");
+      return Shortened(value);
+    };
+    text +=
+        "\r\n" + Label(c.field) + "：编辑器里是" + shown(c.mine) + "，文件里是" + shown(c.theirs);
   }
   if (conflicts.size() > kListed)
     text += "\r\n……（还有 " + std::to_string(conflicts.size() - kListed) + " 项）";

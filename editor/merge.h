@@ -5,7 +5,6 @@
 #include <string>
 #include <vector>
 
-#include "editor/checks.h"
 #include "editor/quiz_file.h"
 
 namespace lornel::editor {

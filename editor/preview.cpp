@@ -27,6 +27,7 @@ void PreviewEvents::OnCreated() {
     good = true;
   }
   preview.SetText(PreviewId::FitNote, note);
+  preview.SetText(PreviewId::AnswerNote, request_.answerNote);
   preview.SetTextColour(PreviewId::FitNote, good ? ui::Hex(0x008000) : ui::Hex(0xC00000));
 }
 

@@ -8,14 +8,37 @@
 namespace lornel::editor {
 namespace {
 
-template <class QuizRef, class Visit>
-void ForEachValue(QuizRef& quiz, Visit visit) {
-  for (int n = 1; n <= config::kQuestionCount; ++n)
-    visit(config::kTitleSection, config::QuestionTitleKey(n), quiz.titles[n - 1]);
-  for (int n = 1; n <= config::kQuestionCount; ++n)
-    visit(config::kAnswerSection, config::QuestionAnswerKey(n), quiz.answers[n - 1]);
-  visit(config::kCountdownSection, config::kCountdownKey, quiz.countdown);
-  visit(config::kPointsSection, config::kPointsKey, quiz.points);
+struct Place {
+  std::string section, key;
+};
+
+Place PlaceOf(Field f) {
+  using namespace config;
+  switch (f.kind) {
+    case FieldKind::Title:
+      return {kTitleSection, QuestionTitleKey(f.row)};
+    case FieldKind::Answer:
+      return {kAnswerSection, QuestionAnswerKey(f.row)};
+    case FieldKind::OtherAnswers:
+      return {kOtherAnswersSection, OtherAnswersKey(f.row)};
+    case FieldKind::Picture:
+      return {kPictureSection, QuestionPictureKey(f.row)};
+    case FieldKind::OwnCountdown:
+      return {kQuestionCountdownSection, QuestionCountdownKey(f.row)};
+    case FieldKind::OwnPoints:
+      return {kQuestionPointsSection, QuestionPointsKey(f.row)};
+    case FieldKind::Countdown:
+      return {kCountdownSection, kCountdownKey};
+    case FieldKind::Points:
+      return {kPointsSection, kPointsKey};
+    case FieldKind::Pinyin:
+      return {kJudgingSection, kPinyinKey};
+    case FieldKind::Lenient:
+      return {kJudgingSection, kLenientKey};
+    case FieldKind::Sounds:
+      break;
+  }
+  return {kSoundSection, kSoundKey};
 }
 
 std::u16string LineBreaksAsSpaces(std::u16string_view text) {
@@ -61,34 +84,77 @@ std::string AsGbkWherePossible(std::string_view file) {
 
 }  // namespace
 
+std::u16string& ValueOf(Quiz& quiz, Field f) {
+  const auto i = static_cast<std::size_t>(f.row - 1);
+  switch (f.kind) {
+    case FieldKind::Title:
+      return quiz.titles[i];
+    case FieldKind::Answer:
+      return quiz.answers[i];
+    case FieldKind::OtherAnswers:
+      return quiz.otherAnswers[i];
+    case FieldKind::Picture:
+      return quiz.pictures[i];
+    case FieldKind::OwnCountdown:
+      return quiz.ownCountdowns[i];
+    case FieldKind::OwnPoints:
+      return quiz.ownPoints[i];
+    case FieldKind::Countdown:
+      return quiz.countdown;
+    case FieldKind::Points:
+      return quiz.points;
+    case FieldKind::Pinyin:
+      return quiz.pinyin;
+    case FieldKind::Lenient:
+      return quiz.lenient;
+    case FieldKind::Sounds:
+      break;
+  }
+  return quiz.sounds;
+}
+
+const std::u16string& ValueOf(const Quiz& quiz, Field f) {
+  return ValueOf(const_cast<Quiz&>(quiz), f);
+}
+
 Quiz ReadQuiz(std::string_view file) {
   Quiz quiz;
-  ForEachValue(quiz,
-               [&](const std::string& section, const std::string& key, std::u16string& value) {
-                 value = config::ReadIniUnits(file, section, key);
-               });
+  ForEachField([&](Field f) {
+    const Place place = PlaceOf(f);
+    ValueOf(quiz, f) = config::ReadIniUnits(file, place.section, place.key);
+  });
+  return quiz;
+}
+
+Quiz NewQuiz() {
+  Quiz quiz = ReadQuiz(config::DefaultConfigText());
+  quiz.pinyin = quiz.lenient = quiz.sounds = u"1";
   return quiz;
 }
 
 Quiz Normalized(Quiz quiz) {
-  for (auto& title : quiz.titles) title = LineBreaksAsSpaces(title);
-  for (auto& answer : quiz.answers) answer = LineBreaksAsSpaces(answer);
-  quiz.countdown = Trimmed(LineBreaksAsSpaces(quiz.countdown));
-  quiz.points = Trimmed(LineBreaksAsSpaces(quiz.points));
+  ForEachField([&](Field f) {
+    std::u16string& value = ValueOf(quiz, f);
+    const bool number = f.kind == FieldKind::Countdown || f.kind == FieldKind::Points ||
+                        f.kind == FieldKind::OwnCountdown || f.kind == FieldKind::OwnPoints;
+    value = number ? Trimmed(LineBreaksAsSpaces(value)) : LineBreaksAsSpaces(value);
+  });
   return quiz;
 }
 
 std::optional<std::string> WriteQuiz(std::string_view file, const Quiz& quiz) {
   std::optional<std::string> result = AsGbkWherePossible(file);
   const Quiz saved = Normalized(quiz);
-  ForEachValue(
-      saved, [&](const std::string& section, const std::string& key, const std::u16string& value) {
-        if (!result) return;
-        // A value that already reads right keeps its line as it is, quotes and all.
-        if (config::ReadIniUnits(*result, section, key) == value) return;
-        const auto gbkValue = ToGbk(value);
-        result = gbkValue ? config::WriteIniValue(*result, section, key, *gbkValue) : std::nullopt;
-      });
+  ForEachField([&](Field f) {
+    if (!result) return;
+    const Place place = PlaceOf(f);
+    const std::u16string& value = ValueOf(saved, f);
+    // A value that already reads right keeps its line as it is, quotes and all.
+    if (config::ReadIniUnits(*result, place.section, place.key) == value) return;
+    const auto gbkValue = ToGbk(value);
+    result = gbkValue ? config::WriteIniValue(*result, place.section, place.key, *gbkValue)
+                      : std::nullopt;
+  });
   return result;
 }
 

@@ -11,27 +11,87 @@
 
 namespace lornel::editor {
 
+template <class T>
+using PerQuestion = std::array<T, config::kQuestionCount>;
+
 struct Quiz {
-  std::array<std::u16string, config::kQuestionCount> titles, answers;
+  PerQuestion<std::u16string> titles, answers, otherAnswers;
+  // A picture as the file names it; a question's own seconds and points ("": the global ones).
+  PerQuestion<std::u16string> pictures, ownCountdowns, ownPoints;
   std::u16string countdown, points;
+  // The switches as the file spells them: "1" is on, anything else off.
+  std::u16string pinyin, lenient, sounds;
   bool operator==(const Quiz&) const = default;
 };
+
+// One value of the quiz: row 1..14 for the per-question ones, 0 for the others.
+enum class FieldKind {
+  Title,
+  Answer,
+  OtherAnswers,
+  Picture,
+  OwnCountdown,
+  OwnPoints,
+  Countdown,
+  Points,
+  Pinyin,
+  Lenient,
+  Sounds
+};
+struct Field {
+  FieldKind kind = FieldKind::Title;
+  int row = 0;
+  bool operator==(const Field&) const = default;
+};
+
+// Every field, in the order the file's sections are written when added.
+template <class Visit>
+void ForEachField(Visit visit) {
+  auto rows = [&](FieldKind kind) {
+    for (int n = 1; n <= config::kQuestionCount; ++n) visit(Field{kind, n});
+  };
+  rows(FieldKind::Title);
+  rows(FieldKind::Answer);
+  visit(Field{FieldKind::Countdown, 0});
+  visit(Field{FieldKind::Points, 0});
+  rows(FieldKind::OtherAnswers);
+  visit(Field{FieldKind::Pinyin, 0});
+  visit(Field{FieldKind::Lenient, 0});
+  rows(FieldKind::Picture);
+  rows(FieldKind::OwnCountdown);
+  rows(FieldKind::OwnPoints);
+  visit(Field{FieldKind::Sounds, 0});
+}
+
+std::u16string& ValueOf(Quiz& quiz, Field field);
+const std::u16string& ValueOf(const Quiz& quiz, Field field);
+
+inline bool SwitchOn(std::u16string_view value) { return value == u"1"; }
+// A switch's value as a check box sets it: an off value the file had stays as it was.
+inline std::u16string SwitchValue(bool on, const std::u16string& before) {
+  if (on) return u"1";
+  return SwitchOn(before) ? u"0" : before;
+}
 
 // As the program reads them (the first section of a name, the first key in
 // it), whole and in UTF-16.
 Quiz ReadQuiz(std::string_view file);
+// What a quiz begun in the editor holds: the default file, every switch on.
+Quiz NewQuiz();
 
 // What is saved: a value is one line of the file, so each line break (CR LF,
-// CR or LF) becomes a space; the countdown and the points lose the spaces
-// around them, so that " 0" cannot pass for a countdown of 0 seconds.
+// CR or LF) becomes a space; the numbers lose the spaces around them, so
+// that " 0" cannot pass for a countdown of 0 seconds.
 Quiz Normalized(Quiz quiz);
 
 // The file with the quiz's values in place. Each value that reads differently
 // is edited on its own line (the line the program reads), a missing one is
-// added to its section; every other byte stays. A file in UTF-8 or UTF-16 is
-// first turned into GBK when GBK can hold it all, else it keeps its encoding.
-// nullopt when a value cannot be stored (GBK cannot hold it) or the file
-// cannot be edited without changing what it says.
+// added to its section, a section added at the end; every other byte stays,
+// and a value that reads as it is (an absent switch that stays off) adds
+// nothing. A file in UTF-8 or UTF-16 is first turned into GBK when GBK can
+// hold it all, else it keeps its encoding. nullopt when a value cannot be
+// stored (GBK cannot hold it) or the file cannot be edited without changing
+// what it says.
 std::optional<std::string> WriteQuiz(std::string_view file, const Quiz& quiz);
 
 }  // namespace lornel::editor

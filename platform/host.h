@@ -57,6 +57,9 @@ class Files {
   // path only if nothing stands there; false (and no temporary left) otherwise.
   virtual bool CreateFileAtomically(const std::string& path, std::string_view bytes) = 0;
   virtual bool SetHiddenAttributeOnly(const std::string& path) = 0;
+  // Makes the folder at path (its parent must exist); true when a folder
+  // stands there afterwards, one that was there already too.
+  virtual bool CreateFolder(const std::string& path) = 0;
   // As ReadWholeFile, saying why a file cannot be read (beyond 512 MiB: TooLarge).
   virtual FileRead ReadFileChecked(const std::string& path) = 0;
   // Writes bytes to a temporary file beside path, then puts it in path's

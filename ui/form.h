@@ -35,6 +35,7 @@ class Form {
   virtual void SetPosition(int id, int value) = 0;
   virtual int Position(int id) const = 0;
   virtual bool IsChecked(int id) const = 0;
+  virtual void SetChecked(int id, bool checked) = 0;  // a CheckBox; reports no event
   // Left coordinate in the parent, clamped to +-32627; top and size kept.
   virtual void SetLeft(int id, int left) = 0;
   virtual int Left(int id) const = 0;
@@ -70,6 +71,8 @@ class Form {
   // The standard Open dialog for an INI file, owned by this window, starting
   // at path; nullopt when cancelled, "" for a path that GBK cannot hold.
   virtual std::optional<std::string> AskOpenPath(const std::string& path) = 0;
+  // The same for a picture (JPEG, PNG, BMP, GIF), starting in folder.
+  virtual std::optional<std::string> AskOpenPicture(const std::string& folder) = 0;
   // The window as the owner of a message box (ShowMessage); 0: none.
   virtual std::uintptr_t OwnerHandle() const { return 0; }
 
@@ -107,6 +110,7 @@ class Controls {
   void SetPosition(Id c, int v) const { form_.SetPosition(int(c), v); }
   int Position(Id c) const { return form_.Position(int(c)); }
   bool IsChecked(Id c) const { return form_.IsChecked(int(c)); }
+  void SetChecked(Id c, bool checked) const { form_.SetChecked(int(c), checked); }
   void SetLeft(Id c, int left) const { form_.SetLeft(int(c), left); }
   bool SetPicture(Id c, const std::string& path, const std::string& note) const {
     return form_.SetPicture(int(c), path, note);

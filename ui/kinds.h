@@ -18,7 +18,8 @@ enum class Kind : std::uint8_t {
   EditBox,
   PicBox,
   ProcessBar,
-  Timer
+  Timer,
+  CheckBox  // the editor's switches; clicking it toggles it and reports Click
 };
 
 struct Rect {

@@ -104,6 +104,13 @@ platform::FileRead Win32Host::ReadFileChecked(const std::string& path) {
 bool Win32Host::SetHiddenAttributeOnly(const std::string& path) {
   return win32::SetHiddenAttributeOnly(path);
 }
+bool Win32Host::CreateFolder(const std::string& path) {
+  if (path.empty()) return false;
+  const std::wstring wide = Wide(path);
+  if (CreateDirectoryW(wide.c_str(), nullptr)) return true;
+  const DWORD attributes = GetFileAttributesW(wide.c_str());
+  return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY);
+}
 bool Win32Host::CreateFileAtomically(const std::string& path, std::string_view bytes) {
   return win32::CreateFileAtomically(path, bytes);
 }

@@ -19,6 +19,7 @@ class Win32Host : public platform::Host {
   std::optional<std::string> ReadWholeFile(const std::string& path) override;
   bool CreateFileAtomically(const std::string& path, std::string_view bytes) override;
   bool SetHiddenAttributeOnly(const std::string& path) override;
+  bool CreateFolder(const std::string& path) override;
   platform::FileRead ReadFileChecked(const std::string& path) override;
   platform::FileWrite ReplaceFileKeepingBackup(const std::string& path, std::string_view bytes,
                                                const std::string& backupPath) override;

@@ -4,6 +4,7 @@
 #include <commdlg.h>
 
 #include <algorithm>
+#include <initializer_list>
 #include <vector>
 
 #include "platform/win32/library.h"
@@ -27,31 +28,32 @@ GetOpenFileNameFn OpenDialogFunction() {
   return function;
 }
 
-}  // namespace
-
-std::optional<std::string> AskOpenQuestionFile(HWND owner, const std::string& path) {
+// Starts at path, or with no name in folder; filter: pairs of a description
+// and its patterns (GBK), the first one chosen.
+std::optional<std::string> AskOpenFile(HWND owner, const std::string& path,
+                                       const std::string& folder, const char* title,
+                                       std::initializer_list<const char*> filter,
+                                       const wchar_t* defaultExtension) {
   std::vector<wchar_t> file(32768, L'\0');
   const std::wstring start = Wide(path);
   if (start.size() < file.size()) std::copy(start.begin(), start.end(), file.begin());
-  // Pairs of description and pattern, each ended by a NUL, the list by another.
-  std::wstring filter = Wide("题目文件 (*.ini)");
-  filter += L'\0';
-  filter += L"*.ini";
-  filter += L'\0';
-  filter += Wide("所有文件 (*.*)");
-  filter += L'\0';
-  filter += L"*.*";
-  filter += L'\0';
-  const std::wstring title = Wide("打开题目文件");
+  // Each text ended by a NUL, the list by another.
+  std::wstring filters;
+  for (const char* text : filter) {
+    filters += Wide(text);
+    filters += L'\0';
+  }
+  const std::wstring caption = Wide(title), initialFolder = Wide(folder);
   OPENFILENAMEW dialog{};
   dialog.lStructSize = sizeof(dialog);
   dialog.hwndOwner = owner;
-  dialog.lpstrFilter = filter.c_str();
+  dialog.lpstrFilter = filters.c_str();
   dialog.nFilterIndex = 1;
   dialog.lpstrFile = file.data();
   dialog.nMaxFile = static_cast<DWORD>(file.size());
-  dialog.lpstrTitle = title.c_str();
-  dialog.lpstrDefExt = L"ini";
+  dialog.lpstrTitle = caption.c_str();
+  if (!initialFolder.empty()) dialog.lpstrInitialDir = initialFolder.c_str();
+  dialog.lpstrDefExt = defaultExtension;
   dialog.Flags =
       OFN_EXPLORER | OFN_FILEMUSTEXIST | OFN_PATHMUSTEXIST | OFN_HIDEREADONLY | OFN_NOCHANGEDIR;
   const auto open = OpenDialogFunction();
@@ -61,6 +63,20 @@ std::optional<std::string> AskOpenQuestionFile(HWND owner, const std::string& pa
   const std::string gbk = Gbk(chosen);
   if (Wide(gbk) != chosen) return std::string();
   return gbk;
+}
+
+}  // namespace
+
+std::optional<std::string> AskOpenQuestionFile(HWND owner, const std::string& path) {
+  return AskOpenFile(owner, path, {}, "打开题目文件",
+                     {"题目文件 (*.ini)", "*.ini", "所有文件 (*.*)", "*.*"}, L"ini");
+}
+
+std::optional<std::string> AskOpenPictureFile(HWND owner, const std::string& folder) {
+  return AskOpenFile(owner, {}, folder, "选择题目图片",
+                     {"图片 (*.jpg;*.jpeg;*.png;*.bmp;*.gif)", "*.jpg;*.jpeg;*.png;*.bmp;*.gif",
+                      "所有文件 (*.*)", "*.*"},
+                     nullptr);
 }
 
 }  // namespace lornel::win32

@@ -212,6 +212,7 @@ void FakeForm::SetPosition(int id, int value) {
 
 int FakeForm::Position(int id) const { return state_[id].position; }
 bool FakeForm::IsChecked(int id) const { return state_[id].checked; }
+void FakeForm::SetChecked(int id, bool checked) { state_[id].checked = checked; }
 
 void FakeForm::SetLeft(int id, int left) { state_[id].rect.left = ui::rules::ClampMove(left); }
 
@@ -297,7 +298,8 @@ int FakeForm::ClickAt(int x, int y) {
   if (hit < 0) return hit;
   const ui::Kind kind = table_[hit].kind;
   const ui::Rect r = ClientRectOf(hit);
-  if (kind == ui::Kind::Button || kind == ui::Kind::RadioBox || kind == ui::Kind::EditBox)
+  if (kind == ui::Kind::Button || kind == ui::Kind::RadioBox || kind == ui::Kind::CheckBox ||
+      kind == ui::Kind::EditBox)
     focused_ = hit;
   if (kind == ui::Kind::EditBox) lastFocusedEdit_ = hit;
   Deliver(hit, ui::Event::LeftButtonDown, x - r.left, y - r.top);
@@ -306,7 +308,8 @@ int FakeForm::ClickAt(int x, int y) {
     for (const ui::Row& row : table_.rows)
       if (ui::rules::InSameRadioSet(table_[hit], row)) state_[row.id].checked = false;
   }
-  if (kind == ui::Kind::Button && !destroyed_)
+  if (kind == ui::Kind::CheckBox) state_[hit].checked = !state_[hit].checked;
+  if ((kind == ui::Kind::Button || kind == ui::Kind::CheckBox) && !destroyed_)
     Deliver(hit, ui::Event::Click, x - r.left, y - r.top);
   clock_.RunPosted();
   return hit;

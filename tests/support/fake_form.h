@@ -45,6 +45,7 @@ class FakeForm : public ui::Form {
   void SetPosition(int id, int value) override;
   int Position(int id) const override;
   bool IsChecked(int id) const override;
+  void SetChecked(int id, bool checked) override;
   void SetLeft(int id, int left) override;
   int Left(int id) const override;
   void Focus(int id) override;
@@ -68,8 +69,11 @@ class FakeForm : public ui::Form {
   };
   std::vector<ShownPicture> pictures;  // per control
   std::vector<std::string> unreadablePictures;
-  // What the Open dialog answers (nullopt: cancelled).
-  std::function<std::optional<std::string>(const std::string& path)> openDialog;
+  std::optional<std::string> AskOpenPicture(const std::string& folder) override {
+    return pictureDialog ? pictureDialog(folder) : std::nullopt;
+  }
+  // What the Open dialogs answer (nullopt: cancelled).
+  std::function<std::optional<std::string>(const std::string& path)> openDialog, pictureDialog;
   // By the same metric as MeasureCaption, placed by the label's alignment.
   int CaptionCharacterLeft(int id, std::size_t index) const override;
   // Answered by menuAnswer (none: -1); a greyed item or a separator cannot be chosen.

@@ -83,6 +83,13 @@ bool FakeHost::SetHiddenAttributeOnly(const std::string& path) {
   return true;
 }
 
+bool FakeHost::CreateFolder(const std::string& path) {
+  if (directories.count(path)) return true;
+  if (files.count(path) || readOnlyDirectories.count(DirectoryOf(path))) return false;
+  directories.insert(path);
+  return true;
+}
+
 bool FakeHost::ChangeDirectory(const std::string& path) {
   if (!directories.count(path) && path != DirectoryOf(moduleFileName)) return false;
   currentDirectory = path;

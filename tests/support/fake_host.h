@@ -69,6 +69,8 @@ class FakeHost : public platform::Host {
   std::optional<std::string> ReadWholeFile(const std::string& path) override;
   bool CreateFileAtomically(const std::string& path, std::string_view bytes) override;
   bool SetHiddenAttributeOnly(const std::string& path) override;
+  // Refused in a read-only folder or where a file stands.
+  bool CreateFolder(const std::string& path) override;
   std::map<std::string, unsigned> attributes;  // path -> attribute bits set
   platform::FileRead ReadFileChecked(const std::string& path) override;
   // Refused as the real one is: a denied path (the file, or the backup in

@@ -198,6 +198,7 @@ HWND Win32Form::CreateControl(Control& c) {
       if (IsOnScreenKey(row)) SubclassOnScreenKey(c);
       break;
     case ui::Kind::RadioBox:
+    case ui::Kind::CheckBox:
       SendMessageW(c.hwnd, BM_SETCHECK, row.checked ? BST_CHECKED : BST_UNCHECKED, 0);
       break;
     case ui::Kind::ProcessBar:

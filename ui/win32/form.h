@@ -81,6 +81,7 @@ class Win32Form : public ui::Form {
   void SetPosition(int id, int value) override;
   int Position(int id) const override;
   bool IsChecked(int id) const override;
+  void SetChecked(int id, bool checked) override;
   void SetLeft(int id, int left) override;
   int Left(int id) const override;
   void Focus(int id) override;
@@ -94,6 +95,7 @@ class Win32Form : public ui::Form {
   int LastFocusedEditBox() const override { return lastFocusedEdit_; }
   TextFit MeasureCaption(int id, std::u16string_view text) const override;
   std::optional<std::string> AskOpenPath(const std::string& path) override;
+  std::optional<std::string> AskOpenPicture(const std::string& folder) override;
   std::uintptr_t OwnerHandle() const override { return reinterpret_cast<std::uintptr_t>(hwnd_); }
   // context_menu.cpp
   int CaptionCharacterLeft(int id, std::size_t index) const override;

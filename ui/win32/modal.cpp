@@ -33,4 +33,8 @@ std::optional<std::string> Win32Form::AskOpenPath(const std::string& path) {
   return AskOpenQuestionFile(hwnd_, path);
 }
 
+std::optional<std::string> Win32Form::AskOpenPicture(const std::string& folder) {
+  return AskOpenPictureFile(hwnd_, folder);
+}
+
 }  // namespace lornel::win32

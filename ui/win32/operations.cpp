@@ -116,6 +116,10 @@ bool Win32Form::IsChecked(int id) const {
   return SendMessageW(controls_[id].hwnd, BM_GETCHECK, 0, 0) == BST_CHECKED;
 }
 
+void Win32Form::SetChecked(int id, bool checked) {
+  SendMessageW(controls_[id].hwnd, BM_SETCHECK, checked ? BST_CHECKED : BST_UNCHECKED, 0);
+}
+
 void Win32Form::SetLeft(int id, int left) {
   Control& c = controls_[id];
   c.left = ui::rules::ClampMove(left);

@@ -29,6 +29,7 @@ const wchar_t* ClassOf(ui::Kind kind) {
   switch (kind) {
     case ui::Kind::Button:
     case ui::Kind::RadioBox:
+    case ui::Kind::CheckBox:
     case ui::Kind::GroupBox:
       return L"BUTTON";
     case ui::Kind::EditBox:
@@ -53,6 +54,8 @@ DWORD KindStyle(const ui::Row& row) {
       return BS_PUSHBUTTON | BS_MULTILINE | BS_CENTER | BS_VCENTER;
     case ui::Kind::RadioBox:
       return BS_AUTORADIOBUTTON | BS_MULTILINE | BS_LEFT | BS_VCENTER;
+    case ui::Kind::CheckBox:
+      return BS_AUTOCHECKBOX | BS_MULTILINE | BS_LEFT | BS_VCENTER;
     case ui::Kind::GroupBox:
       return BS_GROUPBOX | WS_CLIPCHILDREN |
              (row.hAlign == ui::HAlign::Centre ? BS_CENTER : BS_LEFT);

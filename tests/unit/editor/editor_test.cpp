@@ -91,6 +91,66 @@ TEST_F(EditorTest, WithoutAFileItStartsFromTheDefaultContent) {
   EXPECT_EQ(host.files.count("C:\\lornel\\wtda.ini.bak"), 0u);
   EXPECT_EQ(Read(config::kTitleSection, "第一题题目"), "一加一等于几？");
   EXPECT_EQ(Read(config::kPointsSection, config::kPointsKey), "1");
+  // A quiz begun here has every switch on, saved with it.
+  EXPECT_EQ(Read(config::kJudgingSection, config::kPinyinKey), "1");
+  EXPECT_EQ(Read(config::kJudgingSection, config::kLenientKey), "1");
+  EXPECT_EQ(Read(config::kSoundSection, config::kSoundKey), "1");
+}
+
+TEST_F(EditorTest, SwitchesOwnValuesAndOtherAnswersOfAFileWithoutThem) {
+  Start();
+  for (EditorId check : {EditorId::PinyinCheck, EditorId::LenientCheck, EditorId::SoundCheck})
+    EXPECT_FALSE(form.IsChecked(int(check)));
+  Click(EditorId::PinyinCheck);
+  EXPECT_EQ(form.caption()[0], '*');
+  Click(EditorId::PinyinCheck);
+  EXPECT_EQ(form.caption()[0], 'C');  // off again is no change: nothing to write
+  Click(EditorId::SoundCheck);
+  Type(OtherAnswersBox(2), u"Beijing|北京市");
+  Type(OwnCountdownBox(2), u"45");
+  Answer({MessageResult::Yes});  // the keyboard warnings
+  Click(EditorId::SaveButton);
+  EXPECT_EQ(Read(config::kSoundSection, config::kSoundKey), "1");
+  EXPECT_EQ(Read(config::kJudgingSection, config::kPinyinKey), "");
+  EXPECT_EQ(host.files[kPath].find("[判题方式：]"), std::string::npos);
+  EXPECT_EQ(Read(config::kOtherAnswersSection, "第二题其他答案"), "Beijing|北京市");
+  EXPECT_EQ(Read(config::kQuestionCountdownSection, "第二题倒计时"), "45");
+  // A "|" at an end is refused, and the box is where the caret goes.
+  Type(OtherAnswersBox(2), u"Beijing|");
+  Click(EditorId::SaveButton);
+  EXPECT_NE(host.messages.back().text.find("第2题其他答案：开头和末尾不能是“|”"),
+            std::string::npos);
+  EXPECT_EQ(form.LastFocusedEditBox(), int(OtherAnswersBox(2)));
+}
+
+TEST_F(EditorTest, APictureFromAnotherFolderIsCopiedBesideTheFileAndSaved) {
+  host.files["D:\\相册\\猫.jpg"] = "\xFF\xD8\xFF cat";
+  form.pictureDialog = [](const std::string& folder) -> std::optional<std::string> {
+    EXPECT_EQ(folder, "C:\\lornel");
+    return "D:\\相册\\猫.jpg";
+  };
+  Start();
+  EXPECT_FALSE(form.IsEnabled(int(PictureClear(3))));
+  Click(PictureButton(3));
+  EXPECT_EQ(host.files["C:\\lornel\\图片\\猫.jpg"], "\xFF\xD8\xFF cat");
+  EXPECT_EQ(form.Text(int(PictureName(3))), "猫.jpg");
+  EXPECT_TRUE(form.IsEnabled(int(PictureClear(3))));
+  Click(EditorId::SaveButton);
+  EXPECT_TRUE(host.messages.empty()) << host.messages[0].text;
+  EXPECT_EQ(Read(config::kPictureSection, "第三题图片"), "图片\\猫.jpg");
+  Click(PictureClear(3));
+  EXPECT_EQ(form.Text(int(PictureName(3))), "");
+  Click(EditorId::SaveButton);
+  EXPECT_EQ(Read(config::kPictureSection, "第三题图片"), "");
+  // A read-only folder: told, and the row keeps no picture.
+  host.readOnlyDirectories.insert("C:\\lornel\\图片");
+  host.files["E:\\狗.jpg"] = "\xFF\xD8\xFF dog";
+  form.pictureDialog = [](const std::string&) { return std::optional<std::string>("E:\\狗.jpg"); };
+  Click(PictureButton(4));
+  EXPECT_NE(host.messages.back().text.find("无法把图片复制到文件夹“C:\\lornel\\图片”里"),
+            std::string::npos);
+  EXPECT_EQ(form.Text(int(PictureName(4))), "");
+  EXPECT_EQ(form.caption()[0], 'C');
 }
 
 TEST(EditorFiles, AFileItCannotReadIsNamedAndNeverWritten) {
@@ -232,6 +292,12 @@ TEST_F(EditorTest, PreviewShowsTheFocusedQuestionAsTheClassSeesIt) {
   ASSERT_TRUE(previewed);
   EXPECT_EQ(previewed->row, 6);
   EXPECT_EQ(previewed->title, u"第六题 两行");
+  EXPECT_EQ(previewed->answerNote, "答案：x");
+  Type(AnswerBox(6), u"北京");
+  Type(OtherAnswersBox(6), u"Beijing");
+  Click(EditorId::PinyinCheck);
+  Click(EditorId::PreviewButton);
+  EXPECT_EQ(previewed->answerNote, "这些答案都算对：北京 → beijing；Beijing");
 
   for (const auto& [title, note] : std::vector<std::pair<std::u16string, std::string>>{
            {u"短题目", "题目可以完整显示。"},

@@ -67,5 +67,25 @@ TEST(MergeQuiz, ValuesChangedDifferentlyOnBothSidesAreListedInOneQuestion) {
     EXPECT_NE(q.find(line), std::string::npos) << line << "\n" << q;
 }
 
+TEST(MergeQuiz, TheQuestionsOwnValuesAndTheSwitchesMergeLikeTheRest) {
+  const Quiz base = Base();
+  Quiz mine = base, theirs = base;
+  mine.otherAnswers[2] = u"b|c";         // the editor only
+  theirs.pictures[3] = u"图片\\猫.jpg";  // the file only
+  mine.pinyin = u"1";                    // both, differently
+  theirs.pinyin = u"0";
+  mine.ownCountdowns[0] = u"20 ";  // both, alike as saved
+  theirs.ownCountdowns[0] = u"20";
+  const Merged m = MergeQuiz(base, mine, theirs);
+  ASSERT_EQ(m.conflicts.size(), 1u);
+  EXPECT_EQ(m.conflicts[0].field, (Field{FieldKind::Pinyin, 0}));
+  EXPECT_EQ(m.keepingMine.otherAnswers[2], u"b|c");
+  EXPECT_EQ(m.keepingMine.pictures[3], u"图片\\猫.jpg");
+  EXPECT_EQ(m.keepingMine.pinyin, u"1");
+  EXPECT_EQ(m.keepingTheirs.pinyin, u"0");
+  EXPECT_NE(ConflictQuestion("“q”", m.conflicts).find("拼音作答：编辑器里是“开”，文件里是“关”"),
+            std::string::npos);
+}
+
 }  // namespace
 }  // namespace lornel::editor

@@ -98,6 +98,38 @@ TEST(QuizFile, ValuesGbkCannotHoldAreNotSaved) {
       u"\U0001F600");
 }
 
+TEST(QuizFile, NewSectionsAreWrittenOnlyWhenSet) {
+  const std::string plain = config::DefaultConfigText();
+  Quiz quiz = ReadQuiz(plain);
+  EXPECT_EQ(quiz.pinyin, u"");
+  // A switch left off and empty own values add nothing.
+  quiz.pinyin = SwitchValue(false, quiz.pinyin);
+  EXPECT_EQ(WriteQuiz(plain, quiz), plain);
+
+  quiz.pictures[2] = u"图片\\猫.jpg";
+  quiz.ownPoints[13] = u" 5 ";
+  quiz.otherAnswers[0] = u"Beijing|北京市";
+  const std::string saved = *WriteQuiz(plain, quiz);
+  EXPECT_EQ(saved.substr(0, plain.size()), plain);
+  const std::string added = saved.substr(plain.size());
+  EXPECT_EQ(Lines(added), (std::vector<std::string>{
+                              "[其他答案：]\r", "第一题其他答案=Beijing|北京市\r", "[题目图片：]\r",
+                              "第三题图片=图片\\猫.jpg\r", "[每题得分：]\r", "第十四题得分=5\r"}))
+      << added;
+  // A new quiz has every switch on; turning one off that the file had on writes 0.
+  const Quiz fresh = NewQuiz();
+  const std::string withSwitches = *WriteQuiz(plain, fresh);
+  for (const char* line :
+       {"[判题方式：]\r\n拼音作答=1\r\n宽松比较=1\r\n", "[声音：]\r\n开启声音=1"})
+    EXPECT_NE(withSwitches.find(line), std::string::npos) << withSwitches;
+  Quiz off = ReadQuiz(withSwitches);
+  off.sounds = SwitchValue(false, off.sounds);
+  EXPECT_EQ(
+      config::ReadIniValue(*WriteQuiz(withSwitches, off), config::kSoundSection, config::kSoundKey),
+      "0");
+  EXPECT_EQ(SwitchValue(false, u"yes"), u"yes");  // off already: kept as the file has it
+}
+
 TEST(QuizFile, AnyQuizReadsBackAsSaved) {
   const std::u16string pieces[] = {u"",  u" ",  u"a",    u"题", u"=",  u"[x]", u"\"", u"'",
                                    u";", u"\t", u"\r\n", u"\n", u"　", u"，",  u"0",  u"Ａ"};
@@ -109,10 +141,7 @@ TEST(QuizFile, AnyQuizReadsBackAsSaved) {
   };
   for (int round = 0; round < 300; ++round) {
     Quiz quiz;
-    for (auto& t : quiz.titles) t = text();
-    for (auto& a : quiz.answers) a = text();
-    quiz.countdown = text();
-    quiz.points = text();
+    ForEachField([&](Field f) { ValueOf(quiz, f) = text(); });
     const std::string base = round % 2 ? config::DefaultConfigText() : kHandEdited;
     const auto saved = WriteQuiz(base, quiz);
     ASSERT_TRUE(saved) << round;

@@ -1,0 +1,40 @@
+// A question's picture: where the file a value names is, what its first bytes
+// say it is, and taking a chosen picture into the quiz's folder, so that
+// copying that folder onto a USB stick takes every picture along.
+#pragma once
+
+#include <cstddef>
+#include <string>
+#include <string_view>
+
+#include "platform/host.h"
+
+namespace lornel::editor {
+
+inline constexpr std::size_t kLargestPicture = 20u * 1024 * 1024;
+inline constexpr const char* kPictureFolder = "图片";
+
+// By the first bytes alone; the decoder has the last word in the classroom.
+enum class PictureFormat { None, Jpeg, Png, Bmp, Gif };
+PictureFormat PictureFormatOf(std::string_view bytes);
+
+// The folder of a path, without the last backslash ("" for a bare name), and its name.
+std::string FolderOf(const std::string& path);
+std::string FileNameOf(const std::string& path);
+// The file a picture value names: an absolute path as it stands, anything
+// else relative to the folder of configPath (all GBK).
+std::string PicturePath(const std::string& configPath, const std::string& value);
+
+// What the file should name for a picture chosen at chosenPath: a picture
+// inside configPath's folder by its relative name; any other copied into the
+// folder "图片" beside configPath first, under a name of its own ("猫 (2).jpg"
+// when "猫.jpg" there holds other bytes; the same bytes are not copied twice).
+// A refused copy leaves no part of the file behind and says why (GBK).
+struct AdoptedPicture {
+  std::string value;    // "" when refused
+  std::string problem;  // the message when refused
+};
+AdoptedPicture AdoptPicture(platform::Files& files, const std::string& configPath,
+                            const std::string& chosenPath);
+
+}  // namespace lornel::editor

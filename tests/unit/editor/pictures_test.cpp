@@ -1,0 +1,65 @@
+// Taking a chosen picture into the quiz's folder on the in-memory host.
+#include "editor/pictures.h"
+
+#include <gtest/gtest.h>
+
+#include "tests/support/fake_host.h"
+
+namespace lornel::editor {
+namespace {
+
+constexpr const char* kConfig = "C:\\课堂\\wtda.ini";
+const std::string kCat = "\xFF\xD8\xFF cat", kDog = "\xFF\xD8\xFF dog";
+
+TEST(Pictures, PathsRelativeToTheQuizFolderOrAbsolute) {
+  EXPECT_EQ(PicturePath(kConfig, "图片\\猫.jpg"), "C:\\课堂\\图片\\猫.jpg");
+  EXPECT_EQ(PicturePath(kConfig, "D:\\猫.jpg"), "D:\\猫.jpg");
+  EXPECT_EQ(PicturePath(kConfig, "\\\\server\\猫.jpg"), "\\\\server\\猫.jpg");
+  // 表 ends in the byte 0x5C: not a backslash.
+  EXPECT_EQ(FolderOf("C:\\表\\wtda.ini"), "C:\\表");
+  EXPECT_EQ(FileNameOf("C:\\a\\表.jpg"), "表.jpg");
+  EXPECT_EQ(PictureFormatOf(kCat), PictureFormat::Jpeg);
+  EXPECT_EQ(PictureFormatOf("BM"), PictureFormat::None);  // too short for its headers
+}
+
+TEST(Pictures, APictureInsideTheFolderIsNamedRelativelyAndNotCopied) {
+  fake::FakeHost host;
+  host.files["C:\\课堂\\图片\\猫.jpg"] = kCat;
+  EXPECT_EQ(AdoptPicture(host, kConfig, "c:\\课堂\\图片\\猫.jpg").value, "图片\\猫.jpg");
+  EXPECT_TRUE(host.writes.empty());
+}
+
+TEST(Pictures, OneFromElsewhereIsCopiedUnderANameOfItsOwn) {
+  fake::FakeHost host;
+  host.files["D:\\相册\\猫.jpg"] = kCat;
+  host.files["E:\\猫.jpg"] = kDog;
+  host.files["F:\\猫.jpg"] = kCat;
+  EXPECT_EQ(AdoptPicture(host, kConfig, "D:\\相册\\猫.jpg").value, "图片\\猫.jpg");
+  EXPECT_EQ(host.files["C:\\课堂\\图片\\猫.jpg"], kCat);
+  EXPECT_TRUE(host.directories.count("C:\\课堂\\图片"));
+  // Another picture of the name gets a number; the same bytes are the picture already there.
+  EXPECT_EQ(AdoptPicture(host, kConfig, "E:\\猫.jpg").value, "图片\\猫 (2).jpg");
+  EXPECT_EQ(host.files["C:\\课堂\\图片\\猫 (2).jpg"], kDog);
+  EXPECT_EQ(AdoptPicture(host, kConfig, "F:\\猫.jpg").value, "图片\\猫.jpg");
+  EXPECT_EQ(host.writes.size(), 2u);
+}
+
+TEST(Pictures, AReadOnlyFolderOrAnUnreadablePictureCopiesNothing) {
+  fake::FakeHost host;
+  host.files["D:\\猫.jpg"] = kCat;
+  host.readOnlyDirectories.insert("C:\\课堂");
+  AdoptedPicture refused = AdoptPicture(host, kConfig, "D:\\猫.jpg");
+  EXPECT_EQ(refused.value, "");
+  EXPECT_NE(refused.problem.find("无法把图片复制到文件夹“C:\\课堂\\图片”里"), std::string::npos);
+  // The folder "图片" exists but cannot be written.
+  host.readOnlyDirectories = {"C:\\课堂\\图片"};
+  host.directories.insert("C:\\课堂\\图片");
+  EXPECT_NE(AdoptPicture(host, kConfig, "D:\\猫.jpg").problem, "");
+  EXPECT_TRUE(host.writes.empty());
+  host.deniedPaths.insert("D:\\猫.jpg");
+  EXPECT_NE(AdoptPicture(host, kConfig, "D:\\猫.jpg").problem.find("无法读取图片“D:\\猫.jpg”"),
+            std::string::npos);
+}
+
+}  // namespace
+}  // namespace lornel::editor
