@@ -19,18 +19,17 @@ rank_of() {
     judging) echo 2 ;;
     ui) echo 3 ;;
     quiz | common) echo 4 ;;
-    app) echo 5 ;;
-    editor) echo 6 ;;
-    platform/win32 | resources/win32) echo 7 ;;
-    ui/win32) echo 8 ;;
-    common/win32) echo 9 ;;
-    app/win32 | editor/win32) echo 10 ;;
-    skinlib/format) echo 11 ;;
-    skinlib/dll | skinlib/demo) echo 12 ;;
-    tests/support | tests/contract | tests/win32/support) echo 13 ;;
-    tests/unit) echo 14 ;;
-    tests/*) echo 15 ;;
-    tools | config/tools | judging/tools | judging/bench | bench) echo 16 ;;
+    app | editor) echo 5 ;;  # the two programs: neither includes the other
+    platform/win32 | resources/win32) echo 6 ;;
+    ui/win32) echo 7 ;;
+    common/win32) echo 8 ;;
+    app/win32 | editor/win32) echo 9 ;;
+    skinlib/format) echo 10 ;;
+    skinlib/dll | skinlib/demo) echo 11 ;;
+    tests/support | tests/contract | tests/win32/support) echo 12 ;;
+    tests/unit) echo 13 ;;
+    tests/*) echo 14 ;;
+    tools | config/tools | judging/tools | judging/bench | bench) echo 15 ;;
     *) echo "" ;;
   esac
 }
