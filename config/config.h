@@ -45,7 +45,7 @@ std::string QuestionAnswerKey(int n);  // "" for n outside 1..14
 std::string QuestionPictureKey(int n);
 std::string QuestionCountdownKey(int n);
 std::string QuestionPointsKey(int n);
-std::string OtherAnswersKey(int n);    // "第一题其他答案" ...
+std::string OtherAnswersKey(int n);  // "第一题其他答案" ...
 
 // Whether the value of kSoundKey switches the sounds on: "1" alone does.
 bool SoundsOn(std::string_view value);

@@ -73,7 +73,7 @@ class FakeForm : public ui::Form {
     return pictureDialog ? pictureDialog(folder) : std::nullopt;
   }
   // What the Open dialogs answer (nullopt: cancelled).
-  std::function<std::optional<std::string>(const std::string& path)> openDialog, pictureDialog;
+  std::function<std::optional<std::string>(const std::string&path)> openDialog, pictureDialog;
   // By the same metric as MeasureCaption, placed by the label's alignment.
   int CaptionCharacterLeft(int id, std::size_t index) const override;
   // Answered by menuAnswer (none: -1); a greyed item or a separator cannot be chosen.
