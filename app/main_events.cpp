@@ -3,6 +3,7 @@
 #include "quiz/answer.h"
 #include "quiz/board.h"
 #include "quiz/countdown.h"
+#include "quiz/countdown_control.h"
 #include "quiz/groups.h"
 #include "quiz/score_menu.h"
 #include "quiz/settings_check.h"
@@ -65,6 +66,12 @@ void Dispatch(Shell& shell, const ui::ControlEvent& event) {
       break;
     case MainSlot::ScoreMenu:
       quiz::ScoreMenu(ctx, binding.arg, event.x);
+      break;
+    case MainSlot::CountdownMenu:
+      quiz::CountdownMenu(ctx);
+      break;
+    case MainSlot::CountdownPause:
+      quiz::ToggleCountdownPause(ctx);
       break;
     case MainSlot::None:
       break;

@@ -3,6 +3,7 @@
 #include "judging/judge.h"
 #include "judging/text.h"
 #include "quiz/board.h"
+#include "quiz/countdown.h"
 #include "quiz/groups.h"
 #include "quiz/tables.h"
 #include "ui/message.h"
@@ -42,7 +43,7 @@ bool IsAccepted(Context& ctx, const std::string& typed) {
 
 void CorrectAnswer(Context& ctx) {
   const MainForm& main = ctx.main;
-  main.SetInterval(MainId::时钟2, 0);
+  CountdownStop(main);
   StopShake(main);
   CloseQuestion(ctx);
   ui::ShowMessage(ctx.host, "回答正确！", ui::kMbOk | ui::kMbIconInformation, "恭喜");

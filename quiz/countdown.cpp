@@ -3,6 +3,7 @@
 #include "config/config.h"
 #include "quiz/answer.h"
 #include "quiz/board.h"
+#include "quiz/countdown_control.h"
 #include "quiz/number_text.h"
 #include "ui/message.h"
 
@@ -11,7 +12,6 @@ namespace {
 
 using ui::MainId;
 
-constexpr int kCountdownPeriod = 1000;
 constexpr int kGuardPeriod = 1;
 constexpr const char* kCountdownOff = "0";  // compared as text: "00" still counts down
 
@@ -44,9 +44,14 @@ void CountdownTick(Context& ctx) {
   TimeOut(ctx);
 }
 
+void CountdownStop(const MainForm& main) {
+  main.SetInterval(MainId::时钟2, 0);
+  EndCountdownPause(main);
+}
+
 void TimeOut(Context& ctx) {
   const MainForm& main = ctx.main;
-  main.SetInterval(MainId::时钟2, 0);
+  CountdownStop(main);
   ui::ShowMessage(ctx.host, "回答超时！！", ui::kMbOk | ui::kMbIconInformation, "很遗憾！");
   UncoverAnswer(main);
   CloseQuestion(ctx);

@@ -60,6 +60,8 @@ enum class MainSlot : std::uint8_t {
   ChangeGroup,
   ScoreMirrorTick,
   ScoreMenu,  // arg: the group of a score label, 0 for the score sentence
+  CountdownMenu,
+  CountdownPause,
 };
 
 }  // namespace lornel::ui

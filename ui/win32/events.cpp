@@ -83,6 +83,19 @@ bool Win32Form::Translate(Arrives arrives, HWND target, UINT code, LPARAM lParam
   return false;
 }
 
+bool Win32Form::TranslateWindowKey(WPARAM key) {
+  const Translation* t = FindTranslation(Arrives::WindowKey, static_cast<UINT>(key));
+  if (!t || destroyed_) return false;
+  bool taken = false;
+  for (const Control& c : controls_) {
+    if (!ui::rules::Raises(*c.row, t->kind)) continue;
+    Raise(c, t->kind);
+    taken = true;
+    if (destroyed_) break;
+  }
+  return taken;
+}
+
 void Win32Form::OnCommand(HWND child, int code) {
   Control* c = ControlOf(child);
   if (!c || c->form != this) return;

@@ -76,6 +76,7 @@ class Win32Form : public ui::Form {
   int Interval(int id) const override;
   void SetRangeMin(int id, int value) override;
   void SetRangeMax(int id, int value) override;
+  int RangeMax(int id) const override { return controls_[id].rangeMax; }
   void SetPosition(int id, int value) override;
   int Position(int id) const override;
   bool IsChecked(int id) const override;
@@ -105,6 +106,9 @@ class Win32Form : public ui::Form {
   // at a control or as a notification whenever it translates, passed up only
   // when a control or panel bound to it took it (events.cpp).
   bool Translate(Arrives arrives, HWND target, UINT code, LPARAM lParam);
+  // A key pressed anywhere in the window, raised at every row bound to its
+  // kind; true when one was (events.cpp).
+  bool TranslateWindowKey(WPARAM key);
   void OnEditNotification(const Control& control, int code);
   bool OnCloseQuery() { return sink_->OnCloseQuery(); }
   void OnActivated() {

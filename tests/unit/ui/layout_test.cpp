@@ -310,7 +310,8 @@ TEST(LayoutStructure, EveryEventIsBoundOnTheKindThatRaisesIt) {
     const Event expected = row.kind == Kind::Button   ? Event::Click
                            : row.kind == Kind::Timer  ? Event::Tick
                            : row.id == Id(透明标签13) ? Event::LeftButtonDown
-                           : row.kind == Kind::TransLabel && row.parent == Id(分组框2)
+                           : (row.kind == Kind::TransLabel && row.parent == Id(分组框2)) ||
+                                   row.id == Id(标签15) || row.id == Id(进度条1)
                                ? Event::ContextMenu
                                : Event::None;
     EXPECT_EQ(row.bindings[0].event, expected) << Printable(row.name);
