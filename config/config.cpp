@@ -36,6 +36,8 @@ std::string OtherAnswersKey(int n) {
   return std::string(QuestionName(n)) + "其他答案";
 }
 
+bool SoundsOn(std::string_view value) { return value == "1"; }
+
 bool ConfigFileExists(platform::Host& host, const std::string& path) {
   return host.PathExists(path);
 }

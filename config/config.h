@@ -22,11 +22,17 @@ inline constexpr const char* kJudgingSection = "判题方式：";
 inline constexpr const char* kPinyinKey = "拼音作答";
 inline constexpr const char* kLenientKey = "宽松比较";
 inline constexpr const char* kOtherAnswersSection = "其他答案：";
+// Not in the default file: without the key the program makes no sound.
+inline constexpr const char* kSoundSection = "声音：";
+inline constexpr const char* kSoundKey = "开启声音";
 
 // n from 1 to 14: "第一题题目" ... "第十四题题目", "第一题答案" ...
 std::string QuestionTitleKey(int n);
 std::string QuestionAnswerKey(int n);  // "" for n outside 1..14
 std::string OtherAnswersKey(int n);    // "第一题其他答案" ...
+
+// Whether the value of kSoundKey switches the sounds on: "1" alone does.
+bool SoundsOn(std::string_view value);
 
 // Any entry named path counts, a directory too (a find-first-file query).
 bool ConfigFileExists(platform::Host& host, const std::string& path);

@@ -13,6 +13,10 @@ enum class Blob : int {
   NoticeInfo = 103,     // JPEG 626 x 626
   SkinLibrary = 200,    // file image of SkinH_EL.dll
   Skin = 300,           // skin n is resource 300 + n, n = 1..33
+  SoundCorrect = 401,   // WAV, PCM 16-bit mono: chime of a right answer
+  SoundWrong = 402,     // buzz of a wrong answer
+  SoundTick = 403,      // tick of each of the countdown's last seconds
+  SoundTimeOut = 404,   // gong at the time-out
 };
 
 inline constexpr int kIconResource = 1;

@@ -153,6 +153,19 @@ TEST_F(ConfigTest, AValueSavedMeanwhileIsUsedAtTheNextRead) {
   EXPECT_EQ(TextToInteger(Read(kCountdownSection, kCountdownKey)), 30);
 }
 
+TEST_F(ConfigTest, SoundsAreOnOnlyWhenTheirKeyReadsOne) {
+  const auto soundsWith = [&](const std::string& line) {
+    host.files[kPath] = DefaultConfigText() + "[声音：]\r\n" + line + "\r\n";
+    return SoundsOn(Read(kSoundSection, kSoundKey));
+  };
+  EXPECT_TRUE(soundsWith("开启声音=1"));
+  EXPECT_TRUE(soundsWith("开启声音 = 1 "));
+  for (const char* off : {"开启声音=0", "开启声音=", "开启声音=11", "开启声音=１", "开启声音=on"})
+    EXPECT_FALSE(soundsWith(off)) << off;
+  host.files[kPath] = DefaultConfigText();  // the default file has no such key
+  EXPECT_FALSE(SoundsOn(Read(kSoundSection, kSoundKey)));
+}
+
 TEST_F(ConfigTest, ALongTitleComesBackCutTo10239Bytes) {
   std::string title;
   while (title.size() < 12000) title += "题目";

@@ -1,0 +1,35 @@
+// The program's four sounds, played by whoever implements SoundPlayer: winmm
+// on Windows (platform/win32/sound_player.h), a recorder in tests.
+#pragma once
+
+#include <cstdint>
+
+namespace lornel::platform {
+
+enum class Sound : std::uint8_t { Correct, Wrong, Tick, TimeOut };
+
+// Play returns at once and never fails: a sound that cannot be played (no
+// audio device) is silence, with no message.
+class SoundPlayer {
+ public:
+  virtual ~SoundPlayer() = default;
+  virtual void Play(Sound sound) = 0;
+};
+
+// Sounds on or off: on from the file's switch at start, turned off or on for
+// this run by the system menu. Off, nothing reaches the player behind it.
+class SoundSwitch final : public SoundPlayer {
+ public:
+  SoundSwitch(SoundPlayer& out, bool on) : out_(out), on_(on) {}
+  bool on() const { return on_; }
+  void SetOn(bool on) { on_ = on; }
+  void Play(Sound sound) override {
+    if (on_) out_.Play(sound);
+  }
+
+ private:
+  SoundPlayer& out_;
+  bool on_;
+};
+
+}  // namespace lornel::platform
