@@ -46,6 +46,7 @@ void CorrectAnswer(Context& ctx) {
   CountdownStop(main);
   StopShake(main);
   CloseQuestion(ctx);
+  ctx.sounds.Play(platform::Sound::Correct);
   ui::ShowMessage(ctx.host, "回答正确！", ui::kMbOk | ui::kMbIconInformation, "恭喜");
   UncoverAnswer(main);
   AwardPoints(ctx);
@@ -72,6 +73,7 @@ void CheckAnswer(Context& ctx) {
     return;
   }
   if (!IsAccepted(ctx, typed)) {
+    ctx.sounds.Play(platform::Sound::Wrong);
     main.SetInterval(MainId::时钟18, kShakePeriod);
     return;
   }

@@ -5,7 +5,8 @@
 namespace lornel::fake {
 
 AppRuntime::AppRuntime()
-    : main(ui::MainTable(), clock, events), shell{host, {}, Context{MainForm(main), host}, {}, {}} {
+    : main(ui::MainTable(), clock, events),
+      shell{host, {}, Context{MainForm(main), host, {}, 0, sounds}, {}, {}} {
   host.moduleFileName = kExe;
   host.currentDirectory = "C:\\elsewhere";
   host.directories.insert(kDirectory);

@@ -10,6 +10,7 @@
 #include "tests/support/clock.h"
 #include "tests/support/fake_form.h"
 #include "tests/support/fake_host.h"
+#include "tests/support/fake_sound.h"
 #include "ui/layout.h"
 #include "ui/main_ids.h"
 
@@ -44,6 +45,7 @@ class AppRuntime {
   }
 
   Clock clock;
+  FakeSoundPlayer sounds{&clock};
   FakeHost host;
   FakeForm main;
   app::Shell shell;

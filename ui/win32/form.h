@@ -4,6 +4,7 @@
 
 #include <windows.h>
 
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
@@ -133,6 +134,9 @@ class Win32Form : public ui::Form {
   bool OnFullScreenKey(WPARAM key);
   // True when the system command was ours (the menu item, Move while full screen).
   bool OnSysCommand(WPARAM command);
+  // An item of the system menu that is checked while on; each choice turns it
+  // over and tells `turned`. Before creation it is added with the window (system_menu.cpp).
+  void AddMenuToggle(std::string text, bool on, std::function<void(bool on)> turned);
   void OnDisplayChange();
   static Control* ControlOf(HWND hwnd);
   static Win32Form* FormOf(HWND hwnd);
@@ -177,8 +181,16 @@ class Win32Form : public ui::Form {
     int dpi;
   };
   std::optional<Windowed> windowed_;  // set while full screen
-  ui::Size tableClient_;              // the client area the tables were laid out in
-  FontCache fonts_;                   // every font of the controls, at the current scale
+  struct MenuToggle {
+    std::string text;  // GBK
+    bool on;
+    std::function<void(bool)> turned;
+  };
+  std::optional<MenuToggle> toggle_;
+  void AppendMenuToggle();
+  bool OnMenuToggle(WPARAM command);
+  ui::Size tableClient_;  // the client area the tables were laid out in
+  FontCache fonts_;       // every font of the controls, at the current scale
 };
 
 }  // namespace lornel::win32

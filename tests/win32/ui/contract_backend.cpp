@@ -2,6 +2,7 @@
 // timers, and clicks as real mouse input.
 #include <windows.h>
 #include <commctrl.h>
+#include <gtest/gtest.h>
 
 #include "tests/contract/backend.h"
 #include "tests/win32/support/pump.h"

@@ -124,7 +124,8 @@ TEST_F(MainWindow, EscEnterAndF1DoNothingAndTabMovesTheFocus) {
   PressKeys({VK_ESCAPE, VK_RETURN, VK_F1});
   EXPECT_TRUE(IsWindow(form->hwnd()));
   EXPECT_EQ(GetFocus(), start);
-  for (const ui::Binding& e : probe.events) EXPECT_EQ(e.slot, ui::MainSlot::ScoreMirrorTick);
+  for (const ui::ControlEvent& e : probe.events)
+    EXPECT_EQ(e.binding.slot, ui::MainSlot::ScoreMirrorTick);
   // The same way in, Tab does arrive.
   PressKeys({VK_TAB});
   EXPECT_NE(GetFocus(), start);
@@ -133,7 +134,8 @@ TEST_F(MainWindow, EscEnterAndF1DoNothingAndTabMovesTheFocus) {
 
 TEST_F(MainWindow, OnlyTheScoreMirrorTimerRunsAtStart) {
   test::Pump(1100);
-  for (const ui::Binding& e : probe.events) EXPECT_EQ(e.slot, ui::MainSlot::ScoreMirrorTick);
+  for (const ui::ControlEvent& e : probe.events)
+    EXPECT_EQ(e.binding.slot, ui::MainSlot::ScoreMirrorTick);
   EXPECT_GE(probe.Count(ui::MainSlot::ScoreMirrorTick, 0), 1);
 }
 
