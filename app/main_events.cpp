@@ -17,7 +17,7 @@ void MainEvents::OnControlEvent(const ui::ControlEvent& event) { Dispatch(shell_
 void Dispatch(Shell& shell, const ui::ControlEvent& event) {
   Context& ctx = shell.ctx;
   const ui::Binding& binding = event.binding;
-  using ui::MainSlot;
+  using quiz::MainSlot;
   switch (binding.slot.As<MainSlot>()) {
     case MainSlot::ConfigCheckOnStart:
       quiz::ConfigCheckOnStart(ctx);

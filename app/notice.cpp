@@ -1,11 +1,11 @@
 #include "app/notice.h"
 
 #include "app/instance.h"
-#include "app/skins.h"
+#include "common/skins.h"
 
 namespace lornel::app {
 
-using ui::NoticeId;
+using app::NoticeId;
 
 Random& ProcessRandom() {
   static Random random;
@@ -15,14 +15,14 @@ Random& ProcessRandom() {
 void NoticeEvents::OnCreated() { ApplySkin(shell_, 1); }
 
 void NoticeEvents::OnControlEvent(const ui::ControlEvent& event) {
-  switch (event.binding.slot.As<ui::NoticeSlot>()) {
-    case ui::NoticeSlot::CountdownTick:
+  switch (event.binding.slot.As<app::NoticeSlot>()) {
+    case app::NoticeSlot::CountdownTick:
       CountdownTick();
       break;
-    case ui::NoticeSlot::FlickerTick:
+    case app::NoticeSlot::FlickerTick:
       FlickerTick();
       break;
-    case ui::NoticeSlot::None:
+    case app::NoticeSlot::None:
       break;
   }
 }

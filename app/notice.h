@@ -2,14 +2,14 @@
 // ends the process, and the message's flickering colour.
 #pragma once
 
+#include "app/notice_ids.h"
 #include "app/random.h"
 #include "app/shell.h"
 #include "ui/form.h"
-#include "ui/notice_ids.h"
 
 namespace lornel::app {
 
-using NoticeForm = ui::Controls<ui::NoticeId>;
+using NoticeForm = ui::Controls<app::NoticeId>;
 
 class NoticeEvents : public ui::EventSink {
  public:

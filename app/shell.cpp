@@ -1,18 +1,20 @@
 #include "app/shell.h"
 
 #include "app/instance.h"
-#include "app/skins.h"
+#include "config/config.h"
 
 namespace lornel::app {
 
-ProgramPaths SplitModulePath(const std::string& fullPath) {
-  const auto slash = fullPath.find_last_of('\\');
-  if (slash == std::string::npos) return {"", fullPath};
-  return {fullPath.substr(0, slash), fullPath.substr(slash + 1)};
+void EnsureSkinLibrary(Shell& shell) {
+  common::EnsureSkinLibrary(shell.host, shell.program.directory);
+}
+
+void ApplySkin(Shell& shell, int skinNumber) {
+  common::ApplySkin(shell.host, shell.program.directory, shell.skin, skinNumber);
 }
 
 ProgramPaths StartProcess(platform::Host& host) {
-  ProgramPaths paths = SplitModulePath(host.ModuleFileName());
+  ProgramPaths paths = common::SplitModulePath(host.ModuleFileName());
   host.ChangeDirectory(paths.directory);
   return paths;
 }
@@ -25,7 +27,7 @@ void MainWindowCreated(Shell& shell) {
     shell.ctx.main.RequestClose();
   }
   ApplySkin(shell, 12);
-  shell.ctx.configPath = shell.host.CurrentDirectory() + "\\wtda.ini";
+  shell.ctx.configPath = config::ConfigPathIn(shell.host.CurrentDirectory());
 }
 
 void MainWindowDestroyed(Shell& shell) { ReleaseInstanceMutex(shell); }

@@ -6,25 +6,20 @@
 #include <functional>
 #include <string>
 
-#include "app/skins.h"
+#include "common/program.h"
+#include "common/skins.h"
 #include "platform/host.h"
-#include "ui/context.h"
+#include "quiz/context.h"
 
 namespace lornel::app {
 
-struct ProgramPaths {
-  std::string directory;  // without a trailing backslash
-  std::string fileName;   // extension included
-};
-
-// Splits a module path at its last backslash; a path without one is all name.
-ProgramPaths SplitModulePath(const std::string& fullPath);
+using common::ProgramPaths;
 
 struct Shell {
   platform::Host& host;
   ProgramPaths program;
   Context ctx;
-  SkinBinding skin;
+  common::SkinBinding skin;
   // Opens the notice window and returns when it has been closed.
   std::function<void()> openNoticeModally;
 };
@@ -32,6 +27,10 @@ struct Shell {
 // Process start: where the executable is, and the current directory set to
 // it so that wtda.ini is found beside it.
 ProgramPaths StartProcess(platform::Host& host);
+
+// The skin library beside lornel.exe, and a skin through it.
+void EnsureSkinLibrary(Shell& shell);
+void ApplySkin(Shell& shell, int skinNumber);
 
 // The main window's creation-complete and being-destroyed handlers.
 void MainWindowCreated(Shell& shell);

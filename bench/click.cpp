@@ -18,13 +18,13 @@
 #include "app/shell.h"
 #include "bench/measure.h"
 #include "platform/win32/host.h"
-#include "ui/layout.h"
+#include "quiz/main_ids.h"
 #include "ui/win32/form.h"
 
 namespace lornel::bench {
 namespace {
 
-using ui::MainId;
+using quiz::MainId;
 
 std::FILE* g_out = nullptr;
 std::string g_tag = "lornel";
@@ -73,7 +73,7 @@ DWORD WINAPI BareThread(void* param) {
   wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
   wc.lpszClassName = L"LornelBenchBare";
   RegisterClassExW(&wc);
-  const ui::Rect panel = ui::MainTable()[static_cast<int>(MainId::分组框3)].rect;
+  const ui::Rect panel = quiz::MainTable()[static_cast<int>(MainId::分组框3)].rect;
   HWND top = CreateWindowExW(0, wc.lpszClassName, L"Lornel bench bare window",
                              WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN, 0, 0, 1203, 773, nullptr,
                              nullptr, wc.hInstance, nullptr);
@@ -154,7 +154,7 @@ int Run(int samples, int warmup) {
   // As lornel.exe builds it: the form holds the events, the events the shell.
   struct MainWindow {
     MainWindow(platform::Host& host, const app::ProgramPaths& paths)
-        : form(ui::MainTable(), events),
+        : form(quiz::MainTable(), events),
           shell{host, paths, Context{MainForm(form), host}, {}, {}} {}
     win32::Win32Form form;
     app::Shell shell;

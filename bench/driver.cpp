@@ -27,7 +27,7 @@
 #include "config/config.h"
 #include "platform/win32/host.h"
 #include "platform/win32/text.h"
-#include "ui/main_ids.h"
+#include "quiz/main_ids.h"
 
 namespace lornel::bench {
 namespace {
@@ -95,7 +95,7 @@ bool CameUp(Child& c, const Program& p, HWND* topOut = nullptr) {
   HWND top = c.WaitForWindow(p.title, 5000);
   if (topOut) *topOut = top;
   if (!top) return false;
-  return !p.lornel || Visible(Control(top, static_cast<int>(ui::MainId::分组框21)));
+  return !p.lornel || Visible(Control(top, static_cast<int>(quiz::MainId::分组框21)));
 }
 
 // One start: CreateProcess until WaitForInputIdle, in milliseconds; < 0 on failure.

@@ -16,13 +16,13 @@
 #include "app/shell.h"
 #include "bench/measure.h"
 #include "platform/win32/host.h"
-#include "ui/layout.h"
+#include "quiz/main_ids.h"
 #include "ui/win32/form.h"
 
 namespace lornel::bench {
 namespace {
 
-using ui::MainId;
+using quiz::MainId;
 
 [[noreturn]] void Die(const char* why) {
   std::printf("FAILED fullscreen: %s\n", why);
@@ -80,7 +80,7 @@ int Run(int samples) {
   struct MainWindow {
     MainWindow(platform::Host& host, const app::ProgramPaths& paths)
         : timed(events),
-          form(ui::MainTable(), timed),
+          form(quiz::MainTable(), timed),
           shell{host, paths, Context{MainForm(form), host}, {}, {}} {}
     TimedEvents timed;
     win32::Win32Form form;

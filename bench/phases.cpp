@@ -18,7 +18,7 @@
 #include "bench/measure.h"
 #include "platform/win32/host.h"
 #include "platform/win32/text.h"
-#include "ui/layout.h"
+#include "quiz/main_ids.h"
 #include "ui/win32/form.h"
 
 namespace lornel::bench {
@@ -96,7 +96,7 @@ int FontsOnly(bool shared) {
   std::vector<HFONT> all;
   HDC dc = CreateCompatibleDC(nullptr);
   const double t0 = NowMs();
-  for (const ui::Row& row : ui::MainTable().rows) {
+  for (const ui::Row& row : quiz::MainTable().rows) {
     if (row.kind == ui::Kind::Timer || !row.font.present()) continue;
     const Key key{row.font.face, row.font.height, row.font.underline};
     HFONT font = shared && made.count(key) ? made[key] : nullptr;
@@ -139,7 +139,8 @@ int wmain(int argc, wchar_t** argv) {
   // As lornel.exe builds it, the events timed: the form holds them, they the shell.
   struct MainWindow {
     MainWindow(platform::Host& host, const app::ProgramPaths& paths)
-        : form(ui::MainTable(), timed), shell{host, paths, Context{MainForm(form), host}, {}, {}} {}
+        : form(quiz::MainTable(), timed),
+          shell{host, paths, Context{MainForm(form), host}, {}, {}} {}
     win32::Win32Form form;
     app::Shell shell;
     app::MainEvents events{shell};

@@ -5,7 +5,7 @@
 namespace lornel::bench {
 namespace {
 
-using ui::MainId;
+using quiz::MainId;
 
 constexpr int kStepTimeoutMs = 10000;
 constexpr int kMessageTextId = 0xFFFF;  // the static text of a message box dialog

@@ -10,7 +10,7 @@
 #include <string>
 #include <vector>
 
-#include "ui/layout.h"
+#include "quiz/main_ids.h"
 
 namespace {
 
@@ -95,7 +95,7 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
   wc.lpszClassName = kTimerClass;
   RegisterClassExW(&wc);
 
-  const lornel::ui::Table& table = lornel::ui::MainTable();
+  const lornel::ui::Table& table = lornel::quiz::MainTable();
   const int w = table.window.outerWidth, h = table.window.outerHeight;
   // No WS_CLIPCHILDREN: a group box never fills its inside, so the window's own
   // background must show through the panels, as in any plain dialog.

@@ -3,9 +3,18 @@
 include(ExternalProject)
 
 set(LORNEL_JPEG_PREFIX ${CMAKE_BINARY_DIR}/third_party/libjpeg-turbo)
+# The unpacked source is shared by the Windows trees beside this one (each
+# builds it out of source), so a clone fetches it once; the lock keeps two
+# trees building at once from unpacking it together.
+get_filename_component(lornel_trees ${CMAKE_BINARY_DIR} DIRECTORY)
+set(LORNEL_DEBIAN_SOURCES ${lornel_trees}/debian-sources CACHE PATH
+  "Where Debian's source packages are unpacked, once for all trees")
+file(MAKE_DIRECTORY ${LORNEL_DEBIAN_SOURCES})
 ExternalProject_Add(libjpeg_turbo_ext
   PREFIX ${LORNEL_JPEG_PREFIX}
-  DOWNLOAD_COMMAND ${CMAKE_SOURCE_DIR}/scripts/fetch-debian-source.sh libjpeg-turbo <SOURCE_DIR>
+  SOURCE_DIR ${LORNEL_DEBIAN_SOURCES}/libjpeg-turbo
+  DOWNLOAD_COMMAND flock ${LORNEL_DEBIAN_SOURCES}/libjpeg-turbo.lock
+    ${CMAKE_SOURCE_DIR}/scripts/fetch-debian-source.sh libjpeg-turbo <SOURCE_DIR>
   CMAKE_ARGS
     -DCMAKE_TOOLCHAIN_FILE=${CMAKE_TOOLCHAIN_FILE}
     -DCMAKE_BUILD_TYPE=Release

@@ -52,20 +52,45 @@ function(lornel_gnu_options target)
   endif()
 endfunction()
 
+# Windows tests take one lane of scripts/test.sh each (a display and a Wine
+# prefix of their own, see scripts/wine-env.sh), so tests in different lanes
+# run side by side; a ctest run without lanes runs them one at a time.
+set(LORNEL_WINE_LANE "wine_lane:1")
+
 # A test binary built for Windows and run under Wine by ctest. A tree built for
 # a host that cannot run its code under Wine (32-bit code on a 64-bit-only
 # kernel) keeps only the tests that read the built files.
+# SHARDS n splits a long binary into n ctest tests by whole suites (see
+# scripts/wine-run.sh), each in a lane of its own; together they run every
+# case once.
 option(LORNEL_WINE_TESTS "Run this tree's Windows programs under Wine in ctest" ON)
 function(lornel_add_wine_test name target)
   if(NOT LORNEL_WINE_TESTS)
     return()
   endif()
-  add_test(NAME ${LORNEL_TEST_PREFIX}${name}
-    COMMAND ${PROJECT_SOURCE_DIR}/scripts/wine-run.sh $<TARGET_FILE:${target}> ${ARGN})
-  set_tests_properties(${LORNEL_TEST_PREFIX}${name} PROPERTIES
-    FIXTURES_REQUIRED wine_prefix
-    ENVIRONMENT "${LORNEL_WINE_ENVIRONMENT}"
-    TIMEOUT 900)
+  set(args ${ARGN})
+  set(shards 1)
+  list(FIND args SHARDS at)
+  if(at GREATER -1)
+    math(EXPR value_at "${at} + 1")
+    list(GET args ${value_at} shards)
+    list(REMOVE_AT args ${at} ${value_at})
+  endif()
+  foreach(shard RANGE 1 ${shards})
+    set(test ${LORNEL_TEST_PREFIX}${name})
+    set(environment "${LORNEL_WINE_ENVIRONMENT}")
+    if(shards GREATER 1)
+      set(test ${test}_${shard}of${shards})
+      list(APPEND environment LORNEL_SHARD=${shard}/${shards})
+    endif()
+    add_test(NAME ${test}
+      COMMAND ${PROJECT_SOURCE_DIR}/scripts/wine-run.sh $<TARGET_FILE:${target}> ${args})
+    set_tests_properties(${test} PROPERTIES
+      FIXTURES_REQUIRED wine_prefix
+      RESOURCE_GROUPS ${LORNEL_WINE_LANE}
+      ENVIRONMENT "${environment}"
+      TIMEOUT 900)
+  endforeach()
 endfunction()
 
 # The same test binary once more on a virtual desktop of another size and DPI
@@ -79,6 +104,7 @@ function(lornel_add_wine_display_test name target size dpi filter)
       --gtest_filter=${filter} ${ARGN})
   set_tests_properties(${LORNEL_TEST_PREFIX}${name} PROPERTIES
     FIXTURES_REQUIRED wine_prefix
+    RESOURCE_GROUPS ${LORNEL_WINE_LANE}
     ENVIRONMENT "${LORNEL_WINE_ENVIRONMENT}"
     TIMEOUT 600)
 endfunction()

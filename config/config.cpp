@@ -35,18 +35,17 @@ std::string OtherAnswersKey(int n) {
   if (n < 1 || n > kQuestionCount) return {};
   return std::string(QuestionName(n)) + "其他答案";
 }
-
 bool SoundsOn(std::string_view value) { return value == "1"; }
 
-bool ConfigFileExists(platform::Host& host, const std::string& path) {
-  return host.PathExists(path);
+bool ConfigFileExists(platform::Files& files, const std::string& path) {
+  return files.PathExists(path);
 }
 
-std::string ReadConfigValue(platform::Host& host, const std::string& path,
+std::string ReadConfigValue(platform::Files& files, const std::string& path,
                             const std::string& section, const std::string& key) {
   const std::string_view p = Significant(path), s = Significant(section), k = Significant(key);
   if (p.empty() || s.empty() || k.empty()) return {};
-  const auto file = host.ReadWholeFile(std::string(p));
+  const auto file = files.ReadWholeFile(std::string(p));
   if (!file) return {};
   return ReadIniValue(*file, s, k);
 }
@@ -86,12 +85,12 @@ std::string DefaultConfigText() {
   return text;
 }
 
-bool WriteDefaultConfig(platform::Host& host, const std::string& path) {
+bool WriteDefaultConfig(platform::Files& files, const std::string& path) {
   if (path.empty()) return false;
   // An existing file is the user's: it is never written over, even in part.
   // One that another copy wrote meanwhile serves as well as ours.
-  if (host.PathExists(path)) return true;
-  return host.CreateFileAtomically(path, DefaultConfigText()) || host.PathExists(path);
+  if (files.PathExists(path)) return true;
+  return files.CreateFileAtomically(path, DefaultConfigText()) || files.PathExists(path);
 }
 
 }  // namespace lornel::config

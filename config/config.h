@@ -11,6 +11,13 @@
 
 namespace lornel::config {
 
+// The quiz file's name: lornel.exe reads the one beside it.
+inline constexpr const char* kConfigFileName = "wtda.ini";
+// The quiz file in a folder given without a trailing backslash.
+inline std::string ConfigPathIn(const std::string& directory) {
+  return directory + "\\" + kConfigFileName;
+}
+
 inline constexpr const char* kTitleSection = "题目信息：";
 inline constexpr const char* kAnswerSection = "答案信息：";
 inline constexpr const char* kCountdownSection = "倒计时时间：（填‘0’等于取消该功能）";
@@ -35,15 +42,15 @@ std::string OtherAnswersKey(int n);    // "第一题其他答案" ...
 bool SoundsOn(std::string_view value);
 
 // Any entry named path counts, a directory too (a find-first-file query).
-bool ConfigFileExists(platform::Host& host, const std::string& path);
+bool ConfigFileExists(platform::Files& files, const std::string& path);
 // Leading codes 1..32 of path, section and key are skipped; when one of them
 // is then empty the file is not touched. "" when the file, section or key is
 // missing; at most 10239 bytes, never half a character.
-std::string ReadConfigValue(platform::Host& host, const std::string& path,
+std::string ReadConfigValue(platform::Files& files, const std::string& path,
                             const std::string& section, const std::string& key);
 // Never replaces a file that exists; written whole or not at all. False when
 // no file stands at path afterwards (a folder that cannot be written).
-bool WriteDefaultConfig(platform::Host& host, const std::string& path);
+bool WriteDefaultConfig(platform::Files& files, const std::string& path);
 
 // The 33 writes of the default file, in their order, and the file's bytes.
 struct DefaultEntry {

@@ -5,7 +5,7 @@
 
 #include "config/config.h"
 #include "editor/unicode.h"
-#include "ui/layout.h"
+#include "quiz/main_ids.h"
 
 namespace lornel::editor {
 namespace {
@@ -207,7 +207,7 @@ Finding TitleDoesNotFit(int row, int linesNeeded, int linesShown) {
 const std::u16string& OnScreenKeyboardCharacters() {
   static const std::u16string characters = [] {
     std::u16string out;
-    for (const ui::Row& row : ui::MainTable().rows) {
+    for (const ui::Row& row : quiz::MainTable().rows) {
       if (!row.onScreenKey) continue;
       const int vk = row.bindings[0].arg;
       if (vk >= 'A' && vk <= 'Z') {

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "app/skins.h"
+#include "common/skins.h"
 #include "config/config.h"
 #include "editor/asking.h"
 #include "editor/checks.h"
@@ -232,8 +232,8 @@ Quiz CurrentQuiz(const Editor& e) {
 bool Modified(const Editor& e) { return CurrentQuiz(e) != e.saved; }
 
 void EditorCreated(Editor& e) {
-  app::ApplySkin(e.host, e.programDirectory, e.skin, kSkin);
-  Load(e, e.programDirectory + "\\wtda.ini", /*atStart=*/true);
+  common::ApplySkin(e.host, e.programDirectory, e.skin, kSkin);
+  Load(e, config::ConfigPathIn(e.programDirectory), /*atStart=*/true);
 }
 
 void OpenFile(Editor& e) {

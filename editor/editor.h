@@ -5,7 +5,7 @@
 #include <functional>
 #include <string>
 
-#include "app/skins.h"
+#include "common/skins.h"
 #include "editor/ids.h"
 #include "editor/quiz_file.h"
 #include "platform/host.h"
@@ -33,7 +33,7 @@ struct Editor {
   bool filling = false;          // the boxes are being filled: no change to report
   bool busy = false;             // a handler runs (its message box may be open)
   Quiz saved;                    // what the file holds, as the boxes showed it
-  app::SkinBinding skin;
+  common::SkinBinding skin;
   // Opens the preview window and returns when it has been closed.
   std::function<void(const PreviewRequest&)> openPreview;
 };

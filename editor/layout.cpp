@@ -8,8 +8,7 @@
 
 #include "config/questions.h"
 #include "editor/ids.h"
-#include "ui/layout.h"
-#include "ui/main_ids.h"
+#include "quiz/main_ids.h"
 
 namespace lornel::editor {
 namespace {
@@ -110,7 +109,7 @@ static_assert(IdsMatchOrder(kPreviewRows));
 
 // The label of question 1 and its panel in the main window (all fourteen are alike).
 Row AsQuestionLabel(Row row) {
-  const Row& main = MainTable()[static_cast<int>(MainId::标签1)];
+  const Row& main = quiz::MainTable()[static_cast<int>(quiz::MainId::标签1)];
   row.rect = main.rect;
   row.font = main.font;
   row.textColour = main.textColour;
@@ -147,7 +146,7 @@ const Table& PreviewTable() {
   static const auto rows = [] {
     std::array<Row, std::size(kPreviewRows)> r;
     std::copy(std::begin(kPreviewRows), std::end(kPreviewRows), r.begin());
-    const Row& mainPanel = MainTable()[static_cast<int>(MainId::分组框7)];
+    const Row& mainPanel = quiz::MainTable()[static_cast<int>(quiz::MainId::分组框7)];
     Row& panel = r[static_cast<std::size_t>(Pid(PreviewId::QuestionPanel))];
     panel.rect.width = mainPanel.rect.width;
     panel.rect.height = mainPanel.rect.height;

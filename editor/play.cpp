@@ -3,24 +3,22 @@
 // a second one would only show its "already running" notice and end.
 #include <string>
 
+#include "config/config.h"
 #include "editor/asking.h"
 #include "editor/editor.h"
-#include "ui/layout.h"
-#include "ui/main_ids.h"
+#include "quiz/main_ids.h"
 #include "ui/message.h"
 
 namespace lornel::editor {
 namespace {
 
 constexpr const char* kQuizProgram = "lornel.exe";
-// The class both programs register for their top-level windows.
-constexpr const char* kQuizWindowClass = "LornelWindow";
 
 }  // namespace
 
 void PlayQuiz(Editor& e) {
   const std::string program = e.programDirectory + "\\" + kQuizProgram;
-  const std::string quizFile = e.programDirectory + "\\wtda.ini";
+  const std::string quizFile = config::ConfigPathIn(e.programDirectory);
   if (!e.host.PathExists(program)) {
     Tell(e, "编辑器所在的文件夹" + Quoted(e.programDirectory) +
                 "里没有课堂程序 lornel.exe；请把编辑器和 lornel.exe 放在同一个文件夹里。");
@@ -35,7 +33,7 @@ void PlayQuiz(Editor& e) {
                             "吗？\r\n\r\n选“否”就按文件里原来的题目答题。"))
     return;
   const platform::Handle window =
-      e.host.FindProgramWindow(program, kQuizWindowClass, ui::MainTable().window.caption);
+      e.host.FindProgramWindow(program, ui::kWindowClassName, quiz::MainTable().window.caption);
   if (window != 0) {
     // Told first: a box of the editor shown afterwards would cover the quiz again.
     Tell(e,

@@ -5,19 +5,19 @@
 
 namespace lornel::judging {
 
-Rules ReadRules(platform::Host& host, const std::string& configPath) {
+Rules ReadRules(platform::Files& files, const std::string& configPath) {
   auto on = [&](const char* key) {
-    return config::ReadConfigValue(host, configPath, config::kJudgingSection, key) == "1";
+    return config::ReadConfigValue(files, configPath, config::kJudgingSection, key) == "1";
   };
   return {.pinyin = on(config::kPinyinKey), .lenient = on(config::kLenientKey)};
 }
 
-std::vector<std::string> ReadOtherAnswers(platform::Host& host, const std::string& configPath,
+std::vector<std::string> ReadOtherAnswers(platform::Files& files, const std::string& configPath,
                                           int n) {
   const std::string key = config::OtherAnswersKey(n);
   if (key.empty()) return {};
   return SplitAlternatives(
-      config::ReadConfigValue(host, configPath, config::kOtherAnswersSection, key));
+      config::ReadConfigValue(files, configPath, config::kOtherAnswersSection, key));
 }
 
 }  // namespace lornel::judging

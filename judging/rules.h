@@ -15,9 +15,9 @@ struct Rules {
 };
 
 // Each switch is on for the value "1" only.
-Rules ReadRules(platform::Host& host, const std::string& configPath);
+Rules ReadRules(platform::Files& files, const std::string& configPath);
 // Question n's other answers ("第N题其他答案"), split by SplitAlternatives.
-std::vector<std::string> ReadOtherAnswers(platform::Host& host, const std::string& configPath,
+std::vector<std::string> ReadOtherAnswers(platform::Files& files, const std::string& configPath,
                                           int n);
 
 }  // namespace lornel::judging

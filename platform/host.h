@@ -1,6 +1,9 @@
 // What handlers, config/ and the application shell need of the platform
-// beyond the windows: files, processes, the instance mutex, library loading.
-// All texts and paths are GBK; the Win32 backend converts at its boundary.
+// beyond the windows, in small interfaces by what they wrap: files,
+// processes (with other programs and the instance mutex), the desktop
+// (message boxes, the clipboard, injected keys), the skin library. Host is
+// all of them, for the backends and the shells; a function takes only what
+// it uses. All texts and paths are GBK; the Win32 backend converts at its boundary.
 #pragma once
 
 #include <cstdint>
@@ -43,22 +46,9 @@ struct MutexResult {
   bool alreadyExisted = false;  // GetLastError() == ERROR_ALREADY_EXISTS after creation
 };
 
-class Host {
+class Files {
  public:
-  virtual ~Host() = default;
-
-  // --- user interface -----------------------------------------------------
-  // A message box owned by owner (0: none); flags are Win32 MB_* values as given.
-  // A box that could not be shown reads as Ok. Asks for no memory on the way:
-  // the fatal report of an allocation failure comes here.
-  virtual MessageResult ShowMessageBox(std::string_view text, std::string_view title,
-                                       unsigned flags, Handle owner) = 0;
-  // ShellExecute "open" with no owner, no parameters, SW_SHOWNORMAL; result ignored.
-  virtual void ShellOpen(const std::string& path) = 0;
-  // keybd_event with scan code 0: press (release = false) or release of one key.
-  virtual void InjectKey(int virtualKey, bool release) = 0;
-
-  // --- files --------------------------------------------------------------
+  virtual ~Files() = default;
   // A find-first-file query: any entry counts, directories included.
   virtual bool PathExists(const std::string& path) = 0;
   // The whole content of a regular file; nullopt when it cannot be opened.
@@ -76,23 +66,21 @@ class Host {
   // read-only or hidden earlier backup is replaced all the same.
   virtual FileWrite ReplaceFileKeepingBackup(const std::string& path, std::string_view bytes,
                                              const std::string& backupPath) = 0;
-  // The clipboard's text; nullopt when it holds none.
-  virtual std::optional<std::u16string> ClipboardText() = 0;
-  // Puts text on the clipboard as CF_UNICODETEXT, opened for owner (a window
-  // of ours: one opened for no window may not take data); false when refused.
-  virtual bool SetClipboardText(const std::u16string& text, Handle owner) = 0;
-
-  // --- process ------------------------------------------------------------
-  virtual std::string ModuleFileName() = 0;  // full path of the executable
-  virtual bool ChangeDirectory(const std::string& path) = 0;
-  virtual std::string CurrentDirectory() = 0;  // "" when the call fails
-  [[noreturn]] virtual void ExitProcess(int code) = 0;
   // Whether two paths name the same file: equal as full paths compared as
   // Windows compares names (letter case aside), or, both existing, one file
   // by volume and file index (a short 8.3 name, a hard link).
   virtual bool SameFile(const std::string& a, const std::string& b) = 0;
+};
 
-  // --- other programs -----------------------------------------------------
+class Processes {
+ public:
+  virtual ~Processes() = default;
+  virtual std::string ModuleFileName() = 0;  // full path of the executable
+  virtual bool ChangeDirectory(const std::string& path) = 0;
+  virtual std::string CurrentDirectory() = 0;  // "" when the call fails
+  [[noreturn]] virtual void ExitProcess(int code) = 0;
+
+  // Other programs.
   // Starts the executable at path with directory as its working directory,
   // its window shown normally; false when it could not be started. Returns
   // once the program first waits for input (at most 10 seconds), so that a
@@ -105,12 +93,35 @@ class Host {
   // Restores the window when it is minimised and brings it to the front.
   virtual void BringWindowToFront(Handle window) = 0;
 
-  // --- single-instance marker ---------------------------------------------
+  // The single-instance marker.
   virtual Handle OpenNamedMutex(const std::string& name) = 0;         // access 1 (modify state)
   virtual MutexResult CreateNamedMutex(const std::string& name) = 0;  // initially owned
   virtual void CloseHandle(Handle handle) = 0;
+};
 
-  // --- the skin library ---------------------------------------------------
+class Desktop {
+ public:
+  virtual ~Desktop() = default;
+  // A message box owned by owner (0: none); flags are Win32 MB_* values as given.
+  // A box that could not be shown reads as Ok. Asks for no memory on the way:
+  // the fatal report of an allocation failure comes here.
+  virtual MessageResult ShowMessageBox(std::string_view text, std::string_view title,
+                                       unsigned flags, Handle owner) = 0;
+  // ShellExecute "open" with no owner, no parameters, SW_SHOWNORMAL; result ignored.
+  virtual void ShellOpen(const std::string& path) = 0;
+  // keybd_event with scan code 0: press (release = false) or release of one key.
+  virtual void InjectKey(int virtualKey, bool release) = 0;
+
+  // The clipboard's text; nullopt when it holds none.
+  virtual std::optional<std::u16string> ClipboardText() = 0;
+  // Puts text on the clipboard as CF_UNICODETEXT, opened for owner (a window
+  // of ours: one opened for no window may not take data); false when refused.
+  virtual bool SetClipboardText(const std::u16string& text, Handle owner) = 0;
+};
+
+class SkinLibrary {
+ public:
+  virtual ~SkinLibrary() = default;
   virtual Handle LoadLibraryAt(const std::string& fullPath) = 0;
   // Bare-name fallback; limited to the safe search directories (not the
   // current directory or PATH), so a planted DLL cannot be picked up.
@@ -120,5 +131,7 @@ class Host {
   // Calls a stdcall function of six 32-bit arguments: (data, size, text, 0, 0, 0).
   virtual int CallSkinAttach(void* entry, const void* data, int size, const char* text) = 0;
 };
+
+class Host : public Files, public Processes, public Desktop, public SkinLibrary {};
 
 }  // namespace lornel::platform

@@ -11,7 +11,7 @@
 namespace lornel::quiz {
 namespace {
 
-using ui::MainId;
+using quiz::MainId;
 
 constexpr int kShakePeriod = 50;
 constexpr int kAnswerBoxRest = 80;  // left of 编辑框1 in the answer panel

@@ -4,7 +4,7 @@
 #include <string>
 #include <string_view>
 
-#include "ui/context.h"
+#include "quiz/context.h"
 
 namespace lornel::quiz {
 

@@ -1,7 +1,7 @@
 // The question board: opening, closing, cancelling and locking questions.
 #pragma once
 
-#include "ui/context.h"
+#include "quiz/context.h"
 
 namespace lornel::quiz {
 

@@ -10,7 +10,7 @@
 namespace lornel::quiz {
 namespace {
 
-using ui::MainId;
+using quiz::MainId;
 
 constexpr int kGuardPeriod = 1;
 // The last seconds before the time-out tick: the display turning to 4, 3, 2, 1, 0.

@@ -3,7 +3,7 @@
 
 #include <string>
 
-#include "ui/context.h"
+#include "quiz/context.h"
 
 namespace lornel::quiz {
 

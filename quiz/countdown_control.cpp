@@ -4,13 +4,13 @@
 #include <vector>
 
 #include "quiz/countdown.h"
+#include "quiz/main_ids.h"
 #include "quiz/number_text.h"
-#include "ui/layout.h"
 
 namespace lornel::quiz {
 namespace {
 
-using ui::MainId;
+using quiz::MainId;
 
 constexpr const char* kPausedText = "倒计时已暂停";
 constexpr ui::Colour kPausedColour = ui::Hex(0x808080);
@@ -22,7 +22,7 @@ enum Item { kPauseOrResume, kAdd, kTakeAway };
 bool IsRunning(const MainForm& main) { return main.Interval(MainId::时钟2) != 0; }
 bool IsOn(const MainForm& main) { return IsRunning(main) || IsCountdownPaused(main); }
 
-const ui::Row& TableRow(MainId id) { return ui::MainTable()[static_cast<int>(id)]; }
+const ui::Row& TableRow(MainId id) { return MainTable()[static_cast<int>(id)]; }
 
 void ShowRemaining(const MainForm& main) {
   main.SetText(MainId::标签15, IntegerText(main.Position(MainId::进度条1)));

@@ -3,7 +3,7 @@
 // the countdown timer stopped while the information bar says so.
 #pragma once
 
-#include "ui/context.h"
+#include "quiz/context.h"
 
 namespace lornel::quiz {
 

@@ -12,7 +12,7 @@
 namespace lornel::quiz {
 namespace {
 
-using ui::MainId;
+using quiz::MainId;
 
 // The group whose numeral 透明标签10 shows, or nullptr ("■": none confirmed yet).
 const Group* CurrentGroup(const MainForm& main) {

@@ -1,7 +1,7 @@
 // Groups and scoring.
 #pragma once
 
-#include "ui/context.h"
+#include "quiz/context.h"
 
 namespace lornel::quiz {
 

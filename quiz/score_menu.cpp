@@ -13,7 +13,7 @@
 namespace lornel::quiz {
 namespace {
 
-using ui::MainId;
+using quiz::MainId;
 
 enum Item { kTitle, kAdd, kSubtract, kClear, kSeparator, kCopy };
 

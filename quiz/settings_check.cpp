@@ -7,7 +7,7 @@ namespace lornel::quiz {
 
 void ConfigCheckOnStart(Context& ctx) {
   if (config::ConfigFileExists(ctx.host, ctx.configPath)) {
-    ctx.main.Hide(ui::MainId::分组框21);
+    ctx.main.Hide(quiz::MainId::分组框21);
     if (config::ReadConfigValue(ctx.host, ctx.configPath, config::kPointsSection,
                                 config::kPointsKey)
             .empty())
@@ -37,6 +37,6 @@ void ConfigRepairExit(Context& ctx, const std::string& message, unsigned icon) {
   ctx.main.RequestClose();
 }
 
-void OpenWithShell(platform::Host& host, const std::string& path) { host.ShellOpen(path); }
+void OpenWithShell(platform::Desktop& desktop, const std::string& path) { desktop.ShellOpen(path); }
 
 }  // namespace lornel::quiz

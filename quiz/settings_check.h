@@ -3,7 +3,7 @@
 
 #include <string>
 
-#include "ui/context.h"
+#include "quiz/context.h"
 
 namespace lornel::quiz {
 
@@ -11,6 +11,6 @@ void ConfigCheckOnStart(Context& ctx);
 // False when the repair exit has started: the main window is closing.
 bool CountdownCheck(Context& ctx, const std::string& value);
 void ConfigRepairExit(Context& ctx, const std::string& message, unsigned icon);
-void OpenWithShell(platform::Host& host, const std::string& path);
+void OpenWithShell(platform::Desktop& desktop, const std::string& path);
 
 }  // namespace lornel::quiz

@@ -6,11 +6,11 @@
 #include <string_view>
 
 #include "config/questions.h"
-#include "ui/main_ids.h"
+#include "quiz/main_ids.h"
 
 namespace lornel::quiz {
 
-using ui::MainId;
+using quiz::MainId;
 
 struct Question {
   int n;

@@ -8,6 +8,7 @@
 namespace lornel::resources {
 
 enum class Blob : int {
+  None = 0,
   AnswerCover = 101,    // JPEG 1018 x 192
   NoticeBubbles = 102,  // JPEG 400 x 300
   NoticeInfo = 103,     // JPEG 626 x 626

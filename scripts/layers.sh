@@ -18,13 +18,13 @@ rank_of() {
     config) echo 1 ;;
     judging) echo 2 ;;
     ui) echo 3 ;;
-    quiz) echo 4 ;;
+    quiz | common) echo 4 ;;
     app) echo 5 ;;
     editor) echo 6 ;;
     platform/win32 | resources/win32) echo 7 ;;
     ui/win32) echo 8 ;;
-    app/win32) echo 9 ;;
-    editor/win32) echo 10 ;;
+    common/win32) echo 9 ;;
+    app/win32 | editor/win32) echo 10 ;;
     skinlib/format) echo 11 ;;
     skinlib/dll | skinlib/demo) echo 12 ;;
     tests/support | tests/contract | tests/win32/support) echo 13 ;;
@@ -35,7 +35,7 @@ rank_of() {
   esac
 }
 # Built natively too: they must not see Win32.
-portable="platform resources config judging ui quiz app editor"
+portable="platform resources config judging ui quiz common app editor"
 
 if git rev-parse --is-inside-work-tree >/dev/null 2>&1; then
   mapfile -t files < <(git ls-files --cached --others --exclude-standard -- '*.cpp' '*.h' '*.inc' |

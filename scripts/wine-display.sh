@@ -6,24 +6,25 @@ set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
 size=$1 dpi=$2
 shift 2
+. "$here/wine-env.sh"
 # The desktop must lie wholly on the X screen, or what tests read back from
 # the screen beyond its edge is not what the program drew.
 screen=$(xdpyinfo 2>/dev/null | awk '/dimensions:/ {print $2}' || true)
 if [ -z "${DISPLAY:-}" ] || [ -z "$screen" ] || [ "${screen%x*}" -lt "${size%x*}" ] || [ "${screen#*x}" -lt "${size#*x}" ]; then
-  exec env -u DISPLAY xvfb-run -a -s "-screen 0 ${size}x24" "$0" "$size" "$dpi" "$@"
+  exec env -u DISPLAY -u CTEST_RESOURCE_GROUP_0_WINE_LANE xvfb-run -a -s "-screen 0 ${size}x24" "$0" "$size" "$dpi" "$@"
 fi
-. "$here/wine-env.sh"
-"$here/wine-prefix.sh"
+lock_wine_prefix
+"$here/wine-prefix.sh" 9>&-
 display() {
-  wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$2" /f >/dev/null 2>&1
-  wine reg add 'HKCU\Software\Wine\Explorer\Desktops' /v Default /d "$1" /f >/dev/null 2>&1
+  wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$2" /f 9>&- >/dev/null 2>&1
+  wine reg add 'HKCU\Software\Wine\Explorer\Desktops' /v Default /d "$1" /f 9>&- >/dev/null 2>&1
   # The desktop and every process read these when they start.
-  wineserver -k 2>/dev/null || true
-  wineserver -w 2>/dev/null || true
+  wineserver -k 9>&- 2>/dev/null || true
+  wineserver -w 9>&- 2>/dev/null || true
 }
 trap 'display 1280x800 96' EXIT
 display "$size" "$dpi"
 status=0
-LORNEL_DISPLAY="$size@$dpi" wine "$@" || status=$?
-wineserver -k 2>/dev/null || true
+LORNEL_DISPLAY="$size@$dpi" wine "$@" 9>&- || status=$?
+wineserver -k 9>&- 2>/dev/null || true
 exit $status

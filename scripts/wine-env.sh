@@ -1,6 +1,17 @@
 # Sourced by the scripts that run Windows programs: one Wine prefix in the
 # build tree, Chinese locale (ANSI code page 936), quiet Wine.
 : "${LORNEL_BUILD:=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)/build/win32}"
+# A lane of scripts/test.sh (ctest resource "wine_lane", id xN) is a display :N
+# and a prefix of its own, so that tests in different lanes run side by side.
+if [ -n "${CTEST_RESOURCE_GROUP_0_WINE_LANE:-}" ]; then
+  lornel_lane=${CTEST_RESOURCE_GROUP_0_WINE_LANE#id:}
+  lornel_lane=${lornel_lane%%,*}
+  export DISPLAY=:${lornel_lane#x}
+  if [ -z "${WINEPREFIX:-}" ]; then
+    export WINEPREFIX="$LORNEL_BUILD/wineprefix-$lornel_lane"
+    export LORNEL_PREFIX_TEMPLATE="$LORNEL_BUILD/wineprefix"
+  fi
+fi
 export WINEPREFIX="${WINEPREFIX:-$LORNEL_BUILD/wineprefix}"
 export WINEARCH="${WINEARCH:-win32}"
 if [ "$WINEARCH" = win64 ]; then
@@ -13,3 +24,12 @@ export LANG="${LORNEL_LANG:-zh_CN.UTF-8}"
 export LC_ALL="$LANG"
 # The fonts the layout is drawn for (see scripts/wine/fonts.conf).
 export FONTCONFIG_FILE="$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)/wine/fonts.conf"
+# Sourcing scripts that run tests hold this while they run: one test at a time
+# per prefix, since a test's closing "wineserver -k" ends every program of
+# its prefix. Wine's own processes get descriptor 9 closed (9>&-), so none
+# that lingers keeps the lock.
+lock_wine_prefix() {
+  mkdir -p "$(dirname "$WINEPREFIX")"
+  exec 9>"$WINEPREFIX.lock"
+  flock 9
+}

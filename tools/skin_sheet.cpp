@@ -8,9 +8,9 @@
 
 #include "app/main_events.h"
 #include "app/shell.h"
-#include "app/skins.h"
+#include "common/skins.h"
 #include "platform/win32/host.h"
-#include "ui/layout.h"
+#include "quiz/main_ids.h"
 #include "ui/win32/form.h"
 
 namespace {
@@ -35,7 +35,7 @@ class SheetEvents : public ui::EventSink {
 // The form holds the events, the events the shell.
 struct SheetWindow {
   SheetWindow(platform::Host& host, const app::ProgramPaths& paths, int skin)
-      : form(ui::MainTable(), events),
+      : form(quiz::MainTable(), events),
         shell{host, paths, Context{MainForm(form), host}, {}, {}},
         events(skin, shell) {}
   win32::Win32Form form;
@@ -105,7 +105,7 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
   // No button may show its hot look.
   SetCursorPos(GetSystemMetrics(SM_CXSCREEN) - 1, GetSystemMetrics(SM_CYSCREEN) - 1);
   if (!form.Create()) return 3;
-  shell.ctx.main.Hide(ui::MainId::分组框21);
+  shell.ctx.main.Hide(quiz::MainId::分组框21);
   SetForegroundWindow(form.hwnd());
   RunMessagesFor(1200);
   RedrawWindow(form.hwnd(), nullptr, nullptr,

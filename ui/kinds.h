@@ -66,8 +66,6 @@ struct GradientFrame {
 
 enum class Cursor : std::uint8_t { Arrow, Hand };
 
-enum class Picture : std::uint8_t { None, AnswerCover, NoticeBubbles, NoticeInfo };
-
 // Every kind of control event, declared once. Each backend delivers every kind:
 // Win32 by one translation of a message (ui/win32/translations.cpp), the
 // in-memory backend by its generic Deliver; tests/contract proves both.

@@ -2,10 +2,11 @@
 
 namespace lornel::ui {
 
-platform::MessageResult ShowMessage(platform::Host& host, std::string_view text, unsigned flags,
-                                    std::string_view title, platform::Handle owner) {
+platform::MessageResult ShowMessage(platform::Desktop& desktop, std::string_view text,
+                                    unsigned flags, std::string_view title,
+                                    platform::Handle owner) {
   if (owner == 0 && (flags & kMbSystemModal) == 0) flags |= kMbTaskModal;
-  return host.ShowMessageBox(text, title.empty() ? "信息：" : title, flags, owner);
+  return desktop.ShowMessageBox(text, title.empty() ? "信息：" : title, flags, owner);
 }
 
 }  // namespace lornel::ui

@@ -19,7 +19,8 @@ inline constexpr unsigned kMbSystemModal = 0x1000;
 inline constexpr unsigned kMbTaskModal = 0x2000;
 
 // An empty title means "no title given"; gives the button pressed.
-platform::MessageResult ShowMessage(platform::Host& host, std::string_view text, unsigned flags,
-                                    std::string_view title = {}, platform::Handle owner = 0);
+platform::MessageResult ShowMessage(platform::Desktop& desktop, std::string_view text,
+                                    unsigned flags, std::string_view title = {},
+                                    platform::Handle owner = 0);
 
 }  // namespace lornel::ui

@@ -4,11 +4,17 @@
 
 #include <span>
 
+#include "resources/embedded.h"
 #include "ui/kinds.h"
 
 namespace lornel::ui {
 
 inline constexpr int kWindowParent = -1;
+
+// The class both programs register for their top-level windows, by which the
+// editor finds a running lornel.exe.
+#define LORNEL_WINDOW_CLASS "LornelWindow"
+inline constexpr const char* kWindowClassName = LORNEL_WINDOW_CLASS;
 
 struct Row {
   int id = 0;                  // equals the row's index in its table
@@ -32,7 +38,7 @@ struct Row {
   bool checked = false;
   int interval = 0;
   int rangeMin = 0, rangeMax = 0, position = 0;
-  Picture picture = Picture::None;
+  resources::Blob picture = resources::Blob::None;  // PicBox: the embedded JPEG it shows
   Bindings bindings{};
   bool multiLine = false;    // EditBox: several lines, wrapped, with a vertical scroll bar
   bool onScreenKey = false;  // Button: a key of an on-screen keyboard, never takes the focus

@@ -4,46 +4,47 @@
 #include <memory>
 #include <optional>
 
-#include "app/fatal.h"
 #include "app/main_events.h"
 #include "app/notice.h"
+#include "app/notice_ids.h"
 #include "app/shell.h"
-#include "app/win32/process.h"
+#include "common/fatal.h"
+#include "common/win32/process.h"
 #include "config/config.h"
 #include "platform/win32/host.h"
 #include "platform/win32/sound_player.h"
-#include "ui/layout.h"
+#include "quiz/main_ids.h"
 #include "ui/win32/form.h"
 #include "ui/win32/run_window.h"
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
   using namespace lornel;
-  win32::Win32Host& host = app::StartWin32Process();
+  win32::Win32Host& host = common::StartWin32Process();
   const app::ProgramPaths paths = app::StartProcess(host);
 
   // The file's switch is read once, at start; the system menu turns it for this run.
   win32::Win32SoundPlayer player;
-  platform::SoundSwitch sounds(
-      player, config::SoundsOn(config::ReadConfigValue(host, host.CurrentDirectory() + "\\wtda.ini",
-                                                       config::kSoundSection, config::kSoundKey)));
+  platform::SoundSwitch sounds(player, config::SoundsOn(config::ReadConfigValue(
+                                           host, config::ConfigPathIn(host.CurrentDirectory()),
+                                           config::kSoundSection, config::kSoundKey)));
   if (sounds.on()) player.Prepare();  // off, winmm is never even loaded
 
   // Outlives the window: its destruction still reaches the handlers.
   std::optional<app::Shell> shell;
-  const bool created = win32::RunWindow(ui::MainTable(), [&](ui::Form& form) {
+  const bool created = win32::RunWindow(quiz::MainTable(), [&](ui::Form& form) {
     static_cast<win32::Win32Form&>(form).AddMenuToggle("声音", sounds.on(), [&](bool on) {
       if (on) player.Prepare();
       sounds.SetOn(on);
     });
     shell.emplace(host, paths, Context{MainForm(form), host, {}, 0, sounds});
     shell->openNoticeModally = [&notified = *shell] {
-      win32::RunModalWindow(ui::NoticeTable(), [&](ui::Form& notice) {
+      win32::RunModalWindow(app::NoticeTable(), [&](ui::Form& notice) {
         return std::make_unique<app::NoticeEvents>(notified, notice);
       });
     };
     return std::make_unique<app::MainEvents>(*shell);
   });
-  if (!created) app::FatalReport(host, app::kWindowFailedReason);
+  if (!created) common::FatalReport(host, common::kWindowFailedReason);
   // The exit clean-up: ConfigPath goes with the shell.
   return 0;
 }

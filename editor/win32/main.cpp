@@ -4,9 +4,9 @@
 #include <memory>
 #include <optional>
 
-#include "app/fatal.h"
-#include "app/shell.h"
-#include "app/win32/process.h"
+#include "common/fatal.h"
+#include "common/program.h"
+#include "common/win32/process.h"
 #include "editor/editor.h"
 #include "editor/layout.h"
 #include "editor/preview.h"
@@ -15,8 +15,8 @@
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
   using namespace lornel;
-  win32::Win32Host& host = app::StartWin32Process();
-  const app::ProgramPaths paths = app::SplitModulePath(host.ModuleFileName());
+  win32::Win32Host& host = common::StartWin32Process();
+  const common::ProgramPaths paths = common::SplitModulePath(host.ModuleFileName());
 
   std::optional<editor::Editor> editor;
   const bool created = win32::RunWindow(editor::EditorTable(), [&](ui::Form& window) {
@@ -31,6 +31,6 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
     };
     return std::make_unique<editor::EditorEvents>(*editor);
   });
-  if (!created) app::FatalReport(host, app::kWindowFailedReason);
+  if (!created) common::FatalReport(host, common::kWindowFailedReason);
   return 0;
 }

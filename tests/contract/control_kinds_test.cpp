@@ -3,14 +3,14 @@
 
 #include <string>
 
+#include "quiz/main_ids.h"
 #include "tests/contract/backend.h"
 #include "tests/contract/sample_table.h"
-#include "ui/main_ids.h"
 
 namespace lornel::contract {
 namespace {
 
-using Slot = ui::MainSlot;
+using Slot = quiz::MainSlot;
 
 class ControlKinds : public testing::Test {
  protected:

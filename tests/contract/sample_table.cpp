@@ -1,12 +1,12 @@
 #include "tests/contract/sample_table.h"
 
-#include "ui/main_ids.h"
+#include "quiz/main_ids.h"
 
 namespace lornel::contract {
 namespace {
 
 using ui::Binding, ui::Event, ui::Kind;
-using Slot = ui::MainSlot;  // the sample rows borrow the main window's handlers
+using Slot = quiz::MainSlot;  // the sample rows borrow the main window's handlers
 
 constexpr Binding Click(int arg) { return {Event::Click, Slot::OpenQuestion, arg}; }
 

@@ -16,7 +16,7 @@
 namespace lornel::e2e {
 namespace {
 
-using ui::MainId;
+using quiz::MainId;
 
 constexpr const char* kFatalText =
     "运行时出错!\r\n\r\n错误信息：无法找到指定DLL库文件“SkinH_EL.dll”中的输出命令“SkinH_"

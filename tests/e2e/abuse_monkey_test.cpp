@@ -17,7 +17,7 @@
 namespace lornel::e2e {
 namespace {
 
-using ui::MainId;
+using quiz::MainId;
 
 int EnvNumber(const char* name, int fallback) {
   const char* value = std::getenv(name);
@@ -259,7 +259,7 @@ class Monkey {
   std::string config_;
   std::array<std::string, quiz::kGroupCount> scores_;
   std::array<bool, quiz::kQuestionCount> locked_{};
-  std::array<HWND, ui::kMainControlCount> controls_{};
+  std::array<HWND, quiz::kMainControlCount> controls_{};
   int pendingAwards_ = 0;
 };
 

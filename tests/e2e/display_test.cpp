@@ -8,17 +8,17 @@
 #include <cstdlib>
 #include <string>
 
+#include "app/notice_ids.h"
+#include "quiz/main_ids.h"
 #include "tests/e2e/driver.h"
 #include "tests/e2e/screen.h"
 #include "tests/e2e/session.h"
 #include "tests/win32/support/scaled.h"
-#include "ui/layout.h"
-#include "ui/notice_ids.h"
 
 namespace lornel::e2e {
 namespace {
 
-using ui::MainId;
+using quiz::MainId;
 
 // A name for the shots of this display: "1024x768@96" gives "1024x768-96dpi".
 std::wstring ShotName(const wchar_t* what) {
@@ -90,7 +90,7 @@ TEST(Display, TheWindowAndEveryControlFitTheScreenAtTheirScale) {
   EXPECT_TRUE(window.left >= work.left && window.top >= work.top && window.right <= work.right &&
               window.bottom <= work.bottom)
       << window.left << "," << window.top << " " << window.right << "," << window.bottom;
-  for (const ui::Row& row : ui::MainTable().rows)
+  for (const ui::Row& row : quiz::MainTable().rows)
     EXPECT_TRUE(test::NearScaled(Program::Control(main, row.id), row.rect, scale))
         << reinterpret_cast<const char*>(row.name);
 
@@ -158,7 +158,7 @@ TEST(Display, TheNoticeCardIsScaledWithItsRoundedOutline) {
   EXPECT_GE(r.top, 0);
   EXPECT_LE(r.right, GetSystemMetrics(SM_CXSCREEN));
   EXPECT_LE(r.bottom, GetSystemMetrics(SM_CYSCREEN));
-  for (const ui::Row& row : ui::NoticeTable().rows)
+  for (const ui::Row& row : app::NoticeTable().rows)
     EXPECT_TRUE(test::NearScaled(Program::Control(notice, row.id), row.rect, scale))
         << reinterpret_cast<const char*>(row.name);
   // The outline follows the scaled card: corners cut, edges kept.

@@ -9,8 +9,8 @@
 #include <string>
 #include <vector>
 
-#include "ui/main_ids.h"
-#include "ui/notice_ids.h"
+#include "app/notice_ids.h"
+#include "quiz/main_ids.h"
 
 namespace lornel::e2e {
 
@@ -76,7 +76,7 @@ class Program {
   }
   // The control with the table id below a top-level window.
   static HWND Control(HWND top, int id);
-  HWND Main(ui::MainId id) { return Control(MainWindow(), static_cast<int>(id)); }
+  HWND Main(quiz::MainId id) { return Control(MainWindow(), static_cast<int>(id)); }
 
   std::optional<MessageBoxInfo> WaitForMessageBox(int timeoutMs = 10000);
   std::vector<HWND> MessageBoxes();

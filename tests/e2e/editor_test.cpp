@@ -19,7 +19,7 @@ namespace lornel::e2e {
 namespace {
 
 using editor::EditorId;
-using ui::MainId;
+using quiz::MainId;
 
 std::wstring WideText(HWND hwnd) {
   wchar_t buffer[512] = {};

@@ -7,16 +7,16 @@
 #include <cstdlib>
 #include <string>
 
+#include "quiz/main_ids.h"
 #include "tests/e2e/driver.h"
 #include "tests/e2e/screen.h"
 #include "tests/e2e/session.h"
 #include "tests/win32/support/scaled.h"
-#include "ui/layout.h"
 
 namespace lornel::e2e {
 namespace {
 
-using ui::MainId;
+using quiz::MainId;
 
 const char kQuiz[] =
     "[题目信息：]\r\n第一题题目=用英语打个招呼\r\n\r\n[答案信息：]\r\n第一题答案=Hello\r\n\r\n"
@@ -60,14 +60,14 @@ TEST(FullScreen, AQuestionIsPlayedByClicksWhileTheCountdownRunsAcrossSwitches) {
   const ui::Scale scale = test::LayoutScaleOf(main);
   EXPECT_GE(scale.permille(), windowedScale.permille());
   // Centred: the start cover (a child of the window) and a panel's child alike.
-  const ui::Rect coverTable = ui::MainTable()[static_cast<int>(MainId::分组框21)].rect;
+  const ui::Rect coverTable = quiz::MainTable()[static_cast<int>(MainId::分组框21)].rect;
   const RECT cover = RectInParent(s.Of(MainId::分组框21));
   const POINT origin{cover.left - scale.Of(coverTable.left), cover.top - scale.Of(coverTable.top)};
   RECT client;
   GetClientRect(main, &client);
   EXPECT_LE(std::abs(client.right - 2 * origin.x - scale.Of(1197)), 12);  // the table's width
   EXPECT_TRUE(test::NearScaled(s.Of(MainId::按钮31),
-                               ui::MainTable()[static_cast<int>(MainId::按钮31)].rect, scale));
+                               quiz::MainTable()[static_cast<int>(MainId::按钮31)].rect, scale));
 
   s.PressStart();
   s.Press(MainId::按钮1, [&] { return Visible(s.Of(MainId::分组框3)); });

@@ -15,7 +15,7 @@
 namespace lornel::e2e {
 namespace {
 
-using ui::MainId;
+using quiz::MainId;
 
 testing::AssertionResult PlacedAt(HWND hwnd, int left, int top, int width, int height) {
   if (!hwnd) return testing::AssertionFailure() << "no such control";

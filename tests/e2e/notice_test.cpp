@@ -13,7 +13,7 @@
 namespace lornel::e2e {
 namespace {
 
-using ui::NoticeId;
+using app::NoticeId;
 
 HWND Of(HWND notice, NoticeId id) { return Program::Control(notice, static_cast<int>(id)); }
 

@@ -12,7 +12,7 @@ namespace lornel::e2e {
 namespace {
 
 using editor::EditorId;
-using ui::MainId;
+using quiz::MainId;
 
 TEST(Release, TheUnpackedProgramsPlayAQuestionTheEditorChanged) {
   if (UnpackedRelease().empty()) GTEST_SKIP() << "only with --unpacked=DIR";

@@ -11,7 +11,7 @@
 namespace lornel::e2e {
 namespace {
 
-using ui::MainId;
+using quiz::MainId;
 
 std::string QuizFile(const std::string& countdown) {
   return "[题目信息：]\r\n第一题题目=用英语打个招呼\r\n第二题题目=中国的首都是哪里？\r\n"

@@ -4,7 +4,7 @@
 
 namespace lornel::e2e {
 
-using ui::MainId;
+using quiz::MainId;
 
 MainId OnScreenKey(char c) {
   switch (c) {

@@ -10,17 +10,17 @@
 namespace lornel::e2e {
 
 // The on-screen key of a letter (upper case), ',' '.', '\b' Backspace or '\n' Enter.
-ui::MainId OnScreenKey(char c);
+quiz::MainId OnScreenKey(char c);
 
 class Session {
  public:
   Session(const std::wstring& tag, const std::string& config);
   // The program started in a directory that the test has prepared.
   explicit Session(std::wstring directory);
-  HWND Of(ui::MainId id) { return p.Main(id); }
+  HWND Of(quiz::MainId id) { return p.Main(id); }
   // Clicks the control and waits until done() holds (at most 5 s), or a
   // moment when no condition is given.
-  void Press(ui::MainId id, const std::function<bool()>& done = {});
+  void Press(quiz::MainId id, const std::function<bool()>& done = {});
   // The start button, with the file present: the cover goes.
   void PressStart();
   // Clicks the on-screen keys: letters, ',' '.', '\b' Backspace, '\n' Enter.

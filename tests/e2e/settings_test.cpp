@@ -15,7 +15,7 @@
 namespace lornel::e2e {
 namespace {
 
-using ui::MainId;
+using quiz::MainId;
 
 constexpr int kMessageIconId = 0x0440;  // the icon of a message box dialog
 

@@ -4,13 +4,13 @@
 
 #include <vector>
 
+#include "quiz/main_ids.h"
 #include "tests/e2e/driver.h"
-#include "ui/main_ids.h"
 
 namespace lornel::e2e {
 namespace {
 
-using ui::MainId;
+using quiz::MainId;
 
 TEST(Startup, MainWindowComesUpCentredWithAFixedFrameAndTheStartCover) {
   Program p = Program::Start(FreshDirectory(L"window"));

@@ -1,11 +1,11 @@
 #include "tests/support/app_runtime.h"
 
-#include "ui/layout.h"
+#include "quiz/main_ids.h"
 
 namespace lornel::fake {
 
 AppRuntime::AppRuntime()
-    : main(ui::MainTable(), clock, events),
+    : main(quiz::MainTable(), clock, events),
       shell{host, {}, Context{MainForm(main), host, {}, 0, sounds}, {}, {}} {
   host.moduleFileName = kExe;
   host.currentDirectory = "C:\\elsewhere";

@@ -6,13 +6,13 @@
 
 #include "app/main_events.h"
 #include "app/notice.h"
+#include "app/notice_ids.h"
 #include "app/shell.h"
+#include "quiz/main_ids.h"
 #include "tests/support/clock.h"
 #include "tests/support/fake_form.h"
 #include "tests/support/fake_host.h"
 #include "tests/support/fake_sound.h"
-#include "ui/layout.h"
-#include "ui/main_ids.h"
 
 namespace lornel::fake {
 
@@ -29,7 +29,7 @@ class AppRuntime {
   void Start();
 
   // --- the user ---------------------------------------------------------------
-  bool Click(ui::MainId id) { return main.Click(static_cast<int>(id)); }
+  bool Click(quiz::MainId id) { return main.Click(static_cast<int>(id)); }
   void Advance(int milliseconds) { clock.Advance(milliseconds); }
   void Type(const std::string& letters);  // on the physical keyboard
   // The file the teacher wrote, beside the executable.
@@ -37,9 +37,9 @@ class AppRuntime {
 
   // --- reading --------------------------------------------------------------
   MainForm& form() { return shell.ctx.main; }
-  bool Visible(ui::MainId id) { return main.IsVisible(static_cast<int>(id)); }
-  bool Enabled(ui::MainId id) { return main.IsEnabled(static_cast<int>(id)); }
-  std::string Text(ui::MainId id) { return main.Text(static_cast<int>(id)); }
+  bool Visible(quiz::MainId id) { return main.IsVisible(static_cast<int>(id)); }
+  bool Enabled(quiz::MainId id) { return main.IsEnabled(static_cast<int>(id)); }
+  std::string Text(quiz::MainId id) { return main.Text(static_cast<int>(id)); }
   const ShownMessage* LastMessage() const {
     return host.messages.empty() ? nullptr : &host.messages.back();
   }
@@ -53,7 +53,7 @@ class AppRuntime {
   // The notice window of a second copy, while it is open.
   struct Notice {
     Notice(Clock& clock, app::Shell& shell)
-        : form(ui::NoticeTable(), clock, events), events(shell, form) {}
+        : form(app::NoticeTable(), clock, events), events(shell, form) {}
     FakeForm form;
     app::NoticeEvents events;
   };

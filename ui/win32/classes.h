@@ -3,9 +3,11 @@
 
 #include <windows.h>
 
+#include "ui/table.h"
+
 namespace lornel::win32 {
 
-inline constexpr const wchar_t* kWindowClass = L"LornelWindow";
+inline constexpr const wchar_t* kWindowClass = L"" LORNEL_WINDOW_CLASS;
 inline constexpr const wchar_t* kLabelClass = L"LornelLabel";
 inline constexpr const wchar_t* kTransLabelClass = L"LornelTransLabel";
 inline constexpr const wchar_t* kPictureClass = L"LornelPicture";

@@ -19,20 +19,6 @@
 namespace lornel::win32 {
 namespace {
 
-resources::Bytes PictureBytes(ui::Picture picture) {
-  switch (picture) {
-    case ui::Picture::AnswerCover:
-      return resources::Get(resources::Blob::AnswerCover);
-    case ui::Picture::NoticeBubbles:
-      return resources::Get(resources::Blob::NoticeBubbles);
-    case ui::Picture::NoticeInfo:
-      return resources::Get(resources::Blob::NoticeInfo);
-    case ui::Picture::None:
-      break;
-  }
-  return {};
-}
-
 void SetIcon(HWND hwnd) {
   // One image at its natural 256 x 256 serves as both the large and the small
   // icon. Shared: loaded once per process and never destroyed, so the editor's
@@ -104,7 +90,7 @@ bool Win32Form::Create() {
                           spec.storedTop, spec.outerWidth, spec.outerHeight, owner_, nullptr,
                           GetModuleHandleW(nullptr), this);
   if (!hwnd_) return false;
-  if (!spec.titleBar) ApplyNoticeFrame();
+  if (!spec.titleBar) ApplyDialogFrame();
   // The tables' outer size holds a frame drawn at 96 DPI; the rest is theirs.
   const ui::Size frame96 =
       FrameAt(GetWindowLongW(hwnd_, GWL_STYLE), GetWindowLongW(hwnd_, GWL_EXSTYLE), ui::kTableDpi);
@@ -220,7 +206,7 @@ HWND Win32Form::CreateControl(Control& c) {
       SendMessageW(c.hwnd, PBM_SETPOS, c.position, 0);
       break;
     case ui::Kind::PicBox:
-      c.picture.Reset(DecodeJpeg(PictureBytes(row.picture), &c.pictureWidth, &c.pictureHeight));
+      c.picture.Reset(DecodeJpeg(resources::Get(row.picture), &c.pictureWidth, &c.pictureHeight));
       break;
     default:
       break;

@@ -96,6 +96,11 @@ bool Win32Form::TranslateWindowKey(WPARAM key) {
   return taken;
 }
 
+void Win32Form::OnEditNotification(const Control& c, int code) {
+  // EN_CHANGE, sent for typing and for SetWindowText alike, is translated as the other codes are.
+  if (code == EN_SETFOCUS) lastFocusedEdit_ = c.row->id;
+}
+
 void Win32Form::OnCommand(HWND child, int code) {
   Control* c = ControlOf(child);
   if (!c || c->form != this) return;

@@ -87,7 +87,7 @@ class Win32Form : public ui::Form {
   void ShowWindow() override;
   void HideWindow() override;
   void RequestClose() override;
-  // edit_boxes.cpp, measure.cpp
+  // texts.cpp, measure.cpp, modal.cpp
   std::u16string UnicodeText(int id) const override;
   void SetUnicodeText(int id, std::u16string_view text) override;
   void SetWindowCaption(const std::string& caption) override;
@@ -144,7 +144,8 @@ class Win32Form : public ui::Form {
  private:
   HWND CreateControl(Control& control);
   std::vector<HWND> WhollyCoveredChildren() const;
-  void ApplyNoticeFrame();
+  // A window without a title bar has exactly a dialog frame (WindowSpec::titleBar).
+  void ApplyDialogFrame();
   ui::Display DisplayAt(HMONITOR monitor, int dpi) const;
   // The scale that fits the display, and the window's outer size there.
   ui::Scale ScaleFor(const ui::Display& display) const;

@@ -1,6 +1,8 @@
-// A form run modally: the thread's other windows disabled while it lives.
+// A form run modally (the thread's other windows disabled while it lives),
+// and the Open dialog it owns.
 #include <vector>
 
+#include "platform/win32/open_dialog.h"
 #include "ui/win32/form.h"
 
 namespace lornel::win32 {
@@ -25,6 +27,10 @@ bool Win32Form::RunModal(HWND owner) {
   // The pump took the quit off the queue; the outer loop must still see it.
   if (end.quit) PostQuitMessage(end.exitCode);
   return created;
+}
+
+std::optional<std::string> Win32Form::AskOpenPath(const std::string& path) {
+  return AskOpenQuestionFile(hwnd_, path);
 }
 
 }  // namespace lornel::win32

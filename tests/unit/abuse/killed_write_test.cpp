@@ -3,13 +3,13 @@
 #include <gtest/gtest.h>
 
 #include "app/shell.h"
-#include "app/skins.h"
+#include "common/skins.h"
 #include "config/config.h"
+#include "quiz/main_ids.h"
 #include "resources/embedded.h"
 #include "tests/support/clock.h"
 #include "tests/support/fake_form.h"
 #include "tests/support/fake_host.h"
-#include "ui/layout.h"
 
 namespace lornel::abuse {
 namespace {
@@ -72,7 +72,7 @@ class KilledWriteTest : public testing::Test {
   struct : ui::EventSink {
     void OnControlEvent(const ui::ControlEvent&) override {}
   } sink;
-  fake::FakeForm window{ui::MainTable(), clock, sink};
+  fake::FakeForm window{quiz::MainTable(), clock, sink};
 };
 
 TEST_F(KilledWriteTest, TheLibraryIsWrittenWholeOrNotAtAll) {

@@ -13,16 +13,16 @@
 #include "app/shell.h"
 #include "config/config.h"
 #include "config/gbk.h"
+#include "quiz/main_ids.h"
 #include "quiz/tables.h"
 #include "tests/support/clock.h"
 #include "tests/support/fake_host.h"
-#include "ui/layout.h"
 #include "ui/message.h"
 
 namespace lornel::abuse {
 namespace {
 
-using ui::MainId;
+using quiz::MainId;
 
 constexpr const char* kDirectory = "C:\\lornel";
 constexpr const char* kExe = "C:\\lornel\\lornel.exe";
@@ -42,8 +42,8 @@ std::string TenthsText(long long tenths) {
 }
 
 std::string NameOf(int id) {
-  if (id < 0 || id >= ui::MainTable().size()) return "#" + std::to_string(id);
-  return reinterpret_cast<const char*>(ui::MainTable()[id].name);
+  if (id < 0 || id >= quiz::MainTable().size()) return "#" + std::to_string(id);
+  return reinterpret_cast<const char*>(quiz::MainTable()[id].name);
 }
 
 int Id(MainId id) { return static_cast<int>(id); }
@@ -146,7 +146,7 @@ class Monkey {
     ++stats_.handlers[binding.slot.value];
     dispatching_.push_back(OpenQuestion());
     // "继续选题" locks the question whose panel still shows, in the handler itself.
-    if (binding.slot == ui::MainSlot::NextQuestion) MarkEnding();
+    if (binding.slot == quiz::MainSlot::NextQuestion) MarkEnding();
   }
   void AfterEvent(const ui::Binding&) {
     const int n = dispatching_.back();
@@ -488,7 +488,7 @@ class Monkey {
 
 Process::Process(Monkey& m)
     : monkey(m),
-      main(ui::MainTable(), m.clock, *this),
+      main(quiz::MainTable(), m.clock, *this),
       shell{m.host, {}, Context{MainForm(main), m.host}, {}, {}} {}
 
 void Process::OnControlEvent(const ui::ControlEvent& event) {
@@ -501,7 +501,7 @@ void Process::OnControlEvent(const ui::ControlEvent& event) {
 
 std::vector<int> KeyButtons() {
   std::vector<int> keys;
-  for (const ui::Row& row : ui::MainTable().rows)
+  for (const ui::Row& row : quiz::MainTable().rows)
     if (row.onScreenKey) keys.push_back(row.id);
   return keys;
 }
@@ -518,8 +518,8 @@ int PickControl(std::mt19937& rng) {
   if (r < 55) return keys[rng() % keys.size()];
   if (r < 95) return Id(busy[rng() % busy.size()]);
   for (;;) {
-    const int id = static_cast<int>(rng() % static_cast<unsigned>(ui::MainTable().size()));
-    if (ui::MainTable()[id].kind != ui::Kind::Timer) return id;
+    const int id = static_cast<int>(rng() % static_cast<unsigned>(quiz::MainTable().size()));
+    if (quiz::MainTable()[id].kind != ui::Kind::Timer) return id;
   }
 }
 

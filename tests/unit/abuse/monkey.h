@@ -78,7 +78,7 @@ struct Stats {
   std::int64_t virtualMs = 0;
   int starts = 0;
   std::map<std::string, int> messages;  // by text (GBK)
-  std::map<int, int> handlers;          // by ui::MainSlot
+  std::map<int, int> handlers;          // by quiz::MainSlot
   int locks = 0, awards = 0;
   int keptOverlaps = 0;  // "回答超时！！" over "答案这么空合适嘛？"
 };

@@ -9,8 +9,8 @@
 #include <cstdlib>
 #include <string>
 
+#include "quiz/main_ids.h"
 #include "ui/kinds.h"
-#include "ui/main_ids.h"
 
 namespace lornel::abuse {
 namespace {
@@ -37,20 +37,20 @@ std::uint32_t BaseSeed() { return static_cast<std::uint32_t>(EnvNumber("LORNEL_M
 // What a scenario must lead to, so that a monkey stuck on the cover fails too.
 struct Reach {
   std::vector<std::string> messages;
-  std::vector<ui::MainSlot> handlers;
+  std::vector<quiz::MainSlot> handlers;
 };
 
 Reach ReachOf(const std::string& scenario) {
-  using enum ui::MainSlot;
-  const std::vector<ui::MainSlot> board = {
+  using enum quiz::MainSlot;
+  const std::vector<quiz::MainSlot> board = {
       OpenQuestion, CancelQuestion, CheckAnswer, ShakeTick,        ConfirmGroup,
       ChangeGroup,  LockScanTick,   LockTick,    SimulateKeyPress, ScoreMirrorTick};
-  std::vector<ui::MainSlot> timed = board;
+  std::vector<quiz::MainSlot> timed = board;
   timed.insert(timed.end(), {CountdownTick, RevealGuardTick});
   if (scenario == "empty countdown") return {{"请在配置中填入倒计时时间！"}, {ConfirmGroup}};
   if (scenario == "no points line") return {{"加分配置错误"}, {ConfigCheckOnStart}};
   if (scenario == "no countdown") {
-    std::vector<ui::MainSlot> all = board;
+    std::vector<quiz::MainSlot> all = board;
     all.insert(all.end(), {RevealAnswer, NextQuestion});
     return {{"回答正确！", "确定显示答案吗？", "答案这么空合适嘛？", "请选题！"}, all};
   }
@@ -85,7 +85,7 @@ TEST_P(Monkey, KeepsEveryRuleOfTheQuiz) {
   const Reach reach = ReachOf(scenario.name);
   for (const std::string& message : reach.messages)
     EXPECT_GT(outcome.stats.messages.count(message), 0u) << "never reached: " << Utf8(message);
-  for (ui::MainSlot slot : reach.handlers)
+  for (quiz::MainSlot slot : reach.handlers)
     EXPECT_GT(outcome.stats.handlers.count(static_cast<int>(slot)), 0u)
         << "handler never ran: " << static_cast<int>(slot);
 }
@@ -104,8 +104,9 @@ TEST(MonkeyShrinker, CutsARunDownToTheActionsThatCause) {
   const Scenario& scenario = Scenarios()[0];
   RunOptions options;
   options.plantedRule = [](const fake::FakeForm& main) {
-    return main.Interval(static_cast<int>(ui::MainId::时钟6)) > 0 ? std::string("question 3 locked")
-                                                                  : std::string();
+    return main.Interval(static_cast<int>(quiz::MainId::时钟6)) > 0
+               ? std::string("question 3 locked")
+               : std::string();
   };
   std::vector<Action> actions = GenerateActions(7, 20000);
   const Outcome outcome = Play(scenario, actions, options);
@@ -129,7 +130,7 @@ TEST(MonkeyShrinker, StartsFromTheRunOfTheProgramThatFailed) {
   const Scenario& scenario = Scenarios()[0];
   RunOptions options;
   options.plantedRule = [](const fake::FakeForm& main) {
-    return main.Interval(static_cast<int>(ui::MainId::时钟17)) > 0
+    return main.Interval(static_cast<int>(quiz::MainId::时钟17)) > 0
                ? std::string("question 14 locked")
                : std::string();
   };
@@ -145,8 +146,8 @@ TEST(MonkeyShrinker, KeepsTheRuleThatFailedNotAnother) {
   const Scenario& scenario = Scenarios()[0];
   RunOptions options;
   options.plantedRule = [](const fake::FakeForm& main) {
-    return main.IsVisible(static_cast<int>(ui::MainId::分组框21)) ? std::string()
-                                                                  : std::string("cover gone");
+    return main.IsVisible(static_cast<int>(quiz::MainId::分组框21)) ? std::string()
+                                                                    : std::string("cover gone");
   };
   std::vector<Action> actions = GenerateActions(3, 500);
   ASSERT_EQ(Play(scenario, actions, options).finding.rule, Rule::Planted);

@@ -1,12 +1,15 @@
 // The single-instance marker and the pieces of start-up that need no window.
 #include "app/instance.h"
 
-#include "app/fatal.h"
 #include "app/random.h"
+#include "common/fatal.h"
 #include "tests/unit/app/shell_fixture.h"
 
 namespace lornel::app {
 namespace {
+
+using common::FatalReport, common::FatalText, common::kWindowFailedReason,
+    common::OutOfMemoryReason, common::ReportText, common::SplitModulePath;
 
 using Instance = ShellTest;
 

@@ -1,5 +1,5 @@
 // The skin library file and the hand-over of skins to SkinH_AttachRes.
-#include "app/skins.h"
+#include "common/skins.h"
 
 #include "tests/unit/app/shell_fixture.h"
 

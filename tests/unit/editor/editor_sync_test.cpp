@@ -11,7 +11,6 @@
 #include "tests/support/clock.h"
 #include "tests/support/fake_form.h"
 #include "tests/support/fake_host.h"
-#include "ui/layout.h"
 #include "ui/message.h"
 
 namespace lornel::editor {

@@ -6,8 +6,7 @@
 
 #include "config/questions.h"
 #include "editor/ids.h"
-#include "ui/layout.h"
-#include "ui/main_ids.h"
+#include "quiz/main_ids.h"
 
 namespace lornel::editor {
 namespace {
@@ -43,7 +42,7 @@ TEST(EditorLayout, FitsA1366By768LaptopAndNothingOverlaps) {
 }
 
 TEST(EditorLayout, TitlesAreMeasuredAndPreviewedInTheQuestionLabel) {
-  const Row& question = MainTable()[int(MainId::标签5)];
+  const Row& question = quiz::MainTable()[int(quiz::MainId::标签5)];
   for (const Row* row : {&EditorTable()[int(EditorId::MeasureLabel)],
                          &PreviewTable()[int(PreviewId::QuestionLabel)]}) {
     EXPECT_EQ(row->rect.width, question.rect.width);

@@ -7,7 +7,6 @@
 #include "tests/support/fake_form.h"
 #include "tests/support/fake_host.h"
 #include "tests/unit/editor/editor_window.h"
-#include "ui/layout.h"
 
 namespace lornel::editor {
 namespace {

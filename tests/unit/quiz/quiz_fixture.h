@@ -28,7 +28,7 @@ QuizFile NumberedQuiz();
 
 class QuizTest : public testing::Test {
  protected:
-  using Id = ui::MainId;
+  using Id = quiz::MainId;
   static constexpr unsigned kTaskModal = 0x2000;
 
   // Handlers stop the timer that could raise a second message before they show one.

@@ -1,7 +1,5 @@
 // Structural checks of the two control tables: naming, nesting, geometry,
 // stacking and bindings, which the backends and the handlers rely on.
-#include "ui/layout.h"
-
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -12,12 +10,14 @@
 #include <string_view>
 #include <vector>
 
-#include "ui/main_ids.h"
-#include "ui/notice_ids.h"
+#include "app/notice_ids.h"
+#include "quiz/main_ids.h"
 
 namespace lornel::ui {
 namespace {
 
+using app::kNoticeControlCount, app::NoticeId, app::NoticeSlot, app::NoticeTable;
+using quiz::kMainControlCount, quiz::MainId, quiz::MainSlot, quiz::MainTable;
 using enum MainId;
 
 const Row& R(MainId id) { return MainTable()[static_cast<int>(id)]; }

@@ -9,7 +9,7 @@
 #include <cwchar>
 #include <new>
 
-#include "app/fatal.h"
+#include "common/fatal.h"
 #include "platform/win32/host.h"
 
 namespace {
@@ -56,7 +56,7 @@ void* operator new(std::size_t bytes) {
   void* p = g_failing ? nullptr : std::malloc(bytes ? bytes : 1);
   if (g_failing) ++g_requestsWhileFailing;
   if (p) return p;
-  lornel::app::FatalReport(TheHost(), lornel::app::OutOfMemoryReason(bytes));
+  lornel::common::FatalReport(TheHost(), lornel::common::OutOfMemoryReason(bytes));
 }
 
 int main() {

@@ -10,23 +10,22 @@
 #include <string>
 #include <tuple>
 
+#include "quiz/main_ids.h"
 #include "tests/contract/backend.h"
 #include "tests/win32/support/pump.h"
 #include "tests/win32/ui/main_form.h"
-#include "ui/layout.h"
-#include "ui/main_ids.h"
 #include "ui/win32/dpi.h"
 #include "ui/win32/form.h"
 
 namespace lornel {
 namespace {
 
-using ui::MainId;
+using quiz::MainId;
 
 using BackendCost = test::MainForm;
 
 TEST_F(BackendCost, ControlsAreFoundByTheirWindowAndNothingElseIs) {
-  for (int id = 0; id < ui::kMainControlCount; ++id) {
+  for (int id = 0; id < quiz::kMainControlCount; ++id) {
     HWND hwnd = form->ControlWindow(id);
     ASSERT_NE(hwnd, nullptr);
     const win32::Control* c = win32::Win32Form::ControlOf(hwnd);
@@ -118,7 +117,7 @@ LRESULT CALLBACK NotePaints(int code, WPARAM wParam, LPARAM lParam) {
 // hides, yet all of it is shown and nothing is left to paint.
 TEST(BackendStart, NothingUnderTheCoverIsPaintedAtTheFirstShow) {
   contract::Recorder recorder;
-  win32::Win32Form form(ui::MainTable(), recorder);
+  win32::Win32Form form(quiz::MainTable(), recorder);
   g_painted.clear();
   HHOOK hook = SetWindowsHookExW(WH_CALLWNDPROC, NotePaints, nullptr, GetCurrentThreadId());
   ASSERT_TRUE(form.Create());
@@ -128,7 +127,7 @@ TEST(BackendStart, NothingUnderTheCoverIsPaintedAtTheFirstShow) {
   for (MainId panel : {MainId::分组框4, MainId::分组框2, MainId::分组框1}) {
     HWND hwnd = form.ControlWindow(static_cast<int>(panel));
     EXPECT_TRUE(IsWindowVisible(hwnd));
-    for (int id = 0; id < ui::kMainControlCount; ++id) {
+    for (int id = 0; id < quiz::kMainControlCount; ++id) {
       HWND c = form.ControlWindow(id);
       if (c != hwnd && !IsChild(hwnd, c)) continue;
       ++under;
@@ -152,11 +151,11 @@ int FontObjects() {
 TEST(BackendFonts, TheMainWindowMakesOneFontPerDistinctDescription) {
   const int before = FontObjects();
   contract::Recorder recorder;
-  auto form = std::make_unique<win32::Win32Form>(ui::MainTable(), recorder);
+  auto form = std::make_unique<win32::Win32Form>(quiz::MainTable(), recorder);
   ASSERT_TRUE(form->Create());
   const ui::Scale scale = form->scale();
   std::set<std::tuple<std::string, int, bool, int>> distinct;
-  for (const ui::Row& row : ui::MainTable().rows) {
+  for (const ui::Row& row : quiz::MainTable().rows) {
     if (row.kind == ui::Kind::Timer) continue;
     const auto add = [&](ui::Scale at) {
       if (row.font.present() || !at.IsOne())
@@ -169,7 +168,7 @@ TEST(BackendFonts, TheMainWindowMakesOneFontPerDistinctDescription) {
   const int made = FontObjects() - before;
   std::printf("font objects of the main window: %d (%zu distinct)\n", made, distinct.size());
   EXPECT_LE(made, static_cast<int>(distinct.size())) << "at scale " << scale.permille();
-  EXPECT_LT(distinct.size(), ui::MainTable().rows.size() / 4);
+  EXPECT_LT(distinct.size(), quiz::MainTable().rows.size() / 4);
   form.reset();
   EXPECT_EQ(FontObjects(), before) << "every font goes with its window";
 }
@@ -178,7 +177,7 @@ TEST(BackendFonts, TheMainWindowMakesOneFontPerDistinctDescription) {
 // its own size at its own DPI, and no less at a higher one.
 TEST(BackendFonts, TheWindowAnswersItsSizeAtANewDpi) {
   contract::Recorder recorder;
-  win32::Win32Form form(ui::MainTable(), recorder);
+  win32::Win32Form form(quiz::MainTable(), recorder);
   ASSERT_TRUE(form.Create());
   constexpr UINT kGetDpiScaledSize = 0x02E4;
   const int dpi = win32::DpiOfWindow(form.hwnd());

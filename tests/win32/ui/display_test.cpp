@@ -7,19 +7,18 @@
 #include <memory>
 #include <vector>
 
+#include "quiz/main_ids.h"
 #include "tests/contract/backend.h"
 #include "tests/win32/support/pump.h"
 #include "tests/win32/support/scaled.h"
 #include "tests/win32/ui/main_form.h"
-#include "ui/layout.h"
-#include "ui/main_ids.h"
 #include "ui/win32/dpi.h"
 #include "ui/win32/form.h"
 
 namespace lornel {
 namespace {
 
-using ui::MainId;
+using quiz::MainId;
 
 // How wide the control's own font draws its caption, over the table font's width.
 double CaptionRatio(HWND control, int tableHeight) {
@@ -42,7 +41,7 @@ double CaptionRatio(HWND control, int tableHeight) {
 class Display : public test::MainForm {
  protected:
   void ExpectEveryControlScaled() {
-    for (const ui::Row& row : ui::MainTable().rows)
+    for (const ui::Row& row : quiz::MainTable().rows)
       EXPECT_TRUE(test::NearScaled(form->ControlWindow(row.id), row.rect, form->scale()))
           << reinterpret_cast<const char*>(row.name);
   }
@@ -74,7 +73,7 @@ TEST_F(Display, CaptionsAreDrawnAtTheScaledSize) {
 
 TEST_F(Display, ADpiChangeLaysTheSameControlsOutAnewAndKeepsTheirState) {
   std::vector<HWND> before;
-  for (const ui::Row& row : ui::MainTable().rows) before.push_back(form->ControlWindow(row.id));
+  for (const ui::Row& row : quiz::MainTable().rows) before.push_back(form->ControlWindow(row.id));
   form->SetText(static_cast<int>(MainId::编辑框1), "hello");
   form->SetLeft(static_cast<int>(MainId::编辑框1), 75);  // mid-shake
   form->SetInterval(static_cast<int>(MainId::时钟18), 50);
@@ -91,15 +90,15 @@ TEST_F(Display, ADpiChangeLaysTheSameControlsOutAnewAndKeepsTheirState) {
   GetWindowRect(form->hwnd(), &window);
   EXPECT_EQ(window.left, 10);
   EXPECT_EQ(window.top, 20);
-  for (const ui::Row& row : ui::MainTable().rows)
+  for (const ui::Row& row : quiz::MainTable().rows)
     EXPECT_EQ(form->ControlWindow(row.id), before[static_cast<std::size_t>(row.id)]);
   EXPECT_EQ(form->Text(static_cast<int>(MainId::编辑框1)), "hello");
   EXPECT_EQ(form->Left(static_cast<int>(MainId::编辑框1)), 75);
   EXPECT_TRUE(test::NearScaled(Of(MainId::编辑框1), {75, 24, 392, 72}, form->scale()));
   EXPECT_EQ(form->Interval(static_cast<int>(MainId::时钟18)), 50);
-  const int ticks = recorder.Count(ui::MainSlot::ShakeTick, 0);
+  const int ticks = recorder.Count(quiz::MainSlot::ShakeTick, 0);
   test::Pump(300);
-  EXPECT_GT(recorder.Count(ui::MainSlot::ShakeTick, 0), ticks) << "the shake's timer still runs";
+  EXPECT_GT(recorder.Count(quiz::MainSlot::ShakeTick, 0), ticks) << "the shake's timer still runs";
   form->SetLeft(static_cast<int>(MainId::编辑框1), 80);
   ExpectEveryControlScaled();
   EXPECT_NEAR(CaptionRatio(Of(MainId::按钮31), 56), 0.75, 0.05);

@@ -8,19 +8,19 @@
 #include <string>
 #include <vector>
 
+#include "app/notice_ids.h"
+#include "quiz/main_ids.h"
 #include "tests/contract/backend.h"
 #include "tests/win32/support/pump.h"
 #include "tests/win32/support/scaled.h"
 #include "tests/win32/ui/main_form.h"
-#include "ui/layout.h"
-#include "ui/main_ids.h"
 #include "ui/win32/form.h"
 #include "ui/win32/message_pump.h"
 
 namespace lornel {
 namespace {
 
-using ui::MainId;
+using quiz::MainId;
 
 RECT WindowRect(HWND hwnd) {
   RECT r;
@@ -53,7 +53,7 @@ class FullScreen : public test::MainForm {
   // Every control at round(s x its table rectangle), the window's own
   // children shifted by the centring.
   void ExpectEveryControlPlaced(POINT origin) {
-    for (const ui::Row& row : ui::MainTable().rows) {
+    for (const ui::Row& row : quiz::MainTable().rows) {
       HWND control = form->ControlWindow(row.id);
       RECT r = WindowRect(control);
       MapWindowPoints(nullptr, GetParent(control), reinterpret_cast<POINT*>(&r), 2);
@@ -68,7 +68,7 @@ class FullScreen : public test::MainForm {
   POINT Origin() {
     RECT cover = WindowRect(Of(MainId::分组框21));
     MapWindowPoints(nullptr, form->hwnd(), reinterpret_cast<POINT*>(&cover), 2);
-    const ui::Rect table = ui::MainTable()[Id(MainId::分组框21)].rect;
+    const ui::Rect table = quiz::MainTable()[Id(MainId::分组框21)].rect;
     return {cover.left - form->scale().Of(table.left), cover.top - form->scale().Of(table.top)};
   }
 };
@@ -83,7 +83,7 @@ TEST_F(FullScreen, CoversTheMonitorAtTheFittingScaleCentredAndGoesBackExactly) {
   GetClientRect(form->hwnd(), &client);
   const ui::Size table{scale.Back(client.right), scale.Back(client.bottom)};
   std::vector<HWND> controls;
-  for (const ui::Row& row : ui::MainTable().rows) controls.push_back(form->ControlWindow(row.id));
+  for (const ui::Row& row : quiz::MainTable().rows) controls.push_back(form->ControlWindow(row.id));
 
   form->SetFullScreen(true);
   test::Pump(100);
@@ -111,7 +111,7 @@ TEST_F(FullScreen, CoversTheMonitorAtTheFittingScaleCentredAndGoesBackExactly) {
   EXPECT_EQ(GetWindowLongW(form->hwnd(), GWL_EXSTYLE), exStyle);
   EXPECT_EQ(form->scale(), scale);
   ExpectEveryControlPlaced({0, 0});
-  for (const ui::Row& row : ui::MainTable().rows)
+  for (const ui::Row& row : quiz::MainTable().rows)
     EXPECT_EQ(form->ControlWindow(row.id), controls[static_cast<std::size_t>(row.id)]);
 }
 
@@ -160,9 +160,9 @@ TEST_F(FullScreen, HandlersStillSpeakTableUnitsAndTimersRunOn) {
   form->SetFullScreen(true);
   form->SetLeft(Id(MainId::编辑框1), 75);
   EXPECT_EQ(form->Left(Id(MainId::编辑框1)), 75);
-  const int ticks = recorder.Count(ui::MainSlot::ShakeTick, 0);
+  const int ticks = recorder.Count(quiz::MainSlot::ShakeTick, 0);
   test::Pump(300);
-  EXPECT_GT(recorder.Count(ui::MainSlot::ShakeTick, 0), ticks);
+  EXPECT_GT(recorder.Count(quiz::MainSlot::ShakeTick, 0), ticks);
   form->SetFullScreen(false);
   EXPECT_EQ(form->Left(Id(MainId::编辑框1)), 75);
   EXPECT_EQ(form->Interval(Id(MainId::时钟18)), 50);
@@ -185,7 +185,7 @@ TEST_F(FullScreen, ADisplayChangeFitsItAgain) {
 
 TEST(FullScreenElsewhere, TheNoticeWindowIgnoresF11) {
   contract::Recorder recorder;
-  win32::Win32Form notice(ui::NoticeTable(), recorder);
+  win32::Win32Form notice(app::NoticeTable(), recorder);
   ASSERT_TRUE(notice.Create());
   const RECT before = WindowRect(notice.hwnd());
   PressKey(notice.hwnd(), VK_F11);

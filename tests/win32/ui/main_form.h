@@ -6,10 +6,9 @@
 
 #include <memory>
 
+#include "quiz/main_ids.h"
 #include "tests/contract/backend.h"
 #include "tests/win32/support/pump.h"
-#include "ui/layout.h"
-#include "ui/main_ids.h"
 #include "ui/win32/form.h"
 
 namespace lornel::test {
@@ -17,11 +16,11 @@ namespace lornel::test {
 class MainForm : public testing::Test {
  protected:
   void SetUp() override {
-    form = std::make_unique<win32::Win32Form>(ui::MainTable(), recorder);
+    form = std::make_unique<win32::Win32Form>(quiz::MainTable(), recorder);
     ASSERT_TRUE(form->Create());
     Pump(100);
   }
-  HWND Of(ui::MainId id) { return form->ControlWindow(static_cast<int>(id)); }
+  HWND Of(quiz::MainId id) { return form->ControlWindow(static_cast<int>(id)); }
   contract::Recorder recorder;
   std::unique_ptr<win32::Win32Form> form;
 };

@@ -5,16 +5,15 @@
 #include <initializer_list>
 #include <vector>
 
+#include "quiz/main_ids.h"
 #include "tests/contract/backend.h"
 #include "tests/win32/support/pump.h"
-#include "ui/layout.h"
-#include "ui/main_ids.h"
 #include "ui/win32/form.h"
 
 namespace lornel {
 namespace {
 
-using ui::MainId;
+using quiz::MainId;
 
 struct CreationProbe : contract::Recorder {
   win32::Win32Form* form = nullptr;
@@ -31,7 +30,7 @@ struct CreationProbe : contract::Recorder {
 class MainWindow : public testing::Test {
  protected:
   void SetUp() override {
-    form = std::make_unique<win32::Win32Form>(ui::MainTable(), probe);
+    form = std::make_unique<win32::Win32Form>(quiz::MainTable(), probe);
     probe.form = form.get();
     ASSERT_TRUE(form->Create());
     test::Pump(100);
@@ -54,7 +53,7 @@ TEST_F(MainWindow, HasOneIconForBothSizes) {
 }
 
 TEST_F(MainWindow, SiblingsAreStackedInTableOrder) {
-  const ui::Table& table = ui::MainTable();
+  const ui::Table& table = quiz::MainTable();
   for (const ui::Row& row : table.rows) {
     HWND below = GetWindow(form->ControlWindow(row.id), GW_HWNDNEXT);
     // The next sibling in the table must be the next window down.
@@ -125,7 +124,7 @@ TEST_F(MainWindow, EscEnterAndF1DoNothingAndTabMovesTheFocus) {
   EXPECT_TRUE(IsWindow(form->hwnd()));
   EXPECT_EQ(GetFocus(), start);
   for (const ui::ControlEvent& e : probe.events)
-    EXPECT_EQ(e.binding.slot, ui::MainSlot::ScoreMirrorTick);
+    EXPECT_EQ(e.binding.slot, quiz::MainSlot::ScoreMirrorTick);
   // The same way in, Tab does arrive.
   PressKeys({VK_TAB});
   EXPECT_NE(GetFocus(), start);
@@ -135,8 +134,8 @@ TEST_F(MainWindow, EscEnterAndF1DoNothingAndTabMovesTheFocus) {
 TEST_F(MainWindow, OnlyTheScoreMirrorTimerRunsAtStart) {
   test::Pump(1100);
   for (const ui::ControlEvent& e : probe.events)
-    EXPECT_EQ(e.binding.slot, ui::MainSlot::ScoreMirrorTick);
-  EXPECT_GE(probe.Count(ui::MainSlot::ScoreMirrorTick, 0), 1);
+    EXPECT_EQ(e.binding.slot, quiz::MainSlot::ScoreMirrorTick);
+  EXPECT_GE(probe.Count(quiz::MainSlot::ScoreMirrorTick, 0), 1);
 }
 
 }  // namespace

@@ -2,8 +2,8 @@
 #include <windows.h>
 #include <gtest/gtest.h>
 
+#include "app/notice_ids.h"
 #include "tests/contract/backend.h"
-#include "ui/layout.h"
 #include "ui/win32/form.h"
 
 namespace lornel {
@@ -17,7 +17,7 @@ struct QuitOnCreation : contract::Recorder {
 // for the outer one, or a program that quits while the notice is up runs on.
 TEST(ModalLoop, AQuitEndsItAndIsLeftForTheOuterLoop) {
   QuitOnCreation sink;
-  win32::Win32Form notice(ui::NoticeTable(), sink);
+  win32::Win32Form notice(app::NoticeTable(), sink);
   EXPECT_TRUE(notice.RunModal());
   MSG msg;
   ASSERT_TRUE(PeekMessageW(&msg, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE));

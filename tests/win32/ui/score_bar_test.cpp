@@ -7,14 +7,14 @@
 namespace lornel {
 namespace {
 
-using ui::MainId;
+using quiz::MainId;
 
 using ScoreBar = test::MainForm;
 
 TEST_F(ScoreBar, EachScoreLabelLiesBetweenItsGroupsNameAndTheNextOne) {
   const int sentence = static_cast<int>(MainId::透明标签1);
   const std::string text = form->Text(sentence);
-  const int left = ui::MainTable()[sentence].rect.left;
+  const int left = quiz::MainTable()[sentence].rect.left;
   const char* numerals[] = {"一", "二", "三", "四", "五", "六"};
   const MainId labels[] = {MainId::透明标签2, MainId::透明标签3, MainId::透明标签4,
                            MainId::透明标签5, MainId::透明标签6, MainId::透明标签7};
@@ -25,14 +25,14 @@ TEST_F(ScoreBar, EachScoreLabelLiesBetweenItsGroupsNameAndTheNextOne) {
     ASSERT_NE(at, std::string::npos);
     const int start = left + form->CaptionCharacterLeft(sentence, at);
     const int end = left + form->CaptionCharacterLeft(sentence, at + name.size());
-    const ui::Rect label = ui::MainTable()[static_cast<int>(labels[g])].rect;
+    const ui::Rect label = quiz::MainTable()[static_cast<int>(labels[g])].rect;
     EXPECT_GT(start, previousEnd) << "group " << g + 1;
     EXPECT_LT(start, label.left) << "group " << g + 1;
     EXPECT_LE(end, label.left + label.width / 2) << "group " << g + 1;
     previousEnd = label.right();
   }
   EXPECT_LE(form->CaptionCharacterLeft(sentence, text.size()),
-            ui::MainTable()[sentence].rect.width);
+            quiz::MainTable()[sentence].rect.width);
 }
 
 }  // namespace

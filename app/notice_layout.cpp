@@ -1,11 +1,12 @@
 // The notice window's control table: the card a second copy shows before it ends.
 #include <iterator>
 
-#include "ui/layout.h"
-#include "ui/notice_ids.h"
+#include "app/notice_ids.h"
 
-namespace lornel::ui {
+namespace lornel::app {
 namespace {
+
+using namespace ui;
 
 // The rows are laid out by hand to read like the tables.
 // clang-format off
@@ -27,9 +28,9 @@ constexpr Row kRows[] = {
     {LORNEL_ROW(标签2), .kind = Kind::Label, .rect = {192, 64, 40, 24}, .caption = "2s",
      .font = {"", 21}, .textColour = Hex(0x000080), .vAlign = VAlign::Middle},
     {LORNEL_ROW(图片框2), .kind = Kind::PicBox, .rect = {0, 0, 112, 96},
-     .picture = Picture::NoticeBubbles},
+     .picture = resources::Blob::NoticeBubbles},
     {LORNEL_ROW(图片框1), .kind = Kind::PicBox, .rect = {280, 0, 32, 32},
-     .picture = Picture::NoticeInfo},
+     .picture = resources::Blob::NoticeInfo},
     // The labels keep the button-face background, lighter than the card.
     {LORNEL_ROW(标签1), .kind = Kind::Label, .rect = {120, 16, 168, 48},
      .caption = "本程序已经运行\r\n   请勿多开", .font = {"", 21}, .textColour = Hex(0x008080),
@@ -51,4 +52,4 @@ const Table& NoticeTable() {
 }
 
 // clang-format on
-}  // namespace lornel::ui
+}  // namespace lornel::app

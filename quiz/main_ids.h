@@ -4,6 +4,8 @@
 
 #include <cstdint>
 
+#include "ui/table.h"
+
 // clang-format off
 #define LORNEL_MAIN_CONTROLS(X) \
   X(分组框21) X(按钮31) X(分组框3) X(透明标签13) X(按钮15) X(单选框6) \
@@ -30,7 +32,7 @@
   X(按钮5) X(按钮4) X(按钮3) X(按钮2) X(按钮1)
 // clang-format on
 
-namespace lornel::ui {
+namespace lornel::quiz {
 
 enum class MainId : int {
 #define LORNEL_ID(name) name,
@@ -64,4 +66,7 @@ enum class MainSlot : std::uint8_t {
   CountdownPause,
 };
 
-}  // namespace lornel::ui
+// The main window's control table: rows indexed by MainId, in table order.
+const ui::Table& MainTable();
+
+}  // namespace lornel::quiz

@@ -1,6 +1,6 @@
 // Where a form's windows go and how large they are drawn: the scale that fits
 // the display, the controls' places, fonts at that scale, a change of DPI,
-// the rounded region and the notice card's frame.
+// the rounded region and the frame of a window without a title bar.
 #include <algorithm>
 
 #include "ui/paint_geometry.h"
@@ -32,16 +32,17 @@ ui::Size Win32Form::FitTo(const ui::Display& display) {
   return OuterSizeAt(display, scale_);
 }
 
-void Win32Form::ApplyNoticeFrame() {
-  // CreateWindow gives an overlapped window a caption; the card has exactly a dialog frame.
+void Win32Form::ApplyDialogFrame() {
+  // CreateWindow gives an overlapped window a caption, which this window must not have.
   LONG_PTR style = GetWindowLongPtrW(hwnd_, GWL_STYLE);
   style &= ~static_cast<LONG_PTR>(WS_CAPTION | WS_SYSMENU | WS_THICKFRAME | WS_MINIMIZEBOX |
                                   WS_MAXIMIZEBOX);
   style |= WS_DLGFRAME;
   SetWindowLongPtrW(hwnd_, GWL_STYLE, style);
   const ui::WindowSpec& spec = table_.window;
-  SetWindowPos(hwnd_, HWND_TOPMOST, 0, 0, spec.outerWidth, spec.outerHeight,
-               SWP_NOMOVE | SWP_NOACTIVATE | SWP_FRAMECHANGED);
+  SetWindowPos(hwnd_, spec.topmost ? HWND_TOPMOST : nullptr, 0, 0, spec.outerWidth,
+               spec.outerHeight,
+               SWP_NOMOVE | SWP_NOACTIVATE | SWP_FRAMECHANGED | (spec.topmost ? 0 : SWP_NOZORDER));
 }
 
 void Win32Form::ApplyRegion(ui::Size outer) {

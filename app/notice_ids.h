@@ -4,9 +4,11 @@
 
 #include <cstdint>
 
+#include "ui/table.h"
+
 #define LORNEL_NOTICE_CONTROLS(X) X(时钟2) X(时钟1) X(标签2) X(图片框2) X(图片框1) X(标签1)
 
-namespace lornel::ui {
+namespace lornel::app {
 
 enum class NoticeId : int {
 #define LORNEL_ID(name) name,
@@ -18,4 +20,7 @@ inline constexpr int kNoticeControlCount = 6;
 
 enum class NoticeSlot : std::uint8_t { None, CountdownTick, FlickerTick };
 
-}  // namespace lornel::ui
+// The notice window's control table: rows indexed by NoticeId.
+const ui::Table& NoticeTable();
+
+}  // namespace lornel::app

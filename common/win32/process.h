@@ -6,10 +6,10 @@
 
 #include "platform/win32/host.h"
 
-namespace lornel::app {
+namespace lornel::common {
 
 win32::Win32Host& ProcessHost();
 // Call first in wWinMain.
 win32::Win32Host& StartWin32Process();
 
-}  // namespace lornel::app
+}  // namespace lornel::common

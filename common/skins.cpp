@@ -1,12 +1,11 @@
-#include "app/skins.h"
+#include "common/skins.h"
 
 #include <vector>
 
-#include "app/fatal.h"
-#include "app/shell.h"
+#include "common/fatal.h"
 #include "resources/embedded.h"
 
-namespace lornel::app {
+namespace lornel::common {
 namespace {
 
 constexpr const char* kLibraryName = "SkinH_EL.dll";
@@ -28,7 +27,9 @@ void* BoundEntry(platform::Host& host, const std::string& directory, SkinBinding
   return entry;
 }
 
-void EnsureLibraryIn(platform::Host& host, const std::string& directory) {
+}  // namespace
+
+void EnsureSkinLibrary(platform::Host& host, const std::string& directory) {
   // Whatever stands there (a file of any content, or a directory) is left alone.
   if (host.PathExists(LibraryPath(directory))) return;
   const resources::Bytes image = resources::Get(resources::Blob::SkinLibrary);
@@ -40,17 +41,9 @@ void EnsureLibraryIn(platform::Host& host, const std::string& directory) {
   host.SetHiddenAttributeOnly(LibraryPath(directory));
 }
 
-}  // namespace
-
-void EnsureSkinLibrary(Shell& shell) { EnsureLibraryIn(shell.host, shell.program.directory); }
-
-void ApplySkin(Shell& shell, int skinNumber) {
-  ApplySkin(shell.host, shell.program.directory, shell.skin, skinNumber);
-}
-
 void ApplySkin(platform::Host& host, const std::string& directory, SkinBinding& binding,
                int skinNumber) {
-  EnsureLibraryIn(host, directory);
+  EnsureSkinLibrary(host, directory);
   std::vector<std::uint8_t> copy;  // the library gets a working copy for the call
   const bool chosen = skinNumber >= 1 && skinNumber <= resources::kSkinCount;
   if (chosen) {
@@ -63,4 +56,4 @@ void ApplySkin(platform::Host& host, const std::string& directory, SkinBinding& 
                       chosen ? static_cast<int>(copy.size()) : 0, kEmptyText);
 }
 
-}  // namespace lornel::app
+}  // namespace lornel::common

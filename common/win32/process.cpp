@@ -1,14 +1,14 @@
-#include "app/win32/process.h"
+#include "common/win32/process.h"
 
 #include <cstdlib>
 #include <new>
 
-#include "app/fatal.h"
+#include "common/fatal.h"
 #include "platform/win32/library.h"
 #include "ui/win32/dpi.h"
 #include "ui/win32/form.h"
 
-namespace lornel::app {
+namespace lornel::common {
 namespace {
 
 void ExceptionInHandler(const char* reason) { FatalReport(ProcessHost(), reason); }
@@ -28,12 +28,13 @@ win32::Win32Host& StartWin32Process() {
   return ProcessHost();
 }
 
-}  // namespace lornel::app
+}  // namespace lornel::common
 
 // Running out of memory ends the program with the fatal report and the size asked for.
 void* operator new(std::size_t bytes) {
   if (void* p = std::malloc(bytes ? bytes : 1)) return p;
-  lornel::app::FatalReport(lornel::app::ProcessHost(), lornel::app::OutOfMemoryReason(bytes));
+  lornel::common::FatalReport(lornel::common::ProcessHost(),
+                              lornel::common::OutOfMemoryReason(bytes));
 }
 void* operator new[](std::size_t bytes) { return operator new(bytes); }
 void operator delete(void* p) noexcept { std::free(p); }

@@ -3,11 +3,12 @@
 #include <iterator>
 
 #include "config/questions.h"
-#include "ui/layout.h"
-#include "ui/main_ids.h"
+#include "quiz/main_ids.h"
 
-namespace lornel::ui {
+namespace lornel::quiz {
 namespace {
+
+using namespace ui;
 
 // The rows are laid out by hand to read like the tables.
 // clang-format off
@@ -192,7 +193,7 @@ constexpr Row kRows[] = {
      .rect = {904, 184, 224, 96}, .caption = "继续选题", .font = Bold(48), .enabled = false,
      .tabStop = true, .bindings = {Click(MainSlot::NextQuestion)}},
     {LORNEL_ROW(图片框1), .kind = Kind::PicBox, .parent = Id(分组框22),
-     .rect = {704, 16, 424, 80}, .picture = Picture::AnswerCover},
+     .rect = {704, 16, 424, 80}, .picture = resources::Blob::AnswerCover},
     {LORNEL_ROW(标签18), .kind = Kind::Label, .parent = Id(分组框22), .rect = {704, 16, 424, 80},
      .font = Bold(48), .textColour = Hex(0xFF0000), .vAlign = VAlign::Middle,
      .edge = Edge::Gradient, .frame = {8, Hex(0x808080), Hex(0xFFFFFF), Hex(0x808080)}},
@@ -290,4 +291,4 @@ const Table& MainTable() {
 }
 
 // clang-format on
-}  // namespace lornel::ui
+}  // namespace lornel::quiz

@@ -6,7 +6,7 @@
 
 #include "platform/host.h"
 
-namespace lornel::app {
+namespace lornel::common {
 
 // The skin library as a program has bound it: loaded once, its entry kept.
 struct SkinBinding {
@@ -15,13 +15,12 @@ struct SkinBinding {
   void* entry = nullptr;
 };
 
-struct Shell;
-
-void EnsureSkinLibrary(Shell& shell);
-void ApplySkin(Shell& shell, int skinNumber);
-// The same for another program of ours (the question editor): the library
-// beside it in directory, bound once per binding.
+// The library beside the program in directory, written there (hidden) when
+// missing; whatever stands there already is left alone.
+void EnsureSkinLibrary(platform::Host& host, const std::string& directory);
+// Skin skinNumber (1..33; another number: none) through the library in
+// directory, bound once per binding.
 void ApplySkin(platform::Host& host, const std::string& directory, SkinBinding& binding,
                int skinNumber);
 
-}  // namespace lornel::app
+}  // namespace lornel::common

@@ -1,6 +1,5 @@
 // Texts of the controls and the window: GBK for the program's handlers,
-// UTF-16 for the editor's, and what an edit box reports.
-#include "platform/win32/open_dialog.h"
+// UTF-16 for the editor's.
 #include "platform/win32/text.h"
 #include "ui/control_rules.h"
 #include "ui/win32/form.h"
@@ -39,15 +38,6 @@ void Win32Form::SetCaption(Control& c, const std::wstring& text) {
 
 void Win32Form::SetWindowCaption(const std::string& caption) {
   SetWindowTextW(hwnd_, Wide(caption).c_str());
-}
-
-void Win32Form::OnEditNotification(const Control& c, int code) {
-  // EN_CHANGE, sent for typing and for SetWindowText alike, is translated as the other codes are.
-  if (code == EN_SETFOCUS) lastFocusedEdit_ = c.row->id;
-}
-
-std::optional<std::string> Win32Form::AskOpenPath(const std::string& path) {
-  return AskOpenQuestionFile(hwnd_, path);
 }
 
 }  // namespace lornel::win32

@@ -1,4 +1,4 @@
-#include "app/fatal.h"
+#include "common/fatal.h"
 
 #include <charconv>
 #include <cstdlib>
@@ -6,7 +6,7 @@
 
 #include "ui/message.h"
 
-namespace lornel::app {
+namespace lornel::common {
 
 ReportText& ReportText::operator<<(std::string_view part) {
   std::size_t n = 0;
@@ -61,4 +61,4 @@ void FatalReport(platform::Host& host, std::string_view reason) {
   std::abort();  // not reached; GCC does not see [[noreturn]] through the virtual call
 }
 
-}  // namespace lornel::app
+}  // namespace lornel::common

@@ -6,12 +6,12 @@
 
 #include "platform/host.h"
 #include "platform/sound.h"
+#include "quiz/main_ids.h"
 #include "ui/form.h"
-#include "ui/main_ids.h"
 
 namespace lornel {
 
-using MainForm = ui::Controls<ui::MainId>;
+using MainForm = ui::Controls<quiz::MainId>;
 
 struct Context {
   MainForm main;

@@ -8,7 +8,7 @@
 
 #include "platform/host.h"
 
-namespace lornel::app {
+namespace lornel::common {
 
 // A text built without the heap; what does not fit is cut at a whole character.
 class ReportText {
@@ -32,4 +32,4 @@ ReportText MissingExportReason(std::string_view library, std::string_view entry)
 ReportText FatalText(std::string_view reason);
 [[noreturn]] void FatalReport(platform::Host& host, std::string_view reason);
 
-}  // namespace lornel::app
+}  // namespace lornel::common
