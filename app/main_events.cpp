@@ -3,6 +3,7 @@
 #include "quiz/answer.h"
 #include "quiz/board.h"
 #include "quiz/countdown.h"
+#include "quiz/countdown_control.h"
 #include "quiz/groups.h"
 #include "quiz/keyboard.h"
 #include "quiz/ruling.h"
@@ -73,6 +74,12 @@ void Dispatch(Shell& shell, const ui::ControlEvent& event) {
       break;
     case MainSlot::RulingMenu:
       quiz::RulingMenu(ctx, event.control, event.x, event.y);
+      break;
+    case MainSlot::CountdownMenu:
+      quiz::CountdownMenu(ctx);
+      break;
+    case MainSlot::CountdownPause:
+      quiz::ToggleCountdownPause(ctx);
       break;
     case MainSlot::None:
       break;

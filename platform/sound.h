@@ -16,6 +16,14 @@ class SoundPlayer {
   virtual void Play(Sound sound) = 0;
 };
 
+// Where sounds go when no player was given: nowhere.
+inline SoundPlayer& NoSounds() {
+  static struct : SoundPlayer {
+    void Play(Sound) override {}
+  } none;
+  return none;
+}
+
 // Sounds on or off: on from the file's switch at start, turned off or on for
 // this run by the system menu. Off, nothing reaches the player behind it.
 class SoundSwitch final : public SoundPlayer {

@@ -3,6 +3,7 @@
 #include "judging/judge.h"
 #include "judging/text.h"
 #include "quiz/board.h"
+#include "quiz/countdown.h"
 #include "quiz/groups.h"
 #include "quiz/tables.h"
 #include "ui/message.h"
@@ -44,10 +45,11 @@ bool IsAccepted(Context& ctx, const std::string& typed) {
 
 void EndAsCorrect(Context& ctx) {
   const MainForm& main = ctx.main;
-  main.SetInterval(MainId::时钟2, 0);
+  CountdownStop(main);
   StopShake(main);
   const int question = OpenQuestionNumber(main);  // CloseQuestion hides which one it was
   CloseQuestion(ctx);
+  ctx.sounds.Play(platform::Sound::Correct);
   ui::ShowMessage(ctx.host, "回答正确！", ui::kMbOk | ui::kMbIconInformation, "恭喜");
   UncoverAnswer(main);
   AwardPoints(ctx, question);
@@ -72,6 +74,7 @@ void CheckAnswer(Context& ctx) {
     return;
   }
   if (!IsAccepted(ctx, typed)) {
+    ctx.sounds.Play(platform::Sound::Wrong);
     main.SetInterval(MainId::时钟18, kShakePeriod);
     return;
   }

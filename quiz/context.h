@@ -1,10 +1,11 @@
 // What the handlers of the main window share: its controls, the platform,
-// ConfigPath and the single-instance handle. Nothing else is kept.
+// ConfigPath, the single-instance handle and the sounds. Nothing else is kept.
 #pragma once
 
 #include <string>
 
 #include "platform/host.h"
+#include "platform/sound.h"
 #include "quiz/main_ids.h"
 #include "ui/form.h"
 
@@ -17,6 +18,7 @@ struct Context {
   platform::Host& host;
   std::string configPath;              // ConfigPath: "<current directory>\wtda.ini"
   platform::Handle instanceMutex = 0;  // InstanceMutex
+  platform::SoundPlayer& sounds = platform::NoSounds();  // switched on and off by the shell
 };
 
 }  // namespace lornel

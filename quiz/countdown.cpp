@@ -3,6 +3,7 @@
 #include "config/config.h"
 #include "quiz/answer.h"
 #include "quiz/board.h"
+#include "quiz/countdown_control.h"
 #include "quiz/number_text.h"
 #include "ui/message.h"
 
@@ -11,8 +12,9 @@ namespace {
 
 using quiz::MainId;
 
-constexpr int kCountdownPeriod = 1000;
 constexpr int kGuardPeriod = 1;
+// The last seconds before the time-out tick: the display turning to 4, 3, 2, 1, 0.
+constexpr int kTickingSeconds = 5;
 constexpr const char* kCountdownOff = "0";  // compared as text: "00" still counts down
 
 }  // namespace
@@ -39,14 +41,21 @@ void CountdownTick(Context& ctx) {
     if (!main.IsVisible(MainId::图片框1) && main.IsVisible(MainId::分组框3)) return;
     main.SetPosition(MainId::进度条1, remaining - 1);
     main.SetText(MainId::标签15, IntegerText(main.Position(MainId::进度条1)));
+    if (remaining - 1 < kTickingSeconds) ctx.sounds.Play(platform::Sound::Tick);
     return;
   }
   TimeOut(ctx);
 }
 
+void CountdownStop(const MainForm& main) {
+  main.SetInterval(MainId::时钟2, 0);
+  EndCountdownPause(main);
+}
+
 void TimeOut(Context& ctx) {
   const MainForm& main = ctx.main;
-  main.SetInterval(MainId::时钟2, 0);
+  CountdownStop(main);
+  ctx.sounds.Play(platform::Sound::TimeOut);
   ui::ShowMessage(ctx.host, "回答超时！！", ui::kMbOk | ui::kMbIconInformation, "很遗憾！");
   UncoverAnswer(main);
   CloseQuestion(ctx);

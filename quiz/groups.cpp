@@ -44,7 +44,7 @@ void ChangeGroup(Context& ctx) {
     AskForAQuestion(ctx);
     return;
   }
-  ctx.main.SetInterval(MainId::时钟2, 0);
+  CountdownStop(ctx.main);
   ctx.main.Show(MainId::分组框3);
 }
 

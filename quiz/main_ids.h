@@ -64,6 +64,8 @@ enum class MainSlot : std::uint8_t {
   ScoreMenu,  // arg: the group of a score label, 0 for the score sentence
   SwitchKeyLayer,
   RulingMenu,
+  CountdownMenu,
+  CountdownPause,
 };
 
 // The main window's control table: rows indexed by MainId, in table order.

@@ -57,6 +57,8 @@ constexpr Row Placeholder(MainId id, Rect rect) {
 constexpr Binding ScoreMenu(int group) { return {Event::ContextMenu, MainSlot::ScoreMenu, group};
 }
 
+constexpr Binding CountdownMenu{Event::ContextMenu, MainSlot::CountdownMenu};
+
 constexpr Row ScoreLabel(MainId id, int left, int group) {
   return {LORNEL_ROW(id), .kind = Kind::TransLabel, .parent = Id(分组框2),
           .rect = {left, 24, 48, 40}, .caption = "0", .font = Bold(35),
@@ -136,12 +138,13 @@ constexpr Row kRows[] = {
     {LORNEL_ROW(分组框4), .kind = Kind::GroupBox, .rect = {8, 0, 1184, 72}, .caption = "信息",
      .font = Bold(20), .textColour = Hex(0x008080), .hAlign = HAlign::Centre},
     {LORNEL_ROW(标签15), .kind = Kind::Label, .parent = Id(分组框4), .rect = {560, 24, 64, 40},
-     .caption = "0", .font = YouYuan(35), .hAlign = HAlign::Centre, .vAlign = VAlign::Middle},
+     .caption = "0", .font = YouYuan(35), .hAlign = HAlign::Centre, .vAlign = VAlign::Middle,
+     .bindings = {CountdownMenu, {Event::PauseKey, MainSlot::CountdownPause}}},
     Panel(分组框6, Id(分组框4), {8, 16, 552, 48}),
     Timer(时钟2, 分组框6, {480, 8, 32, 32}, Tick(MainSlot::CountdownTick)),
     {LORNEL_ROW(进度条1), .kind = Kind::ProcessBar, .parent = Id(分组框6),
      .rect = {245, 14, 300, 24}, .edge = Edge::ThinSunken, .rangeMin = 0, .rangeMax = 0,
-     .position = 0},
+     .position = 0, .bindings = {CountdownMenu}},
     {LORNEL_ROW(透明标签12), .kind = Kind::TransLabel, .parent = Id(分组框6),
      .rect = {8, 11, 536, 32}, .caption = "欢迎使用！  版本1.1.15.823", .font = Bold(16),
      .textColour = Hex(0x008000), .vAlign = VAlign::Middle},

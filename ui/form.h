@@ -32,6 +32,7 @@ class Form {
   // Progress bar: values clamped to 0..32767; reading gives the stored position.
   virtual void SetRangeMin(int id, int value) = 0;
   virtual void SetRangeMax(int id, int value) = 0;
+  virtual int RangeMax(int id) const = 0;
   virtual void SetPosition(int id, int value) = 0;
   virtual int Position(int id) const = 0;
   virtual bool IsChecked(int id) const = 0;
@@ -107,6 +108,7 @@ class Controls {
   void SetInterval(Id c, int ms) const { form_.SetInterval(int(c), ms); }
   int Interval(Id c) const { return form_.Interval(int(c)); }
   void SetRangeMax(Id c, int v) const { form_.SetRangeMax(int(c), v); }
+  int RangeMax(Id c) const { return form_.RangeMax(int(c)); }
   void SetPosition(Id c, int v) const { form_.SetPosition(int(c), v); }
   int Position(Id c) const { return form_.Position(int(c)); }
   bool IsChecked(Id c) const { return form_.IsChecked(int(c)); }

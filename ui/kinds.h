@@ -71,7 +71,10 @@ enum class Cursor : std::uint8_t { Arrow, Hand };
 // Win32 by one translation of a message (ui/win32/translations.cpp), the
 // in-memory backend by its generic Deliver; tests/contract proves both.
 // ContextMenu: a right-click, or a touch press-and-hold, which Windows turns into one.
-#define LORNEL_EVENT_KINDS(X) X(Click) X(Tick) X(LeftButtonDown) X(TextChanged) X(ContextMenu)
+// PauseKey: the keyboard's Pause key anywhere in the window, whatever has the
+// focus; every row bound to it hears of it.
+#define LORNEL_EVENT_KINDS(X) \
+  X(Click) X(Tick) X(LeftButtonDown) X(TextChanged) X(ContextMenu) X(PauseKey)
 
 enum class Event : std::uint8_t {
   None,

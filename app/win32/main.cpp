@@ -10,8 +10,11 @@
 #include "app/shell.h"
 #include "common/fatal.h"
 #include "common/win32/process.h"
+#include "config/config.h"
 #include "platform/win32/host.h"
+#include "platform/win32/sound_player.h"
 #include "quiz/main_ids.h"
+#include "ui/win32/form.h"
 #include "ui/win32/run_window.h"
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
@@ -19,10 +22,21 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
   win32::Win32Host& host = common::StartWin32Process();
   const app::ProgramPaths paths = app::StartProcess(host);
 
+  // The file's switch is read once, at start; the system menu turns it for this run.
+  win32::Win32SoundPlayer player;
+  platform::SoundSwitch sounds(player, config::SoundsOn(config::ReadConfigValue(
+                                           host, config::ConfigPathIn(host.CurrentDirectory()),
+                                           config::kSoundSection, config::kSoundKey)));
+  if (sounds.on()) player.Prepare();  // off, winmm is never even loaded
+
   // Outlives the window: its destruction still reaches the handlers.
   std::optional<app::Shell> shell;
   const bool created = win32::RunWindow(quiz::MainTable(), [&](ui::Form& form) {
-    shell.emplace(host, paths, Context{MainForm(form), host});
+    static_cast<win32::Win32Form&>(form).AddMenuToggle("声音", sounds.on(), [&](bool on) {
+      if (on) player.Prepare();
+      sounds.SetOn(on);
+    });
+    shell.emplace(host, paths, Context{MainForm(form), host, {}, 0, sounds});
     shell->openNoticeModally = [&notified = *shell] {
       win32::RunModalWindow(app::NoticeTable(), [&](ui::Form& notice) {
         return std::make_unique<app::NoticeEvents>(notified, notice);

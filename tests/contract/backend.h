@@ -35,6 +35,8 @@ class Backend {
   virtual void Deliver(int id, ui::Event kind, int x, int y) = 0;
   // A right-click of the user at the centre of the control.
   virtual void UserRightClick(int id) = 0;
+  // A key pressed by the user while the control has the focus.
+  virtual void UserPressKey(int id, int virtualKey) = 0;
   Recorder recorder;
 };
 

@@ -18,7 +18,8 @@ enum class Slot : std::uint8_t {
   DoubleClicked,
   Ticked,
   Edited,
-  PanelMenu
+  PanelMenu,
+  Paused
 };
 enum : int { kPanel, kButton, kLabel, kTimer, kEdit, kBar, kCount };
 
@@ -56,7 +57,8 @@ constexpr ui::Row kRows[] = {
      .kind = Kind::ProcessBar,
      .parent = kPanel,
      .rect = {16, 128, 200, 24},
-     .rangeMax = 10},
+     .rangeMax = 10,
+     .bindings = {{{Event::PauseKey, Slot::Paused}}}},
 };
 static_assert(std::size(kRows) == kCount && ui::IdsMatchOrder(kRows));
 
@@ -93,6 +95,7 @@ TEST_F(EventKinds, EveryKindReachesTheSinkFromItsControl) {
       {kLabel, kTestDoubleClick, Slot::DoubleClicked, true},
       {kTimer, Event::Tick, Slot::Ticked, false},
       {kEdit, Event::TextChanged, Slot::Edited, false},
+      {kBar, Event::PauseKey, Slot::Paused, false},
   };
   int kinds = 0;
   for (const Case& c : cases) {
@@ -116,6 +119,14 @@ TEST_F(EventKinds, ARightClickGoesUpToTheFirstPanelBoundToIt) {
   EXPECT_EQ(e.control, kPanel);
   EXPECT_NEAR(e.x, 16 + 100, 2);  // the bar's centre, in the panel's own units
   EXPECT_NEAR(e.y, 128 + 12, 2);
+}
+
+TEST_F(EventKinds, ThePauseKeyReachesItsRowWhereverTheFocusIs) {
+  constexpr int kVkPause = 0x13;
+  b->UserPressKey(kEdit, kVkPause);
+  const ui::ControlEvent e = Only();
+  EXPECT_EQ(e.binding.slot, ui::Slot(Slot::Paused));
+  EXPECT_EQ(e.control, kBar);
 }
 
 }  // namespace

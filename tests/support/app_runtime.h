@@ -12,6 +12,7 @@
 #include "tests/support/clock.h"
 #include "tests/support/fake_form.h"
 #include "tests/support/fake_host.h"
+#include "tests/support/fake_sound.h"
 
 namespace lornel::fake {
 
@@ -44,6 +45,7 @@ class AppRuntime {
   }
 
   Clock clock;
+  FakeSoundPlayer sounds{&clock};
   FakeHost host;
   FakeForm main;
   app::Shell shell;

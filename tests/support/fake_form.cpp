@@ -11,7 +11,7 @@ namespace {
 using ui::rules::ClampProgress;
 
 constexpr int kVkBack = 0x08, kVkTab = 0x09, kVkReturn = 0x0D, kVkSpace = 0x20;
-constexpr int kVkOemComma = 0xBC, kVkOemPeriod = 0xBE;
+constexpr int kVkOemComma = 0xBC, kVkOemPeriod = 0xBE, kVkPause = 0x13;
 
 // Removes the last character of a GBK text (one or two bytes).
 void EraseLastCharacter(std::string& text) {
@@ -334,7 +334,14 @@ int FakeForm::RightClickAt(int x, int y) {
 }
 
 void FakeForm::PressKey(int vk) {
-  if (!inputEnabled || (modalBoxes && *modalBoxes > 0) || destroyed_ || focused_ < 0) return;
+  if (!inputEnabled || (modalBoxes && *modalBoxes > 0) || destroyed_) return;
+  if (vk == kVkPause) {  // the window's own key, wherever the focus is
+    for (const ui::Row& r : table_.rows)
+      if (!destroyed_) Deliver(r.id, ui::Event::PauseKey);
+    clock_.RunPosted();
+    return;
+  }
+  if (focused_ < 0) return;
   const ui::Row& row = table_[focused_];
   if (vk == kVkTab) {
     const int n = table_.size();

@@ -105,7 +105,8 @@ class FakeForm : public ui::Form {
   // Any kind of event of a control, at (x, y) in its own table units, to the
   // sink when the control is bound to it: how this backend delivers every kind.
   void Deliver(int id, ui::Event event, int x = 0, int y = 0);
-  // Keyboard input to the focused control, as a US layout without an IME.
+  // Keyboard input to the focused control, as a US layout without an IME;
+  // the Pause key goes to every row bound to PauseKey instead.
   void PressKey(int virtualKey);
   // A character typed as itself (VK_PACKET): into the focused edit box.
   void TypeCharacter(char16_t character);
@@ -118,7 +119,7 @@ class FakeForm : public ui::Form {
   // --- inspection ---------------------------------------------------------------
   bool OwnVisible(int id) const { return state_[id].visible; }
   int RangeMin(int id) const { return state_[id].rangeMin; }
-  int RangeMax(int id) const { return state_[id].rangeMax; }
+  int RangeMax(int id) const override { return state_[id].rangeMax; }
   int ShownPosition(int id) const { return state_[id].shown; }
   ui::Colour TextColour(int id) const { return state_[id].textColour; }
   ui::Rect RectOf(int id) const { return state_[id].rect; }

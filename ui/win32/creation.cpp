@@ -105,6 +105,7 @@ bool Win32Form::Create() {
   ApplyRegion(outer);
   if (spec.icon) SetIcon(hwnd_);
   if (spec.fullScreen) AddFullScreenMenuItem();
+  AppendMenuToggle();
   // A window missing any of its controls would run half-built: that is a failed creation.
   // Windows links a new child window at the bottom of its siblings (a dialog's
   // creation order is its z-order), so rows created in table order already lie

@@ -83,6 +83,19 @@ bool Win32Form::Translate(Arrives arrives, HWND target, UINT code, LPARAM lParam
   return false;
 }
 
+bool Win32Form::TranslateWindowKey(WPARAM key) {
+  const Translation* t = FindTranslation(Arrives::WindowKey, static_cast<UINT>(key));
+  if (!t || destroyed_) return false;
+  bool taken = false;
+  for (const Control& c : controls_) {
+    if (!ui::rules::Raises(*c.row, t->kind)) continue;
+    Raise(c, t->kind);
+    taken = true;
+    if (destroyed_) break;
+  }
+  return taken;
+}
+
 void Win32Form::OnEditNotification(const Control& c, int code) {
   // EN_CHANGE, sent for typing and for SetWindowText alike, is translated as the other codes are.
   if (code == EN_SETFOCUS) lastFocusedEdit_ = c.row->id;

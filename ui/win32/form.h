@@ -4,6 +4,7 @@
 
 #include <windows.h>
 
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
@@ -78,6 +79,7 @@ class Win32Form : public ui::Form {
   int Interval(int id) const override;
   void SetRangeMin(int id, int value) override;
   void SetRangeMax(int id, int value) override;
+  int RangeMax(int id) const override { return controls_[id].rangeMax; }
   void SetPosition(int id, int value) override;
   int Position(int id) const override;
   bool IsChecked(int id) const override;
@@ -111,6 +113,9 @@ class Win32Form : public ui::Form {
   // at a control or as a notification whenever it translates, passed up only
   // when a control or panel bound to it took it (events.cpp).
   bool Translate(Arrives arrives, HWND target, UINT code, LPARAM lParam);
+  // A key pressed anywhere in the window, raised at every row bound to its
+  // kind; true when one was (events.cpp).
+  bool TranslateWindowKey(WPARAM key);
   void OnEditNotification(const Control& control, int code);
   bool OnCloseQuery() { return sink_->OnCloseQuery(); }
   void OnActivated() {
@@ -135,6 +140,9 @@ class Win32Form : public ui::Form {
   bool OnFullScreenKey(WPARAM key);
   // True when the system command was ours (the menu item, Move while full screen).
   bool OnSysCommand(WPARAM command);
+  // An item of the system menu that is checked while on; each choice turns it
+  // over and tells `turned`. Before creation it is added with the window (system_menu.cpp).
+  void AddMenuToggle(std::string text, bool on, std::function<void(bool on)> turned);
   void OnDisplayChange();
   static Control* ControlOf(HWND hwnd);
   static Win32Form* FormOf(HWND hwnd);
@@ -180,8 +188,16 @@ class Win32Form : public ui::Form {
     int dpi;
   };
   std::optional<Windowed> windowed_;  // set while full screen
-  ui::Size tableClient_;              // the client area the tables were laid out in
-  FontCache fonts_;                   // every font of the controls, at the current scale
+  struct MenuToggle {
+    std::string text;  // GBK
+    bool on;
+    std::function<void(bool)> turned;
+  };
+  std::optional<MenuToggle> toggle_;
+  void AppendMenuToggle();
+  bool OnMenuToggle(WPARAM command);
+  ui::Size tableClient_;  // the client area the tables were laid out in
+  FontCache fonts_;       // every font of the controls, at the current scale
 };
 
 }  // namespace lornel::win32

@@ -50,6 +50,7 @@ bool Win32Form::OnFullScreenKey(WPARAM key) {
 }
 
 bool Win32Form::OnSysCommand(WPARAM command) {
+  if (OnMenuToggle(command)) return true;
   if (!table_.window.fullScreen) return false;
   if ((command & 0xFFF0) == kFullScreenCommand) {
     SetFullScreen(!fullScreen());

@@ -1,18 +1,23 @@
 #include "ui/win32/message_pump.h"
 
 #include "ui/win32/form.h"
+#include "ui/win32/translations.h"
 
 namespace lornel::win32 {
 namespace {
 
 // Tab moves between the controls with a tab stop; no other key is a dialog
 // key (IsDialogMessage would also make Enter and Esc click buttons). F11 and
-// Esc reach full screen here, before the focused control (the answer box) sees them.
+// Esc reach full screen here, before the focused control (the answer box) sees
+// them, and so do the keys that are the window's own events (the Pause key).
 bool PreTranslate(const MSG& msg) {
   if (msg.message != WM_KEYDOWN) return false;
-  if (msg.wParam != VK_TAB && msg.wParam != VK_F11 && msg.wParam != VK_ESCAPE) return false;
+  const bool windowKey = FindTranslation(Arrives::WindowKey, static_cast<UINT>(msg.wParam));
+  if (msg.wParam != VK_TAB && msg.wParam != VK_F11 && msg.wParam != VK_ESCAPE && !windowKey)
+    return false;
   HWND root = GetAncestor(msg.hwnd, GA_ROOT);
   if (!root || !Win32Form::FormOf(root)) return false;
+  if (windowKey) return Win32Form::FormOf(root)->TranslateWindowKey(msg.wParam);
   if (msg.wParam != VK_TAB) return Win32Form::FormOf(root)->OnFullScreenKey(msg.wParam);
   const bool back = GetKeyState(VK_SHIFT) < 0;
   if (HWND next = GetNextDlgTabItem(root, GetFocus(), back)) SetFocus(next);

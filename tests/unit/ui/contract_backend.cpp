@@ -18,6 +18,10 @@ class FakeBackend : public Backend {
     const ui::Rect r = form_.ClientRectOf(id);
     form_.RightClickAt(r.left + r.width / 2, r.top + r.height / 2);
   }
+  void UserPressKey(int id, int vk) override {
+    form_.Focus(id);
+    form_.PressKey(vk);
+  }
 
  private:
   fake::Clock clock_;

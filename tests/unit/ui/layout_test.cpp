@@ -311,13 +311,14 @@ TEST(LayoutStructure, KeyboardSendsItsCaptionsInQwertyRows) {
 TEST(LayoutStructure, EveryEventIsBoundOnTheKindThatRaisesIt) {
   std::map<Slot, std::multiset<int>> args;
   for (const Row& row : MainTable().rows) {
-    const Event expected =
-        row.kind == Kind::Button   ? Event::Click
-        : row.kind == Kind::Timer  ? Event::Tick
-        : row.id == Id(透明标签13) ? Event::LeftButtonDown
-        : (row.kind == Kind::TransLabel && row.parent == Id(分组框2)) || row.id == Id(分组框22)
-            ? Event::ContextMenu
-            : Event::None;
+    const Event expected = row.kind == Kind::Button   ? Event::Click
+                           : row.kind == Kind::Timer  ? Event::Tick
+                           : row.id == Id(透明标签13) ? Event::LeftButtonDown
+                           : (row.kind == Kind::TransLabel && row.parent == Id(分组框2)) ||
+                                   row.id == Id(分组框22) || row.id == Id(标签15) ||
+                                   row.id == Id(进度条1)
+                               ? Event::ContextMenu
+                               : Event::None;
     EXPECT_EQ(row.bindings[0].event, expected) << Printable(row.name);
     EXPECT_EQ(row.bindings[0].slot == Slot::None, expected == Event::None) << Printable(row.name);
     args[row.bindings[0].slot].insert(row.bindings[0].arg);

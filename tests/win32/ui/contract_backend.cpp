@@ -2,13 +2,24 @@
 // timers, and clicks as real mouse input.
 #include <windows.h>
 #include <commctrl.h>
+#include <gtest/gtest.h>
 
 #include "tests/contract/backend.h"
 #include "tests/win32/support/pump.h"
 #include "ui/win32/form.h"
+#include "ui/win32/message_pump.h"
 
 namespace lornel::contract {
 namespace {
+
+// The program's own pump, which takes the window's keys before the focused
+// control; a thread timer keeps it from waiting on an empty queue.
+void PumpAsTheProgramDoes(int ms) {
+  const UINT_PTR timer = SetTimer(nullptr, 0, 10, nullptr);
+  const DWORD end = GetTickCount() + static_cast<DWORD>(ms);
+  win32::PumpMessages([&] { return static_cast<int>(end - GetTickCount()) <= 0; });
+  KillTimer(nullptr, timer);
+}
 
 class Win32Backend : public Backend {
  public:
@@ -41,11 +52,27 @@ class Win32Backend : public Backend {
         ClientToScreen(control, &at);
         SendMessageW(control, t->code, reinterpret_cast<WPARAM>(control), MAKELPARAM(at.x, at.y));
         break;
+      case win32::Arrives::WindowKey:
+        PostMessageW(control, WM_KEYDOWN, t->code, 1);
+        PumpAsTheProgramDoes(30);
+        break;
     }
   }
   void UserRightClick(int id) override {
     test::ClickAtCentre(form_.ControlWindow(id), form_.hwnd(), true);
     test::Pump(50);
+  }
+  void UserPressKey(int id, int vk) override {
+    SetForegroundWindow(form_.hwnd());
+    SetFocus(form_.ControlWindow(id));
+    INPUT keys[2]{};
+    for (INPUT& k : keys) {
+      k.type = INPUT_KEYBOARD;
+      k.ki.wVk = static_cast<WORD>(vk);
+    }
+    keys[1].ki.dwFlags = KEYEVENTF_KEYUP;
+    SendInput(2, keys, sizeof(INPUT));
+    PumpAsTheProgramDoes(100);
   }
 
  private:

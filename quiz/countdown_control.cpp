@@ -1,0 +1,109 @@
+#include "quiz/countdown_control.h"
+
+#include <algorithm>
+#include <vector>
+
+#include "quiz/countdown.h"
+#include "quiz/main_ids.h"
+#include "quiz/number_text.h"
+
+namespace lornel::quiz {
+namespace {
+
+using quiz::MainId;
+
+constexpr const char* kPausedText = "倒计时已暂停";
+constexpr ui::Colour kPausedColour = ui::Hex(0x808080);
+constexpr int kStep = 10;  // seconds more or less
+constexpr int kLeastLeft = 1;
+
+enum Item { kPauseOrResume, kAdd, kTakeAway };
+
+bool IsRunning(const MainForm& main) { return main.Interval(MainId::时钟2) != 0; }
+bool IsOn(const MainForm& main) { return IsRunning(main) || IsCountdownPaused(main); }
+
+const ui::Row& TableRow(MainId id) { return MainTable()[static_cast<int>(id)]; }
+
+void ShowRemaining(const MainForm& main) {
+  main.SetText(MainId::标签15, IntegerText(main.Position(MainId::进度条1)));
+}
+
+void Pause(const MainForm& main) {
+  main.SetInterval(MainId::时钟2, 0);
+  // In its first second the number still shows the last countdown's: show what is left.
+  ShowRemaining(main);
+  main.SetTextColour(MainId::标签15, kPausedColour);
+  main.SetText(MainId::透明标签12, kPausedText);
+}
+
+// The second under way when paused starts anew: the number stays a whole second.
+void Resume(const MainForm& main) {
+  EndCountdownPause(main);
+  main.SetInterval(MainId::时钟2, kCountdownPeriod);
+}
+
+// The range moves with the time left, so the bar still shows what part of it is left.
+// The larger of the two goes first: the bar shows the position pulled inside its range.
+void AddTime(const MainForm& main, int seconds) {
+  const int left = main.Position(MainId::进度条1);
+  const int length = main.RangeMax(MainId::进度条1);
+  main.SetRangeMax(MainId::进度条1, length + seconds);
+  main.SetPosition(MainId::进度条1, left + seconds);
+  ShowRemaining(main);
+}
+
+void TakeTime(const MainForm& main, int seconds) {
+  const int left = main.Position(MainId::进度条1);
+  const int taken = std::clamp(left - kLeastLeft, 0, seconds);
+  if (taken == 0) return;
+  main.SetPosition(MainId::进度条1, left - taken);
+  main.SetRangeMax(MainId::进度条1, main.RangeMax(MainId::进度条1) - taken);
+  ShowRemaining(main);
+}
+
+}  // namespace
+
+bool IsCountdownPaused(const MainForm& main) {
+  return !IsRunning(main) && main.Text(MainId::透明标签12) == kPausedText;
+}
+
+void EndCountdownPause(const MainForm& main) {
+  if (!IsCountdownPaused(main)) return;
+  main.SetTextColour(MainId::标签15, TableRow(MainId::标签15).textColour);
+  main.SetText(MainId::透明标签12, TableRow(MainId::透明标签12).caption);
+}
+
+void ToggleCountdownPause(Context& ctx) {
+  if (IsCountdownPaused(ctx.main))
+    Resume(ctx.main);
+  else if (IsRunning(ctx.main))
+    Pause(ctx.main);
+}
+
+void CountdownMenu(Context& ctx) {
+  const MainForm& main = ctx.main;
+  const bool on = IsOn(main);
+  const std::vector<ui::Form::MenuItem> items = {
+      {IsCountdownPaused(main) ? "继续倒计时" : "暂停倒计时", on},
+      {"加 10 秒", on},
+      {"减 10 秒", on && main.Position(MainId::进度条1) > kLeastLeft},
+  };
+  const int chosen = main.form().PopupMenu(items);
+  // Timers tick on under the open menu: a time-out meanwhile leaves nothing to change.
+  if (!IsOn(main)) return;
+  switch (chosen) {
+    case kPauseOrResume:
+      ToggleCountdownPause(ctx);
+      break;
+    case kAdd:
+      AddTime(main, kStep);
+      break;
+    case kTakeAway:
+      TakeTime(main, kStep);
+      break;
+    default:
+      break;
+  }
+}
+
+}  // namespace lornel::quiz

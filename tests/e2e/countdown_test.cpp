@@ -1,0 +1,87 @@
+// The countdown held by the teacher on the real program: a real right-click on
+// the number and its menu, the Pause key from the answer box, the time-out
+// after the added time.
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+
+#include "tests/e2e/driver.h"
+#include "tests/e2e/session.h"
+
+namespace lornel::e2e {
+namespace {
+
+using quiz::MainId;
+
+std::string QuizFile(const std::string& countdown) {
+  return "[题目信息：]\r\n第一题题目=用英语打个招呼\r\n\r\n[答案信息：]\r\n第一题答案=Hello\r\n\r\n"
+         "[倒计时时间：（填‘0’等于取消该功能）]\r\n时间单位：秒=" +
+         countdown + "\r\n\r\n[答对一题加几分：]\r\n答对一题得分=1\r\n";
+}
+
+void RightClickAtCentre(HWND hwnd) {
+  RECT r;
+  GetWindowRect(hwnd, &r);
+  const int w = GetSystemMetrics(SM_CXSCREEN) - 1, h = GetSystemMetrics(SM_CYSCREEN) - 1;
+  INPUT in[3] = {};
+  for (INPUT& i : in) {
+    i.type = INPUT_MOUSE;
+    i.mi.dx = MulDiv((r.left + r.right) / 2, 65535, w);
+    i.mi.dy = MulDiv((r.top + r.bottom) / 2, 65535, h);
+  }
+  in[0].mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
+  in[1].mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_RIGHTDOWN | MOUSEEVENTF_ABSOLUTE;
+  in[2].mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_RIGHTUP | MOUSEEVENTF_ABSOLUTE;
+  SendInput(1, &in[0], sizeof(INPUT));
+  Pause(30);
+  SendInput(2, &in[1], sizeof(INPUT));
+  Pause(60);
+}
+
+// Opens the countdown's menu on hwnd and takes item `downs` (1: 暂停/继续, 2: 加 10 秒).
+bool ChooseFromMenu(HWND hwnd, int downs) {
+  RightClickAtCentre(hwnd);
+  if (!WaitUntil([] { return FindWindowW(L"#32768", nullptr) != nullptr; })) return false;
+  for (int i = 0; i < downs; ++i) PressKey(VK_DOWN);
+  PressKey(VK_RETURN);
+  return WaitUntil([] { return !FindWindowW(L"#32768", nullptr); }, 2000);
+}
+
+TEST(Countdown, PausedByTheMenuAndResumedByThePauseKeyThenTenSecondsMore) {
+  Session s(L"countdown", QuizFile("8"));
+  s.PressStart();
+  s.Press(MainId::按钮1, [&] { return Visible(s.Of(MainId::分组框3)); });
+  s.Press(MainId::按钮15, [&] { return !Visible(s.Of(MainId::分组框3)); });
+  HWND number = s.Of(MainId::标签15);
+  const auto shown = [&] { return std::atoi(Text(number).c_str()); };
+  ASSERT_TRUE(WaitUntil([&] { return Text(number) == "6"; }, 3500));
+
+  ASSERT_TRUE(ChooseFromMenu(number, 1));
+  const int held = shown();
+  EXPECT_EQ(Text(s.Of(MainId::透明标签12)), "倒计时已暂停");
+  s.Screenshot(L"countdown-paused");
+  Pause(3000);
+  EXPECT_EQ(shown(), held) << "it stood still for 3 s";
+
+  Click(s.Of(MainId::编辑框1));  // the focus in the answer box
+  PressKey(VK_PAUSE);
+  EXPECT_TRUE(WaitUntil([&] { return Text(s.Of(MainId::透明标签12)) != "倒计时已暂停"; }, 1000));
+  EXPECT_EQ(shown(), held) << "on from the same value";
+  EXPECT_TRUE(WaitUntil([&] { return shown() == held - 1; }, 1500));
+
+  ASSERT_TRUE(ChooseFromMenu(s.Of(MainId::进度条1), 2));
+  const int raised = shown();
+  EXPECT_GE(raised, held - 1 + 10 - 1);
+  EXPECT_LE(raised, held - 1 + 10);
+  const DWORD raisedAt = GetTickCount();
+  auto late = s.p.WaitForMessageBox((raised + 4) * 1000);
+  ASSERT_TRUE(late);
+  EXPECT_EQ(late->text, "回答超时！！");
+  const int after = static_cast<int>(GetTickCount() - raisedAt);
+  EXPECT_GE(after, raised * 1000) << "not before the added time ran out";
+  EXPECT_LE(after, (raised + 2) * 1000);
+  Program::Answer(*late, IDOK);
+}
+
+}  // namespace
+}  // namespace lornel::e2e
