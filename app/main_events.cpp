@@ -5,6 +5,7 @@
 #include "quiz/countdown.h"
 #include "quiz/groups.h"
 #include "quiz/keyboard.h"
+#include "quiz/picture_view.h"
 #include "quiz/ruling.h"
 #include "quiz/score_menu.h"
 #include "quiz/settings_check.h"
@@ -73,6 +74,9 @@ void Dispatch(Shell& shell, const ui::ControlEvent& event) {
       break;
     case MainSlot::RulingMenu:
       quiz::RulingMenu(ctx, event.control, event.x, event.y);
+      break;
+    case MainSlot::EnlargePicture:
+      quiz::EnlargePicture(ctx, event.control, event.x, event.y);
       break;
     case MainSlot::None:
       break;

@@ -64,6 +64,7 @@ enum class MainSlot : std::uint8_t {
   ScoreMenu,  // arg: the group of a score label, 0 for the score sentence
   SwitchKeyLayer,
   RulingMenu,
+  EnlargePicture,  // a left button down on a question label
 };
 
 // The main window's control table: rows indexed by MainId, in table order.

@@ -69,11 +69,17 @@ class FakeForm : public ui::Form {
   };
   std::vector<ShownPicture> pictures;  // per control
   std::vector<std::string> unreadablePictures;
+  ui::Size pictureSize{400, 300};  // of every readable picture
+  ui::Size PictureSize(int id) const override;
+  // The label whose picture is shown enlarged, or -1.
+  int largePicture = -1;
+  void ShowPictureLarge(int id) override;
+  void ClosePictureLarge() override { largePicture = -1; }
   std::optional<std::string> AskOpenPicture(const std::string& folder) override {
     return pictureDialog ? pictureDialog(folder) : std::nullopt;
   }
   // What the Open dialogs answer (nullopt: cancelled).
-  std::function<std::optional<std::string>(const std::string& path)> openDialog, pictureDialog;
+  std::function<std::optional<std::string>(const std::string&path)> openDialog, pictureDialog;
   // By the same metric as MeasureCaption, placed by the label's alignment.
   int CaptionCharacterLeft(int id, std::size_t index) const override;
   // Answered by menuAnswer (none: -1); a greyed item or a separator cannot be chosen.

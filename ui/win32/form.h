@@ -102,6 +102,10 @@ class Win32Form : public ui::Form {
   int PopupMenu(const std::vector<MenuItem>& items) override;
   // label_pictures.cpp
   bool SetPicture(int id, const std::string& path, const std::string& note) override;
+  // large_picture.cpp
+  ui::Size PictureSize(int id) const override;
+  void ShowPictureLarge(int id) override;
+  void ClosePictureLarge() override;
 
   // --- used by the window procedures ------------------------------------------
   // The control's binding for the event, if any, to the sink (events.cpp).
@@ -136,6 +140,12 @@ class Win32Form : public ui::Form {
   // True when the system command was ours (the menu item, Move while full screen).
   bool OnSysCommand(WPARAM command);
   void OnDisplayChange();
+  // The enlarged picture: Esc closes it (true when it was open); it follows
+  // the client area's size; its window paints it.
+  bool OnLargePictureKey(WPARAM key);
+  void PlaceLargePicture();
+  void PaintLargePicture(HDC dc, const RECT& client);
+  void OnLargePictureDestroyed(HWND window);
   static Control* ControlOf(HWND hwnd);
   static Win32Form* FormOf(HWND hwnd);
 
@@ -180,8 +190,10 @@ class Win32Form : public ui::Form {
     int dpi;
   };
   std::optional<Windowed> windowed_;  // set while full screen
-  ui::Size tableClient_;              // the client area the tables were laid out in
-  FontCache fonts_;                   // every font of the controls, at the current scale
+  HWND largePicture_ = nullptr;       // the enlarged picture's window, of label largeId_
+  int largeId_ = -1;
+  ui::Size tableClient_;  // the client area the tables were laid out in
+  FontCache fonts_;       // every font of the controls, at the current scale
 };
 
 }  // namespace lornel::win32

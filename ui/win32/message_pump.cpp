@@ -7,13 +7,16 @@ namespace {
 
 // Tab moves between the controls with a tab stop; no other key is a dialog
 // key (IsDialogMessage would also make Enter and Esc click buttons). F11 and
-// Esc reach full screen here, before the focused control (the answer box) sees them.
+// Esc reach full screen here, before the focused control (the answer box) sees
+// them; Esc closes an enlarged picture first.
 bool PreTranslate(const MSG& msg) {
   if (msg.message != WM_KEYDOWN) return false;
   if (msg.wParam != VK_TAB && msg.wParam != VK_F11 && msg.wParam != VK_ESCAPE) return false;
   HWND root = GetAncestor(msg.hwnd, GA_ROOT);
   if (!root || !Win32Form::FormOf(root)) return false;
-  if (msg.wParam != VK_TAB) return Win32Form::FormOf(root)->OnFullScreenKey(msg.wParam);
+  Win32Form* form = Win32Form::FormOf(root);
+  if (msg.wParam != VK_TAB)
+    return form->OnLargePictureKey(msg.wParam) || form->OnFullScreenKey(msg.wParam);
   const bool back = GetKeyState(VK_SHIFT) < 0;
   if (HWND next = GetNextDlgTabItem(root, GetFocus(), back)) SetFocus(next);
   return true;
