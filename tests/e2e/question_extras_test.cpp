@@ -18,15 +18,6 @@ const std::string kQuiz =
     "[答对一题加几分：]\r\n答对一题得分=1\r\n[题目图片：]\r\n第一题图片=图片\\长江.jpg\r\n"
     "[每题倒计时：]\r\n第二题倒计时=5\r\n[每题得分：]\r\n第三题得分=3\r\n";
 
-// The sample's own picture, beside the session's wtda.ini as the file names it.
-void CopySamplePicture(const std::wstring& dir) {
-  const std::wstring example = ExampleFile();
-  const std::wstring pictures = Join(dir, L"图片");
-  CreateDirectoryW(pictures.c_str(), nullptr);
-  const std::wstring from = example.substr(0, example.find_last_of(L"\\/") + 1) + L"图片\\长江.jpg";
-  ASSERT_TRUE(CopyFileW(from.c_str(), Join(pictures, L"长江.jpg").c_str(), FALSE));
-}
-
 HWND LargePicture(HWND main) {
   return FindWindowExW(main, nullptr, L"LornelLargePicture", nullptr);
 }
@@ -40,11 +31,12 @@ void OpenForGroupThree(Session& s, MainId button) {
 
 TEST(QuestionExtras, APictureEnlargedAndClosedByClicksOwnSecondsAndOwnPoints) {
   Session s(L"extras", kQuiz);
-  CopySamplePicture(s.dir);
+  s.CopySamplePicture();
   s.PressStart();
   HWND main = s.p.MainWindow();
 
   OpenForGroupThree(s, MainId::按钮1);
+  s.Screenshot(L"main-picture");
   RECT label;
   GetWindowRect(s.Of(MainId::标签1), &label);
   // The picture takes the label's right part at its full height.
@@ -58,7 +50,6 @@ TEST(QuestionExtras, APictureEnlargedAndClosedByClicksOwnSecondsAndOwnPoints) {
   EXPECT_EQ(ChildWindowFromPointEx(main, {client.right / 2, client.bottom / 2}, CWP_SKIPINVISIBLE),
             LargePicture(main))
       << "above every control";
-  s.Screenshot(L"picture-large");
   Click(LargePicture(main));
   EXPECT_TRUE(WaitUntil([&] { return !LargePicture(main); }));
   EXPECT_TRUE(Visible(s.Of(MainId::标签1))) << "back at the question";
