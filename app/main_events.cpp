@@ -6,6 +6,7 @@
 #include "quiz/countdown_control.h"
 #include "quiz/groups.h"
 #include "quiz/keyboard.h"
+#include "quiz/picture_view.h"
 #include "quiz/ruling.h"
 #include "quiz/score_menu.h"
 #include "quiz/settings_check.h"
@@ -80,6 +81,9 @@ void Dispatch(Shell& shell, const ui::ControlEvent& event) {
       break;
     case MainSlot::CountdownPause:
       quiz::ToggleCountdownPause(ctx);
+      break;
+    case MainSlot::EnlargePicture:
+      quiz::EnlargePicture(ctx, event.control, event.x, event.y);
       break;
     case MainSlot::None:
       break;

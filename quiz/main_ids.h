@@ -66,6 +66,7 @@ enum class MainSlot : std::uint8_t {
   RulingMenu,
   CountdownMenu,
   CountdownPause,
+  EnlargePicture,  // a left button down on a question label
 };
 
 // The main window's control table: rows indexed by MainId, in table order.

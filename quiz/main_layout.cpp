@@ -73,7 +73,8 @@ constexpr Row QuestionPanel(MainId id, int n) {
 
 constexpr Row QuestionLabel(MainId id, MainId panel) {
   return {LORNEL_ROW(id), .kind = Kind::Label, .parent = Id(panel), .rect = {8, 16, 1136, 224},
-          .font = Bold(24), .background = Hex(0xECECEC), .wordWrap = true};
+          .font = Bold(24), .background = Hex(0xECECEC), .wordWrap = true,
+          .bindings = {{Event::LeftButtonDown, MainSlot::EnlargePicture, 0}}};
 }
 
 constexpr Row BoardButton(MainId id, int n, int left, int top) {

@@ -44,6 +44,7 @@ name="Lornel-$version.zip"
 stage=$(mktemp -d)
 trap 'rm -rf "$stage"' EXIT
 cp "$bin/lornel.exe" "$bin/lornel-editor.exe" examples/wtda.ini "$stage/"
+cp -r examples/图片 "$stage/"  # the sample's question picture, beside wtda.ini as it names it
 python3 scripts/user-guide.py README.md "$version" "$stage/使用说明.txt"
 
 # Reproducible: fixed names, order and permissions, the last commit's time on
@@ -51,12 +52,13 @@ python3 scripts/user-guide.py README.md "$version" "$stage/使用说明.txt"
 # A zip keeps local time, so the zone is fixed too. Info-ZIP marks a non-ASCII name as UTF-8 (general purpose
 # bit 11, which Explorer reads) only under a UTF-8 locale.
 export TZ=UTC LC_ALL=C.UTF-8
-chmod 644 "$stage"/*
+chmod 644 "$stage"/*.* "$stage"/图片/*
+chmod 755 "$stage"/图片
 stamp=$(git log -1 --format=%cd --date=format-local:'%Y-%m-%d %H:%M:%S' 2>/dev/null || true)
-touch -d "${stamp:-2000-01-01 00:00:00}" "$stage"/*
+touch -d "${stamp:-2000-01-01 00:00:00}" "$stage"/* "$stage"/图片/*
 mkdir -p "$out"
 rm -f "$out/$name" "$out/$name.sha256"
-(cd "$stage" && zip -X -9 -q "$out/$name" lornel.exe lornel-editor.exe wtda.ini 使用说明.txt)
+(cd "$stage" && zip -X -9 -q "$out/$name" lornel.exe lornel-editor.exe wtda.ini 使用说明.txt 图片/长江.jpg)
 (cd "$out" && sha256sum "$name" > "$name.sha256")
 echo "package: $out/$name"
 cat "$out/$name.sha256"

@@ -26,8 +26,8 @@ png() { convert "$1" -strip -dither None -colors 256 "PNG8:$2"; }
 echo "== the program's panels and the notice window"
 LORNEL_SCREENSHOTS="$work" wine "$build/tests/e2e/e2e_tests.exe" \
   --lornel="$build/bin/lornel.exe" --skinlib="$build/skinlib/SkinH_EL.dll" \
-  --gtest_filter='Layout.*:Notice.*:ScoreMenu.*:Keyboard.EverySample*'
-for name in main-cover main-board main-question main-round main-digits notice; do
+  --gtest_filter='Layout.*:Notice.*:ScoreMenu.*:Keyboard.EverySample*:QuestionExtras.*'
+for name in main-cover main-board main-question main-round main-digits main-picture notice; do
   png "$work/$name.bmp" "$docs/$name.png"
 done
 # The window with the score bar's menu, which reaches a little below the window.
@@ -49,6 +49,7 @@ LORNEL_SCREENSHOTS="$work" LORNEL_DISPLAY=1920x1080@96 "$root/scripts/wine-displ
   "$build/tests/e2e/e2e_tests.exe" --lornel="$build/bin/lornel.exe" \
   --skinlib="$build/skinlib/SkinH_EL.dll" --gtest_filter='FullScreen.*'
 png "$work/fullscreen-1920x1080.bmp" "$docs/fullscreen-1920x1080.png"
+png "$work/fullscreen-picture-1920x1080.bmp" "$docs/fullscreen-picture-1920x1080.png"
 
 echo "== the board under en_US.UTF-8"
 run="$work/en_US"

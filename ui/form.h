@@ -8,6 +8,7 @@
 #include <string_view>
 #include <vector>
 
+#include "ui/display_scale.h"
 #include "ui/kinds.h"
 
 namespace lornel::ui {
@@ -62,6 +63,14 @@ class Form {
   virtual bool SetPicture(int /*id*/, const std::string& /*path*/, const std::string& /*note*/) {
     return false;
   }
+  // The size of the label's shown picture in its own pixels; {} without one.
+  virtual Size PictureSize(int /*id*/) const { return {}; }
+  // The label's picture as large as the window's client area allows, over
+  // every control, until its own click, Esc, ClosePictureLarge or the
+  // label's picture going; timers run on beneath and message boxes stay in
+  // front. Nothing for a label without a shown picture.
+  virtual void ShowPictureLarge(int /*id*/) {}
+  virtual void ClosePictureLarge() {}
 
   // --- the window -------------------------------------------------------------
   virtual void ShowWindow() = 0;

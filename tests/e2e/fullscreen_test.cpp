@@ -108,5 +108,52 @@ TEST(FullScreen, AQuestionIsPlayedByClicksWhileTheCountdownRunsAcrossSwitches) {
   EXPECT_TRUE(Covers(main));
 }
 
+// The sample's picture on a question with its own 6 s: enlarged by a click on
+// it, Esc closes the picture and leaves full screen on, and the time-out's box
+// comes in front of the enlarged picture.
+TEST(FullScreen, AnEnlargedPictureGivesWayToEscAndToTheTimeOut) {
+  Session s(L"fullscreen-picture", std::string(kQuiz) +
+                                       "[题目图片：]\r\n第一题图片=图片\\长江.jpg\r\n"
+                                       "[每题倒计时：]\r\n第一题倒计时=6\r\n");
+  s.CopySamplePicture();
+  HWND main = s.p.MainWindow();
+  SetForegroundWindow(main);
+  PressKey(VK_F11);
+  ASSERT_TRUE(WaitUntil([&] { return Covers(main); }));
+  s.PressStart();
+  s.Press(MainId::按钮1, [&] { return Visible(s.Of(MainId::分组框3)); });
+  s.Press(MainId::按钮15, [&] { return !Visible(s.Of(MainId::分组框3)); });
+  if (OnTheProjector()) {
+    ParkPointer();
+    DropStaleHotLooks(main);
+    SettlePaint(main);
+    ShootWindow(main, L"fullscreen-picture-1920x1080");
+  }
+  auto large = [&] { return FindWindowExW(main, nullptr, L"LornelLargePicture", nullptr); };
+  RECT label;
+  GetWindowRect(s.Of(MainId::标签1), &label);
+  const POINT onPicture{label.right - (label.right - label.left) / 10,
+                        (label.top + label.bottom) / 2};
+  ClickAt(onPicture);
+  ASSERT_TRUE(WaitUntil([&] { return large() != nullptr; }));
+  const RECT covered = WindowRect(large()), monitor = MonitorOf(main);
+  EXPECT_TRUE(EqualRect(&covered, &monitor)) << "the whole full-screen client area";
+  PressKey(VK_ESCAPE);
+  EXPECT_TRUE(WaitUntil([&] { return !large(); }));
+  EXPECT_TRUE(Covers(main)) << "Esc closed the picture only";
+  ClickAt(onPicture);
+  ASSERT_TRUE(WaitUntil([&] { return large() != nullptr; }));
+  auto late = s.p.WaitForMessageBox(8000);
+  ASSERT_TRUE(late);
+  EXPECT_EQ(late->text, "回答超时！！");
+  const RECT box = WindowRect(late->hwnd);
+  EXPECT_EQ(GetAncestor(WindowFromPoint({(box.left + box.right) / 2, (box.top + box.bottom) / 2}),
+                        GA_ROOT),
+            late->hwnd);
+  Program::Answer(*late, IDOK);
+  EXPECT_TRUE(WaitUntil([&] { return !large(); })) << "gone with the question";
+  EXPECT_TRUE(Covers(main));
+}
+
 }  // namespace
 }  // namespace lornel::e2e

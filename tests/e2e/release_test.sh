@@ -21,7 +21,7 @@ zip="$work/Lornel-$version.zip"
 (cd "$work" && sha256sum -c --quiet "Lornel-$version.zip.sha256") || fail "the .sha256 does not match"
 
 listing=$(LC_ALL=C.UTF-8 unzip -Z1 "$zip")
-expected=$'lornel.exe\nlornel-editor.exe\nwtda.ini\n使用说明.txt'
+expected=$'lornel.exe\nlornel-editor.exe\nwtda.ini\n使用说明.txt\n图片/长江.jpg'
 [ "$listing" = "$expected" ] || fail "the zip holds"$'\n'"$listing"
 # Explorer shows the Chinese name right only with the UTF-8 flag (bit 11).
 python3 - "$zip" <<'PY' || fail "使用说明.txt is not flagged UTF-8"
@@ -33,6 +33,8 @@ PY
 unpacked="$work/Lornel-$version"
 mkdir "$unpacked"
 LC_ALL=C.UTF-8 unzip -q "$zip" -d "$unpacked"
+cmp -s "$unpacked/图片/长江.jpg" "$root/examples/图片/长江.jpg" ||
+  fail "the sample's picture is not in the unpacked folder"
 guide="$unpacked/使用说明.txt"
 # Notepad before Windows 10 needs the BOM to read UTF-8, and CR LF to break lines.
 [ "$(head -c 3 "$guide" | od -An -tx1 | tr -d ' ')" = efbbbf ] || fail "the guide has no BOM"

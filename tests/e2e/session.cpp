@@ -157,6 +157,14 @@ void Session::TypeOnBoard(const std::string& text) {
 
 void Session::WriteConfig(const std::string& bytes) { WriteBytes(Join(dir, L"wtda.ini"), bytes); }
 
+void Session::CopySamplePicture() {
+  const std::wstring example = ExampleFile();
+  const std::wstring pictures = Join(dir, L"图片");
+  CreateDirectoryW(pictures.c_str(), nullptr);
+  const std::wstring from = example.substr(0, example.find_last_of(L"\\/") + 1) + L"图片\\长江.jpg";
+  EXPECT_TRUE(CopyFileW(from.c_str(), Join(pictures, L"长江.jpg").c_str(), FALSE));
+}
+
 void Session::Screenshot(const std::wstring& name) {
   wchar_t folder[MAX_PATH] = {};
   if (!GetEnvironmentVariableW(L"LORNEL_SCREENSHOTS", folder, MAX_PATH)) return;

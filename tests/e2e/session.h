@@ -30,6 +30,8 @@ class Session {
   // ',' and '.' on "，" and "。".
   void TypeOnBoard(const std::string& text);
   void WriteConfig(const std::string& bytes);
+  // The sample's picture as 图片\长江.jpg beside the session's wtda.ini.
+  void CopySamplePicture();
   // Saves the screen as docs-ready BMP under the session's directory when
   // LORNEL_SCREENSHOTS names a folder.
   void Screenshot(const std::wstring& name);

@@ -222,7 +222,18 @@ bool FakeForm::SetPicture(int id, const std::string& path, const std::string& no
       !path.empty() && std::find(unreadablePictures.begin(), unreadablePictures.end(), path) ==
                            unreadablePictures.end();
   pictures[std::size_t(id)] = {path, path.empty() || readable ? "" : note};
+  if (id == largePicture) largePicture = -1;  // its picture went with it
   return readable;
+}
+
+ui::Size FakeForm::PictureSize(int id) const {
+  const std::size_t i = std::size_t(id);
+  return i < pictures.size() && !pictures[i].path.empty() && pictures[i].note.empty() ? pictureSize
+                                                                                      : ui::Size{};
+}
+
+void FakeForm::ShowPictureLarge(int id) {
+  if (PictureSize(id).width > 0) largePicture = id;
 }
 
 int FakeForm::Left(int id) const { return state_[id].rect.left; }

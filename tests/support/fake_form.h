@@ -69,6 +69,12 @@ class FakeForm : public ui::Form {
   };
   std::vector<ShownPicture> pictures;  // per control
   std::vector<std::string> unreadablePictures;
+  ui::Size pictureSize{400, 300};  // of every readable picture
+  ui::Size PictureSize(int id) const override;
+  // The label whose picture is shown enlarged, or -1.
+  int largePicture = -1;
+  void ShowPictureLarge(int id) override;
+  void ClosePictureLarge() override { largePicture = -1; }
   std::optional<std::string> AskOpenPicture(const std::string& folder) override {
     return pictureDialog ? pictureDialog(folder) : std::nullopt;
   }

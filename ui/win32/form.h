@@ -104,6 +104,10 @@ class Win32Form : public ui::Form {
   int PopupMenu(const std::vector<MenuItem>& items) override;
   // label_pictures.cpp
   bool SetPicture(int id, const std::string& path, const std::string& note) override;
+  // large_picture.cpp
+  ui::Size PictureSize(int id) const override;
+  void ShowPictureLarge(int id) override;
+  void ClosePictureLarge() override;
 
   // --- used by the window procedures ------------------------------------------
   // The control's binding for the event, if any, to the sink (events.cpp).
@@ -144,6 +148,12 @@ class Win32Form : public ui::Form {
   // over and tells `turned`. Before creation it is added with the window (system_menu.cpp).
   void AddMenuToggle(std::string text, bool on, std::function<void(bool on)> turned);
   void OnDisplayChange();
+  // The enlarged picture: Esc closes it (true when it was open); it follows
+  // the client area's size; its window paints it.
+  bool OnLargePictureKey(WPARAM key);
+  void PlaceLargePicture();
+  void PaintLargePicture(HDC dc, const RECT& client);
+  void OnLargePictureDestroyed(HWND window);
   static Control* ControlOf(HWND hwnd);
   static Win32Form* FormOf(HWND hwnd);
 
@@ -196,6 +206,8 @@ class Win32Form : public ui::Form {
   std::optional<MenuToggle> toggle_;
   void AppendMenuToggle();
   bool OnMenuToggle(WPARAM command);
+  HWND largePicture_ = nullptr;  // the enlarged picture's window, of label largeId_
+  int largeId_ = -1;
   ui::Size tableClient_;  // the client area the tables were laid out in
   FontCache fonts_;       // every font of the controls, at the current scale
 };

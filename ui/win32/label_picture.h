@@ -1,5 +1,5 @@
 // A question label's picture as the backend holds it: the decoded source and
-// the one copy scaled from it to the size last drawn.
+// its copies scaled to the sizes last drawn.
 #pragma once
 
 #include <string>
@@ -10,11 +10,16 @@
 
 namespace lornel::win32 {
 
+// The source scaled once to the size last drawn.
+struct ScaledCopy {
+  OwnedBitmap bitmap;
+  ui::Size size;
+};
+
 struct LabelPicture {
   ui::Pixels source;  // empty: the file could not be shown, and note says so
   std::wstring note;
-  OwnedBitmap scaled;
-  ui::Size scaledSize;
+  ScaledCopy scaled, large;  // in the label, and enlarged over the window
 };
 
 }  // namespace lornel::win32

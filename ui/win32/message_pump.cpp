@@ -9,7 +9,8 @@ namespace {
 // Tab moves between the controls with a tab stop; no other key is a dialog
 // key (IsDialogMessage would also make Enter and Esc click buttons). F11 and
 // Esc reach full screen here, before the focused control (the answer box) sees
-// them, and so do the keys that are the window's own events (the Pause key).
+// them, and so do the keys that are the window's own events (the Pause key);
+// Esc closes an enlarged picture first.
 bool PreTranslate(const MSG& msg) {
   if (msg.message != WM_KEYDOWN) return false;
   const bool windowKey = FindTranslation(Arrives::WindowKey, static_cast<UINT>(msg.wParam));
@@ -17,8 +18,10 @@ bool PreTranslate(const MSG& msg) {
     return false;
   HWND root = GetAncestor(msg.hwnd, GA_ROOT);
   if (!root || !Win32Form::FormOf(root)) return false;
-  if (windowKey) return Win32Form::FormOf(root)->TranslateWindowKey(msg.wParam);
-  if (msg.wParam != VK_TAB) return Win32Form::FormOf(root)->OnFullScreenKey(msg.wParam);
+  Win32Form* form = Win32Form::FormOf(root);
+  if (windowKey) return form->TranslateWindowKey(msg.wParam);
+  if (msg.wParam != VK_TAB)
+    return form->OnLargePictureKey(msg.wParam) || form->OnFullScreenKey(msg.wParam);
   const bool back = GetKeyState(VK_SHIFT) < 0;
   if (HWND next = GetNextDlgTabItem(root, GetFocus(), back)) SetFocus(next);
   return true;

@@ -79,13 +79,14 @@ constexpr COLORREF kNoteColour = RGB(0x80, 0x80, 0x80);
 
 RECT ToRect(const ui::Rect& r) { return {r.left, r.top, r.right(), r.bottom()}; }
 
-// The picture at the size of r, scaled from the source once per size (a
-// scale change or full screen makes a new copy, never one from the last).
-void DrawLabelPicture(LabelPicture& picture, HDC dc, const ui::Rect& r, COLORREF background) {
+}  // namespace
+
+void DrawPicture(const ui::Pixels& source, ScaledCopy& copy, HDC dc, const ui::Rect& r,
+                 COLORREF background) {
   if (r.width <= 0 || r.height <= 0) return;
-  if (!picture.scaled || picture.scaledSize != ui::Size{r.width, r.height}) {
-    picture.scaled.Reset();
-    const ui::Pixels scaled = ui::ScalePicture(picture.source, r.width, r.height, background);
+  if (!copy.bitmap || copy.size != ui::Size{r.width, r.height}) {
+    copy.bitmap.Reset();
+    const ui::Pixels scaled = ui::ScalePicture(source, r.width, r.height, background);
     if (scaled.empty()) return;
     BITMAPINFO info{};
     info.bmiHeader.biSize = sizeof(info.bmiHeader);
@@ -95,17 +96,19 @@ void DrawLabelPicture(LabelPicture& picture, HDC dc, const ui::Rect& r, COLORREF
     info.bmiHeader.biBitCount = 32;
     info.bmiHeader.biCompression = BI_RGB;
     void* bits = nullptr;
-    picture.scaled.Reset(CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
-    if (!picture.scaled) return;
+    copy.bitmap.Reset(CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
+    if (!copy.bitmap) return;
     std::memcpy(bits, scaled.argb.data(), scaled.argb.size() * sizeof(scaled.argb[0]));
     GdiFlush();
-    picture.scaledSize = {r.width, r.height};
+    copy.size = {r.width, r.height};
   }
-  const OwnedMemoryDc source(CreateCompatibleDC(dc));
-  if (!source) return;
-  Selection selected(source.get(), picture.scaled.get());
-  BitBlt(dc, r.left, r.top, r.width, r.height, source.get(), 0, 0, SRCCOPY);
+  const OwnedMemoryDc memory(CreateCompatibleDC(dc));
+  if (!memory) return;
+  Selection selected(memory.get(), copy.bitmap.get());
+  BitBlt(dc, r.left, r.top, r.width, r.height, memory.get(), 0, 0, SRCCOPY);
 }
+
+namespace {
 
 // The caption beside its picture, or above a grey one-line note when the
 // picture could not be shown.
@@ -129,7 +132,8 @@ void DrawCaptionWithPicture(const Control& c, HDC dc, const RECT& rect) {
   const ui::PictureLayout layout = ui::LayOutQuestionPicture(
       label, {picture.source.width, picture.source.height}, hasText, c.form->scale());
   if (hasText) DrawCaption(c, dc, ToRect(layout.text));
-  DrawLabelPicture(picture, dc, layout.picture, BackgroundColour(c.row->background));
+  DrawPicture(picture.source, picture.scaled, dc, layout.picture,
+              BackgroundColour(c.row->background));
 }
 
 }  // namespace

@@ -64,6 +64,7 @@ void RegisterClassesOnce() {
   Register(kTransLabelClass, OwnKindProc, CS_HREDRAW | CS_VREDRAW | CS_DBLCLKS, arrow);
   Register(kPictureClass, OwnKindProc, CS_HREDRAW | CS_VREDRAW, arrow);
   Register(kTimerClass, OwnKindProc, 0, arrow);
+  Register(kLargePictureClass, LargePictureProc, CS_HREDRAW | CS_VREDRAW, arrow);
 }
 
 LRESULT CALLBACK TopLevelProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -114,6 +115,9 @@ LRESULT CALLBACK TopLevelProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lPa
         return TRUE;
       case WM_SYSCOMMAND:
         if (form && form->OnSysCommand(wParam)) return 0;
+        break;
+      case WM_SIZE:
+        if (form) form->PlaceLargePicture();
         break;
       case WM_DISPLAYCHANGE:
         if (form) form->OnDisplayChange();

@@ -34,6 +34,13 @@ TEST(ExampleFile, HoldsFourteenQuestionsAThirtySecondCountdownAndOnePoint) {
   EXPECT_EQ(ReadIniValue(file, kPointsSection, kPointsKey), "1");
 }
 
+TEST(ExampleFile, ItsQuestionPictureLiesBesideIt) {
+  const std::string value = ReadIniValue(ExampleFile(), kPictureSection, QuestionPictureKey(14));
+  EXPECT_EQ(value, "图片\\长江.jpg");
+  std::ifstream picture(LORNEL_SOURCE_DIR "examples/图片/长江.jpg", std::ios::binary);
+  EXPECT_EQ(picture.get(), 0xFF) << "a JPEG";
+}
+
 TEST(ExampleFile, IsGbkWithCrLfInTheDefaultFilesLayout) {
   const std::string file = ExampleFile();
   EXPECT_TRUE(gbk::IsWellFormed(file));

@@ -51,5 +51,27 @@ TEST_F(PictureTest, AnUnreadablePictureLeavesANoteAndNoMessage) {
   EXPECT_TRUE(rt.host.messages.empty());
 }
 
+// The picture of a label with text: 400 x 300 at the label's height against
+// its right edge, from x = 837 of 1136.
+TEST_F(PictureTest, AClickOnThePictureEnlargesItUntilItsLabelLosesIt) {
+  quiz.pictures[0] = "猫.jpg";
+  StartWith(quiz);
+  const int label = int(kQuestions[0].label);
+  auto pressAt = [&](int n, int x, int y) {
+    const ui::Rect r = rt.main.ClientRectOf(int(kQuestions[n - 1].label));
+    rt.main.ClickAt(r.left + x, r.top + y);
+  };
+  Open(1);
+  pressAt(1, 830, 100);
+  EXPECT_EQ(rt.main.largePicture, -1) << "beside the picture, on the gap";
+  pressAt(1, 840, 100);
+  EXPECT_EQ(rt.main.largePicture, label);
+  Cancel();
+  EXPECT_EQ(rt.main.largePicture, -1) << "gone with the picture";
+  Open(2);
+  pressAt(2, 1000, 100);
+  EXPECT_EQ(rt.main.largePicture, -1) << "a question without a picture";
+}
+
 }  // namespace
 }  // namespace lornel::quiz

@@ -11,11 +11,27 @@
 #include "platform/win32/picture.h"
 #include "platform/win32/text.h"
 #include "tests/win32/ui/main_form.h"
+#include "ui/win32/message_pump.h"
 
 namespace lornel::test {
 namespace {
 
 using quiz::MainId;
+
+bool IsLargePicture(HWND w) {
+  wchar_t name[64];
+  return GetClassNameW(w, name, 64) && std::wstring(name) == L"LornelLargePicture";
+}
+
+// A key pressed while target has the focus, through the program's own pump.
+void PressKey(HWND target, WPARAM key) {
+  PostMessageW(target, WM_KEYDOWN, key, 1);
+  PostMessageW(target, WM_KEYUP, key, 0xC0000001);
+  win32::PumpMessages([] {
+    MSG msg;
+    return !PeekMessageW(&msg, nullptr, 0, 0, PM_NOREMOVE);
+  });
+}
 
 std::string PictureFolder() {
   wchar_t exe[MAX_PATH];
@@ -106,6 +122,51 @@ TEST_F(QuestionPicture, FilesThatCannotBeShownGiveTheNote) {
     EXPECT_GT(GreyNotePixels(), 20);
   }
   DeleteFileW(win32::Wide(folder + "big.jpg").c_str());
+}
+
+// The enlarged picture: the top child over the whole client area, painted at
+// FitPicture's place, following full screen, closed by its click or by Esc
+// (which leaves full screen on).
+TEST_F(QuestionPicture, EnlargedItCoversTheClientAreaUntilAClickOrEsc) {
+  auto large = [&]() -> HWND {
+    HWND top = GetWindow(form->hwnd(), GW_CHILD);
+    return top && IsLargePicture(top) ? top : nullptr;
+  };
+  auto expectCovering = [&](HWND w) {
+    RECT client, r;
+    GetClientRect(form->hwnd(), &client);
+    GetWindowRect(w, &r);
+    MapWindowPoints(nullptr, form->hwnd(), reinterpret_cast<POINT*>(&r), 2);
+    EXPECT_TRUE(EqualRect(&client, &r) && IsWindowVisible(w));
+    RedrawWindow(w, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
+    const ui::Rect p = ui::FitPicture({0, 0, client.right, client.bottom}, {60, 30}, form->scale());
+    HDC dc = GetDC(w);
+    const int y = p.top + p.height / 2;
+    EXPECT_TRUE(Near(GetPixel(dc, p.left + p.width / 4, y), 255, 0, 0));
+    EXPECT_TRUE(Near(GetPixel(dc, p.right() - p.width / 4, y), 0, 0, 255));
+    ReleaseDC(w, dc);
+  };
+  ASSERT_TRUE(Show("halves.png", "一道题"));
+  EXPECT_EQ(form->PictureSize(int(MainId::标签1)), (ui::Size{60, 30}));
+  form->ShowPictureLarge(int(MainId::标签1));
+  ASSERT_TRUE(large());
+  expectCovering(large());
+  SendMessageW(large(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(10, 10));
+  EXPECT_FALSE(large()) << "closed by its click";
+
+  form->SetFullScreen(true);
+  form->ShowPictureLarge(int(MainId::标签1));
+  ASSERT_TRUE(large());
+  expectCovering(large());
+  PressKey(Of(MainId::编辑框1), VK_ESCAPE);
+  EXPECT_FALSE(large()) << "closed by Esc";
+  EXPECT_TRUE(form->fullScreen()) << "and only the picture";
+  form->ShowPictureLarge(int(MainId::标签1));
+  form->SetFullScreen(false);
+  ASSERT_TRUE(large());
+  expectCovering(large());
+  form->SetPicture(int(MainId::标签1), "", "");
+  EXPECT_FALSE(large()) << "gone with its picture";
 }
 
 TEST(PictureDecoder, MutatedFilesNeverCrashIt) {

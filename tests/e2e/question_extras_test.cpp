@@ -1,0 +1,89 @@
+// A question's own picture, seconds and points, played on the real program:
+// the picture enlarged by a click and closed by the next, a question's own
+// 5-second countdown under a global 30, and a question worth 3.
+#include <gtest/gtest.h>
+
+#include "tests/e2e/driver.h"
+#include "tests/e2e/session.h"
+
+namespace lornel::e2e {
+namespace {
+
+using quiz::MainId;
+
+const std::string kQuiz =
+    "[题目信息：]\r\n第一题题目=这条河的英文名是什么？\r\n第二题题目=一年有几个月？\r\n"
+    "第三题题目=三加四等于几？\r\n\r\n[答案信息：]\r\n第一题答案=Yangtze\r\n第二题答案=12\r\n"
+    "第三题答案=7\r\n\r\n[倒计时时间：（填‘0’等于取消该功能）]\r\n时间单位：秒=30\r\n\r\n"
+    "[答对一题加几分：]\r\n答对一题得分=1\r\n[题目图片：]\r\n第一题图片=图片\\长江.jpg\r\n"
+    "[每题倒计时：]\r\n第二题倒计时=5\r\n[每题得分：]\r\n第三题得分=3\r\n";
+
+HWND LargePicture(HWND main) {
+  return FindWindowExW(main, nullptr, L"LornelLargePicture", nullptr);
+}
+
+void OpenForGroupThree(Session& s, MainId button) {
+  s.Press(button, [&] { return Visible(s.Of(MainId::分组框3)); });
+  s.Press(MainId::单选框3,
+          [&] { return SendMessageW(s.Of(MainId::单选框3), BM_GETCHECK, 0, 0) == BST_CHECKED; });
+  s.Press(MainId::按钮15, [&] { return !Visible(s.Of(MainId::分组框3)); });
+}
+
+TEST(QuestionExtras, APictureEnlargedAndClosedByClicksOwnSecondsAndOwnPoints) {
+  Session s(L"extras", kQuiz);
+  s.CopySamplePicture();
+  s.PressStart();
+  HWND main = s.p.MainWindow();
+
+  OpenForGroupThree(s, MainId::按钮1);
+  s.Screenshot(L"main-picture");
+  RECT label;
+  GetWindowRect(s.Of(MainId::标签1), &label);
+  // The picture takes the label's right part at its full height.
+  ClickAt({label.right - (label.right - label.left) / 10, (label.top + label.bottom) / 2});
+  ASSERT_TRUE(WaitUntil([&] { return LargePicture(main) && Visible(LargePicture(main)); }));
+  RECT client, large;
+  GetClientRect(main, &client);
+  GetWindowRect(LargePicture(main), &large);
+  EXPECT_EQ(large.right - large.left, client.right);
+  EXPECT_EQ(large.bottom - large.top, client.bottom);
+  EXPECT_EQ(ChildWindowFromPointEx(main, {client.right / 2, client.bottom / 2}, CWP_SKIPINVISIBLE),
+            LargePicture(main))
+      << "above every control";
+  Click(LargePicture(main));
+  EXPECT_TRUE(WaitUntil([&] { return !LargePicture(main); }));
+  EXPECT_TRUE(Visible(s.Of(MainId::标签1))) << "back at the question";
+  s.TypeOnBoard("YANGTZE");
+  Click(s.Of(MainId::按钮47));
+  auto first = s.p.WaitForMessageBox();
+  ASSERT_TRUE(first);
+  Program::Answer(*first, IDOK);
+  EXPECT_TRUE(WaitUntil([&] { return Text(s.Of(MainId::透明标签4)) == "1"; }));
+  EXPECT_TRUE(WaitUntil([&] { return !Visible(s.Of(MainId::分组框7)); }));
+
+  OpenForGroupThree(s, MainId::按钮2);
+  const DWORD started = GetTickCount();
+  EXPECT_TRUE(WaitUntil([&] { return Text(s.Of(MainId::标签15)) == "4"; }, 2500))
+      << "its own 5 s, not the global 30";
+  auto late = s.p.WaitForMessageBox(8000);
+  ASSERT_TRUE(late);
+  const int waited = static_cast<int>(GetTickCount() - started);
+  EXPECT_EQ(late->text, "回答超时！！");
+  EXPECT_GT(waited, 4000);
+  EXPECT_LT(waited, 7000);
+  Program::Answer(*late, IDOK);
+  EXPECT_TRUE(WaitUntil([&] { return !Enabled(s.Of(MainId::按钮2)); }));
+
+  OpenForGroupThree(s, MainId::按钮3);
+  s.TypeOnBoard("7");
+  Click(s.Of(MainId::按钮47));
+  auto right = s.p.WaitForMessageBox();
+  ASSERT_TRUE(right);
+  EXPECT_EQ(right->text, "回答正确！");
+  Program::Answer(*right, IDOK);
+  EXPECT_TRUE(WaitUntil([&] { return Text(s.Of(MainId::透明标签4)) == "4"; }))
+      << "1 and then the question's own 3, not the global 1";
+}
+
+}  // namespace
+}  // namespace lornel::e2e
