@@ -22,20 +22,7 @@ std::string QuizFile(const std::string& countdown) {
 void RightClickAtCentre(HWND hwnd) {
   RECT r;
   GetWindowRect(hwnd, &r);
-  const int w = GetSystemMetrics(SM_CXSCREEN) - 1, h = GetSystemMetrics(SM_CYSCREEN) - 1;
-  INPUT in[3] = {};
-  for (INPUT& i : in) {
-    i.type = INPUT_MOUSE;
-    i.mi.dx = MulDiv((r.left + r.right) / 2, 65535, w);
-    i.mi.dy = MulDiv((r.top + r.bottom) / 2, 65535, h);
-  }
-  in[0].mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
-  in[1].mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_RIGHTDOWN | MOUSEEVENTF_ABSOLUTE;
-  in[2].mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_RIGHTUP | MOUSEEVENTF_ABSOLUTE;
-  SendInput(1, &in[0], sizeof(INPUT));
-  Pause(30);
-  SendInput(2, &in[1], sizeof(INPUT));
-  Pause(60);
+  RightClickAt({(r.left + r.right) / 2, (r.top + r.bottom) / 2});
 }
 
 // Opens the countdown's menu on hwnd and takes item `downs` (1: 暂停/继续, 2: 加 10 秒).
