@@ -36,6 +36,7 @@ TEST(QuestionExtras, APictureEnlargedAndClosedByClicksOwnSecondsAndOwnPoints) {
   HWND main = s.p.MainWindow();
 
   OpenForGroupThree(s, MainId::按钮1);
+  Pause(500);  // the group panel's place repainted
   s.Screenshot(L"main-picture");
   RECT label;
   GetWindowRect(s.Of(MainId::标签1), &label);

@@ -147,6 +147,9 @@ LRESULT CALLBACK OwnKindProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lPar
   return Guarded([&]() -> LRESULT {
     Control* c = Win32Form::ControlOf(hwnd);
     if (!c) return DefWindowProcW(hwnd, message, wParam, lParam);
+    // The class takes double-clicks, so a fast second press on a label (its
+    // picture again, right after Esc closed it) arrives as one: a press still.
+    if (message == WM_LBUTTONDBLCLK && c->row->kind == ui::Kind::Label) message = WM_LBUTTONDOWN;
     if (c->form->Translate(Arrives::AtControl, hwnd, message, lParam) ||
         c->form->Translate(Arrives::PassedUp, hwnd, message, lParam))
       return 0;

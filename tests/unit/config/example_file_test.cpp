@@ -37,7 +37,9 @@ TEST(ExampleFile, HoldsFourteenQuestionsAThirtySecondCountdownAndOnePoint) {
 TEST(ExampleFile, ItsQuestionPictureLiesBesideIt) {
   const std::string value = ReadIniValue(ExampleFile(), kPictureSection, QuestionPictureKey(14));
   EXPECT_EQ(value, "图片\\长江.jpg");
-  std::ifstream picture(LORNEL_SOURCE_DIR "examples/图片/长江.jpg", std::ios::binary);
+  const std::u8string name = u8"examples/图片/长江.jpg";  // the file system's UTF-8, not GBK
+  std::ifstream picture(LORNEL_SOURCE_DIR + std::string(name.begin(), name.end()),
+                        std::ios::binary);
   EXPECT_EQ(picture.get(), 0xFF) << "a JPEG";
 }
 

@@ -57,9 +57,9 @@ TEST_F(PictureTest, AClickOnThePictureEnlargesItUntilItsLabelLosesIt) {
   quiz.pictures[0] = "猫.jpg";
   StartWith(quiz);
   const int label = int(kQuestions[0].label);
+  // Delivered to the label: the group panel lies over it until a group is chosen.
   auto pressAt = [&](int n, int x, int y) {
-    const ui::Rect r = rt.main.ClientRectOf(int(kQuestions[n - 1].label));
-    rt.main.ClickAt(r.left + x, r.top + y);
+    rt.main.Deliver(int(kQuestions[n - 1].label), ui::Event::LeftButtonDown, x, y);
   };
   Open(1);
   pressAt(1, 830, 100);

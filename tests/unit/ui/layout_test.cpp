@@ -12,6 +12,7 @@
 
 #include "app/notice_ids.h"
 #include "quiz/main_ids.h"
+#include "quiz/tables.h"
 
 namespace lornel::ui {
 namespace {
@@ -308,23 +309,28 @@ TEST(LayoutStructure, KeyboardSendsItsCaptionsInQwertyRows) {
 // ---------------------------------------------------------------------------
 // Bindings and initial states
 
+bool QuestionLabel(int id) {
+  return std::any_of(std::begin(quiz::kQuestions), std::end(quiz::kQuestions),
+                     [id](const quiz::Question& q) { return int(q.label) == id; });
+}
+
 TEST(LayoutStructure, EveryEventIsBoundOnTheKindThatRaisesIt) {
   std::map<Slot, std::multiset<int>> args;
   for (const Row& row : MainTable().rows) {
-    const Event expected = row.kind == Kind::Button   ? Event::Click
-                           : row.kind == Kind::Timer  ? Event::Tick
-                           : row.id == Id(透明标签13) ? Event::LeftButtonDown
-                           : (row.kind == Kind::TransLabel && row.parent == Id(分组框2)) ||
-                                   row.id == Id(分组框22) || row.id == Id(标签15) ||
-                                   row.id == Id(进度条1)
-                               ? Event::ContextMenu
-                               : Event::None;
+    const Event expected =
+        row.kind == Kind::Button                            ? Event::Click
+        : row.kind == Kind::Timer                           ? Event::Tick
+        : row.id == Id(透明标签13) || QuestionLabel(row.id) ? Event::LeftButtonDown
+        : (row.kind == Kind::TransLabel && row.parent == Id(分组框2)) || row.id == Id(分组框22) ||
+                row.id == Id(标签15) || row.id == Id(进度条1)
+            ? Event::ContextMenu
+            : Event::None;
     EXPECT_EQ(row.bindings[0].event, expected) << Printable(row.name);
     EXPECT_EQ(row.bindings[0].slot == Slot::None, expected == Event::None) << Printable(row.name);
     args[row.bindings[0].slot].insert(row.bindings[0].arg);
   }
   for (int s = static_cast<int>(MainSlot::ConfigCheckOnStart);
-       s <= static_cast<int>(MainSlot::RulingMenu); ++s)
+       s <= static_cast<int>(MainSlot::EnlargePicture); ++s)
     EXPECT_TRUE(args.count(static_cast<MainSlot>(s))) << "unbound slot " << s;
   const std::multiset<int> questions = {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14};
   EXPECT_EQ(args[MainSlot::OpenQuestion], questions);
