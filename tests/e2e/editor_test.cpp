@@ -74,7 +74,7 @@ TEST(Editor, EditsTheExampleAndTheProgramAsksTheNewQuestion) {
 
   // Three rows from a spreadsheet into rows 12 to 14, which already hold questions.
   ASSERT_TRUE(
-      test::PutOnClipboard(L"小狗怎么叫？\tWOOF\r\n\"两\n行\"\tcat\r\n一加一等于几？\t二\r\n"));
+      test::PutOnClipboard(L"小狗怎么叫？\tWOOF\r\n\"两\n行\"\tcat\r\n一加一等于几？\t①\r\n"));
   Click(e.Of(editor::TitleBox(12)));
   Click(e.Of(EditorId::PasteButton));
   auto replace = e.p.WaitForMessageBox();
@@ -84,13 +84,14 @@ TEST(Editor, EditsTheExampleAndTheProgramAsksTheNewQuestion) {
   EXPECT_TRUE(WaitUntil([&] { return Text(e.Of(editor::TitleBox(13))) == "两 行"; }));
   EXPECT_EQ(Text(e.Of(editor::TitleBox(12))), "小狗怎么叫？");
   EXPECT_EQ(Text(e.Of(editor::AnswerBox(12))), "WOOF");
-  EXPECT_EQ(Text(e.Of(editor::AnswerBox(14))), "二");
+  EXPECT_EQ(Text(e.Of(editor::AnswerBox(14))), "①");
 
-  // Saving warns about the answer the on-screen keyboard cannot type.
+  // Saving warns about the answer the on-screen keys cannot type, even with
+  // the sample's pinyin and digit layer.
   Click(e.Of(EditorId::SaveButton));
   auto warning = e.p.WaitForMessageBox();
   ASSERT_TRUE(warning);
-  EXPECT_NE(warning->text.find("第14题答案：屏幕键盘打不出“二”"), std::string::npos)
+  EXPECT_NE(warning->text.find("第14题答案：屏幕键盘打不出“①”"), std::string::npos)
       << warning->text;
   Program::Answer(*warning, IDYES);
   EXPECT_TRUE(WaitUntil([&] { return !e.Modified(); })) << e.Caption();

@@ -26,7 +26,9 @@ TEST(Round, RevealCorrectAnswerShakeAndTimeOut) {
   ASSERT_FALSE(Visible(s.Of(MainId::分组框21)));
 
   // Question 2, no countdown: the teacher reveals, first with No, then with Yes.
-  s.Press(MainId::按钮2, [&] { return Visible(s.Of(MainId::分组框3)); });
+  // The question's panel and the group panel come up in one handler; wait for both.
+  s.Press(MainId::按钮2,
+          [&] { return Visible(s.Of(MainId::分组框3)) && Visible(s.Of(MainId::分组框8)); });
   EXPECT_TRUE(Visible(s.Of(MainId::分组框8)));
   EXPECT_EQ(Text(s.Of(MainId::标签2)), "中国的首都是哪里？");
   EXPECT_TRUE(Visible(s.Of(MainId::分组框3)));
