@@ -327,7 +327,8 @@ TEST(LayoutStructure, EveryEventIsBoundOnTheKindThatRaisesIt) {
             : Event::None;
     EXPECT_EQ(row.bindings[0].event, expected) << Printable(row.name);
     EXPECT_EQ(row.bindings[0].slot == Slot::None, expected == Event::None) << Printable(row.name);
-    args[row.bindings[0].slot].insert(row.bindings[0].arg);
+    for (const auto& b : row.bindings)
+      if (b.slot != Slot::None) args[b.slot].insert(b.arg);
   }
   for (int s = static_cast<int>(MainSlot::ConfigCheckOnStart);
        s <= static_cast<int>(MainSlot::EnlargePicture); ++s)
