@@ -74,31 +74,31 @@ TEST(Editor, EditsTheExampleAndTheProgramAsksTheNewQuestion) {
 
   // Three rows from a spreadsheet into rows 12 to 14, which already hold questions.
   ASSERT_TRUE(
-      test::PutOnClipboard(L"小狗怎么叫？\tWOOF\r\n\"两\n行\"\tcat\r\n一加一等于几？\t①\r\n"));
+      test::PutOnClipboard(L"小狗怎么叫？\tWOOF\r\n一加一等于几？\t①\r\n\"两\n行\"\tcat\r\n"));
   Click(e.Of(editor::TitleBox(12)));
   Click(e.Of(EditorId::PasteButton));
   auto replace = e.p.WaitForMessageBox();
   ASSERT_TRUE(replace);
   EXPECT_NE(replace->text.find("第12题到第14题已有内容"), std::string::npos) << replace->text;
   Program::Answer(*replace, IDYES);
-  EXPECT_TRUE(WaitUntil([&] { return Text(e.Of(editor::TitleBox(13))) == "两 行"; }));
+  EXPECT_TRUE(WaitUntil([&] { return Text(e.Of(editor::TitleBox(14))) == "两 行"; }));
   EXPECT_EQ(Text(e.Of(editor::TitleBox(12))), "小狗怎么叫？");
   EXPECT_EQ(Text(e.Of(editor::AnswerBox(12))), "WOOF");
-  EXPECT_EQ(Text(e.Of(editor::AnswerBox(14))), "①");
+  EXPECT_EQ(Text(e.Of(editor::AnswerBox(13))), "①");
 
   // Saving warns about the answer the on-screen keys cannot type, even with
-  // the sample's pinyin and digit layer.
+  // the sample's pinyin and digit layer (row 13 has no other answers to fall back on).
   Click(e.Of(EditorId::SaveButton));
   auto warning = e.p.WaitForMessageBox();
   ASSERT_TRUE(warning);
-  EXPECT_NE(warning->text.find("第14题答案：屏幕键盘打不出“①”"), std::string::npos)
+  EXPECT_NE(warning->text.find("第13题答案：屏幕键盘打不出“①”"), std::string::npos)
       << warning->text;
   Program::Answer(*warning, IDYES);
   EXPECT_TRUE(WaitUntil([&] { return !e.Modified(); })) << e.Caption();
   EXPECT_EQ(ReadBytes(file + L".bak"), example);
   EXPECT_EQ(Profile(file, "题目信息：", "第一题题目"), "法国的首都是哪座城市？");
   EXPECT_EQ(Profile(file, "答案信息：", "第一题答案"), "paris");
-  EXPECT_EQ(Profile(file, "题目信息：", "第十三题题目"), "两 行");
+  EXPECT_EQ(Profile(file, "题目信息：", "第十四题题目"), "两 行");
   EXPECT_EQ(Profile(file, "题目信息：", "第二题题目"), "“苹果”的英文单词是什么？");
   // Saved: closing asks nothing.
   PostMessageW(e.window, WM_SYSCOMMAND, SC_CLOSE, 0);
