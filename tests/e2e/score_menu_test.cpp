@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "tests/e2e/driver.h"
+#include "tests/e2e/screen.h"
 #include "tests/e2e/session.h"
 
 namespace lornel::e2e {
@@ -47,7 +48,10 @@ std::optional<std::vector<MenuLine>> ReadMenu(HWND window) {
 }
 
 // Downs from the top: 1 the title, 2 加, 3 减, 4 清零; Up once: 复制全部成绩.
+// A menu that opens leftwards, at the screen's right, lies under the pointer,
+// which would highlight an item before the keys: the pointer goes first.
 void Choose(int downs, bool up = false) {
+  ParkPointer();
   for (int i = 0; i < downs; ++i) PressKey(VK_DOWN);
   if (up) PressKey(VK_UP);
   PressKey(VK_RETURN);
