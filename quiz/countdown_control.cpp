@@ -36,10 +36,11 @@ void Pause(const MainForm& main) {
   main.SetText(MainId::透明标签12, kPausedText);
 }
 
-// The second under way when paused starts anew: the number stays a whole second.
+// The second under way when paused goes on where it stood, so the time-out
+// still comes one running second after the number shows 0.
 void Resume(const MainForm& main) {
   EndCountdownPause(main);
-  main.SetInterval(MainId::时钟2, kCountdownPeriod);
+  main.ResumeInterval(MainId::时钟2, kCountdownPeriod);
 }
 
 // The range moves with the time left, so the bar still shows what part of it is left.

@@ -1,6 +1,7 @@
 // The teacher's hold on a running countdown: pause and resume (its menu or the
 // Pause key), ten seconds more or less. The pause is kept in the controls:
-// the countdown timer stopped while the information bar says so.
+// the countdown timer stopped, keeping the rest of its second, while the
+// information bar says so.
 #pragma once
 
 #include "quiz/context.h"

@@ -27,9 +27,14 @@ class Form {
   virtual void SetText(int id, const std::string& text) = 0;
   virtual std::string Text(int id) const = 0;
   virtual void SetTextColour(int id, Colour colour) = 0;
-  // Timer: equal interval changes nothing; another one restarts; <= 0 stops.
+  // Timer: equal interval changes nothing; another one restarts; <= 0 stops,
+  // and a running timer keeps how far its next tick still was.
   virtual void SetInterval(int id, int milliseconds) = 0;
   virtual int Interval(int id) const = 0;
+  // Timer: a stopped one starts again with its first tick as far away as it
+  // was kept at its last stop (a whole interval if it never ran), then every
+  // interval: a pause costs no time. Otherwise the same as SetInterval.
+  virtual void ResumeInterval(int id, int milliseconds) = 0;
   // Progress bar: values clamped to 0..32767; reading gives the stored position.
   virtual void SetRangeMin(int id, int value) = 0;
   virtual void SetRangeMax(int id, int value) = 0;
@@ -116,6 +121,7 @@ class Controls {
   void SetTextColour(Id c, Colour colour) const { form_.SetTextColour(int(c), colour); }
   void SetInterval(Id c, int ms) const { form_.SetInterval(int(c), ms); }
   int Interval(Id c) const { return form_.Interval(int(c)); }
+  void ResumeInterval(Id c, int ms) const { form_.ResumeInterval(int(c), ms); }
   void SetRangeMax(Id c, int v) const { form_.SetRangeMax(int(c), v); }
   int RangeMax(Id c) const { return form_.RangeMax(int(c)); }
   void SetPosition(Id c, int v) const { form_.SetPosition(int(c), v); }

@@ -57,6 +57,26 @@ TEST_F(ControlKinds, TimerStopsAtZeroOrLess) {
   EXPECT_EQ(form().Interval(kTimerA), -5);
 }
 
+// Stopped 400 ms into a 600 ms period, resumed: ticks 200 ms later, then every
+// 600; a timer that never ran resumes as a fresh start.
+TEST_F(ControlKinds, TimerResumedTicksAfterTheRestOfItsPeriodThenEveryInterval) {
+  form().SetInterval(kTimerA, 600);
+  b->Wait(400);
+  form().SetInterval(kTimerA, 0);
+  b->Wait(300);
+  form().ResumeInterval(kTimerA, 600);
+  form().ResumeInterval(kTimerB, 600);
+  EXPECT_EQ(form().Interval(kTimerA), 600);
+  b->Wait(100);
+  EXPECT_EQ(Ticks(1), 0);
+  b->Wait(300);
+  EXPECT_EQ(Ticks(1), 1) << "a fresh period would tick at 600";
+  EXPECT_EQ(Ticks(2), 0);
+  b->Wait(600);
+  EXPECT_EQ(Ticks(1), 2) << "the interval, not the rest, after the first tick";
+  EXPECT_EQ(Ticks(2), 1);
+}
+
 TEST_F(ControlKinds, ProgressWithEmptyRangeShowsNothing) {
   form().SetPosition(kBar, 17);
   EXPECT_EQ(b->ShownPosition(kBar), 0);

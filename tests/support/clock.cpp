@@ -4,10 +4,11 @@
 
 namespace lornel::fake {
 
-int Clock::Start(int period, Tick tick) {
+int Clock::Start(int period, Tick tick, int first) {
   const int id = nextTimer_++;
   const int effective = std::max(period, kMinimumPeriod);
-  timers_[id] = Timer{now_ + effective, effective, std::move(tick)};
+  const int delay = first >= 0 ? std::max(first, kMinimumPeriod) : effective;
+  timers_[id] = Timer{now_ + delay, effective, std::move(tick)};
   return id;
 }
 

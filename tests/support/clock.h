@@ -20,9 +20,12 @@ class Clock {
 
   std::int64_t now() const { return now_; }
 
-  // Starts (or restarts) a periodic timer; the first tick comes one period later.
-  int Start(int period, Tick tick);
+  // Starts (or restarts) a periodic timer; the first tick comes one period
+  // later, or `first` (>= 0) milliseconds later when given.
+  int Start(int period, Tick tick, int first = -1);
   void Stop(int timer);
+  // Milliseconds until the timer's next tick.
+  std::int64_t DueIn(int timer) const { return timers_.at(timer).due - now_; }
   bool Running(int timer) const { return timers_.count(timer) > 0; }
 
   // Runs after the current event, in the next turn of the message loop.

@@ -167,22 +167,36 @@ void FakeForm::UserClose() {
 std::string FakeForm::Text(int id) const { return state_[id].text; }
 void FakeForm::SetTextColour(int id, ui::Colour colour) { state_[id].textColour = colour; }
 
-void FakeForm::StartTimer(int id) {
+void FakeForm::StartTimer(int id, int first) {
   State& s = state_[id];
-  s.timer = clock_.Start(s.interval, [this, id] {
-    if (destroyed_) return;
-    ++state_[id].ticks;
-    Deliver(id, ui::Event::Tick);
-  });
+  s.timer = clock_.Start(
+      s.interval,
+      [this, id] {
+        if (destroyed_) return;
+        ++state_[id].ticks;
+        Deliver(id, ui::Event::Tick);
+      },
+      first);
 }
 
 void FakeForm::SetInterval(int id, int milliseconds) {
   State& s = state_[id];
   if (milliseconds == s.interval) return;  // a running timer keeps its next tick
-  if (s.timer) clock_.Stop(s.timer);
+  if (s.timer) {
+    if (milliseconds <= 0)
+      s.rest = static_cast<int>(std::max<std::int64_t>(clock_.DueIn(s.timer), 0));
+    clock_.Stop(s.timer);
+  }
   s.timer = 0;
   s.interval = milliseconds;
   if (milliseconds > 0 && !destroyed_) StartTimer(id);
+}
+
+void FakeForm::ResumeInterval(int id, int milliseconds) {
+  State& s = state_[id];
+  if (s.timer || s.rest < 0 || milliseconds <= 0) return SetInterval(id, milliseconds);
+  s.interval = milliseconds;
+  if (!destroyed_) StartTimer(id, std::min(s.rest, milliseconds));
 }
 
 int FakeForm::Interval(int id) const { return state_[id].interval; }

@@ -40,6 +40,7 @@ class FakeForm : public ui::Form {
   void SetTextColour(int id, ui::Colour colour) override;
   void SetInterval(int id, int milliseconds) override;
   int Interval(int id) const override;
+  void ResumeInterval(int id, int milliseconds) override;
   void SetRangeMin(int id, int value) override;
   void SetRangeMax(int id, int value) override;
   void SetPosition(int id, int value) override;
@@ -146,11 +147,12 @@ class FakeForm : public ui::Form {
     ui::Colour textColour;
     std::u16string unicode;  // the same text in UTF-16, where GBK cannot hold all of it
     int interval = 0, timer = 0, ticks = 0;
+    int rest = -1;  // how far its next tick was when it last stopped running; -1: never
     int rangeMin = 0, rangeMax = 0, position = 0, shown = 0;
   };
   void TextSet(int id, const std::string& gbk, std::u16string unicode);
   void Destroy();
-  void StartTimer(int id);
+  void StartTimer(int id, int first = -1);
   void UpdateShown(int id);
   bool Contains(int id, int x, int y) const;
 

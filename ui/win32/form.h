@@ -33,7 +33,10 @@ struct Control {
   HFONT tableFont = nullptr;  // our own kinds when scaled: the font at table size (cached too)
   int left = 0;               // in table units: where handlers last put it
   ui::Colour textColour = 0;
-  int interval = 0;                              // timers: 0 or less = stopped
+  int interval = 0;        // timers: 0 or less = stopped
+  ULONGLONG nextTick = 0;  // timers: when the next tick is due
+  int rest = -1;           // timers: how far the next tick was at the last stop; -1: never ran
+  bool resuming = false;   // timers: the first tick after a resume, then the interval again
   int rangeMin = 0, rangeMax = 0, position = 0;  // progress bar, clamped 0..32767
   OwnedBitmap picture;                           // decoded JPEG of a picture box
   int pictureWidth = 0, pictureHeight = 0;
@@ -77,6 +80,7 @@ class Win32Form : public ui::Form {
   void SetTextColour(int id, ui::Colour colour) override;
   void SetInterval(int id, int milliseconds) override;
   int Interval(int id) const override;
+  void ResumeInterval(int id, int milliseconds) override;
   void SetRangeMin(int id, int value) override;
   void SetRangeMax(int id, int value) override;
   int RangeMax(int id) const override { return controls_[id].rangeMax; }
@@ -129,6 +133,9 @@ class Win32Form : public ui::Form {
   bool OnEndSessionQuery();
   void OnEndSession(bool ending);
   void OnDestroy();
+  // WM_TIMER of a timer control, before its tick is raised (timers.cpp).
+  void OnTimer(Control& control);
+  void KillTimers();
   LRESULT OnControlColour(HDC dc, HWND child);
   bool OnSetCursor(HWND child);
   void OnCommand(HWND child, int code);

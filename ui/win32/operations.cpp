@@ -1,5 +1,5 @@
 // The ui::Form operations on the controls' windows: visibility, enabling,
-// colours, timers, progress bars, moves and focus.
+// colours, progress bars, moves and focus (timers: timers.cpp).
 #include <windows.h>
 #include <commctrl.h>
 
@@ -8,8 +8,6 @@
 
 namespace lornel::win32 {
 namespace {
-
-constexpr UINT_PTR kTimerEvent = 1;
 
 struct Sweep {
   HWND label;
@@ -76,16 +74,6 @@ void Win32Form::RepaintTransparent(const Control& c) {
   InvalidateRect(c.hwnd, nullptr, FALSE);
 }
 
-void Win32Form::SetInterval(int id, int milliseconds) {
-  Control& c = controls_[id];
-  if (milliseconds == c.interval) return;  // a running timer keeps its next tick
-  if (c.interval > 0) KillTimer(c.hwnd, kTimerEvent);
-  c.interval = milliseconds;
-  if (milliseconds > 0) SetTimer(c.hwnd, kTimerEvent, static_cast<UINT>(milliseconds), nullptr);
-}
-
-int Win32Form::Interval(int id) const { return controls_[id].interval; }
-
 void Win32Form::SetProgressRange(const Control& c) {
   const ui::rules::ProgressRange range = ui::rules::RangeOf(c.rangeMin, c.rangeMax);
   SendMessageW(c.hwnd, PBM_SETRANGE32, range.low, range.high);
@@ -142,8 +130,7 @@ void Win32Form::HideWindow() { ::ShowWindow(hwnd_, SW_HIDE); }
 void Win32Form::RequestClose() { PostMessageW(hwnd_, WM_CLOSE, 0, 0); }
 
 void Win32Form::OnDestroy() {
-  for (Control& c : controls_)
-    if (c.interval > 0 && c.hwnd) KillTimer(c.hwnd, kTimerEvent);
+  KillTimers();
   sink_->OnDestroyed();
   destroyed_ = true;
 }

@@ -155,6 +155,7 @@ LRESULT CALLBACK OwnKindProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lPar
       const Translation* own = FindTranslation(Arrives::AtControl, WM_LBUTTONDBLCLK);
       if (!own || !ui::rules::Raises(*c->row, own->kind)) message = WM_LBUTTONDOWN;
     }
+    if (message == WM_TIMER && c->row->kind == ui::Kind::Timer) c->form->OnTimer(*c);
     if (c->form->Translate(Arrives::AtControl, hwnd, message, lParam) ||
         c->form->Translate(Arrives::PassedUp, hwnd, message, lParam))
       return 0;
