@@ -33,6 +33,7 @@ TEST(EditorPictures, APictureFromAnotherFolderIsCopiedAndTheNewValuesSaved) {
   EXPECT_FALSE(Enabled(e.Of(editor::PictureClear(2))));
   // The sample turns pinyin on; the teacher turns it off.
   EXPECT_EQ(SendMessageW(e.Of(EditorId::PinyinCheck), BM_GETCHECK, 0, 0), BST_CHECKED);
+  EXPECT_EQ(SendMessageW(e.Of(EditorId::SoundCheck), BM_GETCHECK, 0, 0), BST_CHECKED);
 
   Click(e.Of(editor::PictureButton(2)));
   HWND dialog = nullptr;
@@ -62,7 +63,7 @@ TEST(EditorPictures, APictureFromAnotherFolderIsCopiedAndTheNewValuesSaved) {
   EXPECT_EQ(Profile(file, "其他答案：", "第一题其他答案"), "Beijing|北京市");
   EXPECT_EQ(Profile(file, "每题倒计时：", "第一题倒计时"), "45");
   EXPECT_EQ(Profile(file, "判题方式：", "拼音作答"), "0");
-  EXPECT_EQ(Profile(file, "声音：", "开启声音"), "");  // never set: not written
+  EXPECT_EQ(Profile(file, "声音：", "开启声音"), "1");  // the sample's, untouched
   PostMessageW(e.window, WM_SYSCOMMAND, SC_CLOSE, 0);
   EXPECT_EQ(e.p.WaitForExit(5000), 0u);
 }

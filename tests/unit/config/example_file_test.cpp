@@ -21,7 +21,7 @@ std::string ExampleFile() {
   return bytes.str();
 }
 
-TEST(ExampleFile, HoldsFourteenQuestionsAThirtySecondCountdownAndOnePoint) {
+TEST(ExampleFile, HoldsFourteenQuestionsAThirtySecondCountdownOnePointAndSounds) {
   const std::string file = ExampleFile();
   ASSERT_FALSE(file.empty());
   for (int n = 1; n <= 14; ++n) {
@@ -32,6 +32,7 @@ TEST(ExampleFile, HoldsFourteenQuestionsAThirtySecondCountdownAndOnePoint) {
   EXPECT_EQ(ReadIniValue(file, kCountdownSection, kCountdownKey), "30");
   EXPECT_EQ(TextToInteger(ReadIniValue(file, kCountdownSection, kCountdownKey)), 30);
   EXPECT_EQ(ReadIniValue(file, kPointsSection, kPointsKey), "1");
+  EXPECT_EQ(ReadIniValue(file, kSoundSection, kSoundKey), "1");
 }
 
 TEST(ExampleFile, ItsQuestionPictureLiesBesideIt) {
@@ -61,7 +62,7 @@ TEST(ExampleFile, IsGbkWithCrLfInTheDefaultFilesLayout) {
     ++lines;
   }
   EXPECT_EQ(lines, 40);
-  for (const char* section : {"[判题方式：]\r", "[其他答案：]\r"}) {
+  for (const char* section : {"[判题方式：]\r", "[声音：]\r", "[其他答案：]\r"}) {
     while (std::getline(ours, a) && a[0] != '[') {
     }
     EXPECT_EQ(a, section);
