@@ -4,7 +4,9 @@
 // alone) showing and painting one group box of the group panel's size.
 // Samples alternate ABBA between the two. Needs wtda.ini beside the exe and a
 // desktop wide enough for both windows side by side (see scripts/bench.sh).
-//   bench_click.exe [--samples=20] [--warmup=3] [--out=FILE] [--tag=NAME]
+// --sounds: instead, a wrong answer's click on "确认答案" (the buzz) with the
+// file's sounds on against the same click with them off, ABBA, in one process.
+//   bench_click.exe [--samples=20] [--warmup=3] [--out=FILE] [--tag=NAME] [--sounds]
 // Each sample line carries the tag, so runs of two builds can share one file.
 #include <windows.h>
 
@@ -17,7 +19,10 @@
 #include "app/notice.h"
 #include "app/shell.h"
 #include "bench/measure.h"
+#include "config/config.h"
 #include "platform/win32/host.h"
+#include "platform/win32/sound_player.h"
+#include "quiz/countdown_control.h"
 #include "quiz/main_ids.h"
 #include "ui/win32/form.h"
 
@@ -145,29 +150,95 @@ double ClickSample(const Program& p) {
   return ms;
 }
 
-int Run(int samples, int warmup) {
+// As lornel.exe builds it: the form holds the events, the events the shell.
+struct MainWindow {
+  MainWindow(platform::Host& host, const app::ProgramPaths& paths, platform::SoundPlayer& sounds)
+      : form(quiz::MainTable(), events),
+        shell{host, paths, Context{MainForm(form), host, {}, 0, sounds}, {}, {}} {}
+  win32::Win32Form form;
+  app::Shell shell;
+  app::MainEvents events{shell};
+};
+
+// Created, shown and past the start cover.
+void Start(MainWindow& window) {
+  window.shell.openNoticeModally = [] { Die("another copy of bench_click.exe is running"); };
+  if (!window.form.Create()) Die("the main window was not created");
+  const Program p{window.form};
+  Pump(200);
+  SendMessageW(p.Of(MainId::按钮31), BM_CLICK, 0, 0);
+  UpdateWindow(window.form.hwnd());
+  if (Visible(p.Of(MainId::分组框21))) Die("the start cover is still shown");
+}
+
+// A wrong answer checked: the buzz and the shake's start, until painted. The
+// shake (four 50 ms steps) is over before the next sample.
+double WrongAnswerSample(const Program& p) {
+  HWND top = p.form.hwnd();
+  SetWindowTextW(p.Of(MainId::编辑框1), L"wrong");
+  const double t0 = NowMs();
+  SendMessageW(p.Of(MainId::按钮47), BM_CLICK, 0, 0);
+  const double t1 = NowMs();
+  UpdateWindow(top);
+  GdiFlush();
+  const double ms = NowMs() - t0;
+  g_dispatch.push_back(t1 - t0);
+  if (p.form.Interval(static_cast<int>(MainId::时钟18)) == 0) Die("the answer was not refused");
+  if (!FullyPainted(top)) Die("windows left unpainted after the click");
+  if (!WaitUntil([&] { return p.form.Interval(static_cast<int>(MainId::时钟18)) == 0; }, 3000))
+    Die("the shake did not end");
+  Pump(100);
+  return ms;
+}
+
+int RunSounds(platform::Host& host, const app::ProgramPaths& paths, int samples, int warmup) {
+  if (!config::SoundsOn(config::ReadConfigValue(host, paths.directory + "\\wtda.ini",
+                                                config::kSoundSection, config::kSoundKey)))
+    Die("the wtda.ini beside bench_click.exe has its sounds off");
+  // As lornel.exe does with the file's sounds on; the system menu's switch turns them.
+  win32::Win32SoundPlayer player;
+  platform::SoundSwitch sounds(player, true);
+  player.Prepare();
+  MainWindow window(host, paths, sounds);
+  Start(window);
+  const Program p{window.form};
+  SendMessageW(p.Of(MainId::按钮3), BM_CLICK, 0, 0);
+  SendMessageW(p.Of(MainId::按钮15), BM_CLICK, 0, 0);
+  Pump(100);
+  if (!Visible(p.Of(MainId::按钮47))) Die("question 3 is not open for an answer");
+  // The 30-second countdown would end the question under the samples.
+  quiz::ToggleCountdownPause(window.shell.ctx);
+  if (!quiz::IsCountdownPaused(window.shell.ctx.main)) Die("the countdown did not pause");
+
+  for (int i = 0; i < warmup; ++i) WrongAnswerSample(p);
+  std::vector<double> on, off;
+  for (int i = 0; i < 2 * samples; ++i) {
+    const bool soundOn = i % 4 == 0 || i % 4 == 3;
+    sounds.SetOn(soundOn);
+    (soundOn ? on : off).push_back(WrongAnswerSample(p));
+    Emit("sample click-sounds tag=" + g_tag +
+         Format(" run=%.0f sounds=%.0f ms=%.3f handler_ms=%.3f\n", i, soundOn,
+                (soundOn ? on : off).back(), g_dispatch.back()));
+  }
+  const double onMs = Median(on), offMs = Median(off);
+  Emit("click-sounds tag=" + g_tag + " runs=" + std::to_string(samples) +
+       Format(" sounds_on=%.3f sounds_off=%.3f ratio=%.3f paired=%.3f unit=ms\n", onMs, offMs,
+              offMs > 0 ? onMs / offMs : 0, PairedRatio(on, off)));
+  DestroyWindow(window.form.hwnd());
+  return 0;
+}
+
+int Run(int samples, int warmup, bool withSounds) {
   win32::Win32Host host;
   win32::SetFatalHandler([](const char* reason) { Die(reason); });
   const app::ProgramPaths paths = app::StartProcess(host);
   if (!host.PathExists(paths.directory + "\\wtda.ini")) Die("no wtda.ini beside bench_click.exe");
+  if (withSounds) return RunSounds(host, paths, samples, warmup);
 
-  // As lornel.exe builds it: the form holds the events, the events the shell.
-  struct MainWindow {
-    MainWindow(platform::Host& host, const app::ProgramPaths& paths)
-        : form(quiz::MainTable(), events),
-          shell{host, paths, Context{MainForm(form), host}, {}, {}} {}
-    win32::Win32Form form;
-    app::Shell shell;
-    app::MainEvents events{shell};
-  } window(host, paths);
+  MainWindow window(host, paths, platform::NoSounds());
   win32::Win32Form& mainForm = window.form;
-  window.shell.openNoticeModally = [] { Die("another copy of bench_click.exe is running"); };
-  if (!mainForm.Create()) Die("the main window was not created");
+  Start(window);
   const Program p{mainForm};
-  Pump(200);
-  SendMessageW(p.Of(MainId::按钮31), BM_CLICK, 0, 0);
-  UpdateWindow(mainForm.hwnd());
-  if (Visible(p.Of(MainId::分组框21))) Die("the start cover is still shown");
 
   Bare bare;
   HANDLE thread = CreateThread(nullptr, 0, BareThread, &bare, 0, nullptr);
@@ -209,8 +280,10 @@ int Run(int samples, int warmup) {
 
 int wmain(int argc, wchar_t** argv) {
   int samples = 20, warmup = 3;
+  bool sounds = false;
   for (int i = 1; i < argc; ++i) {
     const std::wstring arg = argv[i];
+    if (arg == L"--sounds") sounds = true;
     if (arg.rfind(L"--samples=", 0) == 0) samples = std::max(1, _wtoi(arg.c_str() + 10));
     if (arg.rfind(L"--warmup=", 0) == 0) warmup = std::max(0, _wtoi(arg.c_str() + 9));
     if (arg.rfind(L"--tag=", 0) == 0) {
@@ -220,7 +293,7 @@ int wmain(int argc, wchar_t** argv) {
     if (arg.rfind(L"--out=", 0) == 0)
       lornel::bench::g_out = _wfopen(lornel::bench::WindowsPath(arg.substr(6)).c_str(), L"a");
   }
-  const int code = lornel::bench::Run(samples, warmup);
+  const int code = lornel::bench::Run(samples, warmup, sounds);
   if (lornel::bench::g_out) std::fclose(lornel::bench::g_out);
   return code;
 }
