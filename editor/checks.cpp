@@ -184,10 +184,9 @@ std::string FieldName(Field field) {
   return {};
 }
 
-std::vector<Finding> CheckQuiz(const Quiz& typed) {
+std::vector<Finding> CheckQuiz(const Quiz& typed, const Quiz& saved) {
   std::vector<Finding> findings;
   Collector c{findings};
-  const Quiz saved = Normalized(typed);
   const judging::Rules rules{SwitchOn(saved.pinyin), SwitchOn(saved.lenient)};
   auto lineBreak = [&](Field f) {
     if (HasLineBreak(ValueOf(typed, f)))

@@ -229,9 +229,8 @@ std::string Listed(const std::vector<Finding>& findings, Severity severity, int*
 }
 
 // The checks before saving; false when the teacher has to change something first.
-bool ChecksAllowSaving(Editor& e, const Quiz& typed) {
-  std::vector<Finding> all = CheckQuiz(typed);
-  const Quiz saved = Normalized(typed);
+bool ChecksAllowSaving(Editor& e, const Quiz& typed, const Quiz& saved) {
+  std::vector<Finding> all = CheckQuiz(typed, saved);
   for (Finding& f : CheckPictures(saved, e.path, e.host)) all.push_back(std::move(f));
   for (int n = 1; n <= config::kQuestionCount; ++n) {
     if (saved.titles[n - 1].empty()) continue;
@@ -319,8 +318,9 @@ bool SaveFile(Editor& e) {
                 "，为了不覆盖它，编辑器不会保存到这里。请用“打开…”选择别的题目文件。");
     return false;
   }
-  const Quiz typed = CurrentQuiz(e);
-  if (!ChecksAllowSaving(e, typed)) return false;
+  // The boxes as the file will hold them, made once for the checks, the merge and the writer.
+  const Quiz typed = CurrentQuiz(e), saved = Normalized(typed);
+  if (!ChecksAllowSaving(e, typed, saved)) return false;
   // The file as it is now: what another program changed meanwhile outside
   // the values the editor owns is kept.
   const platform::FileRead current = e.host.ReadFileChecked(e.path);
@@ -332,7 +332,8 @@ bool SaveFile(Editor& e) {
   const std::string base = missing ? config::DefaultConfigText() : current.bytes;
   // What another program changed in the editor's own values since they were
   // loaded is kept as well; a value both changed differently is the teacher's call.
-  const Merged merged = MergeQuiz(e.saved, typed, missing ? e.saved : ReadQuiz(base));
+  const Quiz loaded = Normalized(e.saved);
+  const Merged merged = MergeQuiz(loaded, saved, missing ? loaded : Normalized(ReadQuiz(base)));
   Quiz chosen = merged.keepingMine;
   if (!merged.conflicts.empty()) {
     switch (Tell(e, ConflictQuestion(Quoted(e.path), merged.conflicts),
