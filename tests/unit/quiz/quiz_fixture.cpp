@@ -42,7 +42,7 @@ void QuizTest::StartWith(const QuizFile& file) {
   Rewrite(file);
   rt.Start();
   ASSERT_TRUE(rt.Click(Id::按钮31));
-  ASSERT_FALSE(rt.Visible(Id::分组框21));
+  ASSERT_FALSE(rt.Visible(kStartCover));
 }
 
 void QuizTest::Open(int n) { ASSERT_TRUE(rt.Click(kQuestions[n - 1].button)) << "question " << n; }
@@ -57,7 +57,7 @@ void QuizTest::Confirm(int g) {
 void QuizTest::AnswerCorrectly(int n, int g) {
   Open(n);
   Confirm(g);
-  Enter(rt.Text(Id::标签18));
+  Enter(rt.Text(kCorrectAnswer));
   Check();
 }
 

@@ -8,6 +8,7 @@
 #include <set>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "app/notice_ids.h"
@@ -351,6 +352,39 @@ TEST(LayoutStructure, EveryEventIsBoundOnTheKindThatRaisesIt) {
     EXPECT_EQ(row.bindings[0].event != Event::None, row.kind == Kind::Timer);
     EXPECT_EQ(row.interval > 0, row.kind == Kind::Timer);  // both run from creation
   }
+}
+
+// A role name on the wrong control would send a handler to another one.
+TEST(LayoutStructure, RoleNamesNameTheControlsThatDoTheirWork) {
+  using namespace quiz;
+  const std::pair<MainId, MainSlot> bound[] = {{kCheckButton, MainSlot::CheckAnswer},
+                                               {kRevealButton, MainSlot::RevealAnswer},
+                                               {kNextQuestionButton, MainSlot::NextQuestion},
+                                               {kKeyLayerButton, MainSlot::SwitchKeyLayer},
+                                               {kFirstQuestionButton, MainSlot::OpenQuestion},
+                                               {kRevealGuard, MainSlot::RevealGuardTick},
+                                               {kShakeTimer, MainSlot::ShakeTick},
+                                               {kCountdownTimer, MainSlot::CountdownTick},
+                                               {kLockScanTimer, MainSlot::LockScanTick},
+                                               {kAnswerPanel, MainSlot::RulingMenu},
+                                               {kCountdownNumber, MainSlot::CountdownMenu},
+                                               {kCountdownBar, MainSlot::CountdownMenu},
+                                               {kScoreSentence, MainSlot::ScoreMenu}};
+  for (const auto& [role, slot] : bound)
+    EXPECT_EQ(R(role).bindings[0].slot, slot) << Printable(R(role).name);
+  EXPECT_EQ(R(kFirstQuestionButton).bindings[0].arg, 1);
+  EXPECT_EQ(R(kScoreSentence).bindings[0].arg, 0);
+  for (MainId role : {kAnswerBox, kAnswerCover, kCorrectAnswer})
+    EXPECT_EQ(R(role).parent, Id(kAnswerPanel));
+  EXPECT_EQ(R(kAnswerBox).kind, Kind::EditBox);
+  EXPECT_EQ(R(kAnswerCover).kind, Kind::PicBox);
+  EXPECT_EQ(R(kCorrectAnswer).kind, Kind::Label);
+  EXPECT_EQ(R(按钮31).parent, Id(kStartCover));
+  EXPECT_EQ(R(kGroups[0].radio).parent, Id(kGroupPanel));
+  // The countdown's side of the information bar, and the sentence's two gaps in its order.
+  EXPECT_EQ(R(kInfoText).parent, R(kCountdownBar).parent);
+  EXPECT_EQ(R(kAnsweringGroup).parent, R(kAnsweringScore).parent);
+  EXPECT_LT(R(kAnsweringGroup).rect.left, R(kAnsweringScore).rect.left);
 }
 
 TEST(LayoutStructure, MainWindowStartsWithTheBoardReadyBehindTheCover) {
