@@ -416,7 +416,9 @@ void PasteRows(Editor& e) {
 void PreviewQuestion(Editor& e) {
   const int row = std::max(RowOf(e.form.form().LastFocusedEditBox()), 1);
   const Quiz saved = Normalized(CurrentQuiz(e));
-  if (e.openPreview) e.openPreview({row, saved.titles[row - 1], AnswerNote(saved, row)});
+  if (e.openPreview)
+    e.openPreview({row, saved.titles[row - 1], AnswerNote(saved, row), e.path,
+                   ToGbk(saved.pictures[row - 1]).value_or("")});
 }
 
 void ChoosePicture(Editor& e, int row) {

@@ -2,6 +2,7 @@
 
 #include "config/config.h"
 #include "quiz/keyboard.h"
+#include "quiz/picture_view.h"
 #include "quiz/tables.h"
 
 namespace lornel::quiz {
@@ -25,8 +26,7 @@ void HideAllQuestionPanels(const MainForm& main) {
 void ShowQuestionPicture(Context& ctx, const Question& question) {
   const std::string value = config::ReadConfigValue(
       ctx.host, ctx.configPath, config::kPictureSection, config::QuestionPictureKey(question.n));
-  ctx.main.SetPicture(question.label, config::PicturePath(ctx.configPath, value),
-                      "图片无法显示：" + value);
+  quiz::ShowQuestionPicture(ctx.main.form(), int(question.label), ctx.configPath, value);
 }
 
 // Input comes before WM_TIMER: a click right after "回答超时！！" can change the
