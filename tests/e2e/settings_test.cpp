@@ -11,6 +11,7 @@
 #include "tests/e2e/driver.h"
 #include "tests/e2e/screen.h"
 #include "tests/e2e/session.h"
+#include "tests/support/quiz_text/quiz_text.h"
 
 namespace lornel::e2e {
 namespace {
@@ -191,11 +192,13 @@ void CloseEditor(const Editor& e) {
   }
 }
 
-// The file a teacher edited, with comments and spacing of their own.
+// The file a teacher edited, with a comment of their own that a rewrite would lose.
 std::string TeachersFile(const std::string& countdown, const std::string& points) {
-  return "; 我们班的题目\r\n[题目信息：]\r\n第一题题目 = 一年有几个月？\r\n\r\n[答案信息：]\r\n"
-         "第一题答案=12\r\n\r\n[倒计时时间：（填‘0’等于取消该功能）]\r\n时间单位：秒=" +
-         countdown + "\r\n\r\n[答对一题加几分：]\r\n答对一题得分=" + points + "\r\n";
+  return "; 我们班的题目\r\n" + test::QuizFile{.titles = {"一年有几个月？"},
+                                               .answers = {"12"},
+                                               .countdown = countdown,
+                                               .points = points}
+                                    .Bytes();
 }
 
 // After the message: the editor opens wtda.ini, the program ends, and the
