@@ -140,8 +140,8 @@ TEST(Layout, TheGroupPanelLiesOverTheQuestionBoardAndTheAnswerPanelButNotTheBars
   Session s(L"question", kQuiz);
   s.PressStart();
   HWND main = s.p.MainWindow();
-  s.Press(MainId::按钮2, [&] { return Visible(s.Of(MainId::分组框3)); });
   HWND group = s.Of(MainId::分组框3);
+  s.Press(MainId::按钮2, [&] { return Visible(group) && Visible(s.Of(MainId::分组框8)); });
   ASSERT_TRUE(Visible(group));
   ASSERT_TRUE(Visible(s.Of(MainId::分组框8)));
   EXPECT_TRUE(PlacedAt(group, 16, 96, 1168, 552));
