@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "config/config.h"
 #include "tests/e2e/driver.h"
 #include "tests/e2e/screen.h"
 #include "tests/e2e/session.h"
@@ -20,10 +21,8 @@ using quiz::MainId;
 
 constexpr int kMessageIconId = 0x0440;  // the icon of a message box dialog
 
-const char kCountdownSection[] = "倒计时时间：（填‘0’等于取消该功能）";
-const char kCountdownKey[] = "时间单位：秒";
-const char kPointsSection[] = "答对一题加几分：";
-const char kPointsKey[] = "答对一题得分";
+// The keys as config/ spells them (tests/unit/config checks the spelling).
+using config::kCountdownKey, config::kCountdownSection, config::kPointsKey, config::kPointsSection;
 
 // What the box shows beside its text: the warning's yellow triangle or the
 // information sign's blue.
@@ -116,12 +115,10 @@ TEST(Settings, TheFirstPressWritesTheDefaultFileAndTheSecondOpensTheQuiz) {
             (std::vector<std::string>{"题目信息：", "-=-=-=-=-=-=-=-=-=-=-=-=-=", "答案信息：",
                                       "-=-=-=-=-=-=-=-=-=-=-=-=-=-", kCountdownSection,
                                       "-=-=-=-=-=-=-=-=-=-=-=-=-=-=", kPointsSection}));
-  const char* const numerals[] = {"一", "二", "三", "四",   "五",   "六",   "七",
-                                  "八", "九", "十", "十一", "十二", "十三", "十四"};
   std::vector<std::string> titles, answers;
-  for (const char* n : numerals) {
-    titles.push_back(std::string("第") + n + "题题目=");
-    answers.push_back(std::string("第") + n + "题答案=");
+  for (int n = 1; n <= config::kQuestionCount; ++n) {
+    titles.push_back(config::QuestionTitleKey(n) + "=");
+    answers.push_back(config::QuestionAnswerKey(n) + "=");
   }
   std::size_t entries = 0;
   for (const std::string& section : sections) {
