@@ -54,6 +54,7 @@ TEST_F(BoardTest, CancelReturnsToTheBoardKeepingTheAnswerAndLockingNothing) {
   Enter("typed");
   Cancel();
   ExpectBoard();
+  EXPECT_EQ(EnabledButtons(), kQuestionCount);
   EXPECT_TRUE(rt.Visible(Id::图片框1));
   EXPECT_EQ(rt.Text(Id::编辑框1), "typed");
   rt.Advance(500);
