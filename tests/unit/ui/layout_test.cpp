@@ -225,10 +225,10 @@ TEST(LayoutStructure, ScoreLabelsLieOverTheGapsBeforeEachPoints) {
   const Row& sentence = R(透明标签1);
   const Line line = Layout(sentence);
   ASSERT_EQ(line.gaps.size(), 12u);  // before and after each "分."
-  for (int g = 1; g <= 6; ++g) {
-    const Row& score = Numbered(u8"透明标签", g + 1);
-    SCOPED_TRACE(g);
-    const Span gap = line.gaps[2 * (g - 1)];
+  for (const quiz::Group& group : quiz::kGroups) {
+    const Row& score = R(group.score);
+    SCOPED_TRACE(group.g);
+    const Span gap = line.gaps[2 * (group.g - 1)];
     const int centre = score.rect.left + score.rect.width / 2;
     EXPECT_GE(centre, gap.begin);
     EXPECT_LE(centre, gap.end);
@@ -401,11 +401,11 @@ TEST(LayoutStructure, MainWindowStartsWithTheBoardReadyBehindTheCover) {
     EXPECT_EQ(row.checked, row.id == Id(单选框1)) << Printable(row.name);
   }
   // One column of radio boxes 40 px apart, group one at the top.
-  for (int g = 1; g <= 6; ++g) {
-    const Row& radio = Numbered(u8"单选框", g);
+  for (const quiz::Group& group : quiz::kGroups) {
+    const Row& radio = R(group.radio);
     EXPECT_EQ(radio.parent, Id(分组框3));
     EXPECT_EQ(radio.rect.left, R(单选框1).rect.left);
-    EXPECT_EQ(radio.rect.top, R(单选框1).rect.top + 40 * (g - 1));
+    EXPECT_EQ(radio.rect.top, R(单选框1).rect.top + 40 * (group.g - 1));
   }
 }
 
