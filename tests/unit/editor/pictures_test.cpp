@@ -31,6 +31,14 @@ TEST(Pictures, TheFormatIsToldByTheFirstBytes) {
   EXPECT_EQ(platform::SniffPicture("\x89PNG"), PictureFormat::None);
 }
 
+TEST(Pictures, AJpegIsDecodedAtTheFewestEighthsThatStillCoverTheScreen) {
+  EXPECT_EQ(platform::JpegEighthsToDecode(4000, 3000, 1920, 1080), 3);  // 1500 x 1125 ≥ 1440 x 1080
+  EXPECT_EQ(platform::JpegEighthsToDecode(3000, 4000, 1920, 1080), 3);  // upright: by its height
+  EXPECT_EQ(platform::JpegEighthsToDecode(4000, 3000, 2000, 1500), 4);  // exactly half
+  EXPECT_EQ(platform::JpegEighthsToDecode(16000, 9000, 1920, 1080), 1);
+  EXPECT_EQ(platform::JpegEighthsToDecode(1600, 1200, 1920, 1080), 8);  // no larger than the screen
+}
+
 TEST(Pictures, APictureInsideTheFolderIsNamedRelativelyAndNotCopied) {
   fake::FakeHost host;
   host.files["C:\\课堂\\图片\\猫.jpg"] = kCat;
