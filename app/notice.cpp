@@ -7,6 +7,14 @@ namespace lornel::app {
 
 using app::NoticeId;
 
+namespace {
+
+// What the handlers call the notice's controls.
+constexpr NoticeId kSecondsLeft = NoticeId::标签2;
+constexpr NoticeId kWarningText = NoticeId::标签1;
+
+}  // namespace
+
 Random& ProcessRandom() {
   static Random random;
   return random;
@@ -28,11 +36,11 @@ void NoticeEvents::OnControlEvent(const ui::ControlEvent& event) {
 }
 
 void NoticeEvents::CountdownTick() {
-  const std::string seconds = notice_.Text(NoticeId::标签2);
+  const std::string seconds = notice_.Text(kSecondsLeft);
   if (seconds == "2s") {
-    notice_.SetText(NoticeId::标签2, "1s");
+    notice_.SetText(kSecondsLeft, "1s");
   } else if (seconds == "1s") {
-    notice_.SetText(NoticeId::标签2, "0s");
+    notice_.SetText(kSecondsLeft, "0s");
   } else if (seconds == "0s") {
     ReleaseInstanceMutex(shell_);
     shell_.host.ExitProcess(0);
@@ -44,7 +52,7 @@ void NoticeEvents::FlickerTick() {
   const int red = random.Between(0, 255);
   const int green = random.Between(0, 255);
   const int blue = random.Between(0, 255);
-  notice_.SetTextColour(NoticeId::标签1, static_cast<ui::Colour>(red + green * 256 + blue * 65536));
+  notice_.SetTextColour(kWarningText, static_cast<ui::Colour>(red + green * 256 + blue * 65536));
 }
 
 }  // namespace lornel::app

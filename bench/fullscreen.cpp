@@ -2,6 +2,8 @@
 // in one process on the real main window with the real handlers.
 //   show_paint   the window shown and painted at the end of start-up (once)
 //   switch_on    F11's work until every window is painted (first and median)
+//   repaint      the full-screen window and every child repainted, nothing moved:
+//                the floor a switch cannot go below (median, after each switch on)
 //   click        `按钮3` clicked until painted, windowed and full screen, ABBA
 // Needs wtda.ini beside the exe; run it on the projector's desktop (1920x1080).
 //   bench_fullscreen.exe [--samples=10]
@@ -56,6 +58,16 @@ double Switch(win32::Win32Form& form, bool on) {
   return ms;
 }
 
+double Repaint(win32::Win32Form& form) {
+  const double t0 = NowMs();
+  RedrawWindow(form.hwnd(), nullptr, nullptr,
+               RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
+  GdiFlush();
+  const double ms = NowMs() - t0;
+  if (!FullyPainted(form.hwnd())) Die("the repaint left it unpainted");
+  return ms;
+}
+
 double Click(win32::Win32Form& form) {
   const auto of = [&](MainId id) { return form.ControlWindow(static_cast<int>(id)); };
   const double t0 = NowMs();
@@ -100,10 +112,12 @@ int Run(int samples) {
   const double firstOn = Switch(form, true);
   const int scale = form.scale().permille();
   Switch(form, false);
-  std::vector<double> on, off, windowed, full;
+  std::vector<double> on, off, repaint, windowed, full;
   for (int i = 0; i < samples; ++i) {
     Pump(20);
     on.push_back(Switch(form, true));
+    Pump(20);
+    repaint.push_back(Repaint(form));
     Pump(20);
     off.push_back(Switch(form, false));
   }
@@ -118,9 +132,11 @@ int Run(int samples) {
   }
   std::printf(
       "fullscreen scale=%d show_paint=%.2f switch_on_first=%.2f switch_on=%.2f "
-      "switch_off=%.2f ratio_on=%.3f click_windowed=%.2f click_full=%.2f ratio_click=%.3f\n",
-      scale, showPaint, firstOn, Median(on), Median(off), firstOn / showPaint, Median(windowed),
-      Median(full), Median(full) / Median(windowed));
+      "switch_off=%.2f ratio_on=%.3f repaint=%.2f ratio_repaint=%.3f ratio_first_repaint=%.3f "
+      "click_windowed=%.2f click_full=%.2f ratio_click=%.3f\n",
+      scale, showPaint, firstOn, Median(on), Median(off), firstOn / showPaint, Median(repaint),
+      Median(on) / Median(repaint), firstOn / Median(repaint), Median(windowed), Median(full),
+      Median(full) / Median(windowed));
   std::fflush(stdout);
   Switch(form, false);
   DestroyWindow(form.hwnd());

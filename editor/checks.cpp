@@ -9,6 +9,7 @@
 #include "judging/judge.h"
 #include "judging/pinyin.h"
 #include "judging/text.h"
+#include "platform/picture_file.h"
 
 namespace lornel::editor {
 namespace {
@@ -184,10 +185,9 @@ std::string FieldName(Field field) {
   return {};
 }
 
-std::vector<Finding> CheckQuiz(const Quiz& typed) {
+std::vector<Finding> CheckQuiz(const Quiz& typed, const Quiz& saved) {
   std::vector<Finding> findings;
   Collector c{findings};
-  const Quiz saved = Normalized(typed);
   const judging::Rules rules{SwitchOn(saved.pinyin), SwitchOn(saved.lenient)};
   auto lineBreak = [&](Field f) {
     if (HasLineBreak(ValueOf(typed, f)))
@@ -241,7 +241,7 @@ std::vector<Finding> CheckPictures(const Quiz& quiz, const std::string& configPa
       c.Warning(f, "无法读取图片“" + path + "”，课堂上不会显示图片。");
     } else if (read.bytes.size() > kLargestPicture) {
       c.Warning(f, "图片“" + path + "”超过 20 MB，打开这道题会很慢，请换一张小一些的图片。");
-    } else if (PictureFormatOf(read.bytes) == PictureFormat::None) {
+    } else if (platform::SniffPicture(read.bytes) == platform::PictureFormat::None) {
       c.Warning(f, "“" + path + "”不是能显示的图片（JPEG、PNG、BMP 或 GIF）。");
     }
   }

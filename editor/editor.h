@@ -20,8 +20,9 @@ inline constexpr const char* kEditorName = "Lornel 题目编辑器";
 // One question as the class will see it.
 struct PreviewRequest {
   int row = 1;
-  std::u16string title;    // as it is saved
-  std::string answerNote;  // how the answer can be typed: "北京 → beijing" (GBK)
+  std::u16string title;             // as it is saved
+  std::string answerNote;           // how the answer can be typed: "北京 → beijing" (GBK)
+  std::string configPath, picture;  // the picture as the file names it (GBK)
 };
 
 struct Editor {

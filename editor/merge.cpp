@@ -62,10 +62,10 @@ std::string Shortened(const std::u16string& text) {
 }  // namespace
 
 Merged MergeQuiz(const Quiz& base, const Quiz& mine, const Quiz& theirs) {
-  Quiz b = Normalized(base), m = Normalized(mine), t = Normalized(theirs);
-  Merged merged{m, m, {}};
+  Merged merged{mine, mine, {}};
   ForEachField([&](Field f) {
-    const std::u16string &was = ValueOf(b, f), &typed = ValueOf(m, f), &onDisk = ValueOf(t, f);
+    const std::u16string &was = ValueOf(base, f), &typed = ValueOf(mine, f),
+                         &onDisk = ValueOf(theirs, f);
     if (onDisk == was || onDisk == typed) return;
     if (typed != was) merged.conflicts.push_back({f, typed, onDisk});
     if (typed == was) ValueOf(merged.keepingMine, f) = onDisk;

@@ -21,10 +21,10 @@ struct Merged {
   std::vector<Conflict> conflicts;
 };
 
-// base: what the editor loaded; mine: the boxes; theirs: the file now. A value
-// changed on one side only takes that side's; changed on both to the same
-// text is no conflict. Compared as saved (Normalized), so that a line break
-// typed into a title is not a change of its own.
+// base: what the editor loaded; mine: the boxes; theirs: the file now; each
+// as saved (Normalized), so that a line break typed into a title is not a
+// change of its own. A value changed on one side only takes that side's;
+// changed on both to the same text is no conflict.
 Merged MergeQuiz(const Quiz& base, const Quiz& mine, const Quiz& theirs);
 
 // The question before saving: one line per conflict, both texts shortened (GBK).

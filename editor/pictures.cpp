@@ -1,11 +1,9 @@
 #include "editor/pictures.h"
 
+#include <string_view>
+
 namespace lornel::editor {
 namespace {
-
-bool StartsWith(std::string_view bytes, std::string_view magic) {
-  return bytes.substr(0, magic.size()) == magic;
-}
 
 // The byte offset after the last backslash or slash that is one: a GBK
 // character's second byte can be 0x5C. 0 when there is none.
@@ -57,15 +55,6 @@ std::string Numbered(const std::string& name, int n) {
 std::string Quoted(const std::string& path) { return "“" + path + "”"; }
 
 }  // namespace
-
-PictureFormat PictureFormatOf(std::string_view bytes) {
-  if (StartsWith(bytes, "\xFF\xD8\xFF")) return PictureFormat::Jpeg;
-  if (StartsWith(bytes, std::string_view("\x89PNG\r\n\x1A\n", 8))) return PictureFormat::Png;
-  if (StartsWith(bytes, "GIF87a") || StartsWith(bytes, "GIF89a")) return PictureFormat::Gif;
-  // "BM" and room for the file and info headers.
-  if (StartsWith(bytes, "BM") && bytes.size() >= 26) return PictureFormat::Bmp;
-  return PictureFormat::None;
-}
 
 std::string FolderOf(const std::string& path) {
   const std::size_t start = NameStart(path);

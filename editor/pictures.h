@@ -1,11 +1,10 @@
-// A question's picture: where the file a value names is, what its first bytes
-// say it is, and taking a chosen picture into the quiz's folder, so that
-// copying that folder onto a USB stick takes every picture along.
+// A question's picture: where the file a value names is, and taking a chosen
+// picture into the quiz's folder, so that copying that folder onto a USB stick
+// takes every picture along.
 #pragma once
 
 #include <cstddef>
 #include <string>
-#include <string_view>
 
 #include "platform/host.h"
 
@@ -13,10 +12,6 @@ namespace lornel::editor {
 
 inline constexpr std::size_t kLargestPicture = 20u * 1024 * 1024;
 inline constexpr const char* kPictureFolder = "图片";
-
-// By the first bytes alone; the decoder has the last word in the classroom.
-enum class PictureFormat { None, Jpeg, Png, Bmp, Gif };
-PictureFormat PictureFormatOf(std::string_view bytes);
 
 // The folder of a path, without the last backslash ("" for a bare name), and its name.
 std::string FolderOf(const std::string& path);

@@ -2,6 +2,7 @@
 
 #include "config/questions.h"
 #include "editor/unicode.h"
+#include "quiz/picture_view.h"
 
 namespace lornel::editor {
 
@@ -12,6 +13,9 @@ void PreviewEvents::OnCreated() {
   preview.form().SetWindowCaption("预览：" + name + " - " + kEditorName);
   preview.SetText(PreviewId::QuestionPanel, name);
   preview.form().SetUnicodeText(int(PreviewId::QuestionLabel), request_.title);
+  if (!request_.picture.empty())
+    quiz::ShowQuestionPicture(preview.form(), int(PreviewId::QuestionLabel), request_.configPath,
+                              request_.picture);
   const auto fit = preview.form().MeasureCaption(int(PreviewId::QuestionLabel), request_.title);
   std::string note;
   bool good = false;

@@ -1,5 +1,6 @@
 // The preview window: one question in the question label's size, font and
-// word wrap, with a note whether the whole title fits.
+// word wrap, with its picture as the class sees it and a note whether the
+// whole title fits.
 #pragma once
 
 #include "editor/editor.h"

@@ -144,11 +144,14 @@ Quiz Normalized(Quiz quiz) {
 
 std::optional<std::string> WriteQuiz(std::string_view file, const Quiz& quiz) {
   std::optional<std::string> result = AsGbkWherePossible(file);
-  const Quiz saved = Normalized(quiz);
   ForEachField([&](Field f) {
     if (!result) return;
     const Place place = PlaceOf(f);
-    const std::u16string& value = ValueOf(saved, f);
+    const std::u16string& value = ValueOf(quiz, f);
+    if (value.find_first_of(u"\r\n") != std::u16string::npos) {
+      result.reset();
+      return;
+    }
     // A value that already reads right keeps its line as it is, quotes and all.
     if (config::ReadIniUnits(*result, place.section, place.key) == value) return;
     const auto gbkValue = ToGbk(value);

@@ -91,7 +91,8 @@ Quiz Normalized(Quiz quiz);
 // nothing. A file in UTF-8 or UTF-16 is first turned into GBK when GBK can
 // hold it all, else it keeps its encoding. nullopt when a value cannot be
 // stored (GBK cannot hold it) or the file cannot be edited without changing
-// what it says.
+// what it says. quiz: as saved (Normalized); a value with a line break would
+// break its line and is refused (nullopt).
 std::optional<std::string> WriteQuiz(std::string_view file, const Quiz& quiz);
 
 }  // namespace lornel::editor

@@ -31,4 +31,15 @@ constexpr bool IsPictureSizeAccepted(long long width, long long height) {
          width * height <= kMaxPicturePixels;
 }
 
+// A JPEG is decoded at m/8 of its size (libjpeg scales in the DCT, for a
+// fraction of the time and memory): the least m whose decoded picture still
+// covers a screen of screenWidth x screenHeight at the size it is fitted to,
+// so that the enlarged view is drawn from at least as many pixels as it shows.
+constexpr int JpegEighthsToDecode(long long width, long long height, long long screenWidth,
+                                  long long screenHeight) {
+  for (int m = 1; m < 8; ++m)
+    if (m * width >= 8 * screenWidth || m * height >= 8 * screenHeight) return m;
+  return 8;
+}
+
 }  // namespace lornel::platform

@@ -11,10 +11,8 @@
 namespace lornel::quiz {
 namespace {
 
-using quiz::MainId;
-
 constexpr int kShakePeriod = 50;
-constexpr int kAnswerBoxRest = 80;  // left of 编辑框1 in the answer panel
+constexpr int kAnswerBoxRest = 80;  // its left in the answer panel
 
 // One shake: where the answer box goes from each place, and whether it ends there.
 struct ShakeStep {
@@ -34,7 +32,7 @@ int OpenQuestionNumber(const MainForm& main) {
 // answer when a question opens: an edit made meanwhile counts.
 bool IsAccepted(Context& ctx, const std::string& typed) {
   const judging::Rules rules = judging::ReadRules(ctx.host, ctx.configPath);
-  if (judging::Accepts(typed, ctx.main.Text(MainId::标签18), rules)) return true;
+  if (judging::Accepts(typed, ctx.main.Text(kCorrectAnswer), rules)) return true;
   const int n = OpenQuestionNumber(ctx.main);
   for (const std::string& other : judging::ReadOtherAnswers(ctx.host, ctx.configPath, n))
     if (judging::Accepts(typed, other, rules)) return true;
@@ -58,15 +56,15 @@ void EndAsCorrect(Context& ctx) {
 // A shake still under way would, once the board is back, raise "请选题！"
 // over "回答正确！"; it ends here with the box at rest.
 void StopShake(const MainForm& main) {
-  main.SetInterval(MainId::时钟18, 0);
-  main.SetLeft(MainId::编辑框1, kAnswerBoxRest);
+  main.SetInterval(kShakeTimer, 0);
+  main.SetLeft(kAnswerBox, kAnswerBoxRest);
 }
 
 std::string FoldCase(std::string_view text) { return judging::FoldCase(text); }
 
 void CheckAnswer(Context& ctx) {
   const MainForm& main = ctx.main;
-  const std::string typed = main.Text(MainId::编辑框1);
+  const std::string typed = main.Text(kAnswerBox);
   if (typed.empty()) {
     // On an empty board the shake's own "请选题！" would come up over the hint.
     StopShake(main);
@@ -75,7 +73,7 @@ void CheckAnswer(Context& ctx) {
   }
   if (!IsAccepted(ctx, typed)) {
     ctx.sounds.Play(platform::Sound::Wrong);
-    main.SetInterval(MainId::时钟18, kShakePeriod);
+    main.SetInterval(kShakeTimer, kShakePeriod);
     return;
   }
   EndAsCorrect(ctx);
@@ -83,16 +81,16 @@ void CheckAnswer(Context& ctx) {
 
 void ShakeTick(Context& ctx) {
   const MainForm& main = ctx.main;
-  if (main.IsEnabled(MainId::按钮1)) {
-    main.SetInterval(MainId::时钟18, 0);
+  if (main.IsEnabled(kFirstQuestionButton)) {
+    main.SetInterval(kShakeTimer, 0);
     ui::ShowMessage(ctx.host, "请选题！", ui::kMbOk);
     return;
   }
-  const int x = main.Left(MainId::编辑框1);
+  const int x = main.Left(kAnswerBox);
   for (const ShakeStep& step : kShake) {
     if (step.from != x) continue;
-    main.SetLeft(MainId::编辑框1, step.to);
-    if (step.last) main.SetInterval(MainId::时钟18, 0);
+    main.SetLeft(kAnswerBox, step.to);
+    if (step.last) main.SetInterval(kShakeTimer, 0);
     return;
   }
 }
@@ -100,7 +98,7 @@ void ShakeTick(Context& ctx) {
 void RevealAnswer(Context& ctx) {
   // A click queued before the guard's first tick still arrives; once a
   // countdown has started the reveal is over for the run, as the guard means.
-  if (ctx.main.Interval(MainId::时钟19) > 0) return;
+  if (ctx.main.Interval(kRevealGuard) > 0) return;
   StopShake(ctx.main);
   const platform::MessageResult pressed =
       ui::ShowMessage(ctx.host, "确定显示答案吗？", ui::kMbYesNo, "小提示");
@@ -109,9 +107,9 @@ void RevealAnswer(Context& ctx) {
 }
 
 void UncoverAnswer(const MainForm& main) {
-  main.Disable(MainId::按钮47);
-  main.Hide(MainId::图片框1);
-  main.Enable(MainId::按钮49);
+  main.Disable(kCheckButton);
+  main.Hide(kAnswerCover);
+  main.Enable(kNextQuestionButton);
 }
 
 }  // namespace lornel::quiz

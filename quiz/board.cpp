@@ -2,6 +2,7 @@
 
 #include "config/config.h"
 #include "quiz/keyboard.h"
+#include "quiz/picture_view.h"
 #include "quiz/tables.h"
 
 namespace lornel::quiz {
@@ -25,8 +26,7 @@ void HideAllQuestionPanels(const MainForm& main) {
 void ShowQuestionPicture(Context& ctx, const Question& question) {
   const std::string value = config::ReadConfigValue(
       ctx.host, ctx.configPath, config::kPictureSection, config::QuestionPictureKey(question.n));
-  ctx.main.SetPicture(question.label, config::PicturePath(ctx.configPath, value),
-                      "图片无法显示：" + value);
+  quiz::ShowQuestionPicture(ctx.main.form(), int(question.label), ctx.configPath, value);
 }
 
 // Input comes before WM_TIMER: a click right after "回答超时！！" can change the
@@ -34,7 +34,7 @@ void ShowQuestionPicture(Context& ctx, const Question& question) {
 // OpenQuestion) or none (after NextQuestion). The pending scan sees the board
 // as CloseQuestion left it.
 void FinishLockScan(Context& ctx) {
-  if (ctx.main.Interval(MainId::时钟3) > 0) LockScanTick(ctx);
+  if (ctx.main.Interval(kLockScanTimer) > 0) LockScanTick(ctx);
 }
 
 }  // namespace
@@ -44,20 +44,20 @@ void OpenQuestion(Context& ctx, int n) {
   if (!question) return;
   FinishLockScan(ctx);
   const MainForm& main = ctx.main;
-  main.Show(MainId::分组框3);
+  main.Show(kGroupPanel);
   for (const Question& q : kQuestions) main.Disable(q.button);
   main.Show(question->panel);
-  main.Show(MainId::图片框1);
+  main.Show(kAnswerCover);
   main.SetText(question->label,
                config::ReadConfigValue(ctx.host, ctx.configPath, config::kTitleSection,
                                        config::QuestionTitleKey(n)));
   ShowQuestionPicture(ctx, *question);
-  main.SetText(MainId::标签18,
+  main.SetText(kCorrectAnswer,
                config::ReadConfigValue(ctx.host, ctx.configPath, config::kAnswerSection,
                                        config::QuestionAnswerKey(n)));
-  main.Enable(MainId::按钮47);
-  main.Disable(MainId::按钮49);
-  main.SetText(MainId::编辑框1, "");
+  main.Enable(kCheckButton);
+  main.Disable(kNextQuestionButton);
+  main.SetText(kAnswerBox, "");
   ShowLetterLayer(main);
 }
 
@@ -66,7 +66,7 @@ void CloseQuestion(Context& ctx) {
   EnableAllQuestionButtons(main);
   for (const Question& q : kQuestions)
     if (main.IsVisible(q.panel)) main.Disable(q.button);
-  main.SetInterval(MainId::时钟3, kLockPeriod);
+  main.SetInterval(kLockScanTimer, kLockPeriod);
   HideAllQuestionPanels(main);
 }
 
@@ -75,24 +75,24 @@ void CancelQuestion(Context& ctx) {
   const MainForm& main = ctx.main;
   EnableAllQuestionButtons(main);
   HideAllQuestionPanels(main);
-  main.Hide(MainId::分组框3);
+  main.Hide(kGroupPanel);
 }
 
 void NextQuestion(Context& ctx) {
   // As in RevealAnswer: the guard keeps "继续选题" out of reach once it runs,
   // even for a click that came before its first tick.
-  if (ctx.main.Interval(MainId::时钟19) > 0) return;
+  if (ctx.main.Interval(kRevealGuard) > 0) return;
   FinishLockScan(ctx);
   const MainForm& main = ctx.main;
-  main.SetText(MainId::编辑框1, "");
-  main.SetText(MainId::标签18, "");
-  main.Show(MainId::图片框1);
+  main.SetText(kAnswerBox, "");
+  main.SetText(kCorrectAnswer, "");
+  main.Show(kAnswerCover);
   EnableAllQuestionButtons(main);
   // Only a revealed question still has its panel up; it is locked here.
   for (const Question& q : kQuestions)
     if (main.IsVisible(q.panel)) main.SetInterval(q.lockTimer, kLockPeriod);
   HideAllQuestionPanels(main);
-  main.Hide(MainId::分组框3);
+  main.Hide(kGroupPanel);
 }
 
 void LockScanTick(Context& ctx) {
@@ -102,7 +102,7 @@ void LockScanTick(Context& ctx) {
   // One tick only, found or not: after a correct answer that followed
   // "重新选题" nothing is disabled, and a scan left running would lock all
   // fourteen questions once the next OpenQuestion disables the board.
-  main.SetInterval(MainId::时钟3, 0);
+  main.SetInterval(kLockScanTimer, 0);
 }
 
 void LockTick(Context& ctx, int n) {

@@ -12,11 +12,9 @@
 namespace lornel::quiz {
 namespace {
 
-using quiz::MainId;
-
-// The group whose numeral 透明标签10 shows, or nullptr ("■": none confirmed yet).
+// The group whose numeral kAnsweringGroup shows, or nullptr ("■": none confirmed yet).
 const Group* CurrentGroup(const MainForm& main) {
-  const std::string current = main.Text(MainId::透明标签10);
+  const std::string current = main.Text(kAnsweringGroup);
   for (const Group& group : kGroups)
     if (current == group.numeral) return &group;
   return nullptr;
@@ -31,9 +29,9 @@ void ConfirmGroup(Context& ctx) {
   const std::string value =
       config::ReadCountdownValue(ctx.host, ctx.configPath, OpenQuestionNumber(ctx));
   CountdownPrepare(ctx, value);
-  main.Hide(MainId::分组框3);
+  main.Hide(kGroupPanel);
   for (const Group& group : kGroups)
-    if (main.IsChecked(group.radio)) main.SetText(MainId::透明标签10, group.numeral);
+    if (main.IsChecked(group.radio)) main.SetText(kAnsweringGroup, group.numeral);
   if (!CountdownCheck(ctx, value)) return;  // the window is closing
   CountdownStart(ctx, value);
 }
@@ -45,7 +43,7 @@ void ChangeGroup(Context& ctx) {
     return;
   }
   CountdownStop(ctx.main);
-  ctx.main.Show(MainId::分组框3);
+  ctx.main.Show(kGroupPanel);
 }
 
 void AwardPoints(Context& ctx, int question) {
@@ -65,7 +63,7 @@ void AwardPoints(Context& ctx, int question) {
 void ScoreMirrorTick(Context& ctx) {
   const MainForm& main = ctx.main;
   if (const Group* group = CurrentGroup(main))
-    main.SetText(MainId::透明标签11, main.Text(group->score));
+    main.SetText(kAnsweringScore, main.Text(group->score));
 }
 
 }  // namespace lornel::quiz

@@ -4,7 +4,7 @@
 
 #include "config/gbk.h"
 #include "judging/board_keys.h"
-#include "quiz/main_ids.h"
+#include "quiz/tables.h"
 
 namespace lornel::quiz {
 namespace {
@@ -29,7 +29,7 @@ const char* DigitText(int virtualKey) {
   return nullptr;
 }
 
-bool DigitLayerUp(const MainForm& main) { return main.Text(MainId::按钮51) == kToLetters; }
+bool DigitLayerUp(const MainForm& main) { return main.Text(kKeyLayerButton) == kToLetters; }
 
 // Every letter key captioned for the layer: its letter, or its digit-layer text.
 void CaptionLetterKeys(const MainForm& main, bool digits) {
@@ -39,13 +39,13 @@ void CaptionLetterKeys(const MainForm& main, bool digits) {
     if (!digit) continue;
     main.SetText(MainId(row.id), digits ? std::string(digit) : std::string(1, char(vk)));
   }
-  main.SetText(MainId::按钮51, digits ? kToLetters : kToDigits);
+  main.SetText(kKeyLayerButton, digits ? kToLetters : kToDigits);
 }
 
 }  // namespace
 
 void SimulateKeyPress(Context& ctx, int virtualKey) {
-  ctx.main.Focus(MainId::编辑框1);
+  ctx.main.Focus(kAnswerBox);
   if (const char* text = DigitLayerUp(ctx.main) ? DigitText(virtualKey) : nullptr) {
     // Most of the layer is on no keyboard layout; the host types it as it can.
     for (char16_t unit : config::gbk::ToUnits(text)) ctx.host.InjectCharacter(unit);
@@ -58,7 +58,7 @@ void SimulateKeyPress(Context& ctx, int virtualKey) {
 void SwitchKeyLayer(Context& ctx) {
   CaptionLetterKeys(ctx.main, !DigitLayerUp(ctx.main));
   // As the other keys do: the next key typed goes where the caret is.
-  ctx.main.Focus(MainId::编辑框1);
+  ctx.main.Focus(kAnswerBox);
 }
 
 void ShowLetterLayer(const MainForm& main) {

@@ -2,28 +2,26 @@
 
 #include "quiz/answer.h"
 #include "quiz/board.h"
-#include "quiz/main_ids.h"
+#include "quiz/tables.h"
 #include "ui/message.h"
 
 namespace lornel::quiz {
 namespace {
 
-using quiz::MainId;
-
 bool OnCheckButton(int x, int y) {
-  const ui::Rect r = quiz::MainTable()[static_cast<int>(MainId::按钮47)].rect;
+  const ui::Rect r = quiz::MainTable()[static_cast<int>(kCheckButton)].rect;
   return x >= r.left && x < r.right() && y >= r.top && y < r.bottom();
 }
 
 }  // namespace
 
 bool GroupAnswering(const Context& ctx) {
-  return ctx.main.IsEnabled(MainId::按钮47) && !ctx.main.IsVisible(MainId::分组框3) &&
+  return ctx.main.IsEnabled(kCheckButton) && !ctx.main.IsVisible(kGroupPanel) &&
          IsQuestionOpen(ctx);
 }
 
 void RulingMenu(Context& ctx, int control, int x, int y) {
-  if (control == static_cast<int>(MainId::分组框22) && !OnCheckButton(x, y)) return;
+  if (control == static_cast<int>(kAnswerPanel) && !OnCheckButton(x, y)) return;
   const MainForm& main = ctx.main;
   const int chosen = main.form().PopupMenu({{"判为正确", GroupAnswering(ctx)}});
   // The menu's loop runs the timers: the time may have run out meanwhile.
@@ -31,15 +29,15 @@ void RulingMenu(Context& ctx, int control, int x, int y) {
   StopShake(main);
   // Time stands still while the teacher decides, or "回答超时！！" could come
   // up over the question and end the question under it.
-  const int countdown = main.Interval(MainId::时钟2);
-  main.SetInterval(MainId::时钟2, 0);
+  const int countdown = main.Interval(kCountdownTimer);
+  main.SetInterval(kCountdownTimer, 0);
   const platform::MessageResult pressed =
       ui::ShowMessage(ctx.host, "确定判为正确吗？", ui::kMbYesNo, "小提示");
   if (pressed == platform::MessageResult::Yes) {
     EndAsCorrect(ctx);
     return;
   }
-  main.SetInterval(MainId::时钟2, countdown);
+  main.SetInterval(kCountdownTimer, countdown);
 }
 
 }  // namespace lornel::quiz

@@ -10,9 +10,9 @@ namespace lornel::quiz {
 // "确认答案" not yet done with.
 bool GroupAnswering(const Context& ctx);
 
-// A right-click on 按钮47 or, while it is disabled and takes no mouse input,
-// on the answer panel at (x, y) in the control's own table units: on the
-// panel, only a point on 按钮47 opens the menu.
+// A right-click on the check button or, while it is disabled and takes no
+// mouse input, on the answer panel at (x, y) in the control's own table
+// units: on the panel, only a point on the check button opens the menu.
 void RulingMenu(Context& ctx, int control, int x, int y);
 
 }  // namespace lornel::quiz

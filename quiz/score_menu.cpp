@@ -13,8 +13,6 @@
 namespace lornel::quiz {
 namespace {
 
-using quiz::MainId;
-
 enum Item { kTitle, kAdd, kSubtract, kClear, kSeparator, kCopy };
 
 std::string GroupName(const Group& group) { return std::string("第") + group.numeral + "组"; }
@@ -35,8 +33,8 @@ void CopyScores(Context& ctx) {
 }  // namespace
 
 int ScoreSentenceGroupAt(const MainForm& main, int x) {
-  const int sentence = static_cast<int>(MainId::透明标签1);
-  const std::string text = main.Text(MainId::透明标签1);
+  const int sentence = static_cast<int>(kScoreSentence);
+  const std::string text = main.Text(kScoreSentence);
   int found = 0;
   for (const Group& group : kGroups) {
     const std::size_t at = text.find(GroupName(group) + "：");

@@ -8,7 +8,7 @@
 
 namespace lornel::quiz {
 
-// The group (1 to 6) whose part of the score sentence 透明标签1 holds x (its
+// The group (1 to 6) whose part of the score sentence holds x (its
 // table units): from the start of "第N组：" to the start of the next group's
 // name, group six to the end; 0 before the first name.
 int ScoreSentenceGroupAt(const MainForm& main, int x);

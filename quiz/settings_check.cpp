@@ -1,13 +1,14 @@
 #include "quiz/settings_check.h"
 
 #include "config/config.h"
+#include "quiz/tables.h"
 #include "ui/message.h"
 
 namespace lornel::quiz {
 
 void ConfigCheckOnStart(Context& ctx) {
   if (config::ConfigFileExists(ctx.host, ctx.configPath)) {
-    ctx.main.Hide(quiz::MainId::分组框21);
+    ctx.main.Hide(kStartCover);
     if (config::ReadConfigValue(ctx.host, ctx.configPath, config::kPointsSection,
                                 config::kPointsKey)
             .empty())

@@ -12,6 +12,40 @@ namespace lornel::quiz {
 
 using quiz::MainId;
 
+// What the handlers call the controls they touch; the table names stay the
+// controls' identity (main_layout.cpp).
+
+// The start cover, gone once wtda.ini has been found.
+inline constexpr MainId kStartCover = MainId::分组框21;
+// The group choice over the question ("你是第几组的？").
+inline constexpr MainId kGroupPanel = MainId::分组框3;
+// The information bar: the countdown on the left, the answering group on the right.
+inline constexpr MainId kInfoText = MainId::透明标签12;
+inline constexpr MainId kCountdownNumber = MainId::标签15;
+inline constexpr MainId kCountdownTimer = MainId::时钟2;
+inline constexpr MainId kCountdownBar = MainId::进度条1;
+inline constexpr MainId kAnsweringGroup = MainId::透明标签10;
+inline constexpr MainId kAnsweringScore = MainId::透明标签11;
+// The score bar's sentence, "第一组：   分. ...", under the score labels.
+inline constexpr MainId kScoreSentence = MainId::透明标签1;
+// The answer panel and what lies on it.
+inline constexpr MainId kAnswerPanel = MainId::分组框22;
+inline constexpr MainId kAnswerBox = MainId::编辑框1;
+inline constexpr MainId kCheckButton = MainId::按钮47;
+inline constexpr MainId kAnswerCover = MainId::图片框1;
+inline constexpr MainId kCorrectAnswer = MainId::标签18;
+inline constexpr MainId kRevealButton = MainId::按钮50;
+inline constexpr MainId kNextQuestionButton = MainId::按钮49;
+inline constexpr MainId kKeyLayerButton = MainId::按钮51;
+// The answer panel's timers: the wrong answer's shake, and the guard that keeps
+// "显示答案" and "继续选题" off for the rest of the run once a countdown starts.
+inline constexpr MainId kShakeTimer = MainId::时钟18;
+inline constexpr MainId kRevealGuard = MainId::时钟19;
+// The question board: question 1's button, and the one-tick scan that starts
+// the lock timers of the questions done with.
+inline constexpr MainId kFirstQuestionButton = MainId::按钮1;
+inline constexpr MainId kLockScanTimer = MainId::时钟3;
+
 struct Question {
   int n;
   MainId button, panel, label, lockTimer;
@@ -45,7 +79,7 @@ constexpr const Question* FindQuestion(int n) {
 
 struct Group {
   int g;
-  const char* numeral;  // GroupNumeral: what 透明标签10 shows for this group
+  const char* numeral;  // GroupNumeral: what kAnsweringGroup shows for this group
   MainId radio, score;
 };
 

@@ -15,11 +15,14 @@
 #                          window's 131 controls from the same table, plain)
 #   BENCH_SCALED_DPI=144   lornel.exe once more in the same runs at that DPI (start-up
 #                          and click), all on desktops big enough for its full scale
-#   BENCH_BUILD=build/win32-bench
+#   BENCH_BUILD=build/win32-bench (build/win64-bench where only 64-bit code runs)
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 cd "$root"
-build=${BENCH_BUILD:-build/win32-bench}
+# The tree Wine runs here: the 32-bit product, or the 64-bit build where the
+# kernel runs no 32-bit code.
+. "$root/scripts/wine-tree.sh"
+build=${BENCH_BUILD:-build/$wine_tree-bench}
 runs=${BENCH_RUNS:-10}
 cpu_runs=${BENCH_CPU_RUNS:-5}
 seconds=${BENCH_SECONDS:-30}
@@ -33,7 +36,7 @@ scaled_dpi=${BENCH_SCALED_DPI:-}
 driver_wine=(wine)
 [ -n "$scaled_dpi" ] && driver_wine=("$root/scripts/wine-display.sh" 2560x1440 96)
 
-cmake --preset win32 -B "$build" >/dev/null
+cmake --preset "$wine_tree" -B "$build" >/dev/null
 cmake --build "$build" -j "$(nproc)" --target lornel bench_baseline bench_same_work bench_driver \
   bench_click bench_phases bench_fullscreen
 export LORNEL_BUILD="$root/$build"

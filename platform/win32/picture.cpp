@@ -3,8 +3,14 @@
 #include <objbase.h>
 #include <wincodec.h>
 
+#include <csetjmp>
+#include <cstdio>
 #include <new>
 #include <utility>
+
+extern "C" {
+#include <jpeglib.h>
+}
 
 #include "platform/picture_file.h"
 #include "platform/win32/library.h"
@@ -57,12 +63,77 @@ IWICImagingFactory* Factory() {
   return factory;
 }
 
+struct JpegErrors {
+  jpeg_error_mgr base;
+  std::jmp_buf escape;
+  bool warned = false;
+};
+
+// libjpeg's default error_exit ends the process; this gives up on the picture.
+void LeaveJpeg(j_common_ptr info) {
+  std::longjmp(reinterpret_cast<JpegErrors*>(info->err)->escape, 1);
+}
+// A warning is damaged data (a truncated file decodes grey to the end): not shown.
+void NoteJpegWarning(j_common_ptr info, int level) {
+  if (level < 0) reinterpret_cast<JpegErrors*>(info->err)->warned = true;
+}
+void Quiet(j_common_ptr) {}
+
+// Only trivially destroyed objects live in this frame: longjmp skips destructors.
+bool ReadJpeg(std::string_view bytes, ui::Pixels* out) {
+  jpeg_decompress_struct info{};
+  JpegErrors errors{};
+  info.err = jpeg_std_error(&errors.base);
+  errors.base.error_exit = LeaveJpeg;
+  errors.base.emit_message = NoteJpegWarning;
+  errors.base.output_message = Quiet;
+  if (setjmp(errors.escape)) {
+    jpeg_destroy_decompress(&info);
+    return false;
+  }
+  jpeg_create_decompress(&info);
+  jpeg_mem_src(&info, reinterpret_cast<const unsigned char*>(bytes.data()),
+               static_cast<unsigned long>(bytes.size()));
+  jpeg_read_header(&info, TRUE);
+  if (!platform::IsPictureSizeAccepted(info.image_width, info.image_height)) {
+    jpeg_destroy_decompress(&info);
+    return false;
+  }
+  info.scale_num = static_cast<unsigned>(platform::JpegEighthsToDecode(
+      info.image_width, info.image_height, GetSystemMetrics(SM_CXVIRTUALSCREEN),
+      GetSystemMetrics(SM_CYVIRTUALSCREEN)));
+  info.scale_denom = 8;
+  info.out_color_space = JCS_EXT_BGRA;  // the bytes of 0xAARRGGBB, alpha 0xFF
+  jpeg_start_decompress(&info);
+  const unsigned w = info.output_width, h = info.output_height;
+  out->argb.resize(std::size_t(w) * h);  // bad_alloc passes up: no longjmp involved
+  while (info.output_scanline < h) {
+    JSAMPROW row[1] = {
+        reinterpret_cast<JSAMPROW>(out->argb.data() + std::size_t(info.output_scanline) * w)};
+    jpeg_read_scanlines(&info, row, 1);
+  }
+  jpeg_finish_decompress(&info);
+  jpeg_destroy_decompress(&info);
+  out->width = int(w);
+  out->height = int(h);
+  return !errors.warned;
+}
+
 }  // namespace
 
 std::optional<ui::Pixels> DecodePicture(std::string_view bytes) {
-  if (bytes.size() > platform::kMaxPictureFileBytes ||
-      platform::SniffPicture(bytes) == platform::PictureFormat::None)
+  const platform::PictureFormat format = platform::SniffPicture(bytes);
+  if (bytes.size() > platform::kMaxPictureFileBytes || format == platform::PictureFormat::None)
     return std::nullopt;
+  if (format == platform::PictureFormat::Jpeg) {
+    ui::Pixels pixels;
+    try {
+      if (ReadJpeg(bytes, &pixels)) return pixels;
+    } catch (const std::bad_alloc&) {
+      return std::nullopt;
+    }
+    // What our libjpeg refuses (CMYK, damage) is the system decoder's to judge.
+  }
   IWICImagingFactory* factory = Factory();
   if (!factory) return std::nullopt;
   Com<IWICStream> stream;

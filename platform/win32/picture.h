@@ -1,5 +1,6 @@
 // Decoding a question's picture (JPEG, PNG, BMP, the first frame of a GIF)
-// with the Windows Imaging Component, loaded from System32 when first needed.
+// with the Windows Imaging Component, loaded from System32 when first needed;
+// a JPEG first by our own libjpeg, at no more pixels than a screen can show.
 #pragma once
 
 #include <optional>

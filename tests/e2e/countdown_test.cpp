@@ -7,17 +7,12 @@
 
 #include "tests/e2e/driver.h"
 #include "tests/e2e/session.h"
+#include "tests/support/quiz_text/quiz_text.h"
 
 namespace lornel::e2e {
 namespace {
 
 using quiz::MainId;
-
-std::string QuizFile(const std::string& countdown) {
-  return "[题目信息：]\r\n第一题题目=用英语打个招呼\r\n\r\n[答案信息：]\r\n第一题答案=Hello\r\n\r\n"
-         "[倒计时时间：（填‘0’等于取消该功能）]\r\n时间单位：秒=" +
-         countdown + "\r\n\r\n[答对一题加几分：]\r\n答对一题得分=1\r\n";
-}
 
 void RightClickAtCentre(HWND hwnd) {
   RECT r;
@@ -35,7 +30,9 @@ bool ChooseFromMenu(HWND hwnd, int downs) {
 }
 
 TEST(Countdown, PausedByTheMenuAndResumedByThePauseKeyThenTenSecondsMore) {
-  Session s(L"countdown", QuizFile("8"));
+  Session s(
+      L"countdown",
+      test::QuizFile{.titles = {"用英语打个招呼"}, .answers = {"Hello"}, .countdown = "8"}.Bytes());
   s.PressStart();
   s.Press(MainId::按钮1, [&] { return Visible(s.Of(MainId::分组框3)); });
   s.Press(MainId::按钮15, [&] { return !Visible(s.Of(MainId::分组框3)); });

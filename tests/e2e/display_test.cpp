@@ -10,9 +10,11 @@
 
 #include "app/notice_ids.h"
 #include "quiz/main_ids.h"
+#include "quiz/tables.h"
 #include "tests/e2e/driver.h"
 #include "tests/e2e/screen.h"
 #include "tests/e2e/session.h"
+#include "tests/support/quiz_text/quiz_text.h"
 #include "tests/win32/support/scaled.h"
 
 namespace lornel::e2e {
@@ -28,10 +30,8 @@ std::wstring ShotName(const wchar_t* what) {
   return std::wstring(what) + L"-" + std::wstring(name.begin(), name.end());
 }
 
-const char kQuiz[] =
-    "[题目信息：]\r\n第一题题目=用英语打个招呼\r\n\r\n[答案信息：]\r\n第一题答案=Hello\r\n\r\n"
-    "[倒计时时间：（填‘0’等于取消该功能）]\r\n时间单位：秒=30\r\n\r\n"
-    "[答对一题加几分：]\r\n答对一题得分=1\r\n";
+const std::string kQuiz =
+    test::QuizFile{.titles = {"用英语打个招呼"}, .answers = {"Hello"}, .countdown = "30"}.Bytes();
 
 struct Ink {
   int left = 1 << 30, right = -1, top = 1 << 30, bottom = -1;
@@ -117,7 +117,7 @@ TEST(Display, AQuestionIsPlayedByClicksAndItsScoreShowsInItsGap) {
   ASSERT_TRUE(right);
   EXPECT_EQ(right->text, "回答正确！");
   Program::Answer(*right, IDOK);
-  HWND score = s.Of(MainId::透明标签2);
+  HWND score = s.Of(quiz::kGroups[0].score);
   EXPECT_TRUE(WaitUntil([&] { return Text(score) == "1"; }));
 
   // In view: on the screen, above any taskbar, and drawn.
@@ -127,15 +127,24 @@ TEST(Display, AQuestionIsPlayedByClicksAndItsScoreShowsInItsGap) {
   EXPECT_TRUE(at.left >= work.left && at.right <= work.right && at.bottom <= work.bottom);
   ParkPointer();
   SettlePaint(s.p.MainWindow());
-  // Every score lies in its gap: no glyph of the sentence reaches the digit.
-  for (MainId id : {MainId::透明标签2, MainId::透明标签3, MainId::透明标签4, MainId::透明标签5,
-                    MainId::透明标签6, MainId::透明标签7}) {
-    const Pixels p = GrabWindow(s.Of(id));
-    const Ink digit = InkOf(p, Red);
-    ASSERT_GT(digit.right, 0) << "a score is drawn";
-    for (int y = 0; y < p.height; ++y)
-      for (int x = std::max(digit.left - 1, 0); x <= std::min(digit.right + 1, p.width - 1); ++x)
-        ASSERT_FALSE(Dark(p.At(x, y))) << "the sentence reaches into the score at " << x;
+  // Every score lies in its gap: no glyph of the sentence where two digits
+  // would be drawn, and its "：" and "分" right beside the label.
+  const ui::Scale scale = test::LayoutScaleOf(s.p.MainWindow());
+  const auto darkIn = [](const RECT& r) {
+    const Pixels p = Grab(r);
+    return std::count_if(p.colours.begin(), p.colours.end(), Dark);
+  };
+  for (const quiz::Group& group : quiz::kGroups) {
+    ASSERT_GT(InkOf(GrabWindow(s.Of(group.score)), Red).right, 0) << "a score is drawn";
+    RECT label;
+    GetWindowRect(s.Of(group.score), &label);
+    const int edge = scale.Of(6), beside = scale.Of(24);
+    EXPECT_EQ(darkIn({label.left + edge, label.top, label.right - edge, label.bottom}), 0)
+        << "the sentence runs into group " << group.g << "'s score";
+    EXPECT_GT(darkIn({label.left - beside, label.top, label.left, label.bottom}), 10)
+        << "no \"：\" before group " << group.g << "'s score";
+    EXPECT_GT(darkIn({label.right, label.top, label.right + beside, label.bottom}), 10)
+        << "no \"分\" after group " << group.g << "'s score";
   }
   // The current group's line catches up within its second, then the picture.
   EXPECT_TRUE(WaitUntil([&] { return Text(s.Of(MainId::透明标签11)) == "1"; }, 2500));

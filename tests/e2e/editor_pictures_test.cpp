@@ -1,16 +1,23 @@
 // The editor's new values saved by the real program: a picture chosen in the
-// Open dialog from another folder lands in "图片" beside wtda.ini, and the
-// other answers, a question's own seconds and a switch reach the file.
+// Open dialog from another folder lands in "图片" beside wtda.ini, shows in
+// the preview and then in lornel.exe's question label, and the other
+// answers, a question's own seconds and a switch reach the file.
 #include <gtest/gtest.h>
+
+#include <algorithm>
+#include <vector>
 
 #include "editor/ids.h"
 #include "tests/e2e/driver.h"
 #include "tests/e2e/editor_program.h"
+#include "tests/e2e/screen.h"
+#include "tests/e2e/session.h"
 
 namespace lornel::e2e {
 namespace {
 
 using editor::EditorId;
+using quiz::MainId;
 
 // The file name box of the Open dialog: an edit in the combo box cmb13, or edt1.
 HWND FileNameBox(HWND dialog) {
@@ -21,12 +28,28 @@ HWND FileNameBox(HWND dialog) {
   return GetDlgItem(dialog, 0x480);
 }
 
+// A photo in the label's right part shows many colours; its plain
+// background, a caption or the grey note very few.
+bool ShowsAPicture(HWND label) {
+  SettlePaint(GetAncestor(label, GA_ROOT));
+  const Pixels shot = GrabWindow(label);
+  std::vector<COLORREF> seen;
+  for (int y = shot.height / 4; y < shot.height * 3 / 4; y += 3)
+    for (int x = shot.width * 4 / 5; x < shot.width - 4; x += 3)
+      if (std::find(seen.begin(), seen.end(), shot.At(x, y)) == seen.end())
+        seen.push_back(shot.At(x, y));
+  return seen.size() >= 30;
+}
+
 TEST(EditorPictures, APictureFromAnotherFolderIsCopiedAndTheNewValuesSaved) {
   ASSERT_FALSE(BuiltEditor().empty()) << "--editor= names lornel-editor.exe";
   const std::wstring dir = FolderWithExample(L"editor-pictures");
   const std::wstring file = Join(dir, L"wtda.ini");
   const std::wstring elsewhere = FreshDirectory(L"editor-pictures-album");
-  const std::string cat = "\xFF\xD8\xFF\xE0 a cat";
+  const auto sample = ReadBytes(ExampleFile().substr(0, ExampleFile().find_last_of(L"\\/") + 1) +
+                                Wide("图片\\长江.jpg"));
+  ASSERT_TRUE(sample);
+  const std::string cat = *sample;
   WriteBytes(Join(elsewhere, Wide("猫.jpg")), cat);
   EditorProgram e(dir);
   ASSERT_TRUE(e.window);
@@ -48,6 +71,19 @@ TEST(EditorPictures, APictureFromAnotherFolderIsCopiedAndTheNewValuesSaved) {
   EXPECT_EQ(ReadBytes(Join(dir, Wide("图片\\猫.jpg"))), cat);
   EXPECT_TRUE(Enabled(e.Of(editor::PictureClear(2))));
 
+  Click(e.Of(editor::TitleBox(2)));
+  Click(e.Of(EditorId::PreviewButton));
+  HWND preview = nullptr;
+  WaitUntil([&] {
+    return (preview = FindWindowW(L"LornelWindow",
+                                  Wide("预览：第二题 - Lornel 题目编辑器").c_str())) != nullptr;
+  });
+  ASSERT_TRUE(preview);
+  EXPECT_TRUE(
+      ShowsAPicture(Program::Control(preview, static_cast<int>(editor::PreviewId::QuestionLabel))));
+  Click(Program::Control(preview, static_cast<int>(editor::PreviewId::CloseButton)));
+  EXPECT_TRUE(WaitUntil([&] { return !IsWindow(preview); }));
+
   SetValue(e.Of(editor::OtherAnswersBox(1)), L"Beijing|" + Wide("北京市"));
   SetValue(e.Of(editor::OwnCountdownBox(1)), L"45");
   Click(e.Of(EditorId::PinyinCheck));
@@ -66,6 +102,15 @@ TEST(EditorPictures, APictureFromAnotherFolderIsCopiedAndTheNewValuesSaved) {
   EXPECT_EQ(Profile(file, "声音：", "开启声音"), "1");  // the sample's, untouched
   PostMessageW(e.window, WM_SYSCOMMAND, SC_CLOSE, 0);
   EXPECT_EQ(e.p.WaitForExit(5000), 0u);
+
+  Session s(dir);
+  s.PressStart();
+  s.Press(MainId::按钮2, [&] { return Visible(s.Of(MainId::分组框3)); });
+  s.Press(MainId::单选框3,
+          [&] { return SendMessageW(s.Of(MainId::单选框3), BM_GETCHECK, 0, 0) == BST_CHECKED; });
+  s.Press(MainId::按钮15, [&] { return !Visible(s.Of(MainId::分组框3)); });
+  Pause(500);  // the group panel's place repainted
+  EXPECT_TRUE(ShowsAPicture(s.Of(MainId::标签2)));
 }
 
 }  // namespace

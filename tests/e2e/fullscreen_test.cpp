@@ -8,9 +8,11 @@
 #include <string>
 
 #include "quiz/main_ids.h"
+#include "quiz/tables.h"
 #include "tests/e2e/driver.h"
 #include "tests/e2e/screen.h"
 #include "tests/e2e/session.h"
+#include "tests/support/quiz_text/quiz_text.h"
 #include "tests/win32/support/scaled.h"
 
 namespace lornel::e2e {
@@ -18,10 +20,7 @@ namespace {
 
 using quiz::MainId;
 
-const char kQuiz[] =
-    "[题目信息：]\r\n第一题题目=用英语打个招呼\r\n\r\n[答案信息：]\r\n第一题答案=Hello\r\n\r\n"
-    "[倒计时时间：（填‘0’等于取消该功能）]\r\n时间单位：秒=30\r\n\r\n"
-    "[答对一题加几分：]\r\n答对一题得分=1\r\n";
+const test::QuizFile kQuiz{.titles = {"用英语打个招呼"}, .answers = {"Hello"}, .countdown = "30"};
 
 RECT WindowRect(HWND hwnd) {
   RECT r;
@@ -50,7 +49,7 @@ bool OnTheProjector() {
 }
 
 TEST(FullScreen, AQuestionIsPlayedByClicksWhileTheCountdownRunsAcrossSwitches) {
-  Session s(L"fullscreen", kQuiz);
+  Session s(L"fullscreen", kQuiz.Bytes());
   HWND main = s.p.MainWindow();
   const RECT windowed = WindowRect(main);
   const ui::Scale windowedScale = test::LayoutScaleOf(main);
@@ -104,7 +103,7 @@ TEST(FullScreen, AQuestionIsPlayedByClicksWhileTheCountdownRunsAcrossSwitches) {
   const POINT centre{(box.left + box.right) / 2, (box.top + box.bottom) / 2};
   EXPECT_EQ(GetAncestor(WindowFromPoint(centre), GA_ROOT), right->hwnd);
   Program::Answer(*right, IDOK);
-  EXPECT_TRUE(WaitUntil([&] { return Text(s.Of(MainId::透明标签2)) == "1"; }));
+  EXPECT_TRUE(WaitUntil([&] { return Text(s.Of(quiz::kGroups[0].score)) == "1"; }));
   EXPECT_TRUE(Covers(main));
 }
 
@@ -112,9 +111,10 @@ TEST(FullScreen, AQuestionIsPlayedByClicksWhileTheCountdownRunsAcrossSwitches) {
 // it, Esc closes the picture and leaves full screen on, and the time-out's box
 // comes in front of the enlarged picture.
 TEST(FullScreen, AnEnlargedPictureGivesWayToEscAndToTheTimeOut) {
-  Session s(L"fullscreen-picture", std::string(kQuiz) +
-                                       "[题目图片：]\r\n第一题图片=图片\\长江.jpg\r\n"
-                                       "[每题倒计时：]\r\n第一题倒计时=6\r\n");
+  test::QuizFile quiz = kQuiz;
+  quiz.pictures[0] = "图片\\长江.jpg";
+  quiz.countdowns[0] = "6";
+  Session s(L"fullscreen-picture", quiz.Bytes());
   s.CopySamplePicture();
   HWND main = s.p.MainWindow();
   SetForegroundWindow(main);

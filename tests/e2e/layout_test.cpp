@@ -8,9 +8,11 @@
 #include <string>
 #include <vector>
 
+#include "quiz/tables.h"
 #include "tests/e2e/driver.h"
 #include "tests/e2e/screen.h"
 #include "tests/e2e/session.h"
+#include "tests/support/quiz_text/quiz_text.h"
 
 namespace lornel::e2e {
 namespace {
@@ -29,14 +31,13 @@ testing::AssertionResult PlacedAt(HWND hwnd, int left, int top, int width, int h
 }
 
 // Two questions, the countdown given, a point per answer.
-std::string QuizFile(const std::string& countdown) {
-  return "[题目信息：]\r\n第一题题目=用英语打个招呼\r\n第二题题目=中国的首都是哪里？\r\n["
-         "答案信息：]\r\n"
-         "第一题答案=Hi\r\n第二题答案=北京\r\n[倒计时时间：（填‘0’等于取消该功能）]"
-         "\r\n时间单位：秒=" +
-         countdown + "\r\n[答对一题加几分：]\r\n答对一题得分=1\r\n";
+std::string TwoQuestions(const std::string& countdown) {
+  return test::QuizFile{.titles = {"用英语打个招呼", "中国的首都是哪里？"},
+                        .answers = {"Hi", "北京"},
+                        .countdown = countdown}
+      .Bytes();
 }
-const std::string kQuiz = QuizFile("0");
+const std::string kQuiz = TwoQuestions("0");
 
 TEST(Layout, TheStartCoverCoversTheWholeClientArea) {
   Program p = Program::Start(FreshDirectory(L"cover"));
@@ -126,62 +127,21 @@ TEST(Layout, TheBoardAndTheBarsAfterTheStartButton) {
   EXPECT_EQ(Text(s.Of(MainId::按钮16)), "重新选组");
   EXPECT_TRUE(Enabled(s.Of(MainId::按钮16)));
 
-  // Score bar: six "0" from group one to group six.
-  const MainId scores[] = {MainId::透明标签2, MainId::透明标签3, MainId::透明标签4,
-                           MainId::透明标签5, MainId::透明标签6, MainId::透明标签7};
-  const int scoreLeft[] = {96, 296, 488, 680, 872, 1072};
-  for (int g = 0; g < 6; ++g) {
-    EXPECT_TRUE(PlacedAt(s.Of(scores[g]), scoreLeft[g], 24, 48, 40)) << "group " << g + 1;
-    EXPECT_EQ(Text(s.Of(scores[g])), "0") << "group " << g + 1;
-  }
-  EXPECT_TRUE(PlacedAt(s.Of(MainId::透明标签1), 8, 24, 1168, 40));
+  // Score bar: six "0" (where they lie in the sentence: Display.* and the table's tests).
+  for (const quiz::Group& group : quiz::kGroups)
+    EXPECT_EQ(Text(s.Of(group.score)), "0") << "group " << group.g;
 
   ParkPointer();
   DropStaleHotLooks(main);
   ShootWindow(main, L"main-board");
 }
 
-// The sentence beneath the score labels must leave its gaps exactly there:
-// none of its dark pixels where a two-digit score is drawn (the label's
-// middle 36 pixels), and its "：" and "分" right beside the label.
-TEST(Layout, TheScoreSentenceLeavesItsGapsUnderTheScoreLabels) {
-  Session s(L"gaps", kQuiz);
-  s.PressStart();
-  ParkPointer();
-  SettlePaint(s.p.MainWindow());
-  const auto dark = [](COLORREF c) {
-    return GetRValue(c) < 96 && GetGValue(c) < 96 && GetBValue(c) < 96;
-  };
-  const auto countDark = [&](const RECT& r) {
-    const Pixels px = Grab(r);
-    int n = 0;
-    for (COLORREF c : px.colours) n += dark(c);
-    return n;
-  };
-  const MainId scores[] = {MainId::透明标签2, MainId::透明标签3, MainId::透明标签4,
-                           MainId::透明标签5, MainId::透明标签6, MainId::透明标签7};
-  for (int g = 0; g < 6; ++g) {
-    RECT label;
-    GetWindowRect(s.Of(scores[g]), &label);
-    RECT middle = label;
-    InflateRect(&middle, -6, 0);
-    EXPECT_EQ(countDark(middle), 0) << "the sentence runs into group " << g + 1 << "'s score";
-    RECT before = label, after = label;
-    before.right = label.left;
-    before.left = label.left - 24;
-    after.left = label.right;
-    after.right = label.right + 24;
-    EXPECT_GT(countDark(before), 20) << "no \"：\" before group " << g + 1 << "'s score";
-    EXPECT_GT(countDark(after), 20) << "no \"分\" after group " << g + 1 << "'s score";
-  }
-}
-
 TEST(Layout, TheGroupPanelLiesOverTheQuestionBoardAndTheAnswerPanelButNotTheBars) {
   Session s(L"question", kQuiz);
   s.PressStart();
   HWND main = s.p.MainWindow();
-  s.Press(MainId::按钮2, [&] { return Visible(s.Of(MainId::分组框3)); });
   HWND group = s.Of(MainId::分组框3);
+  s.Press(MainId::按钮2, [&] { return Visible(group) && Visible(s.Of(MainId::分组框8)); });
   ASSERT_TRUE(Visible(group));
   ASSERT_TRUE(Visible(s.Of(MainId::分组框8)));
   EXPECT_TRUE(PlacedAt(group, 16, 96, 1168, 552));
@@ -194,16 +154,12 @@ TEST(Layout, TheGroupPanelLiesOverTheQuestionBoardAndTheAnswerPanelButNotTheBars
   // chosen), the way back and the confirm button.
   EXPECT_EQ(Text(s.Of(MainId::透明标签8)), "你是第几组的？");
   EXPECT_TRUE(PlacedAt(s.Of(MainId::透明标签8), 8, 96, 1136, 56));
-  const MainId radios[] = {MainId::单选框1, MainId::单选框2, MainId::单选框3,
-                           MainId::单选框4, MainId::单选框5, MainId::单选框6};
-  const char* const captions[] = {"我是第一组的", "我是第二组的", "我是第三组的",
-                                  "我是第四组的", "我是第五组的", "我是第六组的"};
-  for (int g = 0; g < 6; ++g) {
-    HWND r = s.Of(radios[g]);
-    EXPECT_TRUE(PlacedAt(r, 480, 152 + 40 * g, 160, 32)) << "group " << g + 1;
-    EXPECT_EQ(Text(r), captions[g]);
-    EXPECT_EQ(SendMessageW(r, BM_GETCHECK, 0, 0), g == 0 ? BST_CHECKED : BST_UNCHECKED)
-        << "group " << g + 1;
+  for (const quiz::Group& group : quiz::kGroups) {
+    HWND r = s.Of(group.radio);
+    EXPECT_TRUE(PlacedAt(r, 480, 112 + 40 * group.g, 160, 32)) << "group " << group.g;
+    EXPECT_EQ(Text(r), std::string("我是第") + group.numeral + "组的");
+    EXPECT_EQ(SendMessageW(r, BM_GETCHECK, 0, 0), group.g == 1 ? BST_CHECKED : BST_UNCHECKED)
+        << "group " << group.g;
   }
   EXPECT_TRUE(PlacedAt(s.Of(MainId::透明标签13), 480, 400, 152, 24));
   EXPECT_EQ(Text(s.Of(MainId::透明标签13)), "重新选题");
@@ -319,7 +275,7 @@ int RedPixels(HWND label) {
 // In the middle of a round the red squares give way to the group's numeral
 // and score, with no trace of the squares left around the narrower texts.
 TEST(Layout, TheCurrentGroupLineShowsTheGroupAndItsScoreOverItsGaps) {
-  Session s(L"midround", QuizFile("30"));
+  Session s(L"midround", TwoQuestions("30"));
   s.PressStart();
   HWND main = s.p.MainWindow();
   HWND numeral = s.Of(MainId::透明标签10), score = s.Of(MainId::透明标签11);
@@ -341,7 +297,7 @@ TEST(Layout, TheCurrentGroupLineShowsTheGroupAndItsScoreOverItsGaps) {
   ASSERT_TRUE(right);
   ASSERT_EQ(right->text, "回答正确！");
   Program::Answer(*right, IDOK);
-  ASSERT_TRUE(WaitUntil([&] { return Text(s.Of(MainId::透明标签3)) == "1"; }));
+  ASSERT_TRUE(WaitUntil([&] { return Text(s.Of(quiz::kGroups[1].score)) == "1"; }));
 
   // Question two for the same group: its countdown runs.
   s.Press(MainId::按钮2, [&] { return Visible(s.Of(MainId::分组框3)); });

@@ -5,24 +5,22 @@
 #include <optional>
 #include <vector>
 
+#include "quiz/tables.h"
 #include "tests/e2e/driver.h"
 #include "tests/e2e/screen.h"
 #include "tests/e2e/session.h"
+#include "tests/support/quiz_text/quiz_text.h"
 
 namespace lornel::e2e {
 namespace {
 
 using quiz::MainId;
 
-std::string QuizFile(const std::string& points) {
-  return "[题目信息：]\r\n第一题题目=用英语打个招呼\r\n\r\n[答案信息：]\r\n第一题答案=Hello\r\n\r\n"
-         "[倒计时时间：（填‘0’等于取消该功能）]\r\n时间单位：秒=0\r\n\r\n[答对一题加几分：]\r\n"
-         "答对一题得分=" +
-         points + "\r\n";
+// One question, no countdown, the points given.
+std::string Quiz(const std::string& points) {
+  return test::QuizFile{.titles = {"用英语打个招呼"}, .answers = {"Hello"}, .points = points}
+      .Bytes();
 }
-
-constexpr MainId kScores[] = {MainId::透明标签2, MainId::透明标签3, MainId::透明标签4,
-                              MainId::透明标签5, MainId::透明标签6, MainId::透明标签7};
 
 struct MenuLine {
   std::string text;
@@ -72,10 +70,11 @@ std::optional<std::wstring> ClipboardText() {
 POINT Centre(const RECT& r) { return {(r.left + r.right) / 2, (r.top + r.bottom) / 2}; }
 
 TEST(ScoreMenu, EachGroupsPartOpensItsMenuAndTheChoiceChangesThatScore) {
-  Session s(L"score-menu", QuizFile("1"));
+  Session s(L"score-menu", Quiz("1"));
   s.PressStart();
-  for (int g = 1; g <= 6; ++g) {
-    HWND label = s.Of(kScores[g - 1]);
+  for (const quiz::Group& group : quiz::kGroups) {
+    const int g = group.g;
+    HWND label = s.Of(group.score);
     RECT r;
     GetWindowRect(label, &r);
     const int y = (r.top + r.bottom) / 2;
@@ -84,10 +83,8 @@ TEST(ScoreMenu, EachGroupsPartOpensItsMenuAndTheChoiceChangesThatScore) {
     HWND menu = OpenMenu();
     ASSERT_TRUE(menu) << "group " << g;
     if (const auto lines = ReadMenu(menu)) {
-      const std::vector<std::string> names = {"第一组", "第二组", "第三组",
-                                              "第四组", "第五组", "第六组"};
       ASSERT_EQ(lines->size(), 6u);
-      EXPECT_EQ((*lines)[0].text, names[g - 1]);
+      EXPECT_EQ((*lines)[0].text, std::string("第") + group.numeral + "组");
       EXPECT_TRUE((*lines)[0].greyed);
       EXPECT_EQ((*lines)[1].text, "加 1 分");
       EXPECT_FALSE((*lines)[1].greyed);
@@ -105,13 +102,14 @@ TEST(ScoreMenu, EachGroupsPartOpensItsMenuAndTheChoiceChangesThatScore) {
     Choose(3);
     EXPECT_TRUE(WaitUntil([&] { return Text(label) == "-1"; })) << "减 on 分., group " << g;
   }
-  for (MainId score : kScores) EXPECT_EQ(Text(s.Of(score)), "-1");
+  for (const quiz::Group& group : quiz::kGroups) EXPECT_EQ(Text(s.Of(group.score)), "-1");
+  HWND second = s.Of(quiz::kGroups[1].score);
   RECT r;
-  GetWindowRect(s.Of(kScores[1]), &r);
+  GetWindowRect(second, &r);
   RightClickAt(Centre(r));
   ASSERT_TRUE(OpenMenu());
   Choose(4);
-  EXPECT_TRUE(WaitUntil([&] { return Text(s.Of(kScores[1])) == "0"; })) << "清零";
+  EXPECT_TRUE(WaitUntil([&] { return Text(second) == "0"; })) << "清零";
   RightClickAt(Centre(r));
   ASSERT_TRUE(OpenMenu());
   Choose(0, true);
@@ -122,8 +120,8 @@ TEST(ScoreMenu, EachGroupsPartOpensItsMenuAndTheChoiceChangesThatScore) {
 }
 
 TEST(ScoreMenu, GreyedPointItemsChangeNothingAndTheCoverTakesTheClick) {
-  Session s(L"score-menu-empty", QuizFile("abc"));
-  HWND label = s.Of(MainId::透明标签4);
+  Session s(L"score-menu-empty", Quiz("abc"));
+  HWND label = s.Of(quiz::kGroups[2].score);
   RECT r;
   GetWindowRect(label, &r);
   RightClickAt(Centre(r));

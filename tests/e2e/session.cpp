@@ -105,6 +105,10 @@ void Session::PressStart() {
   Press(MainId::按钮31);
   EXPECT_TRUE(WaitUntil([&] { return !Visible(Of(MainId::分组框21)); }))
       << "the start cover stayed";
+  // The cover goes before the start's handler reads the points: a test that
+  // changes the file next waits for the handler to return.
+  DWORD_PTR ignored = 0;
+  SendMessageTimeoutW(p.MainWindow(), WM_NULL, 0, 0, SMTO_NORMAL, 10000, &ignored);
 }
 
 void Session::TypeOnScreen(const std::string& keys) {

@@ -8,9 +8,11 @@
 #include <string>
 #include <vector>
 
+#include "config/config.h"
 #include "tests/e2e/driver.h"
 #include "tests/e2e/screen.h"
 #include "tests/e2e/session.h"
+#include "tests/support/quiz_text/quiz_text.h"
 
 namespace lornel::e2e {
 namespace {
@@ -19,10 +21,8 @@ using quiz::MainId;
 
 constexpr int kMessageIconId = 0x0440;  // the icon of a message box dialog
 
-const char kCountdownSection[] = "倒计时时间：（填‘0’等于取消该功能）";
-const char kCountdownKey[] = "时间单位：秒";
-const char kPointsSection[] = "答对一题加几分：";
-const char kPointsKey[] = "答对一题得分";
+// The keys as config/ spells them (tests/unit/config checks the spelling).
+using config::kCountdownKey, config::kCountdownSection, config::kPointsKey, config::kPointsSection;
 
 // What the box shows beside its text: the warning's yellow triangle or the
 // information sign's blue.
@@ -115,12 +115,10 @@ TEST(Settings, TheFirstPressWritesTheDefaultFileAndTheSecondOpensTheQuiz) {
             (std::vector<std::string>{"题目信息：", "-=-=-=-=-=-=-=-=-=-=-=-=-=", "答案信息：",
                                       "-=-=-=-=-=-=-=-=-=-=-=-=-=-", kCountdownSection,
                                       "-=-=-=-=-=-=-=-=-=-=-=-=-=-=", kPointsSection}));
-  const char* const numerals[] = {"一", "二", "三", "四",   "五",   "六",   "七",
-                                  "八", "九", "十", "十一", "十二", "十三", "十四"};
   std::vector<std::string> titles, answers;
-  for (const char* n : numerals) {
-    titles.push_back(std::string("第") + n + "题题目=");
-    answers.push_back(std::string("第") + n + "题答案=");
+  for (int n = 1; n <= config::kQuestionCount; ++n) {
+    titles.push_back(config::QuestionTitleKey(n) + "=");
+    answers.push_back(config::QuestionAnswerKey(n) + "=");
   }
   std::size_t entries = 0;
   for (const std::string& section : sections) {
@@ -191,11 +189,13 @@ void CloseEditor(const Editor& e) {
   }
 }
 
-// The file a teacher edited, with comments and spacing of their own.
+// The file a teacher edited, with a comment of their own that a rewrite would lose.
 std::string TeachersFile(const std::string& countdown, const std::string& points) {
-  return "; 我们班的题目\r\n[题目信息：]\r\n第一题题目 = 一年有几个月？\r\n\r\n[答案信息：]\r\n"
-         "第一题答案=12\r\n\r\n[倒计时时间：（填‘0’等于取消该功能）]\r\n时间单位：秒=" +
-         countdown + "\r\n\r\n[答对一题加几分：]\r\n答对一题得分=" + points + "\r\n";
+  return "; 我们班的题目\r\n" + test::QuizFile{.titles = {"一年有几个月？"},
+                                               .answers = {"12"},
+                                               .countdown = countdown,
+                                               .points = points}
+                                    .Bytes();
 }
 
 // After the message: the editor opens wtda.ini, the program ends, and the

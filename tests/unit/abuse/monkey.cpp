@@ -17,6 +17,7 @@
 #include "quiz/tables.h"
 #include "tests/support/clock.h"
 #include "tests/support/fake_host.h"
+#include "tests/support/quiz_text/quiz_text.h"
 #include "ui/message.h"
 
 namespace lornel::abuse {
@@ -545,20 +546,14 @@ int PickWait(std::mt19937& rng) {
   return between(10000, 60000);
 }
 
-std::string QuizIni(const char* countdown, const char* points,
-                    const std::array<std::string, quiz::kQuestionCount>& answers,
+// Titles titlePrefix1 .. titlePrefix14.
+std::string QuizIni(std::optional<std::string> countdown, std::optional<std::string> points,
+                    const test::QuizFile::PerQuestion& answers,
                     const std::string& titlePrefix = "问题") {
-  std::string ini = "[题目信息：]\r\n";
+  test::QuizFile file{.answers = answers, .countdown = countdown, .points = points};
   for (int n = 1; n <= quiz::kQuestionCount; ++n)
-    ini += config::QuestionTitleKey(n) + "=" + titlePrefix + std::to_string(n) + "\r\n";
-  ini += "\r\n[答案信息：]\r\n";
-  for (int n = 1; n <= quiz::kQuestionCount; ++n)
-    ini += config::QuestionAnswerKey(n) + "=" + answers[n - 1] + "\r\n";
-  ini += std::string("\r\n[") + config::kCountdownSection + "]\r\n";
-  if (countdown) ini += std::string(config::kCountdownKey) + "=" + countdown + "\r\n";
-  ini += std::string("\r\n[") + config::kPointsSection + "]\r\n";
-  if (points) ini += std::string(config::kPointsKey) + "=" + points + "\r\n";
-  return ini;
+    file.titles[n - 1] = titlePrefix + std::to_string(n);
+  return file.Bytes();
 }
 
 }  // namespace
@@ -638,7 +633,7 @@ const std::vector<Scenario>& Scenarios() {
         {"countdown 00, minus one", QuizIni("00", "-1", letters), -10},
         {"full-width countdown and points", QuizIni("３", "１.５", mixed), 15},
         {"empty countdown", QuizIni("", "1", letters), 10},
-        {"no points line", QuizIni("0", nullptr, letters), 0},
+        {"no points line", QuizIni("0", std::nullopt, letters), 0},
         {"words for numbers, long titles", QuizIni("soon", "many", numbered, longTitle), 0},
     };
   }();

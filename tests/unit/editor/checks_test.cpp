@@ -16,9 +16,11 @@ Quiz Valid() {
   return quiz;
 }
 
+std::vector<Finding> Check(const Quiz& typed) { return CheckQuiz(typed, Normalized(typed)); }
+
 std::vector<std::string> Texts(const Quiz& quiz, Severity severity) {
   std::vector<std::string> out;
-  for (const Finding& f : CheckQuiz(quiz))
+  for (const Finding& f : Check(quiz))
     if (f.severity == severity) out.push_back(f.text);
   return out;
 }
@@ -28,7 +30,7 @@ TEST(Checks, TextThatGbkCannotHoldIsAnErrorNamingRowAndCharacter) {
   quiz.titles[2] = u"哈哈\U0001F600";  // an emoji
   quiz.answers[6] = u"한";             // Hangul: not in GBK
   quiz.titles[9] = u"𪚥";              // beyond the BMP, not in GBK
-  const auto errors = CheckQuiz(quiz);
+  const auto errors = Check(quiz);
   ASSERT_EQ(errors.size(), 3u);
   EXPECT_EQ(errors[0].field, (Field{FieldKind::Title, 3}));
   EXPECT_EQ(errors[0].severity, Severity::Error);
@@ -43,7 +45,7 @@ TEST(Checks, CountdownAndPointsMustBeNumbers) {
   for (const std::u16string ok : {u"0", u"30", u"３０", u" 30 ", u"0030"}) {
     Quiz quiz = Valid();
     quiz.countdown = ok;
-    EXPECT_TRUE(CheckQuiz(quiz).empty()) << Texts(quiz, Severity::Error)[0];
+    EXPECT_TRUE(Check(quiz).empty()) << Texts(quiz, Severity::Error)[0];
   }
   for (const std::u16string bad : {u"", u"  ", u"abc", u"30秒", u"-5", u"1.5", u"00", u"０"}) {
     Quiz quiz = Valid();
@@ -55,7 +57,7 @@ TEST(Checks, CountdownAndPointsMustBeNumbers) {
   for (const std::u16string ok : {u"1", u"0.5", u"-2", u"1e1", u"１", u".5", u"+3"}) {
     Quiz quiz = Valid();
     quiz.points = ok;
-    EXPECT_TRUE(CheckQuiz(quiz).empty());
+    EXPECT_TRUE(Check(quiz).empty());
   }
   for (const std::u16string bad : {u"", u"x", u"1分", u"1e", u".", u"--1"}) {
     Quiz quiz = Valid();
@@ -68,7 +70,7 @@ TEST(Checks, AnswerWarnings) {
   Quiz quiz = Valid();
   quiz.answers[0] = u"Apple";
   quiz.answers[1] = u"a,b.C";
-  EXPECT_TRUE(CheckQuiz(quiz).empty());
+  EXPECT_TRUE(Check(quiz).empty());
   quiz.answers[2] = u"北京北";
   quiz.answers[3] = u" cat ";
   quiz.titles[4] = u"第一行\r\n第二行";
@@ -87,7 +89,7 @@ TEST(Checks, TheKeysTypeDigitsAndWithTheRulesPinyinAndLenientForms) {
   quiz.otherAnswers[4] = u"喵|cat";
   auto keyboard = [&] {
     std::vector<int> rows;
-    for (const Finding& f : CheckQuiz(quiz))
+    for (const Finding& f : Check(quiz))
       if (!f.untypeable.empty()) rows.push_back(f.field.row);
     return rows;
   };
@@ -98,7 +100,7 @@ TEST(Checks, TheKeysTypeDigitsAndWithTheRulesPinyinAndLenientForms) {
   quiz.lenient = u"1";
   EXPECT_EQ(keyboard(), std::vector<int>{});
   quiz.answers[5] = u"十瓧";  // 瓧 has no reading
-  const auto findings = CheckQuiz(quiz);
+  const auto findings = Check(quiz);
   ASSERT_EQ(findings.size(), 1u);
   EXPECT_NE(findings[0].text.find("打不出“瓧”（它有英文字母、数字和常用符号，汉字可以用拼音打出）"
                                   "；“瓧”没有拼音读音"),
@@ -149,11 +151,11 @@ TEST(Checks, BeforeSavingWarningsConcernOnlyChangedValuesAndKeyboardOnesAreOne) 
   Quiz inFile = Valid();
   inFile.answers = {u"北京", u"12", u"Apple"};
   Quiz typed = inFile;
-  EXPECT_TRUE(ForSaving(CheckQuiz(typed), typed, inFile).empty());  // seen before
+  EXPECT_TRUE(ForSaving(Check(typed), typed, inFile).empty());  // seen before
   typed.answers[3] = u"李白";
   typed.answers[4] = u"7 ";
   typed.countdown = u"";
-  const auto findings = ForSaving(CheckQuiz(typed), typed, inFile);
+  const auto findings = ForSaving(Check(typed), typed, inFile);
   ASSERT_EQ(findings.size(), 3u);
   EXPECT_EQ(findings[0].text, "倒计时：不能为空。填 0 表示不倒计时。");
   EXPECT_NE(findings[1].text.find("第5题答案：前后的空格"), std::string::npos);

@@ -5,12 +5,7 @@
 #include <optional>
 
 #include "config/config.h"
-#include "config/ini.h"
-#include "editor/editor.h"
-#include "editor/layout.h"
-#include "tests/support/clock.h"
-#include "tests/support/fake_form.h"
-#include "tests/support/fake_host.h"
+#include "tests/unit/editor/editor_window.h"
 #include "ui/message.h"
 
 namespace lornel::editor {
@@ -23,34 +18,12 @@ const std::string kTitle9 = config::QuestionTitleKey(9);
 const std::string kAnswer1 = config::QuestionAnswerKey(1);
 
 // The editor open on the default file.
-struct Open {
-  Open() {
-    host.systemSearchFinds = true;
-    host.files[kPath] = config::DefaultConfigText();
-    form.Create();
-  }
-  void Type(EditorId box, const std::u16string& text) {
-    form.Focus(int(box));
-    form.SetUnicodeText(int(box), text);
-  }
+struct Open : EditorSession {
+  Open() { form.Create(); }
   // Notepad saves the file with one value changed.
   void ChangeOutside(const std::string& section, const std::string& key, const std::string& v) {
     host.files[kPath] = *config::WriteIniValue(host.files[kPath], section, key, v);
   }
-  std::string Read(const std::string& section, const std::string& key) {
-    return config::ReadIniValue(host.files[kPath], section, key);
-  }
-  std::u16string Box(EditorId box) { return form.UnicodeText(int(box)); }
-  bool Modified() { return form.caption().rfind("*", 0) == 0; }
-  void Answer(MessageResult answer) {
-    host.answerer = [answer](const fake::ShownMessage&) { return answer; };
-  }
-
-  fake::Clock clock;
-  fake::FakeHost host;
-  fake::FakeForm form{EditorTable(), clock, events};
-  Editor editor{host, EditorForm(form), "C:\\lornel"};
-  EditorEvents events{editor};
 };
 
 TEST(EditorSync, SavingKeepsWhatTheFileAloneChangedAndShowsIt) {
@@ -61,7 +34,7 @@ TEST(EditorSync, SavingKeepsWhatTheFileAloneChangedAndShowsIt) {
   // The same change on both sides is no question either.
   o.ChangeOutside(config::kPointsSection, config::kPointsKey, "5");
   o.Type(EditorId::PointsBox, u" 5");
-  o.form.Click(int(EditorId::SaveButton));
+  o.Click(EditorId::SaveButton);
   EXPECT_TRUE(o.host.messages.empty());
   EXPECT_EQ(o.Read(config::kTitleSection, kTitle9), "同事改的");
   EXPECT_EQ(o.Read(config::kAnswerSection, kAnswer1), "mine");
@@ -86,8 +59,8 @@ TEST(EditorSync, ValuesBothSidesChangedAskOnceBeforeAnythingIsWritten) {
     o.ChangeOutside(config::kCountdownSection, config::kCountdownKey, "20");
     o.ChangeOutside(config::kPointsSection, config::kPointsKey, "3");
     const std::string disk = o.host.files[kPath];
-    o.Answer(answer);
-    o.form.Click(int(EditorId::SaveButton));
+    o.Answer({answer});
+    o.Click(EditorId::SaveButton);
     ASSERT_EQ(o.host.messages.size(), 1u) << o.host.messages.back().text;
     const fake::ShownMessage& asked = o.host.messages[0];
     EXPECT_NE(asked.text.find("第9题 题目：编辑器里是“我的”，文件里是“他的”"), std::string::npos);
@@ -127,7 +100,7 @@ TEST(EditorSync, ActivationLoadsAFileChangedOutsideOnlyWhenNothingIsUnsaved) {
     o.form.Activate();
     return MessageResult::No;
   };
-  o.form.Click(int(EditorId::PasteButton));
+  o.Click(EditorId::PasteButton);
   ASSERT_EQ(o.host.messages.size(), 1u);
   EXPECT_EQ(o.Box(TitleBox(9)), u"");
   o.form.Activate();
@@ -153,7 +126,7 @@ TEST(EditorSync, LogOffAndShutdownAskAsClosingDoes) {
     Open o;
     const std::string before = o.host.files[kPath];
     o.Type(AnswerBox(1), u"abc");
-    o.Answer(answer);
+    o.Answer({answer});
     if (answer == MessageResult::Cancel) {
       EXPECT_FALSE(o.form.EndSession());
       EXPECT_TRUE(o.Modified());

@@ -7,12 +7,6 @@
 #include <optional>
 #include <set>
 
-#include "config/config.h"
-#include "config/ini.h"
-#include "editor/preview.h"
-#include "tests/support/clock.h"
-#include "tests/support/fake_form.h"
-#include "tests/support/fake_host.h"
 #include "tests/unit/editor/editor_window.h"
 #include "ui/message.h"
 
@@ -23,37 +17,12 @@ using platform::MessageResult;
 
 constexpr const char* kPath = "C:\\lornel\\wtda.ini";
 
-class EditorTest : public testing::Test {
+class EditorTest : public testing::Test, protected EditorSession {
  protected:
-  EditorTest() {
-    host.systemSearchFinds = true;
-    host.files[kPath] = config::DefaultConfigText();
-  }
   void Start() {
     editor.openPreview = [this](const PreviewRequest& r) { previewed = r; };
     form.Create();
   }
-  void Type(EditorId box, const std::u16string& text) {
-    form.Focus(int(box));
-    form.SetUnicodeText(int(box), text);
-  }
-  void Click(EditorId button) { form.Click(int(button)); }
-  std::string Read(const std::string& section, const std::string& key) {
-    return config::ReadIniValue(host.files[kPath], section, key);
-  }
-  std::u16string Box(EditorId box) { return form.UnicodeText(int(box)); }
-  // Answers the next message boxes in turn.
-  void Answer(std::vector<MessageResult> answers) {
-    host.answerer = [answers, i = std::size_t{0}](const fake::ShownMessage&) mutable {
-      return i < answers.size() ? answers[i++] : MessageResult::Ok;
-    };
-  }
-
-  fake::Clock clock;
-  fake::FakeHost host;
-  fake::FakeForm form{EditorTable(), clock, events};
-  Editor editor{host, EditorForm(form), "C:\\lornel"};
-  EditorEvents events{editor};
   std::optional<PreviewRequest> previewed;
 };
 
@@ -159,22 +128,18 @@ TEST(EditorFiles, AFileItCannotReadIsNamedAndNeverWritten) {
       {&fake::FakeHost::deniedPaths, "没有权限读取"},
       {&fake::FakeHost::oversizedPaths, "超过 512 MB"}};
   for (const auto& [problem, words] : cases) {
-    fake::Clock clock;
-    fake::FakeHost host;
-    host.systemSearchFinds = true;
-    host.files[kPath] = "[答对一题加几分：]\r\n答对一题得分=5\r\n";
-    (host.*problem).insert(kPath);
-    EditorWindow window(host, clock, "C:\\lornel");
-    fake::FakeForm& form = window.form;
-    form.Create();
-    ASSERT_EQ(host.messages.size(), 1u) << words;
-    EXPECT_NE(host.messages[0].text.find(words), std::string::npos);
-    EXPECT_EQ(form.UnicodeText(int(EditorId::PointsBox)), u"1");  // the default content
-    form.SetUnicodeText(int(TitleBox(1)), u"题");
-    form.Click(int(EditorId::SaveButton));
-    EXPECT_EQ(host.messages.size(), 2u);
-    EXPECT_EQ(host.files[kPath], "[答对一题加几分：]\r\n答对一题得分=5\r\n");
-    EXPECT_EQ(host.writes, std::vector<std::string>{"C:\\lornel\\SkinH_EL.dll"});
+    EditorSession s;
+    s.host.files[kPath] = "[答对一题加几分：]\r\n答对一题得分=5\r\n";
+    (s.host.*problem).insert(kPath);
+    s.form.Create();
+    ASSERT_EQ(s.host.messages.size(), 1u) << words;
+    EXPECT_NE(s.host.messages[0].text.find(words), std::string::npos);
+    EXPECT_EQ(s.Box(EditorId::PointsBox), u"1");  // the default content
+    s.Type(TitleBox(1), u"题");
+    s.Click(EditorId::SaveButton);
+    EXPECT_EQ(s.host.messages.size(), 2u);
+    EXPECT_EQ(s.host.files[kPath], "[答对一题加几分：]\r\n答对一题得分=5\r\n");
+    EXPECT_EQ(s.host.writes, std::vector<std::string>{"C:\\lornel\\SkinH_EL.dll"});
   }
 }
 
@@ -261,7 +226,7 @@ TEST_F(EditorTest, SavingKeepsWhatAnotherProgramChangedMeanwhile) {
   EXPECT_EQ(Read(config::kTitleSection, "第一题题目"), "编辑器写的");
 }
 
-TEST_F(EditorTest, ClosingWithUnsavedChangesAsksFirst) {
+TEST_F(EditorTest, ClosingWithNothingChangedAsksNothing) {
   Start();
   form.UserClose();  // nothing changed: closes without a question
   EXPECT_TRUE(host.messages.empty());

@@ -1,4 +1,4 @@
-// The editor's table: a teacher's laptop holds the window, nothing overlaps,
+// The editor's table: a 1024 x 768 display holds the window, nothing overlaps,
 // and the measuring label and the preview are the class's question label.
 #include "editor/layout.h"
 
@@ -17,7 +17,7 @@ bool Overlap(const Rect& a, const Rect& b) {
   return a.left < b.right() && b.left < a.right() && a.top < b.bottom() && b.top < a.bottom();
 }
 
-TEST(EditorLayout, FitsA1366By768LaptopAndNothingOverlaps) {
+TEST(EditorLayout, FitsA1024By768DisplayWithItsTaskbarAndNothingOverlaps) {
   const Table& table = EditorTable();
   ASSERT_TRUE(IdsMatchOrder(table.rows));
   // 768 pixels less a 40-pixel taskbar; Windows 10's frame takes about 8

@@ -17,6 +17,11 @@ Quiz Base() {
   return q;
 }
 
+// As the save hands them over.
+Merged Merge(const Quiz& base, const Quiz& mine, const Quiz& theirs) {
+  return MergeQuiz(Normalized(base), Normalized(mine), Normalized(theirs));
+}
+
 TEST(MergeQuiz, AValueChangedOnOneSideOrAlikeOnBothIsNoQuestion) {
   const Quiz base = Base();
   Quiz mine = base, theirs = base;
@@ -27,7 +32,7 @@ TEST(MergeQuiz, AValueChangedOnOneSideOrAlikeOnBothIsNoQuestion) {
   theirs.countdown = u" 45";
   mine.titles[1] = u"两\r\n行";  // a line break typed is the space the file holds
   theirs.titles[1] = u"两 行";
-  const Merged m = MergeQuiz(base, mine, theirs);
+  const Merged m = Merge(base, mine, theirs);
   EXPECT_TRUE(m.conflicts.empty());
   EXPECT_EQ(m.keepingMine, m.keepingTheirs);
   EXPECT_EQ(m.keepingMine.answers[0], u"b");
@@ -48,7 +53,7 @@ TEST(MergeQuiz, ValuesChangedDifferentlyOnBothSidesAreListedInOneQuestion) {
   theirs.countdown = u"20";
   mine.points = u"2";
   theirs.points = u"3";
-  const Merged m = MergeQuiz(base, mine, theirs);
+  const Merged m = Merge(base, mine, theirs);
   ASSERT_EQ(m.conflicts.size(), 4u);
   EXPECT_EQ(m.conflicts[0].field, (Field{FieldKind::Title, 9}));
   EXPECT_EQ(m.conflicts[1].field, (Field{FieldKind::Answer, 2}));
@@ -76,7 +81,7 @@ TEST(MergeQuiz, TheQuestionsOwnValuesAndTheSwitchesMergeLikeTheRest) {
   theirs.pinyin = u"0";
   mine.ownCountdowns[0] = u"20 ";  // both, alike as saved
   theirs.ownCountdowns[0] = u"20";
-  const Merged m = MergeQuiz(base, mine, theirs);
+  const Merged m = Merge(base, mine, theirs);
   ASSERT_EQ(m.conflicts.size(), 1u);
   EXPECT_EQ(m.conflicts[0].field, (Field{FieldKind::Pinyin, 0}));
   EXPECT_EQ(m.keepingMine.otherAnswers[2], u"b|c");

@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include "platform/picture_file.h"
 #include "tests/support/fake_host.h"
 
 namespace lornel::editor {
@@ -18,8 +19,24 @@ TEST(Pictures, PathsRelativeToTheQuizFolderOrAbsolute) {
   // 表 ends in the byte 0x5C: not a backslash.
   EXPECT_EQ(FolderOf("C:\\表\\wtda.ini"), "C:\\表");
   EXPECT_EQ(FileNameOf("C:\\a\\表.jpg"), "表.jpg");
-  EXPECT_EQ(PictureFormatOf(kCat), PictureFormat::Jpeg);
-  EXPECT_EQ(PictureFormatOf("BM"), PictureFormat::None);  // too short for its headers
+}
+
+TEST(Pictures, TheFormatIsToldByTheFirstBytes) {
+  using platform::PictureFormat;
+  EXPECT_EQ(platform::SniffPicture(kCat), PictureFormat::Jpeg);
+  EXPECT_EQ(platform::SniffPicture(std::string("\x89PNG\r\n\x1A\n", 8)), PictureFormat::Png);
+  EXPECT_EQ(platform::SniffPicture("GIF87a"), PictureFormat::Gif);
+  EXPECT_EQ(platform::SniffPicture("BM" + std::string(24, '\0')), PictureFormat::Bmp);
+  EXPECT_EQ(platform::SniffPicture("BM"), PictureFormat::None);  // too short for its headers
+  EXPECT_EQ(platform::SniffPicture("\x89PNG"), PictureFormat::None);
+}
+
+TEST(Pictures, AJpegIsDecodedAtTheFewestEighthsThatStillCoverTheScreen) {
+  EXPECT_EQ(platform::JpegEighthsToDecode(4000, 3000, 1920, 1080), 3);  // 1500 x 1125 ≥ 1440 x 1080
+  EXPECT_EQ(platform::JpegEighthsToDecode(3000, 4000, 1920, 1080), 3);  // upright: by its height
+  EXPECT_EQ(platform::JpegEighthsToDecode(4000, 3000, 2000, 1500), 4);  // exactly half
+  EXPECT_EQ(platform::JpegEighthsToDecode(16000, 9000, 1920, 1080), 1);
+  EXPECT_EQ(platform::JpegEighthsToDecode(1600, 1200, 1920, 1080), 8);  // no larger than the screen
 }
 
 TEST(Pictures, APictureInsideTheFolderIsNamedRelativelyAndNotCopied) {

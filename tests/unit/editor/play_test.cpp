@@ -3,12 +3,6 @@
 // that runs already each said in a sentence, and nothing started.
 #include <gtest/gtest.h>
 
-#include "config/config.h"
-#include "config/ini.h"
-#include "editor/editor.h"
-#include "tests/support/clock.h"
-#include "tests/support/fake_form.h"
-#include "tests/support/fake_host.h"
 #include "tests/unit/editor/editor_window.h"
 #include "ui/message.h"
 
@@ -20,35 +14,18 @@ using platform::MessageResult;
 constexpr const char* kPath = "C:\\lornel\\wtda.ini";
 constexpr const char* kProgram = "C:\\lornel\\lornel.exe";
 
-class PlayTest : public testing::Test {
+class PlayTest : public testing::Test, protected EditorSession {
  protected:
   PlayTest() {
-    host.systemSearchFinds = true;
-    host.files[kPath] = config::DefaultConfigText();
     host.files[kProgram] = "MZ";
-    window.form.Create();
+    form.Create();
   }
-  void Play() { window.form.Click(int(EditorId::PlayButton)); }
-  void Answer(std::vector<MessageResult> answers) {
-    host.answerer = [answers, i = std::size_t{0}](const fake::ShownMessage&) mutable {
-      return i < answers.size() ? answers[i++] : MessageResult::Ok;
-    };
-  }
-  bool Said(const std::string& words) const {
-    return !host.messages.empty() && host.messages.back().text.find(words) != std::string::npos;
-  }
-  std::string Title1() {
-    return config::ReadIniValue(host.files[kPath], config::kTitleSection, "第一题题目");
-  }
-
-  fake::Clock clock;
-  fake::FakeHost host;
-  EditorWindow window{host, clock, "C:\\lornel"};
+  void Play() { Click(EditorId::PlayButton); }
 };
 
 TEST_F(PlayTest, UnsavedChangesAreSavedKeptOrTheStartCancelled) {
   const std::string before = host.files[kPath];
-  window.form.SetUnicodeText(int(TitleBox(1)), u"新题目");
+  form.SetUnicodeText(int(TitleBox(1)), u"新题目");
   Answer({MessageResult::Cancel});
   Play();
   ASSERT_EQ(host.messages.size(), 1u);
@@ -66,18 +43,18 @@ TEST_F(PlayTest, UnsavedChangesAreSavedKeptOrTheStartCancelled) {
   host.runningWindows.clear();  // the class closed it
   Answer({MessageResult::Yes});
   Play();
-  EXPECT_EQ(Title1(), "新题目");
+  EXPECT_EQ(Read(config::kTitleSection, "第一题题目"), "新题目");
   EXPECT_EQ(host.started.size(), 2u);
   EXPECT_EQ(host.messages.size(), 3u);
 }
 
 TEST_F(PlayTest, ARefusedSaveStartsNothing) {
-  window.form.SetUnicodeText(int(TitleBox(1)), u"笑\U0001F600");  // refused by the checks
+  form.SetUnicodeText(int(TitleBox(1)), u"笑\U0001F600");  // refused by the checks
   Answer({MessageResult::Yes, MessageResult::Ok});
   Play();
   EXPECT_TRUE(Said("还不能保存"));
   host.readOnlyDirectories.insert("C:\\lornel");  // refused by the folder
-  window.form.SetUnicodeText(int(TitleBox(1)), u"笑");
+  form.SetUnicodeText(int(TitleBox(1)), u"笑");
   Answer({MessageResult::Yes, MessageResult::Ok});
   Play();
   EXPECT_TRUE(Said("无法保存"));
@@ -86,18 +63,18 @@ TEST_F(PlayTest, ARefusedSaveStartsNothing) {
 
 TEST_F(PlayTest, OnlyTheFileBesideTheProgramIsPlayed) {
   // Another spelling of the same file is that file.
-  window.editor.path = "c:\\LORNEL\\WTDA.INI";
+  editor.path = "c:\\LORNEL\\WTDA.INI";
   Play();
   EXPECT_TRUE(host.messages.empty());
   EXPECT_EQ(host.started.size(), 1u);
 
   host.runningWindows.clear();
-  window.editor.path = "D:\\备课\\wtda.ini";
+  editor.path = "D:\\备课\\wtda.ini";
   Play();
   EXPECT_TRUE(Said("课堂程序只读取它旁边的 wtda.ini；现在打开的是“D:\\备课\\wtda.ini”"));
   EXPECT_TRUE(Said("“C:\\lornel\\wtda.ini”"));
 
-  window.editor.path = kPath;
+  editor.path = kPath;
   host.files.erase(kProgram);
   Play();
   EXPECT_TRUE(Said("编辑器所在的文件夹“C:\\lornel”里没有课堂程序 lornel.exe"));

@@ -109,7 +109,7 @@ TEST(QuizFile, NewSectionsAreWrittenOnlyWhenSet) {
   quiz.pictures[2] = u"图片\\猫.jpg";
   quiz.ownPoints[13] = u" 5 ";
   quiz.otherAnswers[0] = u"Beijing|北京市";
-  const std::string saved = *WriteQuiz(plain, quiz);
+  const std::string saved = *WriteQuiz(plain, Normalized(quiz));
   EXPECT_EQ(saved.substr(0, plain.size()), plain);
   const std::string added = saved.substr(plain.size());
   EXPECT_EQ(Lines(added), (std::vector<std::string>{
@@ -143,7 +143,9 @@ TEST(QuizFile, AnyQuizReadsBackAsSaved) {
     Quiz quiz;
     ForEachField([&](Field f) { ValueOf(quiz, f) = text(); });
     const std::string base = round % 2 ? config::DefaultConfigText() : kHandEdited;
-    const auto saved = WriteQuiz(base, quiz);
+    EXPECT_EQ(WriteQuiz(base, quiz).has_value(), Normalized(quiz) == quiz)
+        << "a line break is refused";
+    const auto saved = WriteQuiz(base, Normalized(quiz));
     ASSERT_TRUE(saved) << round;
     ASSERT_EQ(ReadQuiz(*saved), Normalized(quiz)) << round;
     ASSERT_EQ(config::DetectIniEncoding(*saved), config::IniEncoding::Ansi);

@@ -2,10 +2,6 @@
 #include <gtest/gtest.h>
 
 #include "config/config.h"
-#include "editor/editor.h"
-#include "tests/support/clock.h"
-#include "tests/support/fake_form.h"
-#include "tests/support/fake_host.h"
 #include "tests/unit/editor/editor_window.h"
 
 namespace lornel::editor {
@@ -25,23 +21,17 @@ TEST(EditorSaveFaults, TheMessageNamesTheFileAtFault) {
        "“C:\\课堂\\wtda.ini.bak”是一个文件夹"},
       {[](fake::FakeHost& h) { h.readOnlyDirectories.insert("C:\\课堂"); }, "文件夹“C:\\课堂”"}};
   for (const Case& c : cases) {
-    fake::Clock clock;
-    fake::FakeHost host;
-    host.systemSearchFinds = true;
-    host.files[kPath] = config::DefaultConfigText();
-    host.files[kBackup] = "old backup";
-    c.arrange(host);
-    EditorWindow window(host, clock, "C:\\课堂");
-    fake::FakeForm& form = window.form;
-    window.editor.openPreview = [](const PreviewRequest&) {};
-    form.Create();
-    form.SetUnicodeText(int(TitleBox(1)), u"题");
-    form.Click(int(EditorId::SaveButton));
-    ASSERT_EQ(host.messages.size(), 1u) << c.named;
-    EXPECT_NE(host.messages[0].text.find(c.named), std::string::npos) << host.messages[0].text;
-    EXPECT_EQ(host.files[kPath], config::DefaultConfigText());
-    if (!host.directories.count(kBackup)) {
-      EXPECT_EQ(host.files[kBackup], "old backup");
+    EditorSession s("C:\\课堂");
+    s.host.files[kBackup] = "old backup";
+    c.arrange(s.host);
+    s.form.Create();
+    s.form.SetUnicodeText(int(TitleBox(1)), u"题");
+    s.Click(EditorId::SaveButton);
+    ASSERT_EQ(s.host.messages.size(), 1u) << c.named;
+    EXPECT_NE(s.host.messages[0].text.find(c.named), std::string::npos) << s.host.messages[0].text;
+    EXPECT_EQ(s.host.files[kPath], config::DefaultConfigText());
+    if (!s.host.directories.count(kBackup)) {
+      EXPECT_EQ(s.host.files[kBackup], "old backup");
     }
   }
 }

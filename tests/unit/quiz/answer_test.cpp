@@ -36,7 +36,7 @@ class AnswerTest : public QuizTest {
     Open(n);
     Confirm();
   }
-  int BoxLeft() { return rt.main.Left(int(Id::编辑框1)); }
+  int BoxLeft() { return rt.main.Left(int(kAnswerBox)); }
   bool Correct() { return !MessageTexts().empty() && MessageTexts().back() == "回答正确！"; }
 };
 

@@ -24,18 +24,19 @@ TEST_F(BoardTest, OpeningAQuestionShowsItsTitleAndAsksForTheGroup) {
   Rewrite(quiz);
   Enter("left over");
   Open(3);
+  // The group question over a board out of reach, and this question alone up.
   EXPECT_TRUE(rt.Visible(Id::分组框3));
   EXPECT_EQ(EnabledButtons(), 0);
-  EXPECT_TRUE(rt.Visible(Id::分组框9));
-  EXPECT_EQ(rt.Text(Id::标签3), "三加三等于几？");
-  EXPECT_EQ(rt.Text(Id::标签18), "六");
-  EXPECT_TRUE(rt.Visible(Id::图片框1));
-  EXPECT_EQ(rt.Text(Id::编辑框1), "");
-  EXPECT_TRUE(rt.Enabled(Id::按钮47));
-  EXPECT_FALSE(rt.Enabled(Id::按钮49));
-  EXPECT_TRUE(rt.Enabled(Id::按钮50));
-  EXPECT_EQ(Interval(Id::时钟2), 0);
   for (int n = 1; n <= kQuestionCount; ++n) EXPECT_EQ(PanelVisible(n), n == 3) << n;
+  EXPECT_EQ(rt.Text(kQuestions[2].label), "三加三等于几？");
+  // An empty answer box, the answer covered, and its own answer judged.
+  EXPECT_EQ(rt.Text(Id::编辑框1), "");
+  EXPECT_TRUE(rt.Visible(Id::图片框1));
+  EXPECT_FALSE(rt.Enabled(Id::按钮49));
+  Confirm();
+  Enter("六");
+  Check();
+  EXPECT_EQ(MessageTexts(), std::vector<std::string>{"回答正确！"});
 }
 
 TEST_F(BoardTest, ATitleChangedInTheFileShowsAtTheNextOpening) {
@@ -54,31 +55,24 @@ TEST_F(BoardTest, CancelReturnsToTheBoardKeepingTheAnswerAndLockingNothing) {
   Cancel();
   ExpectBoard();
   EXPECT_EQ(EnabledButtons(), kQuestionCount);
-  EXPECT_TRUE(rt.Enabled(Id::按钮47));
-  EXPECT_EQ(rt.Text(Id::标签18), "answer6");
   EXPECT_TRUE(rt.Visible(Id::图片框1));
   EXPECT_EQ(rt.Text(Id::编辑框1), "typed");
   rt.Advance(500);
   EXPECT_EQ(EnabledButtons(), kQuestionCount);
-  EXPECT_EQ(Interval(Id::时钟3), 0);
 }
 
 TEST_F(BoardTest, ACorrectAnswerLocksTheQuestionWhileItsMessageIsOpen) {
   Open(4);
   Confirm();
   Enter("answer4");
-  bool lockedInside = false, scanStoppedInside = false, panelsHiddenInside = false;
+  bool lockedInside = false;
   rt.host.answerer = [&](const fake::ShownMessage&) {
     rt.Advance(30);
-    lockedInside = Locked(4) && !ButtonEnabled(4);
-    scanStoppedInside = Interval(Id::时钟3) == 0;
-    panelsHiddenInside = !PanelVisible(4);
+    lockedInside = Locked(4) && !ButtonEnabled(4) && !PanelVisible(4);
     return platform::MessageResult::Ok;
   };
   Check();
   EXPECT_TRUE(lockedInside);
-  EXPECT_TRUE(scanStoppedInside);
-  EXPECT_TRUE(panelsHiddenInside);
   ExpectBoard();
   for (int n = 1; n <= kQuestionCount; ++n) EXPECT_EQ(Locked(n), n == 4) << n;
   EXPECT_EQ(EnabledButtons(), kQuestionCount - 1);
@@ -114,7 +108,6 @@ TEST_F(BoardTest, ACorrectAnswerAfterCancelScoresButLocksNothing) {
   EXPECT_EQ(Score(2), "1");
   EXPECT_FALSE(rt.Visible(Id::图片框1));
   rt.Advance(20);
-  EXPECT_EQ(Interval(Id::时钟3), 0);  // the scan ended at its first tick
   // Were the scan still running, the next opening would lock the whole board.
   Open(8);
   rt.Advance(200);
@@ -141,7 +134,6 @@ TEST_F(BoardTest, NextQuestionAfterARevealLocksTheRevealedQuestion) {
   ASSERT_TRUE(rt.Click(Id::按钮49));
   ExpectBoard();
   EXPECT_EQ(rt.Text(Id::编辑框1), "");
-  EXPECT_EQ(rt.Text(Id::标签18), "");
   EXPECT_TRUE(rt.Visible(Id::图片框1));
   EXPECT_TRUE(Locked(9));
   rt.Advance(10);

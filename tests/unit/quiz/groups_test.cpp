@@ -6,8 +6,8 @@ namespace {
 
 class GroupsTest : public QuizTest {
  protected:
-  std::string Current() { return rt.Text(Id::透明标签10); }
-  std::string Mirror() { return rt.Text(Id::透明标签11); }
+  std::string Current() { return rt.Text(kAnsweringGroup); }
+  std::string Mirror() { return rt.Text(kAnsweringScore); }
 };
 
 TEST_F(GroupsTest, AFreshStartConfirmsGroupOne) {

@@ -5,28 +5,17 @@
 
 #include <gtest/gtest.h>
 
-#include <array>
-#include <optional>
 #include <string>
 #include <vector>
 
 #include "quiz/tables.h"
 #include "tests/support/app_runtime.h"
+#include "tests/support/quiz_text/quiz_text.h"
 
 namespace lornel::quiz {
 
-// A wtda.ini as a teacher writes it. A setting left nullopt has no line at all.
-struct QuizFile {
-  std::array<std::string, kQuestionCount> titles, answers;
-  std::optional<std::string> countdown = "0";
-  std::optional<std::string> points = "1";
-  // Each question's own; a section is written only when one of its values is set.
-  std::array<std::string, kQuestionCount> pictures, countdowns, pointsOf;
-  std::string Bytes() const;
-};
-
-// Titles "问题1" .. "问题14", answers "answer1" .. "answer14".
-QuizFile NumberedQuiz();
+using test::NumberedQuiz;
+using test::QuizFile;
 
 class QuizTest : public testing::Test {
  protected:
@@ -45,8 +34,8 @@ class QuizTest : public testing::Test {
   // Chooses group g (0: leave the radio boxes as they are) and presses "确定".
   void Confirm(int g = 0);
   // What the answer box holds, as an input method or the keyboard leaves it.
-  void Enter(const std::string& text) { rt.form().SetText(Id::编辑框1, text); }
-  void Check() { ASSERT_TRUE(rt.Click(Id::按钮47)); }
+  void Enter(const std::string& text) { rt.form().SetText(kAnswerBox, text); }
+  void Check() { ASSERT_TRUE(rt.Click(kCheckButton)); }
   void Cancel() { ASSERT_TRUE(rt.Click(Id::透明标签13)); }
   // Question n opened by group g and answered correctly.
   void AnswerCorrectly(int n, int g = 0);

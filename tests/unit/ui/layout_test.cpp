@@ -8,6 +8,7 @@
 #include <set>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "app/notice_ids.h"
@@ -224,10 +225,10 @@ TEST(LayoutStructure, ScoreLabelsLieOverTheGapsBeforeEachPoints) {
   const Row& sentence = R(透明标签1);
   const Line line = Layout(sentence);
   ASSERT_EQ(line.gaps.size(), 12u);  // before and after each "分."
-  for (int g = 1; g <= 6; ++g) {
-    const Row& score = Numbered(u8"透明标签", g + 1);
-    SCOPED_TRACE(g);
-    const Span gap = line.gaps[2 * (g - 1)];
+  for (const quiz::Group& group : quiz::kGroups) {
+    const Row& score = R(group.score);
+    SCOPED_TRACE(group.g);
+    const Span gap = line.gaps[2 * (group.g - 1)];
     const int centre = score.rect.left + score.rect.width / 2;
     EXPECT_GE(centre, gap.begin);
     EXPECT_LE(centre, gap.end);
@@ -353,6 +354,39 @@ TEST(LayoutStructure, EveryEventIsBoundOnTheKindThatRaisesIt) {
   }
 }
 
+// A role name on the wrong control would send a handler to another one.
+TEST(LayoutStructure, RoleNamesNameTheControlsThatDoTheirWork) {
+  using namespace quiz;
+  const std::pair<MainId, MainSlot> bound[] = {{kCheckButton, MainSlot::CheckAnswer},
+                                               {kRevealButton, MainSlot::RevealAnswer},
+                                               {kNextQuestionButton, MainSlot::NextQuestion},
+                                               {kKeyLayerButton, MainSlot::SwitchKeyLayer},
+                                               {kFirstQuestionButton, MainSlot::OpenQuestion},
+                                               {kRevealGuard, MainSlot::RevealGuardTick},
+                                               {kShakeTimer, MainSlot::ShakeTick},
+                                               {kCountdownTimer, MainSlot::CountdownTick},
+                                               {kLockScanTimer, MainSlot::LockScanTick},
+                                               {kAnswerPanel, MainSlot::RulingMenu},
+                                               {kCountdownNumber, MainSlot::CountdownMenu},
+                                               {kCountdownBar, MainSlot::CountdownMenu},
+                                               {kScoreSentence, MainSlot::ScoreMenu}};
+  for (const auto& [role, slot] : bound)
+    EXPECT_EQ(R(role).bindings[0].slot, slot) << Printable(R(role).name);
+  EXPECT_EQ(R(kFirstQuestionButton).bindings[0].arg, 1);
+  EXPECT_EQ(R(kScoreSentence).bindings[0].arg, 0);
+  for (MainId role : {kAnswerBox, kAnswerCover, kCorrectAnswer})
+    EXPECT_EQ(R(role).parent, Id(kAnswerPanel));
+  EXPECT_EQ(R(kAnswerBox).kind, Kind::EditBox);
+  EXPECT_EQ(R(kAnswerCover).kind, Kind::PicBox);
+  EXPECT_EQ(R(kCorrectAnswer).kind, Kind::Label);
+  EXPECT_EQ(R(按钮31).parent, Id(kStartCover));
+  EXPECT_EQ(R(kGroups[0].radio).parent, Id(kGroupPanel));
+  // The countdown's side of the information bar, and the sentence's two gaps in its order.
+  EXPECT_EQ(R(kInfoText).parent, R(kCountdownBar).parent);
+  EXPECT_EQ(R(kAnsweringGroup).parent, R(kAnsweringScore).parent);
+  EXPECT_LT(R(kAnsweringGroup).rect.left, R(kAnsweringScore).rect.left);
+}
+
 TEST(LayoutStructure, MainWindowStartsWithTheBoardReadyBehindTheCover) {
   std::set<int> hidden = {Id(分组框3)};
   for (int n = 1; n <= 14; ++n) hidden.insert(Numbered(u8"分组框", n + 6).id);
@@ -367,11 +401,11 @@ TEST(LayoutStructure, MainWindowStartsWithTheBoardReadyBehindTheCover) {
     EXPECT_EQ(row.checked, row.id == Id(单选框1)) << Printable(row.name);
   }
   // One column of radio boxes 40 px apart, group one at the top.
-  for (int g = 1; g <= 6; ++g) {
-    const Row& radio = Numbered(u8"单选框", g);
+  for (const quiz::Group& group : quiz::kGroups) {
+    const Row& radio = R(group.radio);
     EXPECT_EQ(radio.parent, Id(分组框3));
     EXPECT_EQ(radio.rect.left, R(单选框1).rect.left);
-    EXPECT_EQ(radio.rect.top, R(单选框1).rect.top + 40 * (g - 1));
+    EXPECT_EQ(radio.rect.top, R(单选框1).rect.top + 40 * (group.g - 1));
   }
 }
 

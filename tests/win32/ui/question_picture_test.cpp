@@ -85,7 +85,25 @@ class QuestionPicture : public MainForm {
   }
 };
 
-TEST_F(QuestionPicture, EachFormatIsDecodedAndDrawnBesideTheTextOrAlone) {
+// The painted pixels windowed and in full screen, each at the scale of the
+// display the run gives (96 DPI, and 144 DPI on 2560x1440).
+class PaintedPicture : public QuestionPicture, public testing::WithParamInterface<bool> {
+ protected:
+  void SetUp() override {
+    QuestionPicture::SetUp();
+    if (GetParam()) {
+      form->SetFullScreen(true);
+      Pump(100);
+      ASSERT_TRUE(form->fullScreen());
+    }
+  }
+};
+INSTANTIATE_TEST_SUITE_P(Windows, PaintedPicture, testing::Bool(),
+                         [](const testing::TestParamInfo<bool>& info) {
+                           return info.param ? "FullScreen" : "Windowed";
+                         });
+
+TEST_P(PaintedPicture, EachFormatIsDecodedAndDrawnBesideTheTextOrAlone) {
   for (const char* file : {"halves.jpg", "halves.png", "halves.bmp", "halves.gif"}) {
     SCOPED_TRACE(file);
     for (bool withText : {true, false}) {
@@ -106,7 +124,7 @@ TEST_F(QuestionPicture, EachFormatIsDecodedAndDrawnBesideTheTextOrAlone) {
   EXPECT_EQ(Pixel(LabelRect().width - 20, LabelRect().height / 2), RGB(0xEC, 0xEC, 0xEC));
 }
 
-TEST_F(QuestionPicture, FilesThatCannotBeShownGiveTheNote) {
+TEST_P(PaintedPicture, FilesThatCannotBeShownGiveTheNote) {
   const std::string folder = PictureFolder();
   CreateDirectoryW(win32::Wide(folder + "folder.png").c_str(), nullptr);
   {

@@ -1,0 +1,110 @@
+#include "editor/boxes.h"
+
+#include "config/config.h"
+#include "editor/pictures.h"
+#include "editor/unicode.h"
+
+namespace lornel::editor {
+
+// A row's picture: its file's name beside the buttons, × only when there is one.
+void ShowPicture(Editor& e, int n) {
+  const std::u16string& value = e.pictures[n - 1];
+  const auto gbk = ToGbk(value);
+  e.form.form().SetUnicodeText(int(PictureName(n)), gbk ? FromGbk(FileNameOf(*gbk)) : value);
+  if (value.empty()) {
+    e.form.Disable(PictureClear(n));
+  } else {
+    e.form.Enable(PictureClear(n));
+  }
+}
+
+// Filling reports no change per box. A box that already shows its value is
+// left alone: setting the text of an edit control moves its caret to the start.
+void Show(Editor& e, const Quiz& quiz) {
+  e.filling = true;
+  auto set = [&](EditorId box, const std::u16string& text) {
+    if (e.form.form().UnicodeText(int(box)) != text) e.form.form().SetUnicodeText(int(box), text);
+  };
+  for (int n = 1; n <= config::kQuestionCount; ++n) {
+    set(TitleBox(n), quiz.titles[n - 1]);
+    set(AnswerBox(n), quiz.answers[n - 1]);
+    set(OtherAnswersBox(n), quiz.otherAnswers[n - 1]);
+    set(OwnCountdownBox(n), quiz.ownCountdowns[n - 1]);
+    set(OwnPointsBox(n), quiz.ownPoints[n - 1]);
+  }
+  set(EditorId::CountdownBox, quiz.countdown);
+  set(EditorId::PointsBox, quiz.points);
+  e.form.SetChecked(EditorId::PinyinCheck, SwitchOn(quiz.pinyin));
+  e.form.SetChecked(EditorId::LenientCheck, SwitchOn(quiz.lenient));
+  e.form.SetChecked(EditorId::SoundCheck, SwitchOn(quiz.sounds));
+  e.pinyinShown = quiz.pinyin;
+  e.lenientShown = quiz.lenient;
+  e.soundsShown = quiz.sounds;
+  e.pictures = quiz.pictures;
+  for (int n = 1; n <= config::kQuestionCount; ++n) ShowPicture(e, n);
+  e.filling = false;
+}
+
+Quiz CurrentQuiz(const Editor& e) {
+  Quiz quiz;
+  const ui::Form& form = e.form.form();
+  for (int n = 1; n <= config::kQuestionCount; ++n) {
+    quiz.titles[n - 1] = form.UnicodeText(int(TitleBox(n)));
+    quiz.answers[n - 1] = form.UnicodeText(int(AnswerBox(n)));
+    quiz.otherAnswers[n - 1] = form.UnicodeText(int(OtherAnswersBox(n)));
+    quiz.ownCountdowns[n - 1] = form.UnicodeText(int(OwnCountdownBox(n)));
+    quiz.ownPoints[n - 1] = form.UnicodeText(int(OwnPointsBox(n)));
+  }
+  quiz.countdown = form.UnicodeText(int(EditorId::CountdownBox));
+  quiz.points = form.UnicodeText(int(EditorId::PointsBox));
+  quiz.pictures = e.pictures;
+  quiz.pinyin = SwitchValue(e.form.IsChecked(EditorId::PinyinCheck), e.pinyinShown);
+  quiz.lenient = SwitchValue(e.form.IsChecked(EditorId::LenientCheck), e.lenientShown);
+  quiz.sounds = SwitchValue(e.form.IsChecked(EditorId::SoundCheck), e.soundsShown);
+  return quiz;
+}
+
+bool Modified(const Editor& e) { return CurrentQuiz(e) != e.saved; }
+
+void UpdateCaption(Editor& e) {
+  std::string caption = e.path;
+  if (!e.fileExists && !e.blocked) caption += "（新文件）";
+  if (Modified(e)) caption = "*" + caption;
+  e.form.form().SetWindowCaption(caption + " - " + kEditorName);
+}
+
+int RowOf(int id) {
+  const int first = int(RowLabel(1));
+  if (id < first || id >= first + config::kQuestionCount * kRowControls) return 0;
+  return (id - first) / kRowControls + 1;
+}
+
+EditorId BoxOf(Field field) {
+  switch (field.kind) {
+    case FieldKind::Title:
+      return TitleBox(field.row);
+    case FieldKind::Answer:
+      return AnswerBox(field.row);
+    case FieldKind::OtherAnswers:
+      return OtherAnswersBox(field.row);
+    case FieldKind::Picture:
+      return PictureButton(field.row);
+    case FieldKind::OwnCountdown:
+      return OwnCountdownBox(field.row);
+    case FieldKind::OwnPoints:
+      return OwnPointsBox(field.row);
+    case FieldKind::Countdown:
+      return EditorId::CountdownBox;
+    case FieldKind::Points:
+      return EditorId::PointsBox;
+    case FieldKind::Pinyin:
+      return EditorId::PinyinCheck;
+    case FieldKind::Lenient:
+      return EditorId::LenientCheck;
+    case FieldKind::Sounds:
+      break;
+  }
+  return EditorId::SoundCheck;
+}
+
+}  // namespace lornel::editor
