@@ -5,12 +5,11 @@
 #include "quiz/board.h"
 #include "quiz/countdown_control.h"
 #include "quiz/number_text.h"
+#include "quiz/tables.h"
 #include "ui/message.h"
 
 namespace lornel::quiz {
 namespace {
-
-using quiz::MainId;
 
 constexpr int kGuardPeriod = 1;
 // The last seconds before the time-out tick: the display turning to 4, 3, 2, 1, 0.
@@ -23,24 +22,24 @@ constexpr const char* kCountdownOff = "0";  // compared as text: "00" still coun
 // the maximum follows, which is what the first second of a countdown shows.
 void CountdownPrepare(Context& ctx, const std::string& value) {
   const int seconds = config::TextToInteger(value);
-  ctx.main.SetPosition(MainId::进度条1, seconds);
-  ctx.main.SetRangeMax(MainId::进度条1, seconds);
+  ctx.main.SetPosition(kCountdownBar, seconds);
+  ctx.main.SetRangeMax(kCountdownBar, seconds);
 }
 
 void CountdownStart(Context& ctx, const std::string& value) {
   if (value == kCountdownOff) return;
-  ctx.main.SetInterval(MainId::时钟2, kCountdownPeriod);
-  ctx.main.SetInterval(MainId::时钟19, kGuardPeriod);
+  ctx.main.SetInterval(kCountdownTimer, kCountdownPeriod);
+  ctx.main.SetInterval(kRevealGuard, kGuardPeriod);
 }
 
 void CountdownTick(Context& ctx) {
   const MainForm& main = ctx.main;
-  const int remaining = main.Position(MainId::进度条1);
+  const int remaining = main.Position(kCountdownBar);
   if (remaining != 0) {
     // Revealed and choosing a group again: time stands still.
-    if (!main.IsVisible(MainId::图片框1) && main.IsVisible(MainId::分组框3)) return;
-    main.SetPosition(MainId::进度条1, remaining - 1);
-    main.SetText(MainId::标签15, IntegerText(main.Position(MainId::进度条1)));
+    if (!main.IsVisible(kAnswerCover) && main.IsVisible(kGroupPanel)) return;
+    main.SetPosition(kCountdownBar, remaining - 1);
+    main.SetText(kCountdownNumber, IntegerText(main.Position(kCountdownBar)));
     if (remaining - 1 < kTickingSeconds) ctx.sounds.Play(platform::Sound::Tick);
     return;
   }
@@ -48,7 +47,7 @@ void CountdownTick(Context& ctx) {
 }
 
 void CountdownStop(const MainForm& main) {
-  main.SetInterval(MainId::时钟2, 0);
+  main.SetInterval(kCountdownTimer, 0);
   EndCountdownPause(main);
 }
 
@@ -62,8 +61,8 @@ void TimeOut(Context& ctx) {
 }
 
 void RevealGuardTick(Context& ctx) {
-  ctx.main.Disable(MainId::按钮49);
-  ctx.main.Disable(MainId::按钮50);
+  ctx.main.Disable(kNextQuestionButton);
+  ctx.main.Disable(kRevealButton);
 }
 
 }  // namespace lornel::quiz

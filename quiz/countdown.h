@@ -7,7 +7,7 @@
 
 namespace lornel::quiz {
 
-inline constexpr int kCountdownPeriod = 1000;  // milliseconds of 时钟2
+inline constexpr int kCountdownPeriod = 1000;  // milliseconds of the countdown timer
 
 void CountdownPrepare(Context& ctx, const std::string& value);
 void CountdownStart(Context& ctx, const std::string& value);

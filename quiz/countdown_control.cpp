@@ -4,8 +4,8 @@
 #include <vector>
 
 #include "quiz/countdown.h"
-#include "quiz/main_ids.h"
 #include "quiz/number_text.h"
+#include "quiz/tables.h"
 
 namespace lornel::quiz {
 namespace {
@@ -19,59 +19,59 @@ constexpr int kLeastLeft = 1;
 
 enum Item { kPauseOrResume, kAdd, kTakeAway };
 
-bool IsRunning(const MainForm& main) { return main.Interval(MainId::时钟2) != 0; }
+bool IsRunning(const MainForm& main) { return main.Interval(kCountdownTimer) != 0; }
 bool IsOn(const MainForm& main) { return IsRunning(main) || IsCountdownPaused(main); }
 
 const ui::Row& TableRow(MainId id) { return MainTable()[static_cast<int>(id)]; }
 
 void ShowRemaining(const MainForm& main) {
-  main.SetText(MainId::标签15, IntegerText(main.Position(MainId::进度条1)));
+  main.SetText(kCountdownNumber, IntegerText(main.Position(kCountdownBar)));
 }
 
 void Pause(const MainForm& main) {
-  main.SetInterval(MainId::时钟2, 0);
+  main.SetInterval(kCountdownTimer, 0);
   // In its first second the number still shows the last countdown's: show what is left.
   ShowRemaining(main);
-  main.SetTextColour(MainId::标签15, kPausedColour);
-  main.SetText(MainId::透明标签12, kPausedText);
+  main.SetTextColour(kCountdownNumber, kPausedColour);
+  main.SetText(kInfoText, kPausedText);
 }
 
 // The second under way when paused goes on where it stood, so the time-out
 // still comes one running second after the number shows 0.
 void Resume(const MainForm& main) {
   EndCountdownPause(main);
-  main.ResumeInterval(MainId::时钟2, kCountdownPeriod);
+  main.ResumeInterval(kCountdownTimer, kCountdownPeriod);
 }
 
 // The range moves with the time left, so the bar still shows what part of it is left.
 // The larger of the two goes first: the bar shows the position pulled inside its range.
 void AddTime(const MainForm& main, int seconds) {
-  const int left = main.Position(MainId::进度条1);
-  const int length = main.RangeMax(MainId::进度条1);
-  main.SetRangeMax(MainId::进度条1, length + seconds);
-  main.SetPosition(MainId::进度条1, left + seconds);
+  const int left = main.Position(kCountdownBar);
+  const int length = main.RangeMax(kCountdownBar);
+  main.SetRangeMax(kCountdownBar, length + seconds);
+  main.SetPosition(kCountdownBar, left + seconds);
   ShowRemaining(main);
 }
 
 void TakeTime(const MainForm& main, int seconds) {
-  const int left = main.Position(MainId::进度条1);
+  const int left = main.Position(kCountdownBar);
   const int taken = std::clamp(left - kLeastLeft, 0, seconds);
   if (taken == 0) return;
-  main.SetPosition(MainId::进度条1, left - taken);
-  main.SetRangeMax(MainId::进度条1, main.RangeMax(MainId::进度条1) - taken);
+  main.SetPosition(kCountdownBar, left - taken);
+  main.SetRangeMax(kCountdownBar, main.RangeMax(kCountdownBar) - taken);
   ShowRemaining(main);
 }
 
 }  // namespace
 
 bool IsCountdownPaused(const MainForm& main) {
-  return !IsRunning(main) && main.Text(MainId::透明标签12) == kPausedText;
+  return !IsRunning(main) && main.Text(kInfoText) == kPausedText;
 }
 
 void EndCountdownPause(const MainForm& main) {
   if (!IsCountdownPaused(main)) return;
-  main.SetTextColour(MainId::标签15, TableRow(MainId::标签15).textColour);
-  main.SetText(MainId::透明标签12, TableRow(MainId::透明标签12).caption);
+  main.SetTextColour(kCountdownNumber, TableRow(kCountdownNumber).textColour);
+  main.SetText(kInfoText, TableRow(kInfoText).caption);
 }
 
 void ToggleCountdownPause(Context& ctx) {
@@ -87,7 +87,7 @@ void CountdownMenu(Context& ctx) {
   const std::vector<ui::Form::MenuItem> items = {
       {IsCountdownPaused(main) ? "继续倒计时" : "暂停倒计时", on},
       {"加 10 秒", on},
-      {"减 10 秒", on && main.Position(MainId::进度条1) > kLeastLeft},
+      {"减 10 秒", on && main.Position(kCountdownBar) > kLeastLeft},
   };
   const int chosen = main.form().PopupMenu(items);
   // Timers tick on under the open menu: a time-out meanwhile leaves nothing to change.

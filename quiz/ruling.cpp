@@ -37,7 +37,8 @@ void RulingMenu(Context& ctx, int control, int x, int y) {
     EndAsCorrect(ctx);
     return;
   }
-  main.SetInterval(kCountdownTimer, countdown);
+  // The second goes on from where the box stopped it, as after a pause.
+  if (countdown != 0) main.ResumeInterval(kCountdownTimer, countdown);
 }
 
 }  // namespace lornel::quiz
