@@ -79,7 +79,11 @@ set(LORNEL_WINE_LANE "wine_lane:1")
 # kernel) keeps only the tests that read the built files.
 # SHARDS n splits a long binary into n ctest tests by whole suites (see
 # scripts/wine-run.sh), each in a lane of its own; together they run every
-# case once.
+# case once. A suite_seconds.txt beside the tests ("Suite seconds" lines)
+# balances the parts by time instead of by cases. ALONE suite takes a suite
+# out of the parts into a test of its own that ctest runs with nothing beside
+# it: for a suite that loads the whole machine on purpose, which would slow
+# every other lane and be slowed by them.
 option(LORNEL_WINE_TESTS "Run this tree's Windows programs under Wine in ctest" ON)
 function(lornel_add_wine_test name target)
   if(NOT LORNEL_WINE_TESTS)
@@ -93,12 +97,56 @@ function(lornel_add_wine_test name target)
     list(GET args ${value_at} shards)
     list(REMOVE_AT args ${at} ${value_at})
   endif()
+  set(apart "")
+  list(FIND args ALONE at)
+  if(at GREATER -1)
+    math(EXPR value_at "${at} + 1")
+    list(GET args ${value_at} apart)
+    list(REMOVE_AT args ${at} ${value_at})
+  endif()
+  # ctest starts the costliest tests first (a fresh tree has no timings of its
+  # own): each part of a measured program costs its share of the seconds,
+  # except that the first part, which gets the heaviest suite, costs at least
+  # that suite.
+  set(cost 0)
+  set(first_cost 0)
+  if(shards GREATER 1 AND EXISTS ${CMAKE_CURRENT_SOURCE_DIR}/suite_seconds.txt)
+    set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS
+      ${CMAKE_CURRENT_SOURCE_DIR}/suite_seconds.txt)
+    file(STRINGS ${CMAKE_CURRENT_SOURCE_DIR}/suite_seconds.txt lines REGEX "^[^#]")
+    set(total 0)
+    set(heaviest 0)
+    foreach(line ${lines})
+      if(line MATCHES "^[^ ]+ +([0-9]+)")
+        math(EXPR total "${total} + ${CMAKE_MATCH_1}")
+        if(CMAKE_MATCH_1 GREATER heaviest)
+          set(heaviest ${CMAKE_MATCH_1})
+        endif()
+      endif()
+    endforeach()
+    math(EXPR first_cost "${total} / ${shards}")
+    if(heaviest GREATER first_cost)
+      set(first_cost ${heaviest})
+    endif()
+    math(EXPR cost "(${total} - ${first_cost}) / (${shards} - 1)")
+  endif()
   foreach(shard RANGE 1 ${shards})
     set(test ${LORNEL_TEST_PREFIX}${name})
     set(environment "${LORNEL_WINE_ENVIRONMENT}")
     if(shards GREATER 1)
       set(test ${test}_${shard}of${shards})
       list(APPEND environment LORNEL_SHARD=${shard}/${shards})
+      # Measured seconds per suite beside the tests balance the parts by time.
+      if(EXISTS ${CMAKE_CURRENT_SOURCE_DIR}/suite_seconds.txt)
+        list(APPEND environment LORNEL_SHARD_WEIGHTS=${CMAKE_CURRENT_SOURCE_DIR}/suite_seconds.txt)
+      endif()
+      if(apart)
+        list(APPEND environment LORNEL_SHARD_APART=${apart})
+      endif()
+    endif()
+    set(part_cost ${cost})
+    if(shard EQUAL 1)
+      set(part_cost ${first_cost})
     endif()
     add_test(NAME ${test}
       COMMAND ${PROJECT_SOURCE_DIR}/scripts/wine-run.sh $<TARGET_FILE:${target}> ${args})
@@ -106,8 +154,20 @@ function(lornel_add_wine_test name target)
       FIXTURES_REQUIRED wine_prefix
       RESOURCE_GROUPS ${LORNEL_WINE_LANE}
       ENVIRONMENT "${environment}"
+      COST ${part_cost}
       TIMEOUT 900)
   endforeach()
+  if(apart)
+    set(test ${LORNEL_TEST_PREFIX}${name}_${apart})
+    add_test(NAME ${test} COMMAND ${PROJECT_SOURCE_DIR}/scripts/wine-run.sh $<TARGET_FILE:${target}>
+      --gtest_filter=${apart}.* ${args})
+    set_tests_properties(${test} PROPERTIES
+      FIXTURES_REQUIRED wine_prefix
+      RESOURCE_GROUPS ${LORNEL_WINE_LANE}
+      ENVIRONMENT "${LORNEL_WINE_ENVIRONMENT}"
+      RUN_SERIAL TRUE
+      TIMEOUT 900)
+  endif()
 endfunction()
 
 # The same test binary once more on a virtual desktop of another size and DPI
@@ -116,6 +176,16 @@ function(lornel_add_wine_display_test name target size dpi filter)
   if(NOT LORNEL_WINE_TESTS)
     return()
   endif()
+  # Its cost for ctest's order (see lornel_add_wine_test): the filtered suite's
+  # measured seconds.
+  set(cost 0)
+  string(REGEX REPLACE "[.]?[*]$" "" suite "${filter}")
+  if(EXISTS ${CMAKE_CURRENT_SOURCE_DIR}/suite_seconds.txt)
+    file(STRINGS ${CMAKE_CURRENT_SOURCE_DIR}/suite_seconds.txt lines REGEX "^${suite} ")
+    if(lines MATCHES "^[^ ]+ +([0-9]+)")
+      set(cost ${CMAKE_MATCH_1})
+    endif()
+  endif()
   add_test(NAME ${LORNEL_TEST_PREFIX}${name}
     COMMAND ${PROJECT_SOURCE_DIR}/scripts/wine-display.sh ${size} ${dpi} $<TARGET_FILE:${target}>
       --gtest_filter=${filter} ${ARGN})
@@ -123,5 +193,6 @@ function(lornel_add_wine_display_test name target size dpi filter)
     FIXTURES_REQUIRED wine_prefix
     RESOURCE_GROUPS ${LORNEL_WINE_LANE}
     ENVIRONMENT "${LORNEL_WINE_ENVIRONMENT}"
+    COST ${cost}
     TIMEOUT 600)
 endfunction()
