@@ -80,10 +80,7 @@ set(LORNEL_WINE_LANE "wine_lane:1")
 # SHARDS n splits a long binary into n ctest tests by whole suites (see
 # scripts/wine-run.sh), each in a lane of its own; together they run every
 # case once. A suite_seconds.txt beside the tests ("Suite seconds" lines)
-# balances the parts by time instead of by cases. ALONE suite takes a suite
-# out of the parts into a test of its own that ctest runs with nothing beside
-# it: for a suite that loads the whole machine on purpose, which would slow
-# every other lane and be slowed by them.
+# balances the parts by time instead of by cases.
 option(LORNEL_WINE_TESTS "Run this tree's Windows programs under Wine in ctest" ON)
 function(lornel_add_wine_test name target)
   if(NOT LORNEL_WINE_TESTS)
@@ -95,13 +92,6 @@ function(lornel_add_wine_test name target)
   if(at GREATER -1)
     math(EXPR value_at "${at} + 1")
     list(GET args ${value_at} shards)
-    list(REMOVE_AT args ${at} ${value_at})
-  endif()
-  set(apart "")
-  list(FIND args ALONE at)
-  if(at GREATER -1)
-    math(EXPR value_at "${at} + 1")
-    list(GET args ${value_at} apart)
     list(REMOVE_AT args ${at} ${value_at})
   endif()
   # ctest starts the costliest tests first (a fresh tree has no timings of its
@@ -140,9 +130,6 @@ function(lornel_add_wine_test name target)
       if(EXISTS ${CMAKE_CURRENT_SOURCE_DIR}/suite_seconds.txt)
         list(APPEND environment LORNEL_SHARD_WEIGHTS=${CMAKE_CURRENT_SOURCE_DIR}/suite_seconds.txt)
       endif()
-      if(apart)
-        list(APPEND environment LORNEL_SHARD_APART=${apart})
-      endif()
     endif()
     set(part_cost ${cost})
     if(shard EQUAL 1)
@@ -157,17 +144,6 @@ function(lornel_add_wine_test name target)
       COST ${part_cost}
       TIMEOUT 900)
   endforeach()
-  if(apart)
-    set(test ${LORNEL_TEST_PREFIX}${name}_${apart})
-    add_test(NAME ${test} COMMAND ${PROJECT_SOURCE_DIR}/scripts/wine-run.sh $<TARGET_FILE:${target}>
-      --gtest_filter=${apart}.* ${args})
-    set_tests_properties(${test} PROPERTIES
-      FIXTURES_REQUIRED wine_prefix
-      RESOURCE_GROUPS ${LORNEL_WINE_LANE}
-      ENVIRONMENT "${LORNEL_WINE_ENVIRONMENT}"
-      RUN_SERIAL TRUE
-      TIMEOUT 900)
-  endif()
 endfunction()
 
 # The same test binary once more on a virtual desktop of another size and DPI

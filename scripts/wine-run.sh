@@ -15,12 +15,10 @@ lock_wine_prefix
 # LORNEL_SHARD_WEIGHTS names a file of "Suite seconds" lines, measured: the
 # parts are balanced by time, so that the lanes end together; a suite it
 # does not name counts its cases at the file's mean time per case.
-# LORNEL_SHARD_APART=Suite[:Suite...] leaves those suites out of every part
-# (they run in a test of their own).
 if [ -n "${LORNEL_SHARD:-}" ]; then
   weights=${LORNEL_SHARD_WEIGHTS:-/dev/null}
   [ -r "$weights" ] || weights=/dev/null
-  suites=$(wine "$@" --gtest_list_tests 9>&- | tr -d '\r' | awk -v part="${LORNEL_SHARD%/*}" -v parts="${LORNEL_SHARD#*/}" -v apart=":${LORNEL_SHARD_APART:-}:" '
+  suites=$(wine "$@" --gtest_list_tests 9>&- | tr -d '\r' | awk -v part="${LORNEL_SHARD%/*}" -v parts="${LORNEL_SHARD#*/}" '
     FILENAME != "-" { if ($1 !~ /^#/ && NF >= 2) seconds[$1] = $2; next }
     # (A suite whose cases lie in two files is listed twice: it goes to one part.)
     /^[^ ]+\.( |$)/ { suite = substr($1, 1, length($1) - 1); if (!(suite in cases)) order[++n] = suite; cases[suite] += 0; next }
@@ -31,7 +29,6 @@ if [ -n "${LORNEL_SHARD:-}" ]; then
       per_case = known_cases ? known / known_cases : 1
       for (i = 1; i <= n; i++) weight[i] = order[i] in seconds ? seconds[order[i]] : cases[order[i]] * per_case
       # The heaviest suite left, in turn, to the part with the least so far.
-      for (i = 1; i <= n; i++) if (index(apart, ":" order[i] ":")) taken[i] = 1
       for (;;) {
         pick = 0
         for (i = 1; i <= n; i++) if (!taken[i] && (!pick || weight[i] > weight[pick])) pick = i
