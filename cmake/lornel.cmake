@@ -42,6 +42,23 @@ function(lornel_target target)
   endif()
 endfunction()
 
+# Most of a file's compile time here is parsing the same big headers
+# (<windows.h> above all, and GoogleTest in the tests); a precompiled header
+# parses them once per target. The product's Windows libraries precompile
+# <windows.h> alone, which leaves their objects as they were (more headers
+# would reorder the C library's inline functions); the test programs more.
+option(LORNEL_PRECOMPILED_HEADERS "Precompile each target's common headers" ON)
+set(LORNEL_STD_HEADERS <algorithm> <array> <cstdint> <cstdio> <cstring> <functional> <map>
+  <memory> <optional> <string> <string_view> <utility> <vector>)
+set(LORNEL_WINDOWS_HEADERS <windows.h> ${LORNEL_STD_HEADERS})
+set(LORNEL_TEST_HEADERS <gtest/gtest.h> ${LORNEL_STD_HEADERS})
+set(LORNEL_WINDOWS_TEST_HEADERS <windows.h> ${LORNEL_TEST_HEADERS})
+function(lornel_precompile target)
+  if(LORNEL_PRECOMPILED_HEADERS)
+    target_precompile_headers(${target} PRIVATE ${ARGN})
+  endif()
+endfunction()
+
 # Options that only GCC, clang and GNU ld know (-municode picks the wide entry
 # point, -s strips); an MSVC build goes without them.
 function(lornel_gnu_options target)
@@ -62,7 +79,8 @@ set(LORNEL_WINE_LANE "wine_lane:1")
 # kernel) keeps only the tests that read the built files.
 # SHARDS n splits a long binary into n ctest tests by whole suites (see
 # scripts/wine-run.sh), each in a lane of its own; together they run every
-# case once.
+# case once. A suite_seconds.txt beside the tests ("Suite seconds" lines)
+# balances the parts by time instead of by cases.
 option(LORNEL_WINE_TESTS "Run this tree's Windows programs under Wine in ctest" ON)
 function(lornel_add_wine_test name target)
   if(NOT LORNEL_WINE_TESTS)
@@ -76,12 +94,46 @@ function(lornel_add_wine_test name target)
     list(GET args ${value_at} shards)
     list(REMOVE_AT args ${at} ${value_at})
   endif()
+  # ctest starts the costliest tests first (a fresh tree has no timings of its
+  # own): each part of a measured program costs its share of the seconds,
+  # except that the first part, which gets the heaviest suite, costs at least
+  # that suite.
+  set(cost 0)
+  set(first_cost 0)
+  if(shards GREATER 1 AND EXISTS ${CMAKE_CURRENT_SOURCE_DIR}/suite_seconds.txt)
+    set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS
+      ${CMAKE_CURRENT_SOURCE_DIR}/suite_seconds.txt)
+    file(STRINGS ${CMAKE_CURRENT_SOURCE_DIR}/suite_seconds.txt lines REGEX "^[^#]")
+    set(total 0)
+    set(heaviest 0)
+    foreach(line ${lines})
+      if(line MATCHES "^[^ ]+ +([0-9]+)")
+        math(EXPR total "${total} + ${CMAKE_MATCH_1}")
+        if(CMAKE_MATCH_1 GREATER heaviest)
+          set(heaviest ${CMAKE_MATCH_1})
+        endif()
+      endif()
+    endforeach()
+    math(EXPR first_cost "${total} / ${shards}")
+    if(heaviest GREATER first_cost)
+      set(first_cost ${heaviest})
+    endif()
+    math(EXPR cost "(${total} - ${first_cost}) / (${shards} - 1)")
+  endif()
   foreach(shard RANGE 1 ${shards})
     set(test ${LORNEL_TEST_PREFIX}${name})
     set(environment "${LORNEL_WINE_ENVIRONMENT}")
     if(shards GREATER 1)
       set(test ${test}_${shard}of${shards})
       list(APPEND environment LORNEL_SHARD=${shard}/${shards})
+      # Measured seconds per suite beside the tests balance the parts by time.
+      if(EXISTS ${CMAKE_CURRENT_SOURCE_DIR}/suite_seconds.txt)
+        list(APPEND environment LORNEL_SHARD_WEIGHTS=${CMAKE_CURRENT_SOURCE_DIR}/suite_seconds.txt)
+      endif()
+    endif()
+    set(part_cost ${cost})
+    if(shard EQUAL 1)
+      set(part_cost ${first_cost})
     endif()
     add_test(NAME ${test}
       COMMAND ${PROJECT_SOURCE_DIR}/scripts/wine-run.sh $<TARGET_FILE:${target}> ${args})
@@ -89,6 +141,7 @@ function(lornel_add_wine_test name target)
       FIXTURES_REQUIRED wine_prefix
       RESOURCE_GROUPS ${LORNEL_WINE_LANE}
       ENVIRONMENT "${environment}"
+      COST ${part_cost}
       TIMEOUT 900)
   endforeach()
 endfunction()
@@ -99,6 +152,16 @@ function(lornel_add_wine_display_test name target size dpi filter)
   if(NOT LORNEL_WINE_TESTS)
     return()
   endif()
+  # Its cost for ctest's order (see lornel_add_wine_test): the filtered suite's
+  # measured seconds.
+  set(cost 0)
+  string(REGEX REPLACE "[.]?[*]$" "" suite "${filter}")
+  if(EXISTS ${CMAKE_CURRENT_SOURCE_DIR}/suite_seconds.txt)
+    file(STRINGS ${CMAKE_CURRENT_SOURCE_DIR}/suite_seconds.txt lines REGEX "^${suite} ")
+    if(lines MATCHES "^[^ ]+ +([0-9]+)")
+      set(cost ${CMAKE_MATCH_1})
+    endif()
+  endif()
   add_test(NAME ${LORNEL_TEST_PREFIX}${name}
     COMMAND ${PROJECT_SOURCE_DIR}/scripts/wine-display.sh ${size} ${dpi} $<TARGET_FILE:${target}>
       --gtest_filter=${filter} ${ARGN})
@@ -106,5 +169,6 @@ function(lornel_add_wine_display_test name target size dpi filter)
     FIXTURES_REQUIRED wine_prefix
     RESOURCE_GROUPS ${LORNEL_WINE_LANE}
     ENVIRONMENT "${LORNEL_WINE_ENVIRONMENT}"
+    COST ${cost}
     TIMEOUT 600)
 endfunction()

@@ -17,23 +17,32 @@ unset WINEPREFIX
 # the kernel runs 32-bit code, and the 64-bit tree takes their place elsewhere.
 # The Windows tree is built first: its tests take longest.
 jobs=$(nproc)
+# The trees are configured side by side (each is mostly waiting on small
+# compiler checks); a failed one shows its log.
+mkdir -p build
+configure_pids=()
+configure() {
+  local name=$1
+  shift
+  echo "== configure: $name"
+  ("$@" >"build/configure-$name.log" 2>&1 || { cat "build/configure-$name.log" >&2; exit 1; }) &
+  configure_pids+=($!)
+}
 trees=("$wine_tree" native-asan)
 for preset in "${trees[@]}"; do
-  echo "== configure: $preset"
-  cmake --preset "$preset" -DLORNEL_WINE_TESTS=ON >/dev/null
+  configure "$preset" cmake --preset "$preset" -DLORNEL_WINE_TESTS=ON
 done
 if command -v clang++ >/dev/null; then
-  echo "== configure: fuzz"
-  cmake -S . -B build/fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DLORNEL_FUZZ=ON \
-    -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++ >/dev/null
+  configure fuzz cmake -S . -B build/fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DLORNEL_FUZZ=ON \
+    -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++
   trees+=(fuzz)
 fi
 if [ "$wine_tree" = win64 ]; then
   echo "== this kernel runs no 32-bit programs: the Windows tests run on the 64-bit build"
-  echo "== configure: win32"
-  cmake --preset win32 -DLORNEL_WINE_TESTS=OFF >/dev/null
+  configure win32 cmake --preset win32 -DLORNEL_WINE_TESTS=OFF
   trees+=(win32)
 fi
+for pid in "${configure_pids[@]}"; do wait "$pid"; done
 
 # Windows tests run in lanes, each a display and a Wine prefix of its own
 # (scripts/wine-env.sh); ctest hands the lanes out as resources.

@@ -15,12 +15,15 @@ if [ -z "${DISPLAY:-}" ] || [ -z "$screen" ] || [ "${screen%x*}" -lt "${size%x*}
 fi
 lock_wine_prefix
 "$here/wine-prefix.sh" 9>&-
+# The desktop and every process read these when they start: they are written
+# into the stopped prefix's registry file (a `wine reg add` would start and
+# end the prefix's whole session, twice per change).
 display() {
-  wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$2" /f 9>&- >/dev/null 2>&1
-  wine reg add 'HKCU\Software\Wine\Explorer\Desktops' /v Default /d "$1" /f 9>&- >/dev/null 2>&1
-  # The desktop and every process read these when they start.
   wineserver -k 9>&- 2>/dev/null || true
   wineserver -w 9>&- 2>/dev/null || true
+  python3 "$here/wine-user-reg.py" "$WINEPREFIX" \
+    'Control Panel\Desktop' LogPixels "$(printf 'dword:%08x' "$2")" \
+    'Software\Wine\Explorer\Desktops' Default "\"$1\""
 }
 trap 'display 1280x800 96' EXIT
 display "$size" "$dpi"

@@ -12,19 +12,34 @@ lock_wine_prefix
 # LORNEL_SHARD=I/N runs the I-th of N parts of a gtest program, whole suites
 # each. (Not gtest's own sharding: its variables would reach the child
 # processes that some tests start with a filter of their own.)
+# LORNEL_SHARD_WEIGHTS names a file of "Suite seconds" lines, measured: the
+# parts are balanced by time, so that the lanes end together; a suite it
+# does not name counts its cases at the file's mean time per case.
 if [ -n "${LORNEL_SHARD:-}" ]; then
+  weights=${LORNEL_SHARD_WEIGHTS:-/dev/null}
+  [ -r "$weights" ] || weights=/dev/null
   suites=$(wine "$@" --gtest_list_tests 9>&- | tr -d '\r' | awk -v part="${LORNEL_SHARD%/*}" -v parts="${LORNEL_SHARD#*/}" '
-    /^[^ ]+\.( |$)/ { suite = substr($1, 1, length($1) - 1); order[++n] = suite; next }
+    FILENAME != "-" { if ($1 !~ /^#/ && NF >= 2) seconds[$1] = $2; next }
+    # (A suite whose cases lie in two files is listed twice: it goes to one part.)
+    /^[^ ]+\.( |$)/ { suite = substr($1, 1, length($1) - 1); if (!(suite in cases)) order[++n] = suite; cases[suite] += 0; next }
     /^  [^ ]/ && suite != "" { cases[suite]++ }
     END {
-      # Each suite, in order, to the part with the fewest cases so far.
-      for (i = 1; i <= n; i++) {
+      known = 0; known_cases = 0
+      for (i = 1; i <= n; i++) if (order[i] in seconds) { known += seconds[order[i]]; known_cases += cases[order[i]] }
+      per_case = known_cases ? known / known_cases : 1
+      for (i = 1; i <= n; i++) weight[i] = order[i] in seconds ? seconds[order[i]] : cases[order[i]] * per_case
+      # The heaviest suite left, in turn, to the part with the least so far.
+      for (;;) {
+        pick = 0
+        for (i = 1; i <= n; i++) if (!taken[i] && (!pick || weight[i] > weight[pick])) pick = i
+        if (!pick) break
+        taken[pick] = 1
         best = 1
         for (p = 2; p <= parts; p++) if (load[p] < load[best]) best = p
-        load[best] += cases[order[i]]
-        if (best == part) printf "%s%s.*", (found++ ? ":" : ""), order[i]
+        load[best] += weight[pick]
+        if (best == part) printf "%s%s.*", (found++ ? ":" : ""), order[pick]
       }
-    }')
+    }' "$weights" -)
   [ -n "$suites" ] || { echo "wine-run.sh: no suites for part $LORNEL_SHARD" >&2; exit 1; }
   set -- "$@" --gtest_filter="$suites"
 fi
