@@ -155,7 +155,7 @@ function(lornel_add_wine_display_test name target size dpi filter)
   # Its cost for ctest's order (see lornel_add_wine_test): the filtered suite's
   # measured seconds.
   set(cost 0)
-  string(REGEX REPLACE "[.]?[*]$" "" suite "${filter}")
+  string(REGEX REPLACE "^[*]|[.]?[*]$" "" suite "${filter}")
   if(EXISTS ${CMAKE_CURRENT_SOURCE_DIR}/suite_seconds.txt)
     file(STRINGS ${CMAKE_CURRENT_SOURCE_DIR}/suite_seconds.txt lines REGEX "^${suite} ")
     if(lines MATCHES "^[^ ]+ +([0-9]+)")

@@ -1,7 +1,9 @@
 // How many lines a caption needs in a label, as the label would paint it.
 #include <algorithm>
 
+#include "ui/question_picture.h"
 #include "ui/win32/form.h"
+#include "ui/win32/label_picture.h"
 
 namespace lornel::win32 {
 
@@ -15,12 +17,24 @@ ui::Form::TextFit Win32Form::MeasureCaption(int id, std::u16string_view text) co
   TEXTMETRICW metrics{};
   GetTextMetricsW(dc.get(), &metrics);
   const int lineHeight = std::max(1, static_cast<int>(metrics.tmHeight));
+  // The part the text gets beside the label's picture, or above its note (paint.cpp).
+  int width = client.right - client.left, height = client.bottom - client.top;
+  if (const LabelPicture* picture = c.labelPicture.get()) {
+    if (picture->source.empty()) {
+      height -= lineHeight;
+    } else if (!text.empty()) {
+      width =
+          ui::LayOutQuestionPicture({0, 0, width, height},
+                                    {picture->source.width, picture->source.height}, true, scale_)
+              .text.width;
+    }
+  }
   TextFit fit;
-  fit.linesShown = (client.bottom - client.top) / lineHeight;
+  fit.linesShown = std::max(0, height) / lineHeight;
   if (!text.empty()) {
     // The flags the label paints with (paint.cpp), measuring instead.
     const std::wstring wide(text.begin(), text.end());
-    RECT needed{0, 0, client.right - client.left, 0};
+    RECT needed{0, 0, width, 0};
     DrawTextW(dc.get(), wide.c_str(), static_cast<int>(wide.size()), &needed,
               DT_CALCRECT | DT_NOPREFIX | (c.row->wordWrap ? DT_WORDBREAK : DT_SINGLELINE));
     fit.linesNeeded = std::max(1, static_cast<int>((needed.bottom + lineHeight - 1) / lineHeight));

@@ -142,6 +142,22 @@ TEST_P(PaintedPicture, FilesThatCannotBeShownGiveTheNote) {
   DeleteFileW(win32::Wide(folder + "big.jpg").c_str());
 }
 
+// The editor's preview and its checks measure a title where the class will see it.
+TEST_F(QuestionPicture, ATitleIsMeasuredInThePartBesideItsPictureOrAboveItsNote) {
+  const int label = int(MainId::标签1);
+  std::u16string title;
+  while (form->MeasureCaption(label, title + u'长').linesNeeded == 1) title += u'长';
+  const auto whole = form->MeasureCaption(label, title);
+  ASSERT_TRUE(Show("halves.jpg", "题"));
+  EXPECT_EQ(form->MeasureCaption(label, title).linesNeeded, 2) << "the line the picture took";
+  EXPECT_EQ(form->MeasureCaption(label, title).linesShown, whole.linesShown);
+  EXPECT_FALSE(Show("none.bmp", "题"));
+  EXPECT_EQ(form->MeasureCaption(label, title).linesShown, whole.linesShown - 1)
+      << "the note's line";
+  form->SetPicture(label, "", "");
+  EXPECT_EQ(form->MeasureCaption(label, title).linesNeeded, 1);
+}
+
 // The enlarged picture: the top child over the whole client area, painted at
 // FitPicture's place, following full screen, closed by its click or by Esc
 // (which leaves full screen on).
