@@ -3,16 +3,11 @@
 #include <objbase.h>
 #include <wincodec.h>
 
-#include <csetjmp>
-#include <cstdio>
 #include <new>
 #include <utility>
 
-extern "C" {
-#include <jpeglib.h>
-}
-
 #include "platform/picture_file.h"
+#include "platform/win32/jpeg_errors.h"
 #include "platform/win32/library.h"
 #include "platform/win32/owned.h"
 
@@ -63,30 +58,11 @@ IWICImagingFactory* Factory() {
   return factory;
 }
 
-struct JpegErrors {
-  jpeg_error_mgr base;
-  std::jmp_buf escape;
-  bool warned = false;
-};
-
-// libjpeg's default error_exit ends the process; this gives up on the picture.
-void LeaveJpeg(j_common_ptr info) {
-  std::longjmp(reinterpret_cast<JpegErrors*>(info->err)->escape, 1);
-}
-// A warning is damaged data (a truncated file decodes grey to the end): not shown.
-void NoteJpegWarning(j_common_ptr info, int level) {
-  if (level < 0) reinterpret_cast<JpegErrors*>(info->err)->warned = true;
-}
-void Quiet(j_common_ptr) {}
-
 // Only trivially destroyed objects live in this frame: longjmp skips destructors.
 bool ReadJpeg(std::string_view bytes, ui::Pixels* out) {
   jpeg_decompress_struct info{};
   JpegErrors errors{};
-  info.err = jpeg_std_error(&errors.base);
-  errors.base.error_exit = LeaveJpeg;
-  errors.base.emit_message = NoteJpegWarning;
-  errors.base.output_message = Quiet;
+  UseJpegErrors(info, errors);
   if (setjmp(errors.escape)) {
     jpeg_destroy_decompress(&info);
     return false;

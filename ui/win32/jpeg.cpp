@@ -1,26 +1,9 @@
 #include "ui/win32/jpeg.h"
 
-#include <csetjmp>
-#include <cstdio>
-
-extern "C" {
-#include <jpeglib.h>
-}
+#include "platform/win32/jpeg_errors.h"
 
 namespace lornel::win32 {
 namespace {
-
-struct ErrorManager {
-  jpeg_error_mgr base;
-  std::jmp_buf escape;
-};
-
-// libjpeg's default error_exit ends the process; we give up on the picture instead.
-void LeaveOnError(j_common_ptr info) {
-  std::longjmp(reinterpret_cast<ErrorManager*>(info->err)->escape, 1);
-}
-void Silence(j_common_ptr, int) {}
-void SilenceOutput(j_common_ptr) {}
 
 constexpr long kMaxPixels = 64L * 1024 * 1024;
 
@@ -29,11 +12,8 @@ constexpr long kMaxPixels = 64L * 1024 * 1024;
 HBITMAP DecodeJpeg(std::span<const std::uint8_t> bytes, int* width, int* height) {
   if (bytes.size() < 4) return nullptr;
   jpeg_decompress_struct info{};
-  ErrorManager errors{};
-  info.err = jpeg_std_error(&errors.base);
-  errors.base.error_exit = LeaveOnError;
-  errors.base.emit_message = Silence;
-  errors.base.output_message = SilenceOutput;
+  JpegErrors errors{};  // a warning is no reason to refuse our own pictures
+  UseJpegErrors(info, errors);
   // volatile: these survive the longjmp back into this frame.
   HBITMAP volatile bitmap = nullptr;
   if (setjmp(errors.escape)) {
