@@ -15,7 +15,6 @@
 #include "tests/win32/support/scaled.h"
 #include "tests/win32/ui/main_form.h"
 #include "ui/win32/form.h"
-#include "ui/win32/message_pump.h"
 
 namespace lornel {
 namespace {
@@ -37,15 +36,7 @@ RECT MonitorOf(HWND hwnd) {
   return info.rcMonitor;
 }
 
-// A key pressed while `target` has the focus, through the program's own pump.
-void PressKey(HWND target, WPARAM key) {
-  PostMessageW(target, WM_KEYDOWN, key, 1);
-  PostMessageW(target, WM_KEYUP, key, 0xC0000001);
-  win32::PumpMessages([] {
-    MSG msg;
-    return !PeekMessageW(&msg, nullptr, 0, 0, PM_NOREMOVE);
-  });
-}
+using test::PressKey;
 
 class FullScreen : public test::MainForm {
  protected:

@@ -10,6 +10,7 @@
 #include "tests/contract/backend.h"
 #include "tests/win32/support/pump.h"
 #include "ui/win32/form.h"
+#include "ui/win32/message_pump.h"
 
 namespace lornel::test {
 
@@ -24,5 +25,15 @@ class MainForm : public testing::Test {
   contract::Recorder recorder;
   std::unique_ptr<win32::Win32Form> form;
 };
+
+// A key pressed while target has the focus, through the program's own pump.
+inline void PressKey(HWND target, WPARAM key) {
+  PostMessageW(target, WM_KEYDOWN, key, 1);
+  PostMessageW(target, WM_KEYUP, key, 0xC0000001);
+  win32::PumpMessages([] {
+    MSG msg;
+    return !PeekMessageW(&msg, nullptr, 0, 0, PM_NOREMOVE);
+  });
+}
 
 }  // namespace lornel::test

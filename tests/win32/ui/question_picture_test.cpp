@@ -11,7 +11,6 @@
 #include "platform/win32/picture.h"
 #include "platform/win32/text.h"
 #include "tests/win32/ui/main_form.h"
-#include "ui/win32/message_pump.h"
 
 namespace lornel::test {
 namespace {
@@ -21,16 +20,6 @@ using quiz::MainId;
 bool IsLargePicture(HWND w) {
   wchar_t name[64];
   return GetClassNameW(w, name, 64) && std::wstring(name) == L"LornelLargePicture";
-}
-
-// A key pressed while target has the focus, through the program's own pump.
-void PressKey(HWND target, WPARAM key) {
-  PostMessageW(target, WM_KEYDOWN, key, 1);
-  PostMessageW(target, WM_KEYUP, key, 0xC0000001);
-  win32::PumpMessages([] {
-    MSG msg;
-    return !PeekMessageW(&msg, nullptr, 0, 0, PM_NOREMOVE);
-  });
 }
 
 std::string PictureFolder() {
