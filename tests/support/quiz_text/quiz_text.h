@@ -18,7 +18,8 @@ struct QuizFile {
   std::optional<std::string> countdown = "0";
   std::optional<std::string> points = "1";
   // Each question's own; a section is written only when one of its values is set.
-  PerQuestion pictures, countdowns, pointsOf;
+  PerQuestion pictures, countdowns, pointsOf, others;
+  std::optional<std::string> pinyin, lenient;  // the judging switches
   std::string Bytes() const;
 };
 
