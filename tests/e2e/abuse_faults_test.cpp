@@ -12,6 +12,7 @@
 
 #include "tests/e2e/abuse_support.h"
 #include "tests/e2e/session.h"
+#include "tests/support/quiz_text/quiz_text.h"
 
 namespace lornel::e2e {
 namespace {
@@ -28,11 +29,10 @@ int EnvNumber(const char* name, int fallback) {
 }
 
 std::string QuizFile(const std::string& title1, const std::string& countdown = "0") {
-  return "[题目信息：]\r\n第一题题目=" + title1 +
-         "\r\n第二题题目=第二题的题目\r\n第三题题目=第三题的题目\r\n\r\n[答案信息：]\r\n"
-         "第一题答案=a\r\n第二题答案=b\r\n第三题答案=c\r\n\r\n"
-         "[倒计时时间：（填‘0’等于取消该功能）]\r\n时间单位：秒=" +
-         countdown + "\r\n\r\n[答对一题加几分：]\r\n答对一题得分=1\r\n";
+  return test::QuizFile{.titles = {title1, "第二题的题目", "第三题的题目"},
+                        .answers = {"a", "b", "c"},
+                        .countdown = countdown}
+      .Bytes();
 }
 
 // The box that the program shows next, answered with OK once read.

@@ -13,6 +13,7 @@
 #include "quiz/tables.h"
 #include "tests/e2e/abuse_support.h"
 #include "tests/e2e/session.h"
+#include "tests/support/quiz_text/quiz_text.h"
 
 namespace lornel::e2e {
 namespace {
@@ -26,16 +27,12 @@ int EnvNumber(const char* name, int fallback) {
 
 // Answers a to n, so that the on-screen keys can type them.
 std::string MonkeyFile(const std::string& countdown) {
-  std::string ini = "[题目信息：]\r\n";
-  static const char* const numerals[] = {"一", "二", "三", "四",   "五",   "六",   "七",
-                                         "八", "九", "十", "十一", "十二", "十三", "十四"};
-  for (int n = 0; n < quiz::kQuestionCount; ++n)
-    ini += std::string("第") + numerals[n] + "题题目=题目" + std::to_string(n + 1) + "\r\n";
-  ini += "\r\n[答案信息：]\r\n";
-  for (int n = 0; n < quiz::kQuestionCount; ++n)
-    ini += std::string("第") + numerals[n] + "题答案=" + static_cast<char>('a' + n) + "\r\n";
-  return ini + "\r\n[倒计时时间：（填‘0’等于取消该功能）]\r\n时间单位：秒=" + countdown +
-         "\r\n\r\n[答对一题加几分：]\r\n答对一题得分=1\r\n";
+  test::QuizFile file{.countdown = countdown};
+  for (int n = 0; n < quiz::kQuestionCount; ++n) {
+    file.titles[n] = "题目" + std::to_string(n + 1);
+    file.answers[n] = static_cast<char>('a' + n);
+  }
+  return file.Bytes();
 }
 
 const std::vector<MainId>& KeyButtons() {

@@ -7,6 +7,7 @@
 
 #include "tests/e2e/driver.h"
 #include "tests/e2e/session.h"
+#include "tests/support/quiz_text/quiz_text.h"
 
 namespace lornel::e2e {
 namespace {
@@ -14,10 +15,10 @@ namespace {
 using quiz::MainId;
 
 std::string QuizFile(const std::string& countdown) {
-  return "[题目信息：]\r\n第一题题目=用英语打个招呼\r\n第二题题目=中国的首都是哪里？\r\n"
-         "第三题题目=一年有几个月？\r\n\r\n[答案信息：]\r\n第一题答案=Hello\r\n第二题答案=北京\r\n"
-         "第三题答案=12\r\n\r\n[倒计时时间：（填‘0’等于取消该功能）]\r\n时间单位：秒=" +
-         countdown + "\r\n\r\n[答对一题加几分：]\r\n答对一题得分=1\r\n";
+  return test::QuizFile{.titles = {"用英语打个招呼", "中国的首都是哪里？", "一年有几个月？"},
+                        .answers = {"Hello", "北京", "12"},
+                        .countdown = countdown}
+      .Bytes();
 }
 
 TEST(Round, RevealCorrectAnswerShakeAndTimeOut) {
