@@ -8,6 +8,7 @@
 #include "tests/e2e/driver.h"
 #include "tests/e2e/screen.h"
 #include "tests/e2e/session.h"
+#include "tests/support/quiz_text/quiz_text.h"
 
 namespace lornel::e2e {
 namespace {
@@ -108,11 +109,8 @@ TEST(Keyboard, TheLayerKeyShowsEachLayerAndTypesWhereTheCaretIs) {
 
 // --- the ruling ---------------------------------------------------------------
 
-std::string RulingQuiz() {
-  return "[题目信息：]\r\n第一题题目=用英语打个招呼\r\n\r\n[答案信息：]\r\n第一题答案=Hello\r\n\r\n"
-         "[倒计时时间：（填‘0’等于取消该功能）]\r\n时间单位：秒=30\r\n\r\n[答对一题加几分：]\r\n"
-         "答对一题得分=1\r\n";
-}
+const test::QuizFile kRulingQuiz{
+    .titles = {"用英语打个招呼"}, .answers = {"Hello"}, .countdown = "30"};
 
 // A real right-click on 确认答案 and a click on the menu's one item: the
 // message box that follows, if any.
@@ -133,7 +131,7 @@ std::optional<MessageBoxInfo> RuleRight(Session& s) {
 }
 
 TEST(Ruling, ARealRightClickRulesNoThenYesAndIsGreyedOtherwise) {
-  Session s(L"ruling", RulingQuiz());
+  Session s(L"ruling", kRulingQuiz.Bytes());
   s.PressStart();
   EXPECT_FALSE(Enabled(s.Of(MainId::按钮47)));
   EXPECT_FALSE(RuleRight(s)) << "no group answering: greyed, through the panel";
