@@ -5,6 +5,9 @@
 
 #include <array>
 
+#include "config/config.h"
+#include "config/ini.h"
+#include "quiz/number_text.h"
 #include "tests/e2e/driver.h"
 #include "tests/e2e/screen.h"
 #include "tests/e2e/session.h"
@@ -26,18 +29,20 @@ constexpr std::array<const char*, 14> kTyped = {"beijing",  "apple", "12",  "H2O
                                                 "dongbian", "book",  "7",   "taipingyang", "zhuzi",
                                                 "hello",    "180°",  "cat", "changjiang"};
 
-// The sample file with no countdown, so that a refused answer can be
-// revealed; switches "1" or "0".
+// The sample file with no countdown, global or a question's own, so that a
+// refused answer can be revealed; switches "1" or "0".
 std::string Sample(const char* switches) {
   std::string file = ReadBytes(ExampleFile()).value_or("");
-  auto replace = [&file](const std::string& from, const std::string& to) {
-    const std::size_t at = file.find(from);
-    EXPECT_NE(at, std::string::npos) << from;
-    if (at != std::string::npos) file.replace(at, from.size(), to);
+  auto set = [&file](const char* section, const std::string& key, const char* value) {
+    const std::optional<std::string> changed = config::WriteIniValue(file, section, key, value);
+    ASSERT_TRUE(changed) << key;
+    file = *changed;
   };
-  replace("时间单位：秒=30", "时间单位：秒=0");
-  replace("拼音作答=1", std::string("拼音作答=") + switches);
-  replace("宽松比较=1", std::string("宽松比较=") + switches);
+  set(config::kCountdownSection, config::kCountdownKey, "0");
+  for (int n = 1; n <= 14; ++n)
+    set(config::kQuestionCountdownSection, config::QuestionCountdownKey(n), "0");
+  set(config::kJudgingSection, config::kPinyinKey, switches);
+  set(config::kJudgingSection, config::kLenientKey, switches);
   return file;
 }
 
@@ -78,11 +83,14 @@ std::vector<int> PlaySample(Session& s, const std::wstring& screenshot = L"") {
 }
 
 TEST(Keyboard, EverySampleQuestionIsAnsweredOnTheOnScreenKeys) {
-  Session s(L"keys-sample", Sample("1"));
+  const std::string sample = Sample("1");
+  Session s(L"keys-sample", sample);
   s.PressStart();
   const std::vector<int> right = PlaySample(s, L"main-digits");
   EXPECT_EQ(right.size(), 14u);
-  EXPECT_EQ(Text(s.Of(MainId::透明标签2)), "14");
+  double total = 0;  // a question's own points too
+  for (int n = 1; n <= 14; ++n) total += config::TextToNumber(test::PointsOf(sample, n));
+  EXPECT_EQ(Text(s.Of(MainId::透明标签2)), quiz::NumberText(total));
 }
 
 TEST(Keyboard, WithTheSwitchesOffOnlyTheLetterAndDigitAnswersCount) {

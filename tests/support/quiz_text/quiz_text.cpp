@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "config/config.h"
+#include "config/ini.h"
 
 namespace lornel::test {
 
@@ -41,6 +42,12 @@ QuizFile NumberedQuiz() {
     file.answers[n - 1] = "answer" + std::to_string(n);
   }
   return file;
+}
+
+std::string PointsOf(std::string_view file, int n) {
+  const std::string own =
+      config::ReadIniValue(file, config::kQuestionPointsSection, config::QuestionPointsKey(n));
+  return own.empty() ? config::ReadIniValue(file, config::kPointsSection, config::kPointsKey) : own;
 }
 
 }  // namespace lornel::test

@@ -5,6 +5,7 @@
 #include <array>
 #include <optional>
 #include <string>
+#include <string_view>
 
 #include "config/questions.h"
 
@@ -25,5 +26,8 @@ struct QuizFile {
 
 // Titles "问题1" .. "问题14", answers "answer1" .. "answer14".
 QuizFile NumberedQuiz();
+
+// What question n of a file's bytes is worth: its own points, else the global ones.
+std::string PointsOf(std::string_view file, int n);
 
 }  // namespace lornel::test
