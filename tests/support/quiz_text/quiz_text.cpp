@@ -1,7 +1,5 @@
 #include "tests/support/quiz_text/quiz_text.h"
 
-#include <algorithm>
-
 #include "config/config.h"
 #include "config/ini.h"
 
@@ -14,8 +12,7 @@ std::string QuizFile::Bytes() const {
     if (value) ini += key + "=" + *value + "\r\n";
   };
   const auto section = [&](const char* name, const PerQuestion& values, auto key, bool always) {
-    if (!always && std::all_of(values.begin(), values.end(), [](auto& v) { return v.empty(); }))
-      return;
+    if (!always && values == PerQuestion()) return;
     head(name);
     for (int n = 1; n <= config::kQuestionCount; ++n) line(key(n), values[n - 1]);
   };
@@ -44,10 +41,11 @@ QuizFile NumberedQuiz() {
   return file;
 }
 
-std::string PointsOf(std::string_view file, int n) {
-  const std::string own =
+double PointsOf(const std::string& file, int n) {
+  std::string own =
       config::ReadIniValue(file, config::kQuestionPointsSection, config::QuestionPointsKey(n));
-  return own.empty() ? config::ReadIniValue(file, config::kPointsSection, config::kPointsKey) : own;
+  if (own.empty()) own = config::ReadIniValue(file, config::kPointsSection, config::kPointsKey);
+  return config::TextToNumber(own);
 }
 
 }  // namespace lornel::test

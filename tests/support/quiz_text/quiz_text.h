@@ -5,7 +5,6 @@
 #include <array>
 #include <optional>
 #include <string>
-#include <string_view>
 
 #include "config/questions.h"
 
@@ -28,6 +27,6 @@ struct QuizFile {
 QuizFile NumberedQuiz();
 
 // What question n of a file's bytes is worth: its own points, else the global ones.
-std::string PointsOf(std::string_view file, int n);
+double PointsOf(const std::string& file, int n);
 
 }  // namespace lornel::test
