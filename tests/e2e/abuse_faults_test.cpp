@@ -5,7 +5,6 @@
 #include <gtest/gtest.h>
 
 #include <atomic>
-#include <cstdlib>
 #include <map>
 #include <thread>
 #include <vector>
@@ -22,11 +21,6 @@ using quiz::MainId;
 constexpr const char* kFatalText =
     "运行时出错!\r\n\r\n错误信息：无法找到指定DLL库文件“SkinH_EL.dll”中的输出命令“SkinH_"
     "AttachRes”\r\n";
-
-int EnvNumber(const char* name, int fallback) {
-  const char* value = std::getenv(name);
-  return value && *value ? std::atoi(value) : fallback;
-}
 
 std::string QuizFile(const std::string& title1, const std::string& countdown = "0") {
   return test::QuizFile{.titles = {title1, "第二题的题目", "第三题的题目"},
@@ -46,7 +40,8 @@ MessageBoxInfo NextBox(Program& p) {
 
 // --- a program directory in which nothing can be written ---------------------
 
-class ReadOnlyProgramDirectory : public testing::TestWithParam<ReadOnlyDirectory::Way> {};
+using Way = ReadOnlyDirectory::Way;
+class ReadOnlyProgramDirectory : public testing::TestWithParam<Way> {};
 
 TEST_P(ReadOnlyProgramDirectory, WithoutTheLibraryTheFatalReportEndsItAndNothingIsWritten) {
   const std::wstring dir = FreshDirectory(L"rodir-nolib");
@@ -97,12 +92,9 @@ TEST_P(ReadOnlyProgramDirectory,
 }
 
 INSTANTIATE_TEST_SUITE_P(Ways, ReadOnlyProgramDirectory,
-                         testing::Values(ReadOnlyDirectory::Way::Immutable,
-                                         ReadOnlyDirectory::Way::ReadOnlyMount),
-                         [](const testing::TestParamInfo<ReadOnlyDirectory::Way>& info) {
-                           return std::string(info.param == ReadOnlyDirectory::Way::Immutable
-                                                  ? "ImmutableDirectory"
-                                                  : "ReadOnlyMount");
+                         testing::Values(Way::Immutable, Way::ReadOnlyMount), [](const auto& info) {
+                           return info.param == Way::Immutable ? "ImmutableDirectory"
+                                                               : "ReadOnlyMount";
                          });
 
 // --- wtda.ini ----------------------------------------------------------------
@@ -152,8 +144,7 @@ TEST(WtdaIniFaults, EditedReplacedAndDeletedWhileTheProgramRunsReadAsTheFileStan
   EXPECT_EQ(openAndCancel(MainId::按钮1, MainId::标签1), "原来的题目");
 
   // Edited in place, as an editor saves.
-  const std::string edited = QuizFile("改过的题目");
-  s.WriteConfig(edited);
+  s.WriteConfig(QuizFile("改过的题目"));
   EXPECT_EQ(openAndCancel(MainId::按钮1, MainId::标签1), "改过的题目");
 
   // Replaced: a new file renamed over the old one, as many editors save.
