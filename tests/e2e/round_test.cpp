@@ -14,15 +14,11 @@ namespace {
 
 using quiz::MainId;
 
-std::string QuizFile(const std::string& countdown) {
-  return test::QuizFile{.titles = {"用英语打个招呼", "中国的首都是哪里？", "一年有几个月？"},
-                        .answers = {"Hello", "北京", "12"},
-                        .countdown = countdown}
-      .Bytes();
-}
+const test::QuizFile kQuiz{.titles = {"用英语打个招呼", "中国的首都是哪里？", "一年有几个月？"},
+                           .answers = {"Hello", "北京", "12"}};
 
 TEST(Round, RevealCorrectAnswerShakeAndTimeOut) {
-  Session s(L"round", QuizFile("0"));
+  Session s(L"round", kQuiz.Bytes());
   s.PressStart();
   ASSERT_FALSE(Visible(s.Of(MainId::分组框21)));
 
@@ -92,7 +88,9 @@ TEST(Round, RevealCorrectAnswerShakeAndTimeOut) {
   EXPECT_FALSE(Enabled(s.Of(MainId::按钮1))) << "question 1 stays locked";
 
   // The countdown value is changed in the file while the program runs.
-  s.WriteConfig(QuizFile("3"));
+  test::QuizFile timed = kQuiz;
+  timed.countdown = "3";
+  s.WriteConfig(timed.Bytes());
   s.Press(MainId::按钮3, [&] { return Visible(s.Of(MainId::分组框3)); });
   s.Press(MainId::按钮15, [&] { return !Visible(s.Of(MainId::分组框3)); });
   EXPECT_TRUE(WaitUntil([&] { return Text(s.Of(MainId::标签15)) == "2"; }, 2500));
@@ -109,7 +107,7 @@ TEST(Round, RevealCorrectAnswerShakeAndTimeOut) {
 }
 
 TEST(Round, OnScreenKeysTypeIntoTheAnswerBox) {
-  Session s(L"keys", QuizFile("0"));
+  Session s(L"keys", kQuiz.Bytes());
   s.PressStart();
   s.TypeOnScreen("HELLO");
   EXPECT_EQ(Text(s.Of(MainId::编辑框1)), "hello");

@@ -71,7 +71,7 @@ INSTANTIATE_TEST_SUITE_P(
 // them when "确认答案" is pressed.
 struct JudgedBy {
   std::optional<std::string> pinyin, lenient;
-  std::string othersOf2;
+  std::string others;  // question 2's
   int question = 2;
   const char* typed;
   bool correct = false;
@@ -83,7 +83,7 @@ TEST_P(JudgingSectionTest, CountAtTheMomentOfChecking) {
   Answering(GetParam().question, "北京");
   quiz.pinyin = GetParam().pinyin;
   quiz.lenient = GetParam().lenient;
-  quiz.others[1] = GetParam().othersOf2;
+  quiz.others[1] = GetParam().others;
   Rewrite(quiz);
   Enter(GetParam().typed);
   Check();
@@ -97,11 +97,11 @@ INSTANTIATE_TEST_SUITE_P(
     testing::Values(JudgedBy{.typed = "beijing"},
                     JudgedBy{.pinyin = "1", .typed = "beijing", .correct = true},
                     JudgedBy{.pinyin = "2", .lenient = "0", .typed = "beijing"},
-                    JudgedBy{.othersOf2 = kOthers, .typed = "北平", .correct = true},
-                    JudgedBy{.othersOf2 = kOthers, .question = 3, .typed = "北平"},
-                    JudgedBy{.othersOf2 = kOthers, .typed = "beiping"},
+                    JudgedBy{.others = kOthers, .typed = "北平", .correct = true},
+                    JudgedBy{.others = kOthers, .question = 3, .typed = "北平"},
+                    JudgedBy{.others = kOthers, .typed = "beiping"},
                     JudgedBy{
-                        .pinyin = "1", .othersOf2 = kOthers, .typed = "beiping", .correct = true}));
+                        .pinyin = "1", .others = kOthers, .typed = "beiping", .correct = true}));
 
 TEST_F(AnswerTest, AnEmptyAnswerIsRefusedAndNothingElseChanges) {
   Answering(3, "answer3");
