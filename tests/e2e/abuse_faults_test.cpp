@@ -5,13 +5,13 @@
 #include <gtest/gtest.h>
 
 #include <atomic>
-#include <cstdlib>
 #include <map>
 #include <thread>
 #include <vector>
 
 #include "tests/e2e/abuse_support.h"
 #include "tests/e2e/session.h"
+#include "tests/support/quiz_text/quiz_text.h"
 
 namespace lornel::e2e {
 namespace {
@@ -22,17 +22,11 @@ constexpr const char* kFatalText =
     "运行时出错!\r\n\r\n错误信息：无法找到指定DLL库文件“SkinH_EL.dll”中的输出命令“SkinH_"
     "AttachRes”\r\n";
 
-int EnvNumber(const char* name, int fallback) {
-  const char* value = std::getenv(name);
-  return value && *value ? std::atoi(value) : fallback;
-}
-
 std::string QuizFile(const std::string& title1, const std::string& countdown = "0") {
-  return "[题目信息：]\r\n第一题题目=" + title1 +
-         "\r\n第二题题目=第二题的题目\r\n第三题题目=第三题的题目\r\n\r\n[答案信息：]\r\n"
-         "第一题答案=a\r\n第二题答案=b\r\n第三题答案=c\r\n\r\n"
-         "[倒计时时间：（填‘0’等于取消该功能）]\r\n时间单位：秒=" +
-         countdown + "\r\n\r\n[答对一题加几分：]\r\n答对一题得分=1\r\n";
+  return test::QuizFile{.titles = {title1, "第二题的题目", "第三题的题目"},
+                        .answers = {"a", "b", "c"},
+                        .countdown = countdown}
+      .Bytes();
 }
 
 // The box that the program shows next, answered with OK once read.
@@ -46,7 +40,8 @@ MessageBoxInfo NextBox(Program& p) {
 
 // --- a program directory in which nothing can be written ---------------------
 
-class ReadOnlyProgramDirectory : public testing::TestWithParam<ReadOnlyDirectory::Way> {};
+using Way = ReadOnlyDirectory::Way;
+class ReadOnlyProgramDirectory : public testing::TestWithParam<Way> {};
 
 TEST_P(ReadOnlyProgramDirectory, WithoutTheLibraryTheFatalReportEndsItAndNothingIsWritten) {
   const std::wstring dir = FreshDirectory(L"rodir-nolib");
@@ -97,12 +92,9 @@ TEST_P(ReadOnlyProgramDirectory,
 }
 
 INSTANTIATE_TEST_SUITE_P(Ways, ReadOnlyProgramDirectory,
-                         testing::Values(ReadOnlyDirectory::Way::Immutable,
-                                         ReadOnlyDirectory::Way::ReadOnlyMount),
-                         [](const testing::TestParamInfo<ReadOnlyDirectory::Way>& info) {
-                           return std::string(info.param == ReadOnlyDirectory::Way::Immutable
-                                                  ? "ImmutableDirectory"
-                                                  : "ReadOnlyMount");
+                         testing::Values(Way::Immutable, Way::ReadOnlyMount), [](const auto& info) {
+                           return info.param == Way::Immutable ? "ImmutableDirectory"
+                                                               : "ReadOnlyMount";
                          });
 
 // --- wtda.ini ----------------------------------------------------------------
@@ -152,8 +144,7 @@ TEST(WtdaIniFaults, EditedReplacedAndDeletedWhileTheProgramRunsReadAsTheFileStan
   EXPECT_EQ(openAndCancel(MainId::按钮1, MainId::标签1), "原来的题目");
 
   // Edited in place, as an editor saves.
-  const std::string edited = QuizFile("改过的题目");
-  s.WriteConfig(edited);
+  s.WriteConfig(QuizFile("改过的题目"));
   EXPECT_EQ(openAndCancel(MainId::按钮1, MainId::标签1), "改过的题目");
 
   // Replaced: a new file renamed over the old one, as many editors save.

@@ -6,56 +6,34 @@
 #include <gtest/gtest.h>
 
 #include <array>
-#include <cstdlib>
 #include <deque>
 #include <random>
 
 #include "quiz/tables.h"
 #include "tests/e2e/abuse_support.h"
 #include "tests/e2e/session.h"
+#include "tests/support/quiz_text/quiz_text.h"
 
 namespace lornel::e2e {
 namespace {
 
 using quiz::MainId;
 
-int EnvNumber(const char* name, int fallback) {
-  const char* value = std::getenv(name);
-  return value && *value ? std::atoi(value) : fallback;
-}
-
 // Answers a to n, so that the on-screen keys can type them.
 std::string MonkeyFile(const std::string& countdown) {
-  std::string ini = "[题目信息：]\r\n";
-  static const char* const numerals[] = {"一", "二", "三", "四",   "五",   "六",   "七",
-                                         "八", "九", "十", "十一", "十二", "十三", "十四"};
-  for (int n = 0; n < quiz::kQuestionCount; ++n)
-    ini += std::string("第") + numerals[n] + "题题目=题目" + std::to_string(n + 1) + "\r\n";
-  ini += "\r\n[答案信息：]\r\n";
-  for (int n = 0; n < quiz::kQuestionCount; ++n)
-    ini += std::string("第") + numerals[n] + "题答案=" + static_cast<char>('a' + n) + "\r\n";
-  return ini + "\r\n[倒计时时间：（填‘0’等于取消该功能）]\r\n时间单位：秒=" + countdown +
-         "\r\n\r\n[答对一题加几分：]\r\n答对一题得分=1\r\n";
+  test::QuizFile file = test::NumberedQuiz();
+  file.countdown = countdown;
+  for (int n = 0; n < quiz::kQuestionCount; ++n) file.answers[n] = static_cast<char>('a' + n);
+  return file.Bytes();
 }
 
-const std::vector<MainId>& KeyButtons() {
-  static const std::vector<MainId> keys = {
-      MainId::按钮17, MainId::按钮18, MainId::按钮19, MainId::按钮20, MainId::按钮21,
-      MainId::按钮22, MainId::按钮23, MainId::按钮24, MainId::按钮25, MainId::按钮26,
-      MainId::按钮27, MainId::按钮28, MainId::按钮29, MainId::按钮30, MainId::按钮32,
-      MainId::按钮33, MainId::按钮34, MainId::按钮35, MainId::按钮36, MainId::按钮37,
-      MainId::按钮38, MainId::按钮39, MainId::按钮40, MainId::按钮41, MainId::按钮42,
-      MainId::按钮43, MainId::按钮44, MainId::按钮45, MainId::按钮46, MainId::按钮48};
-  return keys;
-}
+// The on-screen keys in the order of their buttons (按钮17 .. 按钮48).
+constexpr char kBoardKeys[] = "QWERTYUIOP\bASDFGHJKLZXCVBNM,.\n";
 
-const std::vector<MainId>& BusyControls() {
-  static const std::vector<MainId> busy = {
-      MainId::按钮15,  MainId::按钮15,  MainId::按钮15, MainId::透明标签13, MainId::按钮16,
-      MainId::按钮47,  MainId::按钮47,  MainId::按钮49, MainId::按钮50,     MainId::单选框1,
-      MainId::单选框3, MainId::单选框6, MainId::编辑框1};
-  return busy;
-}
+constexpr MainId kBusyControls[] = {
+    MainId::按钮15,  MainId::按钮15,  MainId::按钮15, MainId::透明标签13, MainId::按钮16,
+    MainId::按钮47,  MainId::按钮47,  MainId::按钮49, MainId::按钮50,     MainId::单选框1,
+    MainId::单选框3, MainId::单选框6, MainId::编辑框1};
 
 class Monkey {
  public:
@@ -110,8 +88,7 @@ class Monkey {
       ClientToScreen(main, &at);
       ClickAt(at);
     } else if (r < 45) {
-      const MainId key =
-          KeyButtons()[static_cast<std::size_t>(Pick(0, int(KeyButtons().size()) - 1))];
+      const MainId key = OnScreenKey(kBoardKeys[Pick(0, int(std::size(kBoardKeys)) - 2)]);
       Log("on-screen key " + std::to_string(int(key)));
       Click(Of(key));
     } else if (r < 60) {
@@ -120,8 +97,7 @@ class Monkey {
       Log("question button " + std::to_string(int(button)));
       Click(Of(button));
     } else if (r < 84) {
-      const MainId c =
-          BusyControls()[static_cast<std::size_t>(Pick(0, int(BusyControls().size()) - 1))];
+      const MainId c = kBusyControls[Pick(0, int(std::size(kBusyControls)) - 1)];
       Log("control " + std::to_string(int(c)));
       Click(Of(c));
     } else if (r < 96) {

@@ -6,6 +6,7 @@
 
 #include <windows.h>
 
+#include <cstdlib>
 #include <optional>
 #include <set>
 #include <string>
@@ -51,6 +52,12 @@ void RemoveTree(const std::wstring& dir);
 std::vector<DWORD> Descendants(DWORD pid);
 // Ends them, by id (the editor that the repair exit opened, or its dialogs).
 void EndDescendants(DWORD pid);
+
+// A number from the environment; fallback when it is unset or empty.
+inline int EnvNumber(const char* name, int fallback) {
+  const char* value = std::getenv(name);
+  return value && *value ? std::atoi(value) : fallback;
+}
 
 // Presses a button of a message box and returns at once.
 void PressBoxButton(HWND box, int button);

@@ -5,19 +5,19 @@
 
 #include <array>
 
+#include "config/config.h"
+#include "config/ini.h"
+#include "quiz/number_text.h"
+#include "quiz/tables.h"
 #include "tests/e2e/driver.h"
 #include "tests/e2e/screen.h"
 #include "tests/e2e/session.h"
+#include "tests/support/quiz_text/quiz_text.h"
 
 namespace lornel::e2e {
 namespace {
 
 using quiz::MainId;
-
-constexpr std::array<MainId, 14> kQuestionButtons = {
-    MainId::按钮1,  MainId::按钮2,  MainId::按钮3,  MainId::按钮4, MainId::按钮5,
-    MainId::按钮6,  MainId::按钮7,  MainId::按钮8,  MainId::按钮9, MainId::按钮10,
-    MainId::按钮11, MainId::按钮12, MainId::按钮13, MainId::按钮14};
 
 // What a class types for each sample question on the board: pinyin for the
 // Chinese answers (东边 and 180° are other answers of the file).
@@ -25,18 +25,18 @@ constexpr std::array<const char*, 14> kTyped = {"beijing",  "apple", "12",  "H2O
                                                 "dongbian", "book",  "7",   "taipingyang", "zhuzi",
                                                 "hello",    "180°",  "cat", "changjiang"};
 
-// The sample file with no countdown, so that a refused answer can be
-// revealed; switches "1" or "0".
+// The sample file with no countdown, global or a question's own, so that a
+// refused answer can be revealed; switches "1" or "0".
 std::string Sample(const char* switches) {
   std::string file = ReadBytes(ExampleFile()).value_or("");
-  auto replace = [&file](const std::string& from, const std::string& to) {
-    const std::size_t at = file.find(from);
-    EXPECT_NE(at, std::string::npos) << from;
-    if (at != std::string::npos) file.replace(at, from.size(), to);
+  auto set = [&file](const char* section, const std::string& key, const char* value) {
+    file = config::WriteIniValue(file, section, key, value).value_or("");  // "": no quiz at all
   };
-  replace("时间单位：秒=30", "时间单位：秒=0");
-  replace("拼音作答=1", std::string("拼音作答=") + switches);
-  replace("宽松比较=1", std::string("宽松比较=") + switches);
+  set(config::kCountdownSection, config::kCountdownKey, "0");
+  for (int n = 1; n <= 14; ++n)
+    set(config::kQuestionCountdownSection, config::QuestionCountdownKey(n), "0");
+  set(config::kJudgingSection, config::kPinyinKey, switches);
+  set(config::kJudgingSection, config::kLenientKey, switches);
   return file;
 }
 
@@ -45,7 +45,7 @@ std::string Sample(const char* switches) {
 std::vector<int> PlaySample(Session& s, const std::wstring& screenshot = L"") {
   std::vector<int> right;
   for (int n = 1; n <= 14; ++n) {
-    s.Press(kQuestionButtons[n - 1], [&] { return Visible(s.Of(MainId::分组框3)); });
+    s.Press(quiz::kQuestions[n - 1].button, [&] { return Visible(s.Of(MainId::分组框3)); });
     s.Press(MainId::按钮15, [&] { return !Visible(s.Of(MainId::分组框3)); });
     EXPECT_EQ(Text(s.Of(MainId::按钮51)), "123") << "question " << n << " starts on the letters";
     s.TypeOnBoard(kTyped[n - 1]);
@@ -77,11 +77,14 @@ std::vector<int> PlaySample(Session& s, const std::wstring& screenshot = L"") {
 }
 
 TEST(Keyboard, EverySampleQuestionIsAnsweredOnTheOnScreenKeys) {
-  Session s(L"keys-sample", Sample("1"));
+  const std::string sample = Sample("1");
+  Session s(L"keys-sample", sample);
   s.PressStart();
   const std::vector<int> right = PlaySample(s, L"main-digits");
   EXPECT_EQ(right.size(), 14u);
-  EXPECT_EQ(Text(s.Of(MainId::透明标签2)), "14");
+  double total = 0;  // a question's own points too
+  for (int n = 1; n <= 14; ++n) total += test::PointsOf(sample, n);
+  EXPECT_EQ(Text(s.Of(MainId::透明标签2)), quiz::NumberText(total));
 }
 
 TEST(Keyboard, WithTheSwitchesOffOnlyTheLetterAndDigitAnswersCount) {
@@ -108,11 +111,8 @@ TEST(Keyboard, TheLayerKeyShowsEachLayerAndTypesWhereTheCaretIs) {
 
 // --- the ruling ---------------------------------------------------------------
 
-std::string RulingQuiz() {
-  return "[题目信息：]\r\n第一题题目=用英语打个招呼\r\n\r\n[答案信息：]\r\n第一题答案=Hello\r\n\r\n"
-         "[倒计时时间：（填‘0’等于取消该功能）]\r\n时间单位：秒=30\r\n\r\n[答对一题加几分：]\r\n"
-         "答对一题得分=1\r\n";
-}
+const test::QuizFile kRulingQuiz{
+    .titles = {"用英语打个招呼"}, .answers = {"Hello"}, .countdown = "30"};
 
 // A real right-click on 确认答案 and a click on the menu's one item: the
 // message box that follows, if any.
@@ -133,7 +133,7 @@ std::optional<MessageBoxInfo> RuleRight(Session& s) {
 }
 
 TEST(Ruling, ARealRightClickRulesNoThenYesAndIsGreyedOtherwise) {
-  Session s(L"ruling", RulingQuiz());
+  Session s(L"ruling", kRulingQuiz.Bytes());
   s.PressStart();
   EXPECT_FALSE(Enabled(s.Of(MainId::按钮47)));
   EXPECT_FALSE(RuleRight(s)) << "no group answering: greyed, through the panel";

@@ -5,18 +5,19 @@
 
 #include "tests/e2e/driver.h"
 #include "tests/e2e/session.h"
+#include "tests/support/quiz_text/quiz_text.h"
 
 namespace lornel::e2e {
 namespace {
 
 using quiz::MainId;
 
-const std::string kQuiz =
-    "[题目信息：]\r\n第一题题目=这条河的英文名是什么？\r\n第二题题目=一年有几个月？\r\n"
-    "第三题题目=三加四等于几？\r\n\r\n[答案信息：]\r\n第一题答案=Yangtze\r\n第二题答案=12\r\n"
-    "第三题答案=7\r\n\r\n[倒计时时间：（填‘0’等于取消该功能）]\r\n时间单位：秒=30\r\n\r\n"
-    "[答对一题加几分：]\r\n答对一题得分=1\r\n[题目图片：]\r\n第一题图片=图片\\长江.jpg\r\n"
-    "[每题倒计时：]\r\n第二题倒计时=5\r\n[每题得分：]\r\n第三题得分=3\r\n";
+const test::QuizFile kQuiz{.titles = {"这条河的英文名是什么？", "一年有几个月？", "三加四等于几？"},
+                           .answers = {"Yangtze", "12", "7"},
+                           .countdown = "30",
+                           .pictures = {"图片\\长江.jpg"},
+                           .countdowns = {"", "5"},
+                           .pointsOf = {"", "", "3"}};
 
 HWND LargePicture(HWND main) {
   return FindWindowExW(main, nullptr, L"LornelLargePicture", nullptr);
@@ -30,7 +31,7 @@ void OpenForGroupThree(Session& s, MainId button) {
 }
 
 TEST(QuestionExtras, APictureEnlargedAndClosedByClicksOwnSecondsAndOwnPoints) {
-  Session s(L"extras", kQuiz);
+  Session s(L"extras", kQuiz.Bytes());
   s.CopySamplePicture();
   s.PressStart();
   HWND main = s.p.MainWindow();

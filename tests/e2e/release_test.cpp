@@ -4,9 +4,11 @@
 // shipped example, and lornel.exe beside it plays that question.
 #include <gtest/gtest.h>
 
+#include "quiz/number_text.h"
 #include "tests/e2e/driver.h"
 #include "tests/e2e/editor_program.h"
 #include "tests/e2e/session.h"
+#include "tests/support/quiz_text/quiz_text.h"
 
 namespace lornel::e2e {
 namespace {
@@ -46,7 +48,9 @@ TEST(Release, TheUnpackedProgramsPlayAQuestionTheEditorChanged) {
   ASSERT_TRUE(right);
   EXPECT_EQ(right->text, "回答正确！");
   Program::Answer(*right, IDOK);
-  EXPECT_TRUE(WaitUntil([&] { return Text(s.Of(MainId::透明标签2)) == "1"; }))
+  const std::string scored =
+      quiz::NumberText(test::PointsOf(*ReadBytes(Join(dir, L"wtda.ini")), 1));
+  EXPECT_TRUE(WaitUntil([&] { return Text(s.Of(MainId::透明标签2)) == scored; }))
       << "group 1 scored: " << Text(s.Of(MainId::透明标签2));
 }
 

@@ -7,21 +7,18 @@
 
 #include "tests/e2e/driver.h"
 #include "tests/e2e/session.h"
+#include "tests/support/quiz_text/quiz_text.h"
 
 namespace lornel::e2e {
 namespace {
 
 using quiz::MainId;
 
-std::string QuizFile(const std::string& countdown) {
-  return "[题目信息：]\r\n第一题题目=用英语打个招呼\r\n第二题题目=中国的首都是哪里？\r\n"
-         "第三题题目=一年有几个月？\r\n\r\n[答案信息：]\r\n第一题答案=Hello\r\n第二题答案=北京\r\n"
-         "第三题答案=12\r\n\r\n[倒计时时间：（填‘0’等于取消该功能）]\r\n时间单位：秒=" +
-         countdown + "\r\n\r\n[答对一题加几分：]\r\n答对一题得分=1\r\n";
-}
+const test::QuizFile kQuiz{.titles = {"用英语打个招呼", "中国的首都是哪里？", "一年有几个月？"},
+                           .answers = {"Hello", "北京", "12"}};
 
 TEST(Round, RevealCorrectAnswerShakeAndTimeOut) {
-  Session s(L"round", QuizFile("0"));
+  Session s(L"round", kQuiz.Bytes());
   s.PressStart();
   ASSERT_FALSE(Visible(s.Of(MainId::分组框21)));
 
@@ -91,7 +88,9 @@ TEST(Round, RevealCorrectAnswerShakeAndTimeOut) {
   EXPECT_FALSE(Enabled(s.Of(MainId::按钮1))) << "question 1 stays locked";
 
   // The countdown value is changed in the file while the program runs.
-  s.WriteConfig(QuizFile("3"));
+  test::QuizFile timed = kQuiz;
+  timed.countdown = "3";
+  s.WriteConfig(timed.Bytes());
   s.Press(MainId::按钮3, [&] { return Visible(s.Of(MainId::分组框3)); });
   s.Press(MainId::按钮15, [&] { return !Visible(s.Of(MainId::分组框3)); });
   EXPECT_TRUE(WaitUntil([&] { return Text(s.Of(MainId::标签15)) == "2"; }, 2500));
@@ -108,7 +107,7 @@ TEST(Round, RevealCorrectAnswerShakeAndTimeOut) {
 }
 
 TEST(Round, OnScreenKeysTypeIntoTheAnswerBox) {
-  Session s(L"keys", QuizFile("0"));
+  Session s(L"keys", kQuiz.Bytes());
   s.PressStart();
   s.TypeOnScreen("HELLO");
   EXPECT_EQ(Text(s.Of(MainId::编辑框1)), "hello");

@@ -1,31 +1,34 @@
 #include "tests/support/quiz_text/quiz_text.h"
 
 #include "config/config.h"
+#include "config/ini.h"
 
 namespace lornel::test {
 
 std::string QuizFile::Bytes() const {
-  using config::kQuestionCount;
-  std::string ini = "[题目信息：]\r\n";
-  for (int n = 1; n <= kQuestionCount; ++n)
-    ini += config::QuestionTitleKey(n) + "=" + titles[n - 1] + "\r\n";
-  ini += "[答案信息：]\r\n";
-  for (int n = 1; n <= kQuestionCount; ++n)
-    ini += config::QuestionAnswerKey(n) + "=" + answers[n - 1] + "\r\n";
-  ini += std::string("[") + config::kCountdownSection + "]\r\n";
-  if (countdown) ini += std::string(config::kCountdownKey) + "=" + *countdown + "\r\n";
-  ini += std::string("[") + config::kPointsSection + "]\r\n";
-  if (points) ini += std::string(config::kPointsKey) + "=" + *points + "\r\n";
-  const auto section = [&ini](const char* name, const PerQuestion& values, auto key) {
-    bool any = false;
-    for (const std::string& v : values) any |= !v.empty();
-    if (!any) return;
-    ini += std::string("[") + name + "]\r\n";
-    for (int n = 1; n <= kQuestionCount; ++n) ini += key(n) + "=" + values[n - 1] + "\r\n";
+  std::string ini;
+  const auto head = [&ini](const char* name) { ini += std::string("[") + name + "]\r\n"; };
+  const auto line = [&ini](const std::string& key, const std::optional<std::string>& value) {
+    if (value) ini += key + "=" + *value + "\r\n";
   };
-  section(config::kPictureSection, pictures, config::QuestionPictureKey);
-  section(config::kQuestionCountdownSection, countdowns, config::QuestionCountdownKey);
-  section(config::kQuestionPointsSection, pointsOf, config::QuestionPointsKey);
+  const auto section = [&](const char* name, const PerQuestion& values, auto key, bool always) {
+    if (!always && values == PerQuestion()) return;
+    head(name);
+    for (int n = 1; n <= config::kQuestionCount; ++n) line(key(n), values[n - 1]);
+  };
+  section(config::kTitleSection, titles, config::QuestionTitleKey, true);
+  section(config::kAnswerSection, answers, config::QuestionAnswerKey, true);
+  head(config::kCountdownSection);
+  line(config::kCountdownKey, countdown);
+  head(config::kPointsSection);
+  line(config::kPointsKey, points);
+  section(config::kPictureSection, pictures, config::QuestionPictureKey, false);
+  section(config::kQuestionCountdownSection, countdowns, config::QuestionCountdownKey, false);
+  section(config::kQuestionPointsSection, pointsOf, config::QuestionPointsKey, false);
+  section(config::kOtherAnswersSection, others, config::OtherAnswersKey, false);
+  if (pinyin || lenient) head(config::kJudgingSection);
+  line(config::kPinyinKey, pinyin);
+  line(config::kLenientKey, lenient);
   return ini;
 }
 
@@ -36,6 +39,13 @@ QuizFile NumberedQuiz() {
     file.answers[n - 1] = "answer" + std::to_string(n);
   }
   return file;
+}
+
+double PointsOf(const std::string& file, int n) {
+  std::string own =
+      config::ReadIniValue(file, config::kQuestionPointsSection, config::QuestionPointsKey(n));
+  if (own.empty()) own = config::ReadIniValue(file, config::kPointsSection, config::kPointsKey);
+  return config::TextToNumber(own);
 }
 
 }  // namespace lornel::test

@@ -18,11 +18,15 @@ struct QuizFile {
   std::optional<std::string> countdown = "0";
   std::optional<std::string> points = "1";
   // Each question's own; a section is written only when one of its values is set.
-  PerQuestion pictures, countdowns, pointsOf;
+  PerQuestion pictures, countdowns, pointsOf, others;
+  std::optional<std::string> pinyin, lenient;  // the judging switches
   std::string Bytes() const;
 };
 
 // Titles "问题1" .. "问题14", answers "answer1" .. "answer14".
 QuizFile NumberedQuiz();
+
+// What question n of a file's bytes is worth: its own points, else the global ones.
+double PointsOf(const std::string& file, int n);
 
 }  // namespace lornel::test

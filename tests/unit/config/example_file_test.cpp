@@ -38,6 +38,8 @@ TEST(ExampleFile, HoldsFourteenQuestionsAThirtySecondCountdownOnePointAndSounds)
 TEST(ExampleFile, ItsQuestionPictureLiesBesideIt) {
   const std::string value = ReadIniValue(ExampleFile(), kPictureSection, QuestionPictureKey(14));
   EXPECT_EQ(value, "图片\\长江.jpg");
+  EXPECT_EQ(ReadIniValue(ExampleFile(), kQuestionCountdownSection, QuestionCountdownKey(14)), "45");
+  EXPECT_EQ(ReadIniValue(ExampleFile(), kQuestionPointsSection, QuestionPointsKey(12)), "2");
   const std::u8string name = u8"examples/图片/长江.jpg";  // the file system's UTF-8, not GBK
   std::ifstream picture(LORNEL_SOURCE_DIR + std::string(name.begin(), name.end()),
                         std::ios::binary);

@@ -70,34 +70,38 @@ INSTANTIATE_TEST_SUITE_P(
 // The judging rules and the open question's other answers, as the file holds
 // them when "确认答案" is pressed.
 struct JudgedBy {
-  const char* sections;
-  int question;
+  std::optional<std::string> pinyin, lenient;
+  std::string others;  // question 2's
+  int question = 2;
   const char* typed;
-  bool correct;
+  bool correct = false;
 };
 
 class JudgingSectionTest : public AnswerTest, public testing::WithParamInterface<JudgedBy> {};
 
 TEST_P(JudgingSectionTest, CountAtTheMomentOfChecking) {
   Answering(GetParam().question, "北京");
-  rt.WriteConfig(quiz.Bytes() + GetParam().sections);
+  quiz.pinyin = GetParam().pinyin;
+  quiz.lenient = GetParam().lenient;
+  quiz.others[1] = GetParam().others;
+  Rewrite(quiz);
   Enter(GetParam().typed);
   Check();
   EXPECT_EQ(Correct(), GetParam().correct);
 }
 
-constexpr const char* kPinyinOn = "[判题方式：]\r\n拼音作答=1\r\n";
-constexpr const char* kOthers = "[其他答案：]\r\n第二题其他答案=燕京｜北平\r\n";
-constexpr const char* kOthersByPinyin =
-    "[判题方式：]\r\n拼音作答=1\r\n[其他答案：]\r\n第二题其他答案=燕京｜北平\r\n";
+constexpr const char* kOthers = "燕京｜北平";
 
 INSTANTIATE_TEST_SUITE_P(
     Sections, JudgingSectionTest,
-    testing::Values(JudgedBy{"", 2, "beijing", false}, JudgedBy{kPinyinOn, 2, "beijing", true},
-                    JudgedBy{"[判题方式：]\r\n拼音作答=2\r\n宽松比较=0\r\n", 2, "beijing", false},
-                    JudgedBy{kOthers, 2, "北平", true}, JudgedBy{kOthers, 3, "北平", false},
-                    JudgedBy{kOthers, 2, "beiping", false},
-                    JudgedBy{kOthersByPinyin, 2, "beiping", true}));
+    testing::Values(JudgedBy{.typed = "beijing"},
+                    JudgedBy{.pinyin = "1", .typed = "beijing", .correct = true},
+                    JudgedBy{.pinyin = "2", .lenient = "0", .typed = "beijing"},
+                    JudgedBy{.others = kOthers, .typed = "北平", .correct = true},
+                    JudgedBy{.others = kOthers, .question = 3, .typed = "北平"},
+                    JudgedBy{.others = kOthers, .typed = "beiping"},
+                    JudgedBy{
+                        .pinyin = "1", .others = kOthers, .typed = "beiping", .correct = true}));
 
 TEST_F(AnswerTest, AnEmptyAnswerIsRefusedAndNothingElseChanges) {
   Answering(3, "answer3");
