@@ -65,6 +65,14 @@ function(lornel_precompile target)
   endif()
 endfunction()
 
+# A test program's files are compiled eight to a unit: most of their time is
+# the same GoogleTest and standard headers and templates, once per unit.
+set(LORNEL_TEST_UNITY_BATCH 8 CACHE STRING "Test files compiled per unit (1 for one each)")
+function(lornel_test_unity target)
+  set_target_properties(${target} PROPERTIES UNITY_BUILD ON
+    UNITY_BUILD_BATCH_SIZE ${LORNEL_TEST_UNITY_BATCH})
+endfunction()
+
 # Options that only GCC, clang and GNU ld know (-municode picks the wide entry
 # point, -s strips); an MSVC build goes without them.
 function(lornel_gnu_options target)

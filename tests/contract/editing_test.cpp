@@ -7,7 +7,7 @@
 
 #include "tests/contract/backend.h"
 
-namespace lornel::contract {
+namespace lornel::contract::editing {
 namespace {
 
 using ui::Event;
@@ -111,4 +111,4 @@ TEST_F(Editing, ACaptionIsMeasuredInTheLabelsFontWidthAndWrap) {
 }
 
 }  // namespace
-}  // namespace lornel::contract
+}  // namespace lornel::contract::editing

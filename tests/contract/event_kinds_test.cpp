@@ -5,7 +5,7 @@
 #include "tests/contract/backend.h"
 #include "ui/kinds.h"
 
-namespace lornel::contract {
+namespace lornel::contract::event_kinds {
 namespace {
 
 using ui::Event, ui::Kind;
@@ -130,4 +130,4 @@ TEST_F(EventKinds, ThePauseKeyReachesItsRowWhereverTheFocusIs) {
 }
 
 }  // namespace
-}  // namespace lornel::contract
+}  // namespace lornel::contract::event_kinds

@@ -10,7 +10,7 @@ using Slot = quiz::MainSlot;  // the sample rows borrow the main window's handle
 
 constexpr Binding Click(int arg) { return {Event::Click, Slot::OpenQuestion, arg}; }
 
-constexpr ui::Row kRows[] = {
+constexpr ui::Row kSampleRows[] = {
     {.id = kCover, .name = u8"cover", .kind = Kind::GroupBox, .rect = {300, 10, 120, 80}},
     {.id = kCovered,
      .name = u8"covered",
@@ -87,13 +87,13 @@ constexpr ui::Row kRows[] = {
      .tabStop = true,
      .edge = ui::Edge::Sunken},
 };
-static_assert(ui::IdsMatchOrder(kRows));
+static_assert(ui::IdsMatchOrder(kSampleRows));
 
 }  // namespace
 
 const ui::Table& SampleTable() {
   static const ui::Table table{
-      {.caption = "样本", .outerWidth = 460, .outerHeight = 380, .titleBar = true}, kRows};
+      {.caption = "样本", .outerWidth = 460, .outerHeight = 380, .titleBar = true}, kSampleRows};
   return table;
 }
 

@@ -37,7 +37,7 @@ std::string TwoQuestions(const std::string& countdown) {
                         .countdown = countdown}
       .Bytes();
 }
-const std::string kQuiz = TwoQuestions("0");
+const std::string kLayoutQuiz = TwoQuestions("0");
 
 TEST(Layout, TheStartCoverCoversTheWholeClientArea) {
   Program p = Program::Start(FreshDirectory(L"cover"));
@@ -78,7 +78,7 @@ TEST(Layout, TheStartCoverCoversTheWholeClientArea) {
 }
 
 TEST(Layout, TheBoardAndTheBarsAfterTheStartButton) {
-  Session s(L"board", kQuiz);
+  Session s(L"board", kLayoutQuiz);
   s.PressStart();
   HWND main = s.p.MainWindow();
   ASSERT_FALSE(Visible(s.Of(MainId::分组框21)));
@@ -137,7 +137,7 @@ TEST(Layout, TheBoardAndTheBarsAfterTheStartButton) {
 }
 
 TEST(Layout, TheGroupPanelLiesOverTheQuestionBoardAndTheAnswerPanelButNotTheBars) {
-  Session s(L"question", kQuiz);
+  Session s(L"question", kLayoutQuiz);
   s.PressStart();
   HWND main = s.p.MainWindow();
   HWND group = s.Of(MainId::分组框3);
@@ -188,7 +188,7 @@ TEST(Layout, TheGroupPanelLiesOverTheQuestionBoardAndTheAnswerPanelButNotTheBars
 }
 
 TEST(Layout, TheAnswerPanelAndTheOnScreenKeyboard) {
-  Session s(L"answer", kQuiz);
+  Session s(L"answer", kLayoutQuiz);
   s.PressStart();
   HWND main = s.p.MainWindow();
   EXPECT_TRUE(PlacedAt(s.Of(MainId::分组框22), 24, 272, 1136, 288));

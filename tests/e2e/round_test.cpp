@@ -14,11 +14,12 @@ namespace {
 
 using quiz::MainId;
 
-const test::QuizFile kQuiz{.titles = {"用英语打个招呼", "中国的首都是哪里？", "一年有几个月？"},
-                           .answers = {"Hello", "北京", "12"}};
+const test::QuizFile kRoundQuiz{
+    .titles = {"用英语打个招呼", "中国的首都是哪里？", "一年有几个月？"},
+    .answers = {"Hello", "北京", "12"}};
 
 TEST(Round, RevealCorrectAnswerShakeAndTimeOut) {
-  Session s(L"round", kQuiz.Bytes());
+  Session s(L"round", kRoundQuiz.Bytes());
   s.PressStart();
   ASSERT_FALSE(Visible(s.Of(MainId::分组框21)));
 
@@ -88,7 +89,7 @@ TEST(Round, RevealCorrectAnswerShakeAndTimeOut) {
   EXPECT_FALSE(Enabled(s.Of(MainId::按钮1))) << "question 1 stays locked";
 
   // The countdown value is changed in the file while the program runs.
-  test::QuizFile timed = kQuiz;
+  test::QuizFile timed = kRoundQuiz;
   timed.countdown = "3";
   s.WriteConfig(timed.Bytes());
   s.Press(MainId::按钮3, [&] { return Visible(s.Of(MainId::分组框3)); });
@@ -107,7 +108,7 @@ TEST(Round, RevealCorrectAnswerShakeAndTimeOut) {
 }
 
 TEST(Round, OnScreenKeysTypeIntoTheAnswerBox) {
-  Session s(L"keys", kQuiz.Bytes());
+  Session s(L"keys", kRoundQuiz.Bytes());
   s.PressStart();
   s.TypeOnScreen("HELLO");
   EXPECT_EQ(Text(s.Of(MainId::编辑框1)), "hello");

@@ -18,10 +18,10 @@ namespace lornel::fake {
 
 class AppRuntime {
  public:
-  static constexpr const char* kDirectory = "C:\\lornel";
-  static constexpr const char* kExe = "C:\\lornel\\lornel.exe";
-  static constexpr const char* kConfig = "C:\\lornel\\wtda.ini";
-  static constexpr const char* kLibrary = "C:\\lornel\\SkinH_EL.dll";
+  static constexpr const char* kDirectory = kProgramFolder;
+  static constexpr const char* kExe = kProgramPath;
+  static constexpr const char* kConfig = kConfigPath;
+  static constexpr const char* kLibrary = kLibraryPath;
 
   AppRuntime();
   // Process start and the main window's creation. A second copy's notice

@@ -13,6 +13,12 @@
 
 namespace lornel::fake {
 
+// Where the tests put the program, its quiz and the skin library.
+inline constexpr const char* kProgramFolder = "C:\\lornel";
+inline constexpr const char* kProgramPath = "C:\\lornel\\lornel.exe";
+inline constexpr const char* kConfigPath = "C:\\lornel\\wtda.ini";
+inline constexpr const char* kLibraryPath = "C:\\lornel\\SkinH_EL.dll";
+
 struct ShownMessage {
   std::string text, title;
   unsigned flags = 0;

@@ -14,9 +14,6 @@
 namespace lornel::abuse {
 namespace {
 
-constexpr const char* kLibrary = "C:\\lornel\\SkinH_EL.dll";
-constexpr const char* kConfig = "C:\\lornel\\wtda.ini";
-
 struct Killed {};
 
 // Dies half way through the first write, leaving half of the bytes in a
@@ -56,15 +53,18 @@ class KilledWriteTest : public testing::Test {
   KilledWriteTest() {
     resources::SetProvider(StandIns);
     host.directories.insert("C:\\lornel");
-    host.loadablePaths.insert(kLibrary);
+    host.loadablePaths.insert(fake::kLibraryPath);
     const resources::Bytes image = resources::Get(resources::Blob::SkinLibrary);
     host.library.assign(reinterpret_cast<const char*>(image.data()), image.size());
   }
   ~KilledWriteTest() override { resources::SetProvider(nullptr); }
   // A process start: the program directory and the shell with its context.
   app::Shell NewShell() {
-    return app::Shell{
-        host, {"C:\\lornel", "lornel.exe"}, Context{MainForm(window), host, kConfig}, {}, {}};
+    return app::Shell{host,
+                      {"C:\\lornel", "lornel.exe"},
+                      Context{MainForm(window), host, fake::kConfigPath},
+                      {},
+                      {}};
   }
 
   fake::Clock clock;
@@ -79,24 +79,26 @@ TEST_F(KilledWriteTest, TheLibraryIsWrittenWholeOrNotAtAll) {
   ASSERT_FALSE(host.library.empty());
   app::Shell first = NewShell();
   EXPECT_THROW(app::EnsureSkinLibrary(first), Killed);
-  EXPECT_EQ(host.files.count(kLibrary), 0u) << "a cut library stands where the next start looks";
+  EXPECT_EQ(host.files.count(fake::kLibraryPath), 0u)
+      << "a cut library stands where the next start looks";
   host.alive = true;
   app::Shell next = NewShell();
   app::ApplySkin(next, 12);  // ends the "process" with the fatal report if it cannot load
-  EXPECT_EQ(host.files.at(kLibrary), host.library);
-  EXPECT_EQ(host.attributes[kLibrary], 0x2u);
+  EXPECT_EQ(host.files.at(fake::kLibraryPath), host.library);
+  EXPECT_EQ(host.attributes[fake::kLibraryPath], 0x2u);
   EXPECT_TRUE(host.messages.empty());
 }
 
 TEST_F(KilledWriteTest, TheDefaultFileIsWrittenWholeOrNotAtAll) {
-  EXPECT_THROW(config::WriteDefaultConfig(host, kConfig), Killed);
-  EXPECT_FALSE(config::ConfigFileExists(host, kConfig));
+  EXPECT_THROW(config::WriteDefaultConfig(host, fake::kConfigPath), Killed);
+  EXPECT_FALSE(config::ConfigFileExists(host, fake::kConfigPath));
   host.alive = true;
-  config::WriteDefaultConfig(host, kConfig);
-  EXPECT_EQ(host.files.at(kConfig), config::DefaultConfigText());
+  config::WriteDefaultConfig(host, fake::kConfigPath);
+  EXPECT_EQ(host.files.at(fake::kConfigPath), config::DefaultConfigText());
   // The leftover of the killed write is not taken for the file.
-  EXPECT_EQ(config::ReadConfigValue(host, kConfig, config::kPointsSection, config::kPointsKey),
-            "1");
+  EXPECT_EQ(
+      config::ReadConfigValue(host, fake::kConfigPath, config::kPointsSection, config::kPointsKey),
+      "1");
 }
 
 }  // namespace

@@ -26,9 +26,6 @@ namespace {
 using quiz::MainId;
 
 constexpr const char* kDirectory = "C:\\lornel";
-constexpr const char* kExe = "C:\\lornel\\lornel.exe";
-constexpr const char* kConfig = "C:\\lornel\\wtda.ini";
-constexpr const char* kLibrary = "C:\\lornel\\SkinH_EL.dll";
 // A 1 ms timer ticks every 10 ms (fake::Clock::kMinimumPeriod): a button that
 // a lock or the guard keeps disabled may be enabled for less than that.
 constexpr std::int64_t kOnePeriod = fake::Clock::kMinimumPeriod;
@@ -87,30 +84,30 @@ class WatchedForm : public fake::FakeForm {
   }
 };
 
-class Monkey;
+class MonkeyRun;
 
 // One run of the program: its main window, the handlers and the shell.
 struct Process : ui::EventSink {
-  explicit Process(Monkey& monkey);
+  explicit Process(MonkeyRun& monkey);
   void OnControlEvent(const ui::ControlEvent& event) override;
   void OnCreated() override { events.OnCreated(); }
   void OnDestroyed() override { events.OnDestroyed(); }
 
-  Monkey& monkey;
+  MonkeyRun& monkey;
   WatchedForm main;
   app::Shell shell;
   app::MainEvents events{shell};
 };
 
-class Monkey {
+class MonkeyRun {
  public:
-  Monkey(const Scenario& scenario, const RunOptions& options)
+  MonkeyRun(const Scenario& scenario, const RunOptions& options)
       : scenario_(scenario), options_(options) {
-    host.moduleFileName = kExe;
+    host.moduleFileName = fake::kProgramPath;
     host.currentDirectory = "C:\\elsewhere";
     host.directories.insert(kDirectory);
-    host.loadablePaths.insert(kLibrary);
-    host.files[kConfig] = scenario.config;
+    host.loadablePaths.insert(fake::kLibraryPath);
+    host.files[fake::kConfigPath] = scenario.config;
     host.onKey = [this](int vk, bool release) {
       // keybd_event: the key reaches the focused control after the handler returns.
       if (!release)
@@ -226,7 +223,7 @@ class Monkey {
     }
     const fake::ShownMessage* last = host.messages.empty() ? nullptr : &host.messages.back();
     const bool repair = last && last->title == "不能为空" && !host.shellOpened.empty() &&
-                        host.shellOpened.back() == kConfig;
+                        host.shellOpened.back() == fake::kConfigPath;
     std::string emptied;
     if (last && last->text == "加分配置错误")
       emptied = Setting(config::kPointsSection, config::kPointsKey);
@@ -239,7 +236,7 @@ class Monkey {
   }
 
   std::string Setting(const char* section, const char* key) {
-    return config::ReadConfigValue(host, kConfig, section, key);
+    return config::ReadConfigValue(host, fake::kConfigPath, section, key);
   }
 
   // --- the rules, at the moment of a change ------------------------------
@@ -294,10 +291,10 @@ class Monkey {
 
   // --- the rules, checked after every step ---------------------------------
   void Check() {
-    const auto file = host.files.find(kConfig);
+    const auto file = host.files.find(fake::kConfigPath);
     if (file == host.files.end() || file->second != scenario_.config)
       Violate(Rule::ConfigChanged, "wtda.ini differs from the teacher's file");
-    if (std::count(host.writes.begin(), host.writes.end(), std::string(kConfig)) > 0)
+    if (std::count(host.writes.begin(), host.writes.end(), std::string(fake::kConfigPath)) > 0)
       Violate(Rule::ConfigChanged, "wtda.ini was written");
     if (host.files.size() != 2 || host.writes.size() != 1)
       Violate(Rule::ConfigChanged, "a file other than the library was written");
@@ -487,7 +484,7 @@ class Monkey {
   friend struct Process;
 };
 
-Process::Process(Monkey& m)
+Process::Process(MonkeyRun& m)
     : monkey(m),
       main(quiz::MainTable(), m.clock, *this),
       shell{m.host, {}, Context{MainForm(main), m.host}, {}, {}} {}
@@ -703,7 +700,7 @@ const char* RuleName(Rule rule) {
 
 Outcome Play(const Scenario& scenario, const std::vector<Action>& actions,
              const RunOptions& options) {
-  Monkey monkey(scenario, options);
+  MonkeyRun monkey(scenario, options);
   return monkey.PlayAll(actions);
 }
 

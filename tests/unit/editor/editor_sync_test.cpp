@@ -13,7 +13,6 @@ namespace {
 
 using platform::MessageResult;
 
-constexpr const char* kPath = "C:\\lornel\\wtda.ini";
 const std::string kTitle9 = config::QuestionTitleKey(9);
 const std::string kAnswer1 = config::QuestionAnswerKey(1);
 
@@ -22,7 +21,8 @@ struct Open : EditorSession {
   Open() { form.Create(); }
   // Notepad saves the file with one value changed.
   void ChangeOutside(const std::string& section, const std::string& key, const std::string& v) {
-    host.files[kPath] = *config::WriteIniValue(host.files[kPath], section, key, v);
+    host.files[fake::kConfigPath] =
+        *config::WriteIniValue(host.files[fake::kConfigPath], section, key, v);
   }
 };
 
@@ -58,7 +58,7 @@ TEST(EditorSync, ValuesBothSidesChangedAskOnceBeforeAnythingIsWritten) {
     o.ChangeOutside(config::kAnswerSection, config::QuestionAnswerKey(2), "t");
     o.ChangeOutside(config::kCountdownSection, config::kCountdownKey, "20");
     o.ChangeOutside(config::kPointsSection, config::kPointsKey, "3");
-    const std::string disk = o.host.files[kPath];
+    const std::string disk = o.host.files[fake::kConfigPath];
     o.Answer({answer});
     o.Click(EditorId::SaveButton);
     ASSERT_EQ(o.host.messages.size(), 1u) << o.host.messages.back().text;
@@ -69,7 +69,7 @@ TEST(EditorSync, ValuesBothSidesChangedAskOnceBeforeAnythingIsWritten) {
     EXPECT_EQ(asked.owner, o.form.OwnerHandle());
     EXPECT_EQ(asked.flags & ui::kMbTaskModal, 0u);
     if (answer == MessageResult::Cancel) {
-      EXPECT_EQ(o.host.files[kPath], disk);
+      EXPECT_EQ(o.host.files[fake::kConfigPath], disk);
       EXPECT_EQ(o.Box(TitleBox(9)), u"我的");
       EXPECT_TRUE(o.Modified());
       continue;
@@ -124,7 +124,7 @@ TEST(EditorSync, LogOffAndShutdownAskAsClosingDoes) {
   for (const MessageResult answer :
        {MessageResult::Cancel, MessageResult::No, MessageResult::Yes}) {
     Open o;
-    const std::string before = o.host.files[kPath];
+    const std::string before = o.host.files[fake::kConfigPath];
     o.Type(AnswerBox(1), u"abc");
     o.Answer({answer});
     if (answer == MessageResult::Cancel) {
@@ -138,7 +138,7 @@ TEST(EditorSync, LogOffAndShutdownAskAsClosingDoes) {
     if (answer == MessageResult::Yes)
       EXPECT_EQ(o.Read(config::kAnswerSection, kAnswer1), "abc");
     else
-      EXPECT_EQ(o.host.files[kPath], before);
+      EXPECT_EQ(o.host.files[fake::kConfigPath], before);
   }
 }
 

@@ -15,8 +15,6 @@ namespace {
 
 using platform::MessageResult;
 
-constexpr const char* kPath = "C:\\lornel\\wtda.ini";
-
 class EditorTest : public testing::Test, protected EditorSession {
  protected:
   void Start() {
@@ -27,8 +25,8 @@ class EditorTest : public testing::Test, protected EditorSession {
 };
 
 TEST_F(EditorTest, EditsTheFileBesideItInPlaceKeepingABackup) {
-  host.files[kPath] = "; 我的题目\r\n" + config::DefaultConfigText();
-  const std::string before = host.files[kPath];
+  host.files[fake::kConfigPath] = "; 我的题目\r\n" + config::DefaultConfigText();
+  const std::string before = host.files[fake::kConfigPath];
   Start();
   EXPECT_EQ(form.caption(), "C:\\lornel\\wtda.ini - Lornel 题目编辑器");
   EXPECT_EQ(Box(EditorId::CountdownBox), u"0");
@@ -41,7 +39,7 @@ TEST_F(EditorTest, EditsTheFileBesideItInPlaceKeepingABackup) {
   EXPECT_EQ(host.files["C:\\lornel\\wtda.ini.bak"], before);
   EXPECT_EQ(Read(config::kTitleSection, "第二题题目"), "新题目");
   EXPECT_EQ(Read(config::kAnswerSection, "第二题答案"), "New");
-  EXPECT_EQ(host.files[kPath].substr(0, 12), "; 我的题目\r\n");
+  EXPECT_EQ(host.files[fake::kConfigPath].substr(0, 12), "; 我的题目\r\n");
   // Typing the old text back is no change any more.
   Type(AnswerBox(2), u"Old");
   Type(AnswerBox(2), u"New");
@@ -56,7 +54,7 @@ TEST_F(EditorTest, WithoutAFileItStartsFromTheDefaultContent) {
   EXPECT_EQ(Box(EditorId::PointsBox), u"1");
   Type(TitleBox(1), u"一加一等于几？");
   Click(EditorId::SaveButton);
-  ASSERT_EQ(host.files.count(kPath), 1u);
+  ASSERT_EQ(host.files.count(fake::kConfigPath), 1u);
   EXPECT_EQ(host.files.count("C:\\lornel\\wtda.ini.bak"), 0u);
   EXPECT_EQ(Read(config::kTitleSection, "第一题题目"), "一加一等于几？");
   EXPECT_EQ(Read(config::kPointsSection, config::kPointsKey), "1");
@@ -81,7 +79,7 @@ TEST_F(EditorTest, SwitchesOwnValuesAndOtherAnswersOfAFileWithoutThem) {
   Click(EditorId::SaveButton);
   EXPECT_EQ(Read(config::kSoundSection, config::kSoundKey), "1");
   EXPECT_EQ(Read(config::kJudgingSection, config::kPinyinKey), "");
-  EXPECT_EQ(host.files[kPath].find("[判题方式：]"), std::string::npos);
+  EXPECT_EQ(host.files[fake::kConfigPath].find("[判题方式：]"), std::string::npos);
   EXPECT_EQ(Read(config::kOtherAnswersSection, "第二题其他答案"), "Beijing|北京市");
   EXPECT_EQ(Read(config::kQuestionCountdownSection, "第二题倒计时"), "45");
   // A "|" at an end is refused, and the box is where the caret goes.
@@ -129,8 +127,8 @@ TEST(EditorFiles, AFileItCannotReadIsNamedAndNeverWritten) {
       {&fake::FakeHost::oversizedPaths, "超过 512 MB"}};
   for (const auto& [problem, words] : cases) {
     EditorSession s;
-    s.host.files[kPath] = "[答对一题加几分：]\r\n答对一题得分=5\r\n";
-    (s.host.*problem).insert(kPath);
+    s.host.files[fake::kConfigPath] = "[答对一题加几分：]\r\n答对一题得分=5\r\n";
+    (s.host.*problem).insert(fake::kConfigPath);
     s.form.Create();
     ASSERT_EQ(s.host.messages.size(), 1u) << words;
     EXPECT_NE(s.host.messages[0].text.find(words), std::string::npos);
@@ -138,7 +136,7 @@ TEST(EditorFiles, AFileItCannotReadIsNamedAndNeverWritten) {
     s.Type(TitleBox(1), u"题");
     s.Click(EditorId::SaveButton);
     EXPECT_EQ(s.host.messages.size(), 2u);
-    EXPECT_EQ(s.host.files[kPath], "[答对一题加几分：]\r\n答对一题得分=5\r\n");
+    EXPECT_EQ(s.host.files[fake::kConfigPath], "[答对一题加几分：]\r\n答对一题得分=5\r\n");
     EXPECT_EQ(s.host.writes, std::vector<std::string>{"C:\\lornel\\SkinH_EL.dll"});
   }
 }
@@ -148,7 +146,7 @@ TEST_F(EditorTest, OpeningAnUnreadableFileKeepsTheCurrentOne) {
   Type(TitleBox(1), u"还没保存");
   host.directories.insert("D:\\quiz");
   form.openDialog = [](const std::string& from) {
-    EXPECT_EQ(from, kPath);
+    EXPECT_EQ(from, fake::kConfigPath);
     return std::optional<std::string>("D:\\quiz");
   };
   Answer({MessageResult::No, MessageResult::Ok});  // do not save; then the message
@@ -193,12 +191,12 @@ TEST_F(EditorTest, PasteFillsRowsFromTheFocusedOneAndSaysWhatDidNotFit) {
 
 TEST_F(EditorTest, ChecksBeforeSavingNameTheRow) {
   Start();
-  const std::string before = host.files[kPath];
+  const std::string before = host.files[fake::kConfigPath];
   Type(TitleBox(4), u"笑一个\U0001F600");
   Click(EditorId::SaveButton);
   ASSERT_EQ(host.messages.size(), 1u);
   EXPECT_NE(host.messages[0].text.find("第4题题目：第4个字符（U+1F600）"), std::string::npos);
-  EXPECT_EQ(host.files[kPath], before);
+  EXPECT_EQ(host.files[fake::kConfigPath], before);
   EXPECT_EQ(form.focused(), int(TitleBox(4)));
   // Warnings: the teacher may save all the same.
   Type(TitleBox(4), u"笑一个");
@@ -211,7 +209,7 @@ TEST_F(EditorTest, ChecksBeforeSavingNameTheRow) {
   EXPECT_NE(warned.find("第4题答案：前后的空格"), std::string::npos);
   EXPECT_NE(warned.find("第4题答案：屏幕键盘打不出“空格 北 京”"), std::string::npos);
   EXPECT_NE(warned.find("第5题题目：太长"), std::string::npos);
-  EXPECT_EQ(host.files[kPath], before);
+  EXPECT_EQ(host.files[fake::kConfigPath], before);
   Answer({MessageResult::Yes});
   Click(EditorId::SaveButton);
   EXPECT_EQ(Read(config::kAnswerSection, "第四题答案"), " 北京");
@@ -220,9 +218,9 @@ TEST_F(EditorTest, ChecksBeforeSavingNameTheRow) {
 TEST_F(EditorTest, SavingKeepsWhatAnotherProgramChangedMeanwhile) {
   Start();
   Type(TitleBox(1), u"编辑器写的");
-  host.files[kPath] = "; 记事本加的\r\n" + host.files[kPath];
+  host.files[fake::kConfigPath] = "; 记事本加的\r\n" + host.files[fake::kConfigPath];
   Click(EditorId::SaveButton);
-  EXPECT_EQ(host.files[kPath].rfind("; 记事本加的\r\n", 0), 0u);
+  EXPECT_EQ(host.files[fake::kConfigPath].rfind("; 记事本加的\r\n", 0), 0u);
   EXPECT_EQ(Read(config::kTitleSection, "第一题题目"), "编辑器写的");
 }
 
@@ -235,7 +233,7 @@ TEST_F(EditorTest, ClosingWithNothingChangedAsksNothing) {
 
 TEST_F(EditorTest, ClosingWithUnsavedChangesCanCancelDiscardOrSave) {
   Start();
-  const std::string before = host.files[kPath];
+  const std::string before = host.files[fake::kConfigPath];
   Type(AnswerBox(3), u"abc");
   Answer({MessageResult::Cancel});
   form.UserClose();

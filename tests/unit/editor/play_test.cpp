@@ -11,20 +11,17 @@ namespace {
 
 using platform::MessageResult;
 
-constexpr const char* kPath = "C:\\lornel\\wtda.ini";
-constexpr const char* kProgram = "C:\\lornel\\lornel.exe";
-
 class PlayTest : public testing::Test, protected EditorSession {
  protected:
   PlayTest() {
-    host.files[kProgram] = "MZ";
+    host.files[fake::kProgramPath] = "MZ";
     form.Create();
   }
   void Play() { Click(EditorId::PlayButton); }
 };
 
 TEST_F(PlayTest, UnsavedChangesAreSavedKeptOrTheStartCancelled) {
-  const std::string before = host.files[kPath];
+  const std::string before = host.files[fake::kConfigPath];
   form.SetUnicodeText(int(TitleBox(1)), u"新题目");
   Answer({MessageResult::Cancel});
   Play();
@@ -36,9 +33,9 @@ TEST_F(PlayTest, UnsavedChangesAreSavedKeptOrTheStartCancelled) {
   Answer({MessageResult::No});
   Play();
   ASSERT_EQ(host.started.size(), 1u);
-  EXPECT_EQ(host.started[0].path, kProgram);
+  EXPECT_EQ(host.started[0].path, fake::kProgramPath);
   EXPECT_EQ(host.started[0].directory, "C:\\lornel");
-  EXPECT_EQ(host.files[kPath], before);
+  EXPECT_EQ(host.files[fake::kConfigPath], before);
 
   host.runningWindows.clear();  // the class closed it
   Answer({MessageResult::Yes});
@@ -74,8 +71,8 @@ TEST_F(PlayTest, OnlyTheFileBesideTheProgramIsPlayed) {
   EXPECT_TRUE(Said("课堂程序只读取它旁边的 wtda.ini；现在打开的是“D:\\备课\\wtda.ini”"));
   EXPECT_TRUE(Said("“C:\\lornel\\wtda.ini”"));
 
-  editor.path = kPath;
-  host.files.erase(kProgram);
+  editor.path = fake::kConfigPath;
+  host.files.erase(fake::kProgramPath);
   Play();
   EXPECT_TRUE(Said("编辑器所在的文件夹“C:\\lornel”里没有课堂程序 lornel.exe"));
   EXPECT_EQ(host.started.size(), 1u);

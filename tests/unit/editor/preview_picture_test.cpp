@@ -11,13 +11,11 @@
 namespace lornel::editor {
 namespace {
 
-constexpr const char* kPath = "C:\\lornel\\wtda.ini";
-
 TEST(PreviewPicture, TheRowsPictureIsShownInTheQuestionLabelOrItsNote) {
   fake::Clock clock;
   fake::FakeHost host;
   host.systemSearchFinds = true;
-  host.files[kPath] = config::DefaultConfigText();
+  host.files[fake::kConfigPath] = config::DefaultConfigText();
   EditorWindow window(host, clock, "C:\\lornel");
   host.files["D:\\相册\\猫.jpg"] = "\xFF\xD8\xFF cat";
   window.form.pictureDialog = [](const std::string&) {
@@ -30,7 +28,7 @@ TEST(PreviewPicture, TheRowsPictureIsShownInTheQuestionLabelOrItsNote) {
   window.form.Focus(int(TitleBox(3)));
   window.form.Click(int(EditorId::PreviewButton));
   ASSERT_TRUE(asked);
-  EXPECT_EQ(asked->configPath, kPath);
+  EXPECT_EQ(asked->configPath, fake::kConfigPath);
   EXPECT_EQ(asked->picture, "图片\\猫.jpg") << "as the file will name it, before a save";
 
   const std::size_t label = std::size_t(PreviewId::QuestionLabel);

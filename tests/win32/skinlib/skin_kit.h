@@ -60,6 +60,14 @@ inline lornel::skin::SkinData Parsed(const Bytes& bytes) {
 // Attaching changes the process for good (the thread's hook, the redirected
 // imports), so each restyling suite runs alone in a child process of the test
 // binary; in the parent its tests skip.
+// A client pixel as painted now.
+inline COLORREF Pixel(HWND hwnd, int x, int y) {
+  HDC dc = GetDC(hwnd);
+  const COLORREF c = GetPixel(dc, x, y);
+  ReleaseDC(hwnd, dc);
+  return c;
+}
+
 inline bool InSkinChild() { return GetEnvironmentVariableW(L"LORNEL_SKIN_CHILD", nullptr, 0) != 0; }
 
 inline void RunSuiteInChild(const std::wstring& suite) {

@@ -187,13 +187,6 @@ void Repaint() {
   lornel::test::Pump(30);
 }
 
-COLORREF Pixel(HWND hwnd, int x, int y) {
-  HDC dc = GetDC(hwnd);
-  const COLORREF c = GetPixel(dc, x, y);
-  ReleaseDC(hwnd, dc);
-  return c;
-}
-
 COLORREF FramePixel(HWND hwnd, int x, int y) {  // window coordinates, frame included
   HDC dc = GetWindowDC(hwnd);
   const COLORREF c = GetPixel(dc, x, y);

@@ -71,13 +71,6 @@ HWND MakeWindow(LONG_PTR milli, int x, int y) {
   return top;
 }
 
-COLORREF Pixel(HWND hwnd, int x, int y) {
-  HDC dc = GetDC(hwnd);
-  const COLORREF c = GetPixel(dc, x, y);
-  ReleaseDC(hwnd, dc);
-  return c;
-}
-
 // Pixels of colour c in a row from (x, y) on, stepping by dx.
 int RunOf(HWND hwnd, int x, int y, int dx, COLORREF c) {
   int n = 0;
