@@ -169,15 +169,12 @@ class Monkey {
     return true;
   }
 
-  // A state seen once may be caught in the middle of a handler; a broken rule
-  // must still be broken a moment later.
+  // A state seen once may be caught in the middle of a handler, or before a
+  // lock timer's tick that a loaded machine holds back; a broken rule must
+  // still be broken a second later.
   template <class Broken>
   bool Holds(Broken broken) {
-    for (int look = 0; look < 3; ++look) {
-      if (!broken()) return true;
-      Pause(100);
-    }
-    return false;
+    return WaitUntil([&] { return !broken(); }, 1000);
   }
 
   bool Check() {
