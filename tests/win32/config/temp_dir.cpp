@@ -46,10 +46,11 @@ TempDir::TempDir() {
 
 TempDir::~TempDir() { RemoveTree(win32::Wide(path_)); }
 
-std::vector<std::string> TempDir::Entries() const {
+std::vector<std::string> TempDir::Entries(const std::string& folder) const {
   std::vector<std::string> names;
   WIN32_FIND_DATAW found;
-  const HANDLE search = FindFirstFileW((win32::Wide(path_) + L"\\*").c_str(), &found);
+  const std::string inside = folder.empty() ? path_ : *this / folder;
+  const HANDLE search = FindFirstFileW((win32::Wide(inside) + L"\\*").c_str(), &found);
   if (search == INVALID_HANDLE_VALUE) return names;
   do {
     const std::wstring name = found.cFileName;

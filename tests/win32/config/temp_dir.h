@@ -18,8 +18,9 @@ class TempDir {
 
   const std::string& path() const { return path_; }  // GBK, no trailing backslash
   std::string operator/(const std::string& name) const { return path_ + "\\" + name; }
-  // Names of the entries in the directory, "." and ".." left out.
-  std::vector<std::string> Entries() const;
+  // Names of the entries in the directory, or in a folder inside it, "." and
+  // ".." left out.
+  std::vector<std::string> Entries(const std::string& folder = {}) const;
 
  private:
   std::string path_;

@@ -31,16 +31,8 @@ std::string Picture(std::size_t size, unsigned seed) {
 }
 
 std::set<std::string> Names(const TempDir& dir, const std::string& sub) {
-  std::set<std::string> names;
-  WIN32_FIND_DATAW found;
-  const HANDLE search = FindFirstFileW(Wide(dir / sub + "\\*").c_str(), &found);
-  if (search == INVALID_HANDLE_VALUE) return names;
-  do {
-    const std::wstring name = found.cFileName;
-    if (name != L"." && name != L"..") names.insert(win32::Gbk(name));
-  } while (FindNextFileW(search, &found));
-  FindClose(search);
-  return names;
+  const std::vector<std::string> entries = dir.Entries(sub);
+  return {entries.begin(), entries.end()};
 }
 
 struct Classroom {
