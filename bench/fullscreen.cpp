@@ -2,8 +2,13 @@
 // in one process on the real main window with the real handlers.
 //   show_paint   the window shown and painted at the end of start-up (once)
 //   switch_on    F11's work until every window is painted (first and median)
-//   repaint      the full-screen window and every child repainted, nothing moved:
-//                the floor a switch cannot go below (median, after each switch on)
+//   switch_on_work  of that, until SetFullScreen returns: the window and the
+//                controls moved and re-fonted, nothing painted yet (median)
+//   repaint      the full-screen window and every child repainted, nothing moved
+//                (median, after each switch on)
+//   repaint_fresh  the same after the window was made narrower and wide again,
+//                so Wine paints into a new window surface as after a switch: the
+//                floor a switch cannot go below under Wine (median)
 //   click        `按钮3` clicked until painted, windowed and full screen, ABBA
 // Needs wtda.ini beside the exe; run it on the projector's desktop (1920x1080).
 //   bench_fullscreen.exe [--samples=10]
@@ -48,9 +53,10 @@ class TimedEvents : public ui::EventSink {
   app::MainEvents& real_;
 };
 
-double Switch(win32::Win32Form& form, bool on) {
+double Switch(win32::Win32Form& form, bool on, double* work = nullptr) {
   const double t0 = NowMs();
   form.SetFullScreen(on);
+  if (work) *work = NowMs() - t0;
   UpdateWindow(form.hwnd());
   GdiFlush();
   const double ms = NowMs() - t0;
@@ -66,6 +72,18 @@ double Repaint(win32::Win32Form& form) {
   const double ms = NowMs() - t0;
   if (!FullyPainted(form.hwnd())) Die("the repaint left it unpainted");
   return ms;
+}
+
+// Wine makes a window a new surface whenever its size changes; the first
+// strokes into its fresh memory cost page faults that a plain repaint does not pay.
+double RepaintFresh(win32::Win32Form& form) {
+  RECT r;
+  GetWindowRect(form.hwnd(), &r);
+  constexpr UINT kQuiet =
+      SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOREDRAW | SWP_NOCOPYBITS | SWP_DEFERERASE;
+  SetWindowPos(form.hwnd(), nullptr, 0, 0, r.right - r.left - 64, r.bottom - r.top, kQuiet);
+  SetWindowPos(form.hwnd(), nullptr, 0, 0, r.right - r.left, r.bottom - r.top, kQuiet);
+  return Repaint(form);
 }
 
 double Click(win32::Win32Form& form) {
@@ -112,15 +130,23 @@ int Run(int samples) {
   const double firstOn = Switch(form, true);
   const int scale = form.scale().permille();
   Switch(form, false);
-  std::vector<double> on, off, repaint, windowed, full;
+  std::vector<double> on, onWork, off, repaint, fresh, windowed, full;
   for (int i = 0; i < samples; ++i) {
     Pump(20);
-    on.push_back(Switch(form, true));
+    double work = 0;
+    on.push_back(Switch(form, true, &work));
+    onWork.push_back(work);
     Pump(20);
     repaint.push_back(Repaint(form));
     Pump(20);
     off.push_back(Switch(form, false));
   }
+  Switch(form, true);
+  for (int i = 0; i < samples; ++i) {
+    Pump(20);
+    fresh.push_back(RepaintFresh(form));
+  }
+  Switch(form, false);
   for (int i = 0; i < samples; ++i) {
     const bool fullFirst = i % 4 == 1 || i % 4 == 2;
     for (int k = 0; k < 2; ++k) {
@@ -133,10 +159,11 @@ int Run(int samples) {
   std::printf(
       "fullscreen scale=%d show_paint=%.2f switch_on_first=%.2f switch_on=%.2f "
       "switch_off=%.2f ratio_on=%.3f repaint=%.2f ratio_repaint=%.3f ratio_first_repaint=%.3f "
+      "switch_on_work=%.2f repaint_fresh=%.2f ratio_fresh=%.3f "
       "click_windowed=%.2f click_full=%.2f ratio_click=%.3f\n",
       scale, showPaint, firstOn, Median(on), Median(off), firstOn / showPaint, Median(repaint),
-      Median(on) / Median(repaint), firstOn / Median(repaint), Median(windowed), Median(full),
-      Median(full) / Median(windowed));
+      Median(on) / Median(repaint), firstOn / Median(repaint), Median(onWork), Median(fresh),
+      Median(on) / Median(fresh), Median(windowed), Median(full), Median(full) / Median(windowed));
   std::fflush(stdout);
   Switch(form, false);
   DestroyWindow(form.hwnd());

@@ -101,16 +101,22 @@ for _ in $(seq "$phases"); do
 done
 
 # Full screen (BENCH_FIGURES=...,fullscreen): F11 and clicks on a 1920x1080
-# desktop, each process against its own start-up show-and-paint and windowed clicks.
+# desktop, each process against its own start-up show-and-paint and windowed
+# clicks; the older build's bench_fullscreen.exe, if it has one, in turn with it.
 if [[ ",$figures," == *,fullscreen,* ]]; then
   figures=$(echo ",$figures," | sed 's/,fullscreen,/,/; s/^,//; s/,$//')
-  mkdir -p "$work/fullscreen"
-  cp "$bin/bench_fullscreen.exe" "$root/examples/wtda.ini" "$work/fullscreen/"
-  echo "== full screen at 1920x1080: $phases processes" | tee -a "$log"
+  fs_tags=lornel
+  [ -n "$before" ] && [ -f "$before/bench/bench_fullscreen.exe" ] && fs_tags="lornel before"
+  mkdir -p "$work/fullscreen-lornel" "$work/fullscreen-before"
+  cp "$bin/bench_fullscreen.exe" "$root/examples/wtda.ini" "$work/fullscreen-lornel/"
+  [ "$fs_tags" = lornel ] || cp "$before/bench/bench_fullscreen.exe" "$root/examples/wtda.ini" "$work/fullscreen-before/"
+  echo "== full screen at 1920x1080: $phases processes each of: $fs_tags" | tee -a "$log"
   for _ in $(seq "$phases"); do
-    timeout 300 wine explorer /desktop=lornel-fullscreen,1920x1080 \
-      "$(winepath -w "$work/fullscreen/bench_fullscreen.exe")" --samples=10 2>/dev/null |
-      tr -d '\r' | tee -a "$log" || true
+    for tag in $fs_tags; do
+      timeout 300 wine explorer /desktop=lornel-fullscreen,1920x1080 \
+        "$(winepath -w "$work/fullscreen-$tag/bench_fullscreen.exe")" --samples=10 2>/dev/null |
+        tr -d '\r' | sed "s/^fullscreen /fullscreen tag=$tag /" | tee -a "$log" || true
+    done
   done
 fi
 
@@ -142,6 +148,12 @@ function median(list,   v, m, i, j, t) {
   for (i = 1; i <= n; ++i) { split(val($0, names[i]), p, "/"); wall[names[i]] = wall[names[i]] " " p[1] }
   gf = gf " " val($0, "gdi_fonts"); gb = val($0, "gdi_fonts_before")
   ph++
+}
+/^fullscreen / {
+  t = val($0, "tag"); fn_[t]++
+  fr[t] = fr[t] " " val($0, "ratio_repaint"); ff[t] = ff[t] " " val($0, "ratio_fresh")
+  fo[t] = fo[t] " " val($0, "switch_on"); fw[t] = fw[t] " " val($0, "switch_on_work")
+  fp[t] = fp[t] " " val($0, "repaint"); fq[t] = fq[t] " " val($0, "repaint_fresh")
 }
 /^FONTS / { m = val($0, "mode"); fms[m] = fms[m] " " val($0, "ms"); fn[m] = val($0, "fonts"); fd = val($0, "distinct") }
 END {
@@ -201,6 +213,8 @@ END {
     print ""
     printf "- GDI font objects the main window added at start: %d (the process had %d before)\n", median(gf), gb
   }
+  for (t in fn_)
+    printf "- full screen at 1920x1080 (%s, %d processes, medians): switch on %.1f ms, %.1f ms of it until SetFullScreen returns; repaint %.1f ms, into a fresh surface %.1f ms; switch ÷ repaint %.2f × (goal ≤ 1.3 ×), ÷ fresh repaint %.2f ×\n", t, fn_[t], median(fo[t]), median(fw[t]), median(fp[t]), median(fq[t]), median(fr[t]), median(ff[t])
   if ("each" in fn && "shared" in fn)
     printf "- the fonts of the main window alone, made and realised in a fresh process: one per control, %d fonts, %.2f ms; one per distinct face and height, %d fonts, %.2f ms (medians)\n", fn["each"], median(fms["each"]), fd, median(fms["shared"])
 }' "$log" | tee "$bin/bench-table.md"

@@ -19,6 +19,12 @@ constexpr LONG_PTR kFrameStyles = WS_CAPTION | WS_THICKFRAME;
 constexpr LONG_PTR kFrameExStyles =
     WS_EX_DLGMODALFRAME | WS_EX_WINDOWEDGE | WS_EX_CLIENTEDGE | WS_EX_STATICEDGE;
 
+// The window is redrawn whole once the controls are in place, so the old
+// picture is not copied into the resized window (Wine gives it a new surface)
+// nor is the window erased and its frame painted at once, only to be painted over.
+constexpr UINT kSwitchMove =
+    SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED | SWP_NOCOPYBITS | SWP_DEFERERASE;
+
 RECT MonitorRect(HWND hwnd) {
   MONITORINFO info{};
   info.cbSize = sizeof(info);
@@ -93,8 +99,7 @@ void Win32Form::SetFullScreen(bool on) {
       r.right = r.left + outer.width;
       r.bottom = r.top + outer.height;
     }
-    SetWindowPos(hwnd_, nullptr, r.left, r.top, r.right - r.left, r.bottom - r.top,
-                 SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
+    SetWindowPos(hwnd_, nullptr, r.left, r.top, r.right - r.left, r.bottom - r.top, kSwitchMove);
     LayOutControls(true);
     RedrawWindow(hwnd_, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
   }
@@ -114,8 +119,7 @@ void Win32Form::FitMonitor(int dpi) {
   const ui::FullScreenFit fit = ui::FitFullScreen(size, tableClient_, windowed);
   scale_ = fit.scale;
   origin_ = fit.origin;
-  SetWindowPos(hwnd_, nullptr, monitor.left, monitor.top, size.width, size.height,
-               SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
+  SetWindowPos(hwnd_, nullptr, monitor.left, monitor.top, size.width, size.height, kSwitchMove);
   LayOutControls(true);
   RedrawWindow(hwnd_, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
 }

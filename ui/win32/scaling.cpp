@@ -84,9 +84,10 @@ void Win32Form::LayOutControls(bool keepFonts) {
   for (Control& c : controls_) {
     if (!c.hwnd) continue;
     const RECT r = PlaceOf(c);
-    // The caller redraws the whole window once; 132 redraws would each reach the server.
+    // The caller redraws and erases the whole window once; 132 redraws would
+    // each reach the server, and so would Wine's erasing of the parent after each move.
     SetWindowPos(c.hwnd, nullptr, r.left, r.top, r.right - r.left, r.bottom - r.top,
-                 SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOREDRAW | SWP_NOCOPYBITS);
+                 SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOREDRAW | SWP_NOCOPYBITS | SWP_DEFERERASE);
     if (c.row->kind != ui::Kind::Timer) ApplyFont(c);
   }
 }

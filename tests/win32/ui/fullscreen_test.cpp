@@ -38,6 +38,17 @@ RECT MonitorOf(HWND hwnd) {
 
 using test::PressKey;
 
+// The whole window as it stands, frame included.
+std::vector<COLORREF> Pixels(HWND hwnd) {
+  const RECT r = WindowRect(hwnd);
+  std::vector<COLORREF> pixels;
+  HDC dc = GetWindowDC(hwnd);
+  for (int y = 0; y < r.bottom - r.top; y += 2)
+    for (int x = 0; x < r.right - r.left; x += 2) pixels.push_back(GetPixel(dc, x, y));
+  ReleaseDC(hwnd, dc);
+  return pixels;
+}
+
 class FullScreen : public test::MainForm {
  protected:
   int Id(MainId id) { return static_cast<int>(id); }
@@ -157,6 +168,19 @@ TEST_F(FullScreen, HandlersStillSpeakTableUnitsAndTimersRunOn) {
   form->SetFullScreen(false);
   EXPECT_EQ(form->Left(Id(MainId::编辑框1)), 75);
   EXPECT_EQ(form->Interval(Id(MainId::时钟18)), 50);
+}
+
+// A switch moves everything without painting and redraws once: that one
+// paint must leave nothing that a full repaint would draw differently.
+TEST_F(FullScreen, OnePaintAfterEachSwitchDrawsTheWholeWindow) {
+  for (bool on : {true, false, true, false}) {
+    form->SetFullScreen(on);
+    UpdateWindow(form->hwnd());
+    const std::vector<COLORREF> once = Pixels(form->hwnd());
+    RedrawWindow(form->hwnd(), nullptr, nullptr,
+                 RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN | RDW_UPDATENOW);
+    EXPECT_TRUE(once == Pixels(form->hwnd())) << (on ? "full screen" : "windowed");
+  }
 }
 
 TEST_F(FullScreen, ADisplayChangeFitsItAgain) {
