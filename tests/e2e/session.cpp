@@ -5,6 +5,7 @@
 #include <array>
 
 #include "judging/board_keys.h"
+#include "tests/e2e/screen.h"
 
 namespace lornel::e2e {
 
@@ -170,14 +171,8 @@ void Session::CopySamplePicture() {
 }
 
 void Session::Screenshot(const std::wstring& name) {
-  wchar_t folder[MAX_PATH] = {};
-  if (!GetEnvironmentVariableW(L"LORNEL_SCREENSHOTS", folder, MAX_PATH)) return;
-  std::wstring path = folder;
-  if (!path.empty() && path[0] == L'/') {
-    for (wchar_t& ch : path) ch = ch == L'/' ? L'\\' : ch;
-    path = L"Z:" + path;
-  }
-  CaptureScreen(Join(path, name + L".bmp"));
+  const std::wstring folder = ShotFolder();
+  if (!folder.empty()) CaptureScreen(Join(folder, name + L".bmp"));
 }
 
 }  // namespace lornel::e2e
