@@ -78,7 +78,7 @@ DWORD WINAPI BareThread(void* param) {
   wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
   wc.lpszClassName = L"LornelBenchBare";
   RegisterClassExW(&wc);
-  const ui::Rect panel = quiz::MainTable()[static_cast<int>(MainId::分组框3)].rect;
+  const ui::Rect panel = quiz::MainTable()[static_cast<int>(MainId::GroupPanel)].rect;
   HWND top = CreateWindowExW(0, wc.lpszClassName, L"Lornel bench bare window",
                              WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN, 0, 0, 1203, 773, nullptr,
                              nullptr, wc.hInstance, nullptr);
@@ -130,22 +130,22 @@ std::vector<double> g_dispatch;
 double ClickSample(const Program& p) {
   HWND top = p.form.hwnd();
   const double t0 = NowMs();
-  SendMessageW(p.Of(MainId::按钮3), BM_CLICK, 0, 0);
+  SendMessageW(p.Of(MainId::QuestionButton3), BM_CLICK, 0, 0);
   const double t1 = NowMs();
   UpdateWindow(top);
   GdiFlush();
   const double ms = NowMs() - t0;
   g_dispatch.push_back(t1 - t0);
-  if (!Visible(p.Of(MainId::分组框3)) || !Visible(p.Of(MainId::分组框9)))
+  if (!Visible(p.Of(MainId::GroupPanel)) || !Visible(p.Of(MainId::QuestionPanel3)))
     Die("question 3 did not open");
   if (!FullyPainted(top)) Die("windows left unpainted after the click");
   // "重新选题" brings the board back for the next sample.
-  HWND cancel = p.Of(MainId::透明标签13);
+  HWND cancel = p.Of(MainId::CancelQuestionLink);
   SendMessageW(cancel, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(4, 4));
   SendMessageW(cancel, WM_LBUTTONUP, 0, MAKELPARAM(4, 4));
   UpdateWindow(top);
   Pump(20);
-  if (Visible(p.Of(MainId::分组框3)) || !Enabled(p.Of(MainId::按钮3)))
+  if (Visible(p.Of(MainId::GroupPanel)) || !Enabled(p.Of(MainId::QuestionButton3)))
     Die("the board did not come back");
   return ms;
 }
@@ -166,26 +166,26 @@ void Start(MainWindow& window) {
   if (!window.form.Create()) Die("the main window was not created");
   const Program p{window.form};
   Pump(200);
-  SendMessageW(p.Of(MainId::按钮31), BM_CLICK, 0, 0);
+  SendMessageW(p.Of(MainId::StartButton), BM_CLICK, 0, 0);
   UpdateWindow(window.form.hwnd());
-  if (Visible(p.Of(MainId::分组框21))) Die("the start cover is still shown");
+  if (Visible(p.Of(MainId::StartCover))) Die("the start cover is still shown");
 }
 
 // A wrong answer checked: the buzz and the shake's start, until painted. The
 // shake (four 50 ms steps) is over before the next sample.
 double WrongAnswerSample(const Program& p) {
   HWND top = p.form.hwnd();
-  SetWindowTextW(p.Of(MainId::编辑框1), L"wrong");
+  SetWindowTextW(p.Of(MainId::AnswerBox), L"wrong");
   const double t0 = NowMs();
-  SendMessageW(p.Of(MainId::按钮47), BM_CLICK, 0, 0);
+  SendMessageW(p.Of(MainId::CheckButton), BM_CLICK, 0, 0);
   const double t1 = NowMs();
   UpdateWindow(top);
   GdiFlush();
   const double ms = NowMs() - t0;
   g_dispatch.push_back(t1 - t0);
-  if (p.form.Interval(static_cast<int>(MainId::时钟18)) == 0) Die("the answer was not refused");
+  if (p.form.Interval(static_cast<int>(MainId::ShakeTimer)) == 0) Die("the answer was not refused");
   if (!FullyPainted(top)) Die("windows left unpainted after the click");
-  if (!WaitUntil([&] { return p.form.Interval(static_cast<int>(MainId::时钟18)) == 0; }, 3000))
+  if (!WaitUntil([&] { return p.form.Interval(static_cast<int>(MainId::ShakeTimer)) == 0; }, 3000))
     Die("the shake did not end");
   Pump(100);
   return ms;
@@ -202,10 +202,10 @@ int RunSounds(platform::Host& host, const app::ProgramPaths& paths, int samples,
   MainWindow window(host, paths, sounds);
   Start(window);
   const Program p{window.form};
-  SendMessageW(p.Of(MainId::按钮3), BM_CLICK, 0, 0);
-  SendMessageW(p.Of(MainId::按钮15), BM_CLICK, 0, 0);
+  SendMessageW(p.Of(MainId::QuestionButton3), BM_CLICK, 0, 0);
+  SendMessageW(p.Of(MainId::ConfirmGroupButton), BM_CLICK, 0, 0);
   Pump(100);
-  if (!Visible(p.Of(MainId::按钮47))) Die("question 3 is not open for an answer");
+  if (!Visible(p.Of(MainId::CheckButton))) Die("question 3 is not open for an answer");
   // The 30-second countdown would end the question under the samples.
   quiz::ToggleCountdownPause(window.shell.ctx);
   if (!quiz::IsCountdownPaused(window.shell.ctx.main)) Die("the countdown did not pause");

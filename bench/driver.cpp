@@ -95,7 +95,7 @@ bool CameUp(Child& c, const Program& p, HWND* topOut = nullptr) {
   HWND top = c.WaitForWindow(p.title, 5000);
   if (topOut) *topOut = top;
   if (!top) return false;
-  return !p.lornel || Visible(Control(top, static_cast<int>(quiz::MainId::分组框21)));
+  return !p.lornel || Visible(Control(top, static_cast<int>(quiz::MainId::StartCover)));
 }
 
 // One start: CreateProcess until WaitForInputIdle, in milliseconds; < 0 on failure.

@@ -89,14 +89,14 @@ double RepaintFresh(win32::Win32Form& form) {
 double Click(win32::Win32Form& form) {
   const auto of = [&](MainId id) { return form.ControlWindow(static_cast<int>(id)); };
   const double t0 = NowMs();
-  SendMessageW(of(MainId::按钮3), BM_CLICK, 0, 0);
+  SendMessageW(of(MainId::QuestionButton3), BM_CLICK, 0, 0);
   UpdateWindow(form.hwnd());
   GdiFlush();
   const double ms = NowMs() - t0;
-  if (!Visible(of(MainId::分组框3)) || !FullyPainted(form.hwnd())) Die("question 3 not painted");
+  if (!Visible(of(MainId::GroupPanel)) || !FullyPainted(form.hwnd())) Die("question 3 not painted");
   // "重新选题" brings the board back for the next sample.
-  SendMessageW(of(MainId::透明标签13), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(4, 4));
-  SendMessageW(of(MainId::透明标签13), WM_LBUTTONUP, 0, MAKELPARAM(4, 4));
+  SendMessageW(of(MainId::CancelQuestionLink), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(4, 4));
+  SendMessageW(of(MainId::CancelQuestionLink), WM_LBUTTONUP, 0, MAKELPARAM(4, 4));
   UpdateWindow(form.hwnd());
   Pump(20);
   return ms;
@@ -123,7 +123,7 @@ int Run(int samples) {
   if (!form.Create()) Die("the main window was not created");
   const double showPaint = NowMs() - timed.createdDone;
   Pump(200);
-  SendMessageW(form.ControlWindow(static_cast<int>(MainId::按钮31)), BM_CLICK, 0, 0);
+  SendMessageW(form.ControlWindow(static_cast<int>(MainId::StartButton)), BM_CLICK, 0, 0);
   UpdateWindow(form.hwnd());
   Pump(200);
 

@@ -62,19 +62,20 @@ double OpenSample(const Program& p, const quiz::Question& q, bool pictured) {
   const double t0 = NowMs(), cpu0 = ThreadCpuMs();
   p.Click(q.button);
   g_handlerMs.push_back(NowMs() - t0);  // the picture is decoded here, and scaled at the paint
-  p.Click(MainId::单选框3);
-  p.Click(MainId::按钮15);
+  p.Click(MainId::GroupRadio3);
+  p.Click(MainId::ConfirmGroupButton);
   UpdateWindow(top);
   GdiFlush();
   const double ms = NowMs() - t0;
   g_cpuMs.push_back(ThreadCpuMs() - cpu0);
-  if (!Visible(p.Of(q.panel)) || Visible(p.Of(MainId::分组框3))) Die("the question did not open");
+  if (!Visible(p.Of(q.panel)) || Visible(p.Of(MainId::GroupPanel)))
+    Die("the question did not open");
   if (!FullyPainted(top)) Die("windows left unpainted after the opening");
   if ((p.form.PictureSize(static_cast<int>(q.label)).width > 0) != pictured)
     Die(pictured ? "the picture was not shown" : "a picture where none was expected");
   // "重新选组" brings the group panel back, and its "重新选题" the board.
-  p.Click(MainId::按钮16);
-  HWND cancel = p.Of(MainId::透明标签13);
+  p.Click(MainId::ChangeGroupButton);
+  HWND cancel = p.Of(MainId::CancelQuestionLink);
   SendMessageW(cancel, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(4, 4));
   SendMessageW(cancel, WM_LBUTTONUP, 0, MAKELPARAM(4, 4));
   UpdateWindow(top);
@@ -128,9 +129,9 @@ int Run(int samples, int warmup, int photo, int plain, int rounds) {
   if (!window.form.Create()) Die("the main window was not created");
   const Program p{window.form};
   Pump(200);
-  p.Click(MainId::按钮31);
+  p.Click(MainId::StartButton);
   UpdateWindow(window.form.hwnd());
-  if (Visible(p.Of(MainId::分组框21))) Die("the start cover is still shown");
+  if (Visible(p.Of(MainId::StartCover))) Die("the start cover is still shown");
   Pump(300);
 
   for (int i = 0; i < warmup; ++i) {

@@ -26,12 +26,12 @@ bool Step(bool done, const std::wstring& what, std::wstring* why) {
 
 bool PlayAllQuestions(Child& child, HWND top, const std::vector<std::wstring>& answers,
                       std::wstring* why) {
-  HWND cover = Of(top, MainId::分组框21);
-  Press(Of(top, MainId::按钮31));
+  HWND cover = Of(top, MainId::StartCover);
+  Press(Of(top, MainId::StartButton));
   if (!Step(WaitUntil([&] { return !Visible(cover); }, kStepTimeoutMs), L"start button", why))
     return false;
-  HWND groups = Of(top, MainId::分组框3);
-  HWND answerBox = Of(top, MainId::编辑框1);
+  HWND groups = Of(top, MainId::GroupPanel);
+  HWND answerBox = Of(top, MainId::AnswerBox);
   for (const quiz::Question& q : quiz::kQuestions) {
     const std::wstring n = std::to_wstring(q.n);
     HWND button = Of(top, q.button), panel = Of(top, q.panel);
@@ -39,7 +39,7 @@ bool PlayAllQuestions(Child& child, HWND top, const std::vector<std::wstring>& a
     if (!Step(WaitUntil([&] { return Visible(groups) && Visible(panel); }, kStepTimeoutMs),
               L"open question " + n, why))
       return false;
-    Press(Of(top, MainId::按钮15));
+    Press(Of(top, MainId::ConfirmGroupButton));
     if (!Step(WaitUntil([&] { return !Visible(groups); }, kStepTimeoutMs), L"confirm group " + n,
               why))
       return false;
@@ -48,7 +48,7 @@ bool PlayAllQuestions(Child& child, HWND top, const std::vector<std::wstring>& a
     DWORD_PTR ignored = 0;
     SendMessageTimeoutW(answerBox, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(answer.c_str()),
                         SMTO_ABORTIFHUNG, kStepTimeoutMs, &ignored);
-    Press(Of(top, MainId::按钮47));
+    Press(Of(top, MainId::CheckButton));
     HWND box = nullptr;
     if (!Step(WaitUntil(
                   [&] {
@@ -75,8 +75,9 @@ bool PlayAllQuestions(Child& child, HWND top, const std::vector<std::wstring>& a
     if (!Step(!Enabled(Of(top, q.button)), L"question " + std::to_wstring(q.n) + L" still locked",
               why))
       return false;
-  return Step(!Enabled(Of(top, MainId::按钮49)) && !Enabled(Of(top, MainId::按钮50)),
-              L"reveal guard", why);
+  return Step(
+      !Enabled(Of(top, MainId::NextQuestionButton)) && !Enabled(Of(top, MainId::RevealButton)),
+      L"reveal guard", why);
 }
 
 }  // namespace lornel::bench

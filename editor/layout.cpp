@@ -154,7 +154,7 @@ static_assert(IdsMatchOrder(kPreviewRows));
 
 // The label of question 1 and its panel in the main window (all fourteen are alike).
 Row AsQuestionLabel(Row row) {
-  const Row& main = quiz::MainTable()[static_cast<int>(quiz::MainId::标签1)];
+  const Row& main = quiz::MainTable()[static_cast<int>(quiz::MainId::QuestionLabel1)];
   row.rect = main.rect;
   row.font = main.font;
   row.textColour = main.textColour;
@@ -191,7 +191,7 @@ const Table& PreviewTable() {
   static const auto rows = [] {
     std::array<Row, std::size(kPreviewRows)> r;
     std::copy(std::begin(kPreviewRows), std::end(kPreviewRows), r.begin());
-    const Row& mainPanel = quiz::MainTable()[static_cast<int>(quiz::MainId::分组框7)];
+    const Row& mainPanel = quiz::MainTable()[static_cast<int>(quiz::MainId::QuestionPanel1)];
     Row& panel = r[static_cast<std::size_t>(Pid(PreviewId::QuestionPanel))];
     panel.rect.width = mainPanel.rect.width;
     panel.rect.height = mainPanel.rect.height;

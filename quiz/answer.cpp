@@ -32,7 +32,7 @@ int OpenQuestionNumber(const MainForm& main) {
 // answer when a question opens: an edit made meanwhile counts.
 bool IsAccepted(Context& ctx, const std::string& typed) {
   const judging::Rules rules = judging::ReadRules(ctx.host, ctx.configPath);
-  if (judging::Accepts(typed, ctx.main.Text(kCorrectAnswer), rules)) return true;
+  if (judging::Accepts(typed, ctx.main.Text(MainId::CorrectAnswer), rules)) return true;
   const int n = OpenQuestionNumber(ctx.main);
   for (const std::string& other : judging::ReadOtherAnswers(ctx.host, ctx.configPath, n))
     if (judging::Accepts(typed, other, rules)) return true;
@@ -56,15 +56,15 @@ void EndAsCorrect(Context& ctx) {
 // A shake still under way would, once the board is back, raise "请选题！"
 // over "回答正确！"; it ends here with the box at rest.
 void StopShake(const MainForm& main) {
-  main.SetInterval(kShakeTimer, 0);
-  main.SetLeft(kAnswerBox, kAnswerBoxRest);
+  main.SetInterval(MainId::ShakeTimer, 0);
+  main.SetLeft(MainId::AnswerBox, kAnswerBoxRest);
 }
 
 std::string FoldCase(std::string_view text) { return judging::FoldCase(text); }
 
 void CheckAnswer(Context& ctx) {
   const MainForm& main = ctx.main;
-  const std::string typed = main.Text(kAnswerBox);
+  const std::string typed = main.Text(MainId::AnswerBox);
   if (typed.empty()) {
     // On an empty board the shake's own "请选题！" would come up over the hint.
     StopShake(main);
@@ -73,7 +73,7 @@ void CheckAnswer(Context& ctx) {
   }
   if (!IsAccepted(ctx, typed)) {
     ctx.sounds.Play(platform::Sound::Wrong);
-    main.SetInterval(kShakeTimer, kShakePeriod);
+    main.SetInterval(MainId::ShakeTimer, kShakePeriod);
     return;
   }
   EndAsCorrect(ctx);
@@ -81,16 +81,16 @@ void CheckAnswer(Context& ctx) {
 
 void ShakeTick(Context& ctx) {
   const MainForm& main = ctx.main;
-  if (main.IsEnabled(kFirstQuestionButton)) {
-    main.SetInterval(kShakeTimer, 0);
+  if (main.IsEnabled(MainId::QuestionButton1)) {
+    main.SetInterval(MainId::ShakeTimer, 0);
     ui::ShowMessage(ctx.host, "请选题！", ui::kMbOk);
     return;
   }
-  const int x = main.Left(kAnswerBox);
+  const int x = main.Left(MainId::AnswerBox);
   for (const ShakeStep& step : kShake) {
     if (step.from != x) continue;
-    main.SetLeft(kAnswerBox, step.to);
-    if (step.last) main.SetInterval(kShakeTimer, 0);
+    main.SetLeft(MainId::AnswerBox, step.to);
+    if (step.last) main.SetInterval(MainId::ShakeTimer, 0);
     return;
   }
 }
@@ -98,7 +98,7 @@ void ShakeTick(Context& ctx) {
 void RevealAnswer(Context& ctx) {
   // A click queued before the guard's first tick still arrives; once a
   // countdown has started the reveal is over for the run, as the guard means.
-  if (ctx.main.Interval(kRevealGuard) > 0) return;
+  if (ctx.main.Interval(MainId::RevealGuard) > 0) return;
   StopShake(ctx.main);
   const platform::MessageResult pressed =
       ui::ShowMessage(ctx.host, "确定显示答案吗？", ui::kMbYesNo, "小提示");
@@ -107,9 +107,9 @@ void RevealAnswer(Context& ctx) {
 }
 
 void UncoverAnswer(const MainForm& main) {
-  main.Disable(kCheckButton);
-  main.Hide(kAnswerCover);
-  main.Enable(kNextQuestionButton);
+  main.Disable(MainId::CheckButton);
+  main.Hide(MainId::AnswerCover);
+  main.Enable(MainId::NextQuestionButton);
 }
 
 }  // namespace lornel::quiz

@@ -34,7 +34,7 @@ void ShowQuestionPicture(Context& ctx, const Question& question) {
 // OpenQuestion) or none (after NextQuestion). The pending scan sees the board
 // as CloseQuestion left it.
 void FinishLockScan(Context& ctx) {
-  if (ctx.main.Interval(kLockScanTimer) > 0) LockScanTick(ctx);
+  if (ctx.main.Interval(MainId::LockScanTimer) > 0) LockScanTick(ctx);
 }
 
 }  // namespace
@@ -44,20 +44,20 @@ void OpenQuestion(Context& ctx, int n) {
   if (!question) return;
   FinishLockScan(ctx);
   const MainForm& main = ctx.main;
-  main.Show(kGroupPanel);
+  main.Show(MainId::GroupPanel);
   for (const Question& q : kQuestions) main.Disable(q.button);
   main.Show(question->panel);
-  main.Show(kAnswerCover);
+  main.Show(MainId::AnswerCover);
   main.SetText(question->label,
                config::ReadConfigValue(ctx.host, ctx.configPath, config::kTitleSection,
                                        config::QuestionTitleKey(n)));
   ShowQuestionPicture(ctx, *question);
-  main.SetText(kCorrectAnswer,
+  main.SetText(MainId::CorrectAnswer,
                config::ReadConfigValue(ctx.host, ctx.configPath, config::kAnswerSection,
                                        config::QuestionAnswerKey(n)));
-  main.Enable(kCheckButton);
-  main.Disable(kNextQuestionButton);
-  main.SetText(kAnswerBox, "");
+  main.Enable(MainId::CheckButton);
+  main.Disable(MainId::NextQuestionButton);
+  main.SetText(MainId::AnswerBox, "");
   ShowLetterLayer(main);
 }
 
@@ -66,7 +66,7 @@ void CloseQuestion(Context& ctx) {
   EnableAllQuestionButtons(main);
   for (const Question& q : kQuestions)
     if (main.IsVisible(q.panel)) main.Disable(q.button);
-  main.SetInterval(kLockScanTimer, kLockPeriod);
+  main.SetInterval(MainId::LockScanTimer, kLockPeriod);
   HideAllQuestionPanels(main);
 }
 
@@ -75,24 +75,24 @@ void CancelQuestion(Context& ctx) {
   const MainForm& main = ctx.main;
   EnableAllQuestionButtons(main);
   HideAllQuestionPanels(main);
-  main.Hide(kGroupPanel);
+  main.Hide(MainId::GroupPanel);
 }
 
 void NextQuestion(Context& ctx) {
   // As in RevealAnswer: the guard keeps "继续选题" out of reach once it runs,
   // even for a click that came before its first tick.
-  if (ctx.main.Interval(kRevealGuard) > 0) return;
+  if (ctx.main.Interval(MainId::RevealGuard) > 0) return;
   FinishLockScan(ctx);
   const MainForm& main = ctx.main;
-  main.SetText(kAnswerBox, "");
-  main.SetText(kCorrectAnswer, "");
-  main.Show(kAnswerCover);
+  main.SetText(MainId::AnswerBox, "");
+  main.SetText(MainId::CorrectAnswer, "");
+  main.Show(MainId::AnswerCover);
   EnableAllQuestionButtons(main);
   // Only a revealed question still has its panel up; it is locked here.
   for (const Question& q : kQuestions)
     if (main.IsVisible(q.panel)) main.SetInterval(q.lockTimer, kLockPeriod);
   HideAllQuestionPanels(main);
-  main.Hide(kGroupPanel);
+  main.Hide(MainId::GroupPanel);
 }
 
 void LockScanTick(Context& ctx) {
@@ -102,7 +102,7 @@ void LockScanTick(Context& ctx) {
   // One tick only, found or not: after a correct answer that followed
   // "重新选题" nothing is disabled, and a scan left running would lock all
   // fourteen questions once the next OpenQuestion disables the board.
-  main.SetInterval(kLockScanTimer, 0);
+  main.SetInterval(MainId::LockScanTimer, 0);
 }
 
 void LockTick(Context& ctx, int n) {

@@ -22,24 +22,24 @@ constexpr const char* kCountdownOff = "0";  // compared as text: "00" still coun
 // the maximum follows, which is what the first second of a countdown shows.
 void CountdownPrepare(Context& ctx, const std::string& value) {
   const int seconds = config::TextToInteger(value);
-  ctx.main.SetPosition(kCountdownBar, seconds);
-  ctx.main.SetRangeMax(kCountdownBar, seconds);
+  ctx.main.SetPosition(MainId::CountdownBar, seconds);
+  ctx.main.SetRangeMax(MainId::CountdownBar, seconds);
 }
 
 void CountdownStart(Context& ctx, const std::string& value) {
   if (value == kCountdownOff) return;
-  ctx.main.SetInterval(kCountdownTimer, kCountdownPeriod);
-  ctx.main.SetInterval(kRevealGuard, kGuardPeriod);
+  ctx.main.SetInterval(MainId::CountdownTimer, kCountdownPeriod);
+  ctx.main.SetInterval(MainId::RevealGuard, kGuardPeriod);
 }
 
 void CountdownTick(Context& ctx) {
   const MainForm& main = ctx.main;
-  const int remaining = main.Position(kCountdownBar);
+  const int remaining = main.Position(MainId::CountdownBar);
   if (remaining != 0) {
     // Revealed and choosing a group again: time stands still.
-    if (!main.IsVisible(kAnswerCover) && main.IsVisible(kGroupPanel)) return;
-    main.SetPosition(kCountdownBar, remaining - 1);
-    main.SetText(kCountdownNumber, IntegerText(main.Position(kCountdownBar)));
+    if (!main.IsVisible(MainId::AnswerCover) && main.IsVisible(MainId::GroupPanel)) return;
+    main.SetPosition(MainId::CountdownBar, remaining - 1);
+    main.SetText(MainId::CountdownNumber, IntegerText(main.Position(MainId::CountdownBar)));
     if (remaining - 1 < kTickingSeconds) ctx.sounds.Play(platform::Sound::Tick);
     return;
   }
@@ -47,7 +47,7 @@ void CountdownTick(Context& ctx) {
 }
 
 void CountdownStop(const MainForm& main) {
-  main.SetInterval(kCountdownTimer, 0);
+  main.SetInterval(MainId::CountdownTimer, 0);
   EndCountdownPause(main);
 }
 
@@ -61,8 +61,8 @@ void TimeOut(Context& ctx) {
 }
 
 void RevealGuardTick(Context& ctx) {
-  ctx.main.Disable(kNextQuestionButton);
-  ctx.main.Disable(kRevealButton);
+  ctx.main.Disable(MainId::NextQuestionButton);
+  ctx.main.Disable(MainId::RevealButton);
 }
 
 }  // namespace lornel::quiz

@@ -19,59 +19,59 @@ constexpr int kLeastLeft = 1;
 
 enum Item { kPauseOrResume, kAdd, kTakeAway };
 
-bool IsRunning(const MainForm& main) { return main.Interval(kCountdownTimer) != 0; }
+bool IsRunning(const MainForm& main) { return main.Interval(MainId::CountdownTimer) != 0; }
 bool IsOn(const MainForm& main) { return IsRunning(main) || IsCountdownPaused(main); }
 
 const ui::Row& TableRow(MainId id) { return MainTable()[static_cast<int>(id)]; }
 
 void ShowRemaining(const MainForm& main) {
-  main.SetText(kCountdownNumber, IntegerText(main.Position(kCountdownBar)));
+  main.SetText(MainId::CountdownNumber, IntegerText(main.Position(MainId::CountdownBar)));
 }
 
 void Pause(const MainForm& main) {
-  main.SetInterval(kCountdownTimer, 0);
+  main.SetInterval(MainId::CountdownTimer, 0);
   // In its first second the number still shows the last countdown's: show what is left.
   ShowRemaining(main);
-  main.SetTextColour(kCountdownNumber, kPausedColour);
-  main.SetText(kInfoText, kPausedText);
+  main.SetTextColour(MainId::CountdownNumber, kPausedColour);
+  main.SetText(MainId::InfoText, kPausedText);
 }
 
 // The second under way when paused goes on where it stood, so the time-out
 // still comes one running second after the number shows 0.
 void Resume(const MainForm& main) {
   EndCountdownPause(main);
-  main.ResumeInterval(kCountdownTimer, kCountdownPeriod);
+  main.ResumeInterval(MainId::CountdownTimer, kCountdownPeriod);
 }
 
 // The range moves with the time left, so the bar still shows what part of it is left.
 // The larger of the two goes first: the bar shows the position pulled inside its range.
 void AddTime(const MainForm& main, int seconds) {
-  const int left = main.Position(kCountdownBar);
-  const int length = main.RangeMax(kCountdownBar);
-  main.SetRangeMax(kCountdownBar, length + seconds);
-  main.SetPosition(kCountdownBar, left + seconds);
+  const int left = main.Position(MainId::CountdownBar);
+  const int length = main.RangeMax(MainId::CountdownBar);
+  main.SetRangeMax(MainId::CountdownBar, length + seconds);
+  main.SetPosition(MainId::CountdownBar, left + seconds);
   ShowRemaining(main);
 }
 
 void TakeTime(const MainForm& main, int seconds) {
-  const int left = main.Position(kCountdownBar);
+  const int left = main.Position(MainId::CountdownBar);
   const int taken = std::clamp(left - kLeastLeft, 0, seconds);
   if (taken == 0) return;
-  main.SetPosition(kCountdownBar, left - taken);
-  main.SetRangeMax(kCountdownBar, main.RangeMax(kCountdownBar) - taken);
+  main.SetPosition(MainId::CountdownBar, left - taken);
+  main.SetRangeMax(MainId::CountdownBar, main.RangeMax(MainId::CountdownBar) - taken);
   ShowRemaining(main);
 }
 
 }  // namespace
 
 bool IsCountdownPaused(const MainForm& main) {
-  return !IsRunning(main) && main.Text(kInfoText) == kPausedText;
+  return !IsRunning(main) && main.Text(MainId::InfoText) == kPausedText;
 }
 
 void EndCountdownPause(const MainForm& main) {
   if (!IsCountdownPaused(main)) return;
-  main.SetTextColour(kCountdownNumber, TableRow(kCountdownNumber).textColour);
-  main.SetText(kInfoText, TableRow(kInfoText).caption);
+  main.SetTextColour(MainId::CountdownNumber, TableRow(MainId::CountdownNumber).textColour);
+  main.SetText(MainId::InfoText, TableRow(MainId::InfoText).caption);
 }
 
 void ToggleCountdownPause(Context& ctx) {
@@ -87,7 +87,7 @@ void CountdownMenu(Context& ctx) {
   const std::vector<ui::Form::MenuItem> items = {
       {IsCountdownPaused(main) ? "继续倒计时" : "暂停倒计时", on},
       {"加 10 秒", on},
-      {"减 10 秒", on && main.Position(kCountdownBar) > kLeastLeft},
+      {"减 10 秒", on && main.Position(MainId::CountdownBar) > kLeastLeft},
   };
   const int chosen = main.form().PopupMenu(items);
   // Timers tick on under the open menu: a time-out meanwhile leaves nothing to change.

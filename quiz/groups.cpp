@@ -12,9 +12,9 @@
 namespace lornel::quiz {
 namespace {
 
-// The group whose numeral kAnsweringGroup shows, or nullptr ("■": none confirmed yet).
+// The group whose numeral MainId::AnsweringGroup shows, or nullptr ("■": none confirmed yet).
 const Group* CurrentGroup(const MainForm& main) {
-  const std::string current = main.Text(kAnsweringGroup);
+  const std::string current = main.Text(MainId::AnsweringGroup);
   for (const Group& group : kGroups)
     if (current == group.numeral) return &group;
   return nullptr;
@@ -29,9 +29,9 @@ void ConfirmGroup(Context& ctx) {
   const std::string value =
       config::ReadCountdownValue(ctx.host, ctx.configPath, OpenQuestionNumber(ctx));
   CountdownPrepare(ctx, value);
-  main.Hide(kGroupPanel);
+  main.Hide(MainId::GroupPanel);
   for (const Group& group : kGroups)
-    if (main.IsChecked(group.radio)) main.SetText(kAnsweringGroup, group.numeral);
+    if (main.IsChecked(group.radio)) main.SetText(MainId::AnsweringGroup, group.numeral);
   if (!CountdownCheck(ctx, value)) return;  // the window is closing
   CountdownStart(ctx, value);
 }
@@ -43,7 +43,7 @@ void ChangeGroup(Context& ctx) {
     return;
   }
   CountdownStop(ctx.main);
-  ctx.main.Show(kGroupPanel);
+  ctx.main.Show(MainId::GroupPanel);
 }
 
 void AwardPoints(Context& ctx, int question) {
@@ -63,7 +63,7 @@ void AwardPoints(Context& ctx, int question) {
 void ScoreMirrorTick(Context& ctx) {
   const MainForm& main = ctx.main;
   if (const Group* group = CurrentGroup(main))
-    main.SetText(kAnsweringScore, main.Text(group->score));
+    main.SetText(MainId::AnsweringScore, main.Text(group->score));
 }
 
 }  // namespace lornel::quiz

@@ -29,7 +29,7 @@ const char* DigitText(int virtualKey) {
   return nullptr;
 }
 
-bool DigitLayerUp(const MainForm& main) { return main.Text(kKeyLayerButton) == kToLetters; }
+bool DigitLayerUp(const MainForm& main) { return main.Text(MainId::KeyLayer) == kToLetters; }
 
 // Every letter key captioned for the layer: its letter, or its digit-layer text.
 void CaptionLetterKeys(const MainForm& main, bool digits) {
@@ -39,13 +39,13 @@ void CaptionLetterKeys(const MainForm& main, bool digits) {
     if (!digit) continue;
     main.SetText(MainId(row.id), digits ? std::string(digit) : std::string(1, char(vk)));
   }
-  main.SetText(kKeyLayerButton, digits ? kToLetters : kToDigits);
+  main.SetText(MainId::KeyLayer, digits ? kToLetters : kToDigits);
 }
 
 }  // namespace
 
 void SimulateKeyPress(Context& ctx, int virtualKey) {
-  ctx.main.Focus(kAnswerBox);
+  ctx.main.Focus(MainId::AnswerBox);
   if (const char* text = DigitLayerUp(ctx.main) ? DigitText(virtualKey) : nullptr) {
     // Most of the layer is on no keyboard layout; the host types it as it can.
     for (char16_t unit : config::gbk::ToUnits(text)) ctx.host.InjectCharacter(unit);
@@ -58,7 +58,7 @@ void SimulateKeyPress(Context& ctx, int virtualKey) {
 void SwitchKeyLayer(Context& ctx) {
   CaptionLetterKeys(ctx.main, !DigitLayerUp(ctx.main));
   // As the other keys do: the next key typed goes where the caret is.
-  ctx.main.Focus(kAnswerBox);
+  ctx.main.Focus(MainId::AnswerBox);
 }
 
 void ShowLetterLayer(const MainForm& main) {

@@ -1,5 +1,6 @@
-// The main window's controls in table order. The order is the stacking order:
-// an earlier control lies above every later sibling.
+// The main window's controls in table order, by role; each row keeps its table
+// name. The order is the stacking order: an earlier control lies above every
+// later sibling.
 #pragma once
 
 #include <cstdint>
@@ -8,34 +9,45 @@
 
 // clang-format off
 #define LORNEL_MAIN_CONTROLS(X) \
-  X(分组框21) X(按钮31) X(分组框3) X(透明标签13) X(按钮15) X(单选框6) \
-  X(单选框5) X(单选框4) X(单选框3) X(单选框2) X(单选框1) X(透明标签8) \
-  X(分组框4) X(标签15) X(分组框6) X(时钟2) X(进度条1) X(透明标签12) \
-  X(分组框5) X(透明标签11) X(按钮16) X(时钟1) X(透明标签10) X(透明标签9) \
-  X(分组框2) X(透明标签6) X(透明标签5) X(透明标签4) X(透明标签3) X(透明标签7) \
-  X(透明标签2) X(透明标签1) X(分组框1) X(分组框20) X(标签14) X(分组框19) \
-  X(标签13) X(分组框18) X(标签12) X(分组框17) X(标签11) X(分组框16) \
-  X(标签10) X(分组框15) X(标签9) X(分组框14) X(标签8) X(分组框13) \
-  X(标签7) X(分组框12) X(标签6) X(分组框11) X(标签5) X(分组框10) \
-  X(标签4) X(分组框9) X(标签3) X(分组框8) X(标签2) X(分组框22) \
-  X(时钟19) X(按钮50) X(时钟18) X(按钮49) X(图片框1) X(标签18) \
-  X(标签17) X(按钮47) X(按钮48) X(按钮51) X(按钮46) X(按钮45) X(按钮44) \
-  X(按钮43) X(按钮42) X(按钮41) X(按钮40) X(按钮39) X(按钮38) \
-  X(按钮37) X(按钮36) X(按钮35) X(按钮34) X(按钮33) X(按钮32) \
-  X(按钮30) X(按钮29) X(按钮28) X(按钮27) X(按钮26) X(按钮25) \
-  X(按钮24) X(按钮23) X(按钮22) X(按钮21) X(按钮20) X(按钮19) \
-  X(按钮18) X(按钮17) X(编辑框1) X(标签16) X(时钟17) X(时钟16) \
-  X(时钟15) X(时钟14) X(时钟13) X(时钟12) X(时钟11) X(时钟10) \
-  X(时钟9) X(时钟8) X(时钟7) X(时钟6) X(时钟5) X(时钟4) \
-  X(时钟3) X(分组框7) X(标签1) X(按钮7) X(按钮11) X(按钮14) \
-  X(按钮13) X(按钮12) X(按钮10) X(按钮9) X(按钮8) X(按钮6) \
-  X(按钮5) X(按钮4) X(按钮3) X(按钮2) X(按钮1)
+  X(StartCover, 分组框21) X(StartButton, 按钮31) X(GroupPanel, 分组框3) X(CancelQuestionLink, 透明标签13) \
+  X(ConfirmGroupButton, 按钮15) X(GroupRadio6, 单选框6) X(GroupRadio5, 单选框5) X(GroupRadio4, 单选框4) \
+  X(GroupRadio3, 单选框3) X(GroupRadio2, 单选框2) X(GroupRadio1, 单选框1) X(GroupPrompt, 透明标签8) \
+  X(InfoBar, 分组框4) X(CountdownNumber, 标签15) X(CountdownPanel, 分组框6) X(CountdownTimer, 时钟2) \
+  X(CountdownBar, 进度条1) X(InfoText, 透明标签12) X(AnsweringPanel, 分组框5) X(AnsweringScore, 透明标签11) \
+  X(ChangeGroupButton, 按钮16) X(ScoreMirrorTimer, 时钟1) X(AnsweringGroup, 透明标签10) X(AnsweringSentence, 透明标签9) \
+  X(ScoreBar, 分组框2) X(Score5, 透明标签6) X(Score4, 透明标签5) X(Score3, 透明标签4) \
+  X(Score2, 透明标签3) X(Score6, 透明标签7) X(Score1, 透明标签2) X(ScoreSentence, 透明标签1) \
+  X(QuestionArea, 分组框1) X(QuestionPanel14, 分组框20) X(QuestionLabel14, 标签14) X(QuestionPanel13, 分组框19) \
+  X(QuestionLabel13, 标签13) X(QuestionPanel12, 分组框18) X(QuestionLabel12, 标签12) X(QuestionPanel11, 分组框17) \
+  X(QuestionLabel11, 标签11) X(QuestionPanel10, 分组框16) X(QuestionLabel10, 标签10) X(QuestionPanel9, 分组框15) \
+  X(QuestionLabel9, 标签9) X(QuestionPanel8, 分组框14) X(QuestionLabel8, 标签8) X(QuestionPanel7, 分组框13) \
+  X(QuestionLabel7, 标签7) X(QuestionPanel6, 分组框12) X(QuestionLabel6, 标签6) X(QuestionPanel5, 分组框11) \
+  X(QuestionLabel5, 标签5) X(QuestionPanel4, 分组框10) X(QuestionLabel4, 标签4) X(QuestionPanel3, 分组框9) \
+  X(QuestionLabel3, 标签3) X(QuestionPanel2, 分组框8) X(QuestionLabel2, 标签2) X(AnswerPanel, 分组框22) \
+  X(RevealGuard, 时钟19) X(RevealButton, 按钮50) X(ShakeTimer, 时钟18) X(NextQuestionButton, 按钮49) \
+  X(AnswerCover, 图片框1) X(CorrectAnswer, 标签18) X(CorrectAnswerCaption, 标签17) X(CheckButton, 按钮47) \
+  X(KeyEnter, 按钮48) X(KeyLayer, 按钮51) X(KeyFullStop, 按钮46) X(KeyComma, 按钮45) \
+  X(KeyM, 按钮44) X(KeyN, 按钮43) X(KeyB, 按钮42) X(KeyV, 按钮41) \
+  X(KeyC, 按钮40) X(KeyX, 按钮39) X(KeyZ, 按钮38) X(KeyL, 按钮37) \
+  X(KeyK, 按钮36) X(KeyJ, 按钮35) X(KeyH, 按钮34) X(KeyG, 按钮33) \
+  X(KeyF, 按钮32) X(KeyD, 按钮30) X(KeyS, 按钮29) X(KeyA, 按钮28) \
+  X(KeyBackspace, 按钮27) X(KeyP, 按钮26) X(KeyO, 按钮25) X(KeyI, 按钮24) \
+  X(KeyU, 按钮23) X(KeyY, 按钮22) X(KeyT, 按钮21) X(KeyR, 按钮20) \
+  X(KeyE, 按钮19) X(KeyW, 按钮18) X(KeyQ, 按钮17) X(AnswerBox, 编辑框1) \
+  X(AnswerBoxCaption, 标签16) X(LockTimer14, 时钟17) X(LockTimer13, 时钟16) X(LockTimer12, 时钟15) \
+  X(LockTimer11, 时钟14) X(LockTimer10, 时钟13) X(LockTimer9, 时钟12) X(LockTimer8, 时钟11) \
+  X(LockTimer7, 时钟10) X(LockTimer6, 时钟9) X(LockTimer5, 时钟8) X(LockTimer4, 时钟7) \
+  X(LockTimer3, 时钟6) X(LockTimer2, 时钟5) X(LockTimer1, 时钟4) X(LockScanTimer, 时钟3) \
+  X(QuestionPanel1, 分组框7) X(QuestionLabel1, 标签1) X(QuestionButton7, 按钮7) X(QuestionButton11, 按钮11) \
+  X(QuestionButton14, 按钮14) X(QuestionButton13, 按钮13) X(QuestionButton12, 按钮12) X(QuestionButton10, 按钮10) \
+  X(QuestionButton9, 按钮9) X(QuestionButton8, 按钮8) X(QuestionButton6, 按钮6) X(QuestionButton5, 按钮5) \
+  X(QuestionButton4, 按钮4) X(QuestionButton3, 按钮3) X(QuestionButton2, 按钮2) X(QuestionButton1, 按钮1)
 // clang-format on
 
 namespace lornel::quiz {
 
 enum class MainId : int {
-#define LORNEL_ID(name) name,
+#define LORNEL_ID(role, name) role,
   LORNEL_MAIN_CONTROLS(LORNEL_ID)
 #undef LORNEL_ID
 };

@@ -9,19 +9,19 @@ namespace lornel::quiz {
 namespace {
 
 bool OnCheckButton(int x, int y) {
-  const ui::Rect r = quiz::MainTable()[static_cast<int>(kCheckButton)].rect;
+  const ui::Rect r = quiz::MainTable()[static_cast<int>(MainId::CheckButton)].rect;
   return x >= r.left && x < r.right() && y >= r.top && y < r.bottom();
 }
 
 }  // namespace
 
 bool GroupAnswering(const Context& ctx) {
-  return ctx.main.IsEnabled(kCheckButton) && !ctx.main.IsVisible(kGroupPanel) &&
+  return ctx.main.IsEnabled(MainId::CheckButton) && !ctx.main.IsVisible(MainId::GroupPanel) &&
          IsQuestionOpen(ctx);
 }
 
 void RulingMenu(Context& ctx, int control, int x, int y) {
-  if (control == static_cast<int>(kAnswerPanel) && !OnCheckButton(x, y)) return;
+  if (control == static_cast<int>(MainId::AnswerPanel) && !OnCheckButton(x, y)) return;
   const MainForm& main = ctx.main;
   const int chosen = main.form().PopupMenu({{"判为正确", GroupAnswering(ctx)}});
   // The menu's loop runs the timers: the time may have run out meanwhile.
@@ -29,8 +29,8 @@ void RulingMenu(Context& ctx, int control, int x, int y) {
   StopShake(main);
   // Time stands still while the teacher decides, or "回答超时！！" could come
   // up over the question and end the question under it.
-  const int countdown = main.Interval(kCountdownTimer);
-  main.SetInterval(kCountdownTimer, 0);
+  const int countdown = main.Interval(MainId::CountdownTimer);
+  main.SetInterval(MainId::CountdownTimer, 0);
   const platform::MessageResult pressed =
       ui::ShowMessage(ctx.host, "确定判为正确吗？", ui::kMbYesNo, "小提示");
   if (pressed == platform::MessageResult::Yes) {
@@ -38,7 +38,7 @@ void RulingMenu(Context& ctx, int control, int x, int y) {
     return;
   }
   // The second goes on from where the box stopped it, as after a pause.
-  if (countdown != 0) main.ResumeInterval(kCountdownTimer, countdown);
+  if (countdown != 0) main.ResumeInterval(MainId::CountdownTimer, countdown);
 }
 
 }  // namespace lornel::quiz

@@ -33,8 +33,8 @@ void CopyScores(Context& ctx) {
 }  // namespace
 
 int ScoreSentenceGroupAt(const MainForm& main, int x) {
-  const int sentence = static_cast<int>(kScoreSentence);
-  const std::string text = main.Text(kScoreSentence);
+  const int sentence = static_cast<int>(MainId::ScoreSentence);
+  const std::string text = main.Text(MainId::ScoreSentence);
   int found = 0;
   for (const Group& group : kGroups) {
     const std::size_t at = text.find(GroupName(group) + "：");

@@ -8,7 +8,7 @@ namespace lornel::quiz {
 
 void ConfigCheckOnStart(Context& ctx) {
   if (config::ConfigFileExists(ctx.host, ctx.configPath)) {
-    ctx.main.Hide(kStartCover);
+    ctx.main.Hide(MainId::StartCover);
     if (config::ReadConfigValue(ctx.host, ctx.configPath, config::kPointsSection,
                                 config::kPointsKey)
             .empty())

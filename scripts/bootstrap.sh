@@ -8,9 +8,14 @@ if [ "$(id -u)" -ne 0 ]; then SUDO="sudo"; fi
 export DEBIAN_FRONTEND=noninteractive
 
 need_update=0
+updated=0
+. "$(dirname "$0")/wine-tree.sh"
 
-# Wine's 32-bit half needs the i386 architecture.
-if ! dpkg --print-foreign-architectures | grep -qx i386; then
+# Wine's 32-bit half needs the i386 architecture; a kernel that runs no 32-bit
+# code gets none of it.
+kernel32=0
+if kernel_runs_32bit; then kernel32=1; fi
+if [ "$kernel32" -eq 1 ] && ! dpkg --print-foreign-architectures | grep -qx i386; then
   $SUDO dpkg --add-architecture i386
   need_update=1
 fi
@@ -31,9 +36,25 @@ packages=(
   cmake ninja-build g++ clang clang-format libclang-rt-14-dev libgtest-dev libgmock-dev libbenchmark-dev
   googletest libjpeg-dev
   g++-mingw-w64-i686-posix gcc-mingw-w64-i686-posix mingw-w64-i686-dev binutils-mingw-w64-i686
-  wine wine32:i386 xvfb x11-utils xdotool imagemagick fonts-wqy-microhei fonts-noto-cjk fonts-arphic-gbsn00lp fonts-wine
+  wine xvfb x11-utils xdotool imagemagick fonts-wqy-microhei fonts-noto-cjk fonts-arphic-gbsn00lp fonts-wine
   locales dpkg-dev python3 zip unzip unicode-data
 )
+# A mirror caught mid-sync fails an index ("File has unexpected size ... Mirror
+# sync in progress?"); it is asked again a few times, then what did arrive serves.
+apt_update() {
+  local try log
+  log=$(mktemp)
+  for try in 1 2 3 4; do
+    if $SUDO apt-get update -qq >"$log" 2>&1 && ! grep -q '^E:' "$log"; then
+      rm -f "$log"
+      return 0
+    fi
+    [ "$try" -eq 4 ] || sleep $((try * 3))
+  done
+  echo "bootstrap: the package index is incomplete after four tries; going on with what arrived:" >&2
+  grep '^E:' "$log" | head -3 >&2 || true
+  rm -f "$log"
+}
 install_missing() {
   local missing=() p
   for p in "$@"; do
@@ -41,9 +62,10 @@ install_missing() {
       missing+=("$p")
     fi
   done
-  if [ "${#missing[@]}" -gt 0 ] || [ "$need_update" -eq 1 ]; then
-    $SUDO apt-get update -qq
+  if { [ "${#missing[@]}" -gt 0 ] && [ "$updated" -eq 0 ]; } || [ "$need_update" -eq 1 ]; then
+    apt_update
     need_update=0
+    updated=1
   fi
   if [ "${#missing[@]}" -gt 0 ]; then
     $SUDO apt-get install -y -qq --no-install-recommends "${missing[@]}"
@@ -51,10 +73,21 @@ install_missing() {
 }
 install_missing "${packages[@]}"
 
-# Where the kernel runs no 32-bit code, the Windows tests run as a 64-bit build.
+# The product is 32-bit: its tests run under the 32-bit Wine wherever it can be
+# had. Where it cannot, the Windows tests run as a 64-bit build.
+# A checkout tries once; build/wine32-failed.log keeps why it could not.
+failed_log="$(cd "$(dirname "$0")/.." && pwd)/build/wine32-failed.log"
+if [ "$kernel32" -eq 1 ] && [ -z "${LORNEL_WINE_TREE:-}" ] && ! wine32_installed; then
+  mkdir -p "$(dirname "$failed_log")"
+  if [ -e "$failed_log" ] || ! install_missing wine32:i386 >"$failed_log" 2>&1; then
+    echo "bootstrap: the 32-bit Wine could not be installed (build/wine32-failed.log says why); the Windows tests run on the 64-bit build"
+  else
+    rm -f "$failed_log"
+  fi
+fi
 . "$(dirname "$0")/wine-tree.sh"
 if [ "$wine_tree" = win64 ]; then
-  echo "bootstrap: this kernel runs no 32-bit programs; adding the 64-bit Windows build and Wine"
+  [ "$kernel32" -eq 1 ] || echo "bootstrap: this kernel runs no 32-bit programs; adding the 64-bit Windows build and Wine"
   install_missing g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix mingw-w64-x86-64-dev \
     binutils-mingw-w64-x86-64 wine64
 fi

@@ -105,7 +105,7 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
   // No button may show its hot look.
   SetCursorPos(GetSystemMetrics(SM_CXSCREEN) - 1, GetSystemMetrics(SM_CYSCREEN) - 1);
   if (!form.Create()) return 3;
-  shell.ctx.main.Hide(quiz::MainId::分组框21);
+  shell.ctx.main.Hide(quiz::MainId::StartCover);
   SetForegroundWindow(form.hwnd());
   RunMessagesFor(1200);
   RedrawWindow(form.hwnd(), nullptr, nullptr,

@@ -72,7 +72,7 @@ TEST_P(ReadOnlyProgramDirectory,
   ASSERT_TRUE(p.MainWindow());
   const std::string path = Gbk(dir) + "\\wtda.ini";
   for (int press = 1; press <= 2; ++press) {
-    Click(p.Main(MainId::按钮31));
+    Click(p.Main(MainId::StartButton));
     const MessageBoxInfo box = NextBox(p);
     EXPECT_EQ(box.text, "未发现配置‘" + path + "’即将写入配置") << "press " << press;
     const MessageBoxInfo failed = NextBox(p);
@@ -82,7 +82,7 @@ TEST_P(ReadOnlyProgramDirectory,
     // The cover stays, the program runs on.
     EXPECT_TRUE(WaitUntil([&] { return p.MessageBoxes().empty(); }));
     Pause(200);
-    EXPECT_TRUE(Visible(p.Main(MainId::分组框21))) << "press " << press;
+    EXPECT_TRUE(Visible(p.Main(MainId::StartCover))) << "press " << press;
     ASSERT_FALSE(p.WaitForExit(0)) << "the program ended at press " << press;
     EXPECT_EQ(Listing(dir), before) << "press " << press;
   }
@@ -115,13 +115,13 @@ TEST(WtdaIniFaults, ADirectoryInItsPlaceCountsAsPresentAndEndsInThePointsRepairE
   EndsEditors editors{p.pid()};
   ASSERT_TRUE(p.MainWindow());
   const auto before = Listing(dir);
-  Click(p.Main(MainId::按钮31));
+  Click(p.Main(MainId::StartButton));
   auto box = p.WaitForMessageBox();
   ASSERT_TRUE(box);
   EXPECT_EQ(box->text, "加分配置错误");
   EXPECT_EQ(box->title, "不能为空");
   EXPECT_TRUE(box->hasIcon);
-  EXPECT_FALSE(Visible(p.Main(MainId::分组框21))) << "the cover goes before the points are read";
+  EXPECT_FALSE(Visible(p.Main(MainId::StartCover))) << "the cover goes before the points are read";
   Program::Answer(*box, IDOK);
   EXPECT_TRUE(p.WaitForExit(10000)) << "the repair exit closes the program";
   EXPECT_TRUE(GetFileAttributesW(ini.c_str()) & FILE_ATTRIBUTE_DIRECTORY);
@@ -136,37 +136,37 @@ TEST(WtdaIniFaults, EditedReplacedAndDeletedWhileTheProgramRunsReadAsTheFileStan
   const std::wstring ini = Join(s.dir, L"wtda.ini");
   s.PressStart();
   auto openAndCancel = [&](MainId button, MainId label) {
-    s.Press(button, [&] { return Visible(s.Of(MainId::分组框3)); });
+    s.Press(button, [&] { return Visible(s.Of(MainId::GroupPanel)); });
     const std::string title = Text(s.Of(label));
-    s.Press(MainId::透明标签13, [&] { return !Visible(s.Of(MainId::分组框3)); });
+    s.Press(MainId::CancelQuestionLink, [&] { return !Visible(s.Of(MainId::GroupPanel)); });
     return title;
   };
-  EXPECT_EQ(openAndCancel(MainId::按钮1, MainId::标签1), "原来的题目");
+  EXPECT_EQ(openAndCancel(MainId::QuestionButton1, MainId::QuestionLabel1), "原来的题目");
 
   // Edited in place, as an editor saves.
   s.WriteConfig(QuizFile("改过的题目"));
-  EXPECT_EQ(openAndCancel(MainId::按钮1, MainId::标签1), "改过的题目");
+  EXPECT_EQ(openAndCancel(MainId::QuestionButton1, MainId::QuestionLabel1), "改过的题目");
 
   // Replaced: a new file renamed over the old one, as many editors save.
   const std::string replaced = QuizFile("换过的题目");
   WriteBytes(Join(s.dir, L"wtda.ini.new"), replaced);
   ASSERT_TRUE(
       MoveFileExW(Join(s.dir, L"wtda.ini.new").c_str(), ini.c_str(), MOVEFILE_REPLACE_EXISTING));
-  EXPECT_EQ(openAndCancel(MainId::按钮1, MainId::标签1), "换过的题目");
+  EXPECT_EQ(openAndCancel(MainId::QuestionButton1, MainId::QuestionLabel1), "换过的题目");
   EXPECT_EQ(ReadBytes(ini), replaced) << "never rewritten by the program";
 
   // Deleted: every read gives "", and the empty countdown ends in the repair exit.
   ASSERT_TRUE(DeleteFileW(ini.c_str()));
-  s.Press(MainId::按钮2, [&] { return Visible(s.Of(MainId::分组框3)); });
-  EXPECT_EQ(Text(s.Of(MainId::标签2)), "");
-  EXPECT_EQ(Text(s.Of(MainId::标签18)), "");
-  Click(s.Of(MainId::按钮15));
+  s.Press(MainId::QuestionButton2, [&] { return Visible(s.Of(MainId::GroupPanel)); });
+  EXPECT_EQ(Text(s.Of(MainId::QuestionLabel2)), "");
+  EXPECT_EQ(Text(s.Of(MainId::CorrectAnswer)), "");
+  Click(s.Of(MainId::ConfirmGroupButton));
   auto box = s.p.WaitForMessageBox();
   ASSERT_TRUE(box);
   EXPECT_EQ(box->text, "请在配置中填入倒计时时间！");
   EXPECT_EQ(box->title, "不能为空");
   EXPECT_TRUE(box->hasIcon);
-  EXPECT_EQ(Text(s.Of(MainId::透明标签10)), "一") << "the group is set before the check";
+  EXPECT_EQ(Text(s.Of(MainId::AnsweringGroup)), "一") << "the group is set before the check";
   Program::Answer(*box, IDOK);
   EXPECT_TRUE(s.p.WaitForExit(10000));
   EndDescendants(s.p.pid());
@@ -189,8 +189,8 @@ TEST(HiddenControls, SpaceOnAButtonWhosePanelWentDoesNothing) {
   EXPECT_FALSE(s.p.WaitForMessageBox(1500)) << "the hidden start button acted";
   EXPECT_FALSE(FileExists(ini));
   s.WriteConfig(QuizFile("题目"));
-  s.Press(MainId::按钮1, [&] { return Visible(s.Of(MainId::分组框3)); });
-  s.Press(MainId::按钮15, [&] { return !Visible(s.Of(MainId::分组框3)); });
+  s.Press(MainId::QuestionButton1, [&] { return Visible(s.Of(MainId::GroupPanel)); });
+  s.Press(MainId::ConfirmGroupButton, [&] { return !Visible(s.Of(MainId::GroupPanel)); });
   // Were "确定" pressed again, the emptied countdown would end the program.
   s.WriteConfig(QuizFile("题目", ""));
   PressKey(VK_SPACE);
@@ -204,7 +204,7 @@ TEST(HiddenControls, SpaceOnAButtonWhosePanelWentDoesNothing) {
 TEST(OnScreenKeys, FastClicksOnABusyMachineTypeEveryLetterInOrder) {
   Session s(L"keyload", QuizFile("题目"));
   s.PressStart();
-  HWND box = s.Of(MainId::编辑框1);
+  HWND box = s.Of(MainId::AnswerBox);
   auto mouse = [&](char key, DWORD button) {
     RECT r;
     GetWindowRect(s.Of(OnScreenKey(key)), &r);
@@ -269,7 +269,7 @@ std::string DefaultFile() {
     const std::wstring dir = FreshDirectory(L"default");
     Program p = Program::Start(dir);
     if (!p.MainWindow()) return std::string();
-    Click(p.Main(MainId::按钮31));
+    Click(p.Main(MainId::StartButton));
     NextBox(p);
     WaitUntil([&] { return FileExists(Join(dir, L"wtda.ini")); });
     Pause(200);
@@ -290,7 +290,7 @@ TEST(KilledWhileWriting, TheDefaultFileIsAbsentOrWholeAndTheNextStartIsNotConfus
   for (int i = 0; i < iterations; ++i) {
     Program p = Program::Start(dir);
     ASSERT_TRUE(p.MainWindow()) << "start " << i;
-    Click(p.Main(MainId::按钮31));
+    Click(p.Main(MainId::StartButton));
     auto box = p.WaitForMessageBox();
     ASSERT_TRUE(box) << "start " << i;
     // The file is written once OK is pressed: kill 0 to 30 ms after that.
@@ -318,12 +318,12 @@ TEST(KilledWhileWriting, TheDefaultFileIsAbsentOrWholeAndTheNextStartIsNotConfus
   // of the killed writes and opens the quiz.
   Program p = Program::Start(dir);
   ASSERT_TRUE(p.MainWindow());
-  Click(p.Main(MainId::按钮31));
+  Click(p.Main(MainId::StartButton));
   NextBox(p);
   ASSERT_TRUE(WaitUntil([&] { return ReadBytes(ini) == whole; }));
   EXPECT_EQ(Names(dir), (std::set<std::wstring>{L"lornel.exe", L"SkinH_EL.dll", L"wtda.ini"}));
-  Click(p.Main(MainId::按钮31));
-  EXPECT_TRUE(WaitUntil([&] { return !Visible(p.Main(MainId::分组框21)); }));
+  Click(p.Main(MainId::StartButton));
+  EXPECT_TRUE(WaitUntil([&] { return !Visible(p.Main(MainId::StartCover)); }));
   EXPECT_TRUE(p.MessageBoxes().empty());
 }
 

@@ -31,9 +31,11 @@ std::string MonkeyFile(const std::string& countdown) {
 constexpr char kBoardKeys[] = "QWERTYUIOP\bASDFGHJKLZXCVBNM,.\n";
 
 constexpr MainId kBusyControls[] = {
-    MainId::按钮15,  MainId::按钮15,  MainId::按钮15, MainId::透明标签13, MainId::按钮16,
-    MainId::按钮47,  MainId::按钮47,  MainId::按钮49, MainId::按钮50,     MainId::单选框1,
-    MainId::单选框3, MainId::单选框6, MainId::编辑框1};
+    MainId::ConfirmGroupButton, MainId::ConfirmGroupButton, MainId::ConfirmGroupButton,
+    MainId::CancelQuestionLink, MainId::ChangeGroupButton,  MainId::CheckButton,
+    MainId::CheckButton,        MainId::NextQuestionButton, MainId::RevealButton,
+    MainId::GroupRadio1,        MainId::GroupRadio3,        MainId::GroupRadio6,
+    MainId::AnswerBox};
 
 class Monkey {
  public:
@@ -103,16 +105,16 @@ class Monkey {
     } else if (r < 96) {
       // The group knows the answer: typed on the on-screen keys, then checked.
       const int n = OpenQuestion();
-      if (!n || Visible(Of(MainId::分组框3))) return;
+      if (!n || Visible(Of(MainId::GroupPanel))) return;
       Log("answer question " + std::to_string(n));
-      HWND box = Of(MainId::编辑框1);
+      HWND box = Of(MainId::AnswerBox);
       while (!Text(box).empty() && Pick(0, 3)) {
         const std::string before = Text(box);
-        Click(Of(MainId::按钮27));
+        Click(Of(MainId::KeyBackspace));
         WaitUntil([&] { return Text(box) != before; }, 1000);
       }
       s_.TypeOnScreen(std::string(1, static_cast<char>('A' + n - 1)));
-      Click(Of(MainId::按钮47));
+      Click(Of(MainId::CheckButton));
     } else if (r < 98) {
       // The physical keyboard, to whatever has the focus.
       static const WORD keys[] = {VK_SPACE, VK_SPACE, VK_TAB, VK_RETURN, VK_BACK, 'A', 'E', 'Z'};
@@ -188,12 +190,12 @@ class Monkey {
       return Fail("a question button enabled while question " + std::to_string(OpenQuestion()) +
                   " shows");
     // On the board at rest, a disabled question button is a locked one.
-    const bool board = !OpenQuestion() && !Visible(Of(MainId::分组框3)) &&
-                       !Visible(Of(MainId::分组框21)) && s_.p.MessageBoxes().empty();
+    const bool board = !OpenQuestion() && !Visible(Of(MainId::GroupPanel)) &&
+                       !Visible(Of(MainId::StartCover)) && s_.p.MessageBoxes().empty();
     for (const quiz::Question& q : quiz::kQuestions) {
       if (!board || locked_[q.n - 1] || Enabled(Of(q.button))) continue;
       Pause(60);  // still so a moment later, with the board still at rest
-      if (!Enabled(Of(q.button)) && !OpenQuestion() && !Visible(Of(MainId::分组框3)) &&
+      if (!Enabled(Of(q.button)) && !OpenQuestion() && !Visible(Of(MainId::GroupPanel)) &&
           s_.p.MessageBoxes().empty()) {
         locked_[q.n - 1] = true;
         ++locks;
@@ -217,7 +219,7 @@ class Monkey {
       scores_[g.g - 1] = now;
     }
     // A correct answer before any group was confirmed gives "请选题！" instead.
-    if (Text(Of(MainId::透明标签10)) == "■") pendingAwards_ = 0;
+    if (Text(Of(MainId::AnsweringGroup)) == "■") pendingAwards_ = 0;
     return true;
   }
 

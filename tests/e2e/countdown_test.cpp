@@ -34,26 +34,26 @@ TEST(Countdown, PausedByTheMenuAndResumedByThePauseKeyThenTenSecondsMore) {
       L"countdown",
       test::QuizFile{.titles = {"用英语打个招呼"}, .answers = {"Hello"}, .countdown = "8"}.Bytes());
   s.PressStart();
-  s.Press(MainId::按钮1, [&] { return Visible(s.Of(MainId::分组框3)); });
-  s.Press(MainId::按钮15, [&] { return !Visible(s.Of(MainId::分组框3)); });
-  HWND number = s.Of(MainId::标签15);
+  s.Press(MainId::QuestionButton1, [&] { return Visible(s.Of(MainId::GroupPanel)); });
+  s.Press(MainId::ConfirmGroupButton, [&] { return !Visible(s.Of(MainId::GroupPanel)); });
+  HWND number = s.Of(MainId::CountdownNumber);
   const auto shown = [&] { return std::atoi(Text(number).c_str()); };
   ASSERT_TRUE(WaitUntil([&] { return Text(number) == "6"; }, 3500));
 
   ASSERT_TRUE(ChooseFromMenu(number, 1));
   const int held = shown();
-  EXPECT_EQ(Text(s.Of(MainId::透明标签12)), "倒计时已暂停");
+  EXPECT_EQ(Text(s.Of(MainId::InfoText)), "倒计时已暂停");
   s.Screenshot(L"countdown-paused");
   Pause(3000);
   EXPECT_EQ(shown(), held) << "it stood still for 3 s";
 
-  Click(s.Of(MainId::编辑框1));  // the focus in the answer box
+  Click(s.Of(MainId::AnswerBox));  // the focus in the answer box
   PressKey(VK_PAUSE);
-  EXPECT_TRUE(WaitUntil([&] { return Text(s.Of(MainId::透明标签12)) != "倒计时已暂停"; }, 1000));
+  EXPECT_TRUE(WaitUntil([&] { return Text(s.Of(MainId::InfoText)) != "倒计时已暂停"; }, 1000));
   EXPECT_EQ(shown(), held) << "on from the same value";
   EXPECT_TRUE(WaitUntil([&] { return shown() == held - 1; }, 1500));
 
-  ASSERT_TRUE(ChooseFromMenu(s.Of(MainId::进度条1), 2));
+  ASSERT_TRUE(ChooseFromMenu(s.Of(MainId::CountdownBar), 2));
   const int raised = shown();
   EXPECT_GE(raised, held - 1 + 10 - 1);
   EXPECT_LE(raised, held - 1 + 10);

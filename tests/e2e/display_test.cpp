@@ -98,7 +98,7 @@ TEST(Display, TheWindowAndEveryControlFitTheScreenAtTheirScale) {
   ParkPointer();
   DropStaleHotLooks(main);
   SettlePaint(main);
-  HWND start = s.Of(MainId::按钮31);
+  HWND start = s.Of(MainId::StartButton);
   const Ink shown = InkOf(GrabWindow(start), Dark);
   const Ink drawn = RenderedInk(Wide(Text(start)), scale.Of(56));
   EXPECT_NEAR(shown.height(), drawn.height(), 2);
@@ -108,11 +108,11 @@ TEST(Display, TheWindowAndEveryControlFitTheScreenAtTheirScale) {
 TEST(Display, AQuestionIsPlayedByClicksAndItsScoreShowsInItsGap) {
   Session s(L"display-round", kQuiz);
   s.PressStart();
-  s.Press(MainId::按钮1, [&] { return Visible(s.Of(MainId::分组框3)); });
-  s.Press(MainId::按钮15, [&] { return !Visible(s.Of(MainId::分组框3)); });
+  s.Press(MainId::QuestionButton1, [&] { return Visible(s.Of(MainId::GroupPanel)); });
+  s.Press(MainId::ConfirmGroupButton, [&] { return !Visible(s.Of(MainId::GroupPanel)); });
   s.TypeOnScreen("HELLO");
-  EXPECT_EQ(Text(s.Of(MainId::编辑框1)), "hello");
-  Click(s.Of(MainId::按钮47));
+  EXPECT_EQ(Text(s.Of(MainId::AnswerBox)), "hello");
+  Click(s.Of(MainId::CheckButton));
   auto right = s.p.WaitForMessageBox();
   ASSERT_TRUE(right);
   EXPECT_EQ(right->text, "回答正确！");
@@ -147,7 +147,7 @@ TEST(Display, AQuestionIsPlayedByClicksAndItsScoreShowsInItsGap) {
         << "no \"分\" after group " << group.g << "'s score";
   }
   // The current group's line catches up within its second, then the picture.
-  EXPECT_TRUE(WaitUntil([&] { return Text(s.Of(MainId::透明标签11)) == "1"; }, 2500));
+  EXPECT_TRUE(WaitUntil([&] { return Text(s.Of(MainId::AnsweringScore)) == "1"; }, 2500));
   DropStaleHotLooks(s.p.MainWindow());
   ShootWindow(s.p.MainWindow(), ShotName(L"main"));
 }

@@ -105,12 +105,13 @@ TEST(EditorPictures, APictureFromAnotherFolderIsCopiedAndTheNewValuesSaved) {
 
   Session s(dir);
   s.PressStart();
-  s.Press(MainId::按钮2, [&] { return Visible(s.Of(MainId::分组框3)); });
-  s.Press(MainId::单选框3,
-          [&] { return SendMessageW(s.Of(MainId::单选框3), BM_GETCHECK, 0, 0) == BST_CHECKED; });
-  s.Press(MainId::按钮15, [&] { return !Visible(s.Of(MainId::分组框3)); });
+  s.Press(MainId::QuestionButton2, [&] { return Visible(s.Of(MainId::GroupPanel)); });
+  s.Press(MainId::GroupRadio3, [&] {
+    return SendMessageW(s.Of(MainId::GroupRadio3), BM_GETCHECK, 0, 0) == BST_CHECKED;
+  });
+  s.Press(MainId::ConfirmGroupButton, [&] { return !Visible(s.Of(MainId::GroupPanel)); });
   Pause(500);  // the group panel's place repainted
-  EXPECT_TRUE(ShowsAPicture(s.Of(MainId::标签2)));
+  EXPECT_TRUE(ShowsAPicture(s.Of(MainId::QuestionLabel2)));
 }
 
 }  // namespace

@@ -106,16 +106,16 @@ TEST(Editor, EditsTheExampleAndTheProgramAsksTheNewQuestion) {
 
   Session s(dir);
   s.PressStart();
-  s.Press(MainId::按钮1, [&] { return Visible(s.Of(MainId::分组框3)); });
-  EXPECT_EQ(Text(s.Of(MainId::标签1)), "法国的首都是哪座城市？");
-  s.Press(MainId::按钮15, [&] { return !Visible(s.Of(MainId::分组框3)); });
+  s.Press(MainId::QuestionButton1, [&] { return Visible(s.Of(MainId::GroupPanel)); });
+  EXPECT_EQ(Text(s.Of(MainId::QuestionLabel1)), "法国的首都是哪座城市？");
+  s.Press(MainId::ConfirmGroupButton, [&] { return !Visible(s.Of(MainId::GroupPanel)); });
   s.TypeOnScreen("PARIS");
-  Click(s.Of(MainId::按钮47));
+  Click(s.Of(MainId::CheckButton));
   auto right = s.p.WaitForMessageBox();
   ASSERT_TRUE(right);
   EXPECT_EQ(right->text, "回答正确！");
   Program::Answer(*right, IDOK);
-  EXPECT_TRUE(WaitUntil([&] { return Text(s.Of(MainId::标签18)) == "paris"; }));
+  EXPECT_TRUE(WaitUntil([&] { return Text(s.Of(MainId::CorrectAnswer)) == "paris"; }));
 }
 
 TEST(Editor, AnEmojiIsRefusedAndClosingWithChangesAsksFirst) {
@@ -167,8 +167,8 @@ TEST(Editor, TheProgramReadsTheExampleSavedAsUtf8WithoutAMark) {
   Session s(L"utf8", utf8);
   s.PressStart();
   EXPECT_TRUE(s.p.MessageBoxes().empty()) << "no repair exit: the points value was read";
-  s.Press(MainId::按钮2, [&] { return Visible(s.Of(MainId::分组框3)); });
-  EXPECT_EQ(Text(s.Of(MainId::标签2)), "“苹果”的英文单词是什么？");
+  s.Press(MainId::QuestionButton2, [&] { return Visible(s.Of(MainId::GroupPanel)); });
+  EXPECT_EQ(Text(s.Of(MainId::QuestionLabel2)), "“苹果”的英文单词是什么？");
 }
 
 }  // namespace

@@ -40,7 +40,7 @@ bool Covers(HWND main) {
   return EqualRect(&r, &m) != FALSE;
 }
 
-int Countdown(Session& s) { return std::atoi(Text(s.Of(MainId::标签15)).c_str()); }
+int Countdown(Session& s) { return std::atoi(Text(s.Of(MainId::CountdownNumber)).c_str()); }
 
 // "1920x1080@96" gives "fullscreen-1920x1080"; other displays take no picture.
 bool OnTheProjector() {
@@ -59,18 +59,19 @@ TEST(FullScreen, AQuestionIsPlayedByClicksWhileTheCountdownRunsAcrossSwitches) {
   const ui::Scale scale = test::LayoutScaleOf(main);
   EXPECT_GE(scale.permille(), windowedScale.permille());
   // Centred: the start cover (a child of the window) and a panel's child alike.
-  const ui::Rect coverTable = quiz::MainTable()[static_cast<int>(MainId::分组框21)].rect;
-  const RECT cover = RectInParent(s.Of(MainId::分组框21));
+  const ui::Rect coverTable = quiz::MainTable()[static_cast<int>(MainId::StartCover)].rect;
+  const RECT cover = RectInParent(s.Of(MainId::StartCover));
   const POINT origin{cover.left - scale.Of(coverTable.left), cover.top - scale.Of(coverTable.top)};
   RECT client;
   GetClientRect(main, &client);
   EXPECT_LE(std::abs(client.right - 2 * origin.x - scale.Of(1197)), 12);  // the table's width
-  EXPECT_TRUE(test::NearScaled(s.Of(MainId::按钮31),
-                               quiz::MainTable()[static_cast<int>(MainId::按钮31)].rect, scale));
+  EXPECT_TRUE(test::NearScaled(s.Of(MainId::StartButton),
+                               quiz::MainTable()[static_cast<int>(MainId::StartButton)].rect,
+                               scale));
 
   s.PressStart();
-  s.Press(MainId::按钮1, [&] { return Visible(s.Of(MainId::分组框3)); });
-  s.Press(MainId::按钮15, [&] { return !Visible(s.Of(MainId::分组框3)); });
+  s.Press(MainId::QuestionButton1, [&] { return Visible(s.Of(MainId::GroupPanel)); });
+  s.Press(MainId::ConfirmGroupButton, [&] { return !Visible(s.Of(MainId::GroupPanel)); });
   ASSERT_TRUE(WaitUntil([&] { return Countdown(s) > 0 && Countdown(s) < 30; }, 3000));
   const int before = Countdown(s);
   SetForegroundWindow(main);
@@ -87,14 +88,14 @@ TEST(FullScreen, AQuestionIsPlayedByClicksWhileTheCountdownRunsAcrossSwitches) {
   EXPECT_TRUE(WaitUntil([&] { return Countdown(s) < windowedCount; }, 2500));
 
   s.TypeOnScreen("HELLO");
-  EXPECT_EQ(Text(s.Of(MainId::编辑框1)), "hello");
+  EXPECT_EQ(Text(s.Of(MainId::AnswerBox)), "hello");
   if (OnTheProjector()) {
     ParkPointer();
     DropStaleHotLooks(main);
     SettlePaint(main);
     ShootWindow(main, L"fullscreen-1920x1080");
   }
-  Click(s.Of(MainId::按钮47));
+  Click(s.Of(MainId::CheckButton));
   auto right = s.p.WaitForMessageBox();
   ASSERT_TRUE(right);
   EXPECT_EQ(right->text, "回答正确！");
@@ -121,8 +122,8 @@ TEST(FullScreen, AnEnlargedPictureGivesWayToEscAndToTheTimeOut) {
   PressKey(VK_F11);
   ASSERT_TRUE(WaitUntil([&] { return Covers(main); }));
   s.PressStart();
-  s.Press(MainId::按钮1, [&] { return Visible(s.Of(MainId::分组框3)); });
-  s.Press(MainId::按钮15, [&] { return !Visible(s.Of(MainId::分组框3)); });
+  s.Press(MainId::QuestionButton1, [&] { return Visible(s.Of(MainId::GroupPanel)); });
+  s.Press(MainId::ConfirmGroupButton, [&] { return !Visible(s.Of(MainId::GroupPanel)); });
   if (OnTheProjector()) {
     ParkPointer();
     DropStaleHotLooks(main);
@@ -131,7 +132,7 @@ TEST(FullScreen, AnEnlargedPictureGivesWayToEscAndToTheTimeOut) {
   }
   auto large = [&] { return FindWindowExW(main, nullptr, L"LornelLargePicture", nullptr); };
   RECT label;
-  GetWindowRect(s.Of(MainId::标签1), &label);
+  GetWindowRect(s.Of(MainId::QuestionLabel1), &label);
   const POINT onPicture{label.right - (label.right - label.left) / 10,
                         (label.top + label.bottom) / 2};
   ClickAt(onPicture);

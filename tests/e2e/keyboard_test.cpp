@@ -45,24 +45,24 @@ std::string Sample(const char* switches) {
 std::vector<int> PlaySample(Session& s, const std::wstring& screenshot = L"") {
   std::vector<int> right;
   for (int n = 1; n <= 14; ++n) {
-    s.Press(quiz::kQuestions[n - 1].button, [&] { return Visible(s.Of(MainId::分组框3)); });
-    s.Press(MainId::按钮15, [&] { return !Visible(s.Of(MainId::分组框3)); });
-    EXPECT_EQ(Text(s.Of(MainId::按钮51)), "123") << "question " << n << " starts on the letters";
+    s.Press(quiz::kQuestions[n - 1].button, [&] { return Visible(s.Of(MainId::GroupPanel)); });
+    s.Press(MainId::ConfirmGroupButton, [&] { return !Visible(s.Of(MainId::GroupPanel)); });
+    EXPECT_EQ(Text(s.Of(MainId::KeyLayer)), "123") << "question " << n << " starts on the letters";
     s.TypeOnBoard(kTyped[n - 1]);
-    EXPECT_EQ(Text(s.Of(MainId::编辑框1)),
+    EXPECT_EQ(Text(s.Of(MainId::AnswerBox)),
               kTyped[n - 1] == std::string("H2O") ? "h2o" : kTyped[n - 1]);
     if (n == 12 && !screenshot.empty()) {
       ParkPointer();
       DropStaleHotLooks(s.p.MainWindow());
       ShootWindow(s.p.MainWindow(), screenshot);
     }
-    Click(s.Of(MainId::按钮47));
+    Click(s.Of(MainId::CheckButton));
     if (auto box = s.p.WaitForMessageBox(1500)) {
       EXPECT_EQ(box->text, "回答正确！") << "question " << n;
       right.push_back(n);
       Program::Answer(*box, IDOK);
     } else {
-      s.Press(MainId::按钮50);
+      s.Press(MainId::RevealButton);
       auto ask = s.p.WaitForMessageBox();
       if (!ask) {
         ADD_FAILURE() << "no reveal, question " << n;
@@ -70,8 +70,8 @@ std::vector<int> PlaySample(Session& s, const std::wstring& screenshot = L"") {
       }
       Program::Answer(*ask, IDYES);
     }
-    EXPECT_TRUE(WaitUntil([&] { return Enabled(s.Of(MainId::按钮49)); })) << n;
-    s.Press(MainId::按钮49, [&] { return Visible(s.Of(MainId::图片框1)); });
+    EXPECT_TRUE(WaitUntil([&] { return Enabled(s.Of(MainId::NextQuestionButton)); })) << n;
+    s.Press(MainId::NextQuestionButton, [&] { return Visible(s.Of(MainId::AnswerCover)); });
   }
   return right;
 }
@@ -84,7 +84,7 @@ TEST(Keyboard, EverySampleQuestionIsAnsweredOnTheOnScreenKeys) {
   EXPECT_EQ(right.size(), 14u);
   double total = 0;  // a question's own points too
   for (int n = 1; n <= 14; ++n) total += test::PointsOf(sample, n);
-  EXPECT_EQ(Text(s.Of(MainId::透明标签2)), quiz::NumberText(total));
+  EXPECT_EQ(Text(s.Of(MainId::Score1)), quiz::NumberText(total));
 }
 
 TEST(Keyboard, WithTheSwitchesOffOnlyTheLetterAndDigitAnswersCount) {
@@ -98,15 +98,15 @@ TEST(Keyboard, TheLayerKeyShowsEachLayerAndTypesWhereTheCaretIs) {
   Session s(L"keys-layer", Sample("1"));
   s.PressStart();
   s.TypeOnBoard("ab");
-  HWND box = s.Of(MainId::编辑框1);
+  HWND box = s.Of(MainId::AnswerBox);
   SendMessageW(box, EM_SETSEL, 1, 1);  // the caret between a and b
   s.TypeOnBoard("×÷π");
   EXPECT_EQ(Text(box), "a×÷πb");
-  EXPECT_EQ(Text(s.Of(MainId::按钮17)), "1");
-  EXPECT_EQ(Text(s.Of(MainId::按钮38)), "(");
-  Click(s.Of(MainId::按钮51));
-  EXPECT_TRUE(WaitUntil([&] { return Text(s.Of(MainId::按钮17)) == "Q"; }));
-  EXPECT_EQ(Text(s.Of(MainId::按钮51)), "123");
+  EXPECT_EQ(Text(s.Of(MainId::KeyQ)), "1");
+  EXPECT_EQ(Text(s.Of(MainId::KeyZ)), "(");
+  Click(s.Of(MainId::KeyLayer));
+  EXPECT_TRUE(WaitUntil([&] { return Text(s.Of(MainId::KeyQ)) == "Q"; }));
+  EXPECT_EQ(Text(s.Of(MainId::KeyLayer)), "123");
 }
 
 // --- the ruling ---------------------------------------------------------------
@@ -118,7 +118,7 @@ const test::QuizFile kRulingQuiz{
 // message box that follows, if any.
 std::optional<MessageBoxInfo> RuleRight(Session& s) {
   RECT r;
-  GetWindowRect(s.Of(MainId::按钮47), &r);
+  GetWindowRect(s.Of(MainId::CheckButton), &r);
   RightClickAt({(r.left + r.right) / 2, (r.top + r.bottom) / 2});
   HWND menu = OpenMenu();
   EXPECT_TRUE(menu) << "the menu opens, the button enabled or not";
@@ -135,27 +135,29 @@ std::optional<MessageBoxInfo> RuleRight(Session& s) {
 TEST(Ruling, ARealRightClickRulesNoThenYesAndIsGreyedOtherwise) {
   Session s(L"ruling", kRulingQuiz.Bytes());
   s.PressStart();
-  EXPECT_FALSE(Enabled(s.Of(MainId::按钮47)));
+  EXPECT_FALSE(Enabled(s.Of(MainId::CheckButton)));
   EXPECT_FALSE(RuleRight(s)) << "no group answering: greyed, through the panel";
 
-  s.Press(MainId::按钮1, [&] { return Visible(s.Of(MainId::分组框3)); });
-  s.Press(MainId::单选框2,
-          [&] { return SendMessageW(s.Of(MainId::单选框2), BM_GETCHECK, 0, 0) == BST_CHECKED; });
-  s.Press(MainId::按钮15, [&] { return !Visible(s.Of(MainId::分组框3)); });
+  s.Press(MainId::QuestionButton1, [&] { return Visible(s.Of(MainId::GroupPanel)); });
+  s.Press(MainId::GroupRadio2, [&] {
+    return SendMessageW(s.Of(MainId::GroupRadio2), BM_GETCHECK, 0, 0) == BST_CHECKED;
+  });
+  s.Press(MainId::ConfirmGroupButton, [&] { return !Visible(s.Of(MainId::GroupPanel)); });
   s.TypeOnScreen("HI");
   auto ask = RuleRight(s);
   ASSERT_TRUE(ask);
   EXPECT_EQ(ask->text, "确定判为正确吗？");
   EXPECT_TRUE(ask->hasYes && ask->hasNo);
-  const std::string left = Text(s.Of(MainId::标签15));
+  const std::string left = Text(s.Of(MainId::CountdownNumber));
   Pause(1500);
-  EXPECT_EQ(Text(s.Of(MainId::标签15)), left) << "the time stands still while the teacher decides";
+  EXPECT_EQ(Text(s.Of(MainId::CountdownNumber)), left)
+      << "the time stands still while the teacher decides";
   Program::Answer(*ask, IDNO);
-  EXPECT_TRUE(WaitUntil([&] { return Text(s.Of(MainId::标签15)) != left; }, 2500))
+  EXPECT_TRUE(WaitUntil([&] { return Text(s.Of(MainId::CountdownNumber)) != left; }, 2500))
       << "and runs on after No";
-  EXPECT_TRUE(Visible(s.Of(MainId::图片框1)));
-  EXPECT_TRUE(Enabled(s.Of(MainId::按钮47)));
-  EXPECT_EQ(Text(s.Of(MainId::透明标签3)), "0");
+  EXPECT_TRUE(Visible(s.Of(MainId::AnswerCover)));
+  EXPECT_TRUE(Enabled(s.Of(MainId::CheckButton)));
+  EXPECT_EQ(Text(s.Of(MainId::Score2)), "0");
 
   ask = RuleRight(s);
   ASSERT_TRUE(ask);
@@ -163,19 +165,19 @@ TEST(Ruling, ARealRightClickRulesNoThenYesAndIsGreyedOtherwise) {
   auto right = s.p.WaitForMessageBox();
   ASSERT_TRUE(right);
   EXPECT_EQ(right->text, "回答正确！");
-  const std::string stopped = Text(s.Of(MainId::标签15));
+  const std::string stopped = Text(s.Of(MainId::CountdownNumber));
   Program::Answer(*right, IDOK);
-  EXPECT_TRUE(WaitUntil([&] { return Text(s.Of(MainId::透明标签3)) == "1"; }));
-  EXPECT_FALSE(Visible(s.Of(MainId::图片框1)));
-  EXPECT_FALSE(Visible(s.Of(MainId::分组框7)));
-  EXPECT_FALSE(Enabled(s.Of(MainId::按钮47)));
+  EXPECT_TRUE(WaitUntil([&] { return Text(s.Of(MainId::Score2)) == "1"; }));
+  EXPECT_FALSE(Visible(s.Of(MainId::AnswerCover)));
+  EXPECT_FALSE(Visible(s.Of(MainId::QuestionPanel1)));
+  EXPECT_FALSE(Enabled(s.Of(MainId::CheckButton)));
   Pause(1200);
-  EXPECT_EQ(Text(s.Of(MainId::标签15)), stopped) << "the countdown stopped";
-  EXPECT_FALSE(Enabled(s.Of(MainId::按钮1))) << "locked";
-  EXPECT_EQ(Text(s.Of(MainId::编辑框1)), "hi");
+  EXPECT_EQ(Text(s.Of(MainId::CountdownNumber)), stopped) << "the countdown stopped";
+  EXPECT_FALSE(Enabled(s.Of(MainId::QuestionButton1))) << "locked";
+  EXPECT_EQ(Text(s.Of(MainId::AnswerBox)), "hi");
 
   EXPECT_FALSE(RuleRight(s)) << "answered: greyed again";
-  EXPECT_EQ(Text(s.Of(MainId::透明标签3)), "1");
+  EXPECT_EQ(Text(s.Of(MainId::Score2)), "1");
 }
 
 }  // namespace

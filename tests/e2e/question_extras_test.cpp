@@ -24,10 +24,11 @@ HWND LargePicture(HWND main) {
 }
 
 void OpenForGroupThree(Session& s, MainId button) {
-  s.Press(button, [&] { return Visible(s.Of(MainId::分组框3)); });
-  s.Press(MainId::单选框3,
-          [&] { return SendMessageW(s.Of(MainId::单选框3), BM_GETCHECK, 0, 0) == BST_CHECKED; });
-  s.Press(MainId::按钮15, [&] { return !Visible(s.Of(MainId::分组框3)); });
+  s.Press(button, [&] { return Visible(s.Of(MainId::GroupPanel)); });
+  s.Press(MainId::GroupRadio3, [&] {
+    return SendMessageW(s.Of(MainId::GroupRadio3), BM_GETCHECK, 0, 0) == BST_CHECKED;
+  });
+  s.Press(MainId::ConfirmGroupButton, [&] { return !Visible(s.Of(MainId::GroupPanel)); });
 }
 
 TEST(QuestionExtras, APictureEnlargedAndClosedByClicksOwnSecondsAndOwnPoints) {
@@ -36,11 +37,11 @@ TEST(QuestionExtras, APictureEnlargedAndClosedByClicksOwnSecondsAndOwnPoints) {
   s.PressStart();
   HWND main = s.p.MainWindow();
 
-  OpenForGroupThree(s, MainId::按钮1);
+  OpenForGroupThree(s, MainId::QuestionButton1);
   Pause(500);  // the group panel's place repainted
   s.Screenshot(L"main-picture");
   RECT label;
-  GetWindowRect(s.Of(MainId::标签1), &label);
+  GetWindowRect(s.Of(MainId::QuestionLabel1), &label);
   // The picture takes the label's right part at its full height.
   ClickAt({label.right - (label.right - label.left) / 10, (label.top + label.bottom) / 2});
   ASSERT_TRUE(WaitUntil([&] { return LargePicture(main) && Visible(LargePicture(main)); }));
@@ -54,18 +55,18 @@ TEST(QuestionExtras, APictureEnlargedAndClosedByClicksOwnSecondsAndOwnPoints) {
       << "above every control";
   Click(LargePicture(main));
   EXPECT_TRUE(WaitUntil([&] { return !LargePicture(main); }));
-  EXPECT_TRUE(Visible(s.Of(MainId::标签1))) << "back at the question";
+  EXPECT_TRUE(Visible(s.Of(MainId::QuestionLabel1))) << "back at the question";
   s.TypeOnBoard("YANGTZE");
-  Click(s.Of(MainId::按钮47));
+  Click(s.Of(MainId::CheckButton));
   auto first = s.p.WaitForMessageBox();
   ASSERT_TRUE(first);
   Program::Answer(*first, IDOK);
-  EXPECT_TRUE(WaitUntil([&] { return Text(s.Of(MainId::透明标签4)) == "1"; }));
-  EXPECT_TRUE(WaitUntil([&] { return !Visible(s.Of(MainId::分组框7)); }));
+  EXPECT_TRUE(WaitUntil([&] { return Text(s.Of(MainId::Score3)) == "1"; }));
+  EXPECT_TRUE(WaitUntil([&] { return !Visible(s.Of(MainId::QuestionPanel1)); }));
 
-  OpenForGroupThree(s, MainId::按钮2);
+  OpenForGroupThree(s, MainId::QuestionButton2);
   const DWORD started = GetTickCount();
-  EXPECT_TRUE(WaitUntil([&] { return Text(s.Of(MainId::标签15)) == "4"; }, 2500))
+  EXPECT_TRUE(WaitUntil([&] { return Text(s.Of(MainId::CountdownNumber)) == "4"; }, 2500))
       << "its own 5 s, not the global 30";
   auto late = s.p.WaitForMessageBox(8000);
   ASSERT_TRUE(late);
@@ -74,16 +75,16 @@ TEST(QuestionExtras, APictureEnlargedAndClosedByClicksOwnSecondsAndOwnPoints) {
   EXPECT_GT(waited, 4000);
   EXPECT_LT(waited, 7000);
   Program::Answer(*late, IDOK);
-  EXPECT_TRUE(WaitUntil([&] { return !Enabled(s.Of(MainId::按钮2)); }));
+  EXPECT_TRUE(WaitUntil([&] { return !Enabled(s.Of(MainId::QuestionButton2)); }));
 
-  OpenForGroupThree(s, MainId::按钮3);
+  OpenForGroupThree(s, MainId::QuestionButton3);
   s.TypeOnBoard("7");
-  Click(s.Of(MainId::按钮47));
+  Click(s.Of(MainId::CheckButton));
   auto right = s.p.WaitForMessageBox();
   ASSERT_TRUE(right);
   EXPECT_EQ(right->text, "回答正确！");
   Program::Answer(*right, IDOK);
-  EXPECT_TRUE(WaitUntil([&] { return Text(s.Of(MainId::透明标签4)) == "4"; }))
+  EXPECT_TRUE(WaitUntil([&] { return Text(s.Of(MainId::Score3)) == "4"; }))
       << "1 and then the question's own 3, not the global 1";
 }
 

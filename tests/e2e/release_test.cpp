@@ -36,22 +36,23 @@ TEST(Release, TheUnpackedProgramsPlayAQuestionTheEditorChanged) {
 
   Session s(dir);
   s.PressStart();
-  s.Press(MainId::按钮1, [&] { return Visible(s.Of(MainId::分组框3)); });
-  EXPECT_EQ(Text(s.Of(MainId::标签1)), "法国的首都是哪座城市？");
-  s.Press(MainId::单选框1,
-          [&] { return SendMessageW(s.Of(MainId::单选框1), BM_GETCHECK, 0, 0) == BST_CHECKED; });
-  s.Press(MainId::按钮15, [&] { return !Visible(s.Of(MainId::分组框3)); });
-  EXPECT_EQ(Text(s.Of(MainId::透明标签10)), "一");
+  s.Press(MainId::QuestionButton1, [&] { return Visible(s.Of(MainId::GroupPanel)); });
+  EXPECT_EQ(Text(s.Of(MainId::QuestionLabel1)), "法国的首都是哪座城市？");
+  s.Press(MainId::GroupRadio1, [&] {
+    return SendMessageW(s.Of(MainId::GroupRadio1), BM_GETCHECK, 0, 0) == BST_CHECKED;
+  });
+  s.Press(MainId::ConfirmGroupButton, [&] { return !Visible(s.Of(MainId::GroupPanel)); });
+  EXPECT_EQ(Text(s.Of(MainId::AnsweringGroup)), "一");
   s.TypeOnScreen("PARIS");
-  Click(s.Of(MainId::按钮47));
+  Click(s.Of(MainId::CheckButton));
   auto right = s.p.WaitForMessageBox();
   ASSERT_TRUE(right);
   EXPECT_EQ(right->text, "回答正确！");
   Program::Answer(*right, IDOK);
   const std::string scored =
       quiz::NumberText(test::PointsOf(*ReadBytes(Join(dir, L"wtda.ini")), 1));
-  EXPECT_TRUE(WaitUntil([&] { return Text(s.Of(MainId::透明标签2)) == scored; }))
-      << "group 1 scored: " << Text(s.Of(MainId::透明标签2));
+  EXPECT_TRUE(WaitUntil([&] { return Text(s.Of(MainId::Score1)) == scored; }))
+      << "group 1 scored: " << Text(s.Of(MainId::Score1));
 }
 
 }  // namespace

@@ -14,65 +14,65 @@ using quiz::MainId;
 MainId OnScreenKey(char c) {
   switch (c) {
     case 'Q':
-      return MainId::按钮17;
+      return MainId::KeyQ;
     case 'W':
-      return MainId::按钮18;
+      return MainId::KeyW;
     case 'E':
-      return MainId::按钮19;
+      return MainId::KeyE;
     case 'R':
-      return MainId::按钮20;
+      return MainId::KeyR;
     case 'T':
-      return MainId::按钮21;
+      return MainId::KeyT;
     case 'Y':
-      return MainId::按钮22;
+      return MainId::KeyY;
     case 'U':
-      return MainId::按钮23;
+      return MainId::KeyU;
     case 'I':
-      return MainId::按钮24;
+      return MainId::KeyI;
     case 'O':
-      return MainId::按钮25;
+      return MainId::KeyO;
     case 'P':
-      return MainId::按钮26;
+      return MainId::KeyP;
     case '\b':
-      return MainId::按钮27;
+      return MainId::KeyBackspace;
     case 'A':
-      return MainId::按钮28;
+      return MainId::KeyA;
     case 'S':
-      return MainId::按钮29;
+      return MainId::KeyS;
     case 'D':
-      return MainId::按钮30;
+      return MainId::KeyD;
     case 'F':
-      return MainId::按钮32;
+      return MainId::KeyF;
     case 'G':
-      return MainId::按钮33;
+      return MainId::KeyG;
     case 'H':
-      return MainId::按钮34;
+      return MainId::KeyH;
     case 'J':
-      return MainId::按钮35;
+      return MainId::KeyJ;
     case 'K':
-      return MainId::按钮36;
+      return MainId::KeyK;
     case 'L':
-      return MainId::按钮37;
+      return MainId::KeyL;
     case '\n':
-      return MainId::按钮48;
+      return MainId::KeyEnter;
     case 'Z':
-      return MainId::按钮38;
+      return MainId::KeyZ;
     case 'X':
-      return MainId::按钮39;
+      return MainId::KeyX;
     case 'C':
-      return MainId::按钮40;
+      return MainId::KeyC;
     case 'V':
-      return MainId::按钮41;
+      return MainId::KeyV;
     case 'B':
-      return MainId::按钮42;
+      return MainId::KeyB;
     case 'N':
-      return MainId::按钮43;
+      return MainId::KeyN;
     case 'M':
-      return MainId::按钮44;
+      return MainId::KeyM;
     case ',':
-      return MainId::按钮45;
+      return MainId::KeyComma;
     default:
-      return MainId::按钮46;  // '.'
+      return MainId::KeyFullStop;  // '.'
   }
 }
 
@@ -103,8 +103,8 @@ void Session::Press(MainId id, const std::function<bool()>& done) {
 }
 
 void Session::PressStart() {
-  Press(MainId::按钮31);
-  EXPECT_TRUE(WaitUntil([&] { return !Visible(Of(MainId::分组框21)); }))
+  Press(MainId::StartButton);
+  EXPECT_TRUE(WaitUntil([&] { return !Visible(Of(MainId::StartCover)); }))
       << "the start cover stayed";
   // The cover goes before the start's handler reads the points: a test that
   // changes the file next waits for the handler to return.
@@ -113,7 +113,7 @@ void Session::PressStart() {
 }
 
 void Session::TypeOnScreen(const std::string& keys) {
-  HWND box = Of(MainId::编辑框1);
+  HWND box = Of(MainId::AnswerBox);
   for (char c : keys) {
     const std::string before = Text(box);
     Click(Of(OnScreenKey(c)));
@@ -138,7 +138,7 @@ char DigitLayerKey(const std::string& piece) {
 }  // namespace
 
 void Session::TypeOnBoard(const std::string& text) {
-  HWND box = Of(MainId::编辑框1), layer = Of(MainId::按钮51);
+  HWND box = Of(MainId::AnswerBox), layer = Of(MainId::KeyLayer);
   for (std::size_t i = 0; i < text.size();) {
     const std::size_t size = static_cast<unsigned char>(text[i]) >= 0x80 ? 2 : 1;
     const std::string piece = text.substr(i, size);

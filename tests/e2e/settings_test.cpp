@@ -83,7 +83,7 @@ TEST(Settings, TheFirstPressWritesTheDefaultFileAndTheSecondOpensTheQuiz) {
   const std::wstring dir = FreshDirectory(L"first");
   Program p = Program::Start(dir);
   ASSERT_TRUE(p.MainWindow());
-  Click(p.Main(MainId::按钮31));
+  Click(p.Main(MainId::StartButton));
   auto box = p.WaitForMessageBox();
   ASSERT_TRUE(box);
   // The program names the file by the current directory it was started in.
@@ -98,7 +98,7 @@ TEST(Settings, TheFirstPressWritesTheDefaultFileAndTheSecondOpensTheQuiz) {
 
   const std::wstring file = Join(dir, L"wtda.ini");
   ASSERT_TRUE(WaitUntil([&] { return FileExists(file); }));
-  EXPECT_TRUE(Visible(p.Main(MainId::分组框21))) << "the cover stays";
+  EXPECT_TRUE(Visible(p.Main(MainId::StartCover))) << "the cover stays";
   EXPECT_EQ(Entries(dir), kOnlyOurFiles) << "no temporary file left beside it";
 
   const std::string bytes = *ReadBytes(file);
@@ -139,8 +139,8 @@ TEST(Settings, TheFirstPressWritesTheDefaultFileAndTheSecondOpensTheQuiz) {
   EXPECT_EQ(Profile(path, kPointsSection, kPointsKey), "1");
 
   // The second press finds the file: the quiz opens, nothing more is written.
-  Click(p.Main(MainId::按钮31));
-  EXPECT_TRUE(WaitUntil([&] { return !Visible(p.Main(MainId::分组框21)); }));
+  Click(p.Main(MainId::StartButton));
+  EXPECT_TRUE(WaitUntil([&] { return !Visible(p.Main(MainId::StartCover)); }));
   EXPECT_TRUE(p.MessageBoxes().empty());
   EXPECT_EQ(*ReadBytes(file), bytes);
 }
@@ -213,14 +213,14 @@ void ExpectRepairExit(Session& s, const std::string& before, const std::set<HWND
 TEST(Settings, AnEmptiedPointsValueOpensTheFileInTheEditorAndEnds) {
   const std::string file = TeachersFile("30", "");
   Session s(L"points", file);
-  Click(s.Of(MainId::按钮31));
+  Click(s.Of(MainId::StartButton));
   auto box = s.p.WaitForMessageBox();
   ASSERT_TRUE(box);
   EXPECT_EQ(box->text, "加分配置错误");
   EXPECT_EQ(box->title, "不能为空");
   EXPECT_TRUE(box->hasOk && !box->hasYes);
   EXPECT_EQ(IconOf(*box), Icon::Warning);
-  EXPECT_FALSE(Visible(s.Of(MainId::分组框21))) << "the cover went before the value was read";
+  EXPECT_FALSE(Visible(s.Of(MainId::StartCover))) << "the cover went before the value was read";
   const std::set<HWND> editors = EditorWindows();
   Program::Answer(*box, IDOK);
   ExpectRepairExit(s, file, editors);
@@ -230,15 +230,15 @@ TEST(Settings, AnEmptiedCountdownAtGroupConfirmationOpensTheFileInTheEditorAndEn
   const std::string file = TeachersFile("", "1");
   Session s(L"countdown", file);
   s.PressStart();
-  s.Press(MainId::按钮1, [&] { return Visible(s.Of(MainId::分组框3)); });
-  Click(s.Of(MainId::按钮15));
+  s.Press(MainId::QuestionButton1, [&] { return Visible(s.Of(MainId::GroupPanel)); });
+  Click(s.Of(MainId::ConfirmGroupButton));
   auto box = s.p.WaitForMessageBox();
   ASSERT_TRUE(box);
   EXPECT_EQ(box->text, "请在配置中填入倒计时时间！");
   EXPECT_EQ(box->title, "不能为空");
   EXPECT_TRUE(box->hasOk && !box->hasYes);
   EXPECT_EQ(IconOf(*box), Icon::Information);
-  EXPECT_EQ(Text(s.Of(MainId::标签15)), "0") << "no countdown started";
+  EXPECT_EQ(Text(s.Of(MainId::CountdownNumber)), "0") << "no countdown started";
   const std::set<HWND> editors = EditorWindows();
   Program::Answer(*box, IDOK);
   ExpectRepairExit(s, file, editors);

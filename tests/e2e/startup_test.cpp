@@ -31,12 +31,12 @@ TEST(Startup, MainWindowComesUpCentredWithAFixedFrameAndTheStartCover) {
   EXPECT_EQ(GetMenu(main), nullptr);
   // (The icon is checked in process: Wine answers WM_GETICON from another process with 0.)
 
-  EXPECT_TRUE(Visible(p.Main(MainId::分组框21)));
-  EXPECT_EQ(Text(p.Main(MainId::按钮31)), "开始！Go！Go！Go！");
-  EXPECT_FALSE(Visible(p.Main(MainId::分组框3)));
+  EXPECT_TRUE(Visible(p.Main(MainId::StartCover)));
+  EXPECT_EQ(Text(p.Main(MainId::StartButton)), "开始！Go！Go！Go！");
+  EXPECT_FALSE(Visible(p.Main(MainId::GroupPanel)));
   // Only the start cover's button can be clicked: at the centre of the window it is on top.
   POINT centre{(r.left + r.right) / 2, (r.top + r.bottom) / 2};
-  EXPECT_EQ(WindowFromPoint(centre), p.Main(MainId::按钮31));
+  EXPECT_EQ(WindowFromPoint(centre), p.Main(MainId::StartButton));
 }
 
 TEST(Startup, FirstStartWritesTheLibraryBesideTheExeHiddenOnly) {

@@ -248,9 +248,9 @@ class MonkeyRun {
   }
 
   void IntervalChanged(int id, int before, int after) {
-    if (id == Id(MainId::时钟19) && before == 0 && after > 0) {
-      Restart(Id(MainId::按钮49));
-      Restart(Id(MainId::按钮50));
+    if (id == Id(MainId::RevealGuard) && before == 0 && after > 0) {
+      Restart(Id(MainId::NextQuestionButton));
+      Restart(Id(MainId::RevealButton));
     }
     const quiz::Question* q = QuestionOfLockTimer(id);
     if (!q) return;
@@ -275,7 +275,7 @@ class MonkeyRun {
       return;
     }
     awardedSinceCorrect_ = true;
-    const std::string current = main().Text(Id(MainId::透明标签10));
+    const std::string current = main().Text(Id(MainId::AnsweringGroup));
     const quiz::Group* group = nullptr;
     for (const quiz::Group& g : quiz::kGroups)
       if (Id(g.score) == id) group = &g;
@@ -325,8 +325,8 @@ class MonkeyRun {
       Violate(Rule::PanelWithEnabledButton, std::to_string(enabled) +
                                                 " question buttons enabled while question " +
                                                 std::to_string(OpenQuestion()) + " shows");
-    if (form.Interval(Id(MainId::时钟19)) > 0) {
-      for (MainId guarded : {MainId::按钮49, MainId::按钮50}) {
+    if (form.Interval(Id(MainId::RevealGuard)) > 0) {
+      for (MainId guarded : {MainId::NextQuestionButton, MainId::RevealButton}) {
         const auto since = enabledSince_.find(Id(guarded));
         if (since != enabledSince_.end() && now - since->second >= kOnePeriod)
           Violate(Rule::GuardLeftButtonEnabled, NameOf(Id(guarded)) + " enabled for " +
@@ -411,8 +411,8 @@ class MonkeyRun {
         break;
       case Act::Ime: {
         // An input method commits into the box only once the box has the focus.
-        if (!form.Click(Id(MainId::编辑框1))) break;
-        const std::string expected = form.Text(Id(MainId::标签18));
+        if (!form.Click(Id(MainId::AnswerBox))) break;
+        const std::string expected = form.Text(Id(MainId::CorrectAnswer));
         std::string text;
         switch (action.a) {
           case 0:
@@ -444,7 +444,7 @@ class MonkeyRun {
             text = "北京";
             break;
         }
-        form.SetText(Id(MainId::编辑框1), text);
+        form.SetText(Id(MainId::AnswerBox), text);
         break;
       }
       case Act::Wait:
@@ -507,10 +507,13 @@ std::vector<int> KeyButtons() {
 int PickControl(std::mt19937& rng) {
   static const std::vector<int> keys = KeyButtons();
   static const std::vector<MainId> busy = {
-      MainId::按钮31,  MainId::按钮15,  MainId::按钮15,  MainId::透明标签13, MainId::按钮16,
-      MainId::按钮47,  MainId::按钮47,  MainId::按钮47,  MainId::按钮49,     MainId::按钮49,
-      MainId::按钮50,  MainId::按钮50,  MainId::单选框1, MainId::单选框2,    MainId::单选框3,
-      MainId::单选框4, MainId::单选框5, MainId::单选框6, MainId::编辑框1};
+      MainId::StartButton,        MainId::ConfirmGroupButton, MainId::ConfirmGroupButton,
+      MainId::CancelQuestionLink, MainId::ChangeGroupButton,  MainId::CheckButton,
+      MainId::CheckButton,        MainId::CheckButton,        MainId::NextQuestionButton,
+      MainId::NextQuestionButton, MainId::RevealButton,       MainId::RevealButton,
+      MainId::GroupRadio1,        MainId::GroupRadio2,        MainId::GroupRadio3,
+      MainId::GroupRadio4,        MainId::GroupRadio5,        MainId::GroupRadio6,
+      MainId::AnswerBox};
   const int r = static_cast<int>(rng() % 100);
   if (r < 30) return Id(quiz::kQuestions[rng() % quiz::kQuestionCount].button);
   if (r < 55) return keys[rng() % keys.size()];

@@ -104,7 +104,7 @@ TEST(MonkeyShrinker, CutsARunDownToTheActionsThatCause) {
   const Scenario& scenario = Scenarios()[0];
   RunOptions options;
   options.plantedRule = [](const fake::FakeForm& main) {
-    return main.Interval(static_cast<int>(quiz::MainId::时钟6)) > 0
+    return main.Interval(static_cast<int>(quiz::MainId::LockTimer3)) > 0
                ? std::string("question 3 locked")
                : std::string();
   };
@@ -130,7 +130,7 @@ TEST(MonkeyShrinker, StartsFromTheRunOfTheProgramThatFailed) {
   const Scenario& scenario = Scenarios()[0];
   RunOptions options;
   options.plantedRule = [](const fake::FakeForm& main) {
-    return main.Interval(static_cast<int>(quiz::MainId::时钟17)) > 0
+    return main.Interval(static_cast<int>(quiz::MainId::LockTimer14)) > 0
                ? std::string("question 14 locked")
                : std::string();
   };
@@ -146,8 +146,8 @@ TEST(MonkeyShrinker, KeepsTheRuleThatFailedNotAnother) {
   const Scenario& scenario = Scenarios()[0];
   RunOptions options;
   options.plantedRule = [](const fake::FakeForm& main) {
-    return main.IsVisible(static_cast<int>(quiz::MainId::分组框21)) ? std::string()
-                                                                    : std::string("cover gone");
+    return main.IsVisible(static_cast<int>(quiz::MainId::StartCover)) ? std::string()
+                                                                      : std::string("cover gone");
   };
   std::vector<Action> actions = GenerateActions(3, 500);
   ASSERT_EQ(Play(scenario, actions, options).finding.rule, Rule::Planted);

@@ -22,7 +22,7 @@ class RaceTest : public QuizTest {
     Confirm();
     rt.Advance(confirmed + 2000 - rt.clock.now());
     ASSERT_EQ(MessageTexts().back(), "回答超时！！");
-    ASSERT_GT(Interval(Id::时钟3), 0) << "the scan has not ticked yet";
+    ASSERT_GT(Interval(Id::LockScanTimer), 0) << "the scan has not ticked yet";
   }
 };
 
@@ -51,8 +51,8 @@ TEST_F(RaceTest, NextQuestionRightAfterACorrectAnswerStillLocksIt) {
   Confirm();
   Enter("answer2");
   Check();  // "回答正确！" closed at once, before the scan's tick
-  ASSERT_GT(Interval(Id::时钟3), 0);
-  ASSERT_TRUE(rt.Click(Id::按钮49));
+  ASSERT_GT(Interval(Id::LockScanTimer), 0);
+  ASSERT_TRUE(rt.Click(Id::NextQuestionButton));
   rt.Advance(50);
   EXPECT_TRUE(Locked(2));
   EXPECT_FALSE(ButtonEnabled(2));
@@ -75,26 +75,26 @@ TEST_F(RaceTest, TheRevealIsOverOnceACountdownStartedEvenBeforeTheGuardTicks) {
   StartWith(quiz);
   Open(1);
   Confirm();
-  ASSERT_EQ(rt.main.TickCount(int(Id::时钟19)), 0);
-  ASSERT_TRUE(rt.Click(Id::按钮50));  // still enabled: the guard has not ticked
+  ASSERT_EQ(rt.main.TickCount(int(Id::RevealGuard)), 0);
+  ASSERT_TRUE(rt.Click(Id::RevealButton));  // still enabled: the guard has not ticked
   EXPECT_TRUE(MessageTexts().empty()) << "no question, and no box for the time-out to stack on";
-  EXPECT_TRUE(rt.Visible(Id::图片框1));
-  EXPECT_TRUE(rt.Enabled(Id::按钮47));
+  EXPECT_TRUE(rt.Visible(Id::AnswerCover));
+  EXPECT_TRUE(rt.Enabled(Id::CheckButton));
   rt.Advance(10);
-  EXPECT_FALSE(rt.Enabled(Id::按钮50));
+  EXPECT_FALSE(rt.Enabled(Id::RevealButton));
 }
 
 TEST_F(RaceTest, NextQuestionBeforeTheGuardTicksLeavesTheCountdownWithItsQuestion) {
   StartWith(quiz);
   Open(6);
   Confirm();
-  ASSERT_TRUE(rt.Click(Id::按钮50));  // revealed before any countdown: "继续选题" enabled
-  ASSERT_TRUE(rt.Enabled(Id::按钮49));
+  ASSERT_TRUE(rt.Click(Id::RevealButton));  // revealed before any countdown: "继续选题" enabled
+  ASSERT_TRUE(rt.Enabled(Id::NextQuestionButton));
   quiz.countdown = "2";
   Rewrite(quiz);
-  ASSERT_TRUE(rt.Click(Id::按钮16));
-  ASSERT_TRUE(rt.Click(Id::按钮15));  // the countdown starts; the guard has not ticked
-  ASSERT_TRUE(rt.Click(Id::按钮49));
+  ASSERT_TRUE(rt.Click(Id::ChangeGroupButton));
+  ASSERT_TRUE(rt.Click(Id::ConfirmGroupButton));  // the countdown starts; the guard has not ticked
+  ASSERT_TRUE(rt.Click(Id::NextQuestionButton));
   EXPECT_TRUE(PanelVisible(6)) << "the question stays while its countdown runs";
   rt.Advance(3100);
   EXPECT_EQ(MessageTexts().back(), "回答超时！！");
@@ -113,13 +113,13 @@ class ShakeUnderABoxTest : public RaceTest {
     Cancel();
     Enter("wrong");
     Check();
-    ASSERT_EQ(Interval(Id::时钟18), 50);
+    ASSERT_EQ(Interval(Id::ShakeTimer), 50);
     HoldMessagesOpen(500);
   }
   void ExpectOnlyBox(const std::string& text) {
     EXPECT_EQ(MessageTexts(), std::vector<std::string>{text});
-    EXPECT_EQ(Interval(Id::时钟18), 0);
-    EXPECT_EQ(rt.main.Left(int(Id::编辑框1)), 80);
+    EXPECT_EQ(Interval(Id::ShakeTimer), 0);
+    EXPECT_EQ(rt.main.Left(int(Id::AnswerBox)), 80);
   }
 };
 
@@ -131,13 +131,13 @@ TEST_F(ShakeUnderABoxTest, EmptyAnswerHint) {
 }
 
 TEST_F(ShakeUnderABoxTest, RevealQuestion) {
-  ASSERT_TRUE(rt.Click(Id::按钮50));
+  ASSERT_TRUE(rt.Click(Id::RevealButton));
   rt.Advance(500);
   ExpectOnlyBox("确定显示答案吗？");
 }
 
 TEST_F(ShakeUnderABoxTest, GroupChangeOnTheBoard) {
-  ASSERT_TRUE(rt.Click(Id::按钮16));
+  ASSERT_TRUE(rt.Click(Id::ChangeGroupButton));
   rt.Advance(500);
   ExpectOnlyBox("请选题！");
 }

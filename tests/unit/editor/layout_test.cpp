@@ -42,7 +42,7 @@ TEST(EditorLayout, FitsA1024By768DisplayWithItsTaskbarAndNothingOverlaps) {
 }
 
 TEST(EditorLayout, TitlesAreMeasuredAndPreviewedInTheQuestionLabel) {
-  const Row& question = quiz::MainTable()[int(quiz::MainId::标签5)];
+  const Row& question = quiz::MainTable()[int(quiz::MainId::QuestionLabel5)];
   for (const Row* row : {&EditorTable()[int(EditorId::MeasureLabel)],
                          &PreviewTable()[int(PreviewId::QuestionLabel)]}) {
     EXPECT_EQ(row->rect.width, question.rect.width);

@@ -36,7 +36,7 @@ class AnswerTest : public QuizTest {
     Open(n);
     Confirm();
   }
-  int BoxLeft() { return rt.main.Left(int(kAnswerBox)); }
+  int BoxLeft() { return rt.main.Left(int(MainId::AnswerBox)); }
   bool Correct() { return !MessageTexts().empty() && MessageTexts().back() == "回答正确！"; }
 };
 
@@ -53,9 +53,9 @@ TEST_P(JudgedAnswerTest, MatchesExactlyButForTheCaseOfAsciiLetters) {
   Enter(GetParam().typed);
   Check();
   EXPECT_EQ(Correct(), GetParam().correct);
-  EXPECT_EQ(Interval(Id::时钟18) == 50, !GetParam().correct);
+  EXPECT_EQ(Interval(Id::ShakeTimer) == 50, !GetParam().correct);
   if (!GetParam().correct) {
-    EXPECT_EQ(rt.Text(Id::编辑框1), GetParam().typed);
+    EXPECT_EQ(rt.Text(Id::AnswerBox), GetParam().typed);
   }
 }
 
@@ -110,9 +110,9 @@ TEST_F(AnswerTest, AnEmptyAnswerIsRefusedAndNothingElseChanges) {
   EXPECT_EQ(rt.host.messages[0].text, "答案这么空合适嘛？");
   EXPECT_EQ(rt.host.messages[0].title, "小提示");
   EXPECT_EQ(rt.host.messages[0].flags, 0x40u | kTaskModal);
-  EXPECT_EQ(Interval(Id::时钟18), 0);
+  EXPECT_EQ(Interval(Id::ShakeTimer), 0);
   EXPECT_TRUE(PanelVisible(3));
-  EXPECT_TRUE(rt.Enabled(Id::按钮47));
+  EXPECT_TRUE(rt.Enabled(Id::CheckButton));
 }
 
 TEST_F(AnswerTest, ACorrectAnswerClosesFirstThenTellsThenUncoversAndScores) {
@@ -122,8 +122,8 @@ TEST_F(AnswerTest, ACorrectAnswerClosesFirstThenTellsThenUncoversAndScores) {
   Enter("answer5");
   bool closedBeforeMessage = false, coveredDuringMessage = false, unscoredDuringMessage = false;
   rt.host.answerer = [&](const fake::ShownMessage&) {
-    closedBeforeMessage = Interval(Id::时钟2) == 0 && !PanelVisible(5);
-    coveredDuringMessage = rt.Visible(Id::图片框1) && rt.Enabled(Id::按钮47);
+    closedBeforeMessage = Interval(Id::CountdownTimer) == 0 && !PanelVisible(5);
+    coveredDuringMessage = rt.Visible(Id::AnswerCover) && rt.Enabled(Id::CheckButton);
     rt.Advance(3000);  // the countdown stays stopped while the message is open
     unscoredDuringMessage = Score(1) == "0";
     return platform::MessageResult::Ok;
@@ -136,13 +136,13 @@ TEST_F(AnswerTest, ACorrectAnswerClosesFirstThenTellsThenUncoversAndScores) {
   EXPECT_TRUE(closedBeforeMessage);
   EXPECT_TRUE(coveredDuringMessage);
   EXPECT_TRUE(unscoredDuringMessage);
-  EXPECT_FALSE(rt.Enabled(Id::按钮47));
-  EXPECT_FALSE(rt.Visible(Id::图片框1));
+  EXPECT_FALSE(rt.Enabled(Id::CheckButton));
+  EXPECT_FALSE(rt.Visible(Id::AnswerCover));
   EXPECT_EQ(Score(1), "1");
   EXPECT_EQ(rt.host.messages.size(), 1u);
   // Stopped with five seconds left: number and bar keep them.
-  EXPECT_EQ(rt.Text(Id::标签15), "5");
-  EXPECT_EQ(rt.main.ShownPosition(int(Id::进度条1)), 5);
+  EXPECT_EQ(rt.Text(Id::CountdownNumber), "5");
+  EXPECT_EQ(rt.main.ShownPosition(int(Id::CountdownBar)), 5);
 }
 
 TEST_F(AnswerTest, AWrongAnswerShakesTheBoxOnceAndPressingAgainDoesNotRestartIt) {
@@ -156,9 +156,9 @@ TEST_F(AnswerTest, AWrongAnswerShakesTheBoxOnceAndPressingAgainDoesNotRestartIt)
     path.push_back(BoxLeft());
   }
   EXPECT_EQ(path, (std::vector<int>{75, 85, 74, 80, 80, 80}));
-  EXPECT_EQ(Interval(Id::时钟18), 0);
+  EXPECT_EQ(Interval(Id::ShakeTimer), 0);
   EXPECT_TRUE(rt.host.messages.empty());
-  EXPECT_EQ(rt.Text(Id::编辑框1), "nope");
+  EXPECT_EQ(rt.Text(Id::AnswerBox), "nope");
 }
 
 TEST_F(AnswerTest, AWrongAnswerAfterCancelAsksForAQuestionOnce) {
@@ -173,7 +173,7 @@ TEST_F(AnswerTest, AWrongAnswerAfterCancelAsksForAQuestionOnce) {
   EXPECT_EQ(rt.host.messages[0].title, "信息：");
   EXPECT_EQ(rt.host.messages[0].flags, 0u | kTaskModal);
   EXPECT_EQ(BoxLeft(), 80);
-  EXPECT_EQ(Interval(Id::时钟18), 0);
+  EXPECT_EQ(Interval(Id::ShakeTimer), 0);
 }
 
 TEST_F(AnswerTest, WithQuestionOneLockedTheShakeNeverAsks) {
@@ -186,7 +186,7 @@ TEST_F(AnswerTest, WithQuestionOneLockedTheShakeNeverAsks) {
   rt.Advance(200);
   EXPECT_EQ(MessageTexts(), std::vector<std::string>{"回答正确！"});
   EXPECT_EQ(BoxLeft(), 80);
-  EXPECT_EQ(Interval(Id::时钟18), 0);
+  EXPECT_EQ(Interval(Id::ShakeTimer), 0);
 }
 
 // Mended: the shake ends with the correct answer, or "请选题！" would follow.
@@ -208,47 +208,47 @@ TEST_F(AnswerTest, ACorrectAnswerDuringAShakeEndsItWithTheBoxAtRest) {
 TEST_F(AnswerTest, RevealAnsweredNoChangesNothing) {
   Answering(8, "answer8");
   rt.host.answerer = [](const fake::ShownMessage&) { return platform::MessageResult::No; };
-  ASSERT_TRUE(rt.Click(Id::按钮50));
+  ASSERT_TRUE(rt.Click(Id::RevealButton));
   const auto& m = rt.host.messages.back();
   EXPECT_EQ(m.text, "确定显示答案吗？");
   EXPECT_EQ(m.title, "小提示");
   EXPECT_EQ(m.flags, 0x4u | kTaskModal);
-  EXPECT_TRUE(rt.Visible(Id::图片框1));
-  EXPECT_TRUE(rt.Enabled(Id::按钮47));
-  EXPECT_FALSE(rt.Enabled(Id::按钮49));
+  EXPECT_TRUE(rt.Visible(Id::AnswerCover));
+  EXPECT_TRUE(rt.Enabled(Id::CheckButton));
+  EXPECT_FALSE(rt.Enabled(Id::NextQuestionButton));
 }
 
 TEST_F(AnswerTest, RevealAnsweredYesUncoversWithoutLocking) {
   Answering(8, "answer8");
-  ASSERT_TRUE(rt.Click(Id::按钮50));
-  EXPECT_FALSE(rt.Visible(Id::图片框1));
-  EXPECT_FALSE(rt.Enabled(Id::按钮47));
-  EXPECT_TRUE(rt.Enabled(Id::按钮49));
+  ASSERT_TRUE(rt.Click(Id::RevealButton));
+  EXPECT_FALSE(rt.Visible(Id::AnswerCover));
+  EXPECT_FALSE(rt.Enabled(Id::CheckButton));
+  EXPECT_TRUE(rt.Enabled(Id::NextQuestionButton));
   EXPECT_TRUE(PanelVisible(8));
   rt.Advance(100);
   EXPECT_FALSE(Locked(8));
 }
 
 TEST_F(AnswerTest, RevealYesWorksEvenWithNoQuestionOpen) {
-  ASSERT_TRUE(rt.Click(Id::按钮50));
-  EXPECT_FALSE(rt.Visible(Id::图片框1));
-  EXPECT_TRUE(rt.Enabled(Id::按钮49));
+  ASSERT_TRUE(rt.Click(Id::RevealButton));
+  EXPECT_FALSE(rt.Visible(Id::AnswerCover));
+  EXPECT_TRUE(rt.Enabled(Id::NextQuestionButton));
 }
 
 TEST_F(AnswerTest, OnScreenKeysFocusTheBoxAndTypeAfterTheHandlerReturns) {
   Answering(1, "hi");
-  rt.main.Focus(int(Id::按钮16));
-  ASSERT_TRUE(rt.Click(Id::按钮34));  // H
-  ASSERT_TRUE(rt.Click(Id::按钮24));  // I
-  EXPECT_EQ(rt.main.focused(), int(Id::编辑框1));
+  rt.main.Focus(int(Id::ChangeGroupButton));
+  ASSERT_TRUE(rt.Click(Id::KeyH));  // H
+  ASSERT_TRUE(rt.Click(Id::KeyI));  // I
+  EXPECT_EQ(rt.main.focused(), int(Id::AnswerBox));
   ASSERT_EQ(rt.host.injectedKeys.size(), 4u);
   EXPECT_EQ(rt.host.injectedKeys[0].vk, 0x48);
   EXPECT_FALSE(rt.host.injectedKeys[0].release);
   EXPECT_TRUE(rt.host.injectedKeys[1].release);
-  EXPECT_EQ(rt.Text(Id::编辑框1), "hi");
-  ASSERT_TRUE(rt.Click(Id::按钮48));  // Enter submits nothing
+  EXPECT_EQ(rt.Text(Id::AnswerBox), "hi");
+  ASSERT_TRUE(rt.Click(Id::KeyEnter));  // Enter submits nothing
   EXPECT_TRUE(rt.host.messages.empty());
-  ASSERT_TRUE(rt.Click(Id::按钮47));
+  ASSERT_TRUE(rt.Click(Id::CheckButton));
   EXPECT_TRUE(Correct());
 }
 

@@ -14,7 +14,7 @@ class BoardTest : public QuizTest {
   }
   void ExpectBoard() {
     for (int n = 1; n <= kQuestionCount; ++n) EXPECT_FALSE(PanelVisible(n)) << n;
-    EXPECT_FALSE(rt.Visible(Id::分组框3));
+    EXPECT_FALSE(rt.Visible(Id::GroupPanel));
   }
 };
 
@@ -25,14 +25,14 @@ TEST_F(BoardTest, OpeningAQuestionShowsItsTitleAndAsksForTheGroup) {
   Enter("left over");
   Open(3);
   // The group question over a board out of reach, and this question alone up.
-  EXPECT_TRUE(rt.Visible(Id::分组框3));
+  EXPECT_TRUE(rt.Visible(Id::GroupPanel));
   EXPECT_EQ(EnabledButtons(), 0);
   for (int n = 1; n <= kQuestionCount; ++n) EXPECT_EQ(PanelVisible(n), n == 3) << n;
   EXPECT_EQ(rt.Text(kQuestions[2].label), "三加三等于几？");
   // An empty answer box, the answer covered, and its own answer judged.
-  EXPECT_EQ(rt.Text(Id::编辑框1), "");
-  EXPECT_TRUE(rt.Visible(Id::图片框1));
-  EXPECT_FALSE(rt.Enabled(Id::按钮49));
+  EXPECT_EQ(rt.Text(Id::AnswerBox), "");
+  EXPECT_TRUE(rt.Visible(Id::AnswerCover));
+  EXPECT_FALSE(rt.Enabled(Id::NextQuestionButton));
   Confirm();
   Enter("六");
   Check();
@@ -41,12 +41,12 @@ TEST_F(BoardTest, OpeningAQuestionShowsItsTitleAndAsksForTheGroup) {
 
 TEST_F(BoardTest, ATitleChangedInTheFileShowsAtTheNextOpening) {
   Open(5);
-  EXPECT_EQ(rt.Text(Id::标签5), "问题5");
+  EXPECT_EQ(rt.Text(Id::QuestionLabel5), "问题5");
   Cancel();
   quiz.titles[4] = "新的题目";
   Rewrite(quiz);
   Open(5);
-  EXPECT_EQ(rt.Text(Id::标签5), "新的题目");
+  EXPECT_EQ(rt.Text(Id::QuestionLabel5), "新的题目");
 }
 
 TEST_F(BoardTest, CancelReturnsToTheBoardKeepingTheAnswerAndLockingNothing) {
@@ -55,8 +55,8 @@ TEST_F(BoardTest, CancelReturnsToTheBoardKeepingTheAnswerAndLockingNothing) {
   Cancel();
   ExpectBoard();
   EXPECT_EQ(EnabledButtons(), kQuestionCount);
-  EXPECT_TRUE(rt.Visible(Id::图片框1));
-  EXPECT_EQ(rt.Text(Id::编辑框1), "typed");
+  EXPECT_TRUE(rt.Visible(Id::AnswerCover));
+  EXPECT_EQ(rt.Text(Id::AnswerBox), "typed");
   rt.Advance(500);
   EXPECT_EQ(EnabledButtons(), kQuestionCount);
 }
@@ -77,10 +77,10 @@ TEST_F(BoardTest, ACorrectAnswerLocksTheQuestionWhileItsMessageIsOpen) {
   for (int n = 1; n <= kQuestionCount; ++n) EXPECT_EQ(Locked(n), n == 4) << n;
   EXPECT_EQ(EnabledButtons(), kQuestionCount - 1);
   // The finished question's answer stays readable until the next opening.
-  EXPECT_FALSE(rt.Visible(Id::图片框1));
-  EXPECT_EQ(rt.Text(Id::标签18), "answer4");
+  EXPECT_FALSE(rt.Visible(Id::AnswerCover));
+  EXPECT_EQ(rt.Text(Id::CorrectAnswer), "answer4");
   Open(5);
-  EXPECT_TRUE(rt.Visible(Id::图片框1));
+  EXPECT_TRUE(rt.Visible(Id::AnswerCover));
 }
 
 TEST_F(BoardTest, LocksSurviveEveryStepThatEnablesTheBoard) {
@@ -91,7 +91,7 @@ TEST_F(BoardTest, LocksSurviveEveryStepThatEnablesTheBoard) {
   EXPECT_TRUE(ButtonEnabled(1));  // for at most one tick of 时钟4
   rt.Advance(10);
   EXPECT_FALSE(ButtonEnabled(1));
-  EXPECT_FALSE(rt.Click(Id::按钮1));
+  EXPECT_FALSE(rt.Click(Id::QuestionButton1));
   EXPECT_EQ(EnabledButtons(), kQuestionCount - 1);
 }
 
@@ -100,13 +100,13 @@ TEST_F(BoardTest, LocksSurviveEveryStepThatEnablesTheBoard) {
 TEST_F(BoardTest, ACorrectAnswerAfterCancelScoresButLocksNothing) {
   Open(7);
   Confirm(2);
-  ASSERT_TRUE(rt.Click(Id::按钮16));  // back to the group choice, then cancelled
+  ASSERT_TRUE(rt.Click(Id::ChangeGroupButton));  // back to the group choice, then cancelled
   Cancel();
   Enter("ANSWER7");
   Check();
   EXPECT_EQ(MessageTexts(), std::vector<std::string>{"回答正确！"});
   EXPECT_EQ(Score(2), "1");
-  EXPECT_FALSE(rt.Visible(Id::图片框1));
+  EXPECT_FALSE(rt.Visible(Id::AnswerCover));
   rt.Advance(20);
   // Were the scan still running, the next opening would lock the whole board.
   Open(8);
@@ -130,11 +130,11 @@ TEST_F(BoardTest, NextQuestionAfterARevealLocksTheRevealedQuestion) {
   Open(9);
   Confirm();
   Enter("wrong");
-  ASSERT_TRUE(rt.Click(Id::按钮50));
-  ASSERT_TRUE(rt.Click(Id::按钮49));
+  ASSERT_TRUE(rt.Click(Id::RevealButton));
+  ASSERT_TRUE(rt.Click(Id::NextQuestionButton));
   ExpectBoard();
-  EXPECT_EQ(rt.Text(Id::编辑框1), "");
-  EXPECT_TRUE(rt.Visible(Id::图片框1));
+  EXPECT_EQ(rt.Text(Id::AnswerBox), "");
+  EXPECT_TRUE(rt.Visible(Id::AnswerCover));
   EXPECT_TRUE(Locked(9));
   rt.Advance(10);
   EXPECT_FALSE(ButtonEnabled(9));
@@ -144,15 +144,15 @@ TEST_F(BoardTest, NextQuestionAfterARevealLocksTheRevealedQuestion) {
 TEST_F(BoardTest, ARevealLeftThroughTheGroupChangeAndCancelStaysUnlocked) {
   Open(10);
   Confirm();
-  ASSERT_TRUE(rt.Click(Id::按钮50));
-  ASSERT_TRUE(rt.Click(Id::按钮16));
-  EXPECT_TRUE(rt.Visible(Id::分组框3));
+  ASSERT_TRUE(rt.Click(Id::RevealButton));
+  ASSERT_TRUE(rt.Click(Id::ChangeGroupButton));
+  EXPECT_TRUE(rt.Visible(Id::GroupPanel));
   EXPECT_TRUE(PanelVisible(10));
   Cancel();
   rt.Advance(100);
   EXPECT_EQ(EnabledButtons(), kQuestionCount);
-  EXPECT_FALSE(rt.Visible(Id::图片框1));
-  EXPECT_EQ(rt.Text(Id::标签18), "answer10");
+  EXPECT_FALSE(rt.Visible(Id::AnswerCover));
+  EXPECT_EQ(rt.Text(Id::CorrectAnswer), "answer10");
 }
 
 TEST_F(BoardTest, WithAllFourteenLockedTheBoardStaysDisabledAndSilent) {

@@ -27,7 +27,7 @@ class CountdownControlTest : public QuizTest {
     rt.Advance((kLength - left) * 1000 + 300);
   }
   // Right-click on the number (or the bar) and choose `item` (-1: none); the menu shown.
-  std::vector<MenuItem> Menu(int item, Id on = Id::标签15) {
+  std::vector<MenuItem> Menu(int item, Id on = Id::CountdownNumber) {
     rt.main.menuAnswer = [item](const std::vector<MenuItem>&) { return item; };
     const ui::Rect r = rt.main.ClientRectOf(int(on));
     const std::size_t before = rt.main.menus.size();
@@ -36,17 +36,15 @@ class CountdownControlTest : public QuizTest {
   }
   // The Pause key, with the focus in the answer box.
   void PressPause() {
-    rt.form().Focus(Id::编辑框1);
+    rt.form().Focus(Id::AnswerBox);
     rt.main.PressKey(kVkPause);
   }
-  int Left() { return rt.main.Position(int(Id::进度条1)); }
-  int Length() { return rt.main.RangeMax(int(Id::进度条1)); }
-  std::string Number() { return rt.Text(Id::标签15); }
-  ui::Colour NumberColour() { return rt.main.TextColour(int(Id::标签15)); }
-  bool LooksPaused() {
-    return NumberColour() == kGrey && rt.Text(Id::透明标签12) == "倒计时已暂停";
-  }
-  bool LooksAtRest() { return NumberColour() == kBlack && rt.Text(Id::透明标签12) == kWelcome; }
+  int Left() { return rt.main.Position(int(Id::CountdownBar)); }
+  int Length() { return rt.main.RangeMax(int(Id::CountdownBar)); }
+  std::string Number() { return rt.Text(Id::CountdownNumber); }
+  ui::Colour NumberColour() { return rt.main.TextColour(int(Id::CountdownNumber)); }
+  bool LooksPaused() { return NumberColour() == kGrey && rt.Text(Id::InfoText) == "倒计时已暂停"; }
+  bool LooksAtRest() { return NumberColour() == kBlack && rt.Text(Id::InfoText) == kWelcome; }
   // Milliseconds from now until "回答超时！！" opens (-1: not within the limit).
   int MillisecondsToTimeOut(int limit) {
     for (int t = 0; t <= limit; t += 10) {
@@ -64,12 +62,12 @@ TEST_P(AtSecondsLeft, APauseHoldsTheNumberAndTheBarAndResumingGoesOnWithTheSameS
   RunUntilLeft(left);
   EXPECT_EQ(Menu(kPauseItem)[kPauseItem].text, "暂停倒计时");
   EXPECT_TRUE(LooksPaused());
-  EXPECT_EQ(Interval(Id::时钟2), 0);
+  EXPECT_EQ(Interval(Id::CountdownTimer), 0);
   rt.Advance(60000);
   EXPECT_EQ(Number(), std::to_string(left));
-  EXPECT_EQ(rt.main.ShownPosition(int(Id::进度条1)), left);
+  EXPECT_EQ(rt.main.ShownPosition(int(Id::CountdownBar)), left);
   EXPECT_TRUE(rt.host.messages.empty());
-  EXPECT_EQ(Interval(Id::时钟19), 1) << "the reveal guard runs on";
+  EXPECT_EQ(Interval(Id::RevealGuard), 1) << "the reveal guard runs on";
 
   const std::vector<MenuItem> menu = Menu(-1);
   EXPECT_EQ(menu[kPauseItem].text, "继续倒计时");
@@ -90,14 +88,14 @@ TEST_P(AtSecondsLeft, TenSecondsMoreOrLessMoveTheTimeAndTheRangeButNeverBelowOne
   EXPECT_EQ(Number(), std::to_string(left + 10));
   EXPECT_EQ(Left(), left + 10);
   EXPECT_EQ(Length(), kLength + 10);
-  EXPECT_EQ(rt.main.ShownPosition(int(Id::进度条1)), left + 10);
+  EXPECT_EQ(rt.main.ShownPosition(int(Id::CountdownBar)), left + 10);
   Menu(kTakeItem);
   Menu(kTakeItem);
   const int now = std::max(left - 10, 1);
   EXPECT_EQ(Number(), std::to_string(now));
   EXPECT_EQ(Left(), now);
   EXPECT_EQ(Length(), kLength - (left - now));
-  EXPECT_EQ(rt.main.ShownPosition(int(Id::进度条1)), now);
+  EXPECT_EQ(rt.main.ShownPosition(int(Id::CountdownBar)), now);
   // Paused, the same items work and the pause holds.
   PressPause();
   Menu(kAddItem);
@@ -129,11 +127,11 @@ TEST_F(CountdownControlTest, TheTimeOutComesOneRunningSecondAfterZeroHoweverOfte
 TEST_F(CountdownControlTest, WhilePausedTheRoundGoesOnAndACorrectAnswerEndsThePause) {
   RunUntilLeft(20);
   Menu(kPauseItem);
-  rt.form().Focus(Id::编辑框1);
+  rt.form().Focus(Id::AnswerBox);
   rt.Type("WRONG");
-  EXPECT_EQ(rt.Text(Id::编辑框1), "wrong");
+  EXPECT_EQ(rt.Text(Id::AnswerBox), "wrong");
   Check();
-  EXPECT_EQ(Interval(Id::时钟18), 50) << "the shake runs while paused";
+  EXPECT_EQ(Interval(Id::ShakeTimer), 50) << "the shake runs while paused";
   rt.Advance(1000);
   EXPECT_TRUE(LooksPaused());
   Enter("answer1");
@@ -142,19 +140,19 @@ TEST_F(CountdownControlTest, WhilePausedTheRoundGoesOnAndACorrectAnswerEndsThePa
   EXPECT_EQ(Score(1), "1");
   EXPECT_TRUE(LooksAtRest());
   EXPECT_EQ(Number(), "20");
-  EXPECT_EQ(Interval(Id::时钟2), 0);
+  EXPECT_EQ(Interval(Id::CountdownTimer), 0);
   PressPause();
-  EXPECT_EQ(Interval(Id::时钟2), 0) << "nothing left to resume";
+  EXPECT_EQ(Interval(Id::CountdownTimer), 0) << "nothing left to resume";
 }
 
 TEST_F(CountdownControlTest, AGroupChangeEndsThePauseAndTheNextConfirmationRunsTheFullLength) {
   RunUntilLeft(20);
   Menu(kPauseItem);
-  ASSERT_TRUE(rt.Click(Id::按钮16));
+  ASSERT_TRUE(rt.Click(Id::ChangeGroupButton));
   EXPECT_TRUE(LooksAtRest());
-  EXPECT_EQ(Interval(Id::时钟2), 0);
+  EXPECT_EQ(Interval(Id::CountdownTimer), 0);
   Confirm();
-  EXPECT_EQ(Interval(Id::时钟2), 1000);
+  EXPECT_EQ(Interval(Id::CountdownTimer), 1000);
   EXPECT_EQ(Left(), kLength);
   EXPECT_EQ(MillisecondsToTimeOut(40000), (kLength + 1) * 1000);
 }
@@ -168,17 +166,17 @@ TEST_F(CountdownControlTest, WithoutACountdownTheItemsAreGreyedAndTheKeyDoesNoth
   };
   quiz.countdown = "3";
   StartWith(quiz);
-  EXPECT_TRUE(greyed(Id::标签15)) << "before the first countdown";
+  EXPECT_TRUE(greyed(Id::CountdownNumber)) << "before the first countdown";
   Open(1);
   Confirm();
   Enter("answer1");
   Check();
-  EXPECT_TRUE(greyed(Id::进度条1)) << "after a correct answer";
+  EXPECT_TRUE(greyed(Id::CountdownBar)) << "after a correct answer";
   Open(3);
   Confirm();
   rt.Advance(4000);
   ASSERT_EQ(MessageTexts().back(), "回答超时！！");
-  EXPECT_TRUE(greyed(Id::标签15)) << "after the time-out";
+  EXPECT_TRUE(greyed(Id::CountdownNumber)) << "after the time-out";
   PressPause();
   EXPECT_TRUE(LooksAtRest());
   EXPECT_EQ(Number(), "0");
@@ -187,7 +185,7 @@ TEST_F(CountdownControlTest, WithoutACountdownTheItemsAreGreyedAndTheKeyDoesNoth
   rt.Advance(100);
   Open(4);
   Confirm();
-  EXPECT_TRUE(greyed(Id::标签15)) << "switched off";
+  EXPECT_TRUE(greyed(Id::CountdownNumber)) << "switched off";
 }
 
 }  // namespace

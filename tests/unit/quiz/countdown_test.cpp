@@ -18,9 +18,9 @@ class CountdownTest : public QuizTest {
     quiz.countdown = value;
     Rewrite(quiz);
   }
-  int Bar() { return rt.main.ShownPosition(int(Id::进度条1)); }
-  int BarMax() { return rt.main.RangeMax(int(Id::进度条1)); }
-  int Remaining() { return rt.main.Position(int(Id::进度条1)); }
+  int Bar() { return rt.main.ShownPosition(int(Id::CountdownBar)); }
+  int BarMax() { return rt.main.RangeMax(int(Id::CountdownBar)); }
+  int Remaining() { return rt.main.Position(int(Id::CountdownBar)); }
   // Milliseconds from now until "回答超时！！" opens (-1: not within the limit).
   int MillisecondsToTimeOut(int limit) {
     for (int t = 0; t <= limit; t += 10) {
@@ -35,7 +35,7 @@ TEST_F(CountdownTest, TenSecondsCountDownThenTimeOutWithoutPoints) {
   StartCountingFrom("10");
   std::vector<std::string> shown;
   for (int s = 0; s <= 10; ++s) {
-    shown.push_back(rt.Text(Id::标签15));
+    shown.push_back(rt.Text(Id::CountdownNumber));
     rt.Advance(1000);
   }
   EXPECT_EQ(shown,
@@ -49,8 +49,8 @@ TEST_F(CountdownTest, TenSecondsCountDownThenTimeOutWithoutPoints) {
   EXPECT_FALSE(PanelVisible(1));
   EXPECT_FALSE(ButtonEnabled(1));
   EXPECT_TRUE(Locked(1));
-  EXPECT_FALSE(rt.Visible(Id::图片框1));
-  EXPECT_FALSE(rt.Enabled(Id::按钮47));
+  EXPECT_FALSE(rt.Visible(Id::AnswerCover));
+  EXPECT_FALSE(rt.Enabled(Id::CheckButton));
   for (int g = 1; g <= kGroupCount; ++g) EXPECT_EQ(Score(g), "0");
 }
 
@@ -60,8 +60,8 @@ TEST_F(CountdownTest, TheTimeOutComesOneSecondAfterZeroAndKeepsTheQuestionUpWhil
   rt.host.answerer = [&](const fake::ShownMessage&) {
     rt.Advance(2500);  // no second time-out while the message is open
     questionUp = PanelVisible(2) && !ButtonEnabled(1);
-    countdownStopped = Interval(Id::时钟2) == 0;
-    scanIdle = Interval(Id::时钟3) == 0 && !Locked(2);
+    countdownStopped = Interval(Id::CountdownTimer) == 0;
+    scanIdle = Interval(Id::LockScanTimer) == 0 && !Locked(2);
     return platform::MessageResult::Ok;
   };
   rt.Advance(3990);
@@ -86,9 +86,9 @@ TEST_F(CountdownTest, TimeRunsOutUnderTheEmptyAnswerHint) {
   };
   Check();
   EXPECT_EQ(MessageTexts(), (std::vector<std::string>{"答案这么空合适嘛？", "回答超时！！"}));
-  EXPECT_EQ(Interval(Id::时钟2), 0);
+  EXPECT_EQ(Interval(Id::CountdownTimer), 0);
   EXPECT_TRUE(Locked(5));
-  EXPECT_FALSE(rt.Enabled(Id::按钮47));
+  EXPECT_FALSE(rt.Enabled(Id::CheckButton));
 }
 
 TEST_F(CountdownTest, TheBarShowsTheOldLengthInTheFirstSecond) {
@@ -98,19 +98,19 @@ TEST_F(CountdownTest, TheBarShowsTheOldLengthInTheFirstSecond) {
   EXPECT_EQ(Bar(), 0);  // first countdown of the run: empty
   rt.Advance(1000);
   EXPECT_EQ(Bar(), 9);
-  ASSERT_TRUE(rt.Click(Id::按钮16));
+  ASSERT_TRUE(rt.Click(Id::ChangeGroupButton));
   Confirm();
   EXPECT_EQ(Bar(), 10);  // same length again: full
-  EXPECT_EQ(rt.Text(Id::标签15), "9");
+  EXPECT_EQ(rt.Text(Id::CountdownNumber), "9");
   rt.Advance(1000);
-  ASSERT_TRUE(rt.Click(Id::按钮16));
+  ASSERT_TRUE(rt.Click(Id::ChangeGroupButton));
   SetCountdown("20");
   Confirm();
   EXPECT_EQ(Bar(), 10);  // min(new length, previous maximum)
   EXPECT_EQ(BarMax(), 20);
   rt.Advance(1000);
   EXPECT_EQ(Bar(), 19);
-  ASSERT_TRUE(rt.Click(Id::按钮16));
+  ASSERT_TRUE(rt.Click(Id::ChangeGroupButton));
   SetCountdown("5");
   Confirm();
   EXPECT_EQ(Bar(), 5);
@@ -120,13 +120,13 @@ TEST_F(CountdownTest, ZeroSwitchesTheCountdownOffAndKeepsTheRevealUsable) {
   StartCountingFrom("0");
   rt.Advance(60000);
   EXPECT_TRUE(rt.host.messages.empty());
-  EXPECT_EQ(Interval(Id::时钟2), 0);
-  EXPECT_EQ(Interval(Id::时钟19), 0);
+  EXPECT_EQ(Interval(Id::CountdownTimer), 0);
+  EXPECT_EQ(Interval(Id::RevealGuard), 0);
   EXPECT_EQ(BarMax(), 0);
   EXPECT_EQ(Bar(), 0);
-  EXPECT_EQ(rt.Text(Id::标签15), "0");
-  ASSERT_TRUE(rt.Click(Id::按钮50));
-  EXPECT_FALSE(rt.Visible(Id::图片框1));
+  EXPECT_EQ(rt.Text(Id::CountdownNumber), "0");
+  ASSERT_TRUE(rt.Click(Id::RevealButton));
+  EXPECT_FALSE(rt.Visible(Id::AnswerCover));
 }
 
 // Only the text "0" switches it off; anything else that reads 0 times out at once.
@@ -150,39 +150,39 @@ TEST_F(CountdownTest, LengthsAbove32767AreCut) {
   EXPECT_EQ(Remaining(), 32767);
   EXPECT_EQ(BarMax(), 32767);
   rt.Advance(1000);
-  EXPECT_EQ(rt.Text(Id::标签15), "32766");
+  EXPECT_EQ(rt.Text(Id::CountdownNumber), "32766");
 }
 
 TEST_F(CountdownTest, AGroupChangeStopsItAndTheNextConfirmationStartsFromTheFullLength) {
   StartCountingFrom("10");
   rt.Advance(3000);
-  ASSERT_TRUE(rt.Click(Id::按钮16));
-  EXPECT_EQ(Interval(Id::时钟2), 0);
+  ASSERT_TRUE(rt.Click(Id::ChangeGroupButton));
+  EXPECT_EQ(Interval(Id::CountdownTimer), 0);
   rt.Advance(20000);
-  EXPECT_EQ(rt.Text(Id::标签15), "7");
+  EXPECT_EQ(rt.Text(Id::CountdownNumber), "7");
   EXPECT_TRUE(rt.host.messages.empty());
   Confirm();
   EXPECT_EQ(Remaining(), 10);
-  EXPECT_EQ(rt.Text(Id::标签15), "7");  // the display lags one second
+  EXPECT_EQ(rt.Text(Id::CountdownNumber), "7");  // the display lags one second
   rt.Advance(1000);
-  EXPECT_EQ(rt.Text(Id::标签15), "9");
+  EXPECT_EQ(rt.Text(Id::CountdownNumber), "9");
   EXPECT_EQ(MillisecondsToTimeOut(20000), 10000);
 }
 
 TEST_F(CountdownTest, TheRevealGuardOutlastsTheCountdownForTheRestOfTheRun) {
   StartCountingFrom("2");
   rt.Advance(10);
-  EXPECT_FALSE(rt.Enabled(Id::按钮50));
+  EXPECT_FALSE(rt.Enabled(Id::RevealButton));
   EXPECT_EQ(MillisecondsToTimeOut(5000), 2990);
   rt.Advance(10);  // the time-out's enabling lasts one tick of the guard at most
-  EXPECT_FALSE(rt.Enabled(Id::按钮49));
+  EXPECT_FALSE(rt.Enabled(Id::NextQuestionButton));
   SetCountdown("0");
   AnswerCorrectly(3);
   rt.Advance(10);
-  EXPECT_FALSE(rt.Enabled(Id::按钮49));
-  EXPECT_FALSE(rt.Enabled(Id::按钮50));
-  EXPECT_FALSE(rt.Click(Id::按钮50));
-  EXPECT_EQ(Interval(Id::时钟19), 1);
+  EXPECT_FALSE(rt.Enabled(Id::NextQuestionButton));
+  EXPECT_FALSE(rt.Enabled(Id::RevealButton));
+  EXPECT_FALSE(rt.Click(Id::RevealButton));
+  EXPECT_EQ(Interval(Id::RevealGuard), 1);
 }
 
 // Unreachable by clicks (a group change stops the countdown first), so the
@@ -190,12 +190,12 @@ TEST_F(CountdownTest, TheRevealGuardOutlastsTheCountdownForTheRestOfTheRun) {
 TEST_F(CountdownTest, ATickWhileRevealedAndChoosingAGroupChangesNothing) {
   StartCountingFrom("0");
   MainForm& main = rt.form();
-  main.Hide(Id::图片框1);
-  main.Show(Id::分组框3);
-  main.SetPosition(Id::进度条1, 5);
+  main.Hide(Id::AnswerCover);
+  main.Show(Id::GroupPanel);
+  main.SetPosition(Id::CountdownBar, 5);
   CountdownTick(rt.shell.ctx);
   EXPECT_EQ(Remaining(), 5);
-  EXPECT_EQ(rt.Text(Id::标签15), "0");
+  EXPECT_EQ(rt.Text(Id::CountdownNumber), "0");
   EXPECT_TRUE(rt.host.messages.empty());
 }
 

@@ -6,8 +6,8 @@ namespace {
 
 class GroupsTest : public QuizTest {
  protected:
-  std::string Current() { return rt.Text(kAnsweringGroup); }
-  std::string Mirror() { return rt.Text(kAnsweringScore); }
+  std::string Current() { return rt.Text(MainId::AnsweringGroup); }
+  std::string Mirror() { return rt.Text(MainId::AnsweringScore); }
 };
 
 TEST_F(GroupsTest, AFreshStartConfirmsGroupOne) {
@@ -16,7 +16,7 @@ TEST_F(GroupsTest, AFreshStartConfirmsGroupOne) {
   Open(1);
   Confirm();
   EXPECT_EQ(Current(), "一");
-  EXPECT_FALSE(rt.Visible(Id::分组框3));
+  EXPECT_FALSE(rt.Visible(Id::GroupPanel));
 }
 
 TEST_F(GroupsTest, TheChoiceSurvivesFromOneQuestionToTheNext) {
@@ -87,12 +87,12 @@ TEST_F(GroupsTest, TheMirrorFollowsScoreAndGroupWithinOneSecond) {
 
 TEST_F(GroupsTest, ChangeGroupOnTheBoardAsksForAQuestionAndChangesNothing) {
   StartWith(quiz);
-  ASSERT_TRUE(rt.Click(Id::按钮16));
+  ASSERT_TRUE(rt.Click(Id::ChangeGroupButton));
   ASSERT_EQ(rt.host.messages.size(), 1u);
   EXPECT_EQ(rt.host.messages[0].text, "请选题！");
   EXPECT_EQ(rt.host.messages[0].title, "信息：");
   EXPECT_EQ(rt.host.messages[0].flags, 0u | kTaskModal);
-  EXPECT_FALSE(rt.Visible(Id::分组框3));
+  EXPECT_FALSE(rt.Visible(Id::GroupPanel));
 }
 
 TEST_F(GroupsTest, ChangeGroupDuringAnAnswerLaysTheChoiceOverTheOpenQuestion) {
@@ -102,15 +102,15 @@ TEST_F(GroupsTest, ChangeGroupDuringAnAnswerLaysTheChoiceOverTheOpenQuestion) {
   Confirm(1);
   Enter("half");
   rt.Advance(2000);
-  ASSERT_TRUE(rt.Click(Id::按钮16));
-  EXPECT_EQ(Interval(Id::时钟2), 0);
-  EXPECT_TRUE(rt.Visible(Id::分组框3));
+  ASSERT_TRUE(rt.Click(Id::ChangeGroupButton));
+  EXPECT_EQ(Interval(Id::CountdownTimer), 0);
+  EXPECT_TRUE(rt.Visible(Id::GroupPanel));
   EXPECT_TRUE(PanelVisible(4));
-  EXPECT_EQ(rt.Text(Id::编辑框1), "half");
-  EXPECT_EQ(rt.Text(Id::标签18), "answer4");
+  EXPECT_EQ(rt.Text(Id::AnswerBox), "half");
+  EXPECT_EQ(rt.Text(Id::CorrectAnswer), "answer4");
   Confirm(2);
-  EXPECT_EQ(rt.main.Position(int(Id::进度条1)), 10);
-  EXPECT_EQ(Interval(Id::时钟2), 1000);
+  EXPECT_EQ(rt.main.Position(int(Id::CountdownBar)), 10);
+  EXPECT_EQ(Interval(Id::CountdownTimer), 1000);
   Enter("answer4");
   Check();
   EXPECT_EQ(Score(1), "0");

@@ -9,12 +9,12 @@ namespace {
 
 // The letter keys row by row, in the order of judging::kLetterRows.
 constexpr std::array<std::array<MainId, 10>, 3> kLetterKeys{{
-    {MainId::按钮17, MainId::按钮18, MainId::按钮19, MainId::按钮20, MainId::按钮21, MainId::按钮22,
-     MainId::按钮23, MainId::按钮24, MainId::按钮25, MainId::按钮26},
-    {MainId::按钮28, MainId::按钮29, MainId::按钮30, MainId::按钮32, MainId::按钮33, MainId::按钮34,
-     MainId::按钮35, MainId::按钮36, MainId::按钮37},
-    {MainId::按钮38, MainId::按钮39, MainId::按钮40, MainId::按钮41, MainId::按钮42, MainId::按钮43,
-     MainId::按钮44},
+    {MainId::KeyQ, MainId::KeyW, MainId::KeyE, MainId::KeyR, MainId::KeyT, MainId::KeyY,
+     MainId::KeyU, MainId::KeyI, MainId::KeyO, MainId::KeyP},
+    {MainId::KeyA, MainId::KeyS, MainId::KeyD, MainId::KeyF, MainId::KeyG, MainId::KeyH,
+     MainId::KeyJ, MainId::KeyK, MainId::KeyL},
+    {MainId::KeyZ, MainId::KeyX, MainId::KeyC, MainId::KeyV, MainId::KeyB, MainId::KeyN,
+     MainId::KeyM},
 }};
 
 class KeyboardTest : public QuizTest {
@@ -45,63 +45,63 @@ class KeyboardTest : public QuizTest {
 };
 
 TEST_F(KeyboardTest, TheLayerKeySwitchesEveryLetterKeyAndSaysWhichLayerIsUp) {
-  EXPECT_EQ(rt.Text(Id::按钮51), "123");
+  EXPECT_EQ(rt.Text(Id::KeyLayer), "123");
   EXPECT_EQ(Captions(), Layer(false));
-  Press(Id::按钮51);
-  EXPECT_EQ(rt.Text(Id::按钮51), "ABC");
+  Press(Id::KeyLayer);
+  EXPECT_EQ(rt.Text(Id::KeyLayer), "ABC");
   EXPECT_EQ(Captions(), Layer(true));
-  EXPECT_EQ(rt.Text(Id::按钮27), "Backspace←") << "the other keys stay";
-  EXPECT_EQ(rt.Text(Id::按钮45), "，");
-  Press(Id::按钮51);
-  EXPECT_EQ(rt.Text(Id::按钮51), "123");
+  EXPECT_EQ(rt.Text(Id::KeyBackspace), "Backspace←") << "the other keys stay";
+  EXPECT_EQ(rt.Text(Id::KeyComma), "，");
+  Press(Id::KeyLayer);
+  EXPECT_EQ(rt.Text(Id::KeyLayer), "123");
   EXPECT_EQ(Captions(), Layer(false));
 }
 
 TEST_F(KeyboardTest, EachKeyOfTheDigitLayerTypesWhatItShowsWhereTheCaretIs) {
-  rt.main.Focus(int(Id::按钮16));
-  Press(Id::按钮34);  // H
-  Press(Id::按钮51);
-  EXPECT_EQ(rt.main.focused(), int(Id::编辑框1));
+  rt.main.Focus(int(Id::ChangeGroupButton));
+  Press(Id::KeyH);  // H
+  Press(Id::KeyLayer);
+  EXPECT_EQ(rt.main.focused(), int(Id::AnswerBox));
   std::string typed = "h";
   for (std::size_t r = 0; r < kLetterKeys.size(); ++r) {
     for (std::size_t i = 0; i < judging::kLetterRows[r].size(); ++i) {
-      rt.main.Focus(int(Id::按钮16));
+      rt.main.Focus(int(Id::ChangeGroupButton));
       Press(kLetterKeys[r][i]);
       typed += rt.Text(kLetterKeys[r][i]);
-      EXPECT_EQ(rt.Text(Id::编辑框1), typed);
+      EXPECT_EQ(rt.Text(Id::AnswerBox), typed);
     }
   }
-  EXPECT_EQ(rt.main.focused(), int(Id::编辑框1));
+  EXPECT_EQ(rt.main.focused(), int(Id::AnswerBox));
   EXPECT_EQ(rt.host.injectedCharacters, u"1234567890.-+×÷=/%:()°√π<>");
-  Press(Id::按钮27);
-  Press(Id::按钮46);  // 。 and Backspace go as keys on both layers
-  EXPECT_EQ(rt.Text(Id::编辑框1), typed.substr(0, typed.size() - 1) + ".");
+  Press(Id::KeyBackspace);
+  Press(Id::KeyFullStop);  // 。 and Backspace go as keys on both layers
+  EXPECT_EQ(rt.Text(Id::AnswerBox), typed.substr(0, typed.size() - 1) + ".");
   EXPECT_EQ(rt.host.injectedKeys.size(), 6u);
 }
 
 TEST_F(KeyboardTest, LettersAndDigitsMixAndAWrongOrRightAnswerKeepsTheLayer) {
-  for (MainId key : {Id::按钮34, Id::按钮51, Id::按钮18, Id::按钮51, Id::按钮25}) Press(key);
-  EXPECT_EQ(rt.Text(Id::编辑框1), "h2o");
-  Press(Id::按钮51);
+  for (MainId key : {Id::KeyH, Id::KeyLayer, Id::KeyW, Id::KeyLayer, Id::KeyO}) Press(key);
+  EXPECT_EQ(rt.Text(Id::AnswerBox), "h2o");
+  Press(Id::KeyLayer);
   Check();  // wrong: answer1
-  EXPECT_EQ(rt.Text(Id::按钮51), "ABC");
+  EXPECT_EQ(rt.Text(Id::KeyLayer), "ABC");
   Enter("answer1");
   Check();
   EXPECT_EQ(MessageTexts().back(), "回答正确！");
-  EXPECT_EQ(rt.Text(Id::按钮51), "ABC") << "until ABC is pressed, or a question opens";
+  EXPECT_EQ(rt.Text(Id::KeyLayer), "ABC") << "until ABC is pressed, or a question opens";
 }
 
 TEST_F(KeyboardTest, OpeningAQuestionBringsTheLettersBack) {
-  Press(Id::按钮51);
+  Press(Id::KeyLayer);
   Enter("answer1");
   Check();
-  EXPECT_EQ(rt.Text(Id::按钮51), "ABC");
+  EXPECT_EQ(rt.Text(Id::KeyLayer), "ABC");
   Open(3);
-  EXPECT_EQ(rt.Text(Id::按钮51), "123");
+  EXPECT_EQ(rt.Text(Id::KeyLayer), "123");
   EXPECT_EQ(Captions(), Layer(false));
   Confirm();
-  Press(Id::按钮17);
-  EXPECT_EQ(rt.Text(Id::编辑框1), "q");
+  Press(Id::KeyQ);
+  EXPECT_EQ(rt.Text(Id::AnswerBox), "q");
 }
 
 }  // namespace

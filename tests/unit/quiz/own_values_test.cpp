@@ -26,11 +26,11 @@ TEST_F(OwnValuesTest, AnOwnCountdownTakesTheGlobalOnesPlaceForThatQuestionOnly) 
   quiz.countdowns[3] = "５";  // converted as the global value is
   StartWith(quiz);
   EXPECT_EQ(TimeOutAfter(1), 6000);
-  EXPECT_EQ(rt.main.RangeMax(int(Id::进度条1)), 5);
+  EXPECT_EQ(rt.main.RangeMax(int(Id::CountdownBar)), 5);
   EXPECT_EQ(TimeOutAfter(2), 31000) << "no own value: the global one";
   EXPECT_EQ(TimeOutAfter(4), 6000);
   EXPECT_EQ(TimeOutAfter(3, 35000), -1);
-  EXPECT_EQ(Interval(Id::时钟2), 0);
+  EXPECT_EQ(Interval(Id::CountdownTimer), 0);
 }
 
 TEST_F(OwnValuesTest, TheOwnCountdownIsReadAtEachConfirmation) {
@@ -40,9 +40,9 @@ TEST_F(OwnValuesTest, TheOwnCountdownIsReadAtEachConfirmation) {
   Confirm();
   quiz.countdowns[0] = "7";
   Rewrite(quiz);
-  ASSERT_TRUE(rt.Click(Id::按钮16));  // 重新选组
+  ASSERT_TRUE(rt.Click(Id::ChangeGroupButton));  // 重新选组
   Confirm();
-  EXPECT_EQ(rt.main.RangeMax(int(Id::进度条1)), 7);
+  EXPECT_EQ(rt.main.RangeMax(int(Id::CountdownBar)), 7);
 }
 
 // An own value left empty changes nothing: the global one's repair still comes.

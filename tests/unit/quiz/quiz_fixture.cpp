@@ -7,8 +7,8 @@ namespace lornel::quiz {
 void QuizTest::StartWith(const QuizFile& file) {
   Rewrite(file);
   rt.Start();
-  ASSERT_TRUE(rt.Click(Id::按钮31));
-  ASSERT_FALSE(rt.Visible(kStartCover));
+  ASSERT_TRUE(rt.Click(Id::StartButton));
+  ASSERT_FALSE(rt.Visible(MainId::StartCover));
 }
 
 void QuizTest::Open(int n) { ASSERT_TRUE(rt.Click(kQuestions[n - 1].button)) << "question " << n; }
@@ -17,13 +17,13 @@ void QuizTest::Confirm(int g) {
   if (g) {
     ASSERT_TRUE(rt.Click(kGroups[g - 1].radio));
   }
-  ASSERT_TRUE(rt.Click(Id::按钮15));
+  ASSERT_TRUE(rt.Click(Id::ConfirmGroupButton));
 }
 
 void QuizTest::AnswerCorrectly(int n, int g) {
   Open(n);
   Confirm(g);
-  Enter(rt.Text(kCorrectAnswer));
+  Enter(rt.Text(MainId::CorrectAnswer));
   Check();
 }
 

@@ -34,9 +34,9 @@ class QuizTest : public testing::Test {
   // Chooses group g (0: leave the radio boxes as they are) and presses "确定".
   void Confirm(int g = 0);
   // What the answer box holds, as an input method or the keyboard leaves it.
-  void Enter(const std::string& text) { rt.form().SetText(kAnswerBox, text); }
-  void Check() { ASSERT_TRUE(rt.Click(kCheckButton)); }
-  void Cancel() { ASSERT_TRUE(rt.Click(Id::透明标签13)); }
+  void Enter(const std::string& text) { rt.form().SetText(MainId::AnswerBox, text); }
+  void Check() { ASSERT_TRUE(rt.Click(MainId::CheckButton)); }
+  void Cancel() { ASSERT_TRUE(rt.Click(Id::CancelQuestionLink)); }
   // Question n opened by group g and answered correctly.
   void AnswerCorrectly(int n, int g = 0);
 

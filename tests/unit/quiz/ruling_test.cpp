@@ -26,7 +26,7 @@ class RulingTest : public QuizTest {
     return rt.main.menus.back()[0].enabled;
   }
   std::optional<bool> RightClickCheck(bool choose = true) {
-    const ui::Rect r = rt.main.ClientRectOf(int(Id::按钮47));
+    const ui::Rect r = rt.main.ClientRectOf(int(Id::CheckButton));
     return RightClickAt(r.left + 3, r.bottom() - 3, choose);
   }
   void AnswerRuling(platform::MessageResult pressed) {
@@ -51,15 +51,15 @@ TEST_F(RulingTest, YesEndsTheQuestionExactlyAsACorrectAnswer) {
   ASSERT_EQ(MessageTexts(), (std::vector<std::string>{"确定判为正确吗？", "回答正确！"}));
   EXPECT_EQ(rt.host.messages[0].title, "小提示");
   EXPECT_EQ(rt.host.messages[0].flags, 0x4u | kTaskModal);
-  EXPECT_EQ(Interval(Id::时钟2), 0);
-  EXPECT_EQ(rt.Text(Id::标签15), "8") << "stopped where it stood";
+  EXPECT_EQ(Interval(Id::CountdownTimer), 0);
+  EXPECT_EQ(rt.Text(Id::CountdownNumber), "8") << "stopped where it stood";
   EXPECT_FALSE(PanelVisible(4));
   rt.Advance(20);
   EXPECT_TRUE(Locked(4));
-  EXPECT_FALSE(rt.Visible(Id::图片框1));
-  EXPECT_FALSE(rt.Enabled(Id::按钮47));
+  EXPECT_FALSE(rt.Visible(Id::AnswerCover));
+  EXPECT_FALSE(rt.Enabled(Id::CheckButton));
   EXPECT_EQ(Score(3), "1");
-  EXPECT_EQ(rt.Text(Id::编辑框1), "not quite");
+  EXPECT_EQ(rt.Text(Id::AnswerBox), "not quite");
 }
 
 TEST_F(RulingTest, NoOrNoChoiceChangesNothingAndTheTimeRunsOn) {
@@ -69,12 +69,12 @@ TEST_F(RulingTest, NoOrNoChoiceChangesNothingAndTheTimeRunsOn) {
   EXPECT_EQ(RightClickCheck(false), true);
   EXPECT_EQ(MessageTexts(), std::vector<std::string>{"确定判为正确吗？"});
   EXPECT_TRUE(PanelVisible(5));
-  EXPECT_TRUE(rt.Visible(Id::图片框1));
-  EXPECT_TRUE(rt.Enabled(Id::按钮47));
+  EXPECT_TRUE(rt.Visible(Id::AnswerCover));
+  EXPECT_TRUE(rt.Enabled(Id::CheckButton));
   EXPECT_EQ(Score(2), "0");
-  EXPECT_EQ(Interval(Id::时钟2), 1000);
+  EXPECT_EQ(Interval(Id::CountdownTimer), 1000);
   rt.Advance(1000);
-  EXPECT_EQ(rt.Text(Id::标签15), "7");
+  EXPECT_EQ(rt.Text(Id::CountdownNumber), "7");
   Enter("answer5");
   Check();
   EXPECT_EQ(Score(2), "1") << "the group may still answer";
@@ -99,7 +99,7 @@ TEST_F(RulingTest, GreyedWheneverNoGroupIsAnswering) {
 }
 
 TEST_F(RulingTest, ThePanelOpensItOnlyWhereTheButtonLies) {
-  const ui::Rect r = rt.main.ClientRectOf(int(Id::按钮47));
+  const ui::Rect r = rt.main.ClientRectOf(int(Id::CheckButton));
   EXPECT_EQ(RightClickAt(r.left - 2, r.top + 5), std::nullopt);
   EXPECT_EQ(RightClickAt(r.right() + 1, r.top + 5), std::nullopt);
   EXPECT_EQ(RightClickAt(r.left + 5, r.bottom()), std::nullopt);
@@ -112,7 +112,7 @@ TEST_F(RulingTest, TheTimeRunningOutWhileTheMenuIsOpenLeavesNothingToRule) {
     rt.Advance(9000);  // the menu's loop runs the timers
     return 0;
   };
-  const ui::Rect r = rt.main.ClientRectOf(int(Id::按钮47));
+  const ui::Rect r = rt.main.ClientRectOf(int(Id::CheckButton));
   rt.main.RightClickAt(r.left + 5, r.top + 5);
   EXPECT_EQ(MessageTexts(), std::vector<std::string>{"回答超时！！"});
   EXPECT_EQ(Score(1), "0");

@@ -27,9 +27,9 @@ class ScoreMenuTest : public QuizTest {
   // Where "第N组：" starts, in window client units.
   int NameStart(int g) {
     const std::string name = std::string("第") + kGroups[g - 1].numeral + "组：";
-    const int sentence = int(Id::透明标签1);
+    const int sentence = int(Id::ScoreSentence);
     return rt.main.ClientRectOf(sentence).left +
-           rt.main.CaptionCharacterLeft(sentence, rt.Text(Id::透明标签1).find(name));
+           rt.main.CaptionCharacterLeft(sentence, rt.Text(Id::ScoreSentence).find(name));
   }
   const std::vector<MenuItem>& LastMenu() { return rt.main.menus.back(); }
 
@@ -38,7 +38,7 @@ class ScoreMenuTest : public QuizTest {
 
 TEST_F(ScoreMenuTest, EachGroupsPartRunsFromItsNameToTheNextName) {
   StartWith(quiz);
-  const ui::Rect sentence = rt.main.ClientRectOf(int(Id::透明标签1));
+  const ui::Rect sentence = rt.main.ClientRectOf(int(Id::ScoreSentence));
   EXPECT_EQ(RightClick(NameStart(1) - 1), "") << "before the first name";
   for (int g = 1; g <= kGroupCount; ++g) {
     const std::string name = std::string("第") + kGroups[g - 1].numeral + "组";
@@ -64,7 +64,7 @@ TEST_F(ScoreMenuTest, AddSubtractAndClearWriteTheScoreAndTheMirrorFollowsAtOnce)
   StartWith(quiz);
   AnswerCorrectly(1, 2);
   rt.Advance(1000);
-  ASSERT_EQ(rt.Text(Id::透明标签11), "1");
+  ASSERT_EQ(rt.Text(Id::AnsweringScore), "1");
   RightClickGroup(2, kAdd);
   const std::vector<std::string> texts = {"第二组", "加 1 分", "减 1 分",
                                           "清零",   "",        "复制全部成绩"};
@@ -74,15 +74,15 @@ TEST_F(ScoreMenuTest, AddSubtractAndClearWriteTheScoreAndTheMirrorFollowsAtOnce)
     EXPECT_EQ(LastMenu()[i].enabled, i != 0) << texts[i];
   }
   EXPECT_EQ(Score(2), "2");
-  EXPECT_EQ(rt.Text(Id::透明标签11), "2") << "the current group's mirror, without waiting";
+  EXPECT_EQ(rt.Text(Id::AnsweringScore), "2") << "the current group's mirror, without waiting";
   RightClickGroup(2, kClear);
   EXPECT_EQ(Score(2), "0");
   RightClickGroup(2, kSubtract);
   EXPECT_EQ(Score(2), "-1");
-  EXPECT_EQ(rt.Text(Id::透明标签11), "-1");
+  EXPECT_EQ(rt.Text(Id::AnsweringScore), "-1");
   RightClickGroup(4, kSubtract);
   EXPECT_EQ(Score(4), "-1");
-  EXPECT_EQ(rt.Text(Id::透明标签11), "-1") << "still group two's";
+  EXPECT_EQ(rt.Text(Id::AnsweringScore), "-1") << "still group two's";
   RightClickGroup(4, -1);  // dismissed
   EXPECT_EQ(Score(4), "-1");
   EXPECT_EQ(MessageTexts(), std::vector<std::string>{"回答正确！"});

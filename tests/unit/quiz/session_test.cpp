@@ -17,9 +17,9 @@ TEST_F(SessionTest, AWholeSessionLeavesTheTeachersFileByteForByte) {
       "[倒计时时间：（填‘0’等于取消该功能）]\n时间单位：秒=3\n[答对一题加几分：]\n答对一题得分=2";
   rt.WriteConfig(file);
   rt.Start();
-  ASSERT_TRUE(rt.Click(Id::按钮31));
+  ASSERT_TRUE(rt.Click(Id::StartButton));
   Open(1);
-  EXPECT_EQ(rt.Text(Id::标签1), "中国的首都是哪里？");
+  EXPECT_EQ(rt.Text(Id::QuestionLabel1), "中国的首都是哪里？");
   Confirm(2);
   Enter("北京");
   Check();
@@ -31,7 +31,7 @@ TEST_F(SessionTest, AWholeSessionLeavesTheTeachersFileByteForByte) {
   rt.Advance(5000);  // then times out
   Open(3);
   Cancel();
-  ASSERT_TRUE(rt.Click(Id::按钮16));  // nothing open: "请选题！"
+  ASSERT_TRUE(rt.Click(Id::ChangeGroupButton));  // nothing open: "请选题！"
   rt.Advance(2000);
   for (int n = 1; n <= kQuestionCount; ++n) EXPECT_EQ(Locked(n), n <= 2) << n;
   EXPECT_EQ(Score(2), "2");
@@ -69,27 +69,27 @@ class RandomRoundTest : public QuizTest, public testing::WithParamInterface<unsi
         break;
       case 2:
         rt.Click(kGroups[Pick(0, 5)].radio);
-        rt.Click(Id::按钮15);
+        rt.Click(Id::ConfirmGroupButton);
         break;
       case 3:
-        rt.Click(Id::透明标签13);
+        rt.Click(Id::CancelQuestionLink);
         break;
       case 4:
-        rt.Click(Id::按钮16);
+        rt.Click(Id::ChangeGroupButton);
         break;
       case 5:
-        Enter(rt.Text(Id::标签18));
-        rt.Click(Id::按钮47);
+        Enter(rt.Text(Id::CorrectAnswer));
+        rt.Click(Id::CheckButton);
         break;
       case 6:
         Enter(Pick(0, 1) ? "wrong" : "");
-        rt.Click(Id::按钮47);
+        rt.Click(Id::CheckButton);
         break;
       case 7:
-        rt.Click(Id::按钮50);
+        rt.Click(Id::RevealButton);
         break;
       case 8:
-        endings += rt.Click(Id::按钮49);
+        endings += rt.Click(Id::NextQuestionButton);
         break;
       case 9:
         quiz.countdown = std::vector<std::string>{"0", "1", "2", "00"}[Pick(0, 3)];
@@ -130,8 +130,8 @@ TEST_P(RandomRoundTest, TheBoardRulesHoldBetweenAnyTwoEvents) {
     ASSERT_GE(lockedCount(), lockedBefore) << "step " << step;
     ASSERT_LE(lockedCount(), finished) << "step " << step;
     lockedBefore = lockedCount();
-    if (rt.main.TickCount(int(Id::时钟19)) > 0) {
-      ASSERT_FALSE(rt.Enabled(Id::按钮50)) << "step " << step;
+    if (rt.main.TickCount(int(Id::RevealGuard)) > 0) {
+      ASSERT_FALSE(rt.Enabled(Id::RevealButton)) << "step " << step;
     }
   }
   // The one overlap left as it is: the countdown runs on under the empty-answer hint.

@@ -11,33 +11,33 @@ class SettingsCheckTest : public QuizTest {};
 
 TEST_F(SettingsCheckTest, FirstStartWritesTheDefaultFileAndTheSecondPressOpensTheQuiz) {
   rt.Start();
-  ASSERT_TRUE(rt.Click(Id::按钮31));
+  ASSERT_TRUE(rt.Click(Id::StartButton));
   ASSERT_EQ(rt.host.messages.size(), 1u);
   const auto& m = rt.host.messages[0];
   EXPECT_EQ(m.text, std::string("未发现配置‘") + AppRuntime::kConfig + "’即将写入配置");
   EXPECT_EQ(m.title, "信息：");
   EXPECT_EQ(m.flags, 0x30u | kTaskModal);
-  EXPECT_TRUE(rt.Visible(Id::分组框21));
+  EXPECT_TRUE(rt.Visible(Id::StartCover));
 
   fake::FakeHost reference;
   config::WriteDefaultConfig(reference, AppRuntime::kConfig);
   EXPECT_EQ(rt.host.files.at(AppRuntime::kConfig), reference.files.at(AppRuntime::kConfig));
 
-  ASSERT_TRUE(rt.Click(Id::按钮31));
-  EXPECT_FALSE(rt.Visible(Id::分组框21));
+  ASSERT_TRUE(rt.Click(Id::StartButton));
+  EXPECT_FALSE(rt.Visible(Id::StartCover));
   EXPECT_EQ(rt.host.messages.size(), 1u);
   EXPECT_EQ(ConfigWrites(), 1);
-  EXPECT_TRUE(rt.shell.ctx.main.IsEnabled(Id::按钮1));
+  EXPECT_TRUE(rt.shell.ctx.main.IsEnabled(Id::QuestionButton1));
 }
 
 TEST_F(SettingsCheckTest, TheDefaultFileGivesNoCountdownAndOnePoint) {
   rt.Start();
-  rt.Click(Id::按钮31);
-  rt.Click(Id::按钮31);
+  rt.Click(Id::StartButton);
+  rt.Click(Id::StartButton);
   Open(1);
-  EXPECT_EQ(rt.Text(Id::标签1), "");
+  EXPECT_EQ(rt.Text(Id::QuestionLabel1), "");
   Confirm();
-  EXPECT_EQ(Interval(Id::时钟2), 0);
+  EXPECT_EQ(Interval(Id::CountdownTimer), 0);
   EXPECT_EQ(rt.host.messages.size(), 1u);  // empty titles and answers are never refused
 }
 
@@ -45,7 +45,7 @@ TEST_F(SettingsCheckTest, AReadOnlyDirectorySaysTheFileCannotBeWrittenAtEveryPre
   rt.host.files[AppRuntime::kLibrary] = "MZ";  // nothing needs writing to start
   rt.host.readOnlyDirectories.insert(AppRuntime::kDirectory);
   rt.Start();
-  for (int press = 1; press <= 2; ++press) ASSERT_TRUE(rt.Click(Id::按钮31));
+  for (int press = 1; press <= 2; ++press) ASSERT_TRUE(rt.Click(Id::StartButton));
   ASSERT_EQ(rt.host.messages.size(), 4u);
   const auto& failed = rt.host.messages[1];
   EXPECT_EQ(failed.text, std::string("无法写入配置‘") + AppRuntime::kConfig +
@@ -54,7 +54,7 @@ TEST_F(SettingsCheckTest, AReadOnlyDirectorySaysTheFileCannotBeWrittenAtEveryPre
   EXPECT_EQ(failed.flags, 0x30u | kTaskModal);
   EXPECT_EQ(rt.host.messages[2].text, rt.host.messages[0].text);
   EXPECT_EQ(rt.host.messages[3].text, failed.text);
-  EXPECT_TRUE(rt.Visible(Id::分组框21));
+  EXPECT_TRUE(rt.Visible(Id::StartCover));
   EXPECT_FALSE(rt.main.closeRequested());
   EXPECT_TRUE(rt.host.files.count(AppRuntime::kConfig) == 0);
 }
@@ -72,7 +72,7 @@ TEST_P(EmptyPointsTest, ShowsTheMessageThenOpensTheFileAndCloses) {
     shellOpenedTooEarly = !rt.host.shellOpened.empty();
     return platform::MessageResult::Ok;
   };
-  ASSERT_TRUE(rt.Click(Id::按钮31));
+  ASSERT_TRUE(rt.Click(Id::StartButton));
 
   ASSERT_EQ(rt.host.messages.size(), 1u);
   EXPECT_EQ(rt.host.messages[0].text, "加分配置错误");
@@ -111,9 +111,9 @@ TEST_F(SettingsCheckTest, AnEmptiedCountdownValueEndsTheProgramAtConfirmation) {
   EXPECT_EQ(rt.host.shellOpened, std::vector<std::string>{AppRuntime::kConfig});
   EXPECT_TRUE(rt.main.destroyed());
   // What ConfirmGroup did before the check stays done; the countdown never started.
-  EXPECT_EQ(rt.main.Text(int(Id::透明标签10)), "四");
-  EXPECT_EQ(rt.main.RangeMax(int(Id::进度条1)), 0);
-  EXPECT_EQ(Interval(Id::时钟19), 0);
+  EXPECT_EQ(rt.main.Text(int(Id::AnsweringGroup)), "四");
+  EXPECT_EQ(rt.main.RangeMax(int(Id::CountdownBar)), 0);
+  EXPECT_EQ(Interval(Id::RevealGuard), 0);
   EXPECT_EQ(rt.host.files.at(AppRuntime::kConfig), before);
   EXPECT_EQ(ConfigWrites(), 0);
 }

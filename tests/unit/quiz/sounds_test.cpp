@@ -45,7 +45,7 @@ TEST_F(SoundsTest, APausedCountdownTicksNoMore) {
   Open(1);
   Confirm();
   rt.Advance(1000);
-  rt.form().Focus(Id::编辑框1);
+  rt.form().Focus(Id::AnswerBox);
   rt.main.PressKey(0x13);
   rt.Advance(30000);
   EXPECT_EQ(rt.sounds.sounds(), std::vector<Sound>{Sound::Tick});

@@ -119,16 +119,16 @@ TEST(LayoutStructure, NoticeTableNamesKindsAndNesting) {
 
 TEST(LayoutStructure, StartCoverAndGroupPanelLieOverTheRest) {
   const Table& t = MainTable();
-  const Rect cover = R(分组框21).rect;
-  EXPECT_EQ(t.rows.front().id, Id(分组框21));
+  const Rect cover = R(StartCover).rect;
+  EXPECT_EQ(t.rows.front().id, Id(StartCover));
   EXPECT_EQ(cover.left, -8);
   int right = 0, bottom = 0;
   for (const Row& row : t.rows) {
-    if (row.parent != kWindowParent || row.id == Id(分组框21)) continue;
+    if (row.parent != kWindowParent || row.id == Id(StartCover)) continue;
     EXPECT_EQ(row.kind, Kind::GroupBox);
     EXPECT_TRUE(Contains(cover, row.rect)) << Printable(row.name);
-    if (row.id != Id(分组框3)) {
-      EXPECT_GT(row.id, Id(分组框3)) << Printable(row.name);
+    if (row.id != Id(GroupPanel)) {
+      EXPECT_GT(row.id, Id(GroupPanel)) << Printable(row.name);
     }
     right = std::max(right, row.rect.right());
     bottom = std::max(bottom, row.rect.bottom());
@@ -137,13 +137,13 @@ TEST(LayoutStructure, StartCoverAndGroupPanelLieOverTheRest) {
   EXPECT_EQ(bottom, 736);
 
   // While shown, the group panel hides the board and the answer panel but neither bar.
-  const Rect group = R(分组框3).rect;
+  const Rect group = R(GroupPanel).rect;
   for (int n = 1; n <= 14; ++n) EXPECT_TRUE(Contains(group, InClient(Numbered(u8"按钮", n))));
-  EXPECT_TRUE(Contains(group, InClient(R(分组框22))));
-  EXPECT_FALSE(Overlap(group, R(分组框4).rect));
-  EXPECT_FALSE(Overlap(group, R(分组框2).rect));
+  EXPECT_TRUE(Contains(group, InClient(R(AnswerPanel))));
+  EXPECT_FALSE(Overlap(group, R(InfoBar).rect));
+  EXPECT_FALSE(Overlap(group, R(ScoreBar).rect));
   for (const Row& row : t.rows)
-    EXPECT_EQ(row.cursor == Cursor::Hand, row.parent == Id(分组框3) && row.id != Id(透明标签8))
+    EXPECT_EQ(row.cursor == Cursor::Hand, row.parent == Id(GroupPanel) && row.id != Id(GroupPrompt))
         << Printable(row.name);
 }
 
@@ -165,9 +165,9 @@ TEST(LayoutStructure, QuestionTableLinksButtonPanelLabelAndLockTimer) {
     // Two rows of seven, 168 px apart; every panel covers both rows and lies above them.
     EXPECT_EQ(button.rect.left, 24 + 168 * ((n - 1) % 7));
     EXPECT_EQ(button.rect.top, n <= 7 ? 24 : 96);
-    EXPECT_EQ(button.parent, Id(分组框1));
-    EXPECT_EQ(panel.parent, Id(分组框1));
-    EXPECT_FALSE(Overlap(panel.rect, R(分组框22).rect));
+    EXPECT_EQ(button.parent, Id(QuestionArea));
+    EXPECT_EQ(panel.parent, Id(QuestionArea));
+    EXPECT_FALSE(Overlap(panel.rect, R(AnswerPanel).rect));
     for (int b = 1; b <= 14; ++b) {
       EXPECT_TRUE(Contains(panel.rect, Numbered(u8"按钮", b).rect));
       EXPECT_LT(panel.id, Numbered(u8"按钮", b).id);
@@ -176,13 +176,13 @@ TEST(LayoutStructure, QuestionTableLinksButtonPanelLabelAndLockTimer) {
 }
 
 TEST(LayoutStructure, AnswerPanelSharesSpaceOnlyBetweenCoverAndAnswer) {
-  EXPECT_EQ(R(图片框1).rect, R(标签18).rect);
-  EXPECT_LT(Id(图片框1), Id(标签18));
+  EXPECT_EQ(R(AnswerCover).rect, R(CorrectAnswer).rect);
+  EXPECT_LT(Id(AnswerCover), Id(CorrectAnswer));
   const auto& rows = MainTable().rows;
   for (const Row& a : rows)
     for (const Row& b : rows) {
-      if (a.id >= b.id || a.parent != Id(分组框22) || b.parent != Id(分组框22)) continue;
-      if (a.kind == Kind::Timer || b.kind == Kind::Timer || a.id == Id(图片框1)) continue;
+      if (a.id >= b.id || a.parent != Id(AnswerPanel) || b.parent != Id(AnswerPanel)) continue;
+      if (a.kind == Kind::Timer || b.kind == Kind::Timer || a.id == Id(AnswerCover)) continue;
       EXPECT_FALSE(Overlap(a.rect, b.rect)) << Printable(a.name) << " / " << Printable(b.name);
     }
 }
@@ -222,7 +222,7 @@ Line Layout(const Row& row) {
 }
 
 TEST(LayoutStructure, ScoreLabelsLieOverTheGapsBeforeEachPoints) {
-  const Row& sentence = R(透明标签1);
+  const Row& sentence = R(ScoreSentence);
   const Line line = Layout(sentence);
   ASSERT_EQ(line.gaps.size(), 12u);  // before and after each "分."
   for (const quiz::Group& group : quiz::kGroups) {
@@ -239,10 +239,10 @@ TEST(LayoutStructure, ScoreLabelsLieOverTheGapsBeforeEachPoints) {
 }
 
 TEST(LayoutStructure, InformationBarTextsFitTheirNeighbours) {
-  const Row& sentence = R(透明标签9);
+  const Row& sentence = R(AnsweringSentence);
   const Line line = Layout(sentence);
   ASSERT_EQ(line.gaps.size(), 2u);
-  const MainId placeholders[] = {透明标签10, 透明标签11};
+  const MainId placeholders[] = {AnsweringGroup, AnsweringScore};
   for (int i = 0; i < 2; ++i) {
     const Row& value = R(placeholders[i]);  // left-aligned: its text starts at its left edge
     EXPECT_GE(value.rect.left, line.gaps[i].begin) << Printable(value.name);
@@ -251,7 +251,7 @@ TEST(LayoutStructure, InformationBarTextsFitTheirNeighbours) {
     EXPECT_LT(value.id, sentence.id);
   }
   // The progress bar lies above the welcome line, so it must start after the text.
-  EXPECT_LE(Layout(R(透明标签12)).text.end, R(进度条1).rect.left);
+  EXPECT_LE(Layout(R(InfoText)).text.end, R(CountdownBar).rect.left);
 }
 
 // ---------------------------------------------------------------------------
@@ -268,7 +268,7 @@ TEST(LayoutStructure, KeyboardSendsItsCaptionsInQwertyRows) {
     const std::string caption = row.caption;
     const bool letter = caption.size() == 1 && caption[0] >= 'A' && caption[0] <= 'Z';
     if (!layerKey) EXPECT_EQ(row.bindings[0].arg, letter ? caption[0] : named.at(caption));
-    EXPECT_EQ(row.parent, Id(分组框22));
+    EXPECT_EQ(row.parent, Id(AnswerPanel));
     EXPECT_EQ(std::string_view(row.font.face), "幼圆");
     rows[row.rect.top].push_back(&row);
   }
@@ -285,8 +285,11 @@ TEST(LayoutStructure, KeyboardSendsItsCaptionsInQwertyRows) {
       const Row& key = *keys[i];
       captions.back() += key.caption;
       // The layer key fills the gap after "。" in row 3.
-      const bool wide = key.rect.width == 120 || key.id == Id(按钮51);
-      EXPECT_EQ(key.rect.width, key.id == Id(按钮51) ? 96 : wide ? 120 : 48) << Printable(key.name);
+      const bool wide = key.rect.width == 120 || key.id == Id(KeyLayer);
+      EXPECT_EQ(key.rect.width, key.id == Id(KeyLayer) ? 96
+                                : wide                 ? 120
+                                                       : 48)
+          << Printable(key.name);
       EXPECT_EQ(key.rect.height, 40);
       EXPECT_EQ(key.font.height, wide ? 20 : 29) << Printable(key.name);
       if (i == 0) continue;
@@ -303,8 +306,8 @@ TEST(LayoutStructure, KeyboardSendsItsCaptionsInQwertyRows) {
   EXPECT_EQ(starts[2] - starts[0], 56);
   EXPECT_EQ(captions, (std::vector<std::string>{"QWERTYUIOPBackspace←", "ASDFGHJKLEnter←┘",
                                                 "ZXCVBNM，。123"}));
-  EXPECT_EQ(R(按钮51).rect, (Rect{744, 240, 96, 40}));
-  EXPECT_EQ(R(按钮51).id, Id(按钮48) + 1) << "with the keys, as row 3's rightmost";
+  EXPECT_EQ(R(KeyLayer).rect, (Rect{744, 240, 96, 40}));
+  EXPECT_EQ(R(KeyLayer).id, Id(KeyEnter) + 1) << "with the keys, as row 3's rightmost";
 }
 
 // ---------------------------------------------------------------------------
@@ -318,14 +321,15 @@ bool QuestionLabel(int id) {
 TEST(LayoutStructure, EveryEventIsBoundOnTheKindThatRaisesIt) {
   std::map<Slot, std::multiset<int>> args;
   for (const Row& row : MainTable().rows) {
-    const Event expected =
-        row.kind == Kind::Button                            ? Event::Click
-        : row.kind == Kind::Timer                           ? Event::Tick
-        : row.id == Id(透明标签13) || QuestionLabel(row.id) ? Event::LeftButtonDown
-        : (row.kind == Kind::TransLabel && row.parent == Id(分组框2)) || row.id == Id(分组框22) ||
-                row.id == Id(标签15) || row.id == Id(进度条1)
-            ? Event::ContextMenu
-            : Event::None;
+    const Event expected = row.kind == Kind::Button  ? Event::Click
+                           : row.kind == Kind::Timer ? Event::Tick
+                           : row.id == Id(CancelQuestionLink) || QuestionLabel(row.id)
+                               ? Event::LeftButtonDown
+                           : (row.kind == Kind::TransLabel && row.parent == Id(ScoreBar)) ||
+                                   row.id == Id(AnswerPanel) || row.id == Id(CountdownNumber) ||
+                                   row.id == Id(CountdownBar)
+                               ? Event::ContextMenu
+                               : Event::None;
     EXPECT_EQ(row.bindings[0].event, expected) << Printable(row.name);
     EXPECT_EQ(row.bindings[0].slot == Slot::None, expected == Event::None) << Printable(row.name);
     for (const auto& b : row.bindings)
@@ -339,9 +343,9 @@ TEST(LayoutStructure, EveryEventIsBoundOnTheKindThatRaisesIt) {
   EXPECT_EQ(args[MainSlot::LockTick], questions);
   EXPECT_EQ(args[MainSlot::ScoreMenu], (std::multiset<int>{0, 1, 2, 3, 4, 5, 6}));
   // A disabled 按钮47 leaves its right-click to the panel: both offer the ruling.
-  EXPECT_EQ(R(按钮47).bindings[1].event, Event::ContextMenu);
-  EXPECT_EQ(R(按钮47).bindings[1].slot, MainSlot::RulingMenu);
-  EXPECT_EQ(R(分组框22).bindings[0].slot, MainSlot::RulingMenu);
+  EXPECT_EQ(R(CheckButton).bindings[1].event, Event::ContextMenu);
+  EXPECT_EQ(R(CheckButton).bindings[1].slot, MainSlot::RulingMenu);
+  EXPECT_EQ(R(AnswerPanel).bindings[0].slot, MainSlot::RulingMenu);
   const auto& keys = args[MainSlot::SimulateKeyPress];
   EXPECT_EQ(std::set<int>(keys.begin(), keys.end()).size(), keys.size());
 
@@ -357,55 +361,56 @@ TEST(LayoutStructure, EveryEventIsBoundOnTheKindThatRaisesIt) {
 // A role name on the wrong control would send a handler to another one.
 TEST(LayoutStructure, RoleNamesNameTheControlsThatDoTheirWork) {
   using namespace quiz;
-  const std::pair<MainId, MainSlot> bound[] = {{kCheckButton, MainSlot::CheckAnswer},
-                                               {kRevealButton, MainSlot::RevealAnswer},
-                                               {kNextQuestionButton, MainSlot::NextQuestion},
-                                               {kKeyLayerButton, MainSlot::SwitchKeyLayer},
-                                               {kFirstQuestionButton, MainSlot::OpenQuestion},
-                                               {kRevealGuard, MainSlot::RevealGuardTick},
-                                               {kShakeTimer, MainSlot::ShakeTick},
-                                               {kCountdownTimer, MainSlot::CountdownTick},
-                                               {kLockScanTimer, MainSlot::LockScanTick},
-                                               {kAnswerPanel, MainSlot::RulingMenu},
-                                               {kCountdownNumber, MainSlot::CountdownMenu},
-                                               {kCountdownBar, MainSlot::CountdownMenu},
-                                               {kScoreSentence, MainSlot::ScoreMenu}};
+  const std::pair<MainId, MainSlot> bound[] = {{MainId::CheckButton, MainSlot::CheckAnswer},
+                                               {MainId::RevealButton, MainSlot::RevealAnswer},
+                                               {MainId::NextQuestionButton, MainSlot::NextQuestion},
+                                               {MainId::KeyLayer, MainSlot::SwitchKeyLayer},
+                                               {MainId::QuestionButton1, MainSlot::OpenQuestion},
+                                               {MainId::RevealGuard, MainSlot::RevealGuardTick},
+                                               {MainId::ShakeTimer, MainSlot::ShakeTick},
+                                               {MainId::CountdownTimer, MainSlot::CountdownTick},
+                                               {MainId::LockScanTimer, MainSlot::LockScanTick},
+                                               {MainId::AnswerPanel, MainSlot::RulingMenu},
+                                               {MainId::CountdownNumber, MainSlot::CountdownMenu},
+                                               {MainId::CountdownBar, MainSlot::CountdownMenu},
+                                               {MainId::ScoreSentence, MainSlot::ScoreMenu}};
   for (const auto& [role, slot] : bound)
     EXPECT_EQ(R(role).bindings[0].slot, slot) << Printable(R(role).name);
-  EXPECT_EQ(R(kFirstQuestionButton).bindings[0].arg, 1);
-  EXPECT_EQ(R(kScoreSentence).bindings[0].arg, 0);
-  for (MainId role : {kAnswerBox, kAnswerCover, kCorrectAnswer})
-    EXPECT_EQ(R(role).parent, Id(kAnswerPanel));
-  EXPECT_EQ(R(kAnswerBox).kind, Kind::EditBox);
-  EXPECT_EQ(R(kAnswerCover).kind, Kind::PicBox);
-  EXPECT_EQ(R(kCorrectAnswer).kind, Kind::Label);
-  EXPECT_EQ(R(按钮31).parent, Id(kStartCover));
-  EXPECT_EQ(R(kGroups[0].radio).parent, Id(kGroupPanel));
+  EXPECT_EQ(R(MainId::QuestionButton1).bindings[0].arg, 1);
+  EXPECT_EQ(R(MainId::ScoreSentence).bindings[0].arg, 0);
+  for (MainId role : {MainId::AnswerBox, MainId::AnswerCover, MainId::CorrectAnswer})
+    EXPECT_EQ(R(role).parent, Id(MainId::AnswerPanel));
+  EXPECT_EQ(R(MainId::AnswerBox).kind, Kind::EditBox);
+  EXPECT_EQ(R(MainId::AnswerCover).kind, Kind::PicBox);
+  EXPECT_EQ(R(MainId::CorrectAnswer).kind, Kind::Label);
+  EXPECT_EQ(R(StartButton).parent, Id(MainId::StartCover));
+  EXPECT_EQ(R(kGroups[0].radio).parent, Id(MainId::GroupPanel));
   // The countdown's side of the information bar, and the sentence's two gaps in its order.
-  EXPECT_EQ(R(kInfoText).parent, R(kCountdownBar).parent);
-  EXPECT_EQ(R(kAnsweringGroup).parent, R(kAnsweringScore).parent);
-  EXPECT_LT(R(kAnsweringGroup).rect.left, R(kAnsweringScore).rect.left);
+  EXPECT_EQ(R(MainId::InfoText).parent, R(MainId::CountdownBar).parent);
+  EXPECT_EQ(R(MainId::AnsweringGroup).parent, R(MainId::AnsweringScore).parent);
+  EXPECT_LT(R(MainId::AnsweringGroup).rect.left, R(MainId::AnsweringScore).rect.left);
 }
 
 TEST(LayoutStructure, MainWindowStartsWithTheBoardReadyBehindTheCover) {
-  std::set<int> hidden = {Id(分组框3)};
+  std::set<int> hidden = {Id(GroupPanel)};
   for (int n = 1; n <= 14; ++n) hidden.insert(Numbered(u8"分组框", n + 6).id);
   for (const Row& row : MainTable().rows) {
     if (row.kind == Kind::Timer) {
       EXPECT_FALSE(row.visible) << Printable(row.name);
-      EXPECT_EQ(row.interval, row.id == Id(时钟1) ? 1000 : 0) << Printable(row.name);
+      EXPECT_EQ(row.interval, row.id == Id(ScoreMirrorTimer) ? 1000 : 0) << Printable(row.name);
     } else {
       EXPECT_EQ(row.visible, !hidden.count(row.id)) << Printable(row.name);
     }
-    EXPECT_EQ(row.enabled, row.id != Id(按钮47) && row.id != Id(按钮49)) << Printable(row.name);
-    EXPECT_EQ(row.checked, row.id == Id(单选框1)) << Printable(row.name);
+    EXPECT_EQ(row.enabled, row.id != Id(CheckButton) && row.id != Id(NextQuestionButton))
+        << Printable(row.name);
+    EXPECT_EQ(row.checked, row.id == Id(GroupRadio1)) << Printable(row.name);
   }
   // One column of radio boxes 40 px apart, group one at the top.
   for (const quiz::Group& group : quiz::kGroups) {
     const Row& radio = R(group.radio);
-    EXPECT_EQ(radio.parent, Id(分组框3));
-    EXPECT_EQ(radio.rect.left, R(单选框1).rect.left);
-    EXPECT_EQ(radio.rect.top, R(单选框1).rect.top + 40 * (group.g - 1));
+    EXPECT_EQ(radio.parent, Id(GroupPanel));
+    EXPECT_EQ(radio.rect.left, R(GroupRadio1).rect.left);
+    EXPECT_EQ(radio.rect.top, R(GroupRadio1).rect.top + 40 * (group.g - 1));
   }
 }
 

@@ -60,7 +60,7 @@ LRESULT CALLBACK Counting(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam)
 }
 
 TEST_F(BackendCost, SettingTheEnabledStateAWindowHasSendsItNothing) {
-  const int id = static_cast<int>(MainId::按钮1);
+  const int id = static_cast<int>(MainId::QuestionButton1);
   HWND button = form->ControlWindow(id);
   g_buttonProc = reinterpret_cast<WNDPROC>(
       SetWindowLongPtrW(button, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(Counting)));
@@ -82,7 +82,7 @@ TEST_F(BackendCost, SettingTheEnabledStateAWindowHasSendsItNothing) {
 // A label under the start cover has nothing on screen and draws nothing;
 // once uncovered it draws its caption as before.
 TEST_F(BackendCost, ALabelUnderTheCoverDrawsOnlyOnceUncovered) {
-  const int label = static_cast<int>(MainId::标签15);  // the countdown display, "0"
+  const int label = static_cast<int>(MainId::CountdownNumber);  // the countdown display, "0"
   HWND hwnd = form->ControlWindow(label);
   ASSERT_TRUE(IsWindowVisible(hwnd));
   RECT r;
@@ -91,7 +91,7 @@ TEST_F(BackendCost, ALabelUnderTheCoverDrawsOnlyOnceUncovered) {
   RECT clip;
   EXPECT_EQ(GetClipBox(dc, &clip), NULLREGION) << "the cover lies over it";
   ReleaseDC(hwnd, dc);
-  form->SetVisible(static_cast<int>(MainId::分组框21), false);
+  form->SetVisible(static_cast<int>(MainId::StartCover), false);
   UpdateWindow(form->hwnd());
   test::Pump(50);
   dc = GetDC(hwnd);
@@ -122,9 +122,9 @@ TEST(BackendStart, NothingUnderTheCoverIsPaintedAtTheFirstShow) {
   HHOOK hook = SetWindowsHookExW(WH_CALLWNDPROC, NotePaints, nullptr, GetCurrentThreadId());
   ASSERT_TRUE(form.Create());
   UnhookWindowsHookEx(hook);
-  EXPECT_TRUE(g_painted.count(form.ControlWindow(static_cast<int>(MainId::按钮31))));
+  EXPECT_TRUE(g_painted.count(form.ControlWindow(static_cast<int>(MainId::StartButton))));
   int under = 0;
-  for (MainId panel : {MainId::分组框4, MainId::分组框2, MainId::分组框1}) {
+  for (MainId panel : {MainId::InfoBar, MainId::ScoreBar, MainId::QuestionArea}) {
     HWND hwnd = form.ControlWindow(static_cast<int>(panel));
     EXPECT_TRUE(IsWindowVisible(hwnd));
     for (int id = 0; id < quiz::kMainControlCount; ++id) {
@@ -136,7 +136,7 @@ TEST(BackendStart, NothingUnderTheCoverIsPaintedAtTheFirstShow) {
     }
   }
   EXPECT_GT(under, 70);
-  EXPECT_FALSE(IsWindowVisible(form.ControlWindow(static_cast<int>(MainId::分组框3))));
+  EXPECT_FALSE(IsWindowVisible(form.ControlWindow(static_cast<int>(MainId::GroupPanel))));
 }
 
 // Font objects of the process; Wine's handle table takes a bare index.

@@ -67,16 +67,16 @@ TEST_F(Display, TheWindowFitsTheWorkAreaAtTheLargestScaleItsDpiAllows) {
 
 TEST_F(Display, CaptionsAreDrawnAtTheScaledSize) {
   const double s = form->scale().permille() / 1000.0;
-  EXPECT_NEAR(CaptionRatio(Of(MainId::按钮31), 56), s, 0.06 * s);
-  EXPECT_NEAR(CaptionRatio(Of(MainId::透明标签1), 21), s, 0.06 * s);
+  EXPECT_NEAR(CaptionRatio(Of(MainId::StartButton), 56), s, 0.06 * s);
+  EXPECT_NEAR(CaptionRatio(Of(MainId::ScoreSentence), 21), s, 0.06 * s);
 }
 
 TEST_F(Display, ADpiChangeLaysTheSameControlsOutAnewAndKeepsTheirState) {
   std::vector<HWND> before;
   for (const ui::Row& row : quiz::MainTable().rows) before.push_back(form->ControlWindow(row.id));
-  form->SetText(static_cast<int>(MainId::编辑框1), "hello");
-  form->SetLeft(static_cast<int>(MainId::编辑框1), 75);  // mid-shake
-  form->SetInterval(static_cast<int>(MainId::时钟18), 50);
+  form->SetText(static_cast<int>(MainId::AnswerBox), "hello");
+  form->SetLeft(static_cast<int>(MainId::AnswerBox), 75);  // mid-shake
+  form->SetInterval(static_cast<int>(MainId::ShakeTimer), 50);
   const ui::Scale old = form->scale();
 
   // 72 DPI: three quarters of the table size, whatever the screen.
@@ -92,16 +92,16 @@ TEST_F(Display, ADpiChangeLaysTheSameControlsOutAnewAndKeepsTheirState) {
   EXPECT_EQ(window.top, 20);
   for (const ui::Row& row : quiz::MainTable().rows)
     EXPECT_EQ(form->ControlWindow(row.id), before[static_cast<std::size_t>(row.id)]);
-  EXPECT_EQ(form->Text(static_cast<int>(MainId::编辑框1)), "hello");
-  EXPECT_EQ(form->Left(static_cast<int>(MainId::编辑框1)), 75);
-  EXPECT_TRUE(test::NearScaled(Of(MainId::编辑框1), {75, 24, 392, 72}, form->scale()));
-  EXPECT_EQ(form->Interval(static_cast<int>(MainId::时钟18)), 50);
+  EXPECT_EQ(form->Text(static_cast<int>(MainId::AnswerBox)), "hello");
+  EXPECT_EQ(form->Left(static_cast<int>(MainId::AnswerBox)), 75);
+  EXPECT_TRUE(test::NearScaled(Of(MainId::AnswerBox), {75, 24, 392, 72}, form->scale()));
+  EXPECT_EQ(form->Interval(static_cast<int>(MainId::ShakeTimer)), 50);
   const int ticks = recorder.Count(quiz::MainSlot::ShakeTick, 0);
   test::Pump(300);
   EXPECT_GT(recorder.Count(quiz::MainSlot::ShakeTick, 0), ticks) << "the shake's timer still runs";
-  form->SetLeft(static_cast<int>(MainId::编辑框1), 80);
+  form->SetLeft(static_cast<int>(MainId::AnswerBox), 80);
   ExpectEveryControlScaled();
-  EXPECT_NEAR(CaptionRatio(Of(MainId::按钮31), 56), 0.75, 0.05);
+  EXPECT_NEAR(CaptionRatio(Of(MainId::StartButton), 56), 0.75, 0.05);
 }
 
 }  // namespace

@@ -68,9 +68,9 @@ class FullScreen : public test::MainForm {
   }
   // The centring, as the start cover (a child of the window) shows it.
   POINT Origin() {
-    RECT cover = WindowRect(Of(MainId::分组框21));
+    RECT cover = WindowRect(Of(MainId::StartCover));
     MapWindowPoints(nullptr, form->hwnd(), reinterpret_cast<POINT*>(&cover), 2);
-    const ui::Rect table = quiz::MainTable()[Id(MainId::分组框21)].rect;
+    const ui::Rect table = quiz::MainTable()[Id(MainId::StartCover)].rect;
     return {cover.left - form->scale().Of(table.left), cover.top - form->scale().Of(table.top)};
   }
 };
@@ -118,8 +118,8 @@ TEST_F(FullScreen, CoversTheMonitorAtTheFittingScaleCentredAndGoesBackExactly) {
 }
 
 TEST_F(FullScreen, F11AndEscWorkFromTheAnswerBoxAndTypingIsUntouched) {
-  HWND box = Of(MainId::编辑框1);
-  form->SetText(Id(MainId::编辑框1), "abc");
+  HWND box = Of(MainId::AnswerBox);
+  form->SetText(Id(MainId::AnswerBox), "abc");
   const RECT windowed = WindowRect(form->hwnd());
 
   PressKey(box, VK_F11);
@@ -130,11 +130,11 @@ TEST_F(FullScreen, F11AndEscWorkFromTheAnswerBoxAndTypingIsUntouched) {
   PressKey(box, VK_ESCAPE);  // off: Esc closes nothing
   EXPECT_TRUE(IsWindow(form->hwnd()));
   EXPECT_FALSE(form->fullScreen());
-  EXPECT_EQ(form->Text(Id(MainId::编辑框1)), "abc");
+  EXPECT_EQ(form->Text(Id(MainId::AnswerBox)), "abc");
 
-  PressKey(Of(MainId::按钮31), VK_F11);  // from a button too
+  PressKey(Of(MainId::StartButton), VK_F11);  // from a button too
   EXPECT_TRUE(form->fullScreen());
-  PressKey(Of(MainId::按钮31), VK_F11);
+  PressKey(Of(MainId::StartButton), VK_F11);
   EXPECT_FALSE(form->fullScreen());
 }
 
@@ -158,16 +158,16 @@ TEST_F(FullScreen, TheSystemMenuItemSwitchesAndIsCheckedWhileOn) {
 }
 
 TEST_F(FullScreen, HandlersStillSpeakTableUnitsAndTimersRunOn) {
-  form->SetInterval(Id(MainId::时钟18), 50);  // the shake
+  form->SetInterval(Id(MainId::ShakeTimer), 50);  // the shake
   form->SetFullScreen(true);
-  form->SetLeft(Id(MainId::编辑框1), 75);
-  EXPECT_EQ(form->Left(Id(MainId::编辑框1)), 75);
+  form->SetLeft(Id(MainId::AnswerBox), 75);
+  EXPECT_EQ(form->Left(Id(MainId::AnswerBox)), 75);
   const int ticks = recorder.Count(quiz::MainSlot::ShakeTick, 0);
   test::Pump(300);
   EXPECT_GT(recorder.Count(quiz::MainSlot::ShakeTick, 0), ticks);
   form->SetFullScreen(false);
-  EXPECT_EQ(form->Left(Id(MainId::编辑框1)), 75);
-  EXPECT_EQ(form->Interval(Id(MainId::时钟18)), 50);
+  EXPECT_EQ(form->Left(Id(MainId::AnswerBox)), 75);
+  EXPECT_EQ(form->Interval(Id(MainId::ShakeTimer)), 50);
 }
 
 // A switch moves everything without painting and redraws once: that one

@@ -22,7 +22,7 @@ struct CreationProbe : contract::Recorder {
   void OnCreated() override {
     windowVisibleAtCreation = IsWindowVisible(form->hwnd()) != FALSE;
     coverShownAtCreation =
-        (GetWindowLongW(form->ControlWindow(static_cast<int>(MainId::分组框21)), GWL_STYLE) &
+        (GetWindowLongW(form->ControlWindow(static_cast<int>(MainId::StartCover)), GWL_STYLE) &
          WS_VISIBLE) != 0;
   }
 };
@@ -67,27 +67,28 @@ TEST_F(MainWindow, SiblingsAreStackedInTableOrder) {
 
 TEST_F(MainWindow, EveryCaptionIsTheWindowText) {
   char text[64] = {};
-  GetWindowTextA(Of(MainId::按钮31), text, sizeof text);
+  GetWindowTextA(Of(MainId::StartButton), text, sizeof text);
   EXPECT_STREQ(text, "开始！Go！Go！Go！");
-  GetWindowTextA(Of(MainId::透明标签1), text, sizeof text);
+  GetWindowTextA(Of(MainId::ScoreSentence), text, sizeof text);
   EXPECT_EQ(std::string(text).substr(0, 8), "第一组：");
-  EXPECT_EQ(form->Text(static_cast<int>(MainId::按钮48)), "Enter←┘");
+  EXPECT_EQ(form->Text(static_cast<int>(MainId::KeyEnter)), "Enter←┘");
 }
 
 TEST_F(MainWindow, FontsAreBoldGb2312OfTheGivenHeight) {
   LOGFONTW lf{};
-  GetObjectW(reinterpret_cast<HFONT>(SendMessageW(Of(MainId::按钮47), WM_GETFONT, 0, 0)), sizeof lf,
-             &lf);
+  GetObjectW(reinterpret_cast<HFONT>(SendMessageW(Of(MainId::CheckButton), WM_GETFONT, 0, 0)),
+             sizeof lf, &lf);
   EXPECT_EQ(lf.lfHeight, -16);
   EXPECT_EQ(lf.lfWeight, FW_BOLD);
   EXPECT_EQ(lf.lfCharSet, GB2312_CHARSET);
-  GetObjectW(reinterpret_cast<HFONT>(SendMessageW(Of(MainId::按钮17), WM_GETFONT, 0, 0)), sizeof lf,
+  GetObjectW(reinterpret_cast<HFONT>(SendMessageW(Of(MainId::KeyQ), WM_GETFONT, 0, 0)), sizeof lf,
              &lf);
   EXPECT_STREQ(lf.lfFaceName, L"幼圆");
-  GetObjectW(reinterpret_cast<HFONT>(SendMessageW(Of(MainId::透明标签13), WM_GETFONT, 0, 0)),
-             sizeof lf, &lf);
+  GetObjectW(
+      reinterpret_cast<HFONT>(SendMessageW(Of(MainId::CancelQuestionLink), WM_GETFONT, 0, 0)),
+      sizeof lf, &lf);
   EXPECT_TRUE(lf.lfUnderline);
-  EXPECT_EQ(reinterpret_cast<HFONT>(SendMessageW(Of(MainId::分组框21), WM_GETFONT, 0, 0)),
+  EXPECT_EQ(reinterpret_cast<HFONT>(SendMessageW(Of(MainId::StartCover), WM_GETFONT, 0, 0)),
             GetStockObject(DEFAULT_GUI_FONT));
 }
 
@@ -116,7 +117,7 @@ void PressKeys(std::initializer_list<WORD> keys) {
 }
 
 TEST_F(MainWindow, EscEnterAndF1DoNothingAndTabMovesTheFocus) {
-  HWND start = Of(MainId::按钮31);
+  HWND start = Of(MainId::StartButton);
   SetForegroundWindow(form->hwnd());
   SetFocus(start);
   ASSERT_EQ(GetFocus(), start);

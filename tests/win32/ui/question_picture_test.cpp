@@ -34,10 +34,10 @@ class QuestionPicture : public MainForm {
  protected:
   void SetUp() override {
     MainForm::SetUp();
-    form->SetVisible(int(MainId::分组框21), false);  // the start cover
-    form->SetVisible(int(MainId::分组框7), true);
+    form->SetVisible(int(MainId::StartCover), false);  // the start cover
+    form->SetVisible(int(MainId::QuestionPanel1), true);
   }
-  HWND Label() { return Of(MainId::标签1); }
+  HWND Label() { return Of(MainId::QuestionLabel1); }
   // Read without a redraw each: Show and SetPicture redraw once.
   COLORREF Pixel(int x, int y) {
     HDC dc = GetDC(Label());
@@ -55,9 +55,9 @@ class QuestionPicture : public MainForm {
            std::abs(GetBValue(c) - b) < 40;
   }
   bool Show(const std::string& file, const std::string& text = "") {
-    form->SetText(int(MainId::标签1), text);
-    const bool shown =
-        form->SetPicture(int(MainId::标签1), PictureFolder() + file, "图片无法显示：" + file);
+    form->SetText(int(MainId::QuestionLabel1), text);
+    const bool shown = form->SetPicture(int(MainId::QuestionLabel1), PictureFolder() + file,
+                                        "图片无法显示：" + file);
     Redraw();
     return shown;
   }
@@ -108,7 +108,7 @@ TEST_P(PaintedPicture, EachFormatIsDecodedAndDrawnBesideTheTextOrAlone) {
       EXPECT_EQ(GreyNotePixels(), 0);
     }
   }
-  form->SetPicture(int(MainId::标签1), "", "");
+  form->SetPicture(int(MainId::QuestionLabel1), "", "");
   Redraw();
   EXPECT_EQ(Pixel(LabelRect().width - 20, LabelRect().height / 2), RGB(0xEC, 0xEC, 0xEC));
 }
@@ -133,7 +133,7 @@ TEST_P(PaintedPicture, FilesThatCannotBeShownGiveTheNote) {
 
 // The editor's preview and its checks measure a title where the class will see it.
 TEST_F(QuestionPicture, ATitleIsMeasuredInThePartBesideItsPictureOrAboveItsNote) {
-  const int label = int(MainId::标签1);
+  const int label = int(MainId::QuestionLabel1);
   std::u16string title;
   while (form->MeasureCaption(label, title + u'长').linesNeeded == 1) title += u'长';
   const auto whole = form->MeasureCaption(label, title);
@@ -170,25 +170,25 @@ TEST_F(QuestionPicture, EnlargedItCoversTheClientAreaUntilAClickOrEsc) {
     ReleaseDC(w, dc);
   };
   ASSERT_TRUE(Show("halves.png", "一道题"));
-  EXPECT_EQ(form->PictureSize(int(MainId::标签1)), (ui::Size{60, 30}));
-  form->ShowPictureLarge(int(MainId::标签1));
+  EXPECT_EQ(form->PictureSize(int(MainId::QuestionLabel1)), (ui::Size{60, 30}));
+  form->ShowPictureLarge(int(MainId::QuestionLabel1));
   ASSERT_TRUE(large());
   expectCovering(large());
   SendMessageW(large(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(10, 10));
   EXPECT_FALSE(large()) << "closed by its click";
 
   form->SetFullScreen(true);
-  form->ShowPictureLarge(int(MainId::标签1));
+  form->ShowPictureLarge(int(MainId::QuestionLabel1));
   ASSERT_TRUE(large());
   expectCovering(large());
-  PressKey(Of(MainId::编辑框1), VK_ESCAPE);
+  PressKey(Of(MainId::AnswerBox), VK_ESCAPE);
   EXPECT_FALSE(large()) << "closed by Esc";
   EXPECT_TRUE(form->fullScreen()) << "and only the picture";
-  form->ShowPictureLarge(int(MainId::标签1));
+  form->ShowPictureLarge(int(MainId::QuestionLabel1));
   form->SetFullScreen(false);
   ASSERT_TRUE(large());
   expectCovering(large());
-  form->SetPicture(int(MainId::标签1), "", "");
+  form->SetPicture(int(MainId::QuestionLabel1), "", "");
   EXPECT_FALSE(large()) << "gone with its picture";
 }
 

@@ -13,7 +13,7 @@ using quiz::MainId;
 using ScoreBar = test::MainForm;
 
 TEST_F(ScoreBar, EachScoreLabelLiesBetweenItsGroupsNameAndTheNextOne) {
-  const int sentence = static_cast<int>(MainId::透明标签1);
+  const int sentence = static_cast<int>(MainId::ScoreSentence);
   const std::string text = form->Text(sentence);
   const int left = quiz::MainTable()[sentence].rect.left;
   int previousEnd = 0;
