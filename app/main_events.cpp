@@ -7,6 +7,7 @@
 #include "quiz/groups.h"
 #include "quiz/keyboard.h"
 #include "quiz/picture_view.h"
+#include "quiz/play.h"
 #include "quiz/ruling.h"
 #include "quiz/score_menu.h"
 #include "quiz/settings_check.h"
@@ -34,12 +35,6 @@ void Dispatch(Shell& shell, const ui::ControlEvent& event) {
     case MainSlot::NextQuestion:
       quiz::NextQuestion(ctx);
       break;
-    case MainSlot::LockScanTick:
-      quiz::LockScanTick(ctx);
-      break;
-    case MainSlot::LockTick:
-      quiz::LockTick(ctx, binding.arg);
-      break;
     case MainSlot::CheckAnswer:
       quiz::CheckAnswer(ctx);
       break;
@@ -55,17 +50,11 @@ void Dispatch(Shell& shell, const ui::ControlEvent& event) {
     case MainSlot::CountdownTick:
       quiz::CountdownTick(ctx);
       break;
-    case MainSlot::RevealGuardTick:
-      quiz::RevealGuardTick(ctx);
-      break;
     case MainSlot::ConfirmGroup:
       quiz::ConfirmGroup(ctx);
       break;
     case MainSlot::ChangeGroup:
       quiz::ChangeGroup(ctx);
-      break;
-    case MainSlot::ScoreMirrorTick:
-      quiz::ScoreMirrorTick(ctx);
       break;
     case MainSlot::ScoreMenu:
       quiz::ScoreMenu(ctx, binding.arg, event.x);
@@ -88,6 +77,8 @@ void Dispatch(Shell& shell, const ui::ControlEvent& event) {
     case MainSlot::None:
       break;
   }
+  // Whatever the handler changed of the Round shows now.
+  quiz::Commit(ctx);
 }
 
 }  // namespace lornel::app

@@ -1,4 +1,4 @@
-// The question board: opening, closing, cancelling and locking questions.
+// The question board's handlers: opening, cancelling and leaving questions.
 #pragma once
 
 #include "quiz/context.h"
@@ -6,13 +6,9 @@
 namespace lornel::quiz {
 
 void OpenQuestion(Context& ctx, int n);
-void CloseQuestion(Context& ctx);
+// "重新选题" on the group question.
 void CancelQuestion(Context& ctx);
+// "继续选题".
 void NextQuestion(Context& ctx);
-void LockScanTick(Context& ctx);
-void LockTick(Context& ctx, int n);
-bool IsQuestionOpen(const Context& ctx);
-// The question whose panel is up, 0 when none is.
-int OpenQuestionNumber(const Context& ctx);
 
 }  // namespace lornel::quiz

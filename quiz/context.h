@@ -1,5 +1,6 @@
 // What the handlers of the main window share: its controls, the platform,
-// ConfigPath, the single-instance handle and the sounds. Nothing else is kept.
+// ConfigPath, the single-instance handle, the sounds, and the game itself:
+// the Round, what the controls show of it, and the steps undo can take back.
 #pragma once
 
 #include <string>
@@ -7,6 +8,9 @@
 #include "platform/host.h"
 #include "platform/sound.h"
 #include "quiz/main_ids.h"
+#include "quiz/round/round.h"
+#include "quiz/round/undo.h"
+#include "quiz/view.h"
 #include "ui/form.h"
 
 namespace lornel {
@@ -19,6 +23,9 @@ struct Context {
   std::string configPath;              // ConfigPath: "<current directory>\wtda.ini"
   platform::Handle instanceMutex = 0;  // InstanceMutex
   platform::SoundPlayer& sounds = platform::NoSounds();  // switched on and off by the shell
+  quiz::Round round;
+  quiz::View shown = quiz::Project(quiz::Round());  // as the table starts the controls
+  quiz::UndoHistory undo;
 };
 
 }  // namespace lornel

@@ -1,20 +1,14 @@
-// The teacher's hold on a running countdown: pause and resume (its menu or the
-// Pause key), ten seconds more or less. The pause is kept in the controls:
-// the countdown timer stopped, keeping the rest of its second, while the
-// information bar says so.
+// The teacher's hold on a running countdown: pause and resume (its menu or
+// the Pause key), ten seconds more or less.
 #pragma once
 
 #include "quiz/context.h"
 
 namespace lornel::quiz {
 
-bool IsCountdownPaused(const MainForm& main);
 // A right-click on the countdown number or bar.
 void CountdownMenu(Context& ctx);
 // The Pause key: pauses a running countdown, resumes a paused one.
 void ToggleCountdownPause(Context& ctx);
-// The number and the information bar as they are while nothing is paused;
-// nothing changes unless a pause was on.
-void EndCountdownPause(const MainForm& main);
 
 }  // namespace lornel::quiz

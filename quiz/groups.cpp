@@ -1,69 +1,33 @@
 #include "quiz/groups.h"
 
 #include "config/config.h"
-#include "quiz/answer.h"
-#include "quiz/board.h"
-#include "quiz/countdown.h"
-#include "quiz/number_text.h"
-#include "quiz/settings_check.h"
+#include "quiz/play.h"
+#include "quiz/round/answer.h"
+#include "quiz/round/countdown.h"
+#include "quiz/round/groups.h"
 #include "quiz/tables.h"
 #include "ui/message.h"
 
 namespace lornel::quiz {
-namespace {
 
-// The group whose numeral MainId::AnsweringGroup shows, or nullptr ("■": none confirmed yet).
-const Group* CurrentGroup(const MainForm& main) {
-  const std::string current = main.Text(MainId::AnsweringGroup);
-  for (const Group& group : kGroups)
-    if (current == group.numeral) return &group;
-  return nullptr;
-}
-
-void AskForAQuestion(Context& ctx) { ui::ShowMessage(ctx.host, "请选题！", ui::kMbOk); }
-
-}  // namespace
-
+// The countdown's length is read at each confirmation: a change in the file
+// counts from the next group on.
 void ConfirmGroup(Context& ctx) {
-  const MainForm& main = ctx.main;
-  const std::string value =
-      config::ReadCountdownValue(ctx.host, ctx.configPath, OpenQuestionNumber(ctx));
-  CountdownPrepare(ctx, value);
-  main.Hide(MainId::GroupPanel);
+  Round& r = ctx.round;
+  const std::string value = config::ReadCountdownValue(ctx.host, ctx.configPath, r.open);
+  round::CountdownPrepare(r, config::TextToInteger(value));
+  int checked = 0;
   for (const Group& group : kGroups)
-    if (main.IsChecked(group.radio)) main.SetText(MainId::AnsweringGroup, group.numeral);
+    if (ctx.main.IsChecked(group.radio)) checked = group.g;
+  round::ConfirmGroup(r, checked);
   if (!CountdownCheck(ctx, value)) return;  // the window is closing
-  CountdownStart(ctx, value);
+  round::CountdownStart(r, value);
 }
 
 void ChangeGroup(Context& ctx) {
-  if (!IsQuestionOpen(ctx)) {
-    StopShake(ctx.main);
-    AskForAQuestion(ctx);
-    return;
-  }
-  CountdownStop(ctx.main);
-  ctx.main.Show(MainId::GroupPanel);
-}
-
-void AwardPoints(Context& ctx, int question) {
-  const MainForm& main = ctx.main;
-  const Group* group = CurrentGroup(main);
-  if (!group) {
-    AskForAQuestion(ctx);
-    return;
-  }
-  const double score = config::TextToNumber(main.Text(group->score));
-  // Read anew for every answer: a value changed in the file counts at once.
-  const double points =
-      config::TextToNumber(config::ReadPointsValue(ctx.host, ctx.configPath, question));
-  main.SetText(group->score, NumberText(score + points));
-}
-
-void ScoreMirrorTick(Context& ctx) {
-  const MainForm& main = ctx.main;
-  if (const Group* group = CurrentGroup(main))
-    main.SetText(MainId::AnsweringScore, main.Text(group->score));
+  if (round::ChangeGroup(ctx.round)) return;
+  round::StopShake(ctx.round);
+  Tell(ctx, "请选题！", ui::kMbOk);
 }
 
 }  // namespace lornel::quiz

@@ -1,14 +1,13 @@
-// Groups and scoring.
+// The group question's handlers.
 #pragma once
 
 #include "quiz/context.h"
 
 namespace lornel::quiz {
 
+// "确定".
 void ConfirmGroup(Context& ctx);
+// "重新选组".
 void ChangeGroup(Context& ctx);
-// question: the one answered (0: none), whose own points count when it has them.
-void AwardPoints(Context& ctx, int question);
-void ScoreMirrorTick(Context& ctx);
 
 }  // namespace lornel::quiz

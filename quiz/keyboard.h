@@ -11,7 +11,5 @@ namespace lornel::quiz {
 void SimulateKeyPress(Context& ctx, int virtualKey);
 // "123" shows the digit layer and becomes "ABC"; "ABC" brings the letters back.
 void SwitchKeyLayer(Context& ctx);
-// The letters, as every question starts with them.
-void ShowLetterLayer(const MainForm& main);
 
 }  // namespace lornel::quiz

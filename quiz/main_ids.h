@@ -54,25 +54,21 @@ enum class MainId : int {
 
 inline constexpr int kMainControlCount = 132;
 
-// The main window's handlers (the quiz's); the question, the lock timer's
-// question and the virtual key travel in Binding::arg.
+// The main window's handlers (the quiz's); the question and the virtual key
+// travel in Binding::arg.
 enum class MainSlot : std::uint8_t {
   None,
   ConfigCheckOnStart,
   OpenQuestion,
   CancelQuestion,
   NextQuestion,
-  LockScanTick,
-  LockTick,
   CheckAnswer,
   ShakeTick,
   RevealAnswer,
   SimulateKeyPress,
   CountdownTick,
-  RevealGuardTick,
   ConfirmGroup,
   ChangeGroup,
-  ScoreMirrorTick,
   ScoreMenu,  // arg: the group of a score label, 0 for the score sentence
   SwitchKeyLayer,
   RulingMenu,

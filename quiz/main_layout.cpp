@@ -36,9 +36,12 @@ constexpr Row Panel(MainId id, int parent, Rect rect, const char* caption = "", 
           .caption = caption, .font = font, .textColour = captionColour, .visible = visible};
 }
 
-constexpr Row Timer(MainId id, MainId parent, Rect rect, Binding tick, int interval = 0) {
+// The lock timers, the lock scan, the reveal guard and the score mirror are
+// kept as the table has them, idle: the Round holds the locks, the guard and
+// the scores, and the projection shows them at once.
+constexpr Row Timer(MainId id, MainId parent, Rect rect, Binding tick = {}) {
   return {LORNEL_ROW(id), .kind = Kind::Timer, .parent = Id(parent), .rect = rect,
-          .visible = false, .interval = interval, .bindings = {tick}};
+          .visible = false, .bindings = {tick}};
 }
 
 constexpr Row GroupRadio(MainId id, int top, const char* caption, bool checked = false) {
@@ -154,7 +157,7 @@ constexpr Row kRows[] = {
     {LORNEL_ROW(ChangeGroupButton), .kind = Kind::Button, .parent = Id(AnsweringPanel), .rect = {440, 11, 104, 32},
      .caption = "重新选组", .font = Bold(19), .tabStop = true,
      .bindings = {Click(MainSlot::ChangeGroup)}},
-    Timer(ScoreMirrorTimer, AnsweringPanel, {344, 16, 32, 32}, Tick(MainSlot::ScoreMirrorTick), 1000),
+    Timer(ScoreMirrorTimer, AnsweringPanel, {344, 16, 32, 32}),
     Placeholder(AnsweringGroup, {173, 16, 35, 24}),
     {LORNEL_ROW(AnsweringSentence), .kind = Kind::TransLabel, .parent = Id(AnsweringPanel),
      .rect = {8, 11, 536, 32}, .caption = "当前为第  组正在回答问题，该组已得  分。",
@@ -196,7 +199,7 @@ constexpr Row kRows[] = {
     // A disabled 按钮47 takes no mouse input: its right-click reaches the panel.
     {LORNEL_ROW(AnswerPanel), .kind = Kind::GroupBox, .parent = Id(QuestionArea),
      .rect = {24, 272, 1136, 288}, .bindings = {Menu(MainSlot::RulingMenu)}},
-    Timer(RevealGuard, AnswerPanel, {1048, 136, 32, 72}, Tick(MainSlot::RevealGuardTick)),
+    Timer(RevealGuard, AnswerPanel, {1048, 136, 32, 72}),
     {LORNEL_ROW(RevealButton), .kind = Kind::Button, .parent = Id(AnswerPanel),
      .rect = {952, 112, 176, 48}, .caption = "显示答案", .font = Bold(29), .tabStop = true,
      .bindings = {Click(MainSlot::RevealAnswer)}},
@@ -254,22 +257,22 @@ constexpr Row kRows[] = {
      .edge = Edge::Sunken},
     PanelLabel(AnswerBoxCaption, {16, 40, 64, 32}, "答案：", Bold(24), Hex(0x0000FF)),
 
-    // Lock timers: 时钟(n+3) keeps question button n disabled once started.
-    Timer(LockTimer14, QuestionArea, {1112, 104, 40, 40}, Tick(MainSlot::LockTick, 14)),
-    Timer(LockTimer13, QuestionArea, {936, 96, 64, 40}, Tick(MainSlot::LockTick, 13)),
-    Timer(LockTimer12, QuestionArea, {768, 96, 48, 48}, Tick(MainSlot::LockTick, 12)),
-    Timer(LockTimer11, QuestionArea, {608, 88, 48, 40}, Tick(MainSlot::LockTick, 11)),
-    Timer(LockTimer10, QuestionArea, {456, 88, 40, 40}, Tick(MainSlot::LockTick, 10)),
-    Timer(LockTimer9, QuestionArea, {280, 88, 40, 40}, Tick(MainSlot::LockTick, 9)),
-    Timer(LockTimer8, QuestionArea, {104, 88, 48, 40}, Tick(MainSlot::LockTick, 8)),
-    Timer(LockTimer7, QuestionArea, {1112, 24, 48, 40}, Tick(MainSlot::LockTick, 7)),
-    Timer(LockTimer6, QuestionArea, {944, 16, 40, 48}, Tick(MainSlot::LockTick, 6)),
-    Timer(LockTimer5, QuestionArea, {760, 16, 64, 48}, Tick(MainSlot::LockTick, 5)),
-    Timer(LockTimer4, QuestionArea, {616, 24, 48, 32}, Tick(MainSlot::LockTick, 4)),
-    Timer(LockTimer3, QuestionArea, {464, 24, 40, 32}, Tick(MainSlot::LockTick, 3)),
-    Timer(LockTimer2, QuestionArea, {288, 24, 32, 40}, Tick(MainSlot::LockTick, 2)),
-    Timer(LockTimer1, QuestionArea, {128, 24, 32, 32}, Tick(MainSlot::LockTick, 1)),
-    Timer(LockScanTimer, QuestionArea, {488, 32, 112, 96}, Tick(MainSlot::LockScanTick)),
+    // Lock timers: 时钟(n+3) was question n's.
+    Timer(LockTimer14, QuestionArea, {1112, 104, 40, 40}),
+    Timer(LockTimer13, QuestionArea, {936, 96, 64, 40}),
+    Timer(LockTimer12, QuestionArea, {768, 96, 48, 48}),
+    Timer(LockTimer11, QuestionArea, {608, 88, 48, 40}),
+    Timer(LockTimer10, QuestionArea, {456, 88, 40, 40}),
+    Timer(LockTimer9, QuestionArea, {280, 88, 40, 40}),
+    Timer(LockTimer8, QuestionArea, {104, 88, 48, 40}),
+    Timer(LockTimer7, QuestionArea, {1112, 24, 48, 40}),
+    Timer(LockTimer6, QuestionArea, {944, 16, 40, 48}),
+    Timer(LockTimer5, QuestionArea, {760, 16, 64, 48}),
+    Timer(LockTimer4, QuestionArea, {616, 24, 48, 32}),
+    Timer(LockTimer3, QuestionArea, {464, 24, 40, 32}),
+    Timer(LockTimer2, QuestionArea, {288, 24, 32, 40}),
+    Timer(LockTimer1, QuestionArea, {128, 24, 32, 32}),
+    Timer(LockScanTimer, QuestionArea, {488, 32, 112, 96}),
 
     QuestionPanel(QuestionPanel1, 1), QuestionLabel(QuestionLabel1, QuestionPanel1),
 

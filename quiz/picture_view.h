@@ -13,6 +13,8 @@ namespace lornel::quiz {
 // cannot be shown. The editor's preview shows it by this very call.
 bool ShowQuestionPicture(ui::Form& form, int label, const std::string& configPath,
                          const std::string& value);
+// The grey note of a picture that cannot be shown.
+std::string PictureNote(const std::string& value);
 
 // A left button down at (x, y) in the question label's own table units: on
 // its picture, the picture is shown as large as the window allows.

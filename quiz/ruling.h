@@ -6,10 +6,6 @@
 
 namespace lornel::quiz {
 
-// A group is answering: its question is open, the group confirmed and
-// "确认答案" not yet done with.
-bool GroupAnswering(const Context& ctx);
-
 // A right-click on the check button or, while it is disabled and takes no
 // mouse input, on the answer panel at (x, y) in the control's own table
 // units: on the panel, only a point on the check button opens the menu.

@@ -19,6 +19,6 @@ void ScoreMenu(Context& ctx, int group, int x);
 
 // "小组", "得分", then 第一组 ... 第六组 with their scores as shown: tab
 // between the columns, CR LF after every row, as spreadsheets paste it.
-std::u16string ScoreTable(const MainForm& main);
+std::u16string ScoreTable(const Round& r);
 
 }  // namespace lornel::quiz

@@ -1,16 +1,10 @@
-// When wtda.ini is examined: at the start button and at group confirmation.
+// The start button: wtda.ini is examined, written with defaults when missing.
 #pragma once
-
-#include <string>
 
 #include "quiz/context.h"
 
 namespace lornel::quiz {
 
 void ConfigCheckOnStart(Context& ctx);
-// False when the repair exit has started: the main window is closing.
-bool CountdownCheck(Context& ctx, const std::string& value);
-void ConfigRepairExit(Context& ctx, const std::string& message, unsigned icon);
-void OpenWithShell(platform::Desktop& desktop, const std::string& path);
 
 }  // namespace lornel::quiz

@@ -17,7 +17,7 @@ rank_of() {
     platform | resources | skinlib) echo 0 ;;
     config) echo 1 ;;
     judging) echo 2 ;;
-    ui) echo 3 ;;
+    ui | quiz/round) echo 3 ;;  # the Round: the game as a value, below its projection
     quiz | common) echo 4 ;;
     app | editor) echo 5 ;;  # the two programs: neither includes the other
     platform/win32 | resources/win32) echo 6 ;;
@@ -34,7 +34,7 @@ rank_of() {
   esac
 }
 # Built natively too: they must not see Win32.
-portable="platform resources config judging ui quiz common app editor"
+portable="platform resources config judging ui quiz quiz/round common app editor"
 
 if git rev-parse --is-inside-work-tree >/dev/null 2>&1; then
   mapfile -t files < <(git ls-files --cached --others --exclude-standard -- '*.cpp' '*.h' '*.inc' |

@@ -16,7 +16,7 @@ class ControlKinds : public testing::Test {
  protected:
   void SetUp() override { b = MakeBackend(SampleTable()); }
   ui::Form& form() { return b->form(); }
-  int Ticks(int arg) { return b->recorder.Count(Slot::LockTick, arg); }
+  int Ticks(int arg) { return b->recorder.Count(Slot::CountdownTick, arg); }
   int Clicks(int arg) { return b->recorder.Count(Slot::OpenQuestion, arg); }
   std::unique_ptr<Backend> b;
 };

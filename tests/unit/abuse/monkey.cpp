@@ -14,6 +14,7 @@
 #include "config/config.h"
 #include "config/gbk.h"
 #include "quiz/main_ids.h"
+#include "quiz/round/groups.h"
 #include "quiz/tables.h"
 #include "tests/support/clock.h"
 #include "tests/support/fake_host.h"
@@ -45,12 +46,6 @@ std::string NameOf(int id) {
 }
 
 int Id(MainId id) { return static_cast<int>(id); }
-
-const quiz::Question* QuestionOfLockTimer(int id) {
-  for (const quiz::Question& q : quiz::kQuestions)
-    if (Id(q.lockTimer) == id) return &q;
-  return nullptr;
-}
 
 bool IsScoreLabel(int id) {
   for (const quiz::Group& g : quiz::kGroups)
@@ -147,6 +142,7 @@ class MonkeyRun {
     if (binding.slot == quiz::MainSlot::NextQuestion) MarkEnding();
   }
   void AfterEvent(const ui::Binding&) {
+    TrackRound();
     const int n = dispatching_.back();
     // Only the handler that ended the question finishes its ending, not a tick inside its box.
     if (n && ended_.count(n) && ended_[n] == Pending()) ended_[n] = clock.now();
@@ -188,6 +184,7 @@ class MonkeyRun {
     process_.reset();
     process_ = std::make_unique<Process>(*this);
     locked_.fill(false);
+    guarded_ = false;
     scoreTenths_.fill(0);
     ended_.clear();
     enabledSince_.clear();
@@ -203,7 +200,6 @@ class MonkeyRun {
         enabledSince_.erase(id);
       }
     };
-    form.onInterval = [this](int id, int before, int after) { IntervalChanged(id, before, after); };
     form.onText = [this](int id, const std::string& before, const std::string& after) {
       if (IsScoreLabel(id)) ScoreWritten(id, before, after);
     };
@@ -247,21 +243,25 @@ class MonkeyRun {
     if (since != enabledSince_.end()) since->second = clock.now();
   }
 
-  void IntervalChanged(int id, int before, int after) {
-    if (id == Id(MainId::RevealGuard) && before == 0 && after > 0) {
+  // Locks and the reveal guard as the Round has them, followed after every event.
+  void TrackRound() {
+    if (!process_) return;
+    const quiz::Round& round = process_->shell.ctx.round;
+    if (round.revealGuard && !guarded_) {
+      guarded_ = true;
       Restart(Id(MainId::NextQuestionButton));
       Restart(Id(MainId::RevealButton));
     }
-    const quiz::Question* q = QuestionOfLockTimer(id);
-    if (!q) return;
-    if (before == 0 && after > 0) Restart(Id(q->button));
-    if (before > 0 && after == 0)
-      Violate(Rule::Unlocked, "question " + std::to_string(q->n) + " unlocked");
-    if (before == 0 && after > 0) {
+    for (const quiz::Question& q : quiz::kQuestions) {
+      const std::size_t i = static_cast<std::size_t>(q.n - 1);
+      if (locked_[i] && !round.locked[i])
+        Violate(Rule::Unlocked, "question " + std::to_string(q.n) + " unlocked");
+      if (locked_[i] || !round.locked[i]) continue;
+      Restart(Id(q.button));
       ++stats_.locks;
-      locked_[q->n - 1] = true;
-      if (!ended_.count(q->n))
-        Violate(Rule::LockWithoutEnding, "question " + std::to_string(q->n) +
+      locked_[i] = true;
+      if (!ended_.count(q.n))
+        Violate(Rule::LockWithoutEnding, "question " + std::to_string(q.n) +
                                              " locked, but it was not answered, timed out or left");
     }
   }
@@ -284,7 +284,7 @@ class MonkeyRun {
     long long& score = scoreTenths_[static_cast<std::size_t>(group->g - 1)];
     score += scenario_.pointsTenths;
     const std::string expected = TenthsText(score);
-    if (current != group->numeral || after != expected)
+    if (current != quiz::round::GroupNumeral(group->g) || after != expected)
       Violate(Rule::ScoreWithoutCorrect,
               what + ", expected the current group's score to become " + expected);
   }
@@ -300,14 +300,13 @@ class MonkeyRun {
       Violate(Rule::ConfigChanged, "a file other than the library was written");
     if (!process_ || main().destroyed()) return;
     WatchedForm& form = main();
+    TrackRound();
     const std::int64_t now = clock.now();
     int panels = 0, enabled = 0;
     for (const quiz::Question& q : quiz::kQuestions) {
       panels += form.IsVisible(Id(q.panel));
       enabled += form.IsEnabled(Id(q.button));
-      const bool lockedNow = form.Interval(Id(q.lockTimer)) > 0;
-      if (locked_[q.n - 1] && !lockedNow)
-        Violate(Rule::Unlocked, "question " + std::to_string(q.n) + " unlocked");
+      const bool lockedNow = locked_[q.n - 1];
       const auto since = enabledSince_.find(Id(q.button));
       if (lockedNow && since != enabledSince_.end() && now - since->second >= kOnePeriod)
         Violate(Rule::LockedButtonStaysEnabled, "locked question " + std::to_string(q.n) +
@@ -325,7 +324,7 @@ class MonkeyRun {
       Violate(Rule::PanelWithEnabledButton, std::to_string(enabled) +
                                                 " question buttons enabled while question " +
                                                 std::to_string(OpenQuestion()) + " shows");
-    if (form.Interval(Id(MainId::RevealGuard)) > 0) {
+    if (guarded_) {
       for (MainId guarded : {MainId::NextQuestionButton, MainId::RevealButton}) {
         const auto since = enabledSince_.find(Id(guarded));
         if (since != enabledSince_.end() && now - since->second >= kOnePeriod)
@@ -473,6 +472,7 @@ class MonkeyRun {
   // Pending() of that handler while it still runs).
   std::map<int, std::int64_t> ended_;
   std::array<bool, quiz::kQuestionCount> locked_{};
+  bool guarded_ = false;
   std::array<long long, quiz::kGroupCount> scoreTenths_{};  // since this run's start
   std::map<int, std::int64_t> enabledSince_;
   std::vector<std::string> openBoxes_;

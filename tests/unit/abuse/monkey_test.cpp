@@ -42,11 +42,11 @@ struct Reach {
 
 Reach ReachOf(const std::string& scenario) {
   using enum quiz::MainSlot;
-  const std::vector<quiz::MainSlot> board = {
-      OpenQuestion, CancelQuestion, CheckAnswer, ShakeTick,        ConfirmGroup,
-      ChangeGroup,  LockScanTick,   LockTick,    SimulateKeyPress, ScoreMirrorTick};
+  const std::vector<quiz::MainSlot> board = {OpenQuestion,    CancelQuestion, CheckAnswer,
+                                             ShakeTick,       ConfirmGroup,   ChangeGroup,
+                                             SimulateKeyPress};
   std::vector<quiz::MainSlot> timed = board;
-  timed.insert(timed.end(), {CountdownTick, RevealGuardTick});
+  timed.insert(timed.end(), {CountdownTick});
   if (scenario == "empty countdown") return {{"请在配置中填入倒计时时间！"}, {ConfirmGroup}};
   if (scenario == "no points line") return {{"加分配置错误"}, {ConfigCheckOnStart}};
   if (scenario == "no countdown") {
@@ -98,22 +98,30 @@ INSTANTIATE_TEST_SUITE_P(Scenarios, Monkey, testing::Range<std::size_t>(0, Scena
                            return name;
                          });
 
+// Question n locked, as the board shows it: its button off while no question is open.
+RunOptions PlantLock(int n) {
+  RunOptions options;
+  options.plantedRule = [n](const fake::FakeForm& main) {
+    for (const quiz::Question& q : quiz::kQuestions)
+      if (main.IsVisible(static_cast<int>(q.panel))) return std::string();
+    return main.IsEnabled(static_cast<int>(quiz::kQuestions[n - 1].button))
+               ? std::string()
+               : "question " + std::to_string(n) + " locked";
+  };
+  return options;
+}
+
 // The report of a failure is only as good as its shrinking: a rule planted by
 // the test, whose shortest cause is known, must come back that short.
 TEST(MonkeyShrinker, CutsARunDownToTheActionsThatCause) {
   const Scenario& scenario = Scenarios()[0];
-  RunOptions options;
-  options.plantedRule = [](const fake::FakeForm& main) {
-    return main.Interval(static_cast<int>(quiz::MainId::LockTimer3)) > 0
-               ? std::string("question 3 locked")
-               : std::string();
-  };
+  const RunOptions options = PlantLock(3);
   std::vector<Action> actions = GenerateActions(7, 20000);
   const Outcome outcome = Play(scenario, actions, options);
   ASSERT_EQ(outcome.finding.rule, Rule::Planted);
   const std::vector<Action> shortest = Shrink(scenario, actions, Rule::Planted, options, 60);
-  // Start, question 3, "确定", then either the answer and "确认答案" and time for
-  // the lock scan, or "显示答案" and "继续选题".
+  // Start, question 3, "确定", then either the answer and "确认答案", or
+  // "显示答案" and "继续选题".
   EXPECT_LE(shortest.size(), 8u) << Describe(shortest);
   EXPECT_EQ(Play(scenario, shortest, options).finding.rule, Rule::Planted);
   const std::string report = Report(scenario, 7, outcome.finding, shortest, options);
@@ -128,12 +136,7 @@ TEST(MonkeyShrinker, CutsARunDownToTheActionsThatCause) {
 // A finding millions of actions in must not take millions of actions per try.
 TEST(MonkeyShrinker, StartsFromTheRunOfTheProgramThatFailed) {
   const Scenario& scenario = Scenarios()[0];
-  RunOptions options;
-  options.plantedRule = [](const fake::FakeForm& main) {
-    return main.Interval(static_cast<int>(quiz::MainId::LockTimer14)) > 0
-               ? std::string("question 14 locked")
-               : std::string();
-  };
+  const RunOptions options = PlantLock(14);
   const std::vector<Action> actions = GenerateActions(5, 200000);
   const Outcome outcome = Play(scenario, actions, options);
   ASSERT_EQ(outcome.finding.rule, Rule::Planted);

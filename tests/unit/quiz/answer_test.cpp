@@ -1,10 +1,13 @@
 // Answer entry, checking, the shake and the reveal.
 #include "quiz/answer.h"
 
+#include "judging/text.h"
 #include "tests/unit/quiz/quiz_fixture.h"
 
 namespace lornel::quiz {
 namespace {
+
+using judging::FoldCase;
 
 TEST(FoldCase, FoldsOnlyTheAsciiCapitals) {
   EXPECT_EQ(FoldCase("Hello"), "hello");

@@ -40,7 +40,7 @@ class QuizTest : public testing::Test {
   // Question n opened by group g and answered correctly.
   void AnswerCorrectly(int n, int g = 0);
 
-  bool Locked(int n) { return rt.main.Interval(int(kQuestions[n - 1].lockTimer)) > 0; }
+  bool Locked(int n) { return IsLocked(rt.shell.ctx.round, n); }
   bool ButtonEnabled(int n) { return rt.Enabled(kQuestions[n - 1].button); }
   bool PanelVisible(int n) { return rt.Visible(kQuestions[n - 1].panel); }
   int Interval(Id timer) { return rt.main.Interval(int(timer)); }

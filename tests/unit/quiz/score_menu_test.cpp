@@ -1,5 +1,6 @@
 // The score bar's menu: which group a right-click belongs to, corrections by
 // hand, the greyed point items, and the copy for a spreadsheet.
+#include "quiz/play.h"
 #include "tests/unit/quiz/quiz_fixture.h"
 
 namespace lornel::quiz {
@@ -26,7 +27,7 @@ class ScoreMenuTest : public QuizTest {
   }
   // Where "第N组：" starts, in window client units.
   int NameStart(int g) {
-    const std::string name = std::string("第") + kGroups[g - 1].numeral + "组：";
+    const std::string name = GroupName(g) + "：";
     const int sentence = int(Id::ScoreSentence);
     return rt.main.ClientRectOf(sentence).left +
            rt.main.CaptionCharacterLeft(sentence, rt.Text(Id::ScoreSentence).find(name));
@@ -41,7 +42,7 @@ TEST_F(ScoreMenuTest, EachGroupsPartRunsFromItsNameToTheNextName) {
   const ui::Rect sentence = rt.main.ClientRectOf(int(Id::ScoreSentence));
   EXPECT_EQ(RightClick(NameStart(1) - 1), "") << "before the first name";
   for (int g = 1; g <= kGroupCount; ++g) {
-    const std::string name = std::string("第") + kGroups[g - 1].numeral + "组";
+    const std::string name = GroupName(g);
     EXPECT_EQ(RightClick(NameStart(g)), name);
     if (g < kGroupCount) {
       EXPECT_EQ(RightClick(NameStart(g + 1) - 1), name);

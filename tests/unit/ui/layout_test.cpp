@@ -147,18 +147,15 @@ TEST(LayoutStructure, StartCoverAndGroupPanelLieOverTheRest) {
         << Printable(row.name);
 }
 
-TEST(LayoutStructure, QuestionTableLinksButtonPanelLabelAndLockTimer) {
+TEST(LayoutStructure, QuestionTableLinksButtonPanelAndLabel) {
   std::set<std::string> captions;
   for (int n = 1; n <= 14; ++n) {
     const Row& button = Numbered(u8"按钮", n);
     const Row& panel = Numbered(u8"分组框", n + 6);
     const Row& label = Numbered(u8"标签", n);
-    const Row& lock = Numbered(u8"时钟", n + 3);
     SCOPED_TRACE(n);
     EXPECT_EQ(button.bindings[0].slot, MainSlot::OpenQuestion);
     EXPECT_EQ(button.bindings[0].arg, n);
-    EXPECT_EQ(lock.bindings[0].slot, MainSlot::LockTick);
-    EXPECT_EQ(lock.bindings[0].arg, n);
     EXPECT_EQ(label.parent, panel.id);
     EXPECT_EQ(std::string(button.caption), panel.caption);
     EXPECT_TRUE(captions.insert(button.caption).second);
@@ -321,8 +318,11 @@ bool QuestionLabel(int id) {
 TEST(LayoutStructure, EveryEventIsBoundOnTheKindThatRaisesIt) {
   std::map<Slot, std::multiset<int>> args;
   for (const Row& row : MainTable().rows) {
-    const Event expected = row.kind == Kind::Button  ? Event::Click
-                           : row.kind == Kind::Timer ? Event::Tick
+    // The Round keeps the locks, the reveal guard and the scores: only the
+    // countdown and the shake still tick.
+    const bool ticks = row.id == Id(CountdownTimer) || row.id == Id(ShakeTimer);
+    const Event expected = row.kind == Kind::Button ? Event::Click
+                           : ticks                  ? Event::Tick
                            : row.id == Id(CancelQuestionLink) || QuestionLabel(row.id)
                                ? Event::LeftButtonDown
                            : (row.kind == Kind::TransLabel && row.parent == Id(ScoreBar)) ||
@@ -340,7 +340,6 @@ TEST(LayoutStructure, EveryEventIsBoundOnTheKindThatRaisesIt) {
     EXPECT_TRUE(args.count(static_cast<MainSlot>(s))) << "unbound slot " << s;
   const std::multiset<int> questions = {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14};
   EXPECT_EQ(args[MainSlot::OpenQuestion], questions);
-  EXPECT_EQ(args[MainSlot::LockTick], questions);
   EXPECT_EQ(args[MainSlot::ScoreMenu], (std::multiset<int>{0, 1, 2, 3, 4, 5, 6}));
   // A disabled 按钮47 leaves its right-click to the panel: both offer the ruling.
   EXPECT_EQ(R(CheckButton).bindings[1].event, Event::ContextMenu);
@@ -366,10 +365,8 @@ TEST(LayoutStructure, RoleNamesNameTheControlsThatDoTheirWork) {
                                                {MainId::NextQuestionButton, MainSlot::NextQuestion},
                                                {MainId::KeyLayer, MainSlot::SwitchKeyLayer},
                                                {MainId::QuestionButton1, MainSlot::OpenQuestion},
-                                               {MainId::RevealGuard, MainSlot::RevealGuardTick},
                                                {MainId::ShakeTimer, MainSlot::ShakeTick},
                                                {MainId::CountdownTimer, MainSlot::CountdownTick},
-                                               {MainId::LockScanTimer, MainSlot::LockScanTick},
                                                {MainId::AnswerPanel, MainSlot::RulingMenu},
                                                {MainId::CountdownNumber, MainSlot::CountdownMenu},
                                                {MainId::CountdownBar, MainSlot::CountdownMenu},
@@ -397,7 +394,7 @@ TEST(LayoutStructure, MainWindowStartsWithTheBoardReadyBehindTheCover) {
   for (const Row& row : MainTable().rows) {
     if (row.kind == Kind::Timer) {
       EXPECT_FALSE(row.visible) << Printable(row.name);
-      EXPECT_EQ(row.interval, row.id == Id(ScoreMirrorTimer) ? 1000 : 0) << Printable(row.name);
+      EXPECT_EQ(row.interval, 0) << Printable(row.name);
     } else {
       EXPECT_EQ(row.visible, !hidden.count(row.id)) << Printable(row.name);
     }

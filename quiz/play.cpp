@@ -1,0 +1,78 @@
+#include "quiz/play.h"
+
+#include "config/config.h"
+#include "quiz/render.h"
+#include "quiz/round/answer.h"
+#include "quiz/round/board.h"
+#include "quiz/round/countdown.h"
+#include "quiz/round/groups.h"
+#include "ui/message.h"
+
+namespace lornel::quiz {
+
+void Commit(Context& ctx) {
+  const View now = Project(ctx.round);
+  if (now == ctx.shown) return;
+  Apply(ctx.shown, now, ctx.main);
+  ctx.shown = now;
+}
+
+platform::MessageResult Tell(Context& ctx, std::string_view text, unsigned flags,
+                             std::string_view title) {
+  Commit(ctx);
+  return ui::ShowMessage(ctx.host, text, flags, title);
+}
+
+void Scored(Context& ctx, const std::string& what, const Round& before) {
+  ctx.undo.Record(what, before, ctx.round);
+}
+
+std::string GroupName(int g) { return std::string("第") + round::GroupNumeral(g) + "组"; }
+
+std::string QuestionName(int n) {
+  return n >= 1 && n <= kQuestionCount ? config::QuestionName(n) : "";
+}
+
+std::string PointsWords(const Points& points) {
+  return (points < Points() ? "" : "+") + points.Text() + " 分";
+}
+
+void EndAsCorrect(Context& ctx, bool ruled) {
+  Round& r = ctx.round;
+  const Round before = r;
+  round::CountdownStop(r);
+  round::StopShake(r);
+  const int question = r.open;
+  round::CloseQuestion(r);
+  ctx.sounds.Play(platform::Sound::Correct);
+  Tell(ctx, "回答正确！", ui::kMbOk | ui::kMbIconInformation, "恭喜");
+  round::UncoverAnswer(r);
+  // Read anew for every answer: a value changed in the file counts at once.
+  const Points points =
+      Points::Of(config::TextToNumber(config::ReadPointsValue(ctx.host, ctx.configPath, question)));
+  std::string what = r.group ? GroupName(r.group) : "";
+  if (question) what += (what.empty() ? "" : " ") + QuestionName(question);
+  if (ruled) what += " 判为正确";
+  if (round::AwardPoints(r, points))
+    what += " " + PointsWords(points);
+  else
+    Tell(ctx, "请选题！", ui::kMbOk);
+  Scored(ctx, what, before);
+}
+
+bool CountdownCheck(Context& ctx, const std::string& value) {
+  if (!value.empty()) return true;
+  ConfigRepairExit(ctx, "请在配置中填入倒计时时间！", ui::kMbIconInformation);
+  return false;
+}
+
+void ConfigRepairExit(Context& ctx, const std::string& message, unsigned icon) {
+  Tell(ctx, message, ui::kMbOk | icon, "不能为空");
+  OpenWithShell(ctx.host, ctx.configPath);
+  // Queued: the window closes once the running handler has returned.
+  ctx.main.RequestClose();
+}
+
+void OpenWithShell(platform::Desktop& desktop, const std::string& path) { desktop.ShellOpen(path); }
+
+}  // namespace lornel::quiz

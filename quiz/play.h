@@ -1,0 +1,38 @@
+// The steps the main window's handlers share. A handler changes the Round,
+// then Commit shows it; a message box shows the Round as it stands first,
+// since timers tick on while it is open.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+#include "platform/host.h"
+#include "quiz/context.h"
+
+namespace lornel::quiz {
+
+// The controls brought in line with the Round.
+void Commit(Context& ctx);
+// Commit, then the message box (ui::ShowMessage's flags and title).
+platform::MessageResult Tell(Context& ctx, std::string_view text, unsigned flags,
+                             std::string_view title = {});
+// A scoring step done since `before`: kept for undo, named by what.
+void Scored(Context& ctx, const std::string& what, const Round& before);
+
+// "第三组", "第五题", "+2 分": the words that name a scoring step.
+std::string GroupName(int g);
+std::string QuestionName(int n);
+std::string PointsWords(const Points& points);
+
+// The end of a question answered right, or ruled right by the teacher: the
+// countdown stops, the question closes locked, "回答正确！", the answer
+// uncovered, the points.
+void EndAsCorrect(Context& ctx, bool ruled);
+
+// The repair exit: a message, the file opened for editing, the window closing.
+void ConfigRepairExit(Context& ctx, const std::string& message, unsigned icon);
+void OpenWithShell(platform::Desktop& desktop, const std::string& path);
+// False when the repair exit has started: the main window is closing.
+bool CountdownCheck(Context& ctx, const std::string& value);
+
+}  // namespace lornel::quiz

@@ -1,0 +1,118 @@
+#include "quiz/render.h"
+
+#include "quiz/key_layer.h"
+#include "quiz/picture_view.h"
+#include "quiz/tables.h"
+
+namespace lornel::quiz {
+namespace {
+
+constexpr ui::Colour kPausedColour = ui::Hex(0x808080);
+constexpr int kShakePeriod = 50;
+constexpr int kCountdownPeriod = 1000;
+
+const ui::Row& TableRow(MainId id) { return MainTable()[static_cast<int>(id)]; }
+
+void CaptionKeys(const MainForm& main, KeyLayer layer) {
+  const bool digits = layer == KeyLayer::Digits;
+  for (const ui::Row& row : MainTable().rows) {
+    const int vk = row.bindings[0].arg;
+    const char* digit = row.onScreenKey ? DigitLayerText(vk) : nullptr;
+    if (!digit) continue;
+    main.SetText(MainId(row.id), digits ? std::string(digit) : std::string(1, char(vk)));
+  }
+  main.SetText(MainId::KeyLayer, digits ? "ABC" : "123");
+}
+
+const Question& QuestionAt(int n) { return kQuestions[static_cast<std::size_t>(n - 1)]; }
+
+// The timer follows the countdown's state: a resumed one goes on with the
+// rest of the second it stopped in, a new start waits a whole second.
+void ApplyCountdownTimer(const Countdown& before, const Countdown& after, const MainForm& main) {
+  const MainId timer = MainId::CountdownTimer;
+  if (!after.running()) {
+    if (before.running()) main.SetInterval(timer, 0);
+    return;
+  }
+  if (after.starts != before.starts) {
+    main.SetInterval(timer, 0);
+    main.SetInterval(timer, kCountdownPeriod);
+  } else if (!before.running()) {
+    main.ResumeInterval(timer, kCountdownPeriod);
+  }
+}
+
+// The bar shows what it was last sent, pulled inside its range. A new length
+// goes in after the position, so its first second shows the old part of it,
+// as it always has; time added goes in range first, so none of it is cut.
+void ApplyCountdownBar(const Countdown& before, const Countdown& after, const MainForm& main) {
+  const MainId bar = MainId::CountdownBar;
+  const bool rangeFirst = after.prepares == before.prepares && after.total > before.total;
+  if (rangeFirst) main.SetRangeMax(bar, after.total);
+  if (after.left != before.left || after.prepares != before.prepares)
+    main.SetPosition(bar, after.left);
+  if (!rangeFirst && after.total != before.total) main.SetRangeMax(bar, after.total);
+}
+
+}  // namespace
+
+void Apply(const View& before, const View& after, const MainForm& main) {
+  if (before.startCover != after.startCover)
+    main.form().SetVisible(int(MainId::StartCover), after.startCover);
+  // The question: only the open one's picture is held; it goes with its panel.
+  if (before.open != after.open && before.open != 0) {
+    const Question& q = QuestionAt(before.open);
+    main.SetPicture(q.label, "", "");
+    main.Hide(q.panel);
+  }
+  if (after.open != 0) {
+    const Question& q = QuestionAt(after.open);
+    const bool opened = before.open != after.open;
+    if (opened || before.title != after.title) main.SetText(q.label, after.title);
+    if (opened || before.picturePath != after.picturePath || before.picture != after.picture)
+      main.SetPicture(q.label, after.picturePath, PictureNote(after.picture));
+    if (opened) main.Show(q.panel);
+  }
+  if (before.groupPanel != after.groupPanel)
+    main.form().SetVisible(int(MainId::GroupPanel), after.groupPanel);
+  for (int n = 1; n <= kQuestionCount; ++n)
+    if (before.offered[n - 1] != after.offered[n - 1])
+      main.form().SetEnabled(int(QuestionAt(n).button), after.offered[n - 1]);
+
+  if (before.answerCover != after.answerCover)
+    main.form().SetVisible(int(MainId::AnswerCover), after.answerCover);
+  if (before.correctAnswer != after.correctAnswer)
+    main.SetText(MainId::CorrectAnswer, after.correctAnswer);
+  if (before.checkEnabled != after.checkEnabled)
+    main.form().SetEnabled(int(MainId::CheckButton), after.checkEnabled);
+  if (before.nextEnabled != after.nextEnabled)
+    main.form().SetEnabled(int(MainId::NextQuestionButton), after.nextEnabled);
+  if (before.revealEnabled != after.revealEnabled)
+    main.form().SetEnabled(int(MainId::RevealButton), after.revealEnabled);
+  if (before.answerBoxClears != after.answerBoxClears) main.SetText(MainId::AnswerBox, "");
+  if (before.answerBoxLeft != after.answerBoxLeft)
+    main.SetLeft(MainId::AnswerBox, after.answerBoxLeft);
+  if (before.shaking != after.shaking)
+    main.SetInterval(MainId::ShakeTimer, after.shaking ? kShakePeriod : 0);
+  if (before.layer != after.layer) CaptionKeys(main, after.layer);
+
+  ApplyCountdownBar(before.countdown, after.countdown, main);
+  if (before.countdownNumber != after.countdownNumber)
+    main.SetText(MainId::CountdownNumber, after.countdownNumber);
+  if (before.countdownGrey != after.countdownGrey)
+    main.SetTextColour(MainId::CountdownNumber, after.countdownGrey
+                                                    ? kPausedColour
+                                                    : TableRow(MainId::CountdownNumber).textColour);
+  if (before.infoText != after.infoText) main.SetText(MainId::InfoText, after.infoText);
+  ApplyCountdownTimer(before.countdown, after.countdown, main);
+
+  for (int g = 1; g <= kGroupCount; ++g)
+    if (before.scores[g - 1] != after.scores[g - 1])
+      main.SetText(kGroups[g - 1].score, after.scores[g - 1]);
+  if (before.answeringGroup != after.answeringGroup)
+    main.SetText(MainId::AnsweringGroup, after.answeringGroup);
+  if (before.answeringScore != after.answeringScore)
+    main.SetText(MainId::AnsweringScore, after.answeringScore);
+}
+
+}  // namespace lornel::quiz

@@ -1,0 +1,31 @@
+// What the main window's controls show of a Round: a plain value, so that
+// the projection can be compared, and tested, with no window at all.
+#pragma once
+
+#include <array>
+#include <string>
+
+#include "quiz/round/round.h"
+
+namespace lornel::quiz {
+
+struct View {
+  bool startCover = true, groupPanel = false;
+  int open = 0;  // the question panel up
+  std::string title, picture, picturePath;
+  std::array<bool, kQuestionCount> offered{};  // question buttons enabled
+  bool answerCover = true, checkEnabled = false, nextEnabled = false, revealEnabled = true;
+  std::string correctAnswer;
+  int answerBoxClears = 0, answerBoxLeft = 0;
+  bool shaking = false;
+  KeyLayer layer = KeyLayer::Letters;
+  Countdown countdown;
+  std::string countdownNumber, infoText, answeringGroup, answeringScore;
+  bool countdownGrey = false;
+  std::array<std::string, kGroupCount> scores;
+  bool operator==(const View&) const = default;
+};
+
+View Project(const Round& r);
+
+}  // namespace lornel::quiz
