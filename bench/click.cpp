@@ -22,7 +22,9 @@
 #include "config/config.h"
 #include "platform/win32/host.h"
 #include "platform/win32/sound_player.h"
+#include "quiz/countdown_control.h"
 #include "quiz/main_ids.h"
+#include "quiz/play.h"
 #include "quiz/round/countdown.h"
 #include "ui/win32/form.h"
 
@@ -208,6 +210,7 @@ int RunSounds(platform::Host& host, const app::ProgramPaths& paths, int samples,
   if (!Visible(p.Of(MainId::CheckButton))) Die("question 3 is not open for an answer");
   // The 30-second countdown would end the question under the samples.
   quiz::ToggleCountdownPause(window.shell.ctx);
+  quiz::Commit(window.shell.ctx);
   if (!quiz::round::CountdownPaused(window.shell.ctx.round)) Die("the countdown did not pause");
 
   for (int i = 0; i < warmup; ++i) WrongAnswerSample(p);

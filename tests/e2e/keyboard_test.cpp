@@ -7,7 +7,7 @@
 
 #include "config/config.h"
 #include "config/ini.h"
-#include "quiz/number_text.h"
+#include "quiz/round/points.h"
 #include "quiz/tables.h"
 #include "tests/e2e/driver.h"
 #include "tests/e2e/screen.h"
@@ -84,7 +84,7 @@ TEST(Keyboard, EverySampleQuestionIsAnsweredOnTheOnScreenKeys) {
   EXPECT_EQ(right.size(), 14u);
   double total = 0;  // a question's own points too
   for (int n = 1; n <= 14; ++n) total += test::PointsOf(sample, n);
-  EXPECT_EQ(Text(s.Of(MainId::Score1)), quiz::NumberText(total));
+  EXPECT_EQ(Text(s.Of(MainId::Score1)), quiz::Points::Of(total).Text());
 }
 
 TEST(Keyboard, WithTheSwitchesOffOnlyTheLetterAndDigitAnswersCount) {

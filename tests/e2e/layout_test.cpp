@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "quiz/round/groups.h"
 #include "quiz/tables.h"
 #include "tests/e2e/driver.h"
 #include "tests/e2e/screen.h"
@@ -160,7 +161,7 @@ TEST(Layout, TheGroupPanelLiesOverTheQuestionBoardAndTheAnswerPanelButNotTheBars
   for (const quiz::Group& group : quiz::kGroups) {
     HWND r = s.Of(group.radio);
     EXPECT_TRUE(PlacedAt(r, 480, 112 + 40 * group.g, 160, 32)) << "group " << group.g;
-    EXPECT_EQ(Text(r), std::string("我是第") + group.numeral + "组的");
+    EXPECT_EQ(Text(r), std::string("我是第") + quiz::round::GroupNumeral(group.g) + "组的");
     EXPECT_EQ(SendMessageW(r, BM_GETCHECK, 0, 0), group.g == 1 ? BST_CHECKED : BST_UNCHECKED)
         << "group " << group.g;
   }

@@ -4,7 +4,7 @@
 // shipped example, and lornel.exe beside it plays that question.
 #include <gtest/gtest.h>
 
-#include "quiz/number_text.h"
+#include "quiz/round/points.h"
 #include "tests/e2e/driver.h"
 #include "tests/e2e/editor_program.h"
 #include "tests/e2e/session.h"
@@ -50,7 +50,7 @@ TEST(Release, TheUnpackedProgramsPlayAQuestionTheEditorChanged) {
   EXPECT_EQ(right->text, "回答正确！");
   Program::Answer(*right, IDOK);
   const std::string scored =
-      quiz::NumberText(test::PointsOf(*ReadBytes(Join(dir, L"wtda.ini")), 1));
+      quiz::Points::Of(test::PointsOf(*ReadBytes(Join(dir, L"wtda.ini")), 1)).Text();
   EXPECT_TRUE(WaitUntil([&] { return Text(s.Of(MainId::Score1)) == scored; }))
       << "group 1 scored: " << Text(s.Of(MainId::Score1));
 }

@@ -5,6 +5,7 @@
 #include <optional>
 #include <vector>
 
+#include "quiz/round/groups.h"
 #include "quiz/tables.h"
 #include "tests/e2e/driver.h"
 #include "tests/e2e/screen.h"
@@ -84,7 +85,7 @@ TEST(ScoreMenu, EachGroupsPartOpensItsMenuAndTheChoiceChangesThatScore) {
     ASSERT_TRUE(menu) << "group " << g;
     if (const auto lines = ReadMenu(menu)) {
       ASSERT_EQ(lines->size(), 6u);
-      EXPECT_EQ((*lines)[0].text, std::string("第") + group.numeral + "组");
+      EXPECT_EQ((*lines)[0].text, std::string("第") + quiz::round::GroupNumeral(group.g) + "组");
       EXPECT_TRUE((*lines)[0].greyed);
       EXPECT_EQ((*lines)[1].text, "加 1 分");
       EXPECT_FALSE((*lines)[1].greyed);

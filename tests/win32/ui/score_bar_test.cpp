@@ -2,6 +2,7 @@
 // finds each group's part of the bar from them.
 #include <string>
 
+#include "quiz/play.h"
 #include "quiz/tables.h"
 #include "tests/win32/ui/main_form.h"
 
@@ -18,7 +19,7 @@ TEST_F(ScoreBar, EachScoreLabelLiesBetweenItsGroupsNameAndTheNextOne) {
   const int left = quiz::MainTable()[sentence].rect.left;
   int previousEnd = 0;
   for (const quiz::Group& group : quiz::kGroups) {
-    const std::string name = std::string("第") + group.numeral + "组：";
+    const std::string name = quiz::GroupName(group.g) + "：";
     const std::size_t at = text.find(name);
     ASSERT_NE(at, std::string::npos);
     const int start = left + form->CaptionCharacterLeft(sentence, at);
