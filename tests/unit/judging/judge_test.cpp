@@ -75,6 +75,21 @@ TEST(Accepts, PinyinRefusesReadingsThatOnlyTheOldDictionaryGives) {
        {"chaoyang", "朝阳", true},  {"zhaoyang", "朝阳", true}});
 }
 
+TEST(Accepts, PinyinTakesErhuaAsABareR) {
+  ExpectJudged(kPinyin, {{"yidianr", "一点儿", true},
+                         {"yidianer", "一点儿", true},
+                         {"zher", "这儿", true},
+                         {"zhe r", "这 儿", true},
+                         {"yihuirgongfu", "一会儿工夫", true},
+                         {"zher", "這兒", true},
+                         {"erzi", "儿子", true},
+                         {"rzi", "儿子", false},  // a 儿 that begins a word is a syllable
+                         {"r", "儿", false},
+                         {"cr", "C儿", false},  // nor is there a syllable to join after C
+                         {"cer", "C儿", true},
+                         {"zherr", "这儿", false}});
+}
+
 TEST(Accepts, PinyinLeavesOtherCharactersToThemselves) {
   ExpectJudged(kPinyin, {{"weishengsuc", "维生素C", true},
                          {"Wei Sheng Su C", "维生素C", true},
