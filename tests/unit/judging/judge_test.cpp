@@ -76,6 +76,7 @@ TEST(Accepts, PinyinRefusesReadingsThatOnlyTheOldDictionaryGives) {
 }
 
 TEST(Accepts, PinyinTakesErhuaAsABareR) {
+  // Not where 儿 begins a word, or follows a character without a reading.
   ExpectJudged(kPinyin, {{"yidianr", "一点儿", true},
                          {"yidianer", "一点儿", true},
                          {"zher", "这儿", true},
@@ -83,10 +84,9 @@ TEST(Accepts, PinyinTakesErhuaAsABareR) {
                          {"yihuirgongfu", "一会儿工夫", true},
                          {"zher", "這兒", true},
                          {"erzi", "儿子", true},
-                         {"rzi", "儿子", false},  // a 儿 that begins a word is a syllable
+                         {"rzi", "儿子", false},
                          {"r", "儿", false},
-                         {"cr", "C儿", false},  // nor is there a syllable to join after C
-                         {"cer", "C儿", true},
+                         {"cr", "C儿", false},
                          {"zherr", "这儿", false}});
 }
 
