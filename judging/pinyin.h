@@ -18,7 +18,8 @@ std::string_view Syllable(std::uint16_t syllable);
 
 // Whether typed spells expected with a reading of each of its characters
 // that has one: letter case and spaces do not count, v, u and u-umlaut all
-// type u-umlaut, and every other character stands for itself. False for an
+// type u-umlaut, 儿 after a character with a reading may be a bare "r" (erhua:
+// "yidianr"), and every other character stands for itself. False for an
 // answer without a character that has a reading. Linear in typed, times the
 // readings that can be under way at once; never recursive.
 bool MatchesPinyin(std::string_view typed, std::string_view expected);

@@ -16,6 +16,8 @@ namespace {
 constexpr char kToneVowels[] = "aaaaeeeeiiiioooouuuuvvvvve";
 constexpr std::uint16_t kFirstToneVowel = 0xA8A1;
 
+constexpr std::uint16_t kEr = 0xB6F9, kTraditionalEr = 0x83BA;  // "儿", "兒"
+
 // One place in an alternative: what it takes, and where taking it leads.
 struct Place {
   std::uint16_t code;    // a reading's letter, or a character standing for itself
@@ -58,6 +60,7 @@ Chain ChainOf(std::string_view expected) {
       chain.places.push_back({code, false, true, target});
     }
   };
+  bool afterSyllable = false;
   for (std::size_t i = 0; i < expected.size();) {
     const Piece piece = PieceAt(expected, i);
     i += piece.size;
@@ -66,7 +69,10 @@ Chain ChainOf(std::string_view expected) {
     const auto readings = ReadingsOf(piece.code);
     anyReading = anyReading || !readings.empty();
     for (const std::uint16_t syllable : readings) add(Syllable(syllable), 0, true);
+    // Erhua: "一点儿" is written "yidianr" too; a 儿 that begins a word ("儿子") is "er" only.
+    if (afterSyllable && (piece.code == kEr || piece.code == kTraditionalEr)) add("r", 0, true);
     if (readings.empty()) add({}, Plain(piece.code), false);
+    afterSyllable = !readings.empty();
   }
   chain.first.push_back(static_cast<std::uint32_t>(chain.starts.size()));
   if (!anyReading) return {};

@@ -60,6 +60,36 @@ TEST(Accepts, PinyinTypesUmlautUAsVOrU) {
                          {"vhai", "女孩", false}});
 }
 
+TEST(Accepts, PinyinRefusesReadingsThatOnlyTheOldDictionaryGives) {
+  // Near misses that typed an archaic reading of one character, and modern
+  // second readings that stay.
+  ExpectJudged(
+      kPinyin,
+      {{"pengguo", "苹果", false},  {"chaixun", "查询", false},  {"shanshu", "删除", false},
+       {"renzai", "人才", false},   {"suowei", "所有", false},   {"yigan", "一个", false},
+       {"shenmo", "什么", false},   {"renzi", "儿子", false},    {"tongpao", "同胞", false},
+       {"qingshen", "精神", false}, {"jingnian", "青年", false}, {"mengtian", "明天", false},
+       {"pijiao", "比较", false},   {"paozi", "包子", false},    {"fushi", "不是", false},
+       {"cengjia", "增加", false},  {"qituo", "其他", false},    {"xingjiu", "研究", false},
+       {"juqiu", "足球", false},    {"hanxie", "感谢", false},   {"shenme", "什么", true},
+       {"chaoyang", "朝阳", true},  {"zhaoyang", "朝阳", true}});
+}
+
+TEST(Accepts, PinyinTakesErhuaAsABareR) {
+  // Not where 儿 begins a word, or follows a character without a reading.
+  ExpectJudged(kPinyin, {{"yidianr", "一点儿", true},
+                         {"yidianer", "一点儿", true},
+                         {"zher", "这儿", true},
+                         {"zhe r", "这 儿", true},
+                         {"yihuirgongfu", "一会儿工夫", true},
+                         {"zher", "這兒", true},
+                         {"erzi", "儿子", true},
+                         {"rzi", "儿子", false},
+                         {"r", "儿", false},
+                         {"cr", "C儿", false},
+                         {"zherr", "这儿", false}});
+}
+
 TEST(Accepts, PinyinLeavesOtherCharactersToThemselves) {
   ExpectJudged(kPinyin, {{"weishengsuc", "维生素C", true},
                          {"Wei Sheng Su C", "维生素C", true},
