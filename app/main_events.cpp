@@ -71,6 +71,9 @@ void Dispatch(Shell& shell, const ui::ControlEvent& event) {
     case MainSlot::CountdownPause:
       quiz::ToggleCountdownPause(ctx);
       break;
+    case MainSlot::ResumeLesson:
+      quiz::ResumeLesson(ctx);
+      break;
     case MainSlot::EnlargePicture:
       quiz::EnlargePicture(ctx, event.control, event.x, event.y);
       break;

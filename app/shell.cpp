@@ -2,6 +2,8 @@
 
 #include "app/instance.h"
 #include "config/config.h"
+#include "quiz/lesson.h"
+#include "quiz/play.h"
 
 namespace lornel::app {
 
@@ -28,6 +30,8 @@ void MainWindowCreated(Shell& shell) {
   }
   ApplySkin(shell, 12);
   shell.ctx.configPath = config::ConfigPathIn(shell.host.CurrentDirectory());
+  quiz::OfferLastLesson(shell.ctx);
+  quiz::Commit(shell.ctx);
 }
 
 void MainWindowDestroyed(Shell& shell) { ReleaseInstanceMutex(shell); }

@@ -69,15 +69,28 @@ class Files {
   // read-only or hidden earlier backup is replaced all the same.
   virtual FileWrite ReplaceFileKeepingBackup(const std::string& path, std::string_view bytes,
                                              const std::string& backupPath) = 0;
+  // Writes bytes to a temporary file beside path, flushed, then moves it over
+  // whatever stands at path: path holds the old bytes or the new, whole,
+  // whenever the process is killed. False when refused: nothing has changed.
+  virtual bool ReplaceFileWhole(const std::string& path, std::string_view bytes) = 0;
+  // The user's local application data folder (%LOCALAPPDATA%), GBK, without a
+  // trailing backslash; "" when there is none or GBK cannot name it.
+  virtual std::string LocalAppDataFolder() = 0;
   // Whether two paths name the same file: equal as full paths compared as
   // Windows compares names (letter case aside), or, both existing, one file
   // by volume and file index (a short 8.3 name, a hard link).
   virtual bool SameFile(const std::string& a, const std::string& b) = 0;
 };
 
+// The wall clock's local time, to the minute.
+struct LocalTime {
+  int year = 0, month = 0, day = 0, hour = 0, minute = 0;
+};
+
 class Processes {
  public:
   virtual ~Processes() = default;
+  virtual LocalTime Now() = 0;
   virtual std::string ModuleFileName() = 0;  // full path of the executable
   virtual bool ChangeDirectory(const std::string& path) = 0;
   virtual std::string CurrentDirectory() = 0;  // "" when the call fails

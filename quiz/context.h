@@ -3,11 +3,15 @@
 // the Round, what the controls show of it, and the steps undo can take back.
 #pragma once
 
+#include <cstdint>
+#include <optional>
 #include <string>
 
 #include "platform/host.h"
+#include "platform/keeper.h"
 #include "platform/sound.h"
 #include "quiz/main_ids.h"
+#include "quiz/round/lesson_file.h"
 #include "quiz/round/round.h"
 #include "quiz/round/undo.h"
 #include "quiz/view.h"
@@ -26,6 +30,13 @@ struct Context {
   quiz::Round round;
   quiz::View shown = quiz::Project(quiz::Round());  // as the table starts the controls
   quiz::UndoHistory undo;
+  // The lesson kept between runs: saved off the UI thread when a keeper is
+  // given (else at once), the Round as last saved, the questions it is of,
+  // and the lesson the start cover offers.
+  platform::FileKeeper* keeper = nullptr;
+  quiz::Round saved;
+  std::uint64_t questions = 0;
+  std::optional<quiz::SavedLesson> offered;
 };
 
 }  // namespace lornel

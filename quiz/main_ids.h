@@ -9,7 +9,7 @@
 
 // clang-format off
 #define LORNEL_MAIN_CONTROLS(X) \
-  X(StartCover, 分组框21) X(StartButton, 按钮31) X(GroupPanel, 分组框3) X(CancelQuestionLink, 透明标签13) \
+  X(StartCover, 分组框21) X(ResumeButton, 按钮52) X(StartButton, 按钮31) X(GroupPanel, 分组框3) X(CancelQuestionLink, 透明标签13) \
   X(ConfirmGroupButton, 按钮15) X(GroupRadio6, 单选框6) X(GroupRadio5, 单选框5) X(GroupRadio4, 单选框4) \
   X(GroupRadio3, 单选框3) X(GroupRadio2, 单选框2) X(GroupRadio1, 单选框1) X(GroupPrompt, 透明标签8) \
   X(InfoBar, 分组框4) X(CountdownNumber, 标签15) X(CountdownPanel, 分组框6) X(CountdownTimer, 时钟2) \
@@ -52,7 +52,7 @@ enum class MainId : int {
 #undef LORNEL_ID
 };
 
-inline constexpr int kMainControlCount = 132;
+inline constexpr int kMainControlCount = 133;
 
 // The main window's handlers (the quiz's); the question and the virtual key
 // travel in Binding::arg.
@@ -75,6 +75,7 @@ enum class MainSlot : std::uint8_t {
   CountdownMenu,
   CountdownPause,
   EnlargePicture,  // a left button down on a question label
+  ResumeLesson,
 };
 
 // The main window's control table: rows indexed by MainId, in table order.

@@ -1,4 +1,4 @@
-// The main window's control table: 132 rows in table order, so that each
+// The main window's control table: 133 rows in table order, so that each
 // control lies above every later sibling.
 #include <iterator>
 
@@ -115,6 +115,10 @@ constexpr Row PanelLabel(MainId id, Rect rect, const char* caption, Font font, C
 constexpr Row kRows[] = {
     // Start cover: reaches past every edge of the panels beneath.
     Panel(StartCover, kWindowParent, {-8, 0, 1208, 744}),
+    // Over the start button's lower part, offered only when a lesson was left off.
+    {LORNEL_ROW(ResumeButton), .kind = Kind::Button, .parent = Id(StartCover),
+     .rect = {154, 560, 900, 120}, .font = Bold(24), .visible = false, .tabStop = true,
+     .bindings = {Click(MainSlot::ResumeLesson)}},
     {LORNEL_ROW(StartButton), .kind = Kind::Button, .parent = Id(StartCover),
      .rect = {24, 24, 1160, 696}, .caption = "开始！Go！Go！Go！", .font = Bold(56),
      .tabStop = true, .bindings = {Click(MainSlot::ConfigCheckOnStart)}},

@@ -1,6 +1,7 @@
 #include "quiz/play.h"
 
 #include "config/config.h"
+#include "quiz/lesson.h"
 #include "quiz/render.h"
 #include "quiz/round/answer.h"
 #include "quiz/round/board.h"
@@ -12,9 +13,10 @@ namespace lornel::quiz {
 
 void Commit(Context& ctx) {
   const View now = Project(ctx.round);
-  if (now == ctx.shown) return;
+  if (now == ctx.shown) return;  // no score or lock changes unseen
   Apply(ctx.shown, now, ctx.main);
   ctx.shown = now;
+  SaveLesson(ctx);
 }
 
 platform::MessageResult Tell(Context& ctx, std::string_view text, unsigned flags,
@@ -58,6 +60,26 @@ void EndAsCorrect(Context& ctx, bool ruled) {
   else
     Tell(ctx, "请选题！", ui::kMbOk);
   Scored(ctx, what, before);
+}
+
+bool BeginQuiz(Context& ctx) {
+  if (config::ConfigFileExists(ctx.host, ctx.configPath)) {
+    ctx.round.started = true;
+    ctx.questions = CurrentQuestions(ctx);
+    ctx.saved = ctx.round;  // a new start writes nothing until it scores
+    if (config::ReadConfigValue(ctx.host, ctx.configPath, config::kPointsSection,
+                                config::kPointsKey)
+            .empty())
+      ConfigRepairExit(ctx, "加分配置错误", ui::kMbIconWarning);
+    return true;
+  }
+  // No title given: the box shows the default "信息：".
+  Tell(ctx, "未发现配置‘" + ctx.configPath + "’即将写入配置", ui::kMbOk | ui::kMbIconWarning);
+  // A folder that cannot be written would otherwise promise the file at every press.
+  if (!config::WriteDefaultConfig(ctx.host, ctx.configPath))
+    Tell(ctx, "无法写入配置‘" + ctx.configPath + "’，请把程序放到可以写入的文件夹中再运行",
+         ui::kMbOk | ui::kMbIconWarning);
+  return false;
 }
 
 bool CountdownCheck(Context& ctx, const std::string& value) {

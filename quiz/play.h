@@ -29,6 +29,11 @@ std::string PointsWords(const Points& points);
 // uncovered, the points.
 void EndAsCorrect(Context& ctx, bool ruled);
 
+// The start cover's buttons: wtda.ini examined, written with defaults when
+// missing. True when the cover went: the board is there (and the window may
+// still be closing by the repair exit).
+bool BeginQuiz(Context& ctx);
+
 // The repair exit: a message, the file opened for editing, the window closing.
 void ConfigRepairExit(Context& ctx, const std::string& message, unsigned icon);
 void OpenWithShell(platform::Desktop& desktop, const std::string& path);

@@ -57,6 +57,10 @@ void ApplyCountdownBar(const Countdown& before, const Countdown& after, const Ma
 }  // namespace
 
 void Apply(const View& before, const View& after, const MainForm& main) {
+  if (before.resumeOffer != after.resumeOffer) {
+    if (!after.resumeOffer.empty()) main.SetText(MainId::ResumeButton, after.resumeOffer);
+    main.form().SetVisible(int(MainId::ResumeButton), !after.resumeOffer.empty());
+  }
   if (before.startCover != after.startCover)
     main.form().SetVisible(int(MainId::StartCover), after.startCover);
   // The question: only the open one's picture is held; it goes with its panel.

@@ -16,6 +16,7 @@ constexpr const char* kPausedText = "倒计时已暂停";
 View Project(const Round& r) {
   View v;
   v.startCover = !r.started;
+  if (!r.started && !r.resumeOffer.empty()) v.resumeOffer = "接着上次的比赛\r\n" + r.resumeOffer;
   v.groupPanel = r.choosingGroup;
   v.open = r.open;
   if (r.open != 0) {

@@ -11,7 +11,8 @@ namespace lornel::quiz {
 
 struct View {
   bool startCover = true, groupPanel = false;
-  int open = 0;  // the question panel up
+  std::string resumeOffer;  // the resume button's caption, "" while it is hidden
+  int open = 0;             // the question panel up
   std::string title, picture, picturePath;
   std::array<bool, kQuestionCount> offered{};  // question buttons enabled
   bool answerCover = true, checkEnabled = false, nextEnabled = false, revealEnabled = true;

@@ -11,6 +11,7 @@
 #include "common/fatal.h"
 #include "common/win32/process.h"
 #include "config/config.h"
+#include "platform/win32/file_keeper.h"
 #include "platform/win32/host.h"
 #include "platform/win32/sound_player.h"
 #include "quiz/main_ids.h"
@@ -29,6 +30,9 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
                                            config::kSoundSection, config::kSoundKey)));
   if (sounds.on()) player.Prepare();  // off, winmm is never even loaded
 
+  // Saves the lesson off the UI thread; outlives the window, so that the last
+  // save is written whole before the process ends.
+  win32::BackgroundFileKeeper keeper(host);
   // Outlives the window: its destruction still reaches the handlers.
   std::optional<app::Shell> shell;
   const bool created = win32::RunWindow(quiz::MainTable(), [&](ui::Form& form) {
@@ -37,6 +41,7 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
       sounds.SetOn(on);
     });
     shell.emplace(host, paths, Context{MainForm(form), host, {}, 0, sounds});
+    shell->ctx.keeper = &keeper;
     shell->openNoticeModally = [&notified = *shell] {
       win32::RunModalWindow(app::NoticeTable(), [&](ui::Form& notice) {
         return std::make_unique<app::NoticeEvents>(notified, notice);

@@ -1,5 +1,7 @@
 #include "platform/win32/files.h"
 
+#include <shlobj.h>
+
 #include "platform/win32/host.h"
 #include "platform/win32/owned.h"
 #include "platform/win32/text.h"
@@ -111,6 +113,21 @@ bool Win32Host::CreateFolder(const std::string& path) {
   const DWORD attributes = GetFileAttributesW(wide.c_str());
   return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY);
 }
+bool Win32Host::ReplaceFileWhole(const std::string& path, std::string_view bytes) {
+  return win32::ReplaceFileWhole(path, bytes);
+}
+
+// SHGetFolderPathW reaches back to Windows XP, where %LOCALAPPDATA% is not set.
+std::string Win32Host::LocalAppDataFolder() {
+  wchar_t folder[MAX_PATH];
+  if (FAILED(SHGetFolderPathW(nullptr, CSIDL_LOCAL_APPDATA, nullptr, SHGFP_TYPE_CURRENT, folder)))
+    return {};
+  const std::wstring wide = folder;
+  const std::string gbk = Gbk(wide);
+  // A user name that GBK cannot hold: no folder rather than another one.
+  return Wide(gbk) == wide ? gbk : std::string();
+}
+
 bool Win32Host::CreateFileAtomically(const std::string& path, std::string_view bytes) {
   return win32::CreateFileAtomically(path, bytes);
 }

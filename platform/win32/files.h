@@ -34,6 +34,7 @@ platform::FileProblem ProblemOf(DWORD error);
 bool CreateFileAtomically(const std::string& path, std::string_view bytes);
 // Puts the temporary in path's place, the file there becoming backupPath,
 // with path's attributes kept; refused, nothing has changed.
+bool ReplaceFileWhole(const std::string& path, std::string_view bytes);
 platform::FileWrite ReplaceFileKeepingBackup(const std::string& path, std::string_view bytes,
                                              const std::string& backupPath);
 

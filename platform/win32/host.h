@@ -31,6 +31,9 @@ class Win32Host : public platform::Host {
   std::string CurrentDirectory() override;
   [[noreturn]] void ExitProcess(int code) override;
   bool SameFile(const std::string& a, const std::string& b) override;
+  bool ReplaceFileWhole(const std::string& path, std::string_view bytes) override;
+  std::string LocalAppDataFolder() override;
+  platform::LocalTime Now() override;
 
   bool StartProgram(const std::string& path, const std::string& directory) override;
   platform::Handle FindProgramWindow(const std::string& path, const std::string& windowClass,

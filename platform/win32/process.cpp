@@ -8,6 +8,12 @@
 
 namespace lornel::win32 {
 
+platform::LocalTime Win32Host::Now() {
+  SYSTEMTIME t;
+  GetLocalTime(&t);
+  return {t.wYear, t.wMonth, t.wDay, t.wHour, t.wMinute};
+}
+
 std::string Win32Host::ModuleFileName() {
   std::vector<wchar_t> buffer(MAX_PATH);
   for (;;) {

@@ -1,6 +1,6 @@
 // The one atomic writer of both programs: the default wtda.ini and the skin
-// library (never over a file), and the editor's save (over the file, keeping
-// the previous one as a backup).
+// library (never over a file), the editor's save (over the file, keeping the
+// previous one as a backup) and the lesson's round file (over the file).
 #include <cwchar>
 
 #include "platform/win32/files.h"
@@ -162,6 +162,24 @@ bool CreateFileAtomically(const std::string& path, std::string_view bytes) {
   // No MOVEFILE_REPLACE_EXISTING: a file that appeared meanwhile is kept.
   if (MoveFileExW(temp.c_str(), target.c_str(), MOVEFILE_WRITE_THROUGH)) return true;
   DeleteFileW(temp.c_str());
+  return false;
+}
+
+bool ReplaceFileWhole(const std::string& path, std::string_view bytes) {
+  if (path.empty()) return false;
+  const std::wstring target = Wide(path);
+  RemoveLeftovers(target);
+  DWORD error = 0;
+  const std::wstring temp = WriteTemporary(target, bytes, error);
+  if (temp.empty()) return false;
+  for (int attempt = 0;; ++attempt) {
+    if (MoveFileExW(temp.c_str(), target.c_str(),
+                    MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
+      return true;
+    if (!Busy(GetLastError()) || attempt == kRetries) break;
+    Sleep(kRetryMs);
+  }
+  Remove(temp);
   return false;
 }
 

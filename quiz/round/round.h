@@ -61,6 +61,9 @@ struct Round {
 
   // What the information bar says when no pause is on ("" its own caption).
   std::string note;
+  // The start cover's offer to go on with the last lesson ("" none): when it
+  // was left off and its scores.
+  std::string resumeOffer;
 };
 
 // --- rules the board has always followed ---------------------------------------

@@ -43,6 +43,15 @@ bool FakeHost::CreateFileAtomically(const std::string& path, std::string_view by
   return true;
 }
 
+bool FakeHost::ReplaceFileWhole(const std::string& path, std::string_view bytes) {
+  if (failingWrites || directories.count(path) || deniedPaths.count(path) ||
+      readOnlyDirectories.count(DirectoryOf(path)) || !directories.count(DirectoryOf(path)))
+    return false;
+  files[path] = std::string(bytes);
+  writes.push_back(path);
+  return true;
+}
+
 platform::FileRead FakeHost::ReadFileChecked(const std::string& path) {
   if (directories.count(path)) return {platform::FileProblem::Directory, {}};
   if (deniedPaths.count(path)) return {platform::FileProblem::Denied, {}};

@@ -84,6 +84,14 @@ class FakeHost : public platform::Host {
   // old one's attributes, which the backup takes along.
   platform::FileWrite ReplaceFileKeepingBackup(const std::string& path, std::string_view bytes,
                                                const std::string& backupPath) override;
+  // Refused in a read-only folder, for a denied path, or while failingWrites
+  // says so; otherwise the bytes stand whole at path.
+  bool ReplaceFileWhole(const std::string& path, std::string_view bytes) override;
+  bool failingWrites = false;  // the disk refuses every write (full, or gone)
+  std::string localAppData = "C:\\Users\\teacher\\AppData\\Local";
+  std::string LocalAppDataFolder() override { return localAppData; }
+  platform::LocalTime now{2026, 12, 9, 10, 42};
+  platform::LocalTime Now() override { return now; }
   std::optional<std::u16string> ClipboardText() override { return clipboard; }
   std::set<std::string> deniedPaths;     // files that cannot be opened or replaced
   std::set<std::string> oversizedPaths;  // files beyond 512 MiB

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cmath>
 #include <cstdlib>
 #include <ctime>
 #include <memory>
@@ -140,8 +141,10 @@ class MonkeyRun {
     dispatching_.push_back(OpenQuestion());
     // "继续选题" locks the question whose panel still shows, in the handler itself.
     if (binding.slot == quiz::MainSlot::NextQuestion) MarkEnding();
+    if (binding.slot == quiz::MainSlot::ResumeLesson) resuming_ = true;
   }
   void AfterEvent(const ui::Binding&) {
+    if (resuming_) AdoptResumedLesson();
     TrackRound();
     const int n = dispatching_.back();
     // Only the handler that ended the question finishes its ending, not a tick inside its box.
@@ -243,6 +246,19 @@ class MonkeyRun {
     if (since != enabledSince_.end()) since->second = clock.now();
   }
 
+  // "接着上次的比赛" brings back what earlier runs ended and scored.
+  void AdoptResumedLesson() {
+    resuming_ = false;
+    const quiz::Round& round = process_->shell.ctx.round;
+    for (const quiz::Question& q : quiz::kQuestions)
+      if (round.locked[q.n - 1] && !locked_[q.n - 1]) {
+        locked_[q.n - 1] = true;
+        ended_[q.n] = clock.now();
+      }
+    for (int g = 0; g < quiz::kGroupCount; ++g)
+      scoreTenths_[g] = std::llround(round.scores[g].value() * 10);
+  }
+
   // Locks and the reveal guard as the Round has them, followed after every event.
   void TrackRound() {
     if (!process_) return;
@@ -267,6 +283,7 @@ class MonkeyRun {
   }
 
   void ScoreWritten(int id, const std::string& before, const std::string& after) {
+    if (resuming_) return;
     ++stats_.awards;
     const std::string what = NameOf(id) + " " + Utf8(before) + " -> " + Utf8(after);
     if (host.openMessageBoxes > 0 || lastClosed_ != "回答正确！" || closedAt_ != clock.now() ||
@@ -296,7 +313,15 @@ class MonkeyRun {
       Violate(Rule::ConfigChanged, "wtda.ini differs from the teacher's file");
     if (std::count(host.writes.begin(), host.writes.end(), std::string(fake::kConfigPath)) > 0)
       Violate(Rule::ConfigChanged, "wtda.ini was written");
-    if (host.files.size() != 2 || host.writes.size() != 1)
+    // Beside the program only the library; the lesson lives under local app data.
+    const auto elsewhere = [this](const std::string& path) {
+      return path.rfind(host.localAppData + "\\", 0) == 0;
+    };
+    const auto files = std::count_if(host.files.begin(), host.files.end(),
+                                     [&](const auto& file) { return !elsewhere(file.first); });
+    const auto writes = std::count_if(host.writes.begin(), host.writes.end(),
+                                      [&](const std::string& path) { return !elsewhere(path); });
+    if (files != 2 || writes != 1)
       Violate(Rule::ConfigChanged, "a file other than the library was written");
     if (!process_ || main().destroyed()) return;
     WatchedForm& form = main();
@@ -479,6 +504,7 @@ class MonkeyRun {
   std::string lastClosed_;
   std::int64_t closedAt_ = -1;
   bool awardedSinceCorrect_ = false;
+  bool resuming_ = false;
   bool closedByTeacher_ = false;
 
   friend struct Process;

@@ -1,0 +1,52 @@
+#include "quiz/lesson.h"
+
+#include "config/config.h"
+#include "quiz/round/undo.h"
+
+namespace lornel::quiz {
+namespace {
+
+constexpr const char* kLessonFolder = "\\Lornel";
+
+}  // namespace
+
+std::string LessonPath(platform::Host& host, const std::string& configPath) {
+  const std::string local = host.LocalAppDataFolder();
+  if (local.empty()) return {};
+  return local + kLessonFolder + "\\" + LessonFileName(configPath);
+}
+
+void SaveLesson(Context& ctx) {
+  if (!ctx.round.started || !ScoringDiffers(ctx.saved, ctx.round)) return;
+  ctx.saved = ctx.round;
+  const std::string local = ctx.host.LocalAppDataFolder();
+  if (local.empty()) return;
+  ctx.host.CreateFolder(local + kLessonFolder);
+  SavedLesson lesson{ctx.host.Now(), ctx.questions, ctx.round.scores, ctx.round.locked};
+  const std::string path = LessonPath(ctx.host, ctx.configPath);
+  if (ctx.keeper)
+    ctx.keeper->Keep(path, WriteLesson(lesson));
+  else
+    ctx.host.ReplaceFileWhole(path, WriteLesson(lesson));
+}
+
+void OfferLastLesson(Context& ctx) {
+  const std::string path = LessonPath(ctx.host, ctx.configPath);
+  const auto file = path.empty() ? std::nullopt : ctx.host.ReadWholeFile(path);
+  ctx.offered = file ? ReadLesson(*file) : std::nullopt;
+  if (ctx.offered && !WorthResuming(*ctx.offered)) ctx.offered.reset();
+  ctx.round.resumeOffer = ctx.offered ? ResumeCaption(*ctx.offered, ctx.host.Now()) : "";
+}
+
+std::uint64_t CurrentQuestions(Context& ctx) {
+  std::array<std::string, kQuestionCount> titles, answers;
+  for (int n = 1; n <= kQuestionCount; ++n) {
+    titles[n - 1] = config::ReadConfigValue(ctx.host, ctx.configPath, config::kTitleSection,
+                                            config::QuestionTitleKey(n));
+    answers[n - 1] = config::ReadConfigValue(ctx.host, ctx.configPath, config::kAnswerSection,
+                                             config::QuestionAnswerKey(n));
+  }
+  return QuestionsFingerprint(titles, answers);
+}
+
+}  // namespace lornel::quiz
