@@ -1,6 +1,7 @@
 #include "app/shell.h"
 
 #include "app/instance.h"
+#include "app/window_commands.h"
 #include "config/config.h"
 
 namespace lornel::app {
@@ -28,6 +29,7 @@ void MainWindowCreated(Shell& shell) {
   }
   ApplySkin(shell, 12);
   shell.ctx.configPath = config::ConfigPathIn(shell.host.CurrentDirectory());
+  ShowSoundsSwitch(shell);
 }
 
 void MainWindowDestroyed(Shell& shell) { ReleaseInstanceMutex(shell); }

@@ -1,7 +1,6 @@
 #include "quiz/countdown_control.h"
 
 #include <algorithm>
-#include <vector>
 
 #include "quiz/countdown.h"
 #include "quiz/number_text.h"
@@ -16,8 +15,6 @@ constexpr const char* kPausedText = "倒计时已暂停";
 constexpr ui::Colour kPausedColour = ui::Hex(0x808080);
 constexpr int kStep = 10;  // seconds more or less
 constexpr int kLeastLeft = 1;
-
-enum Item { kPauseOrResume, kAdd, kTakeAway };
 
 bool IsRunning(const MainForm& main) { return main.Interval(MainId::CountdownTimer) != 0; }
 bool IsOn(const MainForm& main) { return IsRunning(main) || IsCountdownPaused(main); }
@@ -84,27 +81,21 @@ void ToggleCountdownPause(Context& ctx) {
 void CountdownMenu(Context& ctx) {
   const MainForm& main = ctx.main;
   const bool on = IsOn(main);
-  const std::vector<ui::Form::MenuItem> items = {
-      {IsCountdownPaused(main) ? "继续倒计时" : "暂停倒计时", on},
-      {"加 10 秒", on},
-      {"减 10 秒", on && main.Position(MainId::CountdownBar) > kLeastLeft},
-  };
-  const int chosen = main.form().PopupMenu(items);
-  // Timers tick on under the open menu: a time-out meanwhile leaves nothing to change.
-  if (!IsOn(main)) return;
-  switch (chosen) {
-    case kPauseOrResume:
-      ToggleCountdownPause(ctx);
-      break;
-    case kAdd:
-      AddTime(main, kStep);
-      break;
-    case kTakeAway:
-      TakeTime(main, kStep);
-      break;
-    default:
-      break;
-  }
+  main.SetCommandState(MainCommand::PauseCountdown,
+                       {IsCountdownPaused(main) ? "继续倒计时" : "", on});
+  main.SetCommandState(MainCommand::AddTenSeconds, {"", on});
+  main.SetCommandState(MainCommand::TakeTenSeconds,
+                       {"", on && main.Position(MainId::CountdownBar) > kLeastLeft});
+  main.PopupMenu(MainMenu::Countdown);
+}
+
+// Timers tick on under the open menu: a time-out meanwhile leaves nothing to change.
+void AddTenSeconds(Context& ctx) {
+  if (IsOn(ctx.main)) AddTime(ctx.main, kStep);
+}
+
+void TakeTenSeconds(Context& ctx) {
+  if (IsOn(ctx.main)) TakeTime(ctx.main, kStep);
 }
 
 }  // namespace lornel::quiz

@@ -22,10 +22,14 @@ bool GroupAnswering(const Context& ctx) {
 
 void RulingMenu(Context& ctx, int control, int x, int y) {
   if (control == static_cast<int>(MainId::AnswerPanel) && !OnCheckButton(x, y)) return;
-  const MainForm& main = ctx.main;
-  const int chosen = main.form().PopupMenu({{"判为正确", GroupAnswering(ctx)}});
+  ctx.main.SetCommandState(MainCommand::RuleCorrect, {"", GroupAnswering(ctx)});
+  ctx.main.PopupMenu(MainMenu::Ruling);
+}
+
+void RuleCorrect(Context& ctx) {
   // The menu's loop runs the timers: the time may have run out meanwhile.
-  if (chosen != 0 || !GroupAnswering(ctx)) return;
+  if (!GroupAnswering(ctx)) return;
+  const MainForm& main = ctx.main;
   StopShake(main);
   // Time stands still while the teacher decides, or "回答超时！！" could come
   // up over the question and end the question under it.

@@ -1,7 +1,6 @@
 #include "quiz/score_menu.h"
 
 #include <cmath>
-#include <vector>
 
 #include "config/config.h"
 #include "config/gbk.h"
@@ -13,8 +12,6 @@
 namespace lornel::quiz {
 namespace {
 
-enum Item { kTitle, kAdd, kSubtract, kClear, kSeparator, kCopy };
-
 std::string GroupName(const Group& group) { return std::string("第") + group.numeral + "组"; }
 
 void SetScore(Context& ctx, const Group& group, double score) {
@@ -24,13 +21,39 @@ void SetScore(Context& ctx, const Group& group, double score) {
   ScoreMirrorTick(ctx);
 }
 
+// Read anew each time, as a correct answer reads it.
+double Points(Context& ctx) {
+  return config::TextToNumber(config::ReadConfigValue(ctx.host, ctx.configPath,
+                                                      config::kPointsSection, config::kPointsKey));
+}
+
+const Group* GroupOf(int group) {
+  return group >= 1 && group <= kGroupCount ? &kGroups[static_cast<std::size_t>(group - 1)]
+                                            : nullptr;
+}
+
+// Empty, not a number, zero or negative: no point to give or take.
+void AddToScore(Context& ctx, int group, int sign) {
+  const Group* g = GroupOf(group);
+  const double points = Points(ctx);
+  if (!g || !(points > 0)) return;
+  SetScore(ctx, *g, config::TextToNumber(ctx.main.Text(g->score)) + sign * points);
+}
+
+}  // namespace
+
+void AddPoints(Context& ctx, int group) { AddToScore(ctx, group, 1); }
+void SubtractPoints(Context& ctx, int group) { AddToScore(ctx, group, -1); }
+
+void ClearScore(Context& ctx, int group) {
+  if (const Group* g = GroupOf(group)) SetScore(ctx, *g, 0);
+}
+
 void CopyScores(Context& ctx) {
   if (!ctx.host.SetClipboardText(ScoreTable(ctx.main), ctx.main.form().OwnerHandle()))
     ui::ShowMessage(ctx.host, "成绩没有复制：剪贴板正被其他程序占用，请稍后再试。",
                     ui::kMbOk | ui::kMbIconWarning);
 }
-
-}  // namespace
 
 int ScoreSentenceGroupAt(const MainForm& main, int x) {
   const int sentence = static_cast<int>(MainId::ScoreSentence);
@@ -46,40 +69,14 @@ int ScoreSentenceGroupAt(const MainForm& main, int x) {
 
 void ScoreMenu(Context& ctx, int group, int x) {
   if (group == 0) group = ScoreSentenceGroupAt(ctx.main, x);
-  if (group < 1 || group > kGroupCount) return;
-  const Group& g = kGroups[static_cast<std::size_t>(group - 1)];
-  // Read anew each time, as a correct answer reads it; what the menu offers is what it applies.
-  const double points = config::TextToNumber(config::ReadConfigValue(
-      ctx.host, ctx.configPath, config::kPointsSection, config::kPointsKey));
-  // Empty, not a number, zero or negative: no point to give or take.
-  const bool usable = points > 0;
+  const Group* g = GroupOf(group);
+  if (!g) return;
+  const double points = Points(ctx);
   const std::string p = NumberText(points);
-  const std::vector<ui::Form::MenuItem> items = {
-      {GroupName(g), false},
-      {"加 " + p + " 分", usable},
-      {"减 " + p + " 分", usable},
-      {"清零", true},
-      {"", true},
-      {"复制全部成绩", true},
-  };
-  const int chosen = ctx.main.form().PopupMenu(items);
-  const double score = config::TextToNumber(ctx.main.Text(g.score));
-  switch (chosen) {
-    case kAdd:
-      if (usable) SetScore(ctx, g, score + points);
-      break;
-    case kSubtract:
-      if (usable) SetScore(ctx, g, score - points);
-      break;
-    case kClear:
-      SetScore(ctx, g, 0);
-      break;
-    case kCopy:
-      CopyScores(ctx);
-      break;
-    default:
-      break;
-  }
+  ctx.main.SetCommandState(MainCommand::ScoreTitle, {GroupName(*g)});
+  ctx.main.SetCommandState(MainCommand::AddPoints, {"加 " + p + " 分", points > 0});
+  ctx.main.SetCommandState(MainCommand::SubtractPoints, {"减 " + p + " 分", points > 0});
+  ctx.main.PopupMenu(MainMenu::ScoreBar, group);
 }
 
 std::u16string ScoreTable(const MainForm& main) {
