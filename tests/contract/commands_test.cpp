@@ -127,12 +127,5 @@ TEST_F(Commands, AKeyRaisesItsEnabledCommandBeforeTheFocusedControl) {
   EXPECT_EQ(Raised(), "3:0@4 2:0@3 4:0@5 ");
 }
 
-TEST_F(Commands, FullScreenIsOnUntilItIsSwitchedOff) {
-  form().SetFullScreen(true);
-  EXPECT_TRUE(form().IsFullScreen());
-  form().SetFullScreen(false);
-  EXPECT_FALSE(form().IsFullScreen());
-}
-
 }  // namespace
 }  // namespace lornel::contract::commands
