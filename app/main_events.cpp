@@ -1,5 +1,6 @@
 #include "app/main_events.h"
 
+#include "app/window_commands.h"
 #include "quiz/answer.h"
 #include "quiz/board.h"
 #include "quiz/countdown.h"
@@ -11,6 +12,7 @@
 #include "quiz/ruling.h"
 #include "quiz/score_menu.h"
 #include "quiz/settings_check.h"
+#include "quiz/undo.h"
 
 namespace lornel::app {
 
@@ -76,6 +78,39 @@ void Dispatch(Shell& shell, const ui::ControlEvent& event) {
       break;
     case MainSlot::EnlargePicture:
       quiz::EnlargePicture(ctx, event.control, event.x, event.y);
+      break;
+    case MainSlot::AddPoints:
+      quiz::AddPoints(ctx, binding.arg);
+      break;
+    case MainSlot::SubtractPoints:
+      quiz::SubtractPoints(ctx, binding.arg);
+      break;
+    case MainSlot::ClearScore:
+      quiz::ClearScore(ctx, binding.arg);
+      break;
+    case MainSlot::CopyScores:
+      quiz::CopyScores(ctx);
+      break;
+    case MainSlot::AddTenSeconds:
+      quiz::AddTenSeconds(ctx);
+      break;
+    case MainSlot::TakeTenSeconds:
+      quiz::TakeTenSeconds(ctx);
+      break;
+    case MainSlot::RuleCorrect:
+      quiz::RuleCorrect(ctx);
+      break;
+    case MainSlot::Undo:
+      quiz::UndoLastStep(ctx);
+      break;
+    case MainSlot::ToggleSounds:
+      ToggleSounds(shell);
+      break;
+    case MainSlot::ToggleFullScreen:
+      ToggleFullScreen(ctx.main.form());
+      break;
+    case MainSlot::Escape:
+      Escape(ctx.main.form());
       break;
     case MainSlot::None:
       break;

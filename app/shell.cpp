@@ -1,6 +1,7 @@
 #include "app/shell.h"
 
 #include "app/instance.h"
+#include "app/window_commands.h"
 #include "config/config.h"
 #include "quiz/lesson.h"
 #include "quiz/play.h"
@@ -32,6 +33,7 @@ void MainWindowCreated(Shell& shell) {
   shell.ctx.configPath = config::ConfigPathIn(shell.host.CurrentDirectory());
   quiz::OfferLastLesson(shell.ctx);
   quiz::Commit(shell.ctx);
+  ShowSoundsSwitch(shell);
 }
 
 void MainWindowDestroyed(Shell& shell) { ReleaseInstanceMutex(shell); }

@@ -9,6 +9,7 @@
 #include "common/program.h"
 #include "common/skins.h"
 #include "platform/host.h"
+#include "platform/sound.h"
 #include "quiz/context.h"
 
 namespace lornel::app {
@@ -22,6 +23,9 @@ struct Shell {
   common::SkinBinding skin;
   // Opens the notice window and returns when it has been closed.
   std::function<void()> openNoticeModally;
+  // The sounds' switch for this run (a setting of the run, not of the game);
+  // without one the system menu's item turns nothing.
+  platform::SoundSwitch* sounds = nullptr;
 };
 
 // Process start: where the executable is, and the current directory set to

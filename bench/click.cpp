@@ -200,7 +200,6 @@ int RunSounds(platform::Host& host, const app::ProgramPaths& paths, int samples,
   // As lornel.exe does with the file's sounds on; the system menu's switch turns them.
   win32::Win32SoundPlayer player;
   platform::SoundSwitch sounds(player, true);
-  player.Prepare();
   MainWindow window(host, paths, sounds);
   Start(window);
   const Program p{window.form};

@@ -60,7 +60,7 @@ double Switch(win32::Win32Form& form, bool on, double* work = nullptr) {
   UpdateWindow(form.hwnd());
   GdiFlush();
   const double ms = NowMs() - t0;
-  if (form.fullScreen() != on || !FullyPainted(form.hwnd())) Die("the switch left it unpainted");
+  if (form.IsFullScreen() != on || !FullyPainted(form.hwnd())) Die("the switch left it unpainted");
   return ms;
 }
 

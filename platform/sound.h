@@ -14,6 +14,8 @@ class SoundPlayer {
  public:
   virtual ~SoundPlayer() = default;
   virtual void Play(Sound sound) = 0;
+  // Gets ready for a first sound soon, so that it comes in time.
+  virtual void Prepare() {}
 };
 
 // Where sounds go when no player was given: nowhere.
@@ -25,12 +27,18 @@ inline SoundPlayer& NoSounds() {
 }
 
 // Sounds on or off: on from the file's switch at start, turned off or on for
-// this run by the system menu. Off, nothing reaches the player behind it.
+// this run by the system menu. Off, nothing reaches the player behind it,
+// which is not even prepared until it is first switched on.
 class SoundSwitch final : public SoundPlayer {
  public:
-  SoundSwitch(SoundPlayer& out, bool on) : out_(out), on_(on) {}
+  SoundSwitch(SoundPlayer& out, bool on) : out_(out), on_(on) {
+    if (on) out_.Prepare();
+  }
   bool on() const { return on_; }
-  void SetOn(bool on) { on_ = on; }
+  void SetOn(bool on) {
+    if (on && !on_) out_.Prepare();
+    on_ = on;
+  }
   void Play(Sound sound) override {
     if (on_) out_.Play(sound);
   }

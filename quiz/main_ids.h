@@ -76,6 +76,37 @@ enum class MainSlot : std::uint8_t {
   CountdownPause,
   EnlargePicture,  // a left button down on a question label
   ResumeLesson,
+  // Commands (MainCommand): the score bar's items take the group in arg.
+  Undo,
+  AddPoints,
+  SubtractPoints,
+  ClearScore,
+  CopyScores,
+  AddTenSeconds,
+  TakeTenSeconds,
+  RuleCorrect,
+  ToggleSounds,
+  ToggleFullScreen,
+  Escape,  // an enlarged picture closes, else full screen ends
+};
+
+// The main window's menus: the system menu, then its popup menus.
+enum class MainMenu : std::uint8_t { System, ScoreBar, Countdown, Ruling };
+static_assert(static_cast<int>(MainMenu::System) == ui::kSystemMenu);
+
+// The main window's commands in table order: the popup menus' items, the
+// keys, and the system menu's items in the order they are listed there.
+// clang-format off
+#define LORNEL_MAIN_COMMANDS(X) \
+  X(Undo) X(UndoSeparator) X(ScoreTitle) X(AddPoints) X(SubtractPoints) X(ClearScore) X(ScoreSeparator) X(CopyScores) \
+  X(PauseCountdown) X(AddTenSeconds) X(TakeTenSeconds) X(RuleCorrect) X(PauseKey) X(Escape) \
+  X(Sounds) X(FullScreen)
+// clang-format on
+
+enum class MainCommand : int {
+#define LORNEL_ID(role) role,
+  LORNEL_MAIN_COMMANDS(LORNEL_ID)
+#undef LORNEL_ID
 };
 
 // The main window's control table: rows indexed by MainId, in table order.

@@ -147,7 +147,7 @@ constexpr Row kRows[] = {
      .font = Bold(20), .textColour = Hex(0x008080), .hAlign = HAlign::Centre},
     {LORNEL_ROW(CountdownNumber), .kind = Kind::Label, .parent = Id(InfoBar), .rect = {560, 24, 64, 40},
      .caption = "0", .font = YouYuan(35), .hAlign = HAlign::Centre, .vAlign = VAlign::Middle,
-     .bindings = {CountdownMenu, {Event::PauseKey, MainSlot::CountdownPause}}},
+     .bindings = {CountdownMenu}},
     Panel(CountdownPanel, Id(InfoBar), {8, 16, 552, 48}),
     Timer(CountdownTimer, CountdownPanel, {480, 8, 32, 32}, Tick(MainSlot::CountdownTick)),
     {LORNEL_ROW(CountdownBar), .kind = Kind::ProcessBar, .parent = Id(CountdownPanel),
@@ -300,14 +300,65 @@ constexpr Row kRows[] = {
 static_assert(std::size(kRows) == kMainControlCount);
 static_assert(IdsMatchOrder(kRows));
 
+// The commands: a popup menu lists its rows in table order, and so does the
+// system menu after Windows' own items and a separator.
+#define LORNEL_NAME(role) u8"" #role,
+constexpr const char8_t* kCommandNames[] = {LORNEL_MAIN_COMMANDS(LORNEL_NAME)};
+#undef LORNEL_NAME
+#define LORNEL_COMMAND(role) .id = int(MainCommand::role), .name = kCommandNames[int(MainCommand::role)]
+
+constexpr Binding Do(MainSlot slot) { return {Event::Command, slot, 0}; }
+constexpr ui::Key kPause{0x13}, kEsc{0x1B}, kF11{0x7A};  // virtual keys, no modifier
+constexpr Menus kScoreBar = MainMenu::ScoreBar, kCountdown = MainMenu::Countdown,
+                kRuling = MainMenu::Ruling, kSystem = MainMenu::System;
+
+constexpr Command kCommands[] = {
+    // Undo, at the top of the score bar's menu and in the system menu; its text
+    // names the step it takes back.
+    {LORNEL_COMMAND(Undo), .text = "撤销\tCtrl+Z", .binding = Do(MainSlot::Undo), .key = {'Z', true},
+     .menus = kSystem | kScoreBar, .enabled = false},
+    {LORNEL_COMMAND(UndoSeparator), .menus = kScoreBar},
+    // The score bar's menu; its title and the point items' texts come with the group.
+    {LORNEL_COMMAND(ScoreTitle), .text = "第N组", .menus = kScoreBar},
+    {LORNEL_COMMAND(AddPoints), .text = "加 P 分", .binding = Do(MainSlot::AddPoints), .menus = kScoreBar},
+    {LORNEL_COMMAND(SubtractPoints), .text = "减 P 分", .binding = Do(MainSlot::SubtractPoints),
+     .menus = kScoreBar},
+    {LORNEL_COMMAND(ClearScore), .text = "清零", .binding = Do(MainSlot::ClearScore), .menus = kScoreBar},
+    {LORNEL_COMMAND(ScoreSeparator), .menus = kScoreBar},
+    {LORNEL_COMMAND(CopyScores), .text = "复制全部成绩", .binding = Do(MainSlot::CopyScores),
+     .menus = kScoreBar},
+    // The countdown's menu.
+    {LORNEL_COMMAND(PauseCountdown), .text = "暂停倒计时", .binding = Do(MainSlot::CountdownPause),
+     .menus = kCountdown},
+    {LORNEL_COMMAND(AddTenSeconds), .text = "加 10 秒", .binding = Do(MainSlot::AddTenSeconds),
+     .menus = kCountdown},
+    {LORNEL_COMMAND(TakeTenSeconds), .text = "减 10 秒", .binding = Do(MainSlot::TakeTenSeconds),
+     .menus = kCountdown},
+    // The menu of "确认答案".
+    {LORNEL_COMMAND(RuleCorrect), .text = "判为正确", .binding = Do(MainSlot::RuleCorrect),
+     .menus = kRuling},
+    // Keys wherever the focus is, before the focused control sees them.
+    {LORNEL_COMMAND(PauseKey), .binding = Do(MainSlot::CountdownPause), .key = kPause},
+    {LORNEL_COMMAND(Escape), .binding = Do(MainSlot::Escape), .key = kEsc},
+    // The system menu; the guide says full screen is its last item.
+    {LORNEL_COMMAND(Sounds), .text = "声音", .binding = Do(MainSlot::ToggleSounds), .menus = kSystem,
+     .checkable = true},
+    {LORNEL_COMMAND(FullScreen), .text = "全屏显示\tF11", .binding = Do(MainSlot::ToggleFullScreen),
+     .key = kF11, .menus = kSystem, .checkable = true},
+};
+#undef LORNEL_COMMAND
+static_assert(std::size(kCommandNames) == std::size(kCommands) && CommandIdsMatchOrder(kCommands));
+static_assert(LastInMenu(kCommands, kSystemMenu) == int(MainCommand::FullScreen));
+
 }  // namespace
 
 const Table& MainTable() {
   static constexpr Table table{
       .window = {.caption = "Lornel V1.1.15.823", .outerWidth = 1203, .outerHeight = 773,
                  .storedLeft = 50, .storedTop = 50, .titleBar = true, .minimizeBox = true,
-                 .icon = true, .fullScreen = true, .background = kDefaultColour},
-      .rows = kRows};
+                 .icon = true, .background = kDefaultColour},
+      .rows = kRows,
+      .commands = kCommands};
   return table;
 }
 

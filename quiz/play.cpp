@@ -12,7 +12,7 @@
 namespace lornel::quiz {
 
 void Commit(Context& ctx) {
-  const View now = Project(ctx.round);
+  const View now = Project(ctx.round, ctx.undo.empty() ? "" : ctx.undo.last().what);
   if (now == ctx.shown) return;  // no score or lock changes unseen
   Apply(ctx.shown, now, ctx.main);
   ctx.shown = now;

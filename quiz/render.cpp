@@ -113,6 +113,10 @@ void Apply(const View& before, const View& after, const MainForm& main) {
   for (int g = 1; g <= kGroupCount; ++g)
     if (before.scores[g - 1] != after.scores[g - 1])
       main.SetText(kGroups[g - 1].score, after.scores[g - 1]);
+  if (before.undoStep != after.undoStep)
+    main.SetCommandState(
+        MainCommand::Undo,
+        {after.undoStep.empty() ? "" : "撤销：" + after.undoStep, !after.undoStep.empty()});
   if (before.answeringGroup != after.answeringGroup)
     main.SetText(MainId::AnsweringGroup, after.answeringGroup);
   if (before.answeringScore != after.answeringScore)

@@ -18,10 +18,14 @@ bool OnCheckButton(int x, int y) {
 
 void RulingMenu(Context& ctx, int control, int x, int y) {
   if (control == static_cast<int>(MainId::AnswerPanel) && !OnCheckButton(x, y)) return;
+  ctx.main.SetCommandState(MainCommand::RuleCorrect, {"", GroupAnswering(ctx.round)});
   Commit(ctx);
-  const int chosen = ctx.main.form().PopupMenu({{"判为正确", GroupAnswering(ctx.round)}});
+  ctx.main.PopupMenu(MainMenu::Ruling);
+}
+
+void RuleCorrect(Context& ctx) {
   // The menu's loop runs the timers: the time may have run out meanwhile.
-  if (chosen != 0 || !GroupAnswering(ctx.round)) return;
+  if (!GroupAnswering(ctx.round)) return;
   round::StopShake(ctx.round);
   // Time stands still while the teacher decides, or "回答超时！！" could come
   // up over the question and end the question under it.

@@ -10,5 +10,7 @@ namespace lornel::quiz {
 // mouse input, on the answer panel at (x, y) in the control's own table
 // units: on the panel, only a point on the check button opens the menu.
 void RulingMenu(Context& ctx, int control, int x, int y);
+// Its item: after a Yes, the question ends as by a correct answer.
+void RuleCorrect(Context& ctx);
 
 }  // namespace lornel::quiz

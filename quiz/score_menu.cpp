@@ -1,7 +1,5 @@
 #include "quiz/score_menu.h"
 
-#include <vector>
-
 #include "config/config.h"
 #include "config/gbk.h"
 #include "quiz/play.h"
@@ -12,22 +10,46 @@
 namespace lornel::quiz {
 namespace {
 
-enum Item { kTitle, kAdd, kSubtract, kClear, kSeparator, kCopy };
+// Read anew each time, as a correct answer reads it.
+Points PointsValue(Context& ctx) {
+  return Points::Of(config::TextToNumber(config::ReadConfigValue(
+      ctx.host, ctx.configPath, config::kPointsSection, config::kPointsKey)));
+}
+
+// Empty, not a number, zero or negative: no point to give or take.
+void AddToScore(Context& ctx, int group, bool add) {
+  const Points points = PointsValue(ctx);
+  if (group < 1 || group > kGroupCount || !(points > Points())) return;
+  const Round before = ctx.round;
+  const Points by = add ? points : -points;
+  round::CorrectScore(ctx.round, group, by);
+  Scored(ctx, GroupName(group) + " " + PointsWords(by), before);
+}
+
+}  // namespace
+
+void AddPoints(Context& ctx, int group) { AddToScore(ctx, group, true); }
+void SubtractPoints(Context& ctx, int group) { AddToScore(ctx, group, false); }
+
+void ClearScore(Context& ctx, int group) {
+  if (group < 1 || group > kGroupCount) return;
+  const Round before = ctx.round;
+  round::ClearScore(ctx.round, group);
+  Scored(ctx, GroupName(group) + " 清零", before);
+}
 
 void CopyScores(Context& ctx) {
   if (!ctx.host.SetClipboardText(ScoreTable(ctx.round), ctx.main.form().OwnerHandle()))
     Tell(ctx, "成绩没有复制：剪贴板正被其他程序占用，请稍后再试。", ui::kMbOk | ui::kMbIconWarning);
 }
 
-}  // namespace
-
 int ScoreSentenceGroupAt(const MainForm& main, int x) {
+  const int sentence = static_cast<int>(MainId::ScoreSentence);
   const std::string text = main.Text(MainId::ScoreSentence);
   int found = 0;
   for (const Group& group : kGroups) {
     const std::size_t at = text.find(GroupName(group.g) + "：");
-    if (at != std::string::npos &&
-        x >= main.form().CaptionCharacterLeft(int(MainId::ScoreSentence), at))
+    if (at != std::string::npos && x >= main.form().CaptionCharacterLeft(sentence, at))
       found = group.g;
   }
   return found;
@@ -36,44 +58,13 @@ int ScoreSentenceGroupAt(const MainForm& main, int x) {
 void ScoreMenu(Context& ctx, int group, int x) {
   if (group == 0) group = ScoreSentenceGroupAt(ctx.main, x);
   if (group < 1 || group > kGroupCount) return;
-  // Read anew each time, as a correct answer reads it; what the menu offers is what it applies.
-  const Points points = Points::Of(config::TextToNumber(config::ReadConfigValue(
-      ctx.host, ctx.configPath, config::kPointsSection, config::kPointsKey)));
-  // Empty, not a number, zero or negative: no point to give or take.
-  const bool usable = points > Points();
+  const Points points = PointsValue(ctx);
   const std::string p = points.Text();
-  const std::vector<ui::Form::MenuItem> items = {
-      {GroupName(group), false},
-      {"加 " + p + " 分", usable},
-      {"减 " + p + " 分", usable},
-      {"清零", true},
-      {"", true},
-      {"复制全部成绩", true},
-  };
+  ctx.main.SetCommandState(MainCommand::ScoreTitle, {GroupName(group)});
+  ctx.main.SetCommandState(MainCommand::AddPoints, {"加 " + p + " 分", points > Points()});
+  ctx.main.SetCommandState(MainCommand::SubtractPoints, {"减 " + p + " 分", points > Points()});
   Commit(ctx);
-  const int chosen = ctx.main.form().PopupMenu(items);
-  const Round before = ctx.round;
-  switch (chosen) {
-    case kAdd:
-      if (!usable) break;
-      round::CorrectScore(ctx.round, group, points);
-      Scored(ctx, GroupName(group) + " " + PointsWords(points), before);
-      break;
-    case kSubtract:
-      if (!usable) break;
-      round::CorrectScore(ctx.round, group, -points);
-      Scored(ctx, GroupName(group) + " " + PointsWords(-points), before);
-      break;
-    case kClear:
-      round::ClearScore(ctx.round, group);
-      Scored(ctx, GroupName(group) + " 清零", before);
-      break;
-    case kCopy:
-      CopyScores(ctx);
-      break;
-    default:
-      break;
-  }
+  ctx.main.PopupMenu(MainMenu::ScoreBar, group);
 }
 
 std::u16string ScoreTable(const Round& r) {

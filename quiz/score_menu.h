@@ -14,8 +14,15 @@ namespace lornel::quiz {
 int ScoreSentenceGroupAt(const MainForm& main, int x);
 
 // A right-click on the score bar: on a score label (group 1 to 6), or on the
-// sentence (group 0) at x.
+// sentence (group 0) at x. Its items raise the commands below with the group.
 void ScoreMenu(Context& ctx, int group, int x);
+// The points per correct answer, read now, more or less; nothing without a
+// number above 0 there.
+void AddPoints(Context& ctx, int group);
+void SubtractPoints(Context& ctx, int group);
+void ClearScore(Context& ctx, int group);
+// The six scores on the clipboard (ScoreTable).
+void CopyScores(Context& ctx);
 
 // "小组", "得分", then 第一组 ... 第六组 with their scores as shown: tab
 // between the columns, CR LF after every row, as spreadsheets paste it.

@@ -13,8 +13,9 @@ constexpr const char* kPausedText = "倒计时已暂停";
 
 }  // namespace
 
-View Project(const Round& r) {
+View Project(const Round& r, const std::string& undoStep) {
   View v;
+  v.undoStep = undoStep;
   v.startCover = !r.started;
   if (!r.started && !r.resumeOffer.empty()) v.resumeOffer = "接着上次的比赛\r\n" + r.resumeOffer;
   v.groupPanel = r.choosingGroup;

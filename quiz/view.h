@@ -24,9 +24,11 @@ struct View {
   std::string countdownNumber, infoText, answeringGroup, answeringScore;
   bool countdownGrey = false;
   std::array<std::string, kGroupCount> scores;
+  std::string undoStep;  // what undo would take back, "" when nothing
   bool operator==(const View&) const = default;
 };
 
-View Project(const Round& r);
+// undoStep: what the last step undo keeps names ("" when there is none).
+View Project(const Round& r, const std::string& undoStep = "");
 
 }  // namespace lornel::quiz

@@ -6,8 +6,9 @@
 #include <optional>
 #include <string>
 #include <string_view>
-#include <vector>
+#include <type_traits>
 
+#include "ui/commands.h"
 #include "ui/display_scale.h"
 #include "ui/kinds.h"
 
@@ -71,11 +72,12 @@ class Form {
   // The size of the label's shown picture in its own pixels; {} without one.
   virtual Size PictureSize(int /*id*/) const { return {}; }
   // The label's picture as large as the window's client area allows, over
-  // every control, until its own click, Esc, ClosePictureLarge or the
-  // label's picture going; timers run on beneath and message boxes stay in
-  // front. Nothing for a label without a shown picture.
+  // every control, until its own click, ClosePictureLarge or the label's
+  // picture going; timers run on beneath and message boxes stay in front.
+  // Nothing for a label without a shown picture.
   virtual void ShowPictureLarge(int /*id*/) {}
   virtual void ClosePictureLarge() {}
+  virtual bool IsPictureLarge() const { return false; }
 
   // --- the window -------------------------------------------------------------
   virtual void ShowWindow() = 0;
@@ -90,17 +92,23 @@ class Form {
   virtual std::optional<std::string> AskOpenPicture(const std::string& folder) = 0;
   // The window as the owner of a message box (ShowMessage); 0: none.
   virtual std::uintptr_t OwnerHandle() const { return 0; }
+  // The window over its whole monitor, frame and caption gone, the controls
+  // at the largest scale that fits; off puts back exactly what was.
+  virtual void SetFullScreen(bool /*on*/) {}
+  virtual bool IsFullScreen() const { return false; }
 
-  // --- the score bar's menu -------------------------------------------------
+  // --- the command table (ui/commands.h) ------------------------------------------
+  virtual void SetCommandState(int command, const CommandState& state) = 0;
+  virtual const CommandState& CommandStateOf(int command) const = 0;
+  // Popup menu `menu` at the mouse, owned by the window: its rows in table
+  // order as their states say. The chosen command is raised with arg in its
+  // binding; its id, or -1 when none was (the window may have gone meanwhile).
+  virtual int PopupMenu(int menu, int arg) = 0;
+
   // Where the character at GBK byte offset index of a one-line caption is
-  // drawn, in the control's table units (index = size: where the text ends).
+  // drawn, in the control's table units (index = size: where the text ends);
+  // the score bar's menu finds its group by it.
   virtual int CaptionCharacterLeft(int id, std::size_t index) const = 0;
-  struct MenuItem {
-    std::string text;  // GBK; "" is a separator
-    bool enabled = true;
-  };
-  // A popup menu at the mouse, owned by the window: the chosen item or -1.
-  virtual int PopupMenu(const std::vector<MenuItem>& items) = 0;
 };
 
 // Typed facade so that handlers name controls by their window's id enum (MainId, EditorId ...).
@@ -137,17 +145,30 @@ class Controls {
   void ShowWindow() const { form_.ShowWindow(); }
   void HideWindow() const { form_.HideWindow(); }
   void RequestClose() const { form_.RequestClose(); }
+  // Commands and menus by the window's own enums (MainCommand, MainMenu ...).
+  template <class Command>
+  requires std::is_enum_v<Command>
+  void SetCommandState(Command c, const CommandState& state) const {
+    form_.SetCommandState(static_cast<int>(c), state);
+  }
+  template <class Menu>
+  requires std::is_enum_v<Menu>
+  int PopupMenu(Menu menu, int arg = 0) const {
+    return form_.PopupMenu(static_cast<int>(menu), arg);
+  }
 
  private:
   Form& form_;
 };
 
 // One control event: the binding it answers, the control, and where it
-// happened in the control's own table units (a click, a context menu).
+// happened in the control's own table units (a click, a context menu). A
+// command raised is one too, with control -1 and its own id.
 struct ControlEvent {
   Binding binding;
   int control = -1;
   int x = 0, y = 0;
+  int command = -1;
 };
 
 // What a backend reports: every control event by one call, and the window's

@@ -71,16 +71,15 @@ enum class Cursor : std::uint8_t { Arrow, Hand };
 // Win32 by one translation of a message (ui/win32/translations.cpp), the
 // in-memory backend by its generic Deliver; tests/contract proves both.
 // ContextMenu: a right-click, or a touch press-and-hold, which Windows turns into one.
-// PauseKey: the keyboard's Pause key anywhere in the window, whatever has the
-// focus; every row bound to it hears of it.
-#define LORNEL_EVENT_KINDS(X) \
-  X(Click) X(Tick) X(LeftButtonDown) X(TextChanged) X(ContextMenu) X(PauseKey)
+#define LORNEL_EVENT_KINDS(X) X(Click) X(Tick) X(LeftButtonDown) X(TextChanged) X(ContextMenu)
 
+// Command is no control's: a row of the window's command table (ui/commands.h) raised it.
 enum class Event : std::uint8_t {
   None,
 #define LORNEL_EVENT_KIND(kind) kind,
   LORNEL_EVENT_KINDS(LORNEL_EVENT_KIND)
 #undef LORNEL_EVENT_KIND
+      Command
 };
 
 inline constexpr Event kEventKinds[] = {

@@ -5,6 +5,7 @@
 #include <span>
 
 #include "resources/embedded.h"
+#include "ui/commands.h"
 #include "ui/kinds.h"
 
 namespace lornel::ui {
@@ -53,13 +54,13 @@ struct WindowSpec {
   bool topmost = false;
   bool roundedRegion = false;  // corner ellipse min(w/5, h/5)
   bool icon = false;
-  bool fullScreen = false;  // F11 and a system menu item switch full screen
   Colour background = kDefaultColour;
 };
 
 struct Table {
   WindowSpec window;
   std::span<const Row> rows;
+  std::span<const Command> commands;  // its menus' items and keys, in table order
   const Row& operator[](int id) const { return rows[static_cast<std::size_t>(id)]; }
   int size() const { return static_cast<int>(rows.size()); }
 };

@@ -15,7 +15,6 @@
 #include "platform/win32/host.h"
 #include "platform/win32/sound_player.h"
 #include "quiz/main_ids.h"
-#include "ui/win32/form.h"
 #include "ui/win32/run_window.h"
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
@@ -23,12 +22,12 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
   win32::Win32Host& host = common::StartWin32Process();
   const app::ProgramPaths paths = app::StartProcess(host);
 
-  // The file's switch is read once, at start; the system menu turns it for this run.
+  // The file's switch is read once, at start; the system menu turns it for this
+  // run. Off, winmm is not even loaded until it is turned on.
   win32::Win32SoundPlayer player;
   platform::SoundSwitch sounds(player, config::SoundsOn(config::ReadConfigValue(
                                            host, config::ConfigPathIn(host.CurrentDirectory()),
                                            config::kSoundSection, config::kSoundKey)));
-  if (sounds.on()) player.Prepare();  // off, winmm is never even loaded
 
   // Saves the lesson off the UI thread; outlives the window, so that the last
   // save is written whole before the process ends.
@@ -36,12 +35,9 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
   // Outlives the window: its destruction still reaches the handlers.
   std::optional<app::Shell> shell;
   const bool created = win32::RunWindow(quiz::MainTable(), [&](ui::Form& form) {
-    static_cast<win32::Win32Form&>(form).AddMenuToggle("声音", sounds.on(), [&](bool on) {
-      if (on) player.Prepare();
-      sounds.SetOn(on);
-    });
     shell.emplace(host, paths, Context{MainForm(form), host, {}, 0, sounds});
     shell->ctx.keeper = &keeper;
+    shell->sounds = &sounds;
     shell->openNoticeModally = [&notified = *shell] {
       win32::RunModalWindow(app::NoticeTable(), [&](ui::Form& notice) {
         return std::make_unique<app::NoticeEvents>(notified, notice);

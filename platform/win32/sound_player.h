@@ -29,7 +29,7 @@ class Win32SoundPlayer final : public platform::SoundPlayer {
   void Play(platform::Sound sound) override;
   // Starts the thread and loads winmm from System32 without a sound, so that
   // the first sound comes in time; Play does the same on its first call.
-  void Prepare();
+  void Prepare() override;
 
  private:
   void Start();  // under mutex_

@@ -35,15 +35,19 @@ class Backend {
   virtual void Deliver(int id, ui::Event kind, int x, int y) = 0;
   // A right-click of the user at the centre of the control.
   virtual void UserRightClick(int id) = 0;
-  // A key pressed by the user while the control has the focus.
-  virtual void UserPressKey(int id, int virtualKey) = 0;
+  // A key pressed by the user, with its modifiers, while the control has the focus.
+  virtual void UserPressKey(int id, ui::Key key) = 0;
+  // The window's part of its system menu: the separator after Windows' own
+  // items, then its lines (their command unknown: -1).
+  virtual std::vector<ui::MenuLine> SystemMenu() = 0;
+  // The user picks the command's line of the system menu.
+  virtual void UserChooseFromSystemMenu(int command) = 0;
+  // Popup menu `menu` opened with arg and the command's line picked (-1:
+  // none); what PopupMenu returned. The lines it showed go to `shown`.
+  virtual int UserChooseFromPopup(int menu, int arg, int command) = 0;
+  std::vector<ui::MenuLine> shown;
   Recorder recorder;
 };
-
-// A kind of event that only the tests declare, to show what a new kind needs:
-// this declaration, its Win32 translation (in the Win32 backend of the
-// contract) and nothing more.
-inline constexpr ui::Event kTestDoubleClick = static_cast<ui::Event>(100);
 
 // Built and shown, creation-complete already raised.
 std::unique_ptr<Backend> MakeBackend(const ui::Table& table);

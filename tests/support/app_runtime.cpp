@@ -6,7 +6,7 @@ namespace lornel::fake {
 
 AppRuntime::AppRuntime()
     : main(quiz::MainTable(), clock, events),
-      shell{host, {}, Context{MainForm(main), host, {}, 0, sounds}, {}, {}} {
+      shell{host, {}, Context{MainForm(main), host, {}, 0, soundSwitch}, {}, {}, &soundSwitch} {
   host.moduleFileName = kExe;
   host.currentDirectory = "C:\\elsewhere";
   host.directories.insert(kDirectory);

@@ -46,6 +46,8 @@ class AppRuntime {
 
   Clock clock;
   FakeSoundPlayer sounds{&clock};
+  // On, as from a file with its sounds on; the system menu's "声音" turns it.
+  platform::SoundSwitch soundSwitch{sounds, true};
   FakeHost host;
   FakeForm main;
   app::Shell shell;

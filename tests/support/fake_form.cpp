@@ -11,7 +11,7 @@ namespace {
 using ui::rules::ClampProgress;
 
 constexpr int kVkBack = 0x08, kVkTab = 0x09, kVkReturn = 0x0D, kVkSpace = 0x20;
-constexpr int kVkOemComma = 0xBC, kVkOemPeriod = 0xBE, kVkPause = 0x13;
+constexpr int kVkOemComma = 0xBC, kVkOemPeriod = 0xBE;
 
 // Removes the last character of a GBK text (one or two bytes).
 void EraseLastCharacter(std::string& text) {
@@ -25,7 +25,8 @@ void EraseLastCharacter(std::string& text) {
 
 }  // namespace
 
-FakeForm::FakeForm(const ui::Table& table, Clock& clock) : table_(table), clock_(clock) {
+FakeForm::FakeForm(const ui::Table& table, Clock& clock)
+    : table_(table), clock_(clock), commandStates_(ui::InitialStates(table.commands)) {
   state_.reserve(table.rows.size());
   for (const ui::Row& row : table.rows) {
     State s{row.visible,
@@ -145,12 +146,37 @@ int FakeForm::CaptionCharacterLeft(int id, std::size_t index) const {
   return start + before;
 }
 
-int FakeForm::PopupMenu(const std::vector<MenuItem>& items) {
-  menus.push_back(items);
-  const int chosen = menuAnswer ? menuAnswer(items) : -1;
-  if (chosen < 0 || chosen >= static_cast<int>(items.size())) return -1;
-  const MenuItem& item = items[static_cast<std::size_t>(chosen)];
-  return item.enabled && !item.text.empty() ? chosen : -1;
+int FakeForm::PopupMenu(int menu, int arg) {
+  const std::vector<ui::MenuLine> lines = ui::MenuLines(table_.commands, commandStates_, menu);
+  if (destroyed_ || lines.empty()) return -1;
+  menus.push_back(lines);
+  const int chosen = menuAnswer ? menuAnswer(lines) : -1;
+  const bool offered = std::any_of(lines.begin(), lines.end(), [chosen](const ui::MenuLine& l) {
+    return l.command == chosen && l.enabled;
+  });
+  return offered && RaiseCommand(chosen, arg) ? chosen : -1;
+}
+
+std::vector<ui::MenuLine> FakeForm::SystemMenu() const {
+  return ui::MenuLines(table_.commands, commandStates_, ui::kSystemMenu);
+}
+
+void FakeForm::ChooseFromSystemMenu(int command) {
+  if (!inputEnabled || (modalBoxes && *modalBoxes > 0)) return;
+  for (const ui::MenuLine& line : SystemMenu())
+    if (line.command == command && line.enabled) RaiseCommand(command, std::nullopt);
+  clock_.RunPosted();
+}
+
+bool FakeForm::RaiseCommand(int command, std::optional<int> arg) {
+  if (destroyed_ || command < 0 || command >= static_cast<int>(table_.commands.size()))
+    return false;
+  const ui::Command& c = table_.commands[static_cast<std::size_t>(command)];
+  if (!ui::Raisable(c, commandStates_[static_cast<std::size_t>(command)])) return false;
+  ui::Binding binding = c.binding;
+  if (arg) binding.arg = *arg;
+  sink_->OnControlEvent({binding, -1, 0, 0, command});
+  return true;
 }
 
 bool FakeForm::EndSession() {
@@ -358,15 +384,14 @@ int FakeForm::RightClickAt(int x, int y) {
   return hit;
 }
 
-void FakeForm::PressKey(int vk) {
+void FakeForm::PressKey(ui::Key key) {
   if (!inputEnabled || (modalBoxes && *modalBoxes > 0) || destroyed_) return;
-  if (vk == kVkPause) {  // the window's own key, wherever the focus is
-    for (const ui::Row& r : table_.rows)
-      if (!destroyed_) Deliver(r.id, ui::Event::PauseKey);
+  if (RaiseCommand(ui::CommandForKey(table_.commands, commandStates_, key), std::nullopt)) {
     clock_.RunPosted();
     return;
   }
-  if (focused_ < 0) return;
+  const int vk = key.vk;
+  if (focused_ < 0 || key.ctrl || key.alt) return;
   const ui::Row& row = table_[focused_];
   if (vk == kVkTab) {
     const int n = table_.size();

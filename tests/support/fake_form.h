@@ -76,6 +76,9 @@ class FakeForm : public ui::Form {
   int largePicture = -1;
   void ShowPictureLarge(int id) override;
   void ClosePictureLarge() override { largePicture = -1; }
+  bool IsPictureLarge() const override { return largePicture >= 0; }
+  void SetFullScreen(bool on) override { fullScreen_ = on && !destroyed_; }
+  bool IsFullScreen() const override { return fullScreen_; }
   std::optional<std::string> AskOpenPicture(const std::string& folder) override {
     return pictureDialog ? pictureDialog(folder) : std::nullopt;
   }
@@ -83,10 +86,20 @@ class FakeForm : public ui::Form {
   std::function<std::optional<std::string>(const std::string&path)> openDialog, pictureDialog;
   // By the same metric as MeasureCaption, placed by the label's alignment.
   int CaptionCharacterLeft(int id, std::size_t index) const override;
-  // Answered by menuAnswer (none: -1); a greyed item or a separator cannot be chosen.
-  int PopupMenu(const std::vector<MenuItem>& items) override;
-  std::function<int(const std::vector<MenuItem>& items)> menuAnswer;
-  std::vector<std::vector<MenuItem>> menus;  // every menu shown, in order
+  void SetCommandState(int command, const ui::CommandState& state) override {
+    commandStates_[static_cast<std::size_t>(command)] = state;
+  }
+  const ui::CommandState& CommandStateOf(int command) const override {
+    return commandStates_[static_cast<std::size_t>(command)];
+  }
+  // Answered by menuAnswer with a command (none: -1); only a line offered
+  // enabled can be chosen.
+  int PopupMenu(int menu, int arg) override;
+  std::function<int(const std::vector<ui::MenuLine>& lines)> menuAnswer;
+  std::vector<std::vector<ui::MenuLine>> menus;  // every popup menu shown, in order
+  // The window's lines of its system menu, and the user's choice of one.
+  std::vector<ui::MenuLine> SystemMenu() const;
+  void ChooseFromSystemMenu(int command);
   // Any token will do: the window has no handle.
   std::uintptr_t OwnerHandle() const override { return reinterpret_cast<std::uintptr_t>(this); }
   // The user closes the window (its close box): the sink may refuse.
@@ -112,9 +125,11 @@ class FakeForm : public ui::Form {
   // Any kind of event of a control, at (x, y) in its own table units, to the
   // sink when the control is bound to it: how this backend delivers every kind.
   void Deliver(int id, ui::Event event, int x = 0, int y = 0);
-  // Keyboard input to the focused control, as a US layout without an IME;
-  // the Pause key goes to every row bound to PauseKey instead.
-  void PressKey(int virtualKey);
+  // Keyboard input: an enabled command's key raises it, wherever the focus
+  // is; other keys go to the focused control, as a US layout without an IME
+  // (a key with Ctrl or Alt held does nothing there).
+  void PressKey(ui::Key key);
+  void PressKey(int virtualKey) { PressKey(ui::Key{virtualKey}); }
   // A character typed as itself (VK_PACKET): into the focused edit box.
   void TypeCharacter(char16_t character);
   bool capsLock = false;
@@ -153,6 +168,7 @@ class FakeForm : public ui::Form {
   void TextSet(int id, const std::string& gbk, std::u16string unicode);
   void Destroy();
   void StartTimer(int id, int first = -1);
+  bool RaiseCommand(int command, std::optional<int> arg);
   void UpdateShown(int id);
   bool Contains(int id, int x, int y) const;
 
@@ -163,6 +179,8 @@ class FakeForm : public ui::Form {
   int focused_ = -1;
   int lastFocusedEdit_ = -1;
   std::string caption_;
+  std::vector<ui::CommandState> commandStates_;
+  bool fullScreen_ = false;
   bool windowVisible_ = false;
   bool closeRequested_ = false;
   bool destroyed_ = false;

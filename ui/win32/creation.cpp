@@ -33,7 +33,8 @@ void SetIcon(HWND hwnd) {
 
 }  // namespace
 
-Win32Form::Win32Form(const ui::Table& table) : table_(table) {
+Win32Form::Win32Form(const ui::Table& table)
+    : table_(table), commandStates_(ui::InitialStates(table.commands)) {
   controls_.resize(table.rows.size());
   for (const ui::Row& row : table.rows) {
     Control& c = controls_[row.id];
@@ -104,8 +105,7 @@ bool Win32Form::Create() {
                SWP_NOZORDER | SWP_NOACTIVATE);
   ApplyRegion(outer);
   if (spec.icon) SetIcon(hwnd_);
-  if (spec.fullScreen) AddFullScreenMenuItem();
-  AppendMenuToggle();
+  AddSystemMenuItems();
   // A window missing any of its controls would run half-built: that is a failed creation.
   // Windows links a new child window at the bottom of its siblings (a dialog's
   // creation order is its z-order), so rows created in table order already lie

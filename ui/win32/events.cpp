@@ -1,37 +1,21 @@
 // What the controls report, turned into the events their bindings name.
 #include <windowsx.h>
 
-#include <vector>
-
 #include "ui/control_rules.h"
 #include "ui/win32/classes.h"
 #include "ui/win32/form.h"
 #include "ui/win32/translations.h"
 
 namespace lornel::win32 {
-namespace {
-
-std::vector<Translation>& AddedTranslations() {
-  static std::vector<Translation> added;
-  return added;
-}
-
-}  // namespace
-
-void AddTranslation(const Translation& translation) { AddedTranslations().push_back(translation); }
 
 const Translation* FindTranslation(Arrives arrives, UINT code) {
   for (const Translation& t : kTranslations)
-    if (t.arrives == arrives && t.code == code) return &t;
-  for (const Translation& t : AddedTranslations())
     if (t.arrives == arrives && t.code == code) return &t;
   return nullptr;
 }
 
 const Translation* TranslationOf(ui::Event kind) {
   for (const Translation& t : kTranslations)
-    if (t.kind == kind) return &t;
-  for (const Translation& t : AddedTranslations())
     if (t.kind == kind) return &t;
   return nullptr;
 }
@@ -81,19 +65,6 @@ bool Win32Form::Translate(Arrives arrives, HWND target, UINT code, LPARAM lParam
     taker = parent == ui::kWindowParent ? nullptr : &controls_[parent];
   }
   return false;
-}
-
-bool Win32Form::TranslateWindowKey(WPARAM key) {
-  const Translation* t = FindTranslation(Arrives::WindowKey, static_cast<UINT>(key));
-  if (!t || destroyed_) return false;
-  bool taken = false;
-  for (const Control& c : controls_) {
-    if (!ui::rules::Raises(*c.row, t->kind)) continue;
-    Raise(c, t->kind);
-    taken = true;
-    if (destroyed_) break;
-  }
-  return taken;
 }
 
 void Win32Form::OnEditNotification(const Control& c, int code) {

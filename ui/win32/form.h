@@ -4,7 +4,6 @@
 
 #include <windows.h>
 
-#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
@@ -103,15 +102,23 @@ class Win32Form : public ui::Form {
   std::optional<std::string> AskOpenPath(const std::string& path) override;
   std::optional<std::string> AskOpenPicture(const std::string& folder) override;
   std::uintptr_t OwnerHandle() const override { return reinterpret_cast<std::uintptr_t>(hwnd_); }
-  // context_menu.cpp
   int CaptionCharacterLeft(int id, std::size_t index) const override;
-  int PopupMenu(const std::vector<MenuItem>& items) override;
+  // commands.cpp
+  void SetCommandState(int command, const ui::CommandState& state) override;
+  const ui::CommandState& CommandStateOf(int command) const override {
+    return commandStates_[static_cast<std::size_t>(command)];
+  }
+  int PopupMenu(int menu, int arg) override;
   // label_pictures.cpp
   bool SetPicture(int id, const std::string& path, const std::string& note) override;
   // large_picture.cpp
   ui::Size PictureSize(int id) const override;
   void ShowPictureLarge(int id) override;
   void ClosePictureLarge() override;
+  bool IsPictureLarge() const override { return largePicture_ != nullptr; }
+  // fullscreen.cpp
+  void SetFullScreen(bool on) override;
+  bool IsFullScreen() const override { return windowed_.has_value(); }
 
   // --- used by the window procedures ------------------------------------------
   // The control's binding for the event, if any, to the sink (events.cpp).
@@ -121,9 +128,12 @@ class Win32Form : public ui::Form {
   // at a control or as a notification whenever it translates, passed up only
   // when a control or panel bound to it took it (events.cpp).
   bool Translate(Arrives arrives, HWND target, UINT code, LPARAM lParam);
-  // A key pressed anywhere in the window, raised at every row bound to its
-  // kind; true when one was (events.cpp).
-  bool TranslateWindowKey(WPARAM key);
+  // A key pressed anywhere in the window, with the modifiers held now: true
+  // when it raised an enabled command of that key (commands.cpp).
+  bool OnCommandKey(WPARAM key);
+  // True when the system command was ours: a command's item, or Move while
+  // full screen (commands.cpp).
+  bool OnSysCommand(WPARAM command);
   void OnEditNotification(const Control& control, int code);
   bool OnCloseQuery() { return sink_->OnCloseQuery(); }
   void OnActivated() {
@@ -144,20 +154,8 @@ class Win32Form : public ui::Form {
   // WM_GETDPISCALEDSIZE: our outer size at that DPI on the window's monitor,
   // so that the rectangle Windows then suggests is already ours.
   SIZE ScaledSizeAt(int dpi) const;
-  // Full screen (fullscreen.cpp), for tables that allow it; others ignore these.
-  bool fullScreen() const { return windowed_.has_value(); }
-  void SetFullScreen(bool on);
-  // F11 always, Esc while full screen: true when the key was taken.
-  bool OnFullScreenKey(WPARAM key);
-  // True when the system command was ours (the menu item, Move while full screen).
-  bool OnSysCommand(WPARAM command);
-  // An item of the system menu that is checked while on; each choice turns it
-  // over and tells `turned`. Before creation it is added with the window (system_menu.cpp).
-  void AddMenuToggle(std::string text, bool on, std::function<void(bool on)> turned);
   void OnDisplayChange();
-  // The enlarged picture: Esc closes it (true when it was open); it follows
-  // the client area's size; its window paints it.
-  bool OnLargePictureKey(WPARAM key);
+  // The enlarged picture follows the client area's size; its window paints it.
   void PlaceLargePicture();
   void PaintLargePicture(HDC dc, const RECT& client);
   void OnLargePictureDestroyed(HWND window);
@@ -181,7 +179,10 @@ class Win32Form : public ui::Form {
   // Every control to its place at the current scale and origin, with its font;
   // the caller redraws. Full screen keeps the fonts of both scales for switching back.
   void LayOutControls(bool keepFonts);
-  void AddFullScreenMenuItem();
+  // The command table's system-menu items after Windows' own and a separator.
+  void AddSystemMenuItems();
+  // Raised when it may be now; arg, when given, in place of its binding's.
+  bool RaiseCommand(int command, std::optional<int> arg);
   void FitMonitor(int dpi);
   void ApplyFont(Control& control);
   void SetCaption(Control& control, const std::wstring& text);
@@ -204,16 +205,9 @@ class Win32Form : public ui::Form {
     ui::Scale scale;
     int dpi;
   };
-  std::optional<Windowed> windowed_;  // set while full screen
-  struct MenuToggle {
-    std::string text;  // GBK
-    bool on;
-    std::function<void(bool)> turned;
-  };
-  std::optional<MenuToggle> toggle_;
-  void AppendMenuToggle();
-  bool OnMenuToggle(WPARAM command);
-  HWND largePicture_ = nullptr;  // the enlarged picture's window, of label largeId_
+  std::optional<Windowed> windowed_;             // set while full screen
+  std::vector<ui::CommandState> commandStates_;  // per row of the command table
+  HWND largePicture_ = nullptr;                  // the enlarged picture's window, of label largeId_
   int largeId_ = -1;
   ui::Size tableClient_;  // the client area the tables were laid out in
   FontCache fonts_;       // every font of the controls, at the current scale

@@ -3,15 +3,11 @@
 // largest scale that fits, centred. Not topmost: message boxes and the notice
 // window still come to the front. Nothing is created or destroyed, so texts,
 // states and running timers are untouched by a switch.
-#include "platform/win32/text.h"
 #include "ui/win32/dpi.h"
 #include "ui/win32/form.h"
 
 namespace lornel::win32 {
 namespace {
-
-// Our own system command: below 0xF000, the low four bits left to Windows.
-constexpr UINT kFullScreenCommand = 0x1F10;
 
 // WS_SYSMENU stays, so Alt+Space still opens the system menu (and its item) on
 // the captionless window; Minimize stays reachable through it as well.
@@ -35,43 +31,12 @@ RECT MonitorRect(HWND hwnd) {
 
 }  // namespace
 
-void Win32Form::AddFullScreenMenuItem() {
-  HMENU menu = GetSystemMenu(hwnd_, FALSE);
-  if (!menu) return;
-  AppendMenuW(menu, MF_SEPARATOR, 0, nullptr);
-  AppendMenuW(menu, MF_STRING, kFullScreenCommand, Wide("全屏显示\tF11").c_str());
-}
-
-bool Win32Form::OnFullScreenKey(WPARAM key) {
-  if (!table_.window.fullScreen) return false;
-  if (key == VK_F11) {
-    SetFullScreen(!fullScreen());
-    return true;
-  }
-  if (key == VK_ESCAPE && fullScreen()) {
-    SetFullScreen(false);
-    return true;
-  }
-  return false;
-}
-
-bool Win32Form::OnSysCommand(WPARAM command) {
-  if (OnMenuToggle(command)) return true;
-  if (!table_.window.fullScreen) return false;
-  if ((command & 0xFFF0) == kFullScreenCommand) {
-    SetFullScreen(!fullScreen());
-    return true;
-  }
-  // Moving a window that covers its monitor would only uncover the desktop.
-  return (command & 0xFFF0) == SC_MOVE && fullScreen();
-}
-
 void Win32Form::OnDisplayChange() {
-  if (fullScreen()) FitMonitor(DpiOfWindow(hwnd_));
+  if (IsFullScreen()) FitMonitor(DpiOfWindow(hwnd_));
 }
 
 void Win32Form::SetFullScreen(bool on) {
-  if (!table_.window.fullScreen || destroyed_ || !hwnd_ || on == fullScreen()) return;
+  if (destroyed_ || !hwnd_ || on == IsFullScreen()) return;
   // From the taskbar's menu of a minimised window: switch the restored window.
   if (IsIconic(hwnd_)) ::ShowWindow(hwnd_, SW_RESTORE);
   const LONG_PTR style = GetWindowLongPtrW(hwnd_, GWL_STYLE);
@@ -103,8 +68,6 @@ void Win32Form::SetFullScreen(bool on) {
     LayOutControls(true);
     RedrawWindow(hwnd_, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
   }
-  CheckMenuItem(GetSystemMenu(hwnd_, FALSE), kFullScreenCommand,
-                MF_BYCOMMAND | (on ? MF_CHECKED : MF_UNCHECKED));
 }
 
 // The whole monitor the window is on, at the largest scale that fits it and

@@ -52,12 +52,6 @@ void Win32Form::OnLargePictureDestroyed(HWND window) {
   largeId_ = -1;
 }
 
-bool Win32Form::OnLargePictureKey(WPARAM key) {
-  if (key != VK_ESCAPE || !largePicture_) return false;
-  ClosePictureLarge();
-  return true;
-}
-
 void Win32Form::PlaceLargePicture() {
   if (!largePicture_) return;
   RECT client;

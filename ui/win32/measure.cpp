@@ -1,6 +1,9 @@
-// How many lines a caption needs in a label, as the label would paint it.
+// How many lines a caption needs in a label, as the label would paint it, and
+// where a caption's characters lie as drawn (the score bar's menu picks a group by it).
 #include <algorithm>
 
+#include "platform/win32/owned.h"
+#include "platform/win32/text.h"
 #include "ui/question_picture.h"
 #include "ui/win32/form.h"
 #include "ui/win32/label_picture.h"
@@ -40,6 +43,28 @@ ui::Form::TextFit Win32Form::MeasureCaption(int id, std::u16string_view text) co
     fit.linesNeeded = std::max(1, static_cast<int>((needed.bottom + lineHeight - 1) / lineHeight));
   }
   return fit;
+}
+
+// Table units: a scaled window draws a line glyph by glyph where its table-size
+// font puts them (paint.cpp), so that font measures here; at scale one, the
+// control's own, as DrawText places it.
+int Win32Form::CaptionCharacterLeft(int id, std::size_t index) const {
+  const Control& c = controls_[id];
+  const std::string text = Text(id);
+  const std::wstring all = Wide(text);
+  const int before = static_cast<int>(Wide(text.substr(0, std::min(index, text.size()))).size());
+  HFONT font = c.tableFont ? c.tableFont : c.font;
+  WindowDc dc(c.hwnd);
+  if (!dc) return 0;
+  Selection selected(dc.get(), font ? font : GetStockObject(DEFAULT_GUI_FONT));
+  SIZE whole{}, head{};
+  GetTextExtentPoint32W(dc.get(), all.c_str(), static_cast<int>(all.size()), &whole);
+  GetTextExtentPoint32W(dc.get(), all.c_str(), before, &head);
+  const int free = c.row->rect.width - whole.cx;
+  const int start = c.row->hAlign == ui::HAlign::Centre  ? free / 2
+                    : c.row->hAlign == ui::HAlign::Right ? free
+                                                         : 0;
+  return start + head.cx;
 }
 
 }  // namespace lornel::win32

@@ -1,27 +1,25 @@
 #include "ui/win32/message_pump.h"
 
+#include "ui/win32/classes.h"
 #include "ui/win32/form.h"
-#include "ui/win32/translations.h"
 
 namespace lornel::win32 {
 namespace {
 
-// Tab moves between the controls with a tab stop; no other key is a dialog
-// key (IsDialogMessage would also make Enter and Esc click buttons). F11 and
-// Esc reach full screen here, before the focused control (the answer box) sees
-// them, and so do the keys that are the window's own events (the Pause key);
-// Esc closes an enlarged picture first.
+// The keys of the window's commands (F11, Esc, Pause ...) are taken here,
+// before the focused control (the answer box) sees them. Tab moves between the
+// controls with a tab stop; no other key is a dialog key (IsDialogMessage
+// would also make Enter and Esc click buttons).
 bool PreTranslate(const MSG& msg) {
-  if (msg.message != WM_KEYDOWN) return false;
-  const bool windowKey = FindTranslation(Arrives::WindowKey, static_cast<UINT>(msg.wParam));
-  if (msg.wParam != VK_TAB && msg.wParam != VK_F11 && msg.wParam != VK_ESCAPE && !windowKey)
-    return false;
+  if (msg.message != WM_KEYDOWN && msg.message != WM_SYSKEYDOWN) return false;
+  // Only our own windows: a message box or a common dialog keeps its keys.
   HWND root = GetAncestor(msg.hwnd, GA_ROOT);
-  if (!root || !Win32Form::FormOf(root)) return false;
+  if (!root || reinterpret_cast<WNDPROC>(GetClassLongPtrW(root, GCLP_WNDPROC)) != TopLevelProc)
+    return false;
   Win32Form* form = Win32Form::FormOf(root);
-  if (windowKey) return form->TranslateWindowKey(msg.wParam);
-  if (msg.wParam != VK_TAB)
-    return form->OnLargePictureKey(msg.wParam) || form->OnFullScreenKey(msg.wParam);
+  if (!form) return false;
+  if (form->OnCommandKey(msg.wParam)) return true;
+  if (msg.message != WM_KEYDOWN || msg.wParam != VK_TAB) return false;
   const bool back = GetKeyState(VK_SHIFT) < 0;
   if (HWND next = GetNextDlgTabItem(root, GetFocus(), back)) SetFocus(next);
   return true;

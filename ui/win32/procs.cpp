@@ -2,7 +2,6 @@
 #include <windowsx.h>
 
 #include "skinlib/layout_scale_message.h"
-#include "ui/control_rules.h"
 #include "ui/win32/classes.h"
 #include "ui/win32/form.h"
 #include "ui/win32/guard.h"
@@ -149,12 +148,8 @@ LRESULT CALLBACK OwnKindProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lPar
     Control* c = Win32Form::ControlOf(hwnd);
     if (!c) return DefWindowProcW(hwnd, message, wParam, lParam);
     // The class takes double-clicks, so a fast second press on a label (its
-    // picture again, right after Esc closed it) arrives as one: a press still,
-    // unless the label is bound to a kind that the double-click itself raises.
-    if (message == WM_LBUTTONDBLCLK && c->row->kind == ui::Kind::Label) {
-      const Translation* own = FindTranslation(Arrives::AtControl, WM_LBUTTONDBLCLK);
-      if (!own || !ui::rules::Raises(*c->row, own->kind)) message = WM_LBUTTONDOWN;
-    }
+    // picture again, right after Esc closed it) arrives as one: a press still.
+    if (message == WM_LBUTTONDBLCLK && c->row->kind == ui::Kind::Label) message = WM_LBUTTONDOWN;
     if (message == WM_TIMER && c->row->kind == ui::Kind::Timer) c->form->OnTimer(*c);
     if (c->form->Translate(Arrives::AtControl, hwnd, message, lParam) ||
         c->form->Translate(Arrives::PassedUp, hwnd, message, lParam))

@@ -93,7 +93,7 @@ void Win32Form::LayOutControls(bool keepFonts) {
 }
 
 void Win32Form::OnDpiChanged(int dpi, const RECT& suggested) {
-  if (fullScreen()) return FitMonitor(dpi);
+  if (IsFullScreen()) return FitMonitor(dpi);
   const ui::Size outer =
       FitTo(DisplayAt(MonitorFromRect(&suggested, MONITOR_DEFAULTTONEAREST), dpi));
   LayOutControls(false);
@@ -105,7 +105,7 @@ void Win32Form::OnDpiChanged(int dpi, const RECT& suggested) {
 }
 
 SIZE Win32Form::ScaledSizeAt(int dpi) const {
-  if (fullScreen()) {  // stays the whole monitor
+  if (IsFullScreen()) {  // stays the whole monitor
     RECT r;
     GetWindowRect(hwnd_, &r);
     return {r.right - r.left, r.bottom - r.top};

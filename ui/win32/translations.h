@@ -14,7 +14,6 @@ enum class Arrives : std::uint8_t {
   AtControl,     // a message to the window of one of our own kinds
   Notification,  // a WM_COMMAND code from a standard control to the window
   PassedUp,      // passed from child to parent until a control or panel bound to it takes it
-  WindowKey,     // a key (code: its virtual key) wherever the focus is in the window
 };
 
 // Where the event happened, as the message gives it.
@@ -34,8 +33,6 @@ inline constexpr Translation kTranslations[] = {
     {ui::Event::TextChanged, Arrives::Notification, EN_CHANGE, Where::Nowhere},
     // DefWindowProc turns a right-click, and a touch press-and-hold, into it.
     {ui::Event::ContextMenu, Arrives::PassedUp, WM_CONTEXTMENU, Where::ScreenPoint},
-    // Taken off the queue by the message pump before the focused control sees it.
-    {ui::Event::PauseKey, Arrives::WindowKey, VK_PAUSE, Where::Nowhere},
 };
 
 constexpr bool TranslatesEveryKind() {
@@ -48,8 +45,6 @@ constexpr bool TranslatesEveryKind() {
 }
 static_assert(TranslatesEveryKind(), "every declared event kind needs exactly one translation");
 
-// A kind declared outside the product (a test's own) brings its translation here.
-void AddTranslation(const Translation& translation);
 const Translation* FindTranslation(Arrives arrives, UINT code);
 const Translation* TranslationOf(ui::Event kind);
 

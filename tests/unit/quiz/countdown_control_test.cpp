@@ -7,12 +7,15 @@
 namespace lornel::quiz {
 namespace {
 
-using MenuItem = ui::Form::MenuItem;
+using MenuItem = ui::MenuLine;
 
 constexpr int kVkPause = 0x13;
 constexpr ui::Colour kBlack = ui::Hex(0x000000), kGrey = ui::Hex(0x808080);
 constexpr const char* kWelcome = "欢迎使用！  版本1.1.15.823";
+// The menu's lines, top down.
 enum { kPauseItem, kAddItem, kTakeItem };
+constexpr MainCommand kItems[] = {MainCommand::PauseCountdown, MainCommand::AddTenSeconds,
+                                  MainCommand::TakeTenSeconds};
 
 class CountdownControlTest : public QuizTest {
  protected:
@@ -28,7 +31,9 @@ class CountdownControlTest : public QuizTest {
   }
   // Right-click on the number (or the bar) and choose `item` (-1: none); the menu shown.
   std::vector<MenuItem> Menu(int item, Id on = Id::CountdownNumber) {
-    rt.main.menuAnswer = [item](const std::vector<MenuItem>&) { return item; };
+    rt.main.menuAnswer = [item](const std::vector<MenuItem>&) {
+      return item < 0 ? -1 : int(kItems[item]);
+    };
     const ui::Rect r = rt.main.ClientRectOf(int(on));
     const std::size_t before = rt.main.menus.size();
     rt.main.RightClickAt(r.left + r.width / 2, r.top + r.height / 2);

@@ -28,12 +28,12 @@ TEST_F(GroupsTest, TheChoiceSurvivesFromOneQuestionToTheNext) {
 }
 
 // Scores add up as "%.13g" texts, with the points read anew for each answer.
-struct Points {
+struct Awarded {
   const char* value;
   std::vector<std::string> scores;  // after each correct answer
 };
 
-class PointsTest : public GroupsTest, public testing::WithParamInterface<Points> {};
+class PointsTest : public GroupsTest, public testing::WithParamInterface<Awarded> {};
 
 TEST_P(PointsTest, EachCorrectAnswerAddsThePointsValue) {
   quiz.points = GetParam().value;
@@ -48,11 +48,11 @@ TEST_P(PointsTest, EachCorrectAnswerAddsThePointsValue) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Values, PointsTest,
-                         testing::Values(Points{"1", {"1", "2"}},
-                                         Points{"0.5", {"0.5", "1", "1.5"}},
-                                         Points{"-1", {"-1", "-2"}},
-                                         Points{"0.1", {"0.1", "0.2", "0.3"}},
-                                         Points{"１.５", {"1.5", "3"}}));
+                         testing::Values(Awarded{"1", {"1", "2"}},
+                                         Awarded{"0.5", {"0.5", "1", "1.5"}},
+                                         Awarded{"-1", {"-1", "-2"}},
+                                         Awarded{"0.1", {"0.1", "0.2", "0.3"}},
+                                         Awarded{"１.５", {"1.5", "3"}}));
 
 TEST_F(GroupsTest, APointsValueChangedInTheFileCountsAtTheNextAnswer) {
   StartWith(quiz);

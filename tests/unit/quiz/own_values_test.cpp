@@ -72,10 +72,10 @@ TEST_F(OwnValuesTest, OwnPointsCountForTheirQuestionAndTheMenuKeepsTheGlobalOnes
   // "加 1 分" from the score bar's menu while question 5, worth 3, is open.
   Open(5);
   const ui::Rect r = rt.main.ClientRectOf(int(kGroups[3].score));
-  rt.main.menuAnswer = [](const std::vector<ui::Form::MenuItem>&) { return 1; };
+  rt.main.menuAnswer = [](const std::vector<ui::MenuLine>&) { return int(MainCommand::AddPoints); };
   rt.main.RightClickAt(r.left + r.width / 2, 708);  // the score sentence's middle
   ASSERT_FALSE(rt.main.menus.empty());
-  EXPECT_EQ(rt.main.menus.back()[1].text, "加 1 分");
+  EXPECT_EQ(rt.main.menus.back()[3].text, "加 1 分");
   EXPECT_EQ(Score(4), "5");
 }
 

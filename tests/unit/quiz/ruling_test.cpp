@@ -16,8 +16,8 @@ class RulingTest : public QuizTest {
   // whether the item was offered enabled, nullopt when no menu opened.
   std::optional<bool> RightClickAt(int x, int y, bool choose = true) {
     const std::size_t before = rt.main.menus.size();
-    rt.main.menuAnswer = [choose](const std::vector<ui::Form::MenuItem>&) {
-      return choose ? 0 : -1;
+    rt.main.menuAnswer = [choose](const std::vector<ui::MenuLine>&) {
+      return choose ? int(MainCommand::RuleCorrect) : -1;
     };
     rt.main.RightClickAt(x, y);
     if (rt.main.menus.size() == before) return std::nullopt;
@@ -108,9 +108,9 @@ TEST_F(RulingTest, ThePanelOpensItOnlyWhereTheButtonLies) {
 
 TEST_F(RulingTest, TheTimeRunningOutWhileTheMenuIsOpenLeavesNothingToRule) {
   Answering(6, 1);
-  rt.main.menuAnswer = [this](const std::vector<ui::Form::MenuItem>&) {
+  rt.main.menuAnswer = [this](const std::vector<ui::MenuLine>&) {
     rt.Advance(9000);  // the menu's loop runs the timers
-    return 0;
+    return int(MainCommand::RuleCorrect);
   };
   const ui::Rect r = rt.main.ClientRectOf(int(Id::CheckButton));
   rt.main.RightClickAt(r.left + 5, r.top + 5);

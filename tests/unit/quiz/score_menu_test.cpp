@@ -6,20 +6,20 @@
 namespace lornel::quiz {
 namespace {
 
-using MenuItem = ui::Form::MenuItem;
+using ui::MenuLine;
 
 class ScoreMenuTest : public QuizTest {
  protected:
   static constexpr int kBarY = 708;  // the middle of the score sentence, window client units
 
-  // Right-clicks at a client point and picks item `choose` (-1: none); the
+  // Right-clicks at a client point and picks command `choose` (-1: none); the
   // menu's title, or "" when no menu opened.
   std::string RightClick(int x, int y = kBarY, int choose = -1) {
     const std::size_t before = rt.main.menus.size();
-    rt.main.menuAnswer = [choose](const std::vector<MenuItem>&) { return choose; };
+    rt.main.menuAnswer = [choose](const std::vector<MenuLine>&) { return choose; };
     rt.main.RightClickAt(x, y);
     if (rt.main.menus.size() == before) return "";
-    return rt.main.menus.back().front().text;
+    return rt.main.menus.back()[kTitleLine].text;
   }
   std::string RightClickGroup(int g, int choose) {
     const ui::Rect r = rt.main.ClientRectOf(int(kGroups[g - 1].score));
@@ -32,9 +32,17 @@ class ScoreMenuTest : public QuizTest {
     return rt.main.ClientRectOf(sentence).left +
            rt.main.CaptionCharacterLeft(sentence, rt.Text(Id::ScoreSentence).find(name));
   }
-  const std::vector<MenuItem>& LastMenu() { return rt.main.menus.back(); }
+  const std::vector<MenuLine>& LastMenu() { return rt.main.menus.back(); }
+  MenuLine Line(int command) {
+    for (const MenuLine& line : LastMenu())
+      if (line.command == command) return line;
+    return {};
+  }
 
-  enum { kAdd = 1, kSubtract = 2, kClear = 3, kCopy = 5 };
+  static constexpr std::size_t kTitleLine = 2;  // under undo and its separator
+  static constexpr int kAdd = int(MainCommand::AddPoints),
+                       kSubtract = int(MainCommand::SubtractPoints),
+                       kClear = int(MainCommand::ClearScore), kCopy = int(MainCommand::CopyScores);
 };
 
 TEST_F(ScoreMenuTest, EachGroupsPartRunsFromItsNameToTheNextName) {
@@ -67,12 +75,18 @@ TEST_F(ScoreMenuTest, AddSubtractAndClearWriteTheScoreAndTheMirrorFollowsAtOnce)
   rt.Advance(1000);
   ASSERT_EQ(rt.Text(Id::AnsweringScore), "1");
   RightClickGroup(2, kAdd);
-  const std::vector<std::string> texts = {"第二组", "加 1 分", "减 1 分",
-                                          "清零",   "",        "复制全部成绩"};
+  const std::vector<std::string> texts = {"撤销：第二组 第一题 +1 分\tCtrl+Z",
+                                          "",
+                                          "第二组",
+                                          "加 1 分",
+                                          "减 1 分",
+                                          "清零",
+                                          "",
+                                          "复制全部成绩"};
   ASSERT_EQ(LastMenu().size(), texts.size());
   for (std::size_t i = 0; i < texts.size(); ++i) {
     EXPECT_EQ(LastMenu()[i].text, texts[i]);
-    EXPECT_EQ(LastMenu()[i].enabled, i != 0) << texts[i];
+    EXPECT_EQ(LastMenu()[i].enabled, !texts[i].empty() && i != kTitleLine) << texts[i];
   }
   EXPECT_EQ(Score(2), "2");
   EXPECT_EQ(rt.Text(Id::AnsweringScore), "2") << "the current group's mirror, without waiting";
@@ -93,21 +107,21 @@ TEST_F(ScoreMenuTest, PointsReadAnewAndGreyedWhenTheyCannotBeUsed) {
   quiz.points = "0.5";
   StartWith(quiz);
   RightClickGroup(3, kAdd);
-  EXPECT_EQ(LastMenu()[kAdd].text, "加 0.5 分");
+  EXPECT_EQ(Line(kAdd).text, "加 0.5 分");
   EXPECT_EQ(Score(3), "0.5");
   for (const char* unusable : {"", "abc", "0", "-1"}) {
     quiz.points = unusable;
     Rewrite(quiz);
     RightClickGroup(3, kAdd);
-    EXPECT_FALSE(LastMenu()[kAdd].enabled) << unusable;
-    EXPECT_FALSE(LastMenu()[kSubtract].enabled) << unusable;
-    EXPECT_TRUE(LastMenu()[kClear].enabled && LastMenu()[kCopy].enabled);
+    EXPECT_FALSE(Line(kAdd).enabled) << unusable;
+    EXPECT_FALSE(Line(kSubtract).enabled) << unusable;
+    EXPECT_TRUE(Line(kClear).enabled && Line(kCopy).enabled);
     EXPECT_EQ(Score(3), "0.5") << unusable;
   }
   quiz.points = "２";  // full width, as a correct answer reads it
   Rewrite(quiz);
   RightClickGroup(3, kSubtract);
-  EXPECT_EQ(LastMenu()[kSubtract].text, "减 2 分");
+  EXPECT_EQ(Line(kSubtract).text, "减 2 分");
   EXPECT_EQ(Score(3), "-1.5");
 }
 

@@ -18,9 +18,23 @@ class FakeBackend : public Backend {
     const ui::Rect r = form_.ClientRectOf(id);
     form_.RightClickAt(r.left + r.width / 2, r.top + r.height / 2);
   }
-  void UserPressKey(int id, int vk) override {
+  void UserPressKey(int id, ui::Key key) override {
     form_.Focus(id);
-    form_.PressKey(vk);
+    form_.PressKey(key);
+  }
+  std::vector<ui::MenuLine> SystemMenu() override {
+    std::vector<ui::MenuLine> lines{{}};  // Windows' own items end with a separator
+    for (ui::MenuLine line : form_.SystemMenu())
+      lines.push_back({-1, line.text, line.enabled, line.checked});
+    return lines;
+  }
+  void UserChooseFromSystemMenu(int command) override { form_.ChooseFromSystemMenu(command); }
+  int UserChooseFromPopup(int menu, int arg, int command) override {
+    form_.menuAnswer = [command](const std::vector<ui::MenuLine>&) { return command; };
+    const std::size_t before = form_.menus.size();
+    const int chosen = form_.PopupMenu(menu, arg);
+    shown = form_.menus.size() > before ? form_.menus.back() : std::vector<ui::MenuLine>{};
+    return chosen;
   }
 
  private:

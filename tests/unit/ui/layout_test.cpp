@@ -335,8 +335,10 @@ TEST(LayoutStructure, EveryEventIsBoundOnTheKindThatRaisesIt) {
     for (const auto& b : row.bindings)
       if (b.slot != Slot::None) args[b.slot].insert(b.arg);
   }
+  for (const ui::Command& c : MainTable().commands)
+    if (c.binding.slot != Slot::None) args[c.binding.slot].insert(c.binding.arg);
   for (int s = static_cast<int>(MainSlot::ConfigCheckOnStart);
-       s <= static_cast<int>(MainSlot::EnlargePicture); ++s)
+       s <= static_cast<int>(MainSlot::Escape); ++s)
     EXPECT_TRUE(args.count(static_cast<MainSlot>(s))) << "unbound slot " << s;
   const std::multiset<int> questions = {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14};
   EXPECT_EQ(args[MainSlot::OpenQuestion], questions);

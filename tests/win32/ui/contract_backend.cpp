@@ -4,6 +4,10 @@
 #include <commctrl.h>
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <vector>
+
+#include "platform/win32/text.h"
 #include "tests/contract/backend.h"
 #include "tests/win32/support/pump.h"
 #include "ui/win32/form.h"
@@ -19,6 +23,57 @@ void PumpAsTheProgramDoes(int ms) {
   const DWORD end = GetTickCount() + static_cast<DWORD>(ms);
   win32::PumpMessages([&] { return static_cast<int>(end - GetTickCount()) <= 0; });
   KillTimer(nullptr, timer);
+}
+
+void SendKey(WORD vk, bool up) {
+  INPUT key{};
+  key.type = INPUT_KEYBOARD;
+  key.ki.wVk = vk;
+  key.ki.dwFlags = up ? KEYEVENTF_KEYUP : 0;
+  SendInput(1, &key, sizeof(INPUT));
+}
+
+// A line of a menu as Windows holds it; a popup's item answers its command + 1.
+ui::MenuLine LineAt(HMENU menu, int position) {
+  wchar_t text[64] = {};
+  MENUITEMINFOW info{};
+  info.cbSize = sizeof(info);
+  info.fMask = MIIM_STRING | MIIM_STATE | MIIM_FTYPE | MIIM_ID;
+  info.dwTypeData = text;
+  info.cch = 63;
+  if (!GetMenuItemInfoW(menu, static_cast<UINT>(position), TRUE, &info) ||
+      (info.fType & MFT_SEPARATOR))
+    return {};
+  return {static_cast<int>(info.wID) - 1, win32::Gbk(text), !(info.fState & MFS_GRAYED),
+          (info.fState & MFS_CHECKED) != 0};
+}
+
+struct PopupPick {
+  int command = -1;
+  int ticks = 0;
+  std::vector<ui::MenuLine>* shown = nullptr;
+} pick_;
+
+void CALLBACK Pick(HWND, UINT, UINT_PTR, DWORD) {
+  HWND open = FindWindowW(L"#32768", nullptr);
+  if (!open || !IsWindowVisible(open)) return;
+  if (pick_.ticks++ > 0) {
+    if (pick_.ticks == 6) SendKey(VK_ESCAPE, false), SendKey(VK_ESCAPE, true);
+    return;
+  }
+  HMENU menu = reinterpret_cast<HMENU>(SendMessageW(open, MN_GETHMENU, 0, 0));
+  int downs = 0;
+  bool found = false;
+  for (int i = 0; i < GetMenuItemCount(menu); ++i) {
+    pick_.shown->push_back(LineAt(menu, i));
+    const ui::MenuLine& line = pick_.shown->back();
+    if (!found && !line.text.empty()) ++downs;  // Down passes over separators only
+    found = found || (line.command >= 0 && line.command == pick_.command);
+  }
+  for (int i = 0; found && i < downs; ++i) SendKey(VK_DOWN, false), SendKey(VK_DOWN, true);
+  const WORD last = found ? VK_RETURN : VK_ESCAPE;
+  SendKey(last, false);
+  SendKey(last, true);
 }
 
 class Win32Backend : public Backend {
@@ -52,27 +107,55 @@ class Win32Backend : public Backend {
         ClientToScreen(control, &at);
         SendMessageW(control, t->code, reinterpret_cast<WPARAM>(control), MAKELPARAM(at.x, at.y));
         break;
-      case win32::Arrives::WindowKey:
-        PostMessageW(control, WM_KEYDOWN, t->code, 1);
-        PumpAsTheProgramDoes(30);
-        break;
     }
   }
   void UserRightClick(int id) override {
     test::ClickAtCentre(form_.ControlWindow(id), form_.hwnd(), true);
     test::Pump(50);
   }
-  void UserPressKey(int id, int vk) override {
+  void UserPressKey(int id, ui::Key key) override {
     SetForegroundWindow(form_.hwnd());
     SetFocus(form_.ControlWindow(id));
-    INPUT keys[2]{};
-    for (INPUT& k : keys) {
-      k.type = INPUT_KEYBOARD;
-      k.ki.wVk = static_cast<WORD>(vk);
-    }
-    keys[1].ki.dwFlags = KEYEVENTF_KEYUP;
-    SendInput(2, keys, sizeof(INPUT));
+    std::vector<WORD> held;
+    if (key.ctrl) held.push_back(VK_CONTROL);
+    if (key.shift) held.push_back(VK_SHIFT);
+    if (key.alt) held.push_back(VK_MENU);
+    held.push_back(static_cast<WORD>(key.vk));
+    for (WORD vk : held) SendKey(vk, false);
+    for (auto vk = held.rbegin(); vk != held.rend(); ++vk) SendKey(*vk, true);
     PumpAsTheProgramDoes(100);
+  }
+  std::vector<ui::MenuLine> SystemMenu() override {
+    HMENU menu = GetSystemMenu(form_.hwnd(), FALSE);
+    const int count = GetMenuItemCount(menu);
+    int ours = 0;
+    for (const ui::Command& c : form_.table().commands) ours += c.menus.Has(ui::kSystemMenu);
+    std::vector<ui::MenuLine> lines;
+    for (int i = std::max(0, count - ours - 1); i < count; ++i) {
+      lines.push_back(LineAt(menu, i));
+      lines.back().command = -1;
+    }
+    return lines;
+  }
+  // As the system menu's own loop does with the item's id.
+  void UserChooseFromSystemMenu(int command) override {
+    HMENU menu = GetSystemMenu(form_.hwnd(), FALSE);
+    int position = GetMenuItemCount(menu);
+    for (const ui::Command& c : form_.table().commands)
+      position -= c.menus.Has(ui::kSystemMenu) && c.id >= command;
+    SendMessageW(form_.hwnd(), WM_SYSCOMMAND, GetMenuItemID(menu, position), 0);
+  }
+  // A thread timer runs in the menu's own loop: it reads the open menu and
+  // picks the line with real keys, Esc when the line keeps the menu open.
+  int UserChooseFromPopup(int menu, int arg, int command) override {
+    SetForegroundWindow(form_.hwnd());
+    shown.clear();
+    pick_ = {command, 0, &shown};
+    const UINT_PTR timer = SetTimer(nullptr, 0, 50, Pick);
+    const int chosen = form_.PopupMenu(menu, arg);
+    KillTimer(nullptr, timer);
+    test::Pump(30);
+    return chosen;
   }
 
  private:
@@ -82,13 +165,6 @@ class Win32Backend : public Backend {
 }  // namespace
 
 std::unique_ptr<Backend> MakeBackend(const ui::Table& table) {
-  // The tests' own kind of event, translated here and nowhere else.
-  static const bool translated = [] {
-    win32::AddTranslation(
-        {kTestDoubleClick, win32::Arrives::AtControl, WM_LBUTTONDBLCLK, win32::Where::ClientPoint});
-    return true;
-  }();
-  (void)translated;
   return std::make_unique<Win32Backend>(table);
 }
 

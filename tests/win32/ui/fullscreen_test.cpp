@@ -123,37 +123,45 @@ TEST_F(FullScreen, F11AndEscWorkFromTheAnswerBoxAndTypingIsUntouched) {
   const RECT windowed = WindowRect(form->hwnd());
 
   PressKey(box, VK_F11);
-  EXPECT_TRUE(form->fullScreen());
+  EXPECT_TRUE(form->IsFullScreen());
   PressKey(box, VK_ESCAPE);
-  EXPECT_FALSE(form->fullScreen());
+  EXPECT_FALSE(form->IsFullScreen());
   EXPECT_TRUE(SameRect(WindowRect(form->hwnd()), windowed));
   PressKey(box, VK_ESCAPE);  // off: Esc closes nothing
   EXPECT_TRUE(IsWindow(form->hwnd()));
-  EXPECT_FALSE(form->fullScreen());
+  EXPECT_FALSE(form->IsFullScreen());
   EXPECT_EQ(form->Text(Id(MainId::AnswerBox)), "abc");
 
   PressKey(Of(MainId::StartButton), VK_F11);  // from a button too
-  EXPECT_TRUE(form->fullScreen());
+  EXPECT_TRUE(form->IsFullScreen());
   PressKey(Of(MainId::StartButton), VK_F11);
-  EXPECT_FALSE(form->fullScreen());
+  EXPECT_FALSE(form->IsFullScreen());
 }
 
-TEST_F(FullScreen, TheSystemMenuItemSwitchesAndIsCheckedWhileOn) {
+// Windows' own items, a separator, 声音, and 全屏显示 last, as the guide says.
+TEST_F(FullScreen, TheSystemMenuItemIsLastSwitchesAndIsCheckedWhileOn) {
   HMENU menu = GetSystemMenu(form->hwnd(), FALSE);
   const int last = GetMenuItemCount(menu) - 1;
-  wchar_t text[64] = {};
-  GetMenuStringW(menu, last, text, 64, MF_BYPOSITION);
-  EXPECT_EQ(std::wstring(text), L"\u5168\u5c4f\u663e\u793a\tF11");  // 全屏显示
+  std::vector<std::wstring> texts;
+  for (int i = last - 2; i <= last; ++i) {
+    wchar_t text[64] = {};
+    GetMenuStringW(menu, static_cast<UINT>(i), text, 64, MF_BYPOSITION);
+    texts.push_back(text);
+  }
+  EXPECT_EQ(texts, (std::vector<std::wstring>{L"", L"\u58f0\u97f3",                 // 声音
+                                              L"\u5168\u5c4f\u663e\u793a\tF11"}));  // 全屏显示
+  EXPECT_EQ(GetMenuState(menu, static_cast<UINT>(last - 2), MF_BYPOSITION) & MF_SEPARATOR,
+            static_cast<UINT>(MF_SEPARATOR));
   const UINT command = GetMenuItemID(menu, last);
 
   SendMessageW(form->hwnd(), WM_SYSCOMMAND, command, 0);
-  EXPECT_TRUE(form->fullScreen());
+  EXPECT_TRUE(form->IsFullScreen());
   EXPECT_TRUE(GetMenuState(menu, command, MF_BYCOMMAND) & MF_CHECKED);
   const RECT full = WindowRect(form->hwnd());
   SendMessageW(form->hwnd(), WM_SYSCOMMAND, SC_MOVE, 0);  // nothing to move
   EXPECT_TRUE(SameRect(WindowRect(form->hwnd()), full));
   SendMessageW(form->hwnd(), WM_SYSCOMMAND, command, 0);
-  EXPECT_FALSE(form->fullScreen());
+  EXPECT_FALSE(form->IsFullScreen());
   EXPECT_FALSE(GetMenuState(menu, command, MF_BYCOMMAND) & MF_CHECKED);
 }
 
@@ -195,7 +203,7 @@ TEST_F(FullScreen, ADisplayChangeFitsItAgain) {
   EXPECT_TRUE(SameRect(WindowRect(form->hwnd()), MonitorOf(form->hwnd())));
   EXPECT_EQ(form->scale(), full);
   form->SetFullScreen(false);
-  EXPECT_FALSE(form->fullScreen());
+  EXPECT_FALSE(form->IsFullScreen());
 }
 
 TEST(FullScreenElsewhere, TheNoticeWindowIgnoresF11) {
@@ -204,7 +212,7 @@ TEST(FullScreenElsewhere, TheNoticeWindowIgnoresF11) {
   ASSERT_TRUE(notice.Create());
   const RECT before = WindowRect(notice.hwnd());
   PressKey(notice.hwnd(), VK_F11);
-  EXPECT_FALSE(notice.fullScreen());
+  EXPECT_FALSE(notice.IsFullScreen());
   EXPECT_TRUE(SameRect(WindowRect(notice.hwnd()), before));
 }
 

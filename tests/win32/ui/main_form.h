@@ -1,4 +1,5 @@
-// The real main window built by the Win32 backend for a test, with its events recorded.
+// The real main window built by the Win32 backend for a test, with its events
+// recorded and its window commands (full screen, Esc) run as the program runs them.
 #pragma once
 
 #include <windows.h>
@@ -6,6 +7,7 @@
 
 #include <memory>
 
+#include "app/window_commands.h"
 #include "quiz/main_ids.h"
 #include "tests/contract/backend.h"
 #include "tests/win32/support/pump.h"
@@ -14,15 +16,25 @@
 
 namespace lornel::test {
 
+struct WindowCommands : contract::Recorder {
+  ui::Form* form = nullptr;
+  void OnControlEvent(const ui::ControlEvent& e) override {
+    Recorder::OnControlEvent(e);
+    if (e.binding.slot == quiz::MainSlot::ToggleFullScreen) app::ToggleFullScreen(*form);
+    if (e.binding.slot == quiz::MainSlot::Escape) app::Escape(*form);
+  }
+};
+
 class MainForm : public testing::Test {
  protected:
   void SetUp() override {
     form = std::make_unique<win32::Win32Form>(quiz::MainTable(), recorder);
+    recorder.form = form.get();
     ASSERT_TRUE(form->Create());
     Pump(100);
   }
   HWND Of(quiz::MainId id) { return form->ControlWindow(static_cast<int>(id)); }
-  contract::Recorder recorder;
+  WindowCommands recorder;
   std::unique_ptr<win32::Win32Form> form;
 };
 

@@ -83,7 +83,7 @@ class PaintedPicture : public QuestionPicture, public testing::WithParamInterfac
     if (GetParam()) {
       form->SetFullScreen(true);
       Pump(100);
-      ASSERT_TRUE(form->fullScreen());
+      ASSERT_TRUE(form->IsFullScreen());
     }
   }
 };
@@ -183,7 +183,7 @@ TEST_F(QuestionPicture, EnlargedItCoversTheClientAreaUntilAClickOrEsc) {
   expectCovering(large());
   PressKey(Of(MainId::AnswerBox), VK_ESCAPE);
   EXPECT_FALSE(large()) << "closed by Esc";
-  EXPECT_TRUE(form->fullScreen()) << "and only the picture";
+  EXPECT_TRUE(form->IsFullScreen()) << "and only the picture";
   form->ShowPictureLarge(int(MainId::QuestionLabel1));
   form->SetFullScreen(false);
   ASSERT_TRUE(large());

@@ -1,0 +1,42 @@
+#include "ui/commands.h"
+
+namespace lornel::ui {
+
+std::vector<CommandState> InitialStates(std::span<const Command> commands) {
+  std::vector<CommandState> states;
+  for (const Command& c : commands) states.push_back({"", c.enabled, false});
+  return states;
+}
+
+std::string ShownText(const Command& command, const CommandState& state) {
+  const std::string table = command.text;
+  if (state.text.empty()) return table;
+  const std::size_t tab = table.find('\t');
+  return tab == std::string::npos ? state.text : state.text + table.substr(tab);
+}
+
+bool Raisable(const Command& command, const CommandState& state) {
+  return command.binding.slot != Slot::None && state.enabled;
+}
+
+std::vector<MenuLine> MenuLines(std::span<const Command> commands,
+                                std::span<const CommandState> states, int menu) {
+  std::vector<MenuLine> lines;
+  for (const Command& c : commands) {
+    if (!c.menus.Has(menu)) continue;
+    const CommandState& s = states[static_cast<std::size_t>(c.id)];
+    const std::string text = ShownText(c, s);
+    lines.push_back({c.id, text, !text.empty() && Raisable(c, s), c.checkable && s.checked});
+  }
+  return lines;
+}
+
+int CommandForKey(std::span<const Command> commands, std::span<const CommandState> states,
+                  Key key) {
+  if (key.vk == 0) return -1;
+  for (const Command& c : commands)
+    if (c.key == key && Raisable(c, states[static_cast<std::size_t>(c.id)])) return c.id;
+  return -1;
+}
+
+}  // namespace lornel::ui
