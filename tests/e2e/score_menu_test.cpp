@@ -46,7 +46,7 @@ std::optional<std::vector<MenuLine>> ReadMenu(HWND window) {
   return lines;
 }
 
-// Downs from the top: 1 the title, 2 加, 3 减, 4 清零; Up once: 复制全部成绩.
+// Downs from the top: 1 撤销, 2 the title, 3 加, 4 减, 5 清零; Up once: 复制全部成绩.
 // A menu that opens leftwards, at the screen's right, lies under the pointer,
 // which would highlight an item before the keys: the pointer goes first.
 void Choose(int downs, bool up = false) {
@@ -84,23 +84,23 @@ TEST(ScoreMenu, EachGroupsPartOpensItsMenuAndTheChoiceChangesThatScore) {
     HWND menu = OpenMenu();
     ASSERT_TRUE(menu) << "group " << g;
     if (const auto lines = ReadMenu(menu)) {
-      ASSERT_EQ(lines->size(), 6u);
-      EXPECT_EQ((*lines)[0].text, std::string("第") + quiz::round::GroupNumeral(group.g) + "组");
-      EXPECT_TRUE((*lines)[0].greyed);
-      EXPECT_EQ((*lines)[1].text, "加 1 分");
-      EXPECT_FALSE((*lines)[1].greyed);
-      EXPECT_EQ((*lines)[5].text, "复制全部成绩");
+      ASSERT_EQ(lines->size(), 8u);
+      EXPECT_EQ((*lines)[2].text, std::string("第") + quiz::round::GroupNumeral(group.g) + "组");
+      EXPECT_TRUE((*lines)[2].greyed);
+      EXPECT_EQ((*lines)[3].text, "加 1 分");
+      EXPECT_FALSE((*lines)[3].greyed);
+      EXPECT_EQ((*lines)[7].text, "复制全部成绩");
     }
     if (g == 3) s.Screenshot(L"score-menu");
-    Choose(2);
+    Choose(3);
     EXPECT_TRUE(WaitUntil([&] { return Text(label) == "1"; })) << "加, group " << g;
     RightClickAt({r.left - 30, y});
     ASSERT_TRUE(OpenMenu());
-    Choose(3);
+    Choose(4);
     EXPECT_TRUE(WaitUntil([&] { return Text(label) == "0"; })) << "减 on the name, group " << g;
     RightClickAt({r.right + 15, y});
     ASSERT_TRUE(OpenMenu());
-    Choose(3);
+    Choose(4);
     EXPECT_TRUE(WaitUntil([&] { return Text(label) == "-1"; })) << "减 on 分., group " << g;
   }
   for (const quiz::Group& group : quiz::kGroups) EXPECT_EQ(Text(s.Of(group.score)), "-1");
@@ -109,7 +109,7 @@ TEST(ScoreMenu, EachGroupsPartOpensItsMenuAndTheChoiceChangesThatScore) {
   GetWindowRect(second, &r);
   RightClickAt(Centre(r));
   ASSERT_TRUE(OpenMenu());
-  Choose(4);
+  Choose(5);
   EXPECT_TRUE(WaitUntil([&] { return Text(second) == "0"; })) << "清零";
   RightClickAt(Centre(r));
   ASSERT_TRUE(OpenMenu());
@@ -133,10 +133,10 @@ TEST(ScoreMenu, GreyedPointItemsChangeNothingAndTheCoverTakesTheClick) {
   HWND menu = OpenMenu();
   ASSERT_TRUE(menu);
   if (const auto lines = ReadMenu(menu)) {
-    EXPECT_TRUE((*lines)[1].greyed && (*lines)[2].greyed);
-    EXPECT_FALSE((*lines)[3].greyed);
+    EXPECT_TRUE((*lines)[3].greyed && (*lines)[4].greyed);
+    EXPECT_FALSE((*lines)[5].greyed);
   }
-  Choose(2);  // Enter on a greyed 加 chooses nothing
+  Choose(3);  // Enter on a greyed 加 chooses nothing
   PressKey(VK_ESCAPE);
   WaitUntil([] { return !FindWindowW(L"#32768", nullptr); }, 2000);
   Pause(200);
