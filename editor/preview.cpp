@@ -2,7 +2,7 @@
 
 #include "config/questions.h"
 #include "editor/unicode.h"
-#include "quiz/picture_view.h"
+#include "quiz/question_picture.h"
 
 namespace lornel::editor {
 

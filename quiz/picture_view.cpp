@@ -1,17 +1,10 @@
 #include "quiz/picture_view.h"
 
-#include "config/config.h"
 #include "quiz/main_ids.h"
+#include "quiz/tables.h"
 #include "ui/question_picture.h"
 
 namespace lornel::quiz {
-
-bool ShowQuestionPicture(ui::Form& form, int label, const std::string& configPath,
-                         const std::string& value) {
-  return form.SetPicture(label, config::PicturePath(configPath, value), PictureNote(value));
-}
-
-std::string PictureNote(const std::string& value) { return "图片无法显示：" + value; }
 
 void EnlargePicture(Context& ctx, int label, int x, int y) {
   ui::Form& form = ctx.main.form();

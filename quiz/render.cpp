@@ -1,7 +1,7 @@
 #include "quiz/render.h"
 
 #include "quiz/key_layer.h"
-#include "quiz/picture_view.h"
+#include "quiz/question_picture.h"
 #include "quiz/tables.h"
 
 namespace lornel::quiz {

@@ -97,5 +97,18 @@ for p in $portable; do
     status=1
   done
 done
-[ "$status" -eq 0 ] && echo "$(wc -l <<<"$edges") folder dependencies of ${#files[@]} files, all downwards"
+# lornel.exe's handler files (one per part of the window) never call each
+# other, directly or round a loop: what two of them share lives in the quiz's
+# own steps (quiz/play.h) or in the Round, and only app/'s dispatch includes them.
+handlers="answer board countdown countdown_control groups keyboard picture_view ruling score_menu
+  settings_check undo"
+for h in $handlers; do
+  for f in $(grep -lE "^[[:space:]]*#[[:space:]]*include[[:space:]]+\"quiz/$h\.h\"" quiz/*.cpp quiz/*.h \
+    quiz/round/*.cpp quiz/round/*.h 2>/dev/null); do
+    [ "$f" = "quiz/$h.cpp" ] && continue
+    echo "FAIL: $f includes quiz/$h.h, a handler file's; share through quiz/play.h or the Round"
+    status=1
+  done
+done
+[ "$status" -eq 0 ] && echo "$(wc -l <<<"$edges") folder dependencies of ${#files[@]} files, all downwards; no handler file of quiz/ calls another"
 exit "$status"
