@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <map>
 #include <vector>
 
 #include "config/gbk.h"
@@ -173,7 +174,27 @@ bool NameMatches(const Text& text, Range r, const std::vector<Code>& query) {
   return k == query.size();
 }
 
-// Where the first section named section lies, and the line of key in it.
+// A name as a key of the index: its codes, ASCII letters folded.
+template <class Text>
+std::u16string FoldedName(const Text& text, Range r) {
+  std::u16string folded;
+  for (std::size_t pos = r.begin; pos < r.end;) {
+    const gbk::Char c = text.At(pos);
+    folded.push_back(static_cast<char16_t>(FoldAscii(c.code)));
+    pos += c.size;
+  }
+  return folded;
+}
+
+template <class Text>
+std::u16string FoldedQuery(std::string_view query) {
+  std::u16string folded;
+  for (const Code code : QueryCodes<Text>(query))
+    folded.push_back(static_cast<char16_t>(FoldAscii(code)));
+  return folded;
+}
+
+// Where the first section named section lies, and the line of key in it (for the writer).
 struct Location {
   bool sectionFound = false;
   bool keyFound = false;
@@ -182,8 +203,7 @@ struct Location {
 };
 
 template <class Text>
-Location Locate(const Text& text, std::string_view section, std::string_view key,
-                bool stopAtKey = true) {
+Location Locate(const Text& text, std::string_view section, std::string_view key) {
   const auto sectionCodes = QueryCodes<Text>(section);
   const auto keyCodes = QueryCodes<Text>(key);
   Location where;
@@ -209,16 +229,16 @@ Location Locate(const Text& text, std::string_view section, std::string_view key
     if (!where.keyFound && NameMatches(text, line.name, keyCodes)) {
       where.keyFound = true;
       where.keyLine = line;
-      if (stopAtKey) return where;
     }
   }
   return where;
 }
 
 // The value of a key line without one pair of matching quotes, single or
-// double, around it.
+// double, around it; empty for a key without '='.
 template <class Text>
 Range ValueRange(const Text& text, const Line& line) {
+  if (!line.hasValue) return {};
   Range r = line.value;
   if (r.begin < r.end) {
     const gbk::Char first = text.At(r.begin);
@@ -232,10 +252,8 @@ Range ValueRange(const Text& text, const Line& line) {
 }
 
 template <class Text>
-std::string ValueOf(const Text& text, const Line& line, std::size_t maxBytes) {
+std::string GbkOf(const Text& text, Range r, std::size_t maxBytes) {
   std::string out;
-  if (!line.hasValue) return out;
-  const Range r = ValueRange(text, line);
   for (std::size_t pos = r.begin; pos < r.end;) {
     const gbk::Char c = text.At(pos);
     // A character that does not fit whole is left out, never cut in half.
@@ -288,7 +306,7 @@ std::string_view TrimSpaces(std::string_view text) {
 template <class Text, class Storage, class Encode>
 Storage Edit(const Text& text, Storage storage, std::string_view section, std::string_view key,
              std::string_view value, Encode encode) {
-  const Location where = Locate(text, section, key, /*stopAtKey=*/false);
+  const Location where = Locate(text, section, key);
   if (where.keyFound) {
     const Line& line = where.keyLine;
     // Only what follows the key changes; its spelling and indentation stay.
@@ -315,6 +333,38 @@ Storage Edit(const Text& text, Storage storage, std::string_view section, std::s
   return storage;
 }
 
+// The values by section and key, each as the range of its text without its quotes.
+using Index = std::map<std::u16string, std::map<std::u16string, Range>>;
+
+template <class Text>
+Index IndexOf(const Text& text) {
+  Index index;
+  // Entries before the first section line belong to a section without a name.
+  auto* current = &index[u""];
+  for (std::size_t pos = 0; pos < text.size();) {
+    const Line line = ScanLine(text, pos);
+    pos = line.next;
+    if (line.content.begin == line.content.end) continue;
+    if (line.isSection) {
+      // Only the first section of a name counts: a later one is never searched.
+      const auto [at, added] = index.try_emplace(FoldedName(text, line.name));
+      current = added ? &at->second : nullptr;
+    } else if (current) {
+      current->try_emplace(FoldedName(text, line.name), ValueRange(text, line));
+    }
+  }
+  return index;
+}
+
+template <class Text>
+std::optional<Range> Find(const Index& index, std::string_view section, std::string_view key) {
+  const auto names = index.find(FoldedQuery<Text>(section));
+  if (names == index.end()) return std::nullopt;
+  const auto value = names->second.find(FoldedQuery<Text>(key));
+  if (value == names->second.end()) return std::nullopt;
+  return value->second;
+}
+
 }  // namespace
 
 IniEncoding DetectIniEncoding(std::string_view file, std::size_t* bomSize) {
@@ -333,32 +383,56 @@ IniEncoding DetectIniEncoding(std::string_view file, std::size_t* bomSize) {
   return encoding;
 }
 
+struct IniDocument::Parsed {
+  IniEncoding encoding = IniEncoding::Ansi;
+  std::string bytes;     // a GBK file as it is
+  std::u16string units;  // a UTF-8 or UTF-16 file decoded
+  Index index;
+};
+
+IniDocument::IniDocument(std::string_view file) {
+  auto parsed = std::make_unique<Parsed>();
+  std::size_t bom = 0;
+  parsed->encoding = DetectIniEncoding(file, &bom);
+  if (parsed->encoding == IniEncoding::Ansi) {
+    parsed->bytes = std::string(file);
+    parsed->index = IndexOf(AnsiText{parsed->bytes});
+  } else {
+    parsed->units = DecodeUnits(file, parsed->encoding, bom);
+    parsed->index = IndexOf(UnitText{parsed->units});
+  }
+  parsed_ = std::move(parsed);
+}
+
+IniDocument::IniDocument(IniDocument&&) noexcept = default;
+IniDocument& IniDocument::operator=(IniDocument&&) noexcept = default;
+IniDocument::~IniDocument() = default;
+
+std::string IniDocument::Value(std::string_view section, std::string_view key,
+                               std::size_t maxBytes) const {
+  const Parsed& p = *parsed_;
+  if (p.encoding == IniEncoding::Ansi) {
+    const auto r = Find<AnsiText>(p.index, section, key);
+    return r ? GbkOf(AnsiText{p.bytes}, *r, maxBytes) : std::string();
+  }
+  const auto r = Find<UnitText>(p.index, section, key);
+  return r ? GbkOf(UnitText{p.units}, *r, maxBytes) : std::string();
+}
+
+std::u16string IniDocument::Units(std::string_view section, std::string_view key) const {
+  const Parsed& p = *parsed_;
+  if (p.encoding == IniEncoding::Ansi) return gbk::ToUnits(Value(section, key, std::string::npos));
+  const auto r = Find<UnitText>(p.index, section, key);
+  return r ? p.units.substr(r->begin, r->end - r->begin) : std::u16string();
+}
+
 std::string ReadIniValue(std::string_view file, std::string_view section, std::string_view key,
                          std::size_t maxBytes) {
-  std::size_t bom = 0;
-  const IniEncoding encoding = DetectIniEncoding(file, &bom);
-  if (encoding == IniEncoding::Ansi) {
-    const AnsiText text{file};
-    const Location where = Locate(text, section, key);
-    return where.keyFound ? ValueOf(text, where.keyLine, maxBytes) : std::string();
-  }
-  const std::u16string units = DecodeUnits(file, encoding, bom);
-  const UnitText text{units};
-  const Location where = Locate(text, section, key);
-  return where.keyFound ? ValueOf(text, where.keyLine, maxBytes) : std::string();
+  return IniDocument(file).Value(section, key, maxBytes);
 }
 
 std::u16string ReadIniUnits(std::string_view file, std::string_view section, std::string_view key) {
-  std::size_t bom = 0;
-  const IniEncoding encoding = DetectIniEncoding(file, &bom);
-  if (encoding == IniEncoding::Ansi)
-    return gbk::ToUnits(ReadIniValue(file, section, key, std::string::npos));
-  const std::u16string units = DecodeUnits(file, encoding, bom);
-  const UnitText text{units};
-  const Location where = Locate(text, section, key);
-  if (!where.keyFound || !where.keyLine.hasValue) return {};
-  const Range r = ValueRange(text, where.keyLine);
-  return units.substr(r.begin, r.end - r.begin);
+  return IniDocument(file).Units(section, key);
 }
 
 std::optional<std::string> WriteIniValue(std::string_view file, std::string_view section,
