@@ -3,6 +3,7 @@
 #include <string_view>
 
 #include "config/ini.h"
+#include "config/path.h"
 
 namespace lornel::config {
 
@@ -34,8 +35,6 @@ std::string OwnOrGlobal(platform::Host& host, const std::string& path, int n,
   return ReadConfigValue(host, path, section, key);
 }
 
-bool IsSlash(char c) { return c == '\\' || c == '/'; }
-
 }  // namespace
 
 std::string QuestionTitleKey(int n) { return QuestionKey(n, "题目"); }
@@ -55,20 +54,7 @@ std::string ReadPointsValue(platform::Host& host, const std::string& path, int n
 }
 
 std::string PicturePath(const std::string& configPath, const std::string& value) {
-  if (value.empty()) return {};
-  const bool drive = value.size() >= 2 && value[1] == ':' &&
-                     ((value[0] >= 'A' && value[0] <= 'Z') || (value[0] >= 'a' && value[0] <= 'z'));
-  if (drive || IsSlash(value[0])) return value;  // "C:\...", "\\server\...", "\root"
-  // The last separator that is one: a GBK character's second byte can be 0x5C.
-  std::size_t folderEnd = 0;
-  for (std::size_t i = 0; i < configPath.size(); ++i) {
-    if (static_cast<unsigned char>(configPath[i]) >= 0x81) {
-      ++i;
-    } else if (IsSlash(configPath[i])) {
-      folderEnd = i + 1;
-    }
-  }
-  return configPath.substr(0, folderEnd) + value;
+  return PathBeside(configPath, value);
 }
 
 std::string OtherAnswersKey(int n) { return QuestionKey(n, "其他答案"); }

@@ -62,7 +62,7 @@ std::string ReadConfigValue(platform::Files& files, const std::string& path,
 std::string ReadCountdownValue(platform::Host& host, const std::string& path, int n);
 std::string ReadPointsValue(platform::Host& host, const std::string& path, int n);
 // The file a picture value names: an absolute path as it stands, else relative
-// to the folder of the configuration file. "" for an empty value.
+// to the folder of the configuration file (PathBeside). "" for an empty value.
 std::string PicturePath(const std::string& configPath, const std::string& value);
 // Never replaces a file that exists; written whole or not at all. False when
 // no file stands at path afterwards (a folder that cannot be written).

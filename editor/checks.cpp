@@ -233,7 +233,7 @@ std::vector<Finding> CheckPictures(const Quiz& quiz, const std::string& configPa
       c.Error(f, "文件名里有 GBK 编码存不下的字符，请把图片改个名字再选。");
       continue;
     }
-    const std::string path = PicturePath(configPath, *gbk);
+    const std::string path = config::PicturePath(configPath, *gbk);
     const platform::FileRead read = files.ReadFileChecked(path);
     if (read.problem == platform::FileProblem::Missing) {
       c.Warning(f, "找不到图片“" + path + "”，课堂上不会显示图片。");
