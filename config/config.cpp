@@ -4,6 +4,7 @@
 
 #include "config/ini.h"
 #include "config/path.h"
+#include "config/quiz_file.h"
 
 namespace lornel::config {
 
@@ -25,16 +26,6 @@ std::string QuestionKey(int n, const char* what) {
   return std::string(QuestionName(n)) + what;
 }
 
-std::string OwnOrGlobal(platform::Host& host, const std::string& path, int n,
-                        const std::string& ownSection, const std::string& ownKey,
-                        const std::string& section, const std::string& key) {
-  if (n >= 1 && n <= kQuestionCount) {
-    std::string own = ReadConfigValue(host, path, ownSection, ownKey);
-    if (!own.empty()) return own;
-  }
-  return ReadConfigValue(host, path, section, key);
-}
-
 }  // namespace
 
 std::string QuestionTitleKey(int n) { return QuestionKey(n, "题目"); }
@@ -44,13 +35,11 @@ std::string QuestionCountdownKey(int n) { return QuestionKey(n, "倒计时"); }
 std::string QuestionPointsKey(int n) { return QuestionKey(n, "得分"); }
 
 std::string ReadCountdownValue(platform::Host& host, const std::string& path, int n) {
-  return OwnOrGlobal(host, path, n, kQuestionCountdownSection, QuestionCountdownKey(n),
-                     kCountdownSection, kCountdownKey);
+  return ReadQuizFile(host, path).CountdownValue(n);
 }
 
 std::string ReadPointsValue(platform::Host& host, const std::string& path, int n) {
-  return OwnOrGlobal(host, path, n, kQuestionPointsSection, QuestionPointsKey(n), kPointsSection,
-                     kPointsKey);
+  return ReadQuizFile(host, path).PointsValue(n);
 }
 
 std::string PicturePath(const std::string& configPath, const std::string& value) {
@@ -58,17 +47,22 @@ std::string PicturePath(const std::string& configPath, const std::string& value)
 }
 
 std::string OtherAnswersKey(int n) { return QuestionKey(n, "其他答案"); }
-bool SoundsOn(std::string_view value) { return value == "1"; }
 
 bool ConfigFileExists(platform::Files& files, const std::string& path) {
   return files.PathExists(path);
 }
 
+std::optional<std::string> ReadConfigFile(platform::Files& files, const std::string& path) {
+  const std::string_view p = Significant(path);
+  if (p.empty()) return std::nullopt;
+  return files.ReadWholeFile(std::string(p));
+}
+
 std::string ReadConfigValue(platform::Files& files, const std::string& path,
                             const std::string& section, const std::string& key) {
-  const std::string_view p = Significant(path), s = Significant(section), k = Significant(key);
-  if (p.empty() || s.empty() || k.empty()) return {};
-  const auto file = files.ReadWholeFile(std::string(p));
+  const std::string_view s = Significant(section), k = Significant(key);
+  if (s.empty() || k.empty()) return {};
+  const auto file = ReadConfigFile(files, path);
   if (!file) return {};
   return ReadIniValue(*file, s, k);
 }

@@ -2,6 +2,7 @@
 // default file and the conversions of its values to numbers.
 #pragma once
 
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -47,11 +48,19 @@ std::string QuestionCountdownKey(int n);
 std::string QuestionPointsKey(int n);
 std::string OtherAnswersKey(int n);  // "第一题其他答案" ...
 
-// Whether the value of kSoundKey switches the sounds on: "1" alone does.
-bool SoundsOn(std::string_view value);
+// A switch of the file (pinyin, lenient, sounds) is on when its value is
+// "1" alone: the same rule in GBK and in the editor's UTF-16.
+template <class Text>
+constexpr bool SwitchOn(const Text& value) {
+  return value.size() == 1 && value[0] == '1';
+}
+inline bool SoundsOn(std::string_view value) { return SwitchOn(value); }
 
 // Any entry named path counts, a directory too (a find-first-file query).
 bool ConfigFileExists(platform::Files& files, const std::string& path);
+// The whole file at path: leading codes 1..32 of path are skipped, and a
+// path that is then empty is not read. nullopt when nothing could be read.
+std::optional<std::string> ReadConfigFile(platform::Files& files, const std::string& path);
 // Leading codes 1..32 of path, section and key are skipped; when one of them
 // is then empty the file is not touched. "" when the file, section or key is
 // missing; at most 10239 bytes, never half a character.
