@@ -9,7 +9,6 @@
 
 namespace lornel::editor {
 
-inline constexpr std::size_t kLargestPicture = 20u * 1024 * 1024;
 inline constexpr const char* kPictureFolder = "图片";
 
 // What the file should name for a picture chosen at chosenPath: a picture
