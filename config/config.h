@@ -9,14 +9,13 @@
 
 #include "config/questions.h"
 #include "platform/host.h"
+#include "platform/quiz_program.h"
 
 namespace lornel::config {
 
-// The quiz file's name: lornel.exe reads the one beside it.
-inline constexpr const char* kConfigFileName = "wtda.ini";
 // The quiz file in a folder given without a trailing backslash.
 inline std::string ConfigPathIn(const std::string& directory) {
-  return directory + "\\" + kConfigFileName;
+  return directory + "\\" + platform::kQuizFileName;
 }
 
 inline constexpr const char* kTitleSection = "题目信息：";
