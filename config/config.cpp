@@ -21,12 +21,12 @@ std::string_view Significant(std::string_view text) {
   return text;
 }
 
-std::string QuestionKey(int n, const char* what) {
-  if (n < 1 || n > kQuestionCount) return {};
-  return std::string(QuestionName(n)) + what;
-}
-
 }  // namespace
+
+std::string QuestionKey(int n, std::string_view what) {
+  if (n < 1 || n > kQuestionCount) return {};
+  return std::string(QuestionName(n)) + std::string(what);
+}
 
 std::string QuestionTitleKey(int n) { return QuestionKey(n, "题目"); }
 std::string QuestionAnswerKey(int n) { return QuestionKey(n, "答案"); }

@@ -38,6 +38,9 @@ inline constexpr const char* kOtherAnswersSection = "其他答案：";
 inline constexpr const char* kSoundSection = "声音：";
 inline constexpr const char* kSoundKey = "开启声音";
 
+// Question n's key of a kind: "第一题" ... "第十四题" followed by what; "" for
+// n outside 1..14.
+std::string QuestionKey(int n, std::string_view what);
 // n from 1 to 14: "第一题题目" ... "第十四题题目", "第一题答案" ...
 std::string QuestionTitleKey(int n);
 std::string QuestionAnswerKey(int n);  // "" for n outside 1..14

@@ -19,7 +19,8 @@ template <class T>
 using PerQuestion = std::array<T, kQuestionCount>;
 
 // The values as Text: GBK bytes for lornel.exe, UTF-16 for the editor. A new
-// value is one member here and one line in ForEachValue.
+// value is one member here, one line in ForEachValue and, for lornel.exe, one
+// accessor of QuizFile.
 template <class Text>
 struct QuizValues {
   PerQuestion<Text> titles, answers;
@@ -40,7 +41,8 @@ struct Place {
 // Every value with its place, in the order that their sections are added to a file.
 template <class Values, class Visit>
 void ForEachValue(Values& values, Visit visit) {
-  const auto rows = [&](auto& perQuestion, const char* section, std::string (*key)(int)) {
+  // key(n): QuestionTitleKey, or for a new value [](int n) { return QuestionKey(n, "..."); }.
+  const auto rows = [&](auto& perQuestion, const char* section, const auto& key) {
     for (int n = 1; n <= kQuestionCount; ++n) visit(perQuestion[n - 1], Place{section, key(n)});
   };
   rows(values.titles, kTitleSection, QuestionTitleKey);

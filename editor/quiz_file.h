@@ -1,5 +1,5 @@
-// The values the editor owns in wtda.ini, read from a file and written back
-// into it in place.
+// The editor's view of wtda.ini: config's quiz values (config/quiz_file.h)
+// whole and in UTF-16, field by field, and written back into the file in place.
 #pragma once
 
 #include <optional>
