@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <cstdint>
-#include <map>
 #include <vector>
 
 #include "config/gbk.h"
@@ -142,28 +141,26 @@ Line ScanLine(const Text& text, std::size_t pos) {
 }
 
 // A looked-up name as the profile functions take it: a C string, trimmed at
-// both ends, in the code space of the file.
+// both ends, in the code space of the file (a short one needs no allocation).
 template <class Text>
-std::vector<Code> QueryCodes(std::string_view query) {
+std::u16string QueryCodes(std::string_view query) {
   const auto nul = query.find('\0');
   if (nul != std::string_view::npos) query = query.substr(0, nul);
-  std::vector<Code> codes;
-  codes.reserve(query.size());
+  std::u16string codes;
   for (std::size_t i = 0; i < query.size();) {
     const gbk::Char c = gbk::At(query, i);
-    codes.push_back(Text::FromQuery(c.code));
+    codes.push_back(static_cast<char16_t>(Text::FromQuery(c.code)));
     i += c.size;
   }
   std::size_t b = 0, e = codes.size();
   while (b < e && IsSpace(codes[b])) ++b;
   while (e > b && IsSpace(codes[e - 1])) --e;
-  return std::vector<Code>(codes.begin() + static_cast<std::ptrdiff_t>(b),
-                           codes.begin() + static_cast<std::ptrdiff_t>(e));
+  return codes.substr(b, e - b);
 }
 
 // Names compare without regard to the case of ASCII letters only.
 template <class Text>
-bool NameMatches(const Text& text, Range r, const std::vector<Code>& query) {
+bool NameMatches(const Text& text, Range r, std::u16string_view query) {
   std::size_t k = 0;
   for (std::size_t pos = r.begin; pos < r.end;) {
     const gbk::Char c = text.At(pos);
@@ -172,26 +169,6 @@ bool NameMatches(const Text& text, Range r, const std::vector<Code>& query) {
     pos += c.size;
   }
   return k == query.size();
-}
-
-// A name as a key of the index: its codes, ASCII letters folded.
-template <class Text>
-std::u16string FoldedName(const Text& text, Range r) {
-  std::u16string folded;
-  for (std::size_t pos = r.begin; pos < r.end;) {
-    const gbk::Char c = text.At(pos);
-    folded.push_back(static_cast<char16_t>(FoldAscii(c.code)));
-    pos += c.size;
-  }
-  return folded;
-}
-
-template <class Text>
-std::u16string FoldedQuery(std::string_view query) {
-  std::u16string folded;
-  for (const Code code : QueryCodes<Text>(query))
-    folded.push_back(static_cast<char16_t>(FoldAscii(code)));
-  return folded;
 }
 
 // Where the first section named section lies, and the line of key in it (for the writer).
@@ -254,6 +231,7 @@ Range ValueRange(const Text& text, const Line& line) {
 template <class Text>
 std::string GbkOf(const Text& text, Range r, std::size_t maxBytes) {
   std::string out;
+  out.reserve(std::min(2 * (r.end - r.begin), maxBytes));
   for (std::size_t pos = r.begin; pos < r.end;) {
     const gbk::Char c = text.At(pos);
     // A character that does not fit whole is left out, never cut in half.
@@ -333,36 +311,54 @@ Storage Edit(const Text& text, Storage storage, std::string_view section, std::s
   return storage;
 }
 
-// The values by section and key, each as the range of its text without its quotes.
-using Index = std::map<std::u16string, std::map<std::u16string, Range>>;
+// Every section line and key line of a file in file order, each key under
+// its section. A look-up takes the first section of the name and the first
+// key of the name in it, as the profile reader does; names are compared in
+// place, so that building the index costs little more than one scan.
+struct Index {
+  struct Entry {
+    Range name;
+    Range value;  // without its quotes
+  };
+  struct Section {
+    Range name;
+    std::size_t firstEntry, endEntry;
+  };
+  std::vector<Section> sections;  // [0]: the entries before the first section line
+  std::vector<Entry> entries;
+};
 
 template <class Text>
 Index IndexOf(const Text& text) {
   Index index;
-  // Entries before the first section line belong to a section without a name.
-  auto* current = &index[u""];
+  index.sections.push_back({Range{}, 0, 0});
   for (std::size_t pos = 0; pos < text.size();) {
     const Line line = ScanLine(text, pos);
     pos = line.next;
     if (line.content.begin == line.content.end) continue;
     if (line.isSection) {
-      // Only the first section of a name counts: a later one is never searched.
-      const auto [at, added] = index.try_emplace(FoldedName(text, line.name));
-      current = added ? &at->second : nullptr;
-    } else if (current) {
-      current->try_emplace(FoldedName(text, line.name), ValueRange(text, line));
+      index.sections.push_back({line.name, index.entries.size(), index.entries.size()});
+    } else {
+      index.entries.push_back({line.name, ValueRange(text, line)});
+      index.sections.back().endEntry = index.entries.size();
     }
   }
   return index;
 }
 
 template <class Text>
-std::optional<Range> Find(const Index& index, std::string_view section, std::string_view key) {
-  const auto names = index.find(FoldedQuery<Text>(section));
-  if (names == index.end()) return std::nullopt;
-  const auto value = names->second.find(FoldedQuery<Text>(key));
-  if (value == names->second.end()) return std::nullopt;
-  return value->second;
+std::optional<Range> Find(const Text& text, const Index& index, std::string_view section,
+                          std::string_view key) {
+  const auto sectionCodes = QueryCodes<Text>(section);
+  const auto keyCodes = QueryCodes<Text>(key);
+  for (const Index::Section& s : index.sections) {
+    if (!NameMatches(text, s.name, sectionCodes)) continue;
+    // Only the first section of a name counts: a later one is never searched.
+    for (std::size_t e = s.firstEntry; e < s.endEntry; ++e)
+      if (NameMatches(text, index.entries[e].name, keyCodes)) return index.entries[e].value;
+    return std::nullopt;
+  }
+  return std::nullopt;
 }
 
 }  // namespace
@@ -412,17 +408,19 @@ std::string IniDocument::Value(std::string_view section, std::string_view key,
                                std::size_t maxBytes) const {
   const Parsed& p = *parsed_;
   if (p.encoding == IniEncoding::Ansi) {
-    const auto r = Find<AnsiText>(p.index, section, key);
-    return r ? GbkOf(AnsiText{p.bytes}, *r, maxBytes) : std::string();
+    const AnsiText text{p.bytes};
+    const auto r = Find(text, p.index, section, key);
+    return r ? GbkOf(text, *r, maxBytes) : std::string();
   }
-  const auto r = Find<UnitText>(p.index, section, key);
-  return r ? GbkOf(UnitText{p.units}, *r, maxBytes) : std::string();
+  const UnitText text{p.units};
+  const auto r = Find(text, p.index, section, key);
+  return r ? GbkOf(text, *r, maxBytes) : std::string();
 }
 
 std::u16string IniDocument::Units(std::string_view section, std::string_view key) const {
   const Parsed& p = *parsed_;
   if (p.encoding == IniEncoding::Ansi) return gbk::ToUnits(Value(section, key, std::string::npos));
-  const auto r = Find<UnitText>(p.index, section, key);
+  const auto r = Find(UnitText{p.units}, p.index, section, key);
   return r ? p.units.substr(r->begin, r->end - r->begin) : std::u16string();
 }
 
