@@ -3,6 +3,8 @@
 
 #include <string>
 
+#include "config/path.h"
+
 namespace lornel::common {
 
 struct ProgramPaths {
@@ -10,11 +12,10 @@ struct ProgramPaths {
   std::string fileName;   // extension included
 };
 
-// Splits a module path at its last backslash; a path without one is all name.
+// Splits a module path after its last folder (config/path.h); a path without
+// a separator is all name.
 inline ProgramPaths SplitModulePath(const std::string& fullPath) {
-  const auto slash = fullPath.find_last_of('\\');
-  if (slash == std::string::npos) return {"", fullPath};
-  return {fullPath.substr(0, slash), fullPath.substr(slash + 1)};
+  return {config::FolderOf(fullPath), config::FileNameOf(fullPath)};
 }
 
 }  // namespace lornel::common

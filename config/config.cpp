@@ -3,6 +3,8 @@
 #include <string_view>
 
 #include "config/ini.h"
+#include "config/path.h"
+#include "config/quiz_file.h"
 
 namespace lornel::config {
 
@@ -19,24 +21,12 @@ std::string_view Significant(std::string_view text) {
   return text;
 }
 
-std::string QuestionKey(int n, const char* what) {
-  if (n < 1 || n > kQuestionCount) return {};
-  return std::string(QuestionName(n)) + what;
-}
-
-std::string OwnOrGlobal(platform::Host& host, const std::string& path, int n,
-                        const std::string& ownSection, const std::string& ownKey,
-                        const std::string& section, const std::string& key) {
-  if (n >= 1 && n <= kQuestionCount) {
-    std::string own = ReadConfigValue(host, path, ownSection, ownKey);
-    if (!own.empty()) return own;
-  }
-  return ReadConfigValue(host, path, section, key);
-}
-
-bool IsSlash(char c) { return c == '\\' || c == '/'; }
-
 }  // namespace
+
+std::string QuestionKey(int n, std::string_view what) {
+  if (n < 1 || n > kQuestionCount) return {};
+  return std::string(QuestionName(n)) + std::string(what);
+}
 
 std::string QuestionTitleKey(int n) { return QuestionKey(n, "题目"); }
 std::string QuestionAnswerKey(int n) { return QuestionKey(n, "答案"); }
@@ -45,44 +35,34 @@ std::string QuestionCountdownKey(int n) { return QuestionKey(n, "倒计时"); }
 std::string QuestionPointsKey(int n) { return QuestionKey(n, "得分"); }
 
 std::string ReadCountdownValue(platform::Host& host, const std::string& path, int n) {
-  return OwnOrGlobal(host, path, n, kQuestionCountdownSection, QuestionCountdownKey(n),
-                     kCountdownSection, kCountdownKey);
+  return ReadQuizFile(host, path).CountdownValue(n);
 }
 
 std::string ReadPointsValue(platform::Host& host, const std::string& path, int n) {
-  return OwnOrGlobal(host, path, n, kQuestionPointsSection, QuestionPointsKey(n), kPointsSection,
-                     kPointsKey);
+  return ReadQuizFile(host, path).PointsValue(n);
 }
 
 std::string PicturePath(const std::string& configPath, const std::string& value) {
-  if (value.empty()) return {};
-  const bool drive = value.size() >= 2 && value[1] == ':' &&
-                     ((value[0] >= 'A' && value[0] <= 'Z') || (value[0] >= 'a' && value[0] <= 'z'));
-  if (drive || IsSlash(value[0])) return value;  // "C:\...", "\\server\...", "\root"
-  // The last separator that is one: a GBK character's second byte can be 0x5C.
-  std::size_t folderEnd = 0;
-  for (std::size_t i = 0; i < configPath.size(); ++i) {
-    if (static_cast<unsigned char>(configPath[i]) >= 0x81) {
-      ++i;
-    } else if (IsSlash(configPath[i])) {
-      folderEnd = i + 1;
-    }
-  }
-  return configPath.substr(0, folderEnd) + value;
+  return PathBeside(configPath, value);
 }
 
 std::string OtherAnswersKey(int n) { return QuestionKey(n, "其他答案"); }
-bool SoundsOn(std::string_view value) { return value == "1"; }
 
 bool ConfigFileExists(platform::Files& files, const std::string& path) {
   return files.PathExists(path);
 }
 
+std::optional<std::string> ReadConfigFile(platform::Files& files, const std::string& path) {
+  const std::string_view p = Significant(path);
+  if (p.empty()) return std::nullopt;
+  return files.ReadWholeFile(std::string(p));
+}
+
 std::string ReadConfigValue(platform::Files& files, const std::string& path,
                             const std::string& section, const std::string& key) {
-  const std::string_view p = Significant(path), s = Significant(section), k = Significant(key);
-  if (p.empty() || s.empty() || k.empty()) return {};
-  const auto file = files.ReadWholeFile(std::string(p));
+  const std::string_view s = Significant(section), k = Significant(key);
+  if (s.empty() || k.empty()) return {};
+  const auto file = ReadConfigFile(files, path);
   if (!file) return {};
   return ReadIniValue(*file, s, k);
 }

@@ -2,20 +2,20 @@
 // default file and the conversions of its values to numbers.
 #pragma once
 
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
 #include "config/questions.h"
 #include "platform/host.h"
+#include "platform/quiz_program.h"
 
 namespace lornel::config {
 
-// The quiz file's name: lornel.exe reads the one beside it.
-inline constexpr const char* kConfigFileName = "wtda.ini";
 // The quiz file in a folder given without a trailing backslash.
 inline std::string ConfigPathIn(const std::string& directory) {
-  return directory + "\\" + kConfigFileName;
+  return directory + "\\" + platform::kQuizFileName;
 }
 
 inline constexpr const char* kTitleSection = "题目信息：";
@@ -38,6 +38,9 @@ inline constexpr const char* kOtherAnswersSection = "其他答案：";
 inline constexpr const char* kSoundSection = "声音：";
 inline constexpr const char* kSoundKey = "开启声音";
 
+// Question n's key of a kind: "第一题" ... "第十四题" followed by what; "" for
+// n outside 1..14.
+std::string QuestionKey(int n, std::string_view what);
 // n from 1 to 14: "第一题题目" ... "第十四题题目", "第一题答案" ...
 std::string QuestionTitleKey(int n);
 std::string QuestionAnswerKey(int n);  // "" for n outside 1..14
@@ -47,11 +50,19 @@ std::string QuestionCountdownKey(int n);
 std::string QuestionPointsKey(int n);
 std::string OtherAnswersKey(int n);  // "第一题其他答案" ...
 
-// Whether the value of kSoundKey switches the sounds on: "1" alone does.
-bool SoundsOn(std::string_view value);
+// A switch of the file (pinyin, lenient, sounds) is on when its value is
+// "1" alone: the same rule in GBK and in the editor's UTF-16.
+template <class Text>
+constexpr bool SwitchOn(const Text& value) {
+  return value.size() == 1 && value[0] == '1';
+}
+inline bool SoundsOn(std::string_view value) { return SwitchOn(value); }
 
 // Any entry named path counts, a directory too (a find-first-file query).
 bool ConfigFileExists(platform::Files& files, const std::string& path);
+// The whole file at path: leading codes 1..32 of path are skipped, and a
+// path that is then empty is not read. nullopt when nothing could be read.
+std::optional<std::string> ReadConfigFile(platform::Files& files, const std::string& path);
 // Leading codes 1..32 of path, section and key are skipped; when one of them
 // is then empty the file is not touched. "" when the file, section or key is
 // missing; at most 10239 bytes, never half a character.
@@ -62,7 +73,7 @@ std::string ReadConfigValue(platform::Files& files, const std::string& path,
 std::string ReadCountdownValue(platform::Host& host, const std::string& path, int n);
 std::string ReadPointsValue(platform::Host& host, const std::string& path, int n);
 // The file a picture value names: an absolute path as it stands, else relative
-// to the folder of the configuration file. "" for an empty value.
+// to the folder of the configuration file (PathBeside). "" for an empty value.
 std::string PicturePath(const std::string& configPath, const std::string& value);
 // Never replaces a file that exists; written whole or not at all. False when
 // no file stands at path afterwards (a folder that cannot be written).

@@ -141,28 +141,26 @@ Line ScanLine(const Text& text, std::size_t pos) {
 }
 
 // A looked-up name as the profile functions take it: a C string, trimmed at
-// both ends, in the code space of the file.
+// both ends, in the code space of the file (a short one needs no allocation).
 template <class Text>
-std::vector<Code> QueryCodes(std::string_view query) {
+std::u16string QueryCodes(std::string_view query) {
   const auto nul = query.find('\0');
   if (nul != std::string_view::npos) query = query.substr(0, nul);
-  std::vector<Code> codes;
-  codes.reserve(query.size());
+  std::u16string codes;
   for (std::size_t i = 0; i < query.size();) {
     const gbk::Char c = gbk::At(query, i);
-    codes.push_back(Text::FromQuery(c.code));
+    codes.push_back(static_cast<char16_t>(Text::FromQuery(c.code)));
     i += c.size;
   }
   std::size_t b = 0, e = codes.size();
   while (b < e && IsSpace(codes[b])) ++b;
   while (e > b && IsSpace(codes[e - 1])) --e;
-  return std::vector<Code>(codes.begin() + static_cast<std::ptrdiff_t>(b),
-                           codes.begin() + static_cast<std::ptrdiff_t>(e));
+  return codes.substr(b, e - b);
 }
 
 // Names compare without regard to the case of ASCII letters only.
 template <class Text>
-bool NameMatches(const Text& text, Range r, const std::vector<Code>& query) {
+bool NameMatches(const Text& text, Range r, std::u16string_view query) {
   std::size_t k = 0;
   for (std::size_t pos = r.begin; pos < r.end;) {
     const gbk::Char c = text.At(pos);
@@ -173,7 +171,7 @@ bool NameMatches(const Text& text, Range r, const std::vector<Code>& query) {
   return k == query.size();
 }
 
-// Where the first section named section lies, and the line of key in it.
+// Where the first section named section lies, and the line of key in it (for the writer).
 struct Location {
   bool sectionFound = false;
   bool keyFound = false;
@@ -182,8 +180,7 @@ struct Location {
 };
 
 template <class Text>
-Location Locate(const Text& text, std::string_view section, std::string_view key,
-                bool stopAtKey = true) {
+Location Locate(const Text& text, std::string_view section, std::string_view key) {
   const auto sectionCodes = QueryCodes<Text>(section);
   const auto keyCodes = QueryCodes<Text>(key);
   Location where;
@@ -209,16 +206,16 @@ Location Locate(const Text& text, std::string_view section, std::string_view key
     if (!where.keyFound && NameMatches(text, line.name, keyCodes)) {
       where.keyFound = true;
       where.keyLine = line;
-      if (stopAtKey) return where;
     }
   }
   return where;
 }
 
 // The value of a key line without one pair of matching quotes, single or
-// double, around it.
+// double, around it; empty for a key without '='.
 template <class Text>
 Range ValueRange(const Text& text, const Line& line) {
+  if (!line.hasValue) return {};
   Range r = line.value;
   if (r.begin < r.end) {
     const gbk::Char first = text.At(r.begin);
@@ -232,10 +229,9 @@ Range ValueRange(const Text& text, const Line& line) {
 }
 
 template <class Text>
-std::string ValueOf(const Text& text, const Line& line, std::size_t maxBytes) {
+std::string GbkOf(const Text& text, Range r, std::size_t maxBytes) {
   std::string out;
-  if (!line.hasValue) return out;
-  const Range r = ValueRange(text, line);
+  out.reserve(std::min(2 * (r.end - r.begin), maxBytes));
   for (std::size_t pos = r.begin; pos < r.end;) {
     const gbk::Char c = text.At(pos);
     // A character that does not fit whole is left out, never cut in half.
@@ -288,7 +284,7 @@ std::string_view TrimSpaces(std::string_view text) {
 template <class Text, class Storage, class Encode>
 Storage Edit(const Text& text, Storage storage, std::string_view section, std::string_view key,
              std::string_view value, Encode encode) {
-  const Location where = Locate(text, section, key, /*stopAtKey=*/false);
+  const Location where = Locate(text, section, key);
   if (where.keyFound) {
     const Line& line = where.keyLine;
     // Only what follows the key changes; its spelling and indentation stay.
@@ -315,6 +311,56 @@ Storage Edit(const Text& text, Storage storage, std::string_view section, std::s
   return storage;
 }
 
+// Every section line and key line of a file in file order, each key under
+// its section. A look-up takes the first section of the name and the first
+// key of the name in it, as the profile reader does; names are compared in
+// place, so that building the index costs little more than one scan.
+struct Index {
+  struct Entry {
+    Range name;
+    Range value;  // without its quotes
+  };
+  struct Section {
+    Range name;
+    std::size_t firstEntry, endEntry;
+  };
+  std::vector<Section> sections;  // [0]: the entries before the first section line
+  std::vector<Entry> entries;
+};
+
+template <class Text>
+Index IndexOf(const Text& text) {
+  Index index;
+  index.sections.push_back({Range{}, 0, 0});
+  for (std::size_t pos = 0; pos < text.size();) {
+    const Line line = ScanLine(text, pos);
+    pos = line.next;
+    if (line.content.begin == line.content.end) continue;
+    if (line.isSection) {
+      index.sections.push_back({line.name, index.entries.size(), index.entries.size()});
+    } else {
+      index.entries.push_back({line.name, ValueRange(text, line)});
+      index.sections.back().endEntry = index.entries.size();
+    }
+  }
+  return index;
+}
+
+template <class Text>
+std::optional<Range> Find(const Text& text, const Index& index, std::string_view section,
+                          std::string_view key) {
+  const auto sectionCodes = QueryCodes<Text>(section);
+  const auto keyCodes = QueryCodes<Text>(key);
+  for (const Index::Section& s : index.sections) {
+    if (!NameMatches(text, s.name, sectionCodes)) continue;
+    // Only the first section of a name counts: a later one is never searched.
+    for (std::size_t e = s.firstEntry; e < s.endEntry; ++e)
+      if (NameMatches(text, index.entries[e].name, keyCodes)) return index.entries[e].value;
+    return std::nullopt;
+  }
+  return std::nullopt;
+}
+
 }  // namespace
 
 IniEncoding DetectIniEncoding(std::string_view file, std::size_t* bomSize) {
@@ -333,32 +379,58 @@ IniEncoding DetectIniEncoding(std::string_view file, std::size_t* bomSize) {
   return encoding;
 }
 
+struct IniDocument::Parsed {
+  IniEncoding encoding = IniEncoding::Ansi;
+  std::string bytes;     // a GBK file as it is
+  std::u16string units;  // a UTF-8 or UTF-16 file decoded
+  Index index;
+};
+
+IniDocument::IniDocument(std::string_view file) {
+  auto parsed = std::make_unique<Parsed>();
+  std::size_t bom = 0;
+  parsed->encoding = DetectIniEncoding(file, &bom);
+  if (parsed->encoding == IniEncoding::Ansi) {
+    parsed->bytes = std::string(file);
+    parsed->index = IndexOf(AnsiText{parsed->bytes});
+  } else {
+    parsed->units = DecodeUnits(file, parsed->encoding, bom);
+    parsed->index = IndexOf(UnitText{parsed->units});
+  }
+  parsed_ = std::move(parsed);
+}
+
+IniDocument::IniDocument(IniDocument&&) noexcept = default;
+IniDocument& IniDocument::operator=(IniDocument&&) noexcept = default;
+IniDocument::~IniDocument() = default;
+
+std::string IniDocument::Value(std::string_view section, std::string_view key,
+                               std::size_t maxBytes) const {
+  const Parsed& p = *parsed_;
+  if (p.encoding == IniEncoding::Ansi) {
+    const AnsiText text{p.bytes};
+    const auto r = Find(text, p.index, section, key);
+    return r ? GbkOf(text, *r, maxBytes) : std::string();
+  }
+  const UnitText text{p.units};
+  const auto r = Find(text, p.index, section, key);
+  return r ? GbkOf(text, *r, maxBytes) : std::string();
+}
+
+std::u16string IniDocument::Units(std::string_view section, std::string_view key) const {
+  const Parsed& p = *parsed_;
+  if (p.encoding == IniEncoding::Ansi) return gbk::ToUnits(Value(section, key, std::string::npos));
+  const auto r = Find(UnitText{p.units}, p.index, section, key);
+  return r ? p.units.substr(r->begin, r->end - r->begin) : std::u16string();
+}
+
 std::string ReadIniValue(std::string_view file, std::string_view section, std::string_view key,
                          std::size_t maxBytes) {
-  std::size_t bom = 0;
-  const IniEncoding encoding = DetectIniEncoding(file, &bom);
-  if (encoding == IniEncoding::Ansi) {
-    const AnsiText text{file};
-    const Location where = Locate(text, section, key);
-    return where.keyFound ? ValueOf(text, where.keyLine, maxBytes) : std::string();
-  }
-  const std::u16string units = DecodeUnits(file, encoding, bom);
-  const UnitText text{units};
-  const Location where = Locate(text, section, key);
-  return where.keyFound ? ValueOf(text, where.keyLine, maxBytes) : std::string();
+  return IniDocument(file).Value(section, key, maxBytes);
 }
 
 std::u16string ReadIniUnits(std::string_view file, std::string_view section, std::string_view key) {
-  std::size_t bom = 0;
-  const IniEncoding encoding = DetectIniEncoding(file, &bom);
-  if (encoding == IniEncoding::Ansi)
-    return gbk::ToUnits(ReadIniValue(file, section, key, std::string::npos));
-  const std::u16string units = DecodeUnits(file, encoding, bom);
-  const UnitText text{units};
-  const Location where = Locate(text, section, key);
-  if (!where.keyFound || !where.keyLine.hasValue) return {};
-  const Range r = ValueRange(text, where.keyLine);
-  return units.substr(r.begin, r.end - r.begin);
+  return IniDocument(file).Units(section, key);
 }
 
 std::optional<std::string> WriteIniValue(std::string_view file, std::string_view section,

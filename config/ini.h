@@ -4,6 +4,7 @@
 #pragma once
 
 #include <cstddef>
+#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -19,14 +20,32 @@ enum class IniEncoding { Ansi, Utf8, Utf16Le, Utf16Be };
 // ReadsAsUtf8 (config/utf8_guess.h), else GBK (Ansi).
 IniEncoding DetectIniEncoding(std::string_view file, std::size_t* bomSize = nullptr);
 
-// The value of key in the first section named section, in GBK, at most
-// maxBytes long and never ending in half a character; "" when the section
-// or the key is missing.
+// A file parsed once, as the profile reader finds its values: the first
+// section of a name, and the first key of a name in it, count. Names compare
+// without regard to the case of ASCII letters and to spaces at their ends.
+class IniDocument {
+ public:
+  explicit IniDocument(std::string_view file);
+  IniDocument(IniDocument&&) noexcept;
+  IniDocument& operator=(IniDocument&&) noexcept;
+  ~IniDocument();
+
+  // The value of key in section, in GBK, at most maxBytes long and never
+  // ending in half a character; "" when the section or the key is missing.
+  std::string Value(std::string_view section, std::string_view key,
+                    std::size_t maxBytes = kMaxValueBytes) const;
+  // The same value whole, as UTF-16: characters of a UTF-8 or UTF-16 file
+  // that GBK cannot hold stay what they are (for the question editor).
+  std::u16string Units(std::string_view section, std::string_view key) const;
+
+ private:
+  struct Parsed;
+  std::unique_ptr<const Parsed> parsed_;
+};
+
+// One value of a file, for a single look-up: IniDocument(file).Value(...).
 std::string ReadIniValue(std::string_view file, std::string_view section, std::string_view key,
                          std::size_t maxBytes = kMaxValueBytes);
-
-// The same value whole, as UTF-16: characters of a UTF-8 or UTF-16 file that
-// GBK cannot hold stay what they are (for the question editor).
 std::u16string ReadIniUnits(std::string_view file, std::string_view section, std::string_view key);
 
 // The file with the value stored under key in section: the key's line is

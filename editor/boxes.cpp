@@ -1,6 +1,7 @@
 #include "editor/boxes.h"
 
 #include "config/config.h"
+#include "config/path.h"
 #include "editor/pictures.h"
 #include "editor/unicode.h"
 
@@ -10,7 +11,8 @@ namespace lornel::editor {
 void ShowPicture(Editor& e, int n) {
   const std::u16string& value = e.pictures[n - 1];
   const auto gbk = ToGbk(value);
-  e.form.form().SetUnicodeText(int(PictureName(n)), gbk ? FromGbk(FileNameOf(*gbk)) : value);
+  e.form.form().SetUnicodeText(int(PictureName(n)),
+                               gbk ? FromGbk(config::FileNameOf(*gbk)) : value);
   if (value.empty()) {
     e.form.Disable(PictureClear(n));
   } else {

@@ -233,14 +233,16 @@ std::vector<Finding> CheckPictures(const Quiz& quiz, const std::string& configPa
       c.Error(f, "文件名里有 GBK 编码存不下的字符，请把图片改个名字再选。");
       continue;
     }
-    const std::string path = PicturePath(configPath, *gbk);
+    const std::string path = config::PicturePath(configPath, *gbk);
     const platform::FileRead read = files.ReadFileChecked(path);
     if (read.problem == platform::FileProblem::Missing) {
       c.Warning(f, "找不到图片“" + path + "”，课堂上不会显示图片。");
     } else if (read.problem != platform::FileProblem::None) {
       c.Warning(f, "无法读取图片“" + path + "”，课堂上不会显示图片。");
-    } else if (read.bytes.size() > kLargestPicture) {
-      c.Warning(f, "图片“" + path + "”超过 20 MB，打开这道题会很慢，请换一张小一些的图片。");
+    } else if (read.bytes.size() > platform::kMaxPictureFileBytes) {
+      c.Warning(f, "图片“" + path + "”超过 " +
+                       std::to_string(platform::kMaxPictureFileBytes >> 20) +
+                       " MB，课堂上不会显示，请换一张小一些的图片。");
     } else if (platform::SniffPicture(read.bytes) == platform::PictureFormat::None) {
       c.Warning(f, "“" + path + "”不是能显示的图片（JPEG、PNG、BMP 或 GIF）。");
     }

@@ -25,8 +25,9 @@ struct Finding {
 // the questions' own seconds and points, countdown, points. typed: the boxes,
 // whose line breaks are warned about; saved: the same quiz Normalized.
 std::vector<Finding> CheckQuiz(const Quiz& typed, const Quiz& saved);
-// The pictures, read through files: missing, unreadable, over 20 MB, not a
-// picture by its first bytes. configPath: the file they are relative to.
+// The pictures, read through files: missing, unreadable, beyond the size the
+// program shows (platform/picture_file.h), not a picture by its first bytes.
+// configPath: the file they are relative to.
 std::vector<Finding> CheckPictures(const Quiz& quiz, const std::string& configPath,
                                    platform::Files& files);
 

@@ -2,25 +2,10 @@
 
 #include <string_view>
 
+#include "config/path.h"
+
 namespace lornel::editor {
 namespace {
-
-// The byte offset after the last backslash or slash that is one: a GBK
-// character's second byte can be 0x5C. 0 when there is none.
-std::size_t NameStart(const std::string& path) {
-  std::size_t start = 0;
-  for (std::size_t i = 0; i < path.size(); ++i) {
-    if (path[i] == '\\' || path[i] == '/') start = i + 1;
-    if (static_cast<unsigned char>(path[i]) >= 0x81) ++i;
-  }
-  return start;
-}
-
-bool IsAbsolute(const std::string& value) {
-  const auto letter = [](char c) { return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z'); };
-  return (value.size() >= 2 && letter(value[0]) && value[1] == ':') ||
-         (!value.empty() && (value[0] == '\\' || value[0] == '/'));
-}
 
 // As Windows compares names: ASCII letters in either case, "/" as "\".
 bool SameName(std::string_view a, std::string_view b) {
@@ -56,22 +41,9 @@ std::string Quoted(const std::string& path) { return "“" + path + "”"; }
 
 }  // namespace
 
-std::string FolderOf(const std::string& path) {
-  const std::size_t start = NameStart(path);
-  return start == 0 ? std::string() : path.substr(0, start - 1);
-}
-
-std::string FileNameOf(const std::string& path) { return path.substr(NameStart(path)); }
-
-std::string PicturePath(const std::string& configPath, const std::string& value) {
-  if (value.empty() || IsAbsolute(value)) return value;
-  const std::string folder = FolderOf(configPath);
-  return folder.empty() ? value : folder + "\\" + value;
-}
-
 AdoptedPicture AdoptPicture(platform::Files& files, const std::string& configPath,
                             const std::string& chosenPath) {
-  const std::string folder = FolderOf(configPath);
+  const std::string folder = config::FolderOf(configPath);
   const std::string inside = folder + "\\";
   if (!folder.empty() && chosenPath.size() > inside.size() &&
       SameName(std::string_view(chosenPath).substr(0, inside.size()), inside))
@@ -85,7 +57,7 @@ AdoptedPicture AdoptPicture(platform::Files& files, const std::string& configPat
                               "里（文件夹可能是只读的，例如写保护的 U 盘，或者磁盘已满）。"
                               "没有选用这张图片。请把题目文件放到可以写入的文件夹中再选。";
   if (!files.CreateFolder(pictures)) return {{}, refused};
-  const std::string name = chosenPath.substr(NameStart(chosenPath));
+  const std::string name = config::FileNameOf(chosenPath);
   for (int n = 1; n <= 999; ++n) {
     const std::string candidate = n == 1 ? name : Numbered(name, n);
     const std::string target = pictures + "\\" + candidate;

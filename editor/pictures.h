@@ -1,6 +1,5 @@
-// A question's picture: where the file a value names is, and taking a chosen
-// picture into the quiz's folder, so that copying that folder onto a USB stick
-// takes every picture along.
+// A question's picture: taking a chosen picture into the quiz's folder, so
+// that copying that folder onto a USB stick takes every picture along.
 #pragma once
 
 #include <cstddef>
@@ -10,15 +9,7 @@
 
 namespace lornel::editor {
 
-inline constexpr std::size_t kLargestPicture = 20u * 1024 * 1024;
 inline constexpr const char* kPictureFolder = "图片";
-
-// The folder of a path, without the last backslash ("" for a bare name), and its name.
-std::string FolderOf(const std::string& path);
-std::string FileNameOf(const std::string& path);
-// The file a picture value names: an absolute path as it stands, anything
-// else relative to the folder of configPath (all GBK).
-std::string PicturePath(const std::string& configPath, const std::string& value);
 
 // What the file should name for a picture chosen at chosenPath: a picture
 // inside configPath's folder by its relative name; any other copied into the

@@ -6,18 +6,13 @@
 #include "config/config.h"
 #include "editor/asking.h"
 #include "editor/editor.h"
-#include "quiz/main_ids.h"
+#include "platform/quiz_program.h"
 #include "ui/message.h"
 
 namespace lornel::editor {
-namespace {
-
-constexpr const char* kQuizProgram = "lornel.exe";
-
-}  // namespace
 
 void PlayQuiz(Editor& e) {
-  const std::string program = e.programDirectory + "\\" + kQuizProgram;
+  const std::string program = e.programDirectory + "\\" + platform::kQuizProgramFile;
   const std::string quizFile = config::ConfigPathIn(e.programDirectory);
   if (!e.host.PathExists(program)) {
     Tell(e, "编辑器所在的文件夹" + Quoted(e.programDirectory) +
@@ -33,7 +28,7 @@ void PlayQuiz(Editor& e) {
                             "吗？\r\n\r\n选“否”就按文件里原来的题目答题。"))
     return;
   const platform::Handle window =
-      e.host.FindProgramWindow(program, ui::kWindowClassName, quiz::MainTable().window.caption);
+      e.host.FindProgramWindow(program, platform::kWindowClass, platform::kQuizWindowTitle);
   if (window != 0) {
     // Told first: a box of the editor shown afterwards would cover the quiz again.
     Tell(e,
@@ -45,7 +40,7 @@ void PlayQuiz(Editor& e) {
   }
   // Its single-instance marker is named after its file name: held by a copy
   // in another folder, a start here would only show the notice.
-  if (const platform::Handle marker = e.host.OpenNamedMutex(kQuizProgram)) {
+  if (const platform::Handle marker = e.host.OpenNamedMutex(platform::kQuizProgramFile)) {
     e.host.CloseHandle(marker);
     Tell(e,
          "已经有一个 lornel.exe 在运行，但它不是这个文件夹里的课堂程序（可能是别的文件夹里的 "

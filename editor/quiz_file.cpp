@@ -1,45 +1,11 @@
 #include "editor/quiz_file.h"
 
-#include "config/config.h"
 #include "config/gbk.h"
 #include "config/ini.h"
 #include "editor/unicode.h"
 
 namespace lornel::editor {
 namespace {
-
-struct Place {
-  std::string section, key;
-};
-
-Place PlaceOf(Field f) {
-  using namespace config;
-  switch (f.kind) {
-    case FieldKind::Title:
-      return {kTitleSection, QuestionTitleKey(f.row)};
-    case FieldKind::Answer:
-      return {kAnswerSection, QuestionAnswerKey(f.row)};
-    case FieldKind::OtherAnswers:
-      return {kOtherAnswersSection, OtherAnswersKey(f.row)};
-    case FieldKind::Picture:
-      return {kPictureSection, QuestionPictureKey(f.row)};
-    case FieldKind::OwnCountdown:
-      return {kQuestionCountdownSection, QuestionCountdownKey(f.row)};
-    case FieldKind::OwnPoints:
-      return {kQuestionPointsSection, QuestionPointsKey(f.row)};
-    case FieldKind::Countdown:
-      return {kCountdownSection, kCountdownKey};
-    case FieldKind::Points:
-      return {kPointsSection, kPointsKey};
-    case FieldKind::Pinyin:
-      return {kJudgingSection, kPinyinKey};
-    case FieldKind::Lenient:
-      return {kJudgingSection, kLenientKey};
-    case FieldKind::Sounds:
-      break;
-  }
-  return {kSoundSection, kSoundKey};
-}
 
 std::u16string LineBreaksAsSpaces(std::u16string_view text) {
   std::u16string out;
@@ -117,15 +83,6 @@ const std::u16string& ValueOf(const Quiz& quiz, Field f) {
   return ValueOf(const_cast<Quiz&>(quiz), f);
 }
 
-Quiz ReadQuiz(std::string_view file) {
-  Quiz quiz;
-  ForEachField([&](Field f) {
-    const Place place = PlaceOf(f);
-    ValueOf(quiz, f) = config::ReadIniUnits(file, place.section, place.key);
-  });
-  return quiz;
-}
-
 Quiz NewQuiz() {
   Quiz quiz = ReadQuiz(config::DefaultConfigText());
   quiz.pinyin = quiz.lenient = quiz.sounds = u"1";
@@ -144,10 +101,8 @@ Quiz Normalized(Quiz quiz) {
 
 std::optional<std::string> WriteQuiz(std::string_view file, const Quiz& quiz) {
   std::optional<std::string> result = AsGbkWherePossible(file);
-  ForEachField([&](Field f) {
+  config::ForEachValue(quiz, [&](const std::u16string& value, const config::Place& place) {
     if (!result) return;
-    const Place place = PlaceOf(f);
-    const std::u16string& value = ValueOf(quiz, f);
     if (value.find_first_of(u"\r\n") != std::u16string::npos) {
       result.reset();
       return;

@@ -1,28 +1,19 @@
-// The values the editor owns in wtda.ini, read from a file and written back
-// into it in place.
+// The editor's view of wtda.ini: config's quiz values (config/quiz_file.h)
+// whole and in UTF-16, field by field, and written back into the file in place.
 #pragma once
 
-#include <array>
 #include <optional>
 #include <string>
 #include <string_view>
 
-#include "config/questions.h"
+#include "config/quiz_file.h"
 
 namespace lornel::editor {
 
-template <class T>
-using PerQuestion = std::array<T, config::kQuestionCount>;
-
-struct Quiz {
-  PerQuestion<std::u16string> titles, answers, otherAnswers;
-  // A picture as the file names it; a question's own seconds and points ("": the global ones).
-  PerQuestion<std::u16string> pictures, ownCountdowns, ownPoints;
-  std::u16string countdown, points;
-  // The switches as the file spells them: "1" is on, anything else off.
-  std::u16string pinyin, lenient, sounds;
-  bool operator==(const Quiz&) const = default;
-};
+using config::PerQuestion;
+using config::SwitchOn;
+// The values the editor owns, as the teacher types them.
+using Quiz = config::QuizValues<std::u16string>;
 
 // One value of the quiz: row 1..14 for the per-question ones, 0 for the others.
 enum class FieldKind {
@@ -44,7 +35,7 @@ struct Field {
   bool operator==(const Field&) const = default;
 };
 
-// Every field, in the order the file's sections are written when added.
+// Every field, in the order of config::ForEachValue.
 template <class Visit>
 void ForEachField(Visit visit) {
   auto rows = [&](FieldKind kind) {
@@ -66,7 +57,6 @@ void ForEachField(Visit visit) {
 std::u16string& ValueOf(Quiz& quiz, Field field);
 const std::u16string& ValueOf(const Quiz& quiz, Field field);
 
-inline bool SwitchOn(std::u16string_view value) { return value == u"1"; }
 // A switch's value as a check box sets it: an off value the file had stays as it was.
 inline std::u16string SwitchValue(bool on, const std::u16string& before) {
   if (on) return u"1";
@@ -75,7 +65,7 @@ inline std::u16string SwitchValue(bool on, const std::u16string& before) {
 
 // As the program reads them (the first section of a name, the first key in
 // it), whole and in UTF-16.
-Quiz ReadQuiz(std::string_view file);
+inline Quiz ReadQuiz(std::string_view file) { return config::ReadQuizUnits(file); }
 // What a quiz begun in the editor holds: the default file, every switch on.
 Quiz NewQuiz();
 

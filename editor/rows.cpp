@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "config/config.h"
+#include "config/path.h"
 #include "editor/asking.h"
 #include "editor/boxes.h"
 #include "editor/editor.h"
@@ -89,7 +90,7 @@ void PreviewQuestion(Editor& e) {
 
 void ChoosePicture(Editor& e, int row) {
   if (row < 1 || row > config::kQuestionCount) return;
-  const auto chosen = e.form.form().AskOpenPicture(FolderOf(e.path));
+  const auto chosen = e.form.form().AskOpenPicture(config::FolderOf(e.path));
   if (!chosen) return;
   if (chosen->empty()) {
     Tell(e,

@@ -9,16 +9,6 @@
 namespace lornel::judging {
 namespace {
 
-constexpr std::uint16_t kFullWidthBar = 0xA3FC;  // "｜"
-
-bool IsBlank(char c) { return c == ' ' || c == '\t'; }
-
-std::string_view Trimmed(std::string_view text) {
-  while (!text.empty() && IsBlank(text.front())) text.remove_prefix(1);
-  while (!text.empty() && IsBlank(text.back())) text.remove_suffix(1);
-  return text;
-}
-
 bool OnBoard(std::uint16_t code) {
   if ((code >= 'a' && code <= 'z') || (code >= 'A' && code <= 'Z')) return true;
   auto types = [code](const auto& texts) {
@@ -61,25 +51,6 @@ bool Accepts(std::string_view typed, std::string_view expected, const Rules& rul
   // Else an empty answer in the file would take a lone "。".
   if (t.empty() || e.empty()) return false;
   return FoldCase(t) == FoldCase(e) || (rules.pinyin && MatchesPinyin(t, e));
-}
-
-std::vector<std::string> SplitAlternatives(std::string_view value) {
-  std::vector<std::string> answers;
-  std::size_t begin = 0;
-  auto cut = [&](std::size_t end) {
-    const std::string_view answer = Trimmed(value.substr(begin, end - begin));
-    if (!answer.empty()) answers.emplace_back(answer);
-  };
-  for (std::size_t i = 0; i < value.size();) {
-    const Piece piece = PieceAt(value, i);
-    if (piece.code == '|' || piece.code == kFullWidthBar) {
-      cut(i);
-      begin = i + piece.size;
-    }
-    i += piece.size;
-  }
-  cut(value.size());
-  return answers;
 }
 
 bool TypeableOnBoard(std::string_view answer, const Rules& rules) {

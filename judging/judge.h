@@ -14,10 +14,8 @@ namespace lornel::judging {
 // punctuation only) is matched exactly or not at all.
 bool Accepts(std::string_view typed, std::string_view expected, const Rules& rules);
 
-// The answers of a "其他答案" value: split at "|" and "｜", spaces and tabs at
-// either end of each dropped as the INI reader drops them from a whole value,
-// empty ones left out.
-std::vector<std::string> SplitAlternatives(std::string_view value);
+// The answers of a "其他答案" value, as the file's reader splits them.
+using config::SplitAlternatives;
 
 // Whether the on-screen keys (board_keys.h) can type a text that Accepts
 // takes for answer under rules.

@@ -10,7 +10,9 @@ namespace lornel::platform {
 
 enum class PictureFormat { None, Jpeg, Png, Bmp, Gif };
 
-inline constexpr std::size_t kMaxPictureFileBytes = 25u * 1024 * 1024;
+// The one set of limits: the decoders refuse beyond them, and the editor
+// warns of a file beyond kMaxPictureFileBytes ("20 MB" in the README).
+inline constexpr std::size_t kMaxPictureFileBytes = 20u * 1024 * 1024;
 inline constexpr long long kMaxPicturePixels = 40LL * 1000 * 1000;  // 160 MB decoded
 
 inline PictureFormat SniffPicture(std::string_view bytes) {

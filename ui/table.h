@@ -12,11 +12,6 @@ namespace lornel::ui {
 
 inline constexpr int kWindowParent = -1;
 
-// The class both programs register for their top-level windows, by which the
-// editor finds a running lornel.exe.
-#define LORNEL_WINDOW_CLASS "LornelWindow"
-inline constexpr const char* kWindowClassName = LORNEL_WINDOW_CLASS;
-
 struct Row {
   int id = 0;                  // equals the row's index in its table
   const char8_t* name = u8"";  // UTF-8, for messages and test output only

@@ -11,8 +11,9 @@
 
 namespace lornel::win32 {
 
-// The picture in a file, or nullopt: missing, a directory, beyond 25 MB, not
-// one of the four formats, undecodable, too large decoded, or no WIC here.
+// The picture in a file, or nullopt: missing, a directory, beyond 20 MB, not
+// one of the four formats, undecodable, beyond kMaxPicturePixels, or no WIC
+// here (the limits of platform/picture_file.h).
 // Call on the UI thread: it joins that thread to COM once.
 std::optional<ui::Pixels> LoadPictureFile(const std::wstring& path);
 // The same for bytes already read.

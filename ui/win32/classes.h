@@ -3,6 +3,7 @@
 
 #include <windows.h>
 
+#include "platform/quiz_program.h"
 #include "ui/table.h"
 
 namespace lornel::win32 {

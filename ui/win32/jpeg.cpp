@@ -1,16 +1,12 @@
 #include "ui/win32/jpeg.h"
 
+#include "platform/picture_file.h"
 #include "platform/win32/jpeg_errors.h"
 
 namespace lornel::win32 {
-namespace {
-
-constexpr long kMaxPixels = 64L * 1024 * 1024;
-
-}  // namespace
 
 HBITMAP DecodeJpeg(std::span<const std::uint8_t> bytes, int* width, int* height) {
-  if (bytes.size() < 4) return nullptr;
+  if (bytes.size() < 4 || bytes.size() > platform::kMaxPictureFileBytes) return nullptr;
   jpeg_decompress_struct info{};
   JpegErrors errors{};  // a warning is no reason to refuse our own pictures
   UseJpegErrors(info, errors);
@@ -28,7 +24,7 @@ HBITMAP DecodeJpeg(std::span<const std::uint8_t> bytes, int* width, int* height)
   info.out_color_space = JCS_RGB;
   jpeg_start_decompress(&info);
   const int w = static_cast<int>(info.output_width), h = static_cast<int>(info.output_height);
-  if (w <= 0 || h <= 0 || static_cast<long>(w) * h > kMaxPixels || info.output_components != 3) {
+  if (!platform::IsPictureSizeAccepted(w, h) || info.output_components != 3) {
     jpeg_destroy_decompress(&info);
     return nullptr;
   }

@@ -66,6 +66,9 @@ TEST(ModulePath, SplitsAtTheLastBackslash) {
   EXPECT_EQ(SplitModulePath("lornel.exe").fileName, "lornel.exe");
   EXPECT_EQ(SplitModulePath("lornel.exe").directory, "");
   EXPECT_EQ(SplitModulePath("C:\\lornel").fileName, "lornel");
+  // 乗 is 81 5C: the end of its name is no backslash.
+  EXPECT_EQ(SplitModulePath("C:\\a\\\x81\x5C.exe").directory, "C:\\a");
+  EXPECT_EQ(SplitModulePath("C:\\a\\\x81\x5C.exe").fileName, "\x81\x5C.exe");
 }
 
 TEST(FatalText, HasTheReportLayout) {

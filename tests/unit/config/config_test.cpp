@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "config/ini.h"
+#include "config/path.h"
 #include "tests/support/fake_host.h"
 
 namespace lornel::config {
@@ -39,17 +40,27 @@ TEST(QuestionKeys, TitleAndAnswerKeysOfAllFourteenQuestions) {
   EXPECT_EQ(QuestionPointsKey(15), "");
 }
 
-TEST(PicturePaths, RelativeToTheConfigFilesFolderUnlessAbsolute) {
+TEST(Paths, SplitAtTheLastSeparatorThatIsOneAndResolveBesideTheFile) {
+  const std::string jo = "\x81\x5C";  // 乗: its second byte is that of a backslash
+  EXPECT_EQ(FolderOf("C:\\" + jo + "\\wtda.ini"), "C:\\" + jo);
+  EXPECT_EQ(FileNameOf("C:\\a\\" + jo + ".jpg"), jo + ".jpg");
+  EXPECT_EQ(FolderOf("C:\\q" + jo + "wtda.ini"), "C:");
+  // '/' separates as a backslash does, and stays where it stands.
+  EXPECT_EQ(FolderOf("D:/quiz/wtda.ini"), "D:/quiz");
+  EXPECT_EQ(FileNameOf("D:\\quiz/图片\\猫.jpg"), "猫.jpg");
+  EXPECT_EQ(FolderOf("wtda.ini"), "");
+  EXPECT_EQ(FileNameOf("wtda.ini"), "wtda.ini");
+
   EXPECT_EQ(PicturePath(kPath, "图片\\猫.png"), "C:\\lornel\\图片\\猫.png");
-  EXPECT_EQ(PicturePath(kPath, "a.jpg"), "C:\\lornel\\a.jpg");
   EXPECT_EQ(PicturePath("D:/quiz/wtda.ini", "a.jpg"), "D:/quiz/a.jpg");
-  for (const char* absolute : {"D:\\p\\a.jpg", "d:a.jpg", "\\\\server\\share\\a.gif", "\\a.bmp"})
+  EXPECT_EQ(PicturePath("C:\\" + jo + "\\wtda.ini", "a.jpg"), "C:\\" + jo + "\\a.jpg");
+  EXPECT_EQ(PicturePath("C:\\q" + jo + "wtda.ini", "a.jpg"), "C:\\a.jpg");
+  EXPECT_EQ(PicturePath("\\wtda.ini", "a.jpg"), "\\a.jpg");
+  EXPECT_EQ(PicturePath("wtda.ini", "a.jpg"), "a.jpg");
+  for (const char* absolute : {"D:\\p\\a.jpg", "d:a.jpg", "\\\\server\\share\\a.gif", "\\a.bmp",
+                               "/a.bmp", "//server/a.gif"})
     EXPECT_EQ(PicturePath(kPath, absolute), absolute);
   EXPECT_EQ(PicturePath(kPath, ""), "");
-  // A folder whose last character ends in the byte of a backslash is still one folder.
-  EXPECT_EQ(PicturePath("C:\\\x81\x5C\\wtda.ini", "a.jpg"), "C:\\\x81\x5C\\a.jpg");
-  EXPECT_EQ(PicturePath("C:\\q\x81\x5Cwtda.ini", "a.jpg"), "C:\\a.jpg");
-  EXPECT_EQ(PicturePath("wtda.ini", "a.jpg"), "a.jpg");
 }
 
 TEST_F(ConfigTest, AMissingFileReadsEmptyEverywhere) {

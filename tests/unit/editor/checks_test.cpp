@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "editor/pictures.h"
+#include "platform/picture_file.h"
 #include "tests/support/fake_host.h"
 
 namespace lornel::editor {
@@ -128,14 +129,14 @@ TEST(Checks, PicturesMissingTooLargeOrNotAPicture) {
   host.files["C:\\quiz\\图片\\a.jpg"] = "\xFF\xD8\xFF\xE0 jpeg";
   host.files["C:\\quiz\\b.png"] = std::string("\x89PNG\r\n\x1A\n", 8);
   host.files["D:\\c.bmp"] = "BM" + std::string(40, '\0');
-  host.files["C:\\quiz\\d.gif"] = "GIF89a" + std::string(kLargestPicture, 'x');
+  host.files["C:\\quiz\\d.gif"] = "GIF89a" + std::string(platform::kMaxPictureFileBytes, 'x');
   host.files["C:\\quiz\\e.jpg"] = "not a picture";
   Quiz quiz = Valid();
   quiz.pictures = {u"图片\\a.jpg", u"b.png", u"D:\\c.bmp", u"d.gif", u"e.jpg", u"f.jpg"};
   const auto findings = CheckPictures(quiz, "C:\\quiz\\wtda.ini", host);
   ASSERT_EQ(findings.size(), 3u);
   EXPECT_EQ(findings[0].field, (Field{FieldKind::Picture, 4}));
-  EXPECT_NE(findings[0].text.find("超过 20 MB"), std::string::npos);
+  EXPECT_NE(findings[0].text.find("超过 20 MB，课堂上不会显示"), std::string::npos);
   EXPECT_NE(findings[1].text.find("不是能显示的图片"), std::string::npos);
   EXPECT_NE(findings[2].text.find("找不到图片“C:\\quiz\\f.jpg”"), std::string::npos);
   EXPECT_EQ(findings[2].severity, Severity::Warning);

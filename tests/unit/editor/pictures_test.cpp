@@ -12,15 +12,6 @@ namespace {
 constexpr const char* kConfig = "C:\\课堂\\wtda.ini";
 const std::string kCat = "\xFF\xD8\xFF cat", kDog = "\xFF\xD8\xFF dog";
 
-TEST(Pictures, PathsRelativeToTheQuizFolderOrAbsolute) {
-  EXPECT_EQ(PicturePath(kConfig, "图片\\猫.jpg"), "C:\\课堂\\图片\\猫.jpg");
-  EXPECT_EQ(PicturePath(kConfig, "D:\\猫.jpg"), "D:\\猫.jpg");
-  EXPECT_EQ(PicturePath(kConfig, "\\\\server\\猫.jpg"), "\\\\server\\猫.jpg");
-  // 表 ends in the byte 0x5C: not a backslash.
-  EXPECT_EQ(FolderOf("C:\\表\\wtda.ini"), "C:\\表");
-  EXPECT_EQ(FileNameOf("C:\\a\\表.jpg"), "表.jpg");
-}
-
 TEST(Pictures, TheFormatIsToldByTheFirstBytes) {
   using platform::PictureFormat;
   EXPECT_EQ(platform::SniffPicture(kCat), PictureFormat::Jpeg);

@@ -3,6 +3,8 @@
 // that runs already each said in a sentence, and nothing started.
 #include <gtest/gtest.h>
 
+#include "platform/quiz_program.h"
+#include "quiz/main_ids.h"
 #include "tests/unit/editor/editor_window.h"
 #include "ui/message.h"
 
@@ -94,6 +96,11 @@ TEST_F(PlayTest, ACopyThatRunsIsBroughtForwardAndNoSecondStarted) {
   EXPECT_TRUE(Said("不是这个文件夹里的课堂程序"));
   EXPECT_TRUE(host.started.empty());
   EXPECT_EQ(host.broughtToFront.size(), 1u);
+}
+
+// The editor finds a running copy by the title lornel.exe's table gives its window.
+TEST(PlayContract, TheQuizWindowHasTheTitleTheEditorLooksFor) {
+  EXPECT_STREQ(quiz::MainTable().window.caption, platform::kQuizWindowTitle);
 }
 
 }  // namespace
