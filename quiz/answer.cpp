@@ -1,5 +1,6 @@
 #include "quiz/answer.h"
 
+#include "config/quiz_file.h"
 #include "judging/judge.h"
 #include "judging/text.h"
 #include "quiz/play.h"
@@ -13,10 +14,10 @@ namespace {
 // The rules and the other answers are read at the moment of checking, as the
 // main answer was when the question opened: an edit made meanwhile counts.
 bool IsAccepted(Context& ctx, const std::string& typed) {
-  const judging::Rules rules = judging::ReadRules(ctx.host, ctx.configPath);
+  const config::QuizFile quiz = config::ReadQuizFile(ctx.host, ctx.configPath);
+  const judging::Rules rules = quiz.Rules();
   if (judging::Accepts(typed, ctx.round.expected, rules)) return true;
-  for (const std::string& other :
-       judging::ReadOtherAnswers(ctx.host, ctx.configPath, ctx.round.open))
+  for (const std::string& other : quiz.OtherAnswers(ctx.round.open))
     if (judging::Accepts(typed, other, rules)) return true;
   return false;
 }

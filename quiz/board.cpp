@@ -1,6 +1,6 @@
 #include "quiz/board.h"
 
-#include "config/config.h"
+#include "config/quiz_file.h"
 #include "quiz/play.h"
 #include "quiz/round/board.h"
 
@@ -9,15 +9,9 @@ namespace lornel::quiz {
 // Read at each opening: a title, answer or picture changed meanwhile shows now.
 void OpenQuestion(Context& ctx, int n) {
   if (!QuestionOffered(ctx.round, n) || n < 1 || n > kQuestionCount) return;
-  auto read = [&](const char* section, const std::string& key) {
-    return config::ReadConfigValue(ctx.host, ctx.configPath, section, key);
-  };
-  round::OpenedQuestion question;
-  question.title = read(config::kTitleSection, config::QuestionTitleKey(n));
-  question.picture = read(config::kPictureSection, config::QuestionPictureKey(n));
-  question.picturePath = config::PicturePath(ctx.configPath, question.picture);
-  question.expected = read(config::kAnswerSection, config::QuestionAnswerKey(n));
-  round::OpenQuestion(ctx.round, n, std::move(question));
+  const config::QuizFile quiz = config::ReadQuizFile(ctx.host, ctx.configPath);
+  round::OpenQuestion(ctx.round, n,
+                      {quiz.Title(n), quiz.Answer(n), quiz.PictureValue(n), quiz.PicturePath(n)});
 }
 
 void CancelQuestion(Context& ctx) { round::CancelQuestion(ctx.round); }

@@ -1,6 +1,6 @@
 #include "quiz/groups.h"
 
-#include "config/config.h"
+#include "config/quiz_file.h"
 #include "quiz/play.h"
 #include "quiz/round/answer.h"
 #include "quiz/round/countdown.h"
@@ -14,7 +14,7 @@ namespace lornel::quiz {
 // counts from the next group on.
 void ConfirmGroup(Context& ctx) {
   Round& r = ctx.round;
-  const std::string value = config::ReadCountdownValue(ctx.host, ctx.configPath, r.open);
+  const std::string value = config::ReadQuizFile(ctx.host, ctx.configPath).CountdownValue(r.open);
   round::CountdownPrepare(r, config::TextToInteger(value));
   int checked = 0;
   for (const Group& group : kGroups)

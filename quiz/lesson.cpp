@@ -1,6 +1,5 @@
 #include "quiz/lesson.h"
 
-#include "config/config.h"
 #include "quiz/round/undo.h"
 
 namespace lornel::quiz {
@@ -38,15 +37,8 @@ void OfferLastLesson(Context& ctx) {
   ctx.round.resumeOffer = ctx.offered ? ResumeCaption(*ctx.offered, ctx.host.Now()) : "";
 }
 
-std::uint64_t CurrentQuestions(Context& ctx) {
-  std::array<std::string, kQuestionCount> titles, answers;
-  for (int n = 1; n <= kQuestionCount; ++n) {
-    titles[n - 1] = config::ReadConfigValue(ctx.host, ctx.configPath, config::kTitleSection,
-                                            config::QuestionTitleKey(n));
-    answers[n - 1] = config::ReadConfigValue(ctx.host, ctx.configPath, config::kAnswerSection,
-                                             config::QuestionAnswerKey(n));
-  }
-  return QuestionsFingerprint(titles, answers);
+std::uint64_t QuestionsOf(const config::QuizFile& quiz) {
+  return QuestionsFingerprint(quiz.Values().titles, quiz.Values().answers);
 }
 
 }  // namespace lornel::quiz

@@ -6,6 +6,7 @@
 
 #include <string>
 
+#include "config/quiz_file.h"
 #include "quiz/context.h"
 
 namespace lornel::quiz {
@@ -18,7 +19,7 @@ void SaveLesson(Context& ctx);
 // At start: the last run's lesson, offered when points were given or a
 // question locked in it.
 void OfferLastLesson(Context& ctx);
-// Of the quiz file as it is now.
-std::uint64_t CurrentQuestions(Context& ctx);
+// Of the questions the quiz file holds.
+std::uint64_t QuestionsOf(const config::QuizFile& quiz);
 
 }  // namespace lornel::quiz

@@ -3,6 +3,7 @@
 #include <iterator>
 
 #include "config/questions.h"
+#include "platform/quiz_program.h"
 #include "quiz/main_ids.h"
 
 namespace lornel::quiz {
@@ -354,7 +355,7 @@ static_assert(LastInMenu(kCommands, kSystemMenu) == int(MainCommand::FullScreen)
 
 const Table& MainTable() {
   static constexpr Table table{
-      .window = {.caption = "Lornel V1.1.15.823", .outerWidth = 1203, .outerHeight = 773,
+      .window = {.caption = platform::kQuizWindowTitle, .outerWidth = 1203, .outerHeight = 773,
                  .storedLeft = 50, .storedTop = 50, .titleBar = true, .minimizeBox = true,
                  .icon = true, .background = kDefaultColour},
       .rows = kRows,

@@ -1,6 +1,7 @@
 #include "quiz/play.h"
 
 #include "config/config.h"
+#include "config/quiz_file.h"
 #include "quiz/lesson.h"
 #include "quiz/render.h"
 #include "quiz/round/answer.h"
@@ -50,8 +51,8 @@ void EndAsCorrect(Context& ctx, bool ruled) {
   Tell(ctx, "回答正确！", ui::kMbOk | ui::kMbIconInformation, "恭喜");
   round::UncoverAnswer(r);
   // Read anew for every answer: a value changed in the file counts at once.
-  const Points points =
-      Points::Of(config::TextToNumber(config::ReadPointsValue(ctx.host, ctx.configPath, question)));
+  const Points points = Points::Of(
+      config::TextToNumber(config::ReadQuizFile(ctx.host, ctx.configPath).PointsValue(question)));
   std::string what = r.group ? GroupName(r.group) : "";
   if (question) what += (what.empty() ? "" : " ") + QuestionName(question);
   if (ruled) what += " 判为正确";
@@ -64,13 +65,11 @@ void EndAsCorrect(Context& ctx, bool ruled) {
 
 bool BeginQuiz(Context& ctx) {
   if (config::ConfigFileExists(ctx.host, ctx.configPath)) {
+    const config::QuizFile quiz = config::ReadQuizFile(ctx.host, ctx.configPath);
     ctx.round.started = true;
-    ctx.questions = CurrentQuestions(ctx);
+    ctx.questions = QuestionsOf(quiz);
     ctx.saved = ctx.round;  // a new start writes nothing until it scores
-    if (config::ReadConfigValue(ctx.host, ctx.configPath, config::kPointsSection,
-                                config::kPointsKey)
-            .empty())
-      ConfigRepairExit(ctx, "加分配置错误", ui::kMbIconWarning);
+    if (quiz.PointsValue().empty()) ConfigRepairExit(ctx, "加分配置错误", ui::kMbIconWarning);
     return true;
   }
   // No title given: the box shows the default "信息：".

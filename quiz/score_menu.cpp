@@ -2,6 +2,7 @@
 
 #include "config/config.h"
 #include "config/gbk.h"
+#include "config/quiz_file.h"
 #include "quiz/play.h"
 #include "quiz/round/groups.h"
 #include "quiz/tables.h"
@@ -12,8 +13,8 @@ namespace {
 
 // Read anew each time, as a correct answer reads it.
 Points PointsValue(Context& ctx) {
-  return Points::Of(config::TextToNumber(config::ReadConfigValue(
-      ctx.host, ctx.configPath, config::kPointsSection, config::kPointsKey)));
+  return Points::Of(
+      config::TextToNumber(config::ReadQuizFile(ctx.host, ctx.configPath).PointsValue()));
 }
 
 // Empty, not a number, zero or negative: no point to give or take.

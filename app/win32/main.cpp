@@ -11,6 +11,7 @@
 #include "common/fatal.h"
 #include "common/win32/process.h"
 #include "config/config.h"
+#include "config/quiz_file.h"
 #include "platform/win32/file_keeper.h"
 #include "platform/win32/host.h"
 #include "platform/win32/sound_player.h"
@@ -25,9 +26,8 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
   // The file's switch is read once, at start; the system menu turns it for this
   // run. Off, winmm is not even loaded until it is turned on.
   win32::Win32SoundPlayer player;
-  platform::SoundSwitch sounds(player, config::SoundsOn(config::ReadConfigValue(
-                                           host, config::ConfigPathIn(host.CurrentDirectory()),
-                                           config::kSoundSection, config::kSoundKey)));
+  platform::SoundSwitch sounds(
+      player, config::ReadQuizFile(host, config::ConfigPathIn(host.CurrentDirectory())).SoundsOn());
 
   // Saves the lesson off the UI thread; outlives the window, so that the last
   // save is written whole before the process ends.

@@ -7,6 +7,7 @@
 #include <string>
 
 #include "config/gbk.h"
+#include "config/ini.h"
 #include "tests/support/fake_host.h"
 
 namespace lornel::config {

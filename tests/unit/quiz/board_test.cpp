@@ -39,6 +39,21 @@ TEST_F(BoardTest, OpeningAQuestionShowsItsTitleAndAsksForTheGroup) {
   EXPECT_EQ(MessageTexts(), std::vector<std::string>{"回答正确！"});
 }
 
+TEST_F(BoardTest, OpeningConfirmingAndCheckingReadTheFileOnceEach) {
+  int reads = rt.host.readCount;
+  auto once = [&] {
+    EXPECT_EQ(rt.host.readCount - reads, 1);
+    reads = rt.host.readCount;
+  };
+  Open(3);
+  once();
+  Confirm();
+  once();
+  Enter("wrong");
+  Check();
+  once();
+}
+
 TEST_F(BoardTest, ATitleChangedInTheFileShowsAtTheNextOpening) {
   Open(5);
   EXPECT_EQ(rt.Text(Id::QuestionLabel5), "问题5");
