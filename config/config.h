@@ -37,6 +37,22 @@ inline constexpr const char* kOtherAnswersSection = "其他答案：";
 // Not in the default file: without the key the program makes no sound.
 inline constexpr const char* kSoundSection = "声音：";
 inline constexpr const char* kSoundKey = "开启声音";
+// Not in the default file: without them every question is typed, assigned to a
+// group chosen in "你是第几组的？", and all six groups play.
+inline constexpr const char* kKindSection = "题型：";     // 第N题题型=选择 | 判断 | 填空
+inline constexpr const char* kOptionsSection = "选项：";  // 第N题选项=太平洋 | 大西洋 ...
+inline constexpr const char* kWaySection = "答题方式：";  // 答题方式=指定, 第N题方式=抢答 ...
+inline constexpr const char* kWayKey = "答题方式";
+inline constexpr const char* kBuzzSection = "抢答：";
+inline constexpr const char* kBuzzSecondsKey = "抢答时间";
+inline constexpr const char* kFoulPenaltyKey = "犯规扣分";
+inline constexpr const char* kWrongPenaltyKey = "答错扣分";
+inline constexpr const char* kBuzzKeySection = "抢答键：";  // 第一组=1 ...
+inline constexpr const char* kGroupsSection = "分组：";
+inline constexpr const char* kGroupCountKey = "组数";
+inline constexpr const char* kRandomGroupKey = "随机选组";
+// "第一组" ... "第六组" for g from 1 to 6.
+std::string GroupKey(int g);
 
 // Question n's key of a kind: "第一题" ... "第十四题" followed by what; "" for
 // n outside 1..14.

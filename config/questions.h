@@ -7,6 +7,7 @@
 namespace lornel::config {
 
 inline constexpr int kQuestionCount = 14;  // questions in the file, and on the board
+inline constexpr int kGroupCount = 6;      // groups a class can play in
 
 inline constexpr std::array<const char*, kQuestionCount> kQuestionNames = {
     "第一题", "第二题", "第三题", "第四题",   "第五题",   "第六题",   "第七题",

@@ -29,6 +29,16 @@ struct QuizValues {
   PerQuestion<Text> pictures, ownCountdowns, ownPoints;
   Text countdown, points;
   Text pinyin, lenient, sounds;  // switches: SwitchOn
+  // How a question is asked and answered: its kind and options
+  // (config/question_kinds.h), the way the groups answer it, buzz-in's
+  // seconds, penalties and keys (config/answer_ways.h), the groups in play
+  // and the random pick (config/group_settings.h).
+  PerQuestion<Text> kinds, options;
+  Text way;
+  PerQuestion<Text> ways;
+  Text buzzSeconds, foulPenalty, wrongPenalty;
+  std::array<Text, kGroupCount> buzzKeys;
+  Text groupCount, randomGroup;
   bool operator==(const QuizValues&) const = default;
 };
 
@@ -56,6 +66,17 @@ void ForEachValue(Values& values, Visit visit) {
   rows(values.ownCountdowns, kQuestionCountdownSection, QuestionCountdownKey);
   rows(values.ownPoints, kQuestionPointsSection, QuestionPointsKey);
   visit(values.sounds, Place{kSoundSection, kSoundKey});
+  rows(values.kinds, kKindSection, [](int n) { return QuestionKey(n, "题型"); });
+  rows(values.options, kOptionsSection, [](int n) { return QuestionKey(n, "选项"); });
+  visit(values.way, Place{kWaySection, kWayKey});
+  rows(values.ways, kWaySection, [](int n) { return QuestionKey(n, "方式"); });
+  visit(values.buzzSeconds, Place{kBuzzSection, kBuzzSecondsKey});
+  visit(values.foulPenalty, Place{kBuzzSection, kFoulPenaltyKey});
+  visit(values.wrongPenalty, Place{kBuzzSection, kWrongPenaltyKey});
+  for (int g = 1; g <= kGroupCount; ++g)
+    visit(values.buzzKeys[g - 1], Place{kBuzzKeySection, GroupKey(g)});
+  visit(values.groupCount, Place{kGroupsSection, kGroupCountKey});
+  visit(values.randomGroup, Place{kGroupsSection, kRandomGroupKey});
 }
 
 // As ReadConfigValue gives each value: GBK, at most 10239 bytes.

@@ -8,12 +8,15 @@
 #include <string>
 
 #include "config/questions.h"
+#include "quiz/round/buzz.h"
+#include "quiz/round/choice.h"
+#include "quiz/round/draw.h"
 #include "quiz/round/points.h"
 
 namespace lornel::quiz {
 
+using config::kGroupCount;
 using config::kQuestionCount;
-inline constexpr int kGroupCount = 6;
 
 // The time a group has to answer. The bar's maximum is `total`, its position
 // `left`; the number shows `shown`, which lags behind until the first tick
@@ -64,6 +67,13 @@ struct Round {
   // The start cover's offer to go on with the last lesson ("" none): when it
   // was left off and its scores.
   std::string resumeOffer;
+
+  // The open question as a choice or true/false one (quiz/round/choice.h).
+  Choice choice;
+  // Buzz-in, and all groups at once (quiz/round/buzz.h).
+  Buzz buzz;
+  // The groups in play and the random pick's bag (quiz/round/draw.h).
+  GroupDraw draw;
 };
 
 // --- rules the board has always followed ---------------------------------------

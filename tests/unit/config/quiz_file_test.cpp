@@ -58,7 +58,7 @@ TEST_F(QuizFileTest, EveryValueReadsAsReadConfigValueGivesIt) {
     EXPECT_EQ(value, ReadConfigValue(host, kQuizPath, place.section, place.key)) << place.key;
     ++values;
   });
-  EXPECT_EQ(values, 6 * 14 + 5);
+  EXPECT_EQ(values, 9 * 14 + 5 + 6 + 4 + 2);  // per question, global, the keys, buzz-in, groups
   EXPECT_EQ(quiz.Title(1), std::string(kMaxValueBytes - 1, 'x')) << "cut, never inside a character";
   EXPECT_EQ(quiz.OtherAnswersValue(2), "北京 | 燕京｜") << "the first of a key";
   EXPECT_EQ(quiz.OtherAnswers(2), (std::vector<std::string>{"北京", "燕京"}));
