@@ -1,0 +1,72 @@
+#include "config/question_kinds.h"
+
+#include "config/gbk.h"
+
+namespace lornel::config {
+namespace {
+
+std::string_view Trimmed(std::string_view text) {
+  while (!text.empty() && (text.front() == ' ' || text.front() == '\t')) text.remove_prefix(1);
+  while (!text.empty() && (text.back() == ' ' || text.back() == '\t')) text.remove_suffix(1);
+  return text;
+}
+
+}  // namespace
+
+QuestionKind KindNamed(std::string_view value) {
+  value = Trimmed(value);
+  if (value == "选择") return QuestionKind::Choice;
+  if (value == "判断") return QuestionKind::TrueFalse;
+  return QuestionKind::Typed;
+}
+
+std::vector<std::string> SplitOptions(std::string_view value) { return SplitAlternatives(value); }
+
+std::optional<std::string> ChoiceLetters(std::string_view answer, int optionCount) {
+  bool chosen[kMaxOptions] = {};
+  bool any = false;
+  for (char c : FoldFullWidth(Trimmed(answer))) {
+    if (c == ' ' || c == ',' || c == '\t') continue;
+    const int letter = (c >= 'a' && c <= 'z') ? c - 'a' : (c >= 'A' && c <= 'Z') ? c - 'A' : -1;
+    if (letter < 0 || letter >= optionCount || letter >= kMaxOptions) return std::nullopt;
+    chosen[letter] = any = true;
+  }
+  if (!any) return std::nullopt;
+  std::string letters;
+  for (int i = 0; i < kMaxOptions; ++i)
+    if (chosen[i]) letters += static_cast<char>('A' + i);
+  return letters;
+}
+
+std::optional<bool> TruthOf(std::string_view answer) {
+  const std::string folded = FoldFullWidth(Trimmed(answer));
+  for (const char* yes : {"对", "√", "是", "正确", "T", "t"})
+    if (folded == yes) return true;
+  for (const char* no : {"错", "×", "否", "错误", "F", "f"})
+    if (folded == no) return false;
+  return std::nullopt;
+}
+
+AskedQuestion AskedQuestionOf(const QuizFile& quiz, int n) {
+  if (n < 1 || n > kQuestionCount) return {};
+  const std::size_t i = static_cast<std::size_t>(n - 1);
+  switch (KindNamed(quiz.Values().kinds[i])) {
+    case QuestionKind::Choice: {
+      std::vector<std::string> options = SplitOptions(quiz.Values().options[i]);
+      const int count = static_cast<int>(options.size());
+      if (count < kMinOptions || count > kMaxOptions) return {};
+      const auto letters = ChoiceLetters(quiz.Answer(n), count);
+      if (!letters) return {};
+      return {QuestionKind::Choice, std::move(options), *letters};
+    }
+    case QuestionKind::TrueFalse:
+      if (const auto truth = TruthOf(quiz.Answer(n)))
+        return {QuestionKind::TrueFalse, {}, *truth ? kTrue : kFalse};
+      return {};
+    case QuestionKind::Typed:
+      break;
+  }
+  return {};
+}
+
+}  // namespace lornel::config
