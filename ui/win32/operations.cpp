@@ -42,8 +42,8 @@ void Win32Form::SetVisible(int id, bool visible) {
 bool Win32Form::IsVisible(int id) const { return IsWindowVisible(controls_[id].hwnd) != FALSE; }
 void Win32Form::SetEnabled(int id, bool enabled) {
   HWND hwnd = controls_[id].hwnd;
-  // Disabling a disabled window still sends it WM_CANCELMODE, through the skin's
-  // subclass chain; the lock timers would do that a thousand times a second.
+  // Disabling a disabled window still sends it WM_CANCELMODE, through the
+  // skin's subclass chain: a change only.
   if ((IsWindowEnabled(hwnd) != FALSE) == enabled) return;
   EnableWindow(hwnd, enabled);
 }
