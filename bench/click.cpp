@@ -6,7 +6,10 @@
 // desktop wide enough for both windows side by side (see scripts/bench.sh).
 // --sounds: instead, a wrong answer's click on "确认答案" (the buzz) with the
 // file's sounds on against the same click with them off, ABBA, in one process.
-//   bench_click.exe [--samples=20] [--warmup=3] [--out=FILE] [--tag=NAME] [--sounds]
+// --lesson: instead, a scoring step ("加 1 分") on the window's thread, with
+// the lesson kept as lornel.exe keeps it (written off the thread), against the
+// same step keeping no lesson and against writing the file on the thread.
+//   bench_click.exe [--samples=20] [--warmup=3] [--out=FILE] [--tag=NAME] [--sounds|--lesson]
 // Each sample line carries the tag, so runs of two builds can share one file.
 #include <windows.h>
 
@@ -20,12 +23,16 @@
 #include "app/shell.h"
 #include "bench/measure.h"
 #include "config/config.h"
+#include "platform/win32/file_keeper.h"
 #include "platform/win32/host.h"
 #include "platform/win32/sound_player.h"
 #include "quiz/countdown_control.h"
+#include "quiz/lesson.h"
 #include "quiz/main_ids.h"
 #include "quiz/play.h"
 #include "quiz/round/countdown.h"
+#include "quiz/round/lesson_file.h"
+#include "quiz/score_menu.h"
 #include "ui/win32/form.h"
 
 namespace lornel::bench {
@@ -230,12 +237,64 @@ int RunSounds(platform::Host& host, const app::ProgramPaths& paths, int samples,
   return 0;
 }
 
-int Run(int samples, int warmup, bool withSounds) {
+int RunLesson(platform::Host& host, const app::ProgramPaths& paths, int samples, int warmup) {
+  win32::BackgroundFileKeeper keeper(host);
+  MainWindow window(host, paths, platform::NoSounds());
+  Start(window);
+  Context& ctx = window.shell.ctx;
+  const std::string path = ctx.lessonPath;
+  if (path.empty()) Die("no local application data folder for the lesson");
+  enum Mode { kKept, kNone, kOnThread, kModes };
+  const char* names[kModes] = {"kept", "none", "on_thread"};
+  std::vector<double> times[kModes], saves[kModes];
+  for (int i = 0; i < warmup + kModes * samples; ++i) {
+    const int mode = i % kModes;
+    ctx.keeper = mode == kKept ? &keeper : nullptr;
+    ctx.lessonPath = mode == kNone ? "" : path;
+    const double t0 = NowMs();
+    quiz::AddPoints(ctx, 1);
+    quiz::Commit(ctx);
+    const double ms = NowMs() - t0;
+    // The save alone, as the step's Commit makes it.
+    ctx.round.scores[1] = ctx.round.scores[1] + quiz::Points::Of(1);
+    const double s0 = NowMs();
+    quiz::SaveLesson(ctx);
+    const double saveMs = NowMs() - s0;
+    if (i >= warmup) {
+      times[mode].push_back(ms);
+      saves[mode].push_back(saveMs);
+    }
+    Pump(5);
+  }
+  // One more step kept as lornel.exe keeps it: the file must hold it whole.
+  ctx.keeper = &keeper;
+  ctx.lessonPath = path;
+  quiz::AddPoints(ctx, 1);
+  quiz::Commit(ctx);
+  keeper.Drain();
+  const auto saved = host.ReadWholeFile(path);
+  const auto lesson = saved ? quiz::ReadLesson(*saved) : std::nullopt;
+  if (!lesson || !(lesson->scores[0] == ctx.round.scores[0]))
+    Die("the lesson kept is not the last");
+  for (int mode = 0; mode < kModes; ++mode) {
+    const auto [lo, hi] = std::minmax_element(times[mode].begin(), times[mode].end());
+    Emit("lesson-save tag=" + g_tag + " mode=" + names[mode] + " runs=" + std::to_string(samples) +
+         Format(" step_median=%.3f step_min=%.3f step_max=%.3f save_median=%.3f",
+                Median(times[mode]), *lo, *hi, Median(saves[mode])) +
+         Format(" save_max=%.3f unit=ms\n",
+                *std::max_element(saves[mode].begin(), saves[mode].end())));
+  }
+  DestroyWindow(window.form.hwnd());
+  return 0;
+}
+
+int Run(int samples, int warmup, bool withSounds, bool lesson) {
   win32::Win32Host host;
   win32::SetFatalHandler([](const char* reason) { Die(reason); });
   const app::ProgramPaths paths = app::StartProcess(host);
   if (!host.PathExists(paths.directory + "\\wtda.ini")) Die("no wtda.ini beside bench_click.exe");
   if (withSounds) return RunSounds(host, paths, samples, warmup);
+  if (lesson) return RunLesson(host, paths, samples, warmup);
 
   MainWindow window(host, paths, platform::NoSounds());
   win32::Win32Form& mainForm = window.form;
@@ -282,10 +341,11 @@ int Run(int samples, int warmup, bool withSounds) {
 
 int wmain(int argc, wchar_t** argv) {
   int samples = 20, warmup = 3;
-  bool sounds = false;
+  bool sounds = false, lesson = false;
   for (int i = 1; i < argc; ++i) {
     const std::wstring arg = argv[i];
     if (arg == L"--sounds") sounds = true;
+    if (arg == L"--lesson") lesson = true;
     if (arg.rfind(L"--samples=", 0) == 0) samples = std::max(1, _wtoi(arg.c_str() + 10));
     if (arg.rfind(L"--warmup=", 0) == 0) warmup = std::max(0, _wtoi(arg.c_str() + 9));
     if (arg.rfind(L"--tag=", 0) == 0) {
@@ -295,7 +355,7 @@ int wmain(int argc, wchar_t** argv) {
     if (arg.rfind(L"--out=", 0) == 0)
       lornel::bench::g_out = _wfopen(lornel::bench::WindowsPath(arg.substr(6)).c_str(), L"a");
   }
-  const int code = lornel::bench::Run(samples, warmup, sounds);
+  const int code = lornel::bench::Run(samples, warmup, sounds, lesson);
   if (lornel::bench::g_out) std::fclose(lornel::bench::g_out);
   return code;
 }

@@ -34,6 +34,8 @@ struct Context {
   // given (else at once), the Round as last saved, the questions it is of,
   // and the lesson the start cover offers.
   platform::FileKeeper* keeper = nullptr;
+  std::string lessonPath;  // "" when the lesson cannot be kept
+  bool lessonFolderMade = false;
   quiz::Round saved;
   std::uint64_t questions = 0;
   std::optional<quiz::SavedLesson> offered;

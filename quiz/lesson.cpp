@@ -18,20 +18,19 @@ std::string LessonPath(platform::Host& host, const std::string& configPath) {
 void SaveLesson(Context& ctx) {
   if (!ctx.round.started || !ScoringDiffers(ctx.saved, ctx.round)) return;
   ctx.saved = ctx.round;
-  const std::string local = ctx.host.LocalAppDataFolder();
-  if (local.empty()) return;
-  ctx.host.CreateFolder(local + kLessonFolder);
+  if (ctx.lessonPath.empty()) return;
+  if (!ctx.lessonFolderMade)
+    ctx.lessonFolderMade = ctx.host.CreateFolder(ctx.host.LocalAppDataFolder() + kLessonFolder);
   SavedLesson lesson{ctx.host.Now(), ctx.questions, ctx.round.scores, ctx.round.locked};
-  const std::string path = LessonPath(ctx.host, ctx.configPath);
   if (ctx.keeper)
-    ctx.keeper->Keep(path, WriteLesson(lesson));
+    ctx.keeper->Keep(ctx.lessonPath, WriteLesson(lesson));
   else
-    ctx.host.ReplaceFileWhole(path, WriteLesson(lesson));
+    ctx.host.ReplaceFileWhole(ctx.lessonPath, WriteLesson(lesson));
 }
 
 void OfferLastLesson(Context& ctx) {
-  const std::string path = LessonPath(ctx.host, ctx.configPath);
-  const auto file = path.empty() ? std::nullopt : ctx.host.ReadWholeFile(path);
+  ctx.lessonPath = LessonPath(ctx.host, ctx.configPath);
+  const auto file = ctx.lessonPath.empty() ? std::nullopt : ctx.host.ReadWholeFile(ctx.lessonPath);
   ctx.offered = file ? ReadLesson(*file) : std::nullopt;
   if (ctx.offered && !WorthResuming(*ctx.offered)) ctx.offered.reset();
   ctx.round.resumeOffer = ctx.offered ? ResumeCaption(*ctx.offered, ctx.host.Now()) : "";

@@ -16,8 +16,8 @@ std::string LessonPath(platform::Host& host, const std::string& configPath);
 // Writes the lesson when the scores or the locks differ from what was saved.
 // A folder that cannot be written costs nothing but the lesson.
 void SaveLesson(Context& ctx);
-// At start: the last run's lesson, offered when points were given or a
-// question locked in it.
+// At start: where the lesson is kept, and the last run's lesson, offered
+// when points were given or a question locked in it.
 void OfferLastLesson(Context& ctx);
 // Of the questions the quiz file holds.
 std::uint64_t QuestionsOf(const config::QuizFile& quiz);
