@@ -7,16 +7,10 @@ namespace {
 
 constexpr int kVkSpace = 0x20, kVkNumpad0 = 0x60, kVkF1 = 0x70;
 
-std::string_view Trimmed(std::string_view text) {
-  while (!text.empty() && (text.front() == ' ' || text.front() == '\t')) text.remove_prefix(1);
-  while (!text.empty() && (text.back() == ' ' || text.back() == '\t')) text.remove_suffix(1);
-  return text;
-}
-
 }  // namespace
 
 AnswerWay WayNamed(std::string_view value) {
-  value = Trimmed(value);
+  value = TrimSpaces(value);
   if (value == "抢答") return AnswerWay::Buzz;
   if (value == "全体") return AnswerWay::Everyone;
   return AnswerWay::Assigned;
@@ -25,13 +19,13 @@ AnswerWay WayNamed(std::string_view value) {
 AnswerWay WayOf(const QuizFile& quiz, int n) {
   if (n >= 1 && n <= kQuestionCount) {
     const std::string& own = quiz.Values().ways[static_cast<std::size_t>(n - 1)];
-    if (!Trimmed(own).empty()) return WayNamed(own);
+    if (!TrimSpaces(own).empty()) return WayNamed(own);
   }
   return WayNamed(quiz.Values().way);
 }
 
 int KeyNamed(std::string_view name) {
-  const std::string folded = FoldFullWidth(Trimmed(name));
+  const std::string folded = FoldFullWidth(TrimSpaces(name));
   if (folded.size() == 1) {
     const char c = folded[0];
     if (c >= '0' && c <= '9') return c;

@@ -3,18 +3,8 @@
 #include "config/gbk.h"
 
 namespace lornel::config {
-namespace {
-
-std::string_view Trimmed(std::string_view text) {
-  while (!text.empty() && (text.front() == ' ' || text.front() == '\t')) text.remove_prefix(1);
-  while (!text.empty() && (text.back() == ' ' || text.back() == '\t')) text.remove_suffix(1);
-  return text;
-}
-
-}  // namespace
-
 QuestionKind KindNamed(std::string_view value) {
-  value = Trimmed(value);
+  value = TrimSpaces(value);
   if (value == "选择") return QuestionKind::Choice;
   if (value == "判断") return QuestionKind::TrueFalse;
   return QuestionKind::Typed;
@@ -25,7 +15,7 @@ std::vector<std::string> SplitOptions(std::string_view value) { return SplitAlte
 std::optional<std::string> ChoiceLetters(std::string_view answer, int optionCount) {
   bool chosen[kMaxOptions] = {};
   bool any = false;
-  for (char c : FoldFullWidth(Trimmed(answer))) {
+  for (char c : FoldFullWidth(TrimSpaces(answer))) {
     if (c == ' ' || c == ',' || c == '\t') continue;
     const int letter = (c >= 'a' && c <= 'z') ? c - 'a' : (c >= 'A' && c <= 'Z') ? c - 'A' : -1;
     if (letter < 0 || letter >= optionCount || letter >= kMaxOptions) return std::nullopt;
@@ -39,7 +29,7 @@ std::optional<std::string> ChoiceLetters(std::string_view answer, int optionCoun
 }
 
 std::optional<bool> TruthOf(std::string_view answer) {
-  const std::string folded = FoldFullWidth(Trimmed(answer));
+  const std::string folded = FoldFullWidth(TrimSpaces(answer));
   for (const char* yes : {"对", "√", "是", "正确", "T", "t"})
     if (folded == yes) return true;
   for (const char* no : {"错", "×", "否", "错误", "F", "f"})

@@ -33,12 +33,6 @@ const std::string& OwnOrGlobal(const PerQuestion<std::string>& own, int n,
   return value.empty() ? global : value;
 }
 
-std::string_view Trimmed(std::string_view text) {
-  while (!text.empty() && (text.front() == ' ' || text.front() == '\t')) text.remove_prefix(1);
-  while (!text.empty() && (text.back() == ' ' || text.back() == '\t')) text.remove_suffix(1);
-  return text;
-}
-
 }  // namespace
 
 QuizValues<std::string> ReadQuizValues(std::string_view file) {
@@ -49,12 +43,18 @@ QuizValues<std::u16string> ReadQuizUnits(std::string_view file) {
   return ReadAll<std::u16string>(IniDocument(file));
 }
 
+std::string_view TrimSpaces(std::string_view text) {
+  while (!text.empty() && (text.front() == ' ' || text.front() == '\t')) text.remove_prefix(1);
+  while (!text.empty() && (text.back() == ' ' || text.back() == '\t')) text.remove_suffix(1);
+  return text;
+}
+
 std::vector<std::string> SplitAlternatives(std::string_view value) {
   constexpr std::uint16_t kFullWidthBar = 0xA3FC;  // "｜"
   std::vector<std::string> answers;
   std::size_t begin = 0;
   const auto cut = [&](std::size_t end) {
-    const std::string_view answer = Trimmed(value.substr(begin, end - begin));
+    const std::string_view answer = TrimSpaces(value.substr(begin, end - begin));
     if (!answer.empty()) answers.emplace_back(answer);
   };
   for (std::size_t i = 0; i < value.size();) {

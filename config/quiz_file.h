@@ -94,6 +94,8 @@ struct JudgingRules {
 // either end of each dropped as the INI reader drops them from a whole value,
 // empty ones left out.
 std::vector<std::string> SplitAlternatives(std::string_view value);
+// Without the spaces and tabs at either end, as the INI reader drops them from a whole value.
+std::string_view TrimSpaces(std::string_view text);
 
 class QuizFile {
  public:

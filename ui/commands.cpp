@@ -1,5 +1,7 @@
 #include "ui/commands.h"
 
+#include "ui/form.h"
+
 namespace lornel::ui {
 
 std::vector<CommandState> InitialStates(std::span<const Command> commands) {
@@ -29,6 +31,17 @@ std::vector<MenuLine> MenuLines(std::span<const Command> commands,
     lines.push_back({c.id, text, !text.empty() && Raisable(c, s), c.checkable && s.checked});
   }
   return lines;
+}
+
+std::optional<ControlEvent> CommandEvent(std::span<const Command> commands,
+                                         std::span<const CommandState> states, int command,
+                                         std::optional<int> arg) {
+  if (command < 0 || command >= static_cast<int>(commands.size())) return std::nullopt;
+  const Command& c = commands[static_cast<std::size_t>(command)];
+  if (!Raisable(c, states[static_cast<std::size_t>(command)])) return std::nullopt;
+  Binding binding = c.binding;
+  if (arg) binding.arg = *arg;
+  return ControlEvent{binding, -1, 0, 0, command};
 }
 
 int CommandForKey(std::span<const Command> commands, std::span<const CommandState> states,

@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <optional>
+#include <span>
 #include <string>
 #include <string_view>
 #include <type_traits>
@@ -170,6 +171,13 @@ struct ControlEvent {
   int x = 0, y = 0;
   int command = -1;
 };
+
+// The event that command raises, with arg in place of its binding's own when
+// given; nullopt when it cannot be raised now (no such command, or greyed).
+// Both backends raise their commands by it.
+std::optional<ControlEvent> CommandEvent(std::span<const Command> commands,
+                                         std::span<const CommandState> states, int command,
+                                         std::optional<int> arg);
 
 // What a backend reports: every control event by one call, and the window's
 // own events. A form is given its sink after it is built (SetSink).

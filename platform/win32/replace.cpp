@@ -150,14 +150,20 @@ void KeepMarks(const std::wstring& target, DWORD before) {
     SetFileAttributesW(target.c_str(), (now & ~FILE_ATTRIBUTE_NORMAL) | kept);
 }
 
+// A temporary beside path holding bytes, written and flushed, the leftovers of
+// killed writers gone; "" (nothing made) when the folder takes none.
+std::wstring TemporaryFor(const std::wstring& target, std::string_view bytes) {
+  RemoveLeftovers(target);
+  DWORD error = 0;
+  return WriteTemporary(target, bytes, error);
+}
+
 }  // namespace
 
 bool CreateFileAtomically(const std::string& path, std::string_view bytes) {
   if (path.empty()) return false;
   const std::wstring target = Wide(path);
-  RemoveLeftovers(target);
-  DWORD error = 0;
-  const std::wstring temp = WriteTemporary(target, bytes, error);
+  const std::wstring temp = TemporaryFor(target, bytes);
   if (temp.empty()) return false;
   // No MOVEFILE_REPLACE_EXISTING: a file that appeared meanwhile is kept.
   if (MoveFileExW(temp.c_str(), target.c_str(), MOVEFILE_WRITE_THROUGH)) return true;
@@ -168,9 +174,7 @@ bool CreateFileAtomically(const std::string& path, std::string_view bytes) {
 bool ReplaceFileWhole(const std::string& path, std::string_view bytes) {
   if (path.empty()) return false;
   const std::wstring target = Wide(path);
-  RemoveLeftovers(target);
-  DWORD error = 0;
-  const std::wstring temp = WriteTemporary(target, bytes, error);
+  const std::wstring temp = TemporaryFor(target, bytes);
   if (temp.empty()) return false;
   for (int attempt = 0;; ++attempt) {
     if (MoveFileExW(temp.c_str(), target.c_str(),

@@ -169,14 +169,10 @@ void FakeForm::ChooseFromSystemMenu(int command) {
 }
 
 bool FakeForm::RaiseCommand(int command, std::optional<int> arg) {
-  if (destroyed_ || command < 0 || command >= static_cast<int>(table_.commands.size()))
-    return false;
-  const ui::Command& c = table_.commands[static_cast<std::size_t>(command)];
-  if (!ui::Raisable(c, commandStates_[static_cast<std::size_t>(command)])) return false;
-  ui::Binding binding = c.binding;
-  if (arg) binding.arg = *arg;
-  sink_->OnControlEvent({binding, -1, 0, 0, command});
-  return true;
+  const auto event =
+      destroyed_ ? std::nullopt : ui::CommandEvent(table_.commands, commandStates_, command, arg);
+  if (event) sink_->OnControlEvent(*event);
+  return event.has_value();
 }
 
 bool FakeForm::EndSession() {
