@@ -117,10 +117,13 @@ bool Win32Host::ReplaceFileWhole(const std::string& path, std::string_view bytes
   return win32::ReplaceFileWhole(path, bytes);
 }
 
-// SHGetFolderPathW reaches back to Windows XP, where %LOCALAPPDATA% is not set.
+// %LOCALAPPDATA% costs nothing to read; Windows XP has no such variable, and
+// SHGetFolderPathW (which loads the shell's folder code) finds it there.
 std::string Win32Host::LocalAppDataFolder() {
   wchar_t folder[MAX_PATH];
-  if (FAILED(SHGetFolderPathW(nullptr, CSIDL_LOCAL_APPDATA, nullptr, SHGFP_TYPE_CURRENT, folder)))
+  const DWORD length = GetEnvironmentVariableW(L"LOCALAPPDATA", folder, MAX_PATH);
+  if ((length == 0 || length >= MAX_PATH) &&
+      FAILED(SHGetFolderPathW(nullptr, CSIDL_LOCAL_APPDATA, nullptr, SHGFP_TYPE_CURRENT, folder)))
     return {};
   const std::wstring wide = folder;
   const std::string gbk = Gbk(wide);
