@@ -75,12 +75,14 @@ install_missing "${packages[@]}"
 
 # The product is 32-bit: its tests run under the 32-bit Wine wherever it can be
 # had. Where it cannot, the Windows tests run as a 64-bit build.
-# A checkout tries once; build/wine32-failed.log keeps why it could not.
-failed_log="$(cd "$(dirname "$0")/.." && pwd)/build/wine32-failed.log"
+# A machine tries once a day (a try that fails costs half a minute of index
+# downloads and retries, in every fresh clone); the log keeps why it could not.
+failed_log="${XDG_CACHE_HOME:-${HOME:-/tmp}/.cache}/lornel/wine32-failed.log"
 if [ "$kernel32" -eq 1 ] && [ -z "${LORNEL_WINE_TREE:-}" ] && ! wine32_installed; then
   mkdir -p "$(dirname "$failed_log")"
-  if [ -e "$failed_log" ] || ! install_missing wine32:i386 >"$failed_log" 2>&1; then
-    echo "bootstrap: the 32-bit Wine could not be installed (build/wine32-failed.log says why); the Windows tests run on the 64-bit build"
+  if [ -n "$(find "$failed_log" -mmin -1440 2>/dev/null)" ] ||
+    ! install_missing wine32:i386 >"$failed_log" 2>&1; then
+    echo "bootstrap: the 32-bit Wine could not be installed ($failed_log says why); the Windows tests run on the 64-bit build"
   else
     rm -f "$failed_log"
   fi

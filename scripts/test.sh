@@ -109,8 +109,11 @@ PY
 printf '{"version": {"major": 1, "minor": 0}, "local": [{"wine_lane": [%s]}]}\n' \
   "$(printf '{"id": "%s", "slots": 1},' "${lane_ids[@]}" | sed 's/,$//')" > build/wine-lanes.json
 
-# Slots: one tree building on every core, and one test per lane beside it.
+# Slots: one tree building on every core, one test per lane beside it (they
+# mostly wait on the program's clocks), and two more for the unit tests and the
+# fuzzers, which then start as soon as their tree is built instead of after
+# the last build: the cores are shared either way.
 status=0
-ctest --test-dir build --output-on-failure -j $((jobs + lanes)) \
+ctest --test-dir build --output-on-failure -j $((jobs + lanes + 2)) \
   --resource-spec-file "$root/build/wine-lanes.json" || status=$?
 exit $status

@@ -9,6 +9,7 @@ fi
 . "$here/wine-env.sh"
 lock_wine_prefix
 "$here/wine-prefix.sh" 9>&-
+wine_desktop 1280x800 96
 # LORNEL_SHARD=I/N runs the I-th of N parts of a gtest program, whole suites
 # each. (Not gtest's own sharding: its variables would reach the child
 # processes that some tests start with a filter of their own.)

@@ -147,7 +147,7 @@ TEST(Display, AQuestionIsPlayedByClicksAndItsScoreShowsInItsGap) {
         << "no \"分\" after group " << group.g << "'s score";
   }
   // The current group's line catches up within its second, then the picture.
-  EXPECT_TRUE(WaitUntil([&] { return Text(s.Of(MainId::AnsweringScore)) == "1"; }, 2500));
+  EXPECT_TRUE(WaitUntil([&] { return Text(s.Of(MainId::AnsweringScore)) == "1"; }, 10000));
   DropStaleHotLooks(s.p.MainWindow());
   ShootWindow(s.p.MainWindow(), ShotName(L"main"));
 }

@@ -57,7 +57,14 @@ std::vector<int> PlaySample(Session& s, const std::wstring& screenshot = L"") {
       ShootWindow(s.p.MainWindow(), screenshot);
     }
     Click(s.Of(MainId::CheckButton));
-    if (auto box = s.p.WaitForMessageBox(1500)) {
+    // Judged when a right answer's message shows or a wrong one shakes the box,
+    // whenever the loaded machine gets to it.
+    WaitUntil(
+        [&] {
+          return !s.p.MessageBoxes().empty() || RectInParent(s.Of(MainId::AnswerBox)).left != 80;
+        },
+        10000);
+    if (auto box = s.p.WaitForMessageBox(0)) {
       EXPECT_EQ(box->text, "回答正确！") << "question " << n;
       right.push_back(n);
       Program::Answer(*box, IDOK);
@@ -153,7 +160,7 @@ TEST(Ruling, ARealRightClickRulesNoThenYesAndIsGreyedOtherwise) {
   EXPECT_EQ(Text(s.Of(MainId::CountdownNumber)), left)
       << "the time stands still while the teacher decides";
   Program::Answer(*ask, IDNO);
-  EXPECT_TRUE(WaitUntil([&] { return Text(s.Of(MainId::CountdownNumber)) != left; }, 2500))
+  EXPECT_TRUE(WaitUntil([&] { return Text(s.Of(MainId::CountdownNumber)) != left; }, 10000))
       << "and runs on after No";
   EXPECT_TRUE(Visible(s.Of(MainId::AnswerCover)));
   EXPECT_TRUE(Enabled(s.Of(MainId::CheckButton)));

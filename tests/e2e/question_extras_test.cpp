@@ -3,6 +3,8 @@
 // 5-second countdown under a global 30, and a question worth 3.
 #include <gtest/gtest.h>
 
+#include <cstdlib>
+
 #include "tests/e2e/driver.h"
 #include "tests/e2e/session.h"
 #include "tests/support/quiz_text/quiz_text.h"
@@ -64,16 +66,18 @@ TEST(QuestionExtras, APictureEnlargedAndClosedByClicksOwnSecondsAndOwnPoints) {
   EXPECT_TRUE(WaitUntil([&] { return Text(s.Of(MainId::Score3)) == "1"; }));
   EXPECT_TRUE(WaitUntil([&] { return !Visible(s.Of(MainId::QuestionPanel1)); }));
 
-  OpenForGroupThree(s, MainId::QuestionButton2);
+  // Its countdown starts after this and none of its seconds comes early; a
+  // loaded machine only makes them late, far from the global 30 s.
   const DWORD started = GetTickCount();
-  EXPECT_TRUE(WaitUntil([&] { return Text(s.Of(MainId::CountdownNumber)) == "4"; }, 2500))
+  OpenForGroupThree(s, MainId::QuestionButton2);
+  EXPECT_TRUE(
+      WaitUntil([&] { return std::atoi(Text(s.Of(MainId::CountdownNumber)).c_str()) <= 5; }, 10000))
       << "its own 5 s, not the global 30";
-  auto late = s.p.WaitForMessageBox(8000);
+  auto late = s.p.WaitForMessageBox(20000);
   ASSERT_TRUE(late);
   const int waited = static_cast<int>(GetTickCount() - started);
   EXPECT_EQ(late->text, "回答超时！！");
-  EXPECT_GT(waited, 4000);
-  EXPECT_LT(waited, 7000);
+  EXPECT_GE(waited, 4980);
   Program::Answer(*late, IDOK);
   EXPECT_TRUE(WaitUntil([&] { return !Enabled(s.Of(MainId::QuestionButton2)); }));
 

@@ -3,6 +3,7 @@
 // correct answer, a time-out, and the reveal with No and with Yes.
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <set>
 
 #include "tests/e2e/driver.h"
@@ -65,9 +66,13 @@ TEST(Round, RevealCorrectAnswerShakeAndTimeOut) {
   s.TypeOnScreen("HELP");
   EXPECT_EQ(Text(s.Of(MainId::AnswerBox)), "help");
   Click(s.Of(MainId::CheckButton));
-  std::set<int> lefts;  // sampled faster than the 50 ms steps of the shake
-  for (DWORD end = GetTickCount() + 1000; GetTickCount() < end;) {
-    lefts.insert(RectInParent(s.Of(MainId::AnswerBox)).left);
+  // Sampled faster than the 50 ms steps of the shake, until the box has moved
+  // and is back: the shake starts whenever the loaded machine gets to it.
+  std::set<int> lefts;
+  for (DWORD start = GetTickCount(); GetTickCount() - start < 10000;) {
+    const int left = RectInParent(s.Of(MainId::AnswerBox)).left;
+    lefts.insert(left);
+    if (lefts.size() > 1 && left == 80) break;
     Sleep(5);
   }
   EXPECT_TRUE(lefts.count(75) || lefts.count(85) || lefts.count(74)) << "the box shook";
@@ -87,7 +92,7 @@ TEST(Round, RevealCorrectAnswerShakeAndTimeOut) {
   EXPECT_TRUE(WaitUntil([&] { return Text(s.Of(MainId::Score3)) == "1"; }));
   EXPECT_FALSE(Visible(s.Of(MainId::AnswerCover)));
   EXPECT_EQ(Text(s.Of(MainId::CorrectAnswer)), "Hello");
-  EXPECT_TRUE(WaitUntil([&] { return Text(s.Of(MainId::AnsweringScore)) == "1"; }, 2500));
+  EXPECT_TRUE(WaitUntil([&] { return Text(s.Of(MainId::AnsweringScore)) == "1"; }, 10000));
   EXPECT_TRUE(WaitUntil([&] { return !Enabled(s.Of(MainId::QuestionButton1)); }))
       << "question 1 stays locked";
 
@@ -97,7 +102,8 @@ TEST(Round, RevealCorrectAnswerShakeAndTimeOut) {
   s.WriteConfig(timed.Bytes());
   s.Press(MainId::QuestionButton3, [&] { return Visible(s.Of(MainId::GroupPanel)); });
   s.Press(MainId::ConfirmGroupButton, [&] { return !Visible(s.Of(MainId::GroupPanel)); });
-  EXPECT_TRUE(WaitUntil([&] { return Text(s.Of(MainId::CountdownNumber)) == "2"; }, 2500));
+  EXPECT_TRUE(WaitUntil([&] { return std::atoi(Text(s.Of(MainId::CountdownNumber)).c_str()) <= 2; },
+                        10000));
   s.Screenshot(L"round");
   auto late = s.p.WaitForMessageBox(6000);
   ASSERT_TRUE(late);

@@ -107,6 +107,9 @@ TEST(Startup, SecondCopyShowsTheNoticeForThreeSecondsAndEnds) {
   const std::wstring dir = FreshDirectory(L"second");
   Program first = Program::Start(dir);
   ASSERT_TRUE(first.MainWindow());
+  // Its three ticks of a second start after this, and none comes early; how
+  // late they come is the machine's load, so above only a hang is caught.
+  const DWORD started = GetTickCount();
   Program second = Program::Start(dir);
   HWND notice = NoticeWindow(second);
   ASSERT_TRUE(notice);
@@ -125,10 +128,8 @@ TEST(Startup, SecondCopyShowsTheNoticeForThreeSecondsAndEnds) {
     if (GetTickCount() - shown > 8000) break;
   }
   EXPECT_EQ(seen, (std::vector<std::string>{"2s", "1s", "0s"}));
-  EXPECT_EQ(second.WaitForExit(0), 0u);
-  const DWORD lasted = GetTickCount() - shown;
-  EXPECT_GT(lasted, 2500u);
-  EXPECT_LT(lasted, 4500u);
+  EXPECT_EQ(second.WaitForExit(0), 0u) << "ended within 8 s of showing";
+  EXPECT_GE(GetTickCount() - started, 2980u);
   EXPECT_EQ(second.WaitForWindow(L"Lornel V1.1.15.823", 10), nullptr);
   EXPECT_FALSE(first.WaitForExit(0)) << "the first copy runs on";
   EXPECT_TRUE(IsWindowVisible(first.MainWindow(100)));

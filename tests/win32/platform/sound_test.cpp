@@ -21,6 +21,7 @@
 #include <cstring>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "platform/win32/sound_player.h"
 #include "resources/embedded.h"
@@ -115,23 +116,26 @@ TEST(EmbeddedSounds, ArePlainPcmWavesWellUnder50KB) {
 // Wherever this runs (an audio device or none), playing never holds up the
 // caller: not the first call, which starts the thread that loads winmm (0.4 s
 // under Wine), nor a sound over one still sounding (PlaySoundW itself waits up
-// to 50 ms for that one to stop). The bounds leave room for a busy machine.
+// to 50 ms for that one to stop), which would hold up nearly every call here.
+// A loaded machine holds up a call now and then instead, so the later calls
+// are judged by their median, and the first by a bound far above the load.
 TEST(SoundPlayer, PlayReturnsAtOnce) {
   LARGE_INTEGER frequency, start, end;
   QueryPerformanceFrequency(&frequency);
   Win32SoundPlayer player;
-  std::int64_t total = 0;
+  std::vector<std::int64_t> ms;
   for (int round = 0; round < 3; ++round)
     for (Sound s : kAll) {
       QueryPerformanceCounter(&start);
       player.Play(s);
       QueryPerformanceCounter(&end);
-      const std::int64_t ms = (end.QuadPart - start.QuadPart) * 1000 / frequency.QuadPart;
-      EXPECT_LT(ms, 100) << NameOf(s) << " in round " << round;
-      total += ms;
+      ms.push_back((end.QuadPart - start.QuadPart) * 1000 / frequency.QuadPart);
       Sleep(30);
     }
-  EXPECT_LT(total, 100);
+  EXPECT_LT(ms.front(), 300) << "the first call";
+  std::vector<std::int64_t> later(ms.begin() + 1, ms.end());
+  std::nth_element(later.begin(), later.begin() + later.size() / 2, later.end());
+  EXPECT_LT(later[later.size() / 2], 15) << "the median of the later calls";
 }
 
 // The parent: a file device for ALSA, and this binary once more as the child.
