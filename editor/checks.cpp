@@ -202,13 +202,15 @@ void CheckTruth(Collector& c, int row, const Quiz& saved) {
             "判断题的答案填“对”或“错”（也可以填 √ ×、是 否、正确 错误、T F）。");
 }
 
-// The keys that lornel.exe takes for itself: its commands' keys without a
-// modifier, and Space, which starts a buzz.
+// The keys that lornel.exe takes for itself at any time: its commands' keys
+// without a modifier (not those it takes only now and then, as a choice
+// question's letters while a group answers), and Space, which starts a buzz.
 bool ProgramKey(int vk) {
   constexpr int kVkSpace = 0x20;
   if (vk == kVkSpace) return true;
   for (const ui::Command& command : quiz::MainTable().commands)
-    if (command.key.vk == vk && !command.key.ctrl && !command.key.alt && !command.key.shift)
+    if (command.enabled && command.key.vk == vk && !command.key.ctrl && !command.key.alt &&
+        !command.key.shift)
       return true;
   return false;
 }

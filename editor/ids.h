@@ -33,9 +33,9 @@
   X(PinyinCheck) X(LenientCheck) X(SoundCheck) X(MeasureLabel) \
   X(OptionMeasure2) X(OptionMeasure3) X(OptionMeasure4) X(OptionMeasure5) X(OptionMeasure6)
 #define LORNEL_PREVIEW_CONTROLS(X) \
-  X(QuestionPanel) X(QuestionLabel) X(AnswerArea) X(OptionButton1) X(OptionButton2) \
-  X(OptionButton3) X(OptionButton4) X(OptionButton5) X(OptionButton6) X(FitNote) \
-  X(OptionsNote) X(AnswerNote) X(CloseButton)
+  X(QuestionPanel) X(QuestionLabel) X(AnswerArea) X(CheckButton) X(OptionButton1) \
+  X(OptionButton2) X(OptionButton3) X(OptionButton4) X(OptionButton5) X(OptionButton6) \
+  X(AnswerBox) X(AnswerBoxCaption) X(FitNote) X(OptionsNote) X(AnswerNote) X(CloseButton)
 // The items of the menus of a row's 题型 and 方式 buttons and of the default way's.
 #define LORNEL_EDITOR_COMMANDS(X) \
   X(KindTyped) X(KindChoice) X(KindTrueFalse) X(WayDefault) X(WayAssigned) X(WayBuzz) \

@@ -169,7 +169,7 @@ constexpr Row kRows[] = {
     Box(GroupCountBox, {444, kCountdownTop, 36, 26}, false),
     Check(RandomGroupCheck, {492, kCountdownTop + 1, 200, 24}, "选组时显示“随机”按钮"),
     Text(CountdownNote, {700, kCountdownTop + 4, 292, 20},
-         "0 秒：不倒计时；每题的秒数、得分空着时用这里的", Bold(12), Hex(0x606060)),
+         "0 不倒计时；每题秒数、得分空着就用这里的", Bold(12), Hex(0x606060)),
     Text(DefaultWayLabel, {8, kBuzzTop + 3, 98, 20}, "默认答题方式："),
     Picker(DefaultWayButton, {106, kBuzzTop, kPickerWidth, 26}, EditorSlot::ChooseWay, 0),
     Text(BuzzSecondsLabel, {164, kBuzzTop + 3, 112, 20}, "抢答时间（秒）："),
@@ -243,9 +243,13 @@ constexpr Row kPreviewRows[] = {
     {LORNEL_ROW(QuestionPanel), .kind = Kind::GroupBox, .rect = {24, 16, 1152, 248}},
     {LORNEL_ROW(QuestionLabel), .kind = Kind::Label, .parent = Pid(PreviewId::QuestionPanel)},
     {LORNEL_ROW(AnswerArea), .kind = Kind::GroupBox, .visible = false},
+    // The answer panel's box and button above the options (PreviewTable copies them).
+    {LORNEL_ROW(CheckButton), .parent = Pid(PreviewId::AnswerArea)},
     OptionButtonRow(PreviewId::OptionButton1), OptionButtonRow(PreviewId::OptionButton2),
     OptionButtonRow(PreviewId::OptionButton3), OptionButtonRow(PreviewId::OptionButton4),
     OptionButtonRow(PreviewId::OptionButton5), OptionButtonRow(PreviewId::OptionButton6),
+    {LORNEL_ROW(AnswerBox), .parent = Pid(PreviewId::AnswerArea)},
+    {LORNEL_ROW(AnswerBoxCaption), .parent = Pid(PreviewId::AnswerArea)},
     Note(PreviewId::FitNote, kNotesTop),
     // Whether the options show whole, or why the question is played as typed.
     Note(PreviewId::OptionsNote, kNotesTop + 32),
@@ -259,6 +263,21 @@ constexpr Row kPreviewRows[] = {
 #undef LORNEL_ROW
 static_assert(std::size(kPreviewRows) == kPreviewControlCount);
 static_assert(IdsMatchOrder(kPreviewRows));
+
+// A control of the main window's answer panel as it looks, idle: no events,
+// no focus, a button greyed as before an answer.
+Row Copied(const Row& main, Row row) {
+  const int id = row.id, parent = row.parent;
+  const char8_t* name = row.name;
+  row = main;
+  row.id = id;
+  row.name = name;
+  row.parent = parent;
+  row.bindings = {};
+  row.tabStop = false;
+  row.enabled = row.kind != Kind::Button;
+  return row;
+}
 
 // The label of question 1 and its panel in the main window (all fourteen are alike).
 Row AsQuestionLabel(Row row) {
@@ -332,6 +351,10 @@ const Table& PreviewTable(int options) {
                                        panel.rect.top + answer.top - mainPanel.rect.top,
                                        answer.width, answer.height};
     row(PreviewId::AnswerArea).visible = true;
+    for (const auto [id, mainId] : {std::pair{PreviewId::CheckButton, quiz::MainId::CheckButton},
+                                    {PreviewId::AnswerBox, quiz::MainId::AnswerBox},
+                                    {PreviewId::AnswerBoxCaption, quiz::MainId::AnswerBoxCaption}})
+      row(id) = Copied(main[static_cast<int>(mainId)], row(id));
     const std::vector<Rect> rects = OptionRects(options);
     for (int i = 1; i <= options; ++i) {
       row(OptionButton(i)).rect = rects[static_cast<std::size_t>(i - 1)];
@@ -344,7 +367,9 @@ const Table& PreviewTable(int options) {
     row(PreviewId::AnswerNote).rect.top += 32;
     height += down + 32;
   } else {
-    row(PreviewId::OptionsNote).visible = false;
+    for (PreviewId id : {PreviewId::OptionsNote, PreviewId::CheckButton, PreviewId::AnswerBox,
+                         PreviewId::AnswerBoxCaption})
+      row(id).visible = false;
   }
   b->table = {
       .window = {.caption = "预览", .outerWidth = 1203, .outerHeight = height, .icon = true},

@@ -1,6 +1,6 @@
-// The board's option buttons as the editor previews and measures them: in the
-// answer panel where the on-screen keys lie, each caption in the smallest
-// type the back row still reads.
+// The board's option buttons as the editor previews and measures them: where
+// the answer panel's letter keys lie, each caption in the smallest type the
+// back row still reads.
 #pragma once
 
 #include <string>
@@ -13,12 +13,11 @@ namespace lornel::editor {
 // The board shrinks a long caption down to this and no further.
 inline constexpr ui::Font kOptionFont{"", 24};
 
-// The on-screen keys' bounds in the answer panel.
-ui::Rect KeyArea();
-// Buttons 1..count in the answer panel: two or three side by side, four two
-// by two, five and six in two rows of three.
+// Buttons 1..count in the answer panel, left of "Backspace←" (which clears a
+// choice): two side by side the keys' whole height, three or four two by
+// two, five or six three by two.
 std::vector<ui::Rect> OptionRects(int count);
-// Where a button's caption goes: inside its edge and margin.
+// Where a button's caption goes: inside its thick frame, right of its mark.
 ui::Rect CaptionArea(const ui::Rect& button);
 
 // A choice's captions, "A 太平洋", in letter order (GBK).
