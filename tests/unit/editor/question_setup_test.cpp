@@ -131,6 +131,15 @@ TEST_F(QuestionSetup, WaysBuzzInValuesAndGroupsAreSavedAndReadBack) {
   EXPECT_TRUE(again.Said("第3组抢答键：“空格”是课堂程序自己用的键"));
   EXPECT_TRUE(again.Said("第4组抢答键：“1”也是第1组的抢答键"));
   EXPECT_EQ(again.form.focused(), int(BuzzKeyBox(3)));
+  // A save that changes something else keeps every one of them.
+  again.Type(BuzzKeyBox(3), u"");
+  again.Type(BuzzKeyBox(4), u"");
+  again.Type(TitleBox(1), u"新题");
+  again.Click(EditorId::SaveButton);
+  EXPECT_EQ(again.Read(config::kTitleSection, "第一题题目"), "新题");
+  EXPECT_EQ(again.host.files[fake::kConfigPath],
+            *config::WriteIniValue(host.files[fake::kConfigPath], config::kTitleSection,
+                                   "第一题题目", "新题"));
 }
 
 TEST_F(QuestionSetup, PasteTakesOptionsAndTrueFalseAnswers) {
