@@ -43,16 +43,23 @@ int KeyNamed(std::string_view name) {
   return 0;
 }
 
+std::array<std::vector<int>, kGroupCount> BuzzKeysNamed(
+    const std::array<std::string, kGroupCount>& names) {
+  std::array<std::vector<int>, kGroupCount> keys;
+  for (int g = 1; g <= kGroupCount; ++g) {
+    const int set = KeyNamed(names[g - 1]);
+    keys[g - 1] = set ? std::vector<int>{set} : std::vector<int>{'0' + g, kVkNumpad0 + g};
+  }
+  return keys;
+}
+
 BuzzSettings BuzzSettingsOf(const QuizFile& quiz) {
   const QuizValues<std::string>& v = quiz.Values();
   BuzzSettings settings;
   settings.seconds = std::max(0, TextToInteger(v.buzzSeconds));
   settings.foulPenalty = TextToNumber(v.foulPenalty);
   settings.wrongPenalty = TextToNumber(v.wrongPenalty);
-  for (int g = 1; g <= kGroupCount; ++g) {
-    const int set = KeyNamed(v.buzzKeys[g - 1]);
-    settings.keys[g - 1] = set ? std::vector<int>{set} : std::vector<int>{'0' + g, kVkNumpad0 + g};
-  }
+  settings.keys = BuzzKeysNamed(v.buzzKeys);
   return settings;
 }
 

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <array>
+#include <string>
 #include <string_view>
 #include <vector>
 
@@ -26,6 +27,9 @@ struct BuzzSettings {
   std::array<std::vector<int>, kGroupCount> keys;
 };
 BuzzSettings BuzzSettingsOf(const QuizFile& quiz);
+// The keys of each group from the names "抢答键：" gives them (GBK).
+std::array<std::vector<int>, kGroupCount> BuzzKeysNamed(
+    const std::array<std::string, kGroupCount>& names);
 // A key as "抢答键：" names it: one letter or digit, "F1" to "F12", "空格" or
 // "Space"; 0 for anything else (the group keeps its default keys).
 int KeyNamed(std::string_view name);

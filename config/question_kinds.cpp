@@ -37,26 +37,31 @@ std::optional<bool> TruthOf(std::string_view answer) {
   return std::nullopt;
 }
 
-AskedQuestion AskedQuestionOf(const QuizFile& quiz, int n) {
-  if (n < 1 || n > kQuestionCount) return {};
-  const std::size_t i = static_cast<std::size_t>(n - 1);
-  switch (KindNamed(quiz.Values().kinds[i])) {
+AskedQuestion AskedQuestionFrom(std::string_view kind, std::string_view optionsValue,
+                                std::string_view answer) {
+  switch (KindNamed(kind)) {
     case QuestionKind::Choice: {
-      std::vector<std::string> options = SplitOptions(quiz.Values().options[i]);
+      std::vector<std::string> options = SplitOptions(optionsValue);
       const int count = static_cast<int>(options.size());
       if (count < kMinOptions || count > kMaxOptions) return {};
-      const auto letters = ChoiceLetters(quiz.Answer(n), count);
+      const auto letters = ChoiceLetters(answer, count);
       if (!letters) return {};
       return {QuestionKind::Choice, std::move(options), *letters};
     }
     case QuestionKind::TrueFalse:
-      if (const auto truth = TruthOf(quiz.Answer(n)))
+      if (const auto truth = TruthOf(answer))
         return {QuestionKind::TrueFalse, {}, *truth ? kTrue : kFalse};
       return {};
     case QuestionKind::Typed:
       break;
   }
   return {};
+}
+
+AskedQuestion AskedQuestionOf(const QuizFile& quiz, int n) {
+  if (n < 1 || n > kQuestionCount) return {};
+  const std::size_t i = static_cast<std::size_t>(n - 1);
+  return AskedQuestionFrom(quiz.Values().kinds[i], quiz.Values().options[i], quiz.Answer(n));
 }
 
 }  // namespace lornel::config

@@ -34,6 +34,9 @@ struct AskedQuestion {
   std::string right;                 // a choice's letters ("AC"); true/false: "对" or "错"
 };
 AskedQuestion AskedQuestionOf(const QuizFile& quiz, int n);
+// The same from a question's own values (GBK), as the editor holds them.
+AskedQuestion AskedQuestionFrom(std::string_view kind, std::string_view options,
+                                std::string_view answer);
 
 // "对" and "错" as a true/false question's right answer is shown.
 inline constexpr const char* kTrue = "对";

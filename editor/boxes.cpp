@@ -2,6 +2,7 @@
 
 #include "config/config.h"
 #include "config/path.h"
+#include "editor/options.h"
 #include "editor/pictures.h"
 #include "editor/unicode.h"
 
@@ -36,14 +37,30 @@ void Show(Editor& e, const Quiz& quiz) {
   }
   set(EditorId::CountdownBox, quiz.countdown);
   set(EditorId::PointsBox, quiz.points);
+  set(EditorId::GroupCountBox, quiz.groupCount);
+  set(EditorId::BuzzSecondsBox, quiz.buzzSeconds);
+  set(EditorId::FoulPenaltyBox, quiz.foulPenalty);
+  set(EditorId::WrongPenaltyBox, quiz.wrongPenalty);
+  for (int g = 1; g <= config::kGroupCount; ++g) set(BuzzKeyBox(g), quiz.buzzKeys[g - 1]);
   e.form.SetChecked(EditorId::PinyinCheck, SwitchOn(quiz.pinyin));
   e.form.SetChecked(EditorId::LenientCheck, SwitchOn(quiz.lenient));
   e.form.SetChecked(EditorId::SoundCheck, SwitchOn(quiz.sounds));
+  e.form.SetChecked(EditorId::RandomGroupCheck, SwitchOn(quiz.randomGroup));
   e.pinyinShown = quiz.pinyin;
   e.lenientShown = quiz.lenient;
   e.soundsShown = quiz.sounds;
+  e.randomGroupShown = quiz.randomGroup;
   e.pictures = quiz.pictures;
-  for (int n = 1; n <= config::kQuestionCount; ++n) ShowPicture(e, n);
+  e.kinds = quiz.kinds;
+  e.options = quiz.options;
+  e.ways = quiz.ways;
+  e.way = quiz.way;
+  for (int n = 1; n <= config::kQuestionCount; ++n) {
+    ShowPicture(e, n);
+    ShowKind(e, n);
+  }
+  ShowWays(e);
+  ShowOptions(e, e.optionsRow);
   e.filling = false;
 }
 
@@ -59,10 +76,21 @@ Quiz CurrentQuiz(const Editor& e) {
   }
   quiz.countdown = form.UnicodeText(int(EditorId::CountdownBox));
   quiz.points = form.UnicodeText(int(EditorId::PointsBox));
+  quiz.groupCount = form.UnicodeText(int(EditorId::GroupCountBox));
+  quiz.buzzSeconds = form.UnicodeText(int(EditorId::BuzzSecondsBox));
+  quiz.foulPenalty = form.UnicodeText(int(EditorId::FoulPenaltyBox));
+  quiz.wrongPenalty = form.UnicodeText(int(EditorId::WrongPenaltyBox));
+  for (int g = 1; g <= config::kGroupCount; ++g)
+    quiz.buzzKeys[g - 1] = form.UnicodeText(int(BuzzKeyBox(g)));
   quiz.pictures = e.pictures;
+  quiz.kinds = e.kinds;
+  quiz.options = e.options;
+  quiz.ways = e.ways;
+  quiz.way = e.way;
   quiz.pinyin = SwitchValue(e.form.IsChecked(EditorId::PinyinCheck), e.pinyinShown);
   quiz.lenient = SwitchValue(e.form.IsChecked(EditorId::LenientCheck), e.lenientShown);
   quiz.sounds = SwitchValue(e.form.IsChecked(EditorId::SoundCheck), e.soundsShown);
+  quiz.randomGroup = SwitchValue(e.form.IsChecked(EditorId::RandomGroupCheck), e.randomGroupShown);
   return quiz;
 }
 
@@ -80,6 +108,8 @@ int RowOf(int id) {
   if (id < first || id >= first + config::kQuestionCount * kRowControls) return 0;
   return (id - first) / kRowControls + 1;
 }
+
+namespace {
 
 EditorId BoxOf(Field field) {
   switch (field.kind) {
@@ -104,9 +134,36 @@ EditorId BoxOf(Field field) {
     case FieldKind::Lenient:
       return EditorId::LenientCheck;
     case FieldKind::Sounds:
+      return EditorId::SoundCheck;
+    case FieldKind::Kind:
+      return KindButton(field.row);
+    case FieldKind::Options:
+      return OptionBox(1);
+    case FieldKind::DefaultWay:
+      return EditorId::DefaultWayButton;
+    case FieldKind::Way:
+      return WayButton(field.row);
+    case FieldKind::BuzzSeconds:
+      return EditorId::BuzzSecondsBox;
+    case FieldKind::FoulPenalty:
+      return EditorId::FoulPenaltyBox;
+    case FieldKind::WrongPenalty:
+      return EditorId::WrongPenaltyBox;
+    case FieldKind::BuzzKey:
+      return BuzzKeyBox(field.row);
+    case FieldKind::GroupCount:
+      return EditorId::GroupCountBox;
+    case FieldKind::RandomGroup:
       break;
   }
-  return EditorId::SoundCheck;
+  return EditorId::RandomGroupCheck;
+}
+
+}  // namespace
+
+void FocusField(Editor& e, Field field) {
+  if (field.kind == FieldKind::Options) ShowOptions(e, field.row);
+  e.form.Focus(BoxOf(field));
 }
 
 }  // namespace lornel::editor

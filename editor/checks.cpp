@@ -3,13 +3,17 @@
 #include <algorithm>
 #include <cctype>
 
+#include "config/answer_ways.h"
 #include "config/config.h"
+#include "config/question_kinds.h"
+#include "editor/options.h"
 #include "editor/pictures.h"
 #include "editor/unicode.h"
 #include "judging/judge.h"
 #include "judging/pinyin.h"
 #include "judging/text.h"
 #include "platform/picture_file.h"
+#include "quiz/main_ids.h"
 
 namespace lornel::editor {
 namespace {
@@ -159,6 +163,106 @@ void CheckPoints(Collector& c, Field f, std::u16string_view raw) {
   }
 }
 
+std::string Letter(std::size_t i) { return std::string(1, static_cast<char>('A' + i)); }
+
+config::QuestionKind KindIn(const Quiz& quiz, int row) {
+  return config::KindNamed(ToGbk(quiz.kinds[row - 1]).value_or(""));
+}
+
+// A choice question: two to six options, none of them empty, and the letters
+// of the right ones as its answer; as the board reads them (config/question_kinds.h).
+void CheckChoice(Collector& c, int row, const Quiz& saved) {
+  const Field options{FieldKind::Options, row}, answer{FieldKind::Answer, row};
+  const std::vector<std::u16string> cells = OptionCells(saved.options[row - 1]);
+  if (cells.size() > config::kMaxOptions) {
+    c.Error(options, "最多六个选项（A 到 F），这里有 " + Number(int(cells.size())) + " 个。");
+    return;
+  }
+  for (std::size_t i = 0; i < cells.size(); ++i) {
+    if (cells[i].empty()) {
+      c.Error(options, "选项" + Letter(i) + "是空的。请填上它，或者把后面的选项往前移。");
+      return;
+    }
+  }
+  if (cells.size() < config::kMinOptions) {
+    c.Error(options, "选择题至少要有两个选项（在下面的 A、B…… 里填写）。");
+    return;
+  }
+  const std::string text = *ToGbk(saved.answers[row - 1]);
+  if (config::ChoiceLetters(text, int(cells.size()))) return;
+  const std::string letters = "A 到 " + Letter(cells.size() - 1);
+  c.Error(answer, (text.empty() ? "选择题的答案" : "“" + text + "”不对：答案") +
+                      "填正确选项的字母（" + letters + "），几个都对就都填上，例如 AC。");
+}
+
+void CheckTruth(Collector& c, int row, const Quiz& saved) {
+  const std::string text = *ToGbk(saved.answers[row - 1]);
+  if (!config::TruthOf(text))
+    c.Error({FieldKind::Answer, row},
+            "判断题的答案填“对”或“错”（也可以填 √ ×、是 否、正确 错误、T F）。");
+}
+
+// The keys that lornel.exe takes for itself at any time: its commands' keys
+// without a modifier (not those it takes only now and then, as a choice
+// question's letters while a group answers), and Space, which starts a buzz.
+bool ProgramKey(int vk) {
+  constexpr int kVkSpace = 0x20;
+  if (vk == kVkSpace) return true;
+  for (const ui::Command& command : quiz::MainTable().commands)
+    if (command.enabled && command.key.vk == vk && !command.key.ctrl && !command.key.alt &&
+        !command.key.shift)
+      return true;
+  return false;
+}
+
+// Buzz-in's seconds, penalties and keys, and the groups in play.
+void CheckBuzzAndGroups(Collector& c, const Quiz& saved) {
+  auto gbk = [&](Field f) { return config::FoldFullWidth(*ToGbk(ValueOf(saved, f))); };
+  const Field seconds{FieldKind::BuzzSeconds, 0}, groups{FieldKind::GroupCount, 0};
+  if (!gbk(seconds).empty() && !IsDigits(gbk(seconds)))
+    c.Error(seconds, "请填写整数秒数，例如 10；填 0 或空着表示不限时。");
+  for (const FieldKind kind : {FieldKind::FoulPenalty, FieldKind::WrongPenalty}) {
+    const std::string value = gbk({kind, 0});
+    if (value.empty()) continue;
+    if (!IsNumber(value)) {
+      c.Error({kind, 0}, "请填写数字，例如 1；填 0 或空着表示不扣分。");
+    } else if (config::TextToNumber(value) < 0) {
+      c.Error({kind, 0}, "这里填扣几分，不能是负数。");
+    }
+  }
+  int inPlay = config::kGroupCount;
+  if (const std::string count = gbk(groups); !count.empty()) {
+    const int n = config::TextToInteger(count);
+    if (IsDigits(count) && n >= 1 && n <= config::kGroupCount) {
+      inPlay = n;
+    } else {
+      c.Error(groups, "填 1 到 6；空着就是六个组都参加。");
+    }
+  }
+  std::array<std::string, config::kGroupCount> names;
+  for (int g = 1; g <= config::kGroupCount; ++g) names[g - 1] = *ToGbk(saved.buzzKeys[g - 1]);
+  const auto keys = config::BuzzKeysNamed(names);
+  for (int g = 1; g <= inPlay; ++g) {
+    const Field f{FieldKind::BuzzKey, g};
+    const std::string& name = names[g - 1];
+    if (name.empty()) continue;
+    const int vk = config::KeyNamed(name);
+    if (vk == 0) {
+      c.Error(f, "“" + name + "”不是一个键：填一个字母或数字、F1 到 F12，或者“空格”。");
+    } else if (ProgramKey(vk)) {
+      c.Error(f, "“" + name + "”是课堂程序自己用的键，请换一个。");
+    } else {
+      for (int other = 1; other <= inPlay; ++other) {
+        const auto& theirs = keys[other - 1];
+        if (other != g && std::find(theirs.begin(), theirs.end(), vk) != theirs.end()) {
+          c.Error(f, "“" + name + "”也是第" + Number(other) + "组的抢答键，分不出是哪一组抢到的。");
+          break;
+        }
+      }
+    }
+  }
+}
+
 }  // namespace
 
 std::string FieldName(Field field) {
@@ -179,6 +283,24 @@ std::string FieldName(Field field) {
       return "倒计时";
     case FieldKind::Points:
       return "答对一题得分";
+    case FieldKind::Kind:
+      return "第" + Number(field.row) + "题题型";
+    case FieldKind::Options:
+      return "第" + Number(field.row) + "题选项";
+    case FieldKind::Way:
+      return "第" + Number(field.row) + "题答题方式";
+    case FieldKind::DefaultWay:
+      return "答题方式";
+    case FieldKind::BuzzSeconds:
+      return "抢答时间";
+    case FieldKind::FoulPenalty:
+      return "犯规扣分";
+    case FieldKind::WrongPenalty:
+      return "答错扣分";
+    case FieldKind::BuzzKey:
+      return "第" + Number(field.row) + "组抢答键";
+    case FieldKind::GroupCount:
+      return "组数";
     default:
       break;
   }
@@ -206,7 +328,12 @@ std::vector<Finding> CheckQuiz(const Quiz& typed, const Quiz& saved) {
       lineBreak(others);
       CheckOtherAnswers(c, n, saved.otherAnswers[n - 1]);
     }
-    if (held && othersHeld) CheckAnswer(c, n, saved, rules);
+    // A choice or true/false question is answered by tapping its buttons.
+    const config::QuestionKind kind = KindIn(saved, n);
+    const bool optionsHeld = CheckHeld(c, {FieldKind::Options, n}, typed.options[n - 1]);
+    if (held && kind == config::QuestionKind::Choice && optionsHeld) CheckChoice(c, n, saved);
+    if (held && kind == config::QuestionKind::TrueFalse) CheckTruth(c, n, saved);
+    if (held && othersHeld && kind == config::QuestionKind::Typed) CheckAnswer(c, n, saved, rules);
   }
   auto number = [&](Field f, auto check) {
     if (CheckHeld(c, f, ValueOf(saved, f))) check(c, f, ValueOf(saved, f));
@@ -217,6 +344,14 @@ std::vector<Finding> CheckQuiz(const Quiz& typed, const Quiz& saved) {
   }
   number({FieldKind::Countdown, 0}, CheckCountdown);
   number({FieldKind::Points, 0}, CheckPoints);
+  bool buzzHeld = true;
+  ForEachField([&](Field f) {
+    const bool buzz = f.kind == FieldKind::BuzzSeconds || f.kind == FieldKind::FoulPenalty ||
+                      f.kind == FieldKind::WrongPenalty || f.kind == FieldKind::BuzzKey ||
+                      f.kind == FieldKind::GroupCount;
+    if (buzz && !CheckHeld(c, f, ValueOf(saved, f))) buzzHeld = false;
+  });
+  if (buzzHeld) CheckBuzzAndGroups(c, saved);
   return findings;
 }
 
@@ -254,6 +389,9 @@ std::vector<Finding> ForSaving(std::vector<Finding> findings, const Quiz& typed,
                                const Quiz& inFile) {
   auto changed = [&](Field f) {
     // The answer's keyboard warning also follows its other answers and the rules.
+    if (f.kind == FieldKind::Options)
+      return typed.options[f.row - 1] != inFile.options[f.row - 1] ||
+             typed.kinds[f.row - 1] != inFile.kinds[f.row - 1];
     if (f.kind == FieldKind::Answer)
       return typed.answers[f.row - 1] != inFile.answers[f.row - 1] ||
              typed.otherAnswers[f.row - 1] != inFile.otherAnswers[f.row - 1] ||
@@ -281,6 +419,13 @@ std::vector<Finding> ForSaving(std::vector<Finding> findings, const Quiz& typed,
                    {}});
   }
   return out;
+}
+
+Finding OptionDoesNotFit(int row, int option, int linesNeeded, int linesShown) {
+  const Field f{FieldKind::Options, row};
+  return {Severity::Warning, f,
+          FieldName(f) + Letter(std::size_t(option - 1)) + "：太长，课堂上的按钮里显示不全（需要 " +
+              Number(linesNeeded) + " 行，只能显示 " + Number(linesShown) + " 行）。"};
 }
 
 Finding TitleDoesNotFit(int row, int linesNeeded, int linesShown) {

@@ -21,9 +21,10 @@ struct Finding {
   std::string untypeable;  // an answer's characters the on-screen keyboard cannot type
 };
 
-// In the order of the fields: titles, answers (each with its other answers),
-// the questions' own seconds and points, countdown, points. typed: the boxes,
-// whose line breaks are warned about; saved: the same quiz Normalized.
+// In the order of the fields: titles, answers (each with its other answers,
+// or its options), the questions' own seconds and points, countdown, points,
+// buzz-in's values and keys, the groups. typed: the boxes, whose line breaks
+// are warned about; saved: the same quiz Normalized.
 std::vector<Finding> CheckQuiz(const Quiz& typed, const Quiz& saved);
 // The pictures, read through files: missing, unreadable, beyond the size the
 // program shows (platform/picture_file.h), not a picture by its first bytes.
@@ -37,7 +38,9 @@ std::vector<Finding> CheckPictures(const Quiz& quiz, const std::string& configPa
 std::vector<Finding> ForSaving(std::vector<Finding> findings, const Quiz& typed,
                                const Quiz& inFile);
 
-// A title that needs more lines than the question label shows.
+// A title that needs more lines than the question label shows, an option
+// (1 for A) more than its button shows in the smallest type the board uses.
 Finding TitleDoesNotFit(int row, int linesNeeded, int linesShown);
+Finding OptionDoesNotFit(int row, int option, int linesNeeded, int linesShown);
 
 }  // namespace lornel::editor

@@ -106,6 +106,24 @@ void EditorEvents::OnControlEvent(const ui::ControlEvent& event) {
     case EditorSlot::ClearPicture:
       ClearPicture(editor_, event.binding.arg);
       break;
+    case EditorSlot::RowFocused:
+      RowFocused(editor_, event.control);
+      break;
+    case EditorSlot::OptionsEdited:
+      OptionsEdited(editor_);
+      break;
+    case EditorSlot::ChooseKind:
+      ChooseKind(editor_, event.binding.arg);
+      break;
+    case EditorSlot::ChooseWay:
+      ChooseWay(editor_, event.binding.arg);
+      break;
+    case EditorSlot::KindChosen:
+      KindChosen(editor_, event.binding.arg, EditorCommand(event.command));
+      break;
+    case EditorSlot::WayChosen:
+      WayChosen(editor_, event.binding.arg, EditorCommand(event.command));
+      break;
     case EditorSlot::None:
       break;
   }

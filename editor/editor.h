@@ -4,6 +4,7 @@
 
 #include <functional>
 #include <string>
+#include <vector>
 
 #include "common/skins.h"
 #include "editor/ids.h"
@@ -23,6 +24,12 @@ struct PreviewRequest {
   std::u16string title;             // as it is saved
   std::string answerNote;           // how the answer can be typed: "北京 → beijing" (GBK)
   std::string configPath, picture;  // the picture as the file names it (GBK)
+  // The option buttons in place of the keys ("A 太平洋", "√ 对"), none for a
+  // question played as typed; whether they show whole, or why the question
+  // is played as typed (GBK).
+  std::vector<std::string> options;
+  std::string optionsNote;
+  bool optionsWhole = true;
 };
 
 struct Editor {
@@ -35,10 +42,13 @@ struct Editor {
   bool filling = false;          // the boxes are being filled: no change to report
   bool busy = false;             // a handler runs (its message box may be open)
   Quiz saved;                    // what the file holds, as the boxes showed it
-  // What no box holds: the pictures as the file names them, and the
+  // What no box holds: the pictures, kinds, options and ways as the file
+  // names them (the boxes below the rows show one row's options), and the
   // switches as the file spelled them when they were shown.
-  PerQuestion<std::u16string> pictures;
-  std::u16string pinyinShown, lenientShown, soundsShown;
+  PerQuestion<std::u16string> pictures, kinds, options, ways;
+  std::u16string way;  // the default way
+  std::u16string pinyinShown, lenientShown, soundsShown, randomGroupShown;
+  int optionsRow = 1;  // the row whose options the boxes below the rows show
   common::SkinBinding skin;
   // Opens the preview window and returns when it has been closed.
   std::function<void(const PreviewRequest&)> openPreview;
@@ -57,6 +67,14 @@ void PlayQuiz(Editor& editor);
 void ChoosePicture(Editor& editor, int row);
 void ClearPicture(Editor& editor, int row);
 void TextChanged(Editor& editor);
+// A row's box got the focus: the boxes below the rows show its options.
+void RowFocused(Editor& editor, int control);
+void OptionsEdited(Editor& editor);
+// 题型 and 方式 of a row (row 0: the default way): the menu, then the choice.
+void ChooseKind(Editor& editor, int row);
+void ChooseWay(Editor& editor, int row);
+void KindChosen(Editor& editor, int row, EditorCommand command);
+void WayChosen(Editor& editor, int row, EditorCommand command);
 bool CloseQuery(Editor& editor);  // true: the window may close
 // The window came to the front: a file changed outside is loaded again
 // when nothing is unsaved.

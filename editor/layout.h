@@ -6,7 +6,9 @@
 
 namespace lornel::editor {
 
-const ui::Table& EditorTable();   // rows indexed by EditorId
-const ui::Table& PreviewTable();  // the preview of a question, rows indexed by PreviewId
+const ui::Table& EditorTable();  // rows indexed by EditorId
+// The preview of a question with its option buttons (0: a typed question's),
+// rows indexed by PreviewId.
+const ui::Table& PreviewTable(int options = 0);
 
 }  // namespace lornel::editor

@@ -29,14 +29,34 @@ std::string Label(Field field) {
     case FieldKind::Lenient:
       return "宽松比较";
     case FieldKind::Sounds:
+      return "声音";
+    case FieldKind::Kind:
+      return question + "题型";
+    case FieldKind::Options:
+      return question + "选项";
+    case FieldKind::Way:
+      return question + "答题方式";
+    case FieldKind::DefaultWay:
+      return "答题方式";
+    case FieldKind::BuzzSeconds:
+      return "抢答时间";
+    case FieldKind::FoulPenalty:
+      return "犯规扣分";
+    case FieldKind::WrongPenalty:
+      return "答错扣分";
+    case FieldKind::BuzzKey:
+      return "第" + std::to_string(field.row) + "组抢答键";
+    case FieldKind::GroupCount:
+      return "组数";
+    case FieldKind::RandomGroup:
       break;
   }
-  return "声音";
+  return "随机选组";
 }
 
 bool IsSwitch(Field field) {
   return field.kind == FieldKind::Pinyin || field.kind == FieldKind::Lenient ||
-         field.kind == FieldKind::Sounds;
+         field.kind == FieldKind::Sounds || field.kind == FieldKind::RandomGroup;
 }
 
 // About 20 characters in GBK; what GBK cannot hold (an emoji from a UTF-8

@@ -62,12 +62,16 @@ std::vector<QuestionRow> AsQuestionRows(const std::vector<PastedRow>& rows) {
   std::vector<QuestionRow> out;
   out.reserve(rows.size());
   for (const PastedRow& r : rows) {
+    if (out.empty() && &r == &rows.front() && r.size() > 1 && r[0] == u"题目" && r[1] == u"答案")
+      continue;
     QuestionRow q;
     if (!r.empty()) q.title = Spaced(r[0]);
     if (r.size() > 1) {
       q.answer = Spaced(r[1]);
       q.hasAnswer = true;
     }
+    for (std::size_t i = 2; i < r.size(); ++i) q.options.push_back(Spaced(r[i]));
+    while (!q.options.empty() && q.options.back().empty()) q.options.pop_back();
     out.push_back(std::move(q));
   }
   return out;

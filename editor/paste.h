@@ -16,11 +16,13 @@ using PastedRow = std::vector<std::u16string>;
 // never closed runs to the end of the text.
 std::vector<PastedRow> ParseSpreadsheetRows(std::u16string_view text);
 
-// Question and answer of a pasted row: its first two cells, each line break
-// in them a space (a value is one line of the file).
+// Question, answer and options of a pasted row: the cells 题目, 答案, then
+// 选项A to 选项F, each line break in them a space (a value is one line of the
+// file). A first row that names the columns is no question.
 struct QuestionRow {
   std::u16string title, answer;
-  bool hasAnswer = false;  // the row had a second cell
+  std::vector<std::u16string> options;  // empty cells at the end left out
+  bool hasAnswer = false;               // the row had a second cell
 };
 std::vector<QuestionRow> AsQuestionRows(const std::vector<PastedRow>& rows);
 

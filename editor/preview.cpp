@@ -33,6 +33,13 @@ void PreviewEvents::OnCreated() {
   preview.SetText(PreviewId::FitNote, note);
   preview.SetText(PreviewId::AnswerNote, request_.answerNote);
   preview.SetTextColour(PreviewId::FitNote, good ? ui::Hex(0x008000) : ui::Hex(0xC00000));
+  for (std::size_t i = 0; i < request_.options.size() && i < kOptionCount; ++i)
+    preview.SetText(OptionButton(int(i) + 1), request_.options[i]);
+  preview.SetText(PreviewId::OptionsNote, request_.optionsNote);
+  const ui::Colour warned = ui::Hex(0xC00000);
+  preview.SetTextColour(PreviewId::OptionsNote, request_.optionsWhole ? ui::Hex(0x008000) : warned);
+  if (!request_.optionsWhole && request_.options.empty())
+    preview.SetTextColour(PreviewId::AnswerNote, warned);
 }
 
 void PreviewEvents::OnControlEvent(const ui::ControlEvent& event) {

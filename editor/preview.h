@@ -1,6 +1,7 @@
 // The preview window: one question in the question label's size, font and
 // word wrap, with its picture as the class sees it and a note whether the
-// whole title fits.
+// whole title fits; below it a choice or true/false question's buttons where
+// the board puts them, and whether their captions fit.
 #pragma once
 
 #include "editor/editor.h"

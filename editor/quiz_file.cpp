@@ -74,9 +74,29 @@ std::u16string& ValueOf(Quiz& quiz, Field f) {
     case FieldKind::Lenient:
       return quiz.lenient;
     case FieldKind::Sounds:
+      return quiz.sounds;
+    case FieldKind::Kind:
+      return quiz.kinds[i];
+    case FieldKind::Options:
+      return quiz.options[i];
+    case FieldKind::DefaultWay:
+      return quiz.way;
+    case FieldKind::Way:
+      return quiz.ways[i];
+    case FieldKind::BuzzSeconds:
+      return quiz.buzzSeconds;
+    case FieldKind::FoulPenalty:
+      return quiz.foulPenalty;
+    case FieldKind::WrongPenalty:
+      return quiz.wrongPenalty;
+    case FieldKind::BuzzKey:
+      return quiz.buzzKeys[i];
+    case FieldKind::GroupCount:
+      return quiz.groupCount;
+    case FieldKind::RandomGroup:
       break;
   }
-  return quiz.sounds;
+  return quiz.randomGroup;
 }
 
 const std::u16string& ValueOf(const Quiz& quiz, Field f) {
@@ -85,7 +105,7 @@ const std::u16string& ValueOf(const Quiz& quiz, Field f) {
 
 Quiz NewQuiz() {
   Quiz quiz = ReadQuiz(config::DefaultConfigText());
-  quiz.pinyin = quiz.lenient = quiz.sounds = u"1";
+  quiz.pinyin = quiz.lenient = quiz.sounds = quiz.randomGroup = u"1";
   return quiz;
 }
 
@@ -93,7 +113,10 @@ Quiz Normalized(Quiz quiz) {
   ForEachField([&](Field f) {
     std::u16string& value = ValueOf(quiz, f);
     const bool number = f.kind == FieldKind::Countdown || f.kind == FieldKind::Points ||
-                        f.kind == FieldKind::OwnCountdown || f.kind == FieldKind::OwnPoints;
+                        f.kind == FieldKind::OwnCountdown || f.kind == FieldKind::OwnPoints ||
+                        f.kind == FieldKind::BuzzSeconds || f.kind == FieldKind::FoulPenalty ||
+                        f.kind == FieldKind::WrongPenalty || f.kind == FieldKind::BuzzKey ||
+                        f.kind == FieldKind::GroupCount;
     value = number ? Trimmed(LineBreaksAsSpaces(value)) : LineBreaksAsSpaces(value);
   });
   return quiz;

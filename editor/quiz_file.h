@@ -15,7 +15,8 @@ using config::SwitchOn;
 // The values the editor owns, as the teacher types them.
 using Quiz = config::QuizValues<std::u16string>;
 
-// One value of the quiz: row 1..14 for the per-question ones, 0 for the others.
+// One value of the quiz: row 1..14 for the per-question ones, the group
+// 1..6 for a buzz key, 0 for the others.
 enum class FieldKind {
   Title,
   Answer,
@@ -27,7 +28,17 @@ enum class FieldKind {
   Points,
   Pinyin,
   Lenient,
-  Sounds
+  Sounds,
+  Kind,
+  Options,
+  DefaultWay,
+  Way,
+  BuzzSeconds,
+  FoulPenalty,
+  WrongPenalty,
+  BuzzKey,
+  GroupCount,
+  RandomGroup
 };
 struct Field {
   FieldKind kind = FieldKind::Title;
@@ -52,6 +63,16 @@ void ForEachField(Visit visit) {
   rows(FieldKind::OwnCountdown);
   rows(FieldKind::OwnPoints);
   visit(Field{FieldKind::Sounds, 0});
+  rows(FieldKind::Kind);
+  rows(FieldKind::Options);
+  visit(Field{FieldKind::DefaultWay, 0});
+  rows(FieldKind::Way);
+  visit(Field{FieldKind::BuzzSeconds, 0});
+  visit(Field{FieldKind::FoulPenalty, 0});
+  visit(Field{FieldKind::WrongPenalty, 0});
+  for (int g = 1; g <= config::kGroupCount; ++g) visit(Field{FieldKind::BuzzKey, g});
+  visit(Field{FieldKind::GroupCount, 0});
+  visit(Field{FieldKind::RandomGroup, 0});
 }
 
 std::u16string& ValueOf(Quiz& quiz, Field field);
@@ -66,12 +87,13 @@ inline std::u16string SwitchValue(bool on, const std::u16string& before) {
 // As the program reads them (the first section of a name, the first key in
 // it), whole and in UTF-16.
 inline Quiz ReadQuiz(std::string_view file) { return config::ReadQuizUnits(file); }
-// What a quiz begun in the editor holds: the default file, every switch on.
+// What a quiz begun in the editor holds: the default file, every switch on
+// (the random pick of a group too).
 Quiz NewQuiz();
 
 // What is saved: a value is one line of the file, so each line break (CR LF,
-// CR or LF) becomes a space; the numbers lose the spaces around them, so
-// that " 0" cannot pass for a countdown of 0 seconds.
+// CR or LF) becomes a space; the numbers and the keys lose the spaces around
+// them, so that " 0" cannot pass for a countdown of 0 seconds.
 Quiz Normalized(Quiz quiz);
 
 // The file with the quiz's values in place. Each value that reads differently

@@ -4,9 +4,12 @@
 
 #include "config/config.h"
 #include "config/path.h"
+#include "config/question_kinds.h"
 #include "editor/asking.h"
 #include "editor/boxes.h"
 #include "editor/editor.h"
+#include "editor/option_buttons.h"
+#include "editor/options.h"
 #include "editor/paste.h"
 #include "editor/pictures.h"
 #include "editor/unicode.h"
@@ -15,6 +18,12 @@
 
 namespace lornel::editor {
 namespace {
+
+bool IsBareTruth(std::u16string_view answer) {
+  while (!answer.empty() && answer.front() == u' ') answer.remove_prefix(1);
+  while (!answer.empty() && answer.back() == u' ') answer.remove_suffix(1);
+  return answer == u"对" || answer == u"错";
+}
 
 // How question row's answers can be typed, for the preview.
 std::string AnswerNote(const Quiz& saved, int row) {
@@ -45,7 +54,7 @@ void PasteRows(Editor& e) {
     return;
   }
   const int focused = e.form.form().LastFocusedEditBox();
-  const int first = std::max(RowOf(focused), 1);
+  const int first = RowOf(focused) > 0 ? RowOf(focused) : e.optionsRow;
   // One column pasted into an answer box fills answers only.
   const bool answersOnly =
       focused == int(AnswerBox(first)) &&
@@ -57,7 +66,8 @@ void PasteRows(Editor& e) {
   bool overwrites = false;
   for (int n = first; n <= last; ++n)
     overwrites = overwrites || !before.answers[n - 1].empty() ||
-                 (!answersOnly && !before.titles[n - 1].empty());
+                 (!answersOnly &&
+                  (!before.titles[n - 1].empty() || !OptionCells(before.options[n - 1]).empty()));
   if (overwrites && Tell(e,
                          "第" + std::to_string(first) + "题到第" + std::to_string(last) +
                              "题已有内容，粘贴会替换它们。继续吗？",
@@ -71,7 +81,17 @@ void PasteRows(Editor& e) {
     }
     e.form.form().SetUnicodeText(int(TitleBox(n)), r.title);
     e.form.form().SetUnicodeText(int(AnswerBox(n)), r.answer);
+    // Options make a choice question, a bare 对 or 错 a true/false one.
+    const config::QuestionKind kind = !r.options.empty()      ? config::QuestionKind::Choice
+                                      : IsBareTruth(r.answer) ? config::QuestionKind::TrueFalse
+                                                              : config::QuestionKind::Typed;
+    const std::u16string options = JoinedOptions(r.options);
+    if (BoxCells(e.options[n - 1]) != BoxCells(options)) e.options[n - 1] = options;
+    if (KindOf(e.kinds[n - 1]) != kind) e.kinds[n - 1] = KindName(kind);
+    ShowKind(e, n);
   }
+  ShowOptions(e, first);
+  UpdateCaption(e);
   e.form.Focus(answersOnly ? AnswerBox(first) : TitleBox(first));
   if (static_cast<int>(rows.size()) > count)
     Tell(e,
@@ -80,12 +100,52 @@ void PasteRows(Editor& e) {
          ui::kMbIconInformation);
 }
 
+namespace {
+
+// What the answer panel shows of a choice or true/false question, as the
+// board reads it (config::AskedQuestionFrom); one it would play as typed
+// says why instead.
+void PreviewOptions(const Editor& e, const Quiz& saved, int row, PreviewRequest& request) {
+  const auto kind = KindOf(saved.kinds[row - 1]);
+  if (kind == config::QuestionKind::Typed) return;
+  const config::AskedQuestion asked = config::AskedQuestionFrom(
+      ToGbk(saved.kinds[row - 1]).value_or(""), ToGbk(saved.options[row - 1]).value_or(""),
+      ToGbk(saved.answers[row - 1]).value_or(""));
+  if (asked.kind == config::QuestionKind::Typed) {
+    std::string why;
+    for (const Finding& f : CheckQuiz(saved, saved))
+      if (f.severity == Severity::Error && f.field.row == row && why.empty() &&
+          (f.field.kind == FieldKind::Options || f.field.kind == FieldKind::Answer))
+        why = f.text;
+    request.answerNote = "这道题还不完整，课堂上会按填空题出（学生输入答案）：" + why;
+    request.optionsWhole = false;
+    return;
+  }
+  if (asked.kind == config::QuestionKind::TrueFalse) {
+    request.options = kTrueFalseCaptions;
+    request.answerNote = "答案：" + asked.right;
+    request.optionsNote = "课堂上显示这两个按钮，点一下作答。";
+    return;
+  }
+  request.options = ChoiceCaptions(asked.options);
+  std::string right;
+  for (const char letter : asked.right)
+    right += (right.empty() ? "" : "、") + request.options[std::size_t(letter - 'A')];
+  request.answerNote = (asked.right.size() > 1 ? "答案（都要选上）：" : "答案：") + right;
+  const std::vector<Finding> cut = OptionsCutOff(e, saved, row);
+  request.optionsWhole = cut.empty();
+  request.optionsNote = cut.empty() ? "选项都能完整显示。" : cut.front().text;
+}
+
+}  // namespace
+
 void PreviewQuestion(Editor& e) {
-  const int row = std::max(RowOf(e.form.form().LastFocusedEditBox()), 1);
+  const int row = e.optionsRow;  // the row last worked on
   const Quiz saved = Normalized(CurrentQuiz(e));
-  if (e.openPreview)
-    e.openPreview({row, saved.titles[row - 1], AnswerNote(saved, row), e.path,
-                   ToGbk(saved.pictures[row - 1]).value_or("")});
+  PreviewRequest request{row, saved.titles[row - 1], AnswerNote(saved, row), e.path,
+                         ToGbk(saved.pictures[row - 1]).value_or("")};
+  PreviewOptions(e, saved, row, request);
+  if (e.openPreview) e.openPreview(request);
 }
 
 void ChoosePicture(Editor& e, int row) {

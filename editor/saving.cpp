@@ -7,6 +7,7 @@
 #include "editor/editor.h"
 #include "editor/file_messages.h"
 #include "editor/merge.h"
+#include "editor/options.h"
 
 namespace lornel::editor {
 namespace {
@@ -31,12 +32,14 @@ bool ChecksAllowSaving(Editor& e, const Quiz& typed, const Quiz& saved) {
     const auto fit = e.form.form().MeasureCaption(int(EditorId::MeasureLabel), saved.titles[n - 1]);
     if (!fit.fits()) all.push_back(TitleDoesNotFit(n, fit.linesNeeded, fit.linesShown));
   }
+  for (int n = 1; n <= config::kQuestionCount; ++n)
+    for (Finding& f : OptionsCutOff(e, saved, n)) all.push_back(std::move(f));
   const std::vector<Finding> findings = ForSaving(std::move(all), typed, e.saved);
   int errors = 0, warnings = 0;
   const std::string errorList = Listed(findings, Severity::Error, &errors);
   if (errors > 0) {
     Tell(e, "还不能保存，请先改正：\r\n" + errorList);
-    e.form.Focus(BoxOf(findings.front().field));
+    FocusField(e, findings.front().field);
     return false;
   }
   const std::string warningList = Listed(findings, Severity::Warning, &warnings);
@@ -44,7 +47,7 @@ bool ChecksAllowSaving(Editor& e, const Quiz& typed, const Quiz& saved) {
   if (Tell(e, "请注意：\r\n" + warningList + "\r\n\r\n仍然保存吗？",
            ui::kMbYesNo | ui::kMbIconWarning) == platform::MessageResult::Yes)
     return true;
-  e.form.Focus(BoxOf(findings.front().field));
+  FocusField(e, findings.front().field);
   return false;
 }
 

@@ -85,10 +85,10 @@ png "$work/main-en_US.png" "$docs/main-en_US.png"
 kill "$pid" 2>/dev/null || true
 wait "$pid" 2>/dev/null || true
 
-echo "== the question editor and its preview (lornel-editor.exe beside lornel.exe)"
-LORNEL_SCREENSHOTS="$work" wine "$build/tests/e2e/e2e_tests.exe" \
-  --lornel="$build/bin/lornel.exe" --skinlib="$build/skinlib/SkinH_EL.dll" \
-  --gtest_filter='Editor.EditsTheExample*'
+echo "== the question editor and its preview of a choice question on a 1024x768 display"
+LORNEL_SCREENSHOTS="$work" "$root/scripts/wine-display.sh" 1024x768 96 \
+  "$build/tests/e2e/e2e_tests.exe" --lornel="$build/bin/lornel.exe" \
+  --skinlib="$build/skinlib/SkinH_EL.dll" --gtest_filter='EditorChoice.*'
 for name in editor editor-preview; do png "$work/$name.bmp" "$docs/$name.png"; done
 
 echo "== the main window under each of the 33 skins"

@@ -71,7 +71,9 @@ enum class Cursor : std::uint8_t { Arrow, Hand };
 // Win32 by one translation of a message (ui/win32/translations.cpp), the
 // in-memory backend by its generic Deliver; tests/contract proves both.
 // ContextMenu: a right-click, or a touch press-and-hold, which Windows turns into one.
-#define LORNEL_EVENT_KINDS(X) X(Click) X(Tick) X(LeftButtonDown) X(TextChanged) X(ContextMenu)
+// Focused: an edit box got the keyboard focus (a click, Tab, or Form::Focus).
+#define LORNEL_EVENT_KINDS(X) \
+  X(Click) X(Tick) X(LeftButtonDown) X(TextChanged) X(ContextMenu) X(Focused)
 
 // Command is no control's: a row of the window's command table (ui/commands.h) raised it.
 enum class Event : std::uint8_t {

@@ -23,7 +23,7 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
     editor.emplace(host, editor::EditorForm(window), paths.directory);
     editor->openPreview = [&window](const editor::PreviewRequest& request) {
       win32::RunModalWindow(
-          editor::PreviewTable(),
+          editor::PreviewTable(static_cast<int>(request.options.size())),
           [&](ui::Form& preview) {
             return std::make_unique<editor::PreviewEvents>(request, preview);
           },

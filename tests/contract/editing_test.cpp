@@ -1,5 +1,6 @@
 // What the question editor asks of a window, on whichever backend this
-// binary has: UTF-16 texts, text-changed events, the last focused edit box,
+// binary has: UTF-16 texts, text-changed events, the last focused edit box
+// and its focus event,
 // multi-line boxes and the measuring of a label's caption.
 #include <gtest/gtest.h>
 
@@ -12,7 +13,7 @@ namespace {
 
 using ui::Event;
 using ui::Kind;
-enum class Slot : std::uint8_t { None, TextChanged };
+enum class Slot : std::uint8_t { None, TextChanged, Focused };
 
 enum : int { kLine, kLines, kNote, kButton };
 
@@ -22,13 +23,15 @@ constexpr ui::Row kRows[] = {
      .rect = {8, 8, 200, 28},
      .font = {"", 16},
      .tabStop = true,
-     .bindings = {{Event::TextChanged, Slot::TextChanged, kLine}}},
+     .bindings = {{{Event::TextChanged, Slot::TextChanged, kLine},
+                   {Event::Focused, Slot::Focused, kLine}}}},
     {.id = kLines,
      .kind = Kind::EditBox,
      .rect = {8, 44, 200, 48},
      .font = {"", 16},
      .tabStop = true,
-     .bindings = {{Event::TextChanged, Slot::TextChanged, kLines}},
+     .bindings = {{{Event::TextChanged, Slot::TextChanged, kLines},
+                   {Event::Focused, Slot::Focused, kLines}}},
      .multiLine = true},
     {.id = kNote,
      .kind = Kind::Label,
@@ -92,8 +95,11 @@ TEST_F(Editing, TheLastFocusedEditBoxOutlivesAClickOnAButton) {
   b->Wait(50);
   EXPECT_EQ(form().LastFocusedEditBox(), kLines);
   form().Focus(kLine);
+  form().Focus(kLine);  // has it already: no second event
   b->Wait(50);
   EXPECT_EQ(form().LastFocusedEditBox(), kLine);
+  EXPECT_EQ(b->recorder.Count(Slot::Focused, kLines), 1);
+  EXPECT_EQ(b->recorder.Count(Slot::Focused, kLine), 1);
 }
 
 TEST_F(Editing, ACaptionIsMeasuredInTheLabelsFontWidthAndWrap) {

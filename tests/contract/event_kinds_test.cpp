@@ -10,7 +10,7 @@ namespace {
 
 using ui::Event, ui::Kind;
 
-enum class Slot : std::uint8_t { None, Clicked, Menu, Pressed, Ticked, Edited, PanelMenu };
+enum class Slot : std::uint8_t { None, Clicked, Menu, Pressed, Ticked, Edited, PanelMenu, Focused };
 enum : int { kPanel, kButton, kLabel, kTimer, kEdit, kBar, kCount };
 
 constexpr ui::Row kRows[] = {
@@ -41,7 +41,7 @@ constexpr ui::Row kRows[] = {
      .parent = kPanel,
      .rect = {16, 80, 200, 32},
      .tabStop = true,
-     .bindings = {{{Event::TextChanged, Slot::Edited}}}},
+     .bindings = {{{Event::TextChanged, Slot::Edited}, {Event::Focused, Slot::Focused}}}},
     {.id = kBar,
      .kind = Kind::ProcessBar,
      .parent = kPanel,
@@ -82,6 +82,7 @@ TEST_F(EventKinds, EveryKindReachesTheSinkFromItsControl) {
       {kLabel, Event::LeftButtonDown, Slot::Pressed, true},
       {kTimer, Event::Tick, Slot::Ticked, false},
       {kEdit, Event::TextChanged, Slot::Edited, false},
+      {kEdit, Event::Focused, Slot::Focused, false},
   };
   int kinds = 0;
   for (const Case& c : cases) {

@@ -273,9 +273,16 @@ void FakeForm::ShowPictureLarge(int id) {
 }
 
 int FakeForm::Left(int id) const { return state_[id].rect.left; }
-void FakeForm::Focus(int id) {
+void FakeForm::Focus(int id) { TakeFocus(id); }
+
+// As on Windows, an edit box that gets the focus says so (EN_SETFOCUS); one
+// that has it already does not.
+void FakeForm::TakeFocus(int id) {
+  const bool moved = focused_ != id;
   focused_ = id;
-  if (table_[id].kind == ui::Kind::EditBox) lastFocusedEdit_ = id;
+  if (table_[id].kind != ui::Kind::EditBox) return;
+  lastFocusedEdit_ = id;
+  if (moved) Deliver(id, ui::Event::Focused);
 }
 void FakeForm::ShowWindow() { windowVisible_ = !destroyed_; }
 void FakeForm::HideWindow() { windowVisible_ = false; }
@@ -347,8 +354,7 @@ int FakeForm::ClickAt(int x, int y) {
   const ui::Rect r = ClientRectOf(hit);
   if (kind == ui::Kind::Button || kind == ui::Kind::RadioBox || kind == ui::Kind::CheckBox ||
       kind == ui::Kind::EditBox)
-    focused_ = hit;
-  if (kind == ui::Kind::EditBox) lastFocusedEdit_ = hit;
+    TakeFocus(hit);
   Deliver(hit, ui::Event::LeftButtonDown, x - r.left, y - r.top);
   if (kind == ui::Kind::RadioBox) {
     state_[hit].checked = true;
@@ -394,8 +400,7 @@ void FakeForm::PressKey(ui::Key key) {
     for (int step = 1; step <= n; ++step) {
       const int c = (focused_ + step) % n;
       if (table_[c].tabStop && IsVisible(c) && state_[c].enabled) {
-        focused_ = c;
-        if (table_[c].kind == ui::Kind::EditBox) lastFocusedEdit_ = c;
+        TakeFocus(c);
         break;
       }
     }

@@ -166,6 +166,7 @@ class FakeForm : public ui::Form {
     int rangeMin = 0, rangeMax = 0, position = 0, shown = 0;
   };
   void TextSet(int id, const std::string& gbk, std::u16string unicode);
+  void TakeFocus(int id);
   void Destroy();
   void StartTimer(int id, int first = -1);
   bool RaiseCommand(int command, std::optional<int> arg);

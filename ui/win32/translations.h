@@ -33,6 +33,7 @@ inline constexpr Translation kTranslations[] = {
     {ui::Event::TextChanged, Arrives::Notification, EN_CHANGE, Where::Nowhere},
     // DefWindowProc turns a right-click, and a touch press-and-hold, into it.
     {ui::Event::ContextMenu, Arrives::PassedUp, WM_CONTEXTMENU, Where::ScreenPoint},
+    {ui::Event::Focused, Arrives::Notification, EN_SETFOCUS, Where::Nowhere},
 };
 
 constexpr bool TranslatesEveryKind() {

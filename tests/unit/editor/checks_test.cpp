@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include "editor/options.h"
 #include "editor/pictures.h"
 #include "platform/picture_file.h"
 #include "tests/support/fake_host.h"
@@ -122,6 +123,70 @@ TEST(Checks, OtherAnswersOwnSecondsAndPoints) {
   EXPECT_NE(errors[2].find("第3题秒数：“00”会让每道题立刻超时"), std::string::npos);
   EXPECT_EQ(errors[3].rfind("第4题秒数：请填写整数秒数", 0), 0u);
   EXPECT_EQ(errors[4].rfind("第4题得分：请填写数字", 0), 0u);
+}
+
+// Each finding of the severity starts with one of the beginnings, in order.
+void ExpectStarts(const Quiz& quiz, Severity severity, const std::vector<std::string>& starts) {
+  const auto texts = Texts(quiz, severity);
+  ASSERT_EQ(texts.size(), starts.size()) << (texts.empty() ? "" : texts[0]);
+  for (std::size_t i = 0; i < texts.size(); ++i)
+    EXPECT_EQ(texts[i].rfind(starts[i], 0), 0u) << texts[i];
+}
+
+TEST(Checks, ChoiceAndTrueFalseAnswersAsTheBoardReadsThem) {
+  Quiz quiz = Valid();
+  const std::u16string choices[][2] = {
+      {u"甲|乙|丙|丁", u"a"}, {u" 甲 ｜乙｜", u"Ｂ"},   {u"甲|乙|丙", u"C, A"},
+      {u"甲| |丙", u"A"},     {u"1|2|3|4|5|6|7", u"A"}, {u"只有一个", u"A"},
+      {u"甲|乙|丙|丁", u"E"}, {u"甲|乙", u""},          {u"甲|乙", u"甲"}};
+  for (int n = 1; n <= 9; ++n) {
+    quiz.kinds[n - 1] = u"选择";
+    quiz.options[n - 1] = choices[n - 1][0];
+    quiz.answers[n - 1] = choices[n - 1][1];
+  }
+  const std::u16string truths[] = {u"√", u"错误", u"也许"};
+  for (int n = 10; n <= 12; ++n) {
+    quiz.kinds[n - 1] = u"判断";
+    quiz.answers[n - 1] = truths[n - 10];
+  }
+  ExpectStarts(
+      quiz, Severity::Error,
+      {"第4题选项：选项B是空的", "第5题选项：最多六个选项（A 到 F），这里有 7 个",
+       "第6题选项：选择题至少要有两个选项", "第7题答案：“E”不对：答案填正确选项的字母（A 到 D）",
+       "第8题答案：选择题的答案填正确选项的字母（A 到 B）", "第9题答案：“甲”不对",
+       "第12题答案：判断题的答案填“对”或“错”"});
+  // Tapped, not typed: no word about the on-screen keys.
+  EXPECT_TRUE(Texts(quiz, Severity::Warning).empty());
+
+  EXPECT_EQ(OptionCells(u" a | |b｜ | "), (std::vector<std::u16string>{u"a", u"", u"b"}));
+  EXPECT_EQ(BoxCells(u"a|b|c|d|e|f|g").back(), u"f | g");
+  const std::u16string boxes[] = {u"a ", u"", u"c", u" ", u""};
+  EXPECT_EQ(JoinedOptions(boxes), u"a |  | c");
+}
+
+TEST(Checks, BuzzInValuesKeysAndTheGroupsInPlay) {
+  Quiz quiz = Valid();
+  quiz.buzzSeconds = u"１０";
+  quiz.foulPenalty = u"0.5";
+  // A key set for a group replaces its digits: 5 and 1 are free again.
+  quiz.buzzKeys = {u"Q", u"ｗ", u"F5", u"", u"1", u"5"};
+  quiz.groupCount = u"6";
+  EXPECT_TRUE(Check(quiz).empty()) << Texts(quiz, Severity::Error)[0];
+  quiz.buzzSeconds = u"十";
+  quiz.foulPenalty = u"-1";
+  quiz.wrongPenalty = u"x";
+  quiz.buzzKeys = {u"Q", u"q", u"F11", u"??", u"", u"4"};
+  quiz.groupCount = u"7";
+  ExpectStarts(quiz, Severity::Error,
+               {"抢答时间：请填写整数秒数", "犯规扣分：这里填扣几分，不能是负数",
+                "答错扣分：请填写数字", "组数：填 1 到 6", "第1组抢答键：“Q”也是第2组的抢答键",
+                "第2组抢答键：“q”也是第1组的抢答键", "第3组抢答键：“F11”是课堂程序自己用的键",
+                "第4组抢答键：“??”不是一个键", "第6组抢答键：“4”也是第4组的抢答键"});
+  // Groups beyond the number in play are not asked about.
+  quiz.buzzSeconds = quiz.foulPenalty = quiz.wrongPenalty = u"";
+  quiz.groupCount = u"2";
+  ExpectStarts(quiz, Severity::Error,
+               {"第1组抢答键：“Q”也是第2组的抢答键", "第2组抢答键：“q”也是第1组的抢答键"});
 }
 
 TEST(Checks, PicturesMissingTooLargeOrNotAPicture) {

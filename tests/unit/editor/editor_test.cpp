@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <optional>
 #include <set>
 
@@ -40,6 +41,11 @@ TEST_F(EditorTest, EditsTheFileBesideItInPlaceKeepingABackup) {
   EXPECT_EQ(Read(config::kTitleSection, "第二题题目"), "新题目");
   EXPECT_EQ(Read(config::kAnswerSection, "第二题答案"), "New");
   EXPECT_EQ(host.files[fake::kConfigPath].substr(0, 12), "; 我的题目\r\n");
+  // Nothing else of the file changed: no line added for the kinds, ways or groups.
+  const auto lines = [](const std::string& text) {
+    return std::count(text.begin(), text.end(), '\n');
+  };
+  EXPECT_EQ(lines(host.files[fake::kConfigPath]), lines(before));
   // Typing the old text back is no change any more.
   Type(AnswerBox(2), u"Old");
   Type(AnswerBox(2), u"New");
@@ -62,6 +68,7 @@ TEST_F(EditorTest, WithoutAFileItStartsFromTheDefaultContent) {
   EXPECT_EQ(Read(config::kJudgingSection, config::kPinyinKey), "1");
   EXPECT_EQ(Read(config::kJudgingSection, config::kLenientKey), "1");
   EXPECT_EQ(Read(config::kSoundSection, config::kSoundKey), "1");
+  EXPECT_EQ(Read(config::kGroupsSection, config::kRandomGroupKey), "1");
 }
 
 TEST_F(EditorTest, SwitchesOwnValuesAndOtherAnswersOfAFileWithoutThem) {

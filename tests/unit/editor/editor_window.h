@@ -62,7 +62,8 @@ struct EditorSession {
 
 struct PreviewWindow {
   PreviewWindow(PreviewRequest request, fake::Clock& clock)
-      : form(PreviewTable(), clock, events), events(std::move(request), form) {}
+      : form(PreviewTable(static_cast<int>(request.options.size())), clock, events),
+        events(std::move(request), form) {}
   fake::FakeForm form;
   PreviewEvents events;
 };
