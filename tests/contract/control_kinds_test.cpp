@@ -112,7 +112,7 @@ TEST_F(ControlKinds, TimerResumedTicksAfterTheRestOfItsPeriodThenEveryInterval) 
   }
   std::string order;
   for (const auto& e : b->recorder.events)
-    if (e.binding.slot == Slot::LockTick) order += e.binding.arg == 1 ? 'A' : 'B';
+    if (e.binding.slot == Slot::CountdownTick) order += e.binding.arg == 1 ? 'A' : 'B';
   EXPECT_EQ(order.substr(0, 3), "ABA")
       << "A's first tick after its rest, before B's fresh period; its second a whole "
          "interval later, after B's";
