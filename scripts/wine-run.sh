@@ -45,8 +45,20 @@ if [ -n "${LORNEL_SHARD:-}" ]; then
   set -- "$@" --gtest_filter="$suites"
 fi
 # Wine's own processes (services, the desktop) would outlive the program and
-# keep the caller's output open (ctest waits for it): end them with the run.
-status=0
-wine "$@" 9>&- || status=$?
-wineserver -k 9>&- 2>/dev/null || true
+# keep a pipe of its output open: the output goes to a file, shown once they
+# are ended with the run.
+# Now and then Wine's X connection fails under a program that starts while the
+# virtual desktop is being made anew ("BadWindow" in X_CreateWindow), and Xlib
+# ends the whole test program then, not one test: such a run goes once more.
+output=$(mktemp)
+for attempt in 1 2; do
+  status=0
+  wine "$@" 9>&- >"$output" 2>&1 || status=$?
+  wineserver -k 9>&- 2>/dev/null || true
+  cat "$output"
+  [ "$status" -ne 0 ] && [ "$attempt" -eq 1 ] && grep -q '^X Error of failed request' "$output" || break
+  echo "wine-run.sh: Wine lost its X window under the run (an X error ended it); running it once more"
+  wine_desktop 1280x800 96 2>/dev/null || true
+done
+rm -f "$output"
 exit $status
