@@ -5,11 +5,11 @@
 #include <string>
 #include <string_view>
 
-#include "quiz/answer.h"
+#include "judging/text.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   const std::string_view text(reinterpret_cast<const char*>(data), size);
-  const std::string folded = lornel::quiz::FoldCase(text);
+  const std::string folded = lornel::judging::FoldCase(text);
   // A lead byte at the end is copied and ends the text: nothing is lost or added.
   if (folded.size() != size) __builtin_trap();
   bool trail = false;
@@ -19,6 +19,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (static_cast<unsigned char>(folded[i]) != expected) __builtin_trap();
     trail = !trail && in >= 0x80;
   }
-  if (lornel::quiz::FoldCase(folded) != folded) __builtin_trap();
+  if (lornel::judging::FoldCase(folded) != folded) __builtin_trap();
   return 0;
 }
