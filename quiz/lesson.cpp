@@ -21,7 +21,8 @@ void SaveLesson(Context& ctx) {
   const std::string local = ctx.host.LocalAppDataFolder();
   if (local.empty()) return;
   ctx.host.CreateFolder(local + kLessonFolder);
-  SavedLesson lesson{ctx.host.Now(), ctx.questions, ctx.round.scores, ctx.round.locked};
+  SavedLesson lesson{ctx.host.Now(), ctx.questions, ctx.round.scores, ctx.round.locked,
+                     ctx.round.draw.drawn};
   const std::string path = LessonPath(ctx.host, ctx.configPath);
   if (ctx.keeper)
     ctx.keeper->Keep(path, WriteLesson(lesson));

@@ -11,6 +11,8 @@
 #include "ui/commands.h"
 #include "ui/display_scale.h"
 #include "ui/kinds.h"
+#include "ui/picture_pixels.h"
+#include "ui/ranking_board.h"
 
 namespace lornel::ui {
 
@@ -78,6 +80,16 @@ class Form {
   virtual void ShowPictureLarge(int /*id*/) {}
   virtual void ClosePictureLarge() {}
   virtual bool IsPictureLarge() const { return false; }
+
+  // The ranking (ui/ranking_board.h) over the whole client area, above every
+  // control and an enlarged picture, following full screen, until
+  // CloseRanking; a changed board shows at once. Its buttons raise their
+  // commands, and keys go to it, not to the controls beneath.
+  virtual void ShowRanking(const RankingBoard& /*board*/) {}
+  virtual void CloseRanking() {}
+  // The ranking shown, as a picture of the client area without its buttons;
+  // empty while none is shown.
+  virtual Pixels RankingPicture() const { return {}; }
 
   // --- the window -------------------------------------------------------------
   virtual void ShowWindow() = 0;
