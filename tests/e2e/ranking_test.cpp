@@ -24,17 +24,18 @@ namespace {
 
 using quiz::MainId;
 
-test::QuizFile RandomQuiz() {
+test::QuizFile RandomQuiz(const char* groups = nullptr) {
   test::QuizFile quiz = test::NumberedQuiz();
   quiz.randomGroup = "1";
+  if (groups) quiz.groupCount = groups;
   return quiz;
 }
 
 // A program whose last lesson had these scores, resumed: a ranking to look at
 // without playing for it. 第二组 first, 第一组 and 第三组 sharing second place.
-Session Resumed(const std::wstring& tag, const test::QuizFile& quiz = RandomQuiz()) {
+Session Resumed(const std::wstring& tag) {
   const std::wstring dir = FreshDirectory(tag);
-  WriteBytes(Join(dir, L"wtda.ini"), quiz.Bytes());
+  WriteBytes(Join(dir, L"wtda.ini"), RandomQuiz().Bytes());
   quiz::SavedLesson lesson;
   lesson.savedAt = {2026, 12, 9, 10, 42};
   const double scores[] = {3, 5, 3, 0, -1, 2};
@@ -48,6 +49,7 @@ Session Resumed(const std::wstring& tag, const test::QuizFile& quiz = RandomQuiz
   Session s(dir);
   s.Press(MainId::ResumeButton, [&] { return !Visible(s.Of(MainId::StartCover)); });
   EXPECT_TRUE(WaitUntil([&] { return Text(s.Of(MainId::Score2)) == "5"; }));
+  SetForegroundWindow(s.p.MainWindow());
   return s;
 }
 
@@ -56,117 +58,99 @@ bool RankingShown(HWND main) { return RankingOf(main) && Visible(RankingOf(main)
 
 // The ranking's button with this caption (GBK), or nullptr.
 HWND RankingButton(HWND main, const std::string& caption) {
-  HWND ranking = RankingOf(main);
-  for (HWND b = ranking ? FindWindowExW(ranking, nullptr, L"Button", nullptr) : nullptr; b;
-       b = FindWindowExW(ranking, b, L"Button", nullptr))
+  for (HWND b = nullptr; (b = FindWindowExW(RankingOf(main), b, L"Button", nullptr));)
     if (Text(b) == caption) return b;
   return nullptr;
 }
 
-void PressWithAlt(WORD vk) {
-  INPUT down{.type = INPUT_KEYBOARD}, up{.type = INPUT_KEYBOARD};
-  down.ki.wVk = up.ki.wVk = VK_MENU;
-  up.ki.dwFlags = KEYEVENTF_KEYUP;
-  SendInput(1, &down, sizeof(INPUT));
-  PressKey(vk);
-  SendInput(1, &up, sizeof(INPUT));
-}
-
-std::wstring CopiedText() {
+// The clipboard's text, and the size of its picture.
+std::wstring Copied(SIZE* picture = nullptr) {
   std::wstring text;
   if (!OpenClipboard(nullptr)) return text;
   if (HANDLE data = GetClipboardData(CF_UNICODETEXT)) {
     text = static_cast<const wchar_t*>(GlobalLock(data));
     GlobalUnlock(data);
   }
+  if (HANDLE data = picture ? GetClipboardData(CF_DIB) : nullptr) {
+    const auto* header = static_cast<const BITMAPINFOHEADER*>(GlobalLock(data));
+    *picture = {header->biWidth, header->biHeight};
+    GlobalUnlock(data);
+  }
   CloseClipboard();
   return text;
 }
 
-SIZE CopiedPictureSize() {
-  SIZE size{};
-  if (!OpenClipboard(nullptr)) return size;
-  if (HANDLE data = GetClipboardData(CF_DIB)) {
-    const auto* header = static_cast<const BITMAPINFOHEADER*>(GlobalLock(data));
-    size = {header->biWidth, header->biHeight};
-    GlobalUnlock(data);
-  }
-  CloseClipboard();
-  return size;
-}
-
-// The ranking is painted: its background in a corner, gold in the middle of
-// the first's block, as the layout places it for the ranking's size.
-void ExpectPainted(HWND main, bool ranksOnly = false) {
-  HWND ranking = RankingOf(main);
-  ASSERT_TRUE(ranking);
+// Opened by F9 (or already open), it covers the whole client area, painted:
+// its background in a corner, gold in the first's block where the layout puts it.
+void ExpectRankingPainted(HWND main, const std::wstring& shot = L"") {
+  if (!RankingShown(main)) PressKey(VK_F9);
+  ASSERT_TRUE(WaitUntil([&] { return RankingShown(main); }));
+  ParkPointer();
   SettlePaint(main);
-  RECT client, main_client;
-  GetClientRect(ranking, &client);
-  GetClientRect(main, &main_client);
-  EXPECT_TRUE(EqualRect(&client, &main_client)) << "the whole client area";
+  RECT client, covered;
+  GetClientRect(main, &client);
+  GetClientRect(RankingOf(main), &covered);
+  EXPECT_TRUE(EqualRect(&client, &covered)) << "the whole client area";
   ui::RankingBoard board;
   board.entries = {{1, "第二组", "5 分"}};
-  board.ranksOnly = ranksOnly;
-  const ui::RankingScene scene = ui::LayOutRanking(board, {client.right, client.bottom});
-  const ui::Rect block = scene.shapes[2].rect;
+  const ui::Rect block = ui::LayOutRanking(board, {client.right, client.bottom}).shapes[2].rect;
   POINT at[] = {{2, 2}, {block.left + block.width / 2, block.bottom() - 4}};
-  MapWindowPoints(ranking, nullptr, at, 2);
-  const Pixels corner = Grab({at[0].x, at[0].y, at[0].x + 1, at[0].y + 1});
-  const Pixels gold = Grab({at[1].x, at[1].y, at[1].x + 1, at[1].y + 1});
-  EXPECT_EQ(corner.At(0, 0), RGB(0x1B, 0x28, 0x45));
-  EXPECT_EQ(gold.At(0, 0), RGB(0xF2, 0xC2, 0x30));
+  MapWindowPoints(RankingOf(main), nullptr, at, 2);
+  EXPECT_EQ(Grab({at[0].x, at[0].y, at[0].x + 1, at[0].y + 1}).At(0, 0), RGB(0x1B, 0x28, 0x45));
+  EXPECT_EQ(Grab({at[1].x, at[1].y, at[1].x + 1, at[1].y + 1}).At(0, 0), RGB(0xF2, 0xC2, 0x30));
+  if (!shot.empty()) ShootWindow(main, shot);
+}
+
+bool OnDisplay(const char* display) {
+  const char* now = std::getenv("LORNEL_DISPLAY");
+  return now && std::string(now) == display;
 }
 
 TEST(Ranking, ByTheSystemMenuAndF9WithThePlacesAloneCopyAndEsc) {
   Session s = Resumed(L"ranking");
   HWND main = s.p.MainWindow();
-  SetForegroundWindow(main);
   // Alt+Space, then up from the top (or from nothing) to the last but one item.
-  PressWithAlt(VK_SPACE);
+  INPUT alt[2] = {{.type = INPUT_KEYBOARD}, {.type = INPUT_KEYBOARD}};
+  alt[0].ki.wVk = alt[1].ki.wVk = VK_MENU;
+  alt[1].ki.dwFlags = KEYEVENTF_KEYUP;
+  SendInput(1, &alt[0], sizeof(INPUT));
+  PressKey(VK_SPACE);
+  SendInput(1, &alt[1], sizeof(INPUT));
   ASSERT_TRUE(OpenMenu());
-  PressKey(VK_UP);
-  PressKey(VK_UP);
-  PressKey(VK_RETURN);
+  for (WORD key : {VK_UP, VK_UP, VK_RETURN}) PressKey(key);
   ASSERT_TRUE(WaitUntil([&] { return RankingShown(main); })) << "比赛结果 in the system menu";
-  ExpectPainted(main);
-  ParkPointer();
-  SettlePaint(main);
-  ShootWindow(main, L"ranking-1280x800");
+  ExpectRankingPainted(main, L"ranking-1280x800");
 
-  HWND alone = RankingButton(main, "只显示名次");
-  ASSERT_TRUE(alone);
-  Click(alone);
-  ASSERT_TRUE(WaitUntil([&] { return Text(alone) == "显示得分"; }));
-  Click(RankingButton(main, "复制"));
-  EXPECT_TRUE(WaitUntil([] {
-    return CopiedText() ==
-           L"名次\t小组\t得分\r\n1\t第二组\t\r\n2\t第一组\t\r\n2\t第三组\t\r\n4\t第六组\t\r\n"
-           L"5\t第四组\t\r\n6\t第五组\t\r\n";
-  })) << "the places alone";
-  Click(alone);
-  ASSERT_TRUE(WaitUntil([&] { return Text(alone) == "只显示名次"; }));
-  Click(RankingButton(main, "复制"));
-  EXPECT_TRUE(WaitUntil([] {
-    return CopiedText() ==
-           L"名次\t小组\t得分\r\n1\t第二组\t5\r\n2\t第一组\t3\r\n2\t第三组\t3\r\n4\t第六组\t2\r\n"
-           L"5\t第四组\t0\r\n6\t第五组\t-1\r\n";
-  }));
+  // With the places alone the copy leaves the scores out; with them, it has them.
+  const std::wstring places[] = {L"1\t第二组\t", L"2\t第一组\t", L"2\t第三组\t",
+                                 L"4\t第六组\t", L"5\t第四组\t", L"6\t第五组\t"};
+  const std::wstring scores[] = {L"5", L"3", L"3", L"2", L"0", L"-1"};
+  for (bool alone : {true, false}) {
+    HWND toggle = RankingButton(main, alone ? "只显示名次" : "显示得分");
+    ASSERT_TRUE(toggle);
+    Click(toggle);
+    ASSERT_TRUE(WaitUntil([&] { return Text(toggle) == (alone ? "显示得分" : "只显示名次"); }));
+    std::wstring expected = L"名次\t小组\t得分\r\n";
+    for (int i = 0; i < 6; ++i) expected += places[i] + (alone ? L"" : scores[i]) + L"\r\n";
+    Click(RankingButton(main, "复制"));
+    EXPECT_TRUE(WaitUntil([&] { return Copied() == expected; })) << "alone: " << alone;
+  }
   RECT client;
   GetClientRect(main, &client);
-  const SIZE picture = CopiedPictureSize();
+  SIZE picture{};
+  Copied(&picture);
   EXPECT_EQ(picture.cx, client.right);
   EXPECT_EQ(picture.cy, client.bottom);
 
-  // Esc goes back to the board as it was; F9 opens and closes it again.
+  // Esc, F9 again and 返回 each go back to the board as it was.
   PressKey(VK_ESCAPE);
-  ASSERT_TRUE(WaitUntil([&] { return !RankingShown(main); }));
+  ASSERT_TRUE(WaitUntil([&] { return !RankingShown(main); })) << "Esc";
   EXPECT_EQ(Text(s.Of(MainId::Score2)), "5");
   EXPECT_TRUE(Enabled(s.Of(MainId::QuestionButton1)));
   PressKey(VK_F9);
   ASSERT_TRUE(WaitUntil([&] { return RankingShown(main); })) << "F9";
   PressKey(VK_F9);
-  EXPECT_TRUE(WaitUntil([&] { return !RankingShown(main); })) << "F9 again";
+  ASSERT_TRUE(WaitUntil([&] { return !RankingShown(main); })) << "F9 again";
   PressKey(VK_F9);
   ASSERT_TRUE(WaitUntil([&] { return RankingShown(main); }));
   Click(RankingButton(main, "返回"));
@@ -174,98 +158,70 @@ TEST(Ranking, ByTheSystemMenuAndF9WithThePlacesAloneCopyAndEsc) {
   EXPECT_TRUE(s.p.MessageBoxes().empty());
 }
 
-// "随机" pressed and its highlight waited out; the radio it leaves checked.
-int DrawWithMouse(Session& s) {
+// "随机" pressed `times` times, each highlight waited out: how often each
+// group was left checked, and checked alone. The panel is photographed after
+// the third.
+std::map<int, int> Draws(Session& s, int times, const std::wstring& shot) {
   HWND button = s.Of(MainId::DrawButton);
-  Click(button);
-  EXPECT_TRUE(WaitUntil([&] { return !Enabled(button); }, 2000));
-  EXPECT_TRUE(WaitUntil([&] { return Enabled(button); }, 3000)) << "stopped";
-  int checked = 0;
-  for (const quiz::Group& group : quiz::kGroups)
-    if (SendMessageW(s.Of(group.radio), BM_GETCHECK, 0, 0) == BST_CHECKED)
-      checked = checked ? -1 : group.g;
-  return checked;
-}
-
-std::map<int, int> DrawTimes(Session& s, int times) {
   std::map<int, int> drawn;
-  for (int i = 0; i < times; ++i) ++drawn[DrawWithMouse(s)];
+  for (int i = 0; i < times; ++i) {
+    Click(button);
+    EXPECT_TRUE(WaitUntil([&] { return !Enabled(button); }, 2000));
+    EXPECT_TRUE(WaitUntil([&] { return Enabled(button); }, 3000)) << "stopped";
+    int checked = 0;
+    for (const quiz::Group& group : quiz::kGroups)
+      if (SendMessageW(s.Of(group.radio), BM_GETCHECK, 0, 0) == BST_CHECKED)
+        checked = checked ? -1 : group.g;
+    ++drawn[checked];
+    if (i == 0)
+      for (int g = 1; g <= 6; ++g)
+        EXPECT_EQ(Visible(s.Of(MainId(int(MainId::Drawn1) + g - 1))), g == checked) << "已抽";
+    if (i == 2) ShootWindow(s.p.MainWindow(), shot);
+  }
   return drawn;
 }
 
-TEST(GroupDraw, TwelvePicksGiveEachOfSixGroupsTwiceMarkedAsDrawn) {
-  Session s(L"draw", RandomQuiz().Bytes());
-  s.PressStart();
-  s.Press(MainId::QuestionButton1, [&] { return Visible(s.Of(MainId::GroupPanel)); });
-  ASSERT_TRUE(Visible(s.Of(MainId::DrawButton)));
-  const int first = DrawWithMouse(s);
-  ASSERT_GE(first, 1);
-  for (int g = 1; g <= 6; ++g)
-    EXPECT_EQ(Visible(s.Of(MainId(int(MainId::Drawn1) + g - 1))), g == first) << "已抽 " << g;
-  std::map<int, int> drawn = DrawTimes(s, 11);
-  ++drawn[first];
-  EXPECT_EQ(drawn, (std::map<int, int>{{1, 2}, {2, 2}, {3, 2}, {4, 2}, {5, 2}, {6, 2}}));
-  s.Press(MainId::ConfirmGroupButton, [&] { return !Visible(s.Of(MainId::GroupPanel)); });
-  EXPECT_NE(Text(s.Of(MainId::AnsweringGroup)), "■");
-}
-
-TEST(GroupDraw, FourGroupsInPlayNeverShowOrDrawTheFifthAndSixth) {
-  test::QuizFile quiz = RandomQuiz();
-  quiz.groupCount = "4";
-  Session s(L"draw-four", quiz.Bytes());
-  s.PressStart();
-  for (const quiz::Group& group : quiz::kGroups)
-    EXPECT_EQ(Visible(s.Of(group.score)), group.g <= 4) << group.g;
-  EXPECT_EQ(Text(s.Of(MainId::ScoreSentence)).find("第五组"), std::string::npos);
-  s.Press(MainId::QuestionButton1, [&] { return Visible(s.Of(MainId::GroupPanel)); });
-  for (const quiz::Group& group : quiz::kGroups)
-    EXPECT_EQ(Visible(s.Of(group.radio)), group.g <= 4) << group.g;
-  EXPECT_EQ(DrawTimes(s, 8), (std::map<int, int>{{1, 2}, {2, 2}, {3, 2}, {4, 2}}));
+TEST(GroupDraw, TwelvePicksGiveEachOfSixGroupsTwiceAndFourInPlayNeverFiveOrSix) {
+  for (const char* groups : {static_cast<const char*>(nullptr), "4"}) {
+    Session s(groups ? L"draw-four" : L"draw", RandomQuiz(groups).Bytes());
+    s.PressStart();
+    const int n = groups ? 4 : 6;
+    for (const quiz::Group& group : quiz::kGroups)
+      EXPECT_EQ(Visible(s.Of(group.score)), group.g <= n) << group.g;
+    s.Press(MainId::QuestionButton1, [&] { return Visible(s.Of(MainId::GroupPanel)); });
+    for (const quiz::Group& group : quiz::kGroups)
+      EXPECT_EQ(Visible(s.Of(group.radio)), group.g <= n) << group.g;
+    std::map<int, int> twice;
+    for (int g = 1; g <= n; ++g) twice[g] = 2;
+    EXPECT_EQ(Draws(s, 2 * n, groups ? L"group-draw-four" : L"group-draw"), twice);
+    s.Press(MainId::ConfirmGroupButton, [&] { return !Visible(s.Of(MainId::GroupPanel)); });
+    EXPECT_NE(Text(s.Of(MainId::AnsweringGroup)), "■");
+  }
 }
 
 // Photographed on every display the display runs use: 1024x768 among them.
 TEST(Display, TheRankingFillsTheWindowOnEveryDisplay) {
   Session s = Resumed(L"ranking-display");
-  HWND main = s.p.MainWindow();
-  SetForegroundWindow(main);
-  PressKey(VK_F9);
-  ASSERT_TRUE(WaitUntil([&] { return RankingShown(main); }));
-  ExpectPainted(main);
-  ParkPointer();
-  SettlePaint(main);
-  const char* display = std::getenv("LORNEL_DISPLAY");
-  if (display && std::string(display) == "1024x768@96") ShootWindow(main, L"ranking-1024x768");
+  ExpectRankingPainted(s.p.MainWindow(), OnDisplay("1024x768@96") ? L"ranking-1024x768" : L"");
 }
 
-TEST(FullScreen, TheRankingCoversTheProjector) {
+TEST(FullScreen, TheRankingCoversTheProjectorAndEscLeavesFullScreenOn) {
   Session s = Resumed(L"ranking-fullscreen");
   HWND main = s.p.MainWindow();
-  SetForegroundWindow(main);
   PressKey(VK_F11);
-  PressKey(VK_F9);
-  ASSERT_TRUE(WaitUntil([&] { return RankingShown(main); }));
-  RECT window, monitor;
-  GetWindowRect(RankingOf(main), &window);
   MONITORINFO info{sizeof(info)};
   GetMonitorInfoW(MonitorFromWindow(main, MONITOR_DEFAULTTONEAREST), &info);
-  monitor = info.rcMonitor;
-  EXPECT_TRUE(WaitUntil([&] {
-    GetWindowRect(RankingOf(main), &window);
-    return EqualRect(&window, &monitor) != FALSE;
-  })) << "the whole screen";
-  ExpectPainted(main);
-  ParkPointer();
-  SettlePaint(main);
-  const char* display = std::getenv("LORNEL_DISPLAY");
-  if (display && std::string(display) == "1920x1080@96")
-    ShootWindow(main, L"ranking-fullscreen-1920x1080");
+  const auto covers = [&](HWND window) {
+    RECT r;
+    GetWindowRect(window, &r);
+    return EqualRect(&r, &info.rcMonitor) != FALSE;
+  };
+  ASSERT_TRUE(WaitUntil([&] { return covers(main); }));
+  ExpectRankingPainted(main, OnDisplay("1920x1080@96") ? L"ranking-fullscreen-1920x1080" : L"");
+  EXPECT_TRUE(covers(RankingOf(main))) << "the whole screen";
   PressKey(VK_ESCAPE);
   ASSERT_TRUE(WaitUntil([&] { return !RankingShown(main); }));
-  EXPECT_TRUE(WaitUntil([&] {
-    RECT now;
-    GetWindowRect(main, &now);
-    return EqualRect(&now, &monitor) != FALSE;
-  })) << "still full screen";
+  EXPECT_TRUE(covers(main)) << "still full screen";
 }
 
 }  // namespace
