@@ -8,6 +8,7 @@
 #include "quiz/play.h"
 #include "quiz/round/draw.h"
 #include "quiz/round/lesson_file.h"
+#include "quiz/score_menu.h"
 #include "tests/unit/quiz/quiz_fixture.h"
 
 namespace lornel::quiz {
@@ -158,6 +159,8 @@ TEST_F(GroupDrawTest, FourGroupsInPlayHideTheOthersEverywhereAndNeverDrawThem) {
   EXPECT_EQ(times, (std::map<int, int>{{1, 3}, {2, 3}, {3, 3}, {4, 3}}));
   rt.main.PressKey(0x78);
   EXPECT_EQ(rt.main.ranking->entries.size(), 4u);
+  EXPECT_EQ(ScoreTable(rt.shell.ctx.round),
+            u"小组\t得分\r\n第一组\t0\r\n第二组\t0\r\n第三组\t0\r\n第四组\t0\r\n");
 }
 
 }  // namespace
