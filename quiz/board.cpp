@@ -16,6 +16,7 @@ void OpenQuestion(Context& ctx, int n) {
   round::OpenQuestion(ctx.round, n,
                       {quiz.Title(n), quiz.Answer(n), quiz.PictureValue(n), quiz.PicturePath(n)});
   round::TakeGroupSettings(ctx.round.draw, config::GroupsInPlay(quiz), config::RandomGroupOn(quiz));
+  round::EndDraw(ctx.round.draw);  // the last pick's highlight stays with its question
 }
 
 void CancelQuestion(Context& ctx) { round::CancelQuestion(ctx.round); }

@@ -45,7 +45,8 @@ class Form {
   virtual void SetPosition(int id, int value) = 0;
   virtual int Position(int id) const = 0;
   virtual bool IsChecked(int id) const = 0;
-  virtual void SetChecked(int id, bool checked) = 0;  // a CheckBox; reports no event
+  // A CheckBox, or a RadioBox alone (the rest of its set as they were); reports no event.
+  virtual void SetChecked(int id, bool checked) = 0;
   // Left coordinate in the parent, clamped to +-32627; top and size kept.
   virtual void SetLeft(int id, int left) = 0;
   virtual int Left(int id) const = 0;

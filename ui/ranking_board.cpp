@@ -36,7 +36,7 @@ int FittingHeight(const std::string& text, int width, int height) {
 
 class Painter {
  public:
-  Painter(Size client) {
+  explicit Painter(Size client) {
     scale_ = std::min(double(client.width) / kFrame.width, double(client.height) / kFrame.height);
     scale_ = std::max(scale_, 0.0);
     left_ = (client.width - kFrame.width * scale_) / 2;
@@ -76,12 +76,13 @@ RankingScene LayOutRanking(const RankingBoard& board, Size client) {
     p.Fill(s, {x, top, kBlockWidth, height}, kBlock[Rung(e.place)]);
     p.Text(s, {x, top + 8, kBlockWidth, std::min(height - 16, 84)}, kBlockText,
            std::to_string(e.place), 72);
-    const Rect above{x - 10, 0, kBlockWidth + 20, 0};
+    // Name and score above the block, a little wider than it.
+    const int left = x - 10, width = kBlockWidth + 20;
     if (board.ranksOnly) {
-      p.Text(s, {above.left, top - 72, above.width, 64}, kName, e.name, 48);
+      p.Text(s, {left, top - 72, width, 64}, kName, e.name, 48);
     } else {
-      p.Text(s, {above.left, top - 128, above.width, 60}, kName, e.name, 44);
-      p.Text(s, {above.left, top - 68, above.width, 62}, kScore, e.score, 56);
+      p.Text(s, {left, top - 128, width, 60}, kName, e.name, 44);
+      p.Text(s, {left, top - 68, width, 62}, kScore, e.score, 56);
     }
   }
   for (std::size_t i = podium; i < board.entries.size(); ++i) {

@@ -99,6 +99,11 @@ TEST_F(GroupDrawTest, TwelveDrawsGiveEachGroupTwiceMarkedInThePanelAndConfirmedW
     EXPECT_EQ(rt.main.TextColour(int(kGroups[g - 1].radio)), ui::Hex(0xFF0000));
   }
   EXPECT_EQ(times, (std::map<int, int>{{1, 2}, {2, 2}, {3, 2}, {4, 2}, {5, 2}, {6, 2}}));
+  // A pick left by "重新选题" keeps its highlight only until the next question.
+  const int left = rt.shell.ctx.round.draw.picked;
+  Cancel();
+  Open(2);
+  EXPECT_EQ(rt.main.TextColour(int(kGroups[left - 1].radio)), ui::Hex(0x000080));
   // "确定" takes the pick, even before the highlight has stopped on it.
   ASSERT_TRUE(rt.Click(Id::DrawButton));
   const int pick = rt.shell.ctx.round.draw.picked;
