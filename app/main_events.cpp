@@ -5,10 +5,12 @@
 #include "quiz/board.h"
 #include "quiz/countdown.h"
 #include "quiz/countdown_control.h"
+#include "quiz/group_draw.h"
 #include "quiz/groups.h"
 #include "quiz/keyboard.h"
 #include "quiz/picture_view.h"
 #include "quiz/play.h"
+#include "quiz/ranking.h"
 #include "quiz/ruling.h"
 #include "quiz/score_menu.h"
 #include "quiz/settings_check.h"
@@ -110,7 +112,28 @@ void Dispatch(Shell& shell, const ui::ControlEvent& event) {
       ToggleFullScreen(ctx.main.form());
       break;
     case MainSlot::Escape:
-      Escape(ctx.main.form());
+      if (ctx.round.ranking.open)
+        quiz::CloseRanking(ctx);
+      else
+        Escape(ctx.main.form());
+      break;
+    case MainSlot::DrawGroup:
+      quiz::DrawGroup(ctx);
+      break;
+    case MainSlot::DrawTick:
+      quiz::DrawTick(ctx);
+      break;
+    case MainSlot::ToggleRanking:
+      quiz::ToggleRanking(ctx);
+      break;
+    case MainSlot::RanksOnly:
+      quiz::ToggleRanksOnly(ctx);
+      break;
+    case MainSlot::CopyRanking:
+      quiz::CopyRanking(ctx);
+      break;
+    case MainSlot::CloseRanking:
+      quiz::CloseRanking(ctx);
       break;
     case MainSlot::None:
       break;

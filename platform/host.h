@@ -10,6 +10,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace lornel::platform {
 
@@ -115,6 +116,13 @@ class Processes {
   virtual void CloseHandle(Handle handle) = 0;
 };
 
+// A picture for the clipboard: top-down rows of 0x00RRGGBB.
+struct RgbPicture {
+  int width = 0, height = 0;
+  std::vector<std::uint32_t> rgb;
+  bool empty() const { return width <= 0 || height <= 0; }
+};
+
 class Desktop {
  public:
   virtual ~Desktop() = default;
@@ -138,6 +146,11 @@ class Desktop {
   // Puts text on the clipboard as CF_UNICODETEXT, opened for owner (a window
   // of ours: one opened for no window may not take data); false when refused.
   virtual bool SetClipboardText(const std::u16string& text, Handle owner) = 0;
+  // Puts text and a picture on the clipboard together (CF_UNICODETEXT and
+  // CF_DIB), so that a chat pastes the picture and a spreadsheet the text;
+  // an empty picture leaves the text alone. False when refused.
+  virtual bool SetClipboardTextAndPicture(const std::u16string& text, const RgbPicture& picture,
+                                          Handle owner) = 0;
 };
 
 class SkinLibrary {

@@ -1,17 +1,22 @@
 #include "quiz/board.h"
 
+#include "config/group_settings.h"
 #include "config/quiz_file.h"
 #include "quiz/play.h"
 #include "quiz/round/board.h"
+#include "quiz/round/draw.h"
 
 namespace lornel::quiz {
 
-// Read at each opening: a title, answer or picture changed meanwhile shows now.
+// Read at each opening: a title, answer or picture changed meanwhile shows
+// now, and so do the groups in play and "随机".
 void OpenQuestion(Context& ctx, int n) {
   if (!QuestionOffered(ctx.round, n) || n < 1 || n > kQuestionCount) return;
   const config::QuizFile quiz = config::ReadQuizFile(ctx.host, ctx.configPath);
   round::OpenQuestion(ctx.round, n,
                       {quiz.Title(n), quiz.Answer(n), quiz.PictureValue(n), quiz.PicturePath(n)});
+  round::TakeGroupSettings(ctx.round.draw, config::GroupsInPlay(quiz), config::RandomGroupOn(quiz));
+  round::EndDraw(ctx.round.draw);  // the last pick's highlight stays with its question
 }
 
 void CancelQuestion(Context& ctx) { round::CancelQuestion(ctx.round); }

@@ -16,9 +16,11 @@ void ConfirmGroup(Context& ctx) {
   Round& r = ctx.round;
   const std::string value = config::ReadQuizFile(ctx.host, ctx.configPath).CountdownValue(r.open);
   round::CountdownPrepare(r, config::TextToInteger(value));
-  int checked = 0;
+  // A highlight still running stops on its pick, which is the group then.
+  int checked = round::SettleDraw(r.draw);
   for (const Group& group : kGroups)
-    if (ctx.main.IsChecked(group.radio)) checked = group.g;
+    if (!checked && group.g <= r.draw.inPlay && ctx.main.IsChecked(group.radio)) checked = group.g;
+  round::EndDraw(r.draw);
   round::ConfirmGroup(r, checked);
   if (!CountdownCheck(ctx, value)) return;  // the window is closing
   round::CountdownStart(r, value);

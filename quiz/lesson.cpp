@@ -21,7 +21,8 @@ void SaveLesson(Context& ctx) {
   if (ctx.lessonPath.empty()) return;
   if (!ctx.lessonFolderMade)
     ctx.lessonFolderMade = ctx.host.CreateFolder(ctx.host.LocalAppDataFolder() + kLessonFolder);
-  SavedLesson lesson{ctx.host.Now(), ctx.questions, ctx.round.scores, ctx.round.locked};
+  SavedLesson lesson{ctx.host.Now(), ctx.questions, ctx.round.scores, ctx.round.locked,
+                     ctx.round.draw.drawn};
   if (ctx.keeper)
     ctx.keeper->Keep(ctx.lessonPath, WriteLesson(lesson));
   else

@@ -10,7 +10,9 @@
 // clang-format off
 #define LORNEL_MAIN_CONTROLS(X) \
   X(StartCover, 分组框21) X(ResumeButton, 按钮52) X(StartButton, 按钮31) X(GroupPanel, 分组框3) X(CancelQuestionLink, 透明标签13) \
-  X(ConfirmGroupButton, 按钮15) X(GroupRadio6, 单选框6) X(GroupRadio5, 单选框5) X(GroupRadio4, 单选框4) \
+  X(ConfirmGroupButton, 按钮15) X(DrawButton, 按钮54) X(DrawTimer, 时钟20) X(Drawn1, 透明标签14) \
+  X(Drawn2, 透明标签15) X(Drawn3, 透明标签16) X(Drawn4, 透明标签17) X(Drawn5, 透明标签18) X(Drawn6, 透明标签19) \
+  X(GroupRadio6, 单选框6) X(GroupRadio5, 单选框5) X(GroupRadio4, 单选框4) \
   X(GroupRadio3, 单选框3) X(GroupRadio2, 单选框2) X(GroupRadio1, 单选框1) X(GroupPrompt, 透明标签8) \
   X(InfoBar, 分组框4) X(CountdownNumber, 标签15) X(CountdownPanel, 分组框6) X(CountdownTimer, 时钟2) \
   X(CountdownBar, 进度条1) X(InfoText, 透明标签12) X(AnsweringPanel, 分组框5) X(AnsweringScore, 透明标签11) \
@@ -38,7 +40,8 @@
   X(LockTimer11, 时钟14) X(LockTimer10, 时钟13) X(LockTimer9, 时钟12) X(LockTimer8, 时钟11) \
   X(LockTimer7, 时钟10) X(LockTimer6, 时钟9) X(LockTimer5, 时钟8) X(LockTimer4, 时钟7) \
   X(LockTimer3, 时钟6) X(LockTimer2, 时钟5) X(LockTimer1, 时钟4) X(LockScanTimer, 时钟3) \
-  X(QuestionPanel1, 分组框7) X(QuestionLabel1, 标签1) X(QuestionButton7, 按钮7) X(QuestionButton11, 按钮11) \
+  X(QuestionPanel1, 分组框7) X(QuestionLabel1, 标签1) X(RankingButton, 按钮53) X(QuestionButton7, 按钮7) \
+  X(QuestionButton11, 按钮11) \
   X(QuestionButton14, 按钮14) X(QuestionButton13, 按钮13) X(QuestionButton12, 按钮12) X(QuestionButton10, 按钮10) \
   X(QuestionButton9, 按钮9) X(QuestionButton8, 按钮8) X(QuestionButton6, 按钮6) X(QuestionButton5, 按钮5) \
   X(QuestionButton4, 按钮4) X(QuestionButton3, 按钮3) X(QuestionButton2, 按钮2) X(QuestionButton1, 按钮1)
@@ -52,7 +55,7 @@ enum class MainId : int {
 #undef LORNEL_ID
 };
 
-inline constexpr int kMainControlCount = 133;
+inline constexpr int kMainControlCount = 142;
 
 // The main window's handlers (the quiz's); the question and the virtual key
 // travel in Binding::arg.
@@ -87,7 +90,14 @@ enum class MainSlot : std::uint8_t {
   RuleCorrect,
   ToggleSounds,
   ToggleFullScreen,
-  Escape,  // an enlarged picture closes, else full screen ends
+  Escape,  // the ranking closes, else an enlarged picture, else full screen ends
+  // The random group's button and its highlight's timer; the ranking's commands.
+  DrawGroup,
+  DrawTick,
+  ToggleRanking,
+  RanksOnly,
+  CopyRanking,
+  CloseRanking,
 };
 
 // The main window's menus: the system menu, then its popup menus.
@@ -100,7 +110,8 @@ static_assert(static_cast<int>(MainMenu::System) == ui::kSystemMenu);
 #define LORNEL_MAIN_COMMANDS(X) \
   X(Undo) X(UndoSeparator) X(ScoreTitle) X(AddPoints) X(SubtractPoints) X(ClearScore) X(ScoreSeparator) X(CopyScores) \
   X(PauseCountdown) X(AddTenSeconds) X(TakeTenSeconds) X(RuleCorrect) X(PauseKey) X(Escape) \
-  X(Sounds) X(FullScreen)
+  X(RanksOnly) X(CopyRanking) X(CloseRanking) \
+  X(Sounds) X(Ranking) X(FullScreen)
 // clang-format on
 
 enum class MainCommand : int {

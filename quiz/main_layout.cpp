@@ -1,4 +1,4 @@
-// The main window's control table: 133 rows in table order, so that each
+// The main window's control table: 142 rows in table order, so that each
 // control lies above every later sibling.
 #include <iterator>
 
@@ -49,6 +49,13 @@ constexpr Row GroupRadio(MainId id, int top, const char* caption, bool checked =
   return {LORNEL_ROW(id), .kind = Kind::RadioBox, .parent = Id(GroupPanel),
           .rect = {480, top, 160, 32}, .caption = caption, .font = Bold(21),
           .textColour = Hex(0x000080), .tabStop = true, .cursor = Cursor::Hand, .checked = checked};
+}
+
+// "已抽" beside a group's radio: picked since the bag was last full.
+constexpr Row DrawnMark(MainId id, int top) {
+  return {LORNEL_ROW(id), .kind = Kind::TransLabel, .parent = Id(GroupPanel),
+          .rect = {648, top, 72, 32}, .caption = "已抽", .font = Bold(20),
+          .textColour = Hex(0x808080), .visible = false, .vAlign = VAlign::Middle};
 }
 
 // A red value drawn over one of the gaps of the sentence beneath it.
@@ -133,6 +140,13 @@ constexpr Row kRows[] = {
     {LORNEL_ROW(ConfirmGroupButton), .kind = Kind::Button, .parent = Id(GroupPanel),
      .rect = {448, 440, 216, 48}, .caption = "确定", .font = Bold(32), .tabStop = true,
      .cursor = Cursor::Hand, .bindings = {Click(MainSlot::ConfirmGroup)}},
+    // "随机" and the bag's marks: shown when the file turns the random group on.
+    {LORNEL_ROW(DrawButton), .kind = Kind::Button, .parent = Id(GroupPanel),
+     .rect = {752, 232, 176, 72}, .caption = "随机", .font = Bold(36), .visible = false,
+     .tabStop = true, .cursor = Cursor::Hand, .bindings = {Click(MainSlot::DrawGroup)}},
+    Timer(DrawTimer, GroupPanel, {944, 240, 32, 32}, Tick(MainSlot::DrawTick)),
+    DrawnMark(Drawn1, 152), DrawnMark(Drawn2, 192), DrawnMark(Drawn3, 232),
+    DrawnMark(Drawn4, 272), DrawnMark(Drawn5, 312), DrawnMark(Drawn6, 352),
     GroupRadio(GroupRadio6, 352, "我是第六组的"),
     GroupRadio(GroupRadio5, 312, "我是第五组的"),
     GroupRadio(GroupRadio4, 272, "我是第四组的"),
@@ -281,7 +295,10 @@ constexpr Row kRows[] = {
 
     QuestionPanel(QuestionPanel1, 1), QuestionLabel(QuestionLabel1, QuestionPanel1),
 
-    // Question board, below every question panel.
+    // Question board, below every question panel; the ranking's button once every question is locked.
+    {LORNEL_ROW(RankingButton), .kind = Kind::Button, .parent = Id(QuestionArea),
+     .rect = {472, 176, 240, 64}, .caption = "比赛结果", .font = Bold(32), .visible = false,
+     .tabStop = true, .bindings = {Click(MainSlot::ToggleRanking)}},
     BoardButton(QuestionButton7, 7, 1032, 24),
     BoardButton(QuestionButton11, 11, 528, 96),
     BoardButton(QuestionButton14, 14, 1032, 96),
@@ -309,7 +326,7 @@ constexpr const char8_t* kCommandNames[] = {LORNEL_MAIN_COMMANDS(LORNEL_NAME)};
 #define LORNEL_COMMAND(role) .id = int(MainCommand::role), .name = kCommandNames[int(MainCommand::role)]
 
 constexpr Binding Do(MainSlot slot) { return {Event::Command, slot, 0}; }
-constexpr ui::Key kPause{0x13}, kEsc{0x1B}, kF11{0x7A};  // virtual keys, no modifier
+constexpr ui::Key kPause{0x13}, kEsc{0x1B}, kF9{0x78}, kF11{0x7A};  // virtual keys, no modifier
 constexpr Menus kScoreBar = MainMenu::ScoreBar, kCountdown = MainMenu::Countdown,
                 kRuling = MainMenu::Ruling, kSystem = MainMenu::System;
 
@@ -341,9 +358,15 @@ constexpr Command kCommands[] = {
     // Keys wherever the focus is, before the focused control sees them.
     {LORNEL_COMMAND(PauseKey), .binding = Do(MainSlot::CountdownPause), .key = kPause},
     {LORNEL_COMMAND(Escape), .binding = Do(MainSlot::Escape), .key = kEsc},
+    // The ranking's buttons.
+    {LORNEL_COMMAND(RanksOnly), .text = "只显示名次", .binding = Do(MainSlot::RanksOnly)},
+    {LORNEL_COMMAND(CopyRanking), .text = "复制", .binding = Do(MainSlot::CopyRanking)},
+    {LORNEL_COMMAND(CloseRanking), .text = "返回", .binding = Do(MainSlot::CloseRanking)},
     // The system menu; the guide says full screen is its last item.
     {LORNEL_COMMAND(Sounds), .text = "声音", .binding = Do(MainSlot::ToggleSounds), .menus = kSystem,
      .checkable = true},
+    {LORNEL_COMMAND(Ranking), .text = "比赛结果\tF9", .binding = Do(MainSlot::ToggleRanking),
+     .key = kF9, .menus = kSystem},
     {LORNEL_COMMAND(FullScreen), .text = "全屏显示\tF11", .binding = Do(MainSlot::ToggleFullScreen),
      .key = kF11, .menus = kSystem, .checkable = true},
 };

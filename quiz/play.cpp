@@ -1,6 +1,7 @@
 #include "quiz/play.h"
 
 #include "config/config.h"
+#include "config/group_settings.h"
 #include "config/quiz_file.h"
 #include "quiz/lesson.h"
 #include "quiz/render.h"
@@ -67,6 +68,8 @@ bool BeginQuiz(Context& ctx) {
   if (config::ConfigFileExists(ctx.host, ctx.configPath)) {
     const config::QuizFile quiz = config::ReadQuizFile(ctx.host, ctx.configPath);
     ctx.round.started = true;
+    round::TakeGroupSettings(ctx.round.draw, config::GroupsInPlay(quiz),
+                             config::RandomGroupOn(quiz));
     ctx.questions = QuestionsOf(quiz);
     ctx.saved = ctx.round;  // a new start writes nothing until it scores
     if (quiz.PointsValue().empty()) ConfigRepairExit(ctx, "加分配置错误", ui::kMbIconWarning);

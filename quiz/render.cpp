@@ -54,6 +54,75 @@ void ApplyCountdownBar(const Countdown& before, const Countdown& after, const Ma
   if (!rangeFirst && after.total != before.total) main.SetRangeMax(bar, after.total);
 }
 
+// --- the groups in play, the random group and the ranking ---------------------
+
+constexpr int kDrawStepPeriod = 50;  // the highlight's steps: under a second in all
+constexpr ui::Colour kHighlightColour = ui::Hex(0xFF0000);
+constexpr MainId kDrawnMarks[kGroupCount] = {MainId::Drawn1, MainId::Drawn2, MainId::Drawn3,
+                                             MainId::Drawn4, MainId::Drawn5, MainId::Drawn6};
+
+// The score sentence of the first n groups: the table's own, cut after the
+// n-th "分." and ended as the sixth is, by one space.
+std::string ScoreSentence(int n) {
+  const std::string full = TableRow(MainId::ScoreSentence).caption;
+  std::size_t end = 0;
+  for (int g = 0; g < n && end != std::string::npos; ++g) {
+    end = full.find("分.", end);
+    if (end != std::string::npos) end += 3;
+  }
+  return end == std::string::npos ? full : full.substr(0, end) + " ";
+}
+
+// Groups beyond those in play go from the group question and the score bar.
+// The shorter sentence is centred anew: its labels move as far as its start
+// did, measured by the backend on both texts.
+void ApplyGroupsInPlay(int n, const MainForm& main) {
+  const int sentence = int(MainId::ScoreSentence);
+  main.SetText(MainId::ScoreSentence, TableRow(MainId::ScoreSentence).caption);
+  const int fullStart = main.form().CaptionCharacterLeft(sentence, 0);
+  main.SetText(MainId::ScoreSentence, ScoreSentence(n));
+  const int shift = main.form().CaptionCharacterLeft(sentence, 0) - fullStart;
+  for (const Group& group : kGroups) {
+    main.form().SetVisible(int(group.radio), group.g <= n);
+    main.form().SetVisible(int(group.score), group.g <= n);
+    main.SetLeft(group.score, TableRow(group.score).rect.left + shift);
+  }
+}
+
+void ApplyDraw(const View& before, const View& after, const MainForm& main) {
+  if (before.groupsInPlay != after.groupsInPlay) ApplyGroupsInPlay(after.groupsInPlay, main);
+  if (before.drawOffered != after.drawOffered)
+    main.form().SetVisible(int(MainId::DrawButton), after.drawOffered);
+  if (before.drawing != after.drawing) {
+    main.form().SetEnabled(int(MainId::DrawButton), !after.drawing);
+    main.SetInterval(MainId::DrawTimer, after.drawing ? kDrawStepPeriod : 0);
+  }
+  for (const Group& group : kGroups) {
+    const auto marked = [&](const View& v) {
+      return v.drawOffered && group.g <= v.groupsInPlay && v.drawn[group.g - 1];
+    };
+    if (marked(before) != marked(after))
+      main.form().SetVisible(int(kDrawnMarks[group.g - 1]), marked(after));
+    if ((before.highlight == group.g) != (after.highlight == group.g))
+      main.SetTextColour(group.radio, after.highlight == group.g
+                                          ? kHighlightColour
+                                          : TableRow(group.radio).textColour);
+    // One radio of the set checked, as a click on it would leave them.
+    if (before.drawChecks != after.drawChecks)
+      main.SetChecked(group.radio, group.g == after.drawCheck);
+  }
+}
+
+void ApplyRanking(const View& before, const View& after, const MainForm& main) {
+  if (before.rankingOffered != after.rankingOffered)
+    main.form().SetVisible(int(MainId::RankingButton), after.rankingOffered);
+  if (before.ranking == after.ranking) return;
+  if (after.ranking)
+    main.form().ShowRanking(*after.ranking);
+  else
+    main.form().CloseRanking();
+}
+
 }  // namespace
 
 void Apply(const View& before, const View& after, const MainForm& main) {
@@ -121,6 +190,9 @@ void Apply(const View& before, const View& after, const MainForm& main) {
     main.SetText(MainId::AnsweringGroup, after.answeringGroup);
   if (before.answeringScore != after.answeringScore)
     main.SetText(MainId::AnsweringScore, after.answeringScore);
+
+  ApplyDraw(before, after, main);
+  ApplyRanking(before, after, main);
 }
 
 }  // namespace lornel::quiz

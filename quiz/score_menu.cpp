@@ -70,7 +70,7 @@ void ScoreMenu(Context& ctx, int group, int x) {
 
 std::u16string ScoreTable(const Round& r) {
   std::string table = "小组\t得分\r\n";
-  for (int g = 1; g <= kGroupCount; ++g)
+  for (int g = 1; g <= r.draw.inPlay; ++g)  // the groups in play, as the score bar shows them
     table += GroupName(g) + "\t" + r.scores[g - 1].Text() + "\r\n";
   return config::gbk::ToUnits(table);
 }

@@ -21,7 +21,7 @@ void ScoreMenu(Context& ctx, int group, int x);
 void AddPoints(Context& ctx, int group);
 void SubtractPoints(Context& ctx, int group);
 void ClearScore(Context& ctx, int group);
-// The six scores on the clipboard (ScoreTable).
+// The scores of the groups in play on the clipboard (ScoreTable).
 void CopyScores(Context& ctx);
 
 // "小组", "得分", then 第一组 ... 第六组 with their scores as shown: tab

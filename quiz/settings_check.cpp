@@ -11,6 +11,7 @@ void ResumeLesson(Context& ctx) {
   const SavedLesson lesson = *ctx.offered;
   if (!BeginQuiz(ctx)) return;
   ctx.round.scores = lesson.scores;
+  ctx.round.draw.drawn = lesson.drawn;
   if (lesson.questions == ctx.questions)
     ctx.round.locked = lesson.locked;
   else

@@ -1,8 +1,11 @@
 #include "quiz/view.h"
 
+#include <algorithm>
+
 #include "quiz/round/answer.h"
 #include "quiz/round/countdown.h"
 #include "quiz/round/groups.h"
+#include "quiz/round/ranking.h"
 #include "quiz/tables.h"
 
 namespace lornel::quiz {
@@ -10,6 +13,18 @@ namespace {
 
 constexpr const char* kNone = "■";  // a placeholder with no group to show
 constexpr const char* kPausedText = "倒计时已暂停";
+
+ui::RankingBoard RankingOf(const Round& r) {
+  ui::RankingBoard board;
+  for (const Place& p : Rank(r.scores, r.draw.inPlay))
+    board.entries.push_back({p.place, std::string("第") + round::GroupNumeral(p.group) + "组",
+                             r.scores[p.group - 1].Text() + " 分"});
+  board.ranksOnly = r.ranking.ranksOnly;
+  board.buttons = {{r.ranking.ranksOnly ? "显示得分" : "只显示名次", int(MainCommand::RanksOnly)},
+                   {"复制", int(MainCommand::CopyRanking)},
+                   {"返回", int(MainCommand::CloseRanking)}};
+  return board;
+}
 
 }  // namespace
 
@@ -44,6 +59,17 @@ View Project(const Round& r, const std::string& undoStep) {
   v.answeringGroup = r.group ? round::GroupNumeral(r.group) : kNone;
   v.answeringScore = r.group ? r.scores[r.group - 1].Text() : kNone;
   for (int g = 0; g < kGroupCount; ++g) v.scores[g] = r.scores[g].Text();
+
+  v.groupsInPlay = r.draw.inPlay;
+  v.drawOffered = r.draw.offered;
+  v.drawing = round::Drawing(r.draw);
+  v.drawn = r.draw.drawn;
+  v.highlight = r.draw.highlight;
+  v.drawCheck = r.draw.check;
+  v.drawChecks = r.draw.checks;
+  v.rankingOffered =
+      r.started && std::find(r.locked.begin(), r.locked.end(), false) == r.locked.end();
+  if (r.ranking.open) v.ranking = RankingOf(r);
   return v;
 }
 

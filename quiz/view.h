@@ -3,9 +3,11 @@
 #pragma once
 
 #include <array>
+#include <optional>
 #include <string>
 
 #include "quiz/round/round.h"
+#include "ui/ranking_board.h"
 
 namespace lornel::quiz {
 
@@ -25,6 +27,16 @@ struct View {
   bool countdownGrey = false;
   std::array<std::string, kGroupCount> scores;
   std::string undoStep;  // what undo would take back, "" when nothing
+
+  // The groups in play, and "随机" with its bag and running highlight.
+  int groupsInPlay = kGroupCount;
+  bool drawOffered = false, drawing = false;
+  std::array<bool, kGroupCount> drawn{};
+  int highlight = 0, drawCheck = 0, drawChecks = 0;
+  // The ranking: its button on the board once every question is locked, and
+  // the ranking itself while it lies over the board.
+  bool rankingOffered = false;
+  std::optional<ui::RankingBoard> ranking;
   bool operator==(const View&) const = default;
 };
 

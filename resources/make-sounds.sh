@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# Synthesises the four sounds of the program from nothing with sox. Run it by
+# Synthesises the five sounds of the program from nothing with sox. Run it by
 # hand after changing a sound; its outputs are committed and the build never
 # runs it.
 #   resources/make-sounds.sh [OUTPUT_DIR]   (default: the folder of this script)
@@ -49,3 +49,22 @@ make 22050 "$out/sound_tick.wav" -n \
 make 11025 "$out/sound_timeout.wav" -n \
   synth 1.2 sine 98 sine mix 146.8 sine mix 203 sine mix 287 sine mix 412 sine mix 611 \
   tremolo 4.5 20 lowpass 3000 fade q 0.015 1.2 1.05 gain -n -3
+
+# Fanfare as the ranking opens: three short brassy notes rising through a
+# C major triad, then the chord held and swelling out. Sawtooths with their
+# octave, filtered warm; 11025 Hz keeps its 1.3 s small.
+note() {  # $1 = output, $2 = seconds, the rest: frequencies
+  local file=$1 length=$2
+  shift 2
+  local voices=(sawtooth "$1")
+  for f in "${@:2}"; do voices+=(sawtooth mix "$f"); done
+  make 11025 "$file" -n synth "$length" "${voices[@]}" vol 0.4 lowpass 2200 fade q 0.01 "$length" 0.03
+}
+note "$work/f1.wav" 0.13 392 784
+note "$work/f2.wav" 0.13 523.25 1046.5
+note "$work/f3.wav" 0.13 659.25 1318.5
+make 11025 "$work/f4.wav" -n \
+  synth 0.9 sawtooth 523.25 sawtooth mix 659.25 sawtooth mix 784 sawtooth mix 1046.5 \
+  vol 0.25 lowpass 2600 tremolo 5.5 12 fade q 0.01 0.9 0.45
+sox -D "$work/f1.wav" "$work/f2.wav" "$work/f3.wav" "$work/f4.wav" "$work/fanfare.wav"
+make 11025 "$out/sound_fanfare.wav" "$work/fanfare.wav" gain -n -4

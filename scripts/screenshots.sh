@@ -26,8 +26,8 @@ png() { convert "$1" -strip -dither None -colors 256 "PNG8:$2"; }
 echo "== the program's panels and the notice window"
 LORNEL_SCREENSHOTS="$work" wine "$build/tests/e2e/e2e_tests.exe" \
   --lornel="$build/bin/lornel.exe" --skinlib="$build/skinlib/SkinH_EL.dll" \
-  --gtest_filter='Layout.*:Notice.*:ScoreMenu.*:Keyboard.EverySample*:QuestionExtras.*'
-for name in main-cover main-board main-question main-round main-digits main-picture notice; do
+  --gtest_filter='Layout.*:Notice.*:ScoreMenu.*:Keyboard.EverySample*:QuestionExtras.*:Ranking.*:GroupDraw.*'
+for name in main-cover main-board main-question main-round main-digits main-picture notice ranking-1280x800 group-draw; do
   png "$work/$name.bmp" "$docs/$name.png"
 done
 # The window with the score bar's menu, which reaches a little below the window.
@@ -43,6 +43,7 @@ for display in "1024x768 96" "2560x1440 144"; do
   png "$work/main-$1-$2dpi.bmp" "$docs/main-$1-$2dpi.png"
   png "$work/notice-$1-$2dpi.bmp" "$docs/notice-$1-$2dpi.png"
 done
+png "$work/ranking-1024x768.bmp" "$docs/ranking-1024x768.png"
 
 echo "== full screen (F11) on a 1920x1080 projector, on a question"
 LORNEL_SCREENSHOTS="$work" LORNEL_DISPLAY=1920x1080@96 "$root/scripts/wine-display.sh" 1920x1080 96 \
@@ -50,6 +51,7 @@ LORNEL_SCREENSHOTS="$work" LORNEL_DISPLAY=1920x1080@96 "$root/scripts/wine-displ
   --skinlib="$build/skinlib/SkinH_EL.dll" --gtest_filter='FullScreen.*'
 png "$work/fullscreen-1920x1080.bmp" "$docs/fullscreen-1920x1080.png"
 png "$work/fullscreen-picture-1920x1080.bmp" "$docs/fullscreen-picture-1920x1080.png"
+png "$work/ranking-fullscreen-1920x1080.bmp" "$docs/ranking-fullscreen-1920x1080.png"
 
 echo "== the board under en_US.UTF-8"
 run="$work/en_US"

@@ -12,6 +12,8 @@
 #include "ui/commands.h"
 #include "ui/display_scale.h"
 #include "ui/kinds.h"
+#include "ui/picture_pixels.h"
+#include "ui/ranking_board.h"
 
 namespace lornel::ui {
 
@@ -44,7 +46,8 @@ class Form {
   virtual void SetPosition(int id, int value) = 0;
   virtual int Position(int id) const = 0;
   virtual bool IsChecked(int id) const = 0;
-  virtual void SetChecked(int id, bool checked) = 0;  // a CheckBox; reports no event
+  // A CheckBox, or a RadioBox alone (the rest of its set as they were); reports no event.
+  virtual void SetChecked(int id, bool checked) = 0;
   // Left coordinate in the parent, clamped to +-32627; top and size kept.
   virtual void SetLeft(int id, int left) = 0;
   virtual int Left(int id) const = 0;
@@ -79,6 +82,16 @@ class Form {
   virtual void ShowPictureLarge(int /*id*/) {}
   virtual void ClosePictureLarge() {}
   virtual bool IsPictureLarge() const { return false; }
+
+  // The ranking (ui/ranking_board.h) over the whole client area, above every
+  // control and an enlarged picture, following full screen, until
+  // CloseRanking; a changed board shows at once. Its buttons raise their
+  // commands, and keys go to it, not to the controls beneath.
+  virtual void ShowRanking(const RankingBoard& /*board*/) {}
+  virtual void CloseRanking() {}
+  // The ranking shown, as a picture of the client area without its buttons;
+  // empty while none is shown.
+  virtual Pixels RankingPicture() const { return {}; }
 
   // --- the window -------------------------------------------------------------
   virtual void ShowWindow() = 0;

@@ -25,6 +25,8 @@ class Win32Host : public platform::Host {
                                                const std::string& backupPath) override;
   std::optional<std::u16string> ClipboardText() override;
   bool SetClipboardText(const std::u16string& text, platform::Handle owner) override;
+  bool SetClipboardTextAndPicture(const std::u16string& text, const platform::RgbPicture& picture,
+                                  platform::Handle owner) override;
 
   std::string ModuleFileName() override;
   bool ChangeDirectory(const std::string& path) override;

@@ -58,15 +58,25 @@ bool ReadScores(std::string_view text, std::array<Points, kGroupCount>& scores) 
   return true;
 }
 
-bool ReadLocked(std::string_view text, std::array<bool, kQuestionCount>& locked) {
+// "3 5 12": the numbers (from 1) whose flags are set.
+template <std::size_t N>
+bool ReadNumbers(std::string_view text, std::array<bool, N>& set) {
   while (!text.empty()) {
     const std::size_t space = text.find(' ');
     int n = 0;
-    if (!ReadInt(text.substr(0, space), n) || n < 1 || n > kQuestionCount) return false;
-    locked[n - 1] = true;
+    if (!ReadInt(text.substr(0, space), n) || n < 1 || n > int(N)) return false;
+    set[n - 1] = true;
     text.remove_prefix(space == std::string_view::npos ? text.size() : space + 1);
   }
   return true;
+}
+
+template <std::size_t N>
+std::string Numbers(const std::array<bool, N>& set) {
+  std::string text;
+  for (std::size_t n = 1; n <= N; ++n)
+    if (set[n - 1]) text += (text.empty() ? "" : " ") + std::to_string(n);
+  return text;
 }
 
 }  // namespace
@@ -81,14 +91,9 @@ std::string WriteLesson(const SavedLesson& lesson) {
   text += "questions=" + Hex(lesson.questions) + "\r\n";
   text += "scores=";
   for (int g = 0; g < kGroupCount; ++g) text += (g ? "|" : "") + lesson.scores[g].ExactText();
-  text += "\r\nlocked=";
-  bool first = true;
-  for (int n = 1; n <= kQuestionCount; ++n) {
-    if (!lesson.locked[n - 1]) continue;
-    text += (first ? "" : " ") + std::to_string(n);
-    first = false;
-  }
-  text += "\r\n";
+  text += "\r\nlocked=" + Numbers(lesson.locked) + "\r\n";
+  if (const std::string drawn = Numbers(lesson.drawn); !drawn.empty())
+    text += "drawn=" + drawn + "\r\n";
   text += "check=" + Hex(Fnv1a(text)) + "\r\n";
   return text;
 }
@@ -116,7 +121,8 @@ std::optional<SavedLesson> ReadLesson(std::string_view file) {
   SavedLesson lesson;
   if (!ReadTime(values["saved"], lesson.savedAt) ||
       !ReadHex(values["questions"], lesson.questions) ||
-      !ReadScores(values["scores"], lesson.scores) || !ReadLocked(values["locked"], lesson.locked))
+      !ReadScores(values["scores"], lesson.scores) ||
+      !ReadNumbers(values["locked"], lesson.locked) || !ReadNumbers(values["drawn"], lesson.drawn))
     return std::nullopt;
   return lesson;
 }
@@ -126,6 +132,8 @@ bool WorthResuming(const SavedLesson& lesson) {
     if (score != Points()) return true;
   for (bool locked : lesson.locked)
     if (locked) return true;
+  for (bool drawn : lesson.drawn)
+    if (drawn) return true;
   return false;
 }
 

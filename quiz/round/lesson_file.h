@@ -19,6 +19,7 @@ struct SavedLesson {
   std::uint64_t questions = 0;  // QuestionsFingerprint of the quiz played
   std::array<Points, kGroupCount> scores{};
   std::array<bool, kQuestionCount> locked{};
+  std::array<bool, kGroupCount> drawn{};  // the random pick's bag; none in older files
 };
 
 // Text lines ending in a check of their own: a file cut short or damaged
@@ -26,7 +27,8 @@ struct SavedLesson {
 std::string WriteLesson(const SavedLesson& lesson);
 std::optional<SavedLesson> ReadLesson(std::string_view file);
 
-// Points given or a question locked: a lesson worth offering to go on with.
+// Points given, a question locked or a group drawn: a lesson worth offering
+// to go on with.
 bool WorthResuming(const SavedLesson& lesson);
 // "上次 10:42 · 一组 3 分 · 二组 1 分": when, then every group that has points
 // (or how many questions were done, when none has).

@@ -12,6 +12,7 @@
 #include "quiz/round/choice.h"
 #include "quiz/round/draw.h"
 #include "quiz/round/points.h"
+#include "quiz/round/ranking.h"
 
 namespace lornel::quiz {
 
@@ -74,6 +75,9 @@ struct Round {
   Buzz buzz;
   // The groups in play and the random pick's bag (quiz/round/draw.h).
   GroupDraw draw;
+
+  // The ranking (比赛结果) lying over the board (quiz/round/ranking.h).
+  RankingShown ranking;
 };
 
 // --- rules the board has always followed ---------------------------------------

@@ -9,12 +9,13 @@ namespace {
 void PutBackScoring(Round& now, const Round& before) {
   now.scores = before.scores;
   now.locked = before.locked;
+  now.draw.drawn = before.draw.drawn;  // a random pick goes back into the bag
 }
 
 }  // namespace
 
 bool ScoringDiffers(const Round& a, const Round& b) {
-  return a.scores != b.scores || a.locked != b.locked;
+  return a.scores != b.scores || a.locked != b.locked || a.draw.drawn != b.draw.drawn;
 }
 
 void UndoHistory::Record(std::string what, const Round& before, const Round& after) {

@@ -268,6 +268,35 @@ ui::Size FakeForm::PictureSize(int id) const {
                                                                                       : ui::Size{};
 }
 
+ui::Pixels FakeForm::RankingPicture() const {
+  if (!ranking) return {};
+  const ui::RankingScene scene = ui::LayOutRanking(*ranking, client);
+  ui::Pixels picture{client.width, client.height, {}};
+  const auto argb = [](ui::Colour c) {  // COLORREF to 0xAARRGGBB, opaque
+    return 0xFF000000u | (c & 0xFFu) << 16 | (c & 0xFF00u) | (c >> 16 & 0xFFu);
+  };
+  picture.argb.assign(std::size_t(client.width) * client.height, argb(scene.background));
+  for (const ui::RankingShape& shape : scene.shapes) {
+    if (!shape.text.empty()) continue;
+    const ui::Rect& r = shape.rect;
+    for (int y = std::max(r.top, 0); y < std::min(r.bottom(), client.height); ++y)
+      for (int x = std::max(r.left, 0); x < std::min(r.right(), client.width); ++x)
+        picture.argb[std::size_t(y) * client.width + x] = argb(shape.colour);
+  }
+  return picture;
+}
+
+bool FakeForm::ClickRankingButton(const std::string& caption) {
+  if (!ranking || !inputEnabled || (modalBoxes && *modalBoxes > 0)) return false;
+  for (const ui::RankingBoard::Button& button : ranking->buttons)
+    if (button.caption == caption) {
+      RaiseCommand(button.command, std::nullopt);
+      clock_.RunPosted();
+      return true;
+    }
+  return false;
+}
+
 void FakeForm::ShowPictureLarge(int id) {
   if (PictureSize(id).width > 0) largePicture = id;
 }
@@ -322,7 +351,7 @@ bool FakeForm::Contains(int id, int x, int y) const {
 // disabled controls are passed over, as WindowFromPoint does; panels are
 // opaque, so a point inside a shown panel never reaches what lies beneath it.
 int FakeForm::HitTest(int x, int y) const {
-  if (!windowVisible_ || destroyed_) return -1;
+  if (!windowVisible_ || destroyed_ || ranking) return -1;
   int parent = ui::kWindowParent, hit = -1;
   for (bool descended = true; descended;) {
     descended = false;
@@ -393,7 +422,7 @@ void FakeForm::PressKey(ui::Key key) {
     return;
   }
   const int vk = key.vk;
-  if (focused_ < 0 || key.ctrl || key.alt) return;
+  if (focused_ < 0 || key.ctrl || key.alt || ranking) return;
   const ui::Row& row = table_[focused_];
   if (vk == kVkTab) {
     const int n = table_.size();

@@ -77,6 +77,17 @@ class FakeForm : public ui::Form {
   void ShowPictureLarge(int id) override;
   void ClosePictureLarge() override { largePicture = -1; }
   bool IsPictureLarge() const override { return largePicture >= 0; }
+  // The ranking shown over every control: clicks reach none of them and keys
+  // only the commands; its picture is its filled shapes at `client` size.
+  std::optional<ui::RankingBoard> ranking;
+  ui::Size client{1187, 734};
+  void ShowRanking(const ui::RankingBoard& board) override {
+    if (!destroyed_) ranking = board;
+  }
+  void CloseRanking() override { ranking.reset(); }
+  ui::Pixels RankingPicture() const override;
+  // A click on the ranking's button with this caption; false when none shows.
+  bool ClickRankingButton(const std::string& caption);
   void SetFullScreen(bool on) override { fullScreen_ = on && !destroyed_; }
   bool IsFullScreen() const override { return fullScreen_; }
   std::optional<std::string> AskOpenPicture(const std::string& folder) override {

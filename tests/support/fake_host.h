@@ -99,8 +99,17 @@ class FakeHost : public platform::Host {
   bool SetClipboardText(const std::u16string& text, platform::Handle) override {
     if (clipboardBusy) return false;
     clipboard = text;
+    clipboardPicture = {};
     return true;
   }
+  bool SetClipboardTextAndPicture(const std::u16string& text, const platform::RgbPicture& picture,
+                                  platform::Handle owner) override {
+    if (!SetClipboardText(text, owner)) return false;
+    clipboardPicture = picture;
+    return true;
+  }
+  // What a copy put there besides its text, empty when none; a text alone clears it.
+  platform::RgbPicture clipboardPicture;
   bool clipboardBusy = false;  // another program holds the clipboard
 
   std::string ModuleFileName() override { return moduleFileName; }

@@ -14,6 +14,7 @@ inline constexpr const wchar_t* kTransLabelClass = L"LornelTransLabel";
 inline constexpr const wchar_t* kPictureClass = L"LornelPicture";
 inline constexpr const wchar_t* kTimerClass = L"LornelTimer";
 inline constexpr const wchar_t* kLargePictureClass = L"LornelLargePicture";
+inline constexpr const wchar_t* kRankingClass = L"LornelRanking";
 
 // Control ids start above IDOK/IDCANCEL so Enter or Esc can never pose as a click.
 inline constexpr int kFirstControlId = 1000;
@@ -27,6 +28,7 @@ UINT LayoutScaleMessage();
 LRESULT CALLBACK TopLevelProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
 LRESULT CALLBACK OwnKindProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
 LRESULT CALLBACK LargePictureProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
+LRESULT CALLBACK RankingProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
 LRESULT CALLBACK PanelProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
 
 // The brush of a background colour: the skin-following button face for

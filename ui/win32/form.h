@@ -116,6 +116,10 @@ class Win32Form : public ui::Form {
   void ShowPictureLarge(int id) override;
   void ClosePictureLarge() override;
   bool IsPictureLarge() const override { return largePicture_ != nullptr; }
+  // ranking.cpp
+  void ShowRanking(const ui::RankingBoard& board) override;
+  void CloseRanking() override;
+  ui::Pixels RankingPicture() const override;
   // fullscreen.cpp
   void SetFullScreen(bool on) override;
   bool IsFullScreen() const override { return windowed_.has_value(); }
@@ -159,6 +163,14 @@ class Win32Form : public ui::Form {
   void PlaceLargePicture();
   void PaintLargePicture(HDC dc, const RECT& client);
   void OnLargePictureDestroyed(HWND window);
+  // The ranking's window follows the client area too; it paints the ranking
+  // and passes its buttons' clicks on as their commands.
+  void PlaceRanking();
+  void PaintRanking(HDC dc, const RECT& client);
+  void OnRankingButton(int index);
+  void OnRankingDestroyed(HWND window);
+  // Where Tab moves the focus: the ranking's buttons while it is up.
+  HWND TabScope() const;
   static Control* ControlOf(HWND hwnd);
   static Win32Form* FormOf(HWND hwnd);
 
@@ -209,6 +221,12 @@ class Win32Form : public ui::Form {
   std::vector<ui::CommandState> commandStates_;  // per row of the command table
   HWND largePicture_ = nullptr;                  // the enlarged picture's window, of label largeId_
   int largeId_ = -1;
+  struct Ranking {  // the ranking's window while it is up
+    HWND window = nullptr;
+    std::vector<HWND> buttons;  // its children, in the board's order
+    ui::RankingBoard board;
+    HWND focusBefore = nullptr;  // given the focus back when it goes
+  } ranking_;
   ui::Size tableClient_;  // the client area the tables were laid out in
   FontCache fonts_;       // every font of the controls, at the current scale
 };

@@ -21,7 +21,10 @@ bool PreTranslate(const MSG& msg) {
   if (form->OnCommandKey(msg.wParam)) return true;
   if (msg.message != WM_KEYDOWN || msg.wParam != VK_TAB) return false;
   const bool back = GetKeyState(VK_SHIFT) < 0;
-  if (HWND next = GetNextDlgTabItem(root, GetFocus(), back)) SetFocus(next);
+  // Within the ranking while it is up: the controls beneath it are out of reach.
+  HWND scope = form->TabScope(), focus = GetFocus();
+  if (focus && !IsChild(scope, focus)) focus = nullptr;
+  if (HWND next = GetNextDlgTabItem(scope, focus, back)) SetFocus(next);
   return true;
 }
 

@@ -65,6 +65,7 @@ void RegisterClassesOnce() {
   Register(kPictureClass, OwnKindProc, CS_HREDRAW | CS_VREDRAW, arrow);
   Register(kTimerClass, OwnKindProc, 0, arrow);
   Register(kLargePictureClass, LargePictureProc, CS_HREDRAW | CS_VREDRAW, arrow);
+  Register(kRankingClass, RankingProc, 0, arrow);
 }
 
 LRESULT CALLBACK TopLevelProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -117,7 +118,10 @@ LRESULT CALLBACK TopLevelProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lPa
         if (form && form->OnSysCommand(wParam)) return 0;
         break;
       case WM_SIZE:
-        if (form) form->PlaceLargePicture();
+        if (form) {
+          form->PlaceLargePicture();
+          form->PlaceRanking();
+        }
         break;
       case WM_DISPLAYCHANGE:
         if (form) form->OnDisplayChange();

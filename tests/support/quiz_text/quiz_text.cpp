@@ -29,6 +29,9 @@ std::string QuizFile::Bytes() const {
   if (pinyin || lenient) head(config::kJudgingSection);
   line(config::kPinyinKey, pinyin);
   line(config::kLenientKey, lenient);
+  if (groupCount || randomGroup) head(config::kGroupsSection);
+  line(config::kGroupCountKey, groupCount);
+  line(config::kRandomGroupKey, randomGroup);
   return ini;
 }
 

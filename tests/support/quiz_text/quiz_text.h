@@ -19,7 +19,8 @@ struct QuizFile {
   std::optional<std::string> points = "1";
   // Each question's own; a section is written only when one of its values is set.
   PerQuestion pictures, countdowns, pointsOf, others;
-  std::optional<std::string> pinyin, lenient;  // the judging switches
+  std::optional<std::string> pinyin, lenient;          // the judging switches
+  std::optional<std::string> groupCount, randomGroup;  // "分组：" "组数", "随机选组"
   std::string Bytes() const;
 };
 

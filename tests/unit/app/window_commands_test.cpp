@@ -22,16 +22,16 @@ class WindowCommandsTest : public QuizTest {
 
 TEST_F(WindowCommandsTest, F11AndTheMenuSwitchFullScreenWhereverTheFocusIsAndEscLeavesIt) {
   StartWith(quiz);
-  EXPECT_EQ(SystemMenu(), "撤销\tCtrl+Z | 声音(v) | 全屏显示\tF11")
+  EXPECT_EQ(SystemMenu(), "撤销\tCtrl+Z | 声音(v) | 比赛结果\tF9 | 全屏显示\tF11")
       << "full screen last, as the guide says";
   rt.form().Focus(Id::AnswerBox);
   rt.main.PressKey(kVkF11);
   EXPECT_TRUE(FullScreen());
-  EXPECT_EQ(SystemMenu(), "撤销\tCtrl+Z | 声音(v) | 全屏显示\tF11(v)");
+  EXPECT_EQ(SystemMenu(), "撤销\tCtrl+Z | 声音(v) | 比赛结果\tF9 | 全屏显示\tF11(v)");
   rt.Type("ab");
   rt.main.PressKey(kVkEscape);
   EXPECT_FALSE(FullScreen());
-  EXPECT_EQ(SystemMenu(), "撤销\tCtrl+Z | 声音(v) | 全屏显示\tF11");
+  EXPECT_EQ(SystemMenu(), "撤销\tCtrl+Z | 声音(v) | 比赛结果\tF9 | 全屏显示\tF11");
   rt.main.PressKey(kVkEscape);  // windowed, Esc changes nothing
   EXPECT_FALSE(FullScreen());
   EXPECT_EQ(rt.Text(Id::AnswerBox), "ab");
@@ -65,11 +65,11 @@ TEST_F(WindowCommandsTest, TheSoundsItemSwitchesThemForThisRunAndShowsIt) {
   Confirm();
   Enter("nope");
   Choose(MainCommand::Sounds);
-  EXPECT_EQ(SystemMenu(), "撤销\tCtrl+Z | 声音 | 全屏显示\tF11");
+  EXPECT_EQ(SystemMenu(), "撤销\tCtrl+Z | 声音 | 比赛结果\tF9 | 全屏显示\tF11");
   Check();
   EXPECT_TRUE(rt.sounds.played.empty());
   Choose(MainCommand::Sounds);
-  EXPECT_EQ(SystemMenu(), "撤销\tCtrl+Z | 声音(v) | 全屏显示\tF11");
+  EXPECT_EQ(SystemMenu(), "撤销\tCtrl+Z | 声音(v) | 比赛结果\tF9 | 全屏显示\tF11");
   Check();
   EXPECT_EQ(rt.sounds.sounds(), std::vector<platform::Sound>{platform::Sound::Wrong});
   EXPECT_EQ(ConfigWrites(), 0) << "a setting of the run, not of the file";

@@ -33,6 +33,8 @@ TEST(ExampleFile, HoldsFourteenQuestionsAThirtySecondCountdownOnePointAndSounds)
   EXPECT_EQ(TextToInteger(ReadIniValue(file, kCountdownSection, kCountdownKey)), 30);
   EXPECT_EQ(ReadIniValue(file, kPointsSection, kPointsKey), "1");
   EXPECT_EQ(ReadIniValue(file, kSoundSection, kSoundKey), "1");
+  EXPECT_EQ(ReadIniValue(file, kGroupsSection, kRandomGroupKey), "1")
+      << "随机 on the group question";
 }
 
 TEST(ExampleFile, ItsQuestionPictureLiesBesideIt) {
@@ -64,7 +66,7 @@ TEST(ExampleFile, IsGbkWithCrLfInTheDefaultFilesLayout) {
     ++lines;
   }
   EXPECT_EQ(lines, 40);
-  for (const char* section : {"[判题方式：]\r", "[声音：]\r", "[其他答案：]\r"}) {
+  for (const char* section : {"[判题方式：]\r", "[声音：]\r", "[分组：]\r", "[其他答案：]\r"}) {
     while (std::getline(ours, a) && a[0] != '[') {
     }
     EXPECT_EQ(a, section);

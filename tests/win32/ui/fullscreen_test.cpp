@@ -138,20 +138,21 @@ TEST_F(FullScreen, F11AndEscWorkFromTheAnswerBoxAndTypingIsUntouched) {
   EXPECT_FALSE(form->IsFullScreen());
 }
 
-// Windows' own items, a separator, 撤销, 声音, and 全屏显示 last, as the guide says.
+// Windows' own items, a separator, 撤销, 声音, 比赛结果 and 全屏显示 last, as the guide says.
 TEST_F(FullScreen, TheSystemMenuItemIsLastSwitchesAndIsCheckedWhileOn) {
   HMENU menu = GetSystemMenu(form->hwnd(), FALSE);
   const int last = GetMenuItemCount(menu) - 1;
   std::vector<std::wstring> texts;
-  for (int i = last - 3; i <= last; ++i) {
+  for (int i = last - 4; i <= last; ++i) {
     wchar_t text[64] = {};
     GetMenuStringW(menu, static_cast<UINT>(i), text, 64, MF_BYPOSITION);
     texts.push_back(text);
   }
   EXPECT_EQ(texts, (std::vector<std::wstring>{L"", L"\u64a4\u9500\tCtrl+Z",         // 撤销
                                               L"\u58f0\u97f3",                      // 声音
+                                              L"\u6bd4\u8d5b\u7ed3\u679c\tF9",      // 比赛结果
                                               L"\u5168\u5c4f\u663e\u793a\tF11"}));  // 全屏显示
-  EXPECT_EQ(GetMenuState(menu, static_cast<UINT>(last - 3), MF_BYPOSITION) & MF_SEPARATOR,
+  EXPECT_EQ(GetMenuState(menu, static_cast<UINT>(last - 4), MF_BYPOSITION) & MF_SEPARATOR,
             static_cast<UINT>(MF_SEPARATOR));
   const UINT command = GetMenuItemID(menu, last);
 
