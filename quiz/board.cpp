@@ -1,5 +1,6 @@
 #include "quiz/board.h"
 
+#include "config/question_kinds.h"
 #include "config/quiz_file.h"
 #include "quiz/play.h"
 #include "quiz/round/board.h"
@@ -11,7 +12,8 @@ void OpenQuestion(Context& ctx, int n) {
   if (!QuestionOffered(ctx.round, n) || n < 1 || n > kQuestionCount) return;
   const config::QuizFile quiz = config::ReadQuizFile(ctx.host, ctx.configPath);
   round::OpenQuestion(ctx.round, n,
-                      {quiz.Title(n), quiz.Answer(n), quiz.PictureValue(n), quiz.PicturePath(n)});
+                      {quiz.Title(n), quiz.Answer(n), quiz.PictureValue(n), quiz.PicturePath(n),
+                       config::AskedQuestionOf(quiz, n)});
 }
 
 void CancelQuestion(Context& ctx) { round::CancelQuestion(ctx.round); }

@@ -33,7 +33,11 @@
   X(KeyF, 按钮32) X(KeyD, 按钮30) X(KeyS, 按钮29) X(KeyA, 按钮28) \
   X(KeyBackspace, 按钮27) X(KeyP, 按钮26) X(KeyO, 按钮25) X(KeyI, 按钮24) \
   X(KeyU, 按钮23) X(KeyY, 按钮22) X(KeyT, 按钮21) X(KeyR, 按钮20) \
-  X(KeyE, 按钮19) X(KeyW, 按钮18) X(KeyQ, 按钮17) X(AnswerBox, 编辑框1) \
+  X(KeyE, 按钮19) X(KeyW, 按钮18) X(KeyQ, 按钮17) \
+  X(OptionPairA, 按钮53) X(OptionPairB, 按钮54) X(OptionFourA, 按钮55) X(OptionFourB, 按钮56) \
+  X(OptionFourC, 按钮57) X(OptionFourD, 按钮58) X(OptionSixA, 按钮59) X(OptionSixB, 按钮60) \
+  X(OptionSixC, 按钮61) X(OptionSixD, 按钮62) X(OptionSixE, 按钮63) X(OptionSixF, 按钮64) \
+  X(AnswerBox, 编辑框1) \
   X(AnswerBoxCaption, 标签16) X(LockTimer14, 时钟17) X(LockTimer13, 时钟16) X(LockTimer12, 时钟15) \
   X(LockTimer11, 时钟14) X(LockTimer10, 时钟13) X(LockTimer9, 时钟12) X(LockTimer8, 时钟11) \
   X(LockTimer7, 时钟10) X(LockTimer6, 时钟9) X(LockTimer5, 时钟8) X(LockTimer4, 时钟7) \
@@ -52,7 +56,7 @@ enum class MainId : int {
 #undef LORNEL_ID
 };
 
-inline constexpr int kMainControlCount = 133;
+inline constexpr int kMainControlCount = 145;
 
 // The main window's handlers (the quiz's); the question and the virtual key
 // travel in Binding::arg.
@@ -76,6 +80,7 @@ enum class MainSlot : std::uint8_t {
   CountdownPause,
   EnlargePicture,  // a left button down on a question label
   ResumeLesson,
+  ChooseOption,  // arg: the option, 0 for A; an option button or a key A to F
   // Commands (MainCommand): the score bar's items take the group in arg.
   Undo,
   AddPoints,
@@ -87,7 +92,8 @@ enum class MainSlot : std::uint8_t {
   RuleCorrect,
   ToggleSounds,
   ToggleFullScreen,
-  Escape,  // an enlarged picture closes, else full screen ends
+  ClearChoice,  // Backspace while a choice question is answered
+  Escape,       // an enlarged picture closes, else full screen ends
 };
 
 // The main window's menus: the system menu, then its popup menus.
@@ -100,6 +106,7 @@ static_assert(static_cast<int>(MainMenu::System) == ui::kSystemMenu);
 #define LORNEL_MAIN_COMMANDS(X) \
   X(Undo) X(UndoSeparator) X(ScoreTitle) X(AddPoints) X(SubtractPoints) X(ClearScore) X(ScoreSeparator) X(CopyScores) \
   X(PauseCountdown) X(AddTenSeconds) X(TakeTenSeconds) X(RuleCorrect) X(PauseKey) X(Escape) \
+  X(ChooseA) X(ChooseB) X(ChooseC) X(ChooseD) X(ChooseE) X(ChooseF) X(ClearChoice) \
   X(Sounds) X(FullScreen)
 // clang-format on
 

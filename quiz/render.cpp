@@ -1,5 +1,6 @@
 #include "quiz/render.h"
 
+#include "quiz/choice_render.h"
 #include "quiz/key_layer.h"
 #include "quiz/question_picture.h"
 #include "quiz/tables.h"
@@ -99,6 +100,7 @@ void Apply(const View& before, const View& after, const MainForm& main) {
   if (before.shaking != after.shaking)
     main.SetInterval(MainId::ShakeTimer, after.shaking ? kShakePeriod : 0);
   if (before.layer != after.layer) CaptionKeys(main, after.layer);
+  ApplyChoice(before.choice, after.choice, main);
 
   ApplyCountdownBar(before.countdown, after.countdown, main);
   if (before.countdownNumber != after.countdownNumber)

@@ -29,6 +29,11 @@ std::string QuizFile::Bytes() const {
   if (pinyin || lenient) head(config::kJudgingSection);
   line(config::kPinyinKey, pinyin);
   line(config::kLenientKey, lenient);
+  section(
+      config::kKindSection, kinds, [](int n) { return config::QuestionKey(n, "题型"); }, false);
+  section(
+      config::kOptionsSection, options, [](int n) { return config::QuestionKey(n, "选项"); },
+      false);
   return ini;
 }
 

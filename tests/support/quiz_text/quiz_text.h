@@ -20,6 +20,7 @@ struct QuizFile {
   // Each question's own; a section is written only when one of its values is set.
   PerQuestion pictures, countdowns, pointsOf, others;
   std::optional<std::string> pinyin, lenient;  // the judging switches
+  PerQuestion kinds, options;                  // 选择 or 判断, and a choice's options
   std::string Bytes() const;
 };
 

@@ -1,0 +1,26 @@
+// What the answer panel shows of a choice or true/false question: option
+// buttons where the keyboard's keys were, their looks, and the choice in a
+// read-only answer box. A typed question shows the keyboard as ever.
+#pragma once
+
+#include <array>
+#include <string>
+
+#include "config/question_kinds.h"
+#include "quiz/round/round.h"
+#include "ui/option_paint.h"
+
+namespace lornel::quiz {
+
+struct ChoiceView {
+  int count = 0;  // option buttons up; 0: the keyboard
+  std::array<std::string, config::kMaxOptions> captions;
+  std::array<ui::OptionLook, config::kMaxOptions> looks;
+  bool taking = false;  // a tap, or a key A to F, chooses
+  std::string answer;   // the answer box's text; "" too while a typed question keeps it the user's
+  bool operator==(const ChoiceView&) const = default;
+};
+
+ChoiceView ProjectChoice(const Round& r);
+
+}  // namespace lornel::quiz
