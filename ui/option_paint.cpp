@@ -5,7 +5,10 @@
 namespace lornel::ui {
 namespace {
 
-constexpr int kThinFrame = 2, kThickFrame = 8, kMarkSide = 28;
+constexpr int kThinFrame = 2, kThickFrame = 8;
+// The mark takes half the height inside the frame, within these bounds: on a
+// tall true/false button it must outweigh the caption's own "√" or "×".
+constexpr int kSmallestMark = 28, kLargestMark = 56;
 // Little above and below: two lines of the smallest font fit a button 76 high.
 constexpr int kPadAcross = 6, kPadDown = 2;
 
@@ -42,7 +45,9 @@ OptionPaint PlanOption(Size client, OptionLook look, bool pressed, Scale scale) 
   const bool thick = look.chosen || look.verdict != None;
   p.frameWidth = thick ? thickest : std::min(scale.Of(kThinFrame), thickest);
   const int across = thickest + scale.Of(kPadAcross), down = thickest + scale.Of(kPadDown);
-  const int side = std::max(0, std::min(scale.Of(kMarkSide), client.height - 2 * down));
+  const int inside = client.height - 2 * down;
+  const int side = std::max(
+      0, std::min(std::clamp(inside / 2, scale.Of(kSmallestMark), scale.Of(kLargestMark)), inside));
   // The mark's place is kept when there is none.
   p.markBox = {across, (client.height - side) / 2, side, side};
   const int textLeft = p.markBox.right() + scale.Of(kPadAcross);
