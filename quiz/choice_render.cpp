@@ -51,7 +51,6 @@ void ApplyChoice(const ChoiceView& before, const ChoiceView& after, const MainFo
       main.SetText(button, after.captions[at]);
     if (fresh || before.looks[at] != after.looks[at])
       main.form().SetOptionLook(int(button), after.looks[at]);
-    if (fresh || before.taking != after.taking) main.form().SetEnabled(int(button), after.taking);
     if (fresh) main.Show(button);
   }
   if (before.taking != after.taking)

@@ -16,8 +16,11 @@ struct ChoiceView {
   int count = 0;  // option buttons up; 0: the keyboard
   std::array<std::string, config::kMaxOptions> captions;
   std::array<ui::OptionLook, config::kMaxOptions> looks;
-  bool taking = false;  // a tap, or a key A to F, chooses
-  std::string answer;   // the answer box's text; "" too while a typed question keeps it the user's
+  // A key A to F chooses, as a tap does. The buttons stay enabled, as the
+  // keys do: a tap at any other time changes nothing, and enabling them would
+  // only paint them twice as the group panel goes.
+  bool taking = false;
+  std::string answer;  // the answer box's text; "" too while a typed question keeps it the user's
   bool operator==(const ChoiceView&) const = default;
 };
 

@@ -92,7 +92,9 @@ TEST_F(ChoiceBoard, TapsChooseAWrongChoiceShakesAndIsKeptAndARightOneScoresAndLo
   EXPECT_EQ(rt.Text(Id::CorrectAnswer), "A 太平洋");
   EXPECT_FALSE(rt.Visible(Id::AnswerCover));
   EXPECT_EQ(Look(Id::OptionFourA), (ui::OptionLook{true, Verdict::Right}));
-  EXPECT_FALSE(rt.Enabled(Id::OptionFourC));  // the marks stay, the taps are over
+  Tap(Id::OptionFourC);  // the marks stay, the taps are over
+  EXPECT_EQ(rt.Text(Id::AnswerBox), "A");
+  EXPECT_EQ(Look(Id::OptionFourC), ui::OptionLook{});
   // "继续选题" brings the keyboard back, typing again.
   ASSERT_TRUE(rt.Click(Id::NextQuestionButton));
   EXPECT_TRUE(Shown(Id::KeyQ) && !Shown(Id::OptionFourA));
