@@ -38,10 +38,13 @@ void ApplyChoice(const ChoiceView& before, const ChoiceView& after, const MainFo
   if (moved) {
     for (std::size_t i = 0; i < was.size(); ++i)
       if (i >= now.size() || was[i] != now[i] || int(i) >= after.count) main.Hide(was[i]);
-    if ((before.count == 0) != (after.count == 0)) {
-      ShowKeys(main, after.count == 0);
-      main.SetReadOnly(AnswerBox, after.count != 0);
-    }
+  }
+  // The box is the Round's alone while the options are up: whatever was typed
+  // before they came goes.
+  const bool switched = (before.count == 0) != (after.count == 0);
+  if (switched) {
+    ShowKeys(main, after.count == 0);
+    main.SetReadOnly(AnswerBox, after.count != 0);
   }
   for (int i = 0; i < after.count; ++i) {
     const auto at = static_cast<std::size_t>(i);
@@ -55,7 +58,7 @@ void ApplyChoice(const ChoiceView& before, const ChoiceView& after, const MainFo
   }
   if (before.taking != after.taking)
     for (MainCommand key : kKeys) main.SetCommandState(key, {"", after.taking});
-  if (before.answer != after.answer) main.SetText(AnswerBox, after.answer);
+  if (switched || before.answer != after.answer) main.SetText(AnswerBox, after.answer);
 }
 
 }  // namespace lornel::quiz

@@ -33,6 +33,9 @@ std::string Sample() {
 void OpenAndConfirm(Session& s, MainId question) {
   s.Press(question, [&] { return Visible(s.Of(MainId::GroupPanel)); });
   s.Press(MainId::ConfirmGroupButton, [&] { return !Visible(s.Of(MainId::GroupPanel)); });
+  // The panel goes first; the handler that puts up the options has returned by this.
+  DWORD_PTR ignored = 0;
+  SendMessageTimeoutW(s.p.MainWindow(), WM_NULL, 0, 0, SMTO_NORMAL, 5000, &ignored);
 }
 
 // A tap, and the answer box showing what it chose.

@@ -108,9 +108,11 @@ TEST_F(ChoiceBoard, TapsChooseAWrongChoiceShakesAndIsKeptAndARightOneScoresAndLo
 
 TEST_F(ChoiceBoard, KeysAToFChooseOtherTypingDoesNothingAndBackspaceClears) {
   Open(10);
-  rt.Type("a");  // the group is not confirmed yet
+  rt.main.Focus(int(Id::AnswerBox));
+  rt.Type("a");  // the group is not confirmed yet: typed into the box beneath the panel
+  EXPECT_EQ(rt.Text(Id::AnswerBox), "a");
   Confirm();
-  EXPECT_EQ(rt.Text(Id::AnswerBox), "");
+  EXPECT_EQ(rt.Text(Id::AnswerBox), "");  // gone as the options come
   EXPECT_TRUE(Shown(Id::OptionFourC) && !Shown(Id::OptionFourD));
   rt.Type("cgzd1a");  // D is no option of three
   EXPECT_EQ(rt.Text(Id::AnswerBox), "AC");
