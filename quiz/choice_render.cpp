@@ -39,13 +39,9 @@ void ApplyChoice(const ChoiceView& before, const ChoiceView& after, const MainFo
     for (std::size_t i = 0; i < was.size(); ++i)
       if (i >= now.size() || was[i] != now[i] || int(i) >= after.count) main.Hide(was[i]);
   }
-  // The box is the Round's alone while the options are up: whatever was typed
-  // before they came goes.
   const bool switched = (before.count == 0) != (after.count == 0);
-  if (switched) {
-    ShowKeys(main, after.count == 0);
-    main.SetReadOnly(AnswerBox, after.count != 0);
-  }
+  if (switched) ShowKeys(main, after.count == 0);
+  if (before.readOnly != after.readOnly) main.SetReadOnly(AnswerBox, after.readOnly);
   for (int i = 0; i < after.count; ++i) {
     const auto at = static_cast<std::size_t>(i);
     const MainId button = now[at];
@@ -58,7 +54,9 @@ void ApplyChoice(const ChoiceView& before, const ChoiceView& after, const MainFo
   }
   if (before.taking != after.taking)
     for (MainCommand key : kKeys) main.SetCommandState(key, {"", after.taking});
-  if (switched || before.answer != after.answer) main.SetText(AnswerBox, after.answer);
+  // While options are up the box shows the Round's choice; with the keys it is the user's.
+  if (after.count > 0 && (switched || before.answer != after.answer))
+    main.SetText(AnswerBox, after.answer);
 }
 
 }  // namespace lornel::quiz

@@ -7,7 +7,7 @@
 
 namespace lornel::quiz {
 
-// Run after the answer box has been emptied for a new question.
+// Run before the group panel goes, so that the keys change beneath it.
 void ApplyChoice(const ChoiceView& before, const ChoiceView& after, const MainForm& main);
 
 }  // namespace lornel::quiz

@@ -8,11 +8,9 @@ ChoiceView ProjectChoice(const Round& r) {
   using Verdict = ui::OptionLook::Verdict;
   ChoiceView v;
   const Choice& c = r.choice;
-  // Once a group is confirmed: while "你是第几组的？" lies over the answer
-  // panel there is nothing to see, and the keys' going is then not paid for
-  // by the question button's click.
-  if (!r.choosingGroup) v.count = round::OptionCount(c);
+  v.count = c.shown;
   v.taking = round::TakesChoice(r);
+  v.readOnly = round::AsksChoice(r);
   if (v.count > 0) v.answer = round::ChosenText(c);
   for (int i = 0; i < v.count; ++i) {
     const auto at = static_cast<std::size_t>(i);

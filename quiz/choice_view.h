@@ -20,7 +20,8 @@ struct ChoiceView {
   // keys do: a tap at any other time changes nothing, and enabling them would
   // only paint them twice as the group panel goes.
   bool taking = false;
-  std::string answer;  // the answer box's text; "" too while a typed question keeps it the user's
+  bool readOnly = false;  // the answer box, for a choice question from its opening on
+  std::string answer;     // the answer box's text while options are up
   bool operator==(const ChoiceView&) const = default;
 };
 

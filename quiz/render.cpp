@@ -78,6 +78,8 @@ void Apply(const View& before, const View& after, const MainForm& main) {
       main.SetPicture(q.label, after.picturePath, PictureNote(after.picture));
     if (opened) main.Show(q.panel);
   }
+  // Still beneath the group panel as it goes: the keys leave, or come, unpainted.
+  ApplyChoice(before.choice, after.choice, main);
   if (before.groupPanel != after.groupPanel)
     main.form().SetVisible(int(MainId::GroupPanel), after.groupPanel);
   for (int n = 1; n <= kQuestionCount; ++n)
@@ -100,7 +102,6 @@ void Apply(const View& before, const View& after, const MainForm& main) {
   if (before.shaking != after.shaking)
     main.SetInterval(MainId::ShakeTimer, after.shaking ? kShakePeriod : 0);
   if (before.layer != after.layer) CaptionKeys(main, after.layer);
-  ApplyChoice(before.choice, after.choice, main);
 
   ApplyCountdownBar(before.countdown, after.countdown, main);
   if (before.countdownNumber != after.countdownNumber)

@@ -33,6 +33,7 @@ void CloseQuestion(Round& r) { LockOpenQuestion(r); }
 void CancelQuestion(Round& r) {
   r.open = 0;
   r.choosingGroup = false;
+  PutUpOptions(r);
 }
 
 bool NextQuestion(Round& r) {

@@ -15,6 +15,11 @@ struct Choice {
   std::vector<std::string> options;  // a choice question's texts, A first
   // Options as bits, A (or 对) the lowest.
   unsigned right = 0, chosen = 0;
+  // How many option buttons stand where the keys were (0: the keys). It
+  // follows the question as the group panel goes (a group confirmed,
+  // 重新选题) and stays while the panel lies over the answer panel, so that
+  // nothing there is hidden and shown again unseen.
+  int shown = 0;
   bool operator==(const Choice&) const = default;
 };
 

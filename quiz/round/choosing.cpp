@@ -26,7 +26,7 @@ std::string RightAnswerText(const Choice& c) {
 }  // namespace
 
 void PoseQuestion(Round& r, config::AskedQuestion asked) {
-  r.choice = {};
+  r.choice = {.shown = r.choice.shown};  // the group panel comes up over what is shown
   if (asked.kind == QuestionKind::Typed) return;
   r.choice.kind = asked.kind;
   r.choice.options = std::move(asked.options);

@@ -17,6 +17,8 @@ void PoseQuestion(Round& r, config::AskedQuestion asked);
 // The loaded question is answered by its options, not typed.
 inline bool AsksChoice(const Round& r) { return r.choice.kind != config::QuestionKind::Typed; }
 int OptionCount(const Choice& c);
+// The answer panel, uncovered, shows the posed question: its options, or the keys.
+inline void PutUpOptions(Round& r) { r.choice.shown = OptionCount(r.choice); }
 // A tap or a key chooses now: a group is answering a choice question.
 bool TakesChoice(const Round& r);
 // Option 0 is A (or 对). With one right option a choice replaces the last;

@@ -109,10 +109,9 @@ TEST_F(ChoiceBoard, TapsChooseAWrongChoiceShakesAndIsKeptAndARightOneScoresAndLo
 TEST_F(ChoiceBoard, KeysAToFChooseOtherTypingDoesNothingAndBackspaceClears) {
   Open(10);
   rt.main.Focus(int(Id::AnswerBox));
-  rt.Type("a");  // the group is not confirmed yet: typed into the box beneath the panel
-  EXPECT_EQ(rt.Text(Id::AnswerBox), "a");
+  rt.Type("a");  // beneath the group panel the box already takes no typing
   Confirm();
-  EXPECT_EQ(rt.Text(Id::AnswerBox), "");  // gone as the options come
+  EXPECT_EQ(rt.Text(Id::AnswerBox), "");
   EXPECT_TRUE(Shown(Id::OptionFourC) && !Shown(Id::OptionFourD));
   rt.Type("cgzd1a");  // D is no option of three
   EXPECT_EQ(rt.Text(Id::AnswerBox), "AC");
@@ -129,6 +128,13 @@ TEST_F(ChoiceBoard, KeysAToFChooseOtherTypingDoesNothingAndBackspaceClears) {
   Check();
   EXPECT_EQ(rt.LastMessage()->text, "回答正确！");
   EXPECT_EQ(rt.Text(Id::CorrectAnswer), "AC 鲸、蝙蝠");
+  // The next choice question: beneath the group panel nothing is hidden and
+  // shown again; its own set comes with the group.
+  Open(9);
+  EXPECT_TRUE(rt.main.OwnVisible(int(Id::OptionFourC)) && !rt.main.OwnVisible(int(Id::KeyQ)));
+  Confirm();
+  EXPECT_TRUE(Shown(Id::OptionFourD) && !Shown(Id::KeyQ));
+  EXPECT_EQ(Look(Id::OptionFourA), ui::OptionLook{});
 }
 
 TEST_F(ChoiceBoard, TrueOrFalseTimesOutWithItsMarksAndUndoTakesBackItsPoints) {
