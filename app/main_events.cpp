@@ -3,6 +3,7 @@
 #include "app/window_commands.h"
 #include "quiz/answer.h"
 #include "quiz/board.h"
+#include "quiz/choice.h"
 #include "quiz/countdown.h"
 #include "quiz/countdown_control.h"
 #include "quiz/group_draw.h"
@@ -77,6 +78,12 @@ void Dispatch(Shell& shell, const ui::ControlEvent& event) {
       break;
     case MainSlot::ResumeLesson:
       quiz::ResumeLesson(ctx);
+      break;
+    case MainSlot::ChooseOption:
+      quiz::ChooseOption(ctx, binding.arg);
+      break;
+    case MainSlot::ClearChoice:
+      quiz::ClearChoice(ctx);
       break;
     case MainSlot::EnlargePicture:
       quiz::EnlargePicture(ctx, event.control, event.x, event.y);

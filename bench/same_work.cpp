@@ -35,6 +35,7 @@ const wchar_t* ClassOf(Kind kind) {
     case Kind::Button:
     case Kind::RadioBox:
     case Kind::GroupBox:
+    case Kind::OptionButton:
       return L"BUTTON";
     case Kind::EditBox:
       return L"EDIT";
@@ -54,6 +55,7 @@ DWORD StyleOf(const Row& row) {
   if (!row.enabled) style |= WS_DISABLED;
   switch (row.kind) {
     case Kind::Button:
+    case Kind::OptionButton:
       return style | BS_PUSHBUTTON | BS_MULTILINE;
     case Kind::RadioBox:
       return style | BS_AUTORADIOBUTTON;

@@ -5,6 +5,7 @@
 #include "judging/text.h"
 #include "quiz/play.h"
 #include "quiz/round/answer.h"
+#include "quiz/round/choosing.h"
 #include "quiz/tables.h"
 #include "ui/message.h"
 
@@ -26,14 +27,17 @@ bool IsAccepted(Context& ctx, const std::string& typed) {
 
 void CheckAnswer(Context& ctx) {
   if (!ctx.round.checkArmed) return;  // a click queued before the question ended
-  const std::string typed = ctx.main.Text(MainId::AnswerBox);
+  // A choice question is judged by the Round's choice, which the box only shows.
+  const bool choice = round::AsksChoice(ctx.round);
+  const std::string typed =
+      choice ? round::ChosenText(ctx.round.choice) : ctx.main.Text(MainId::AnswerBox);
   if (typed.empty()) {
     // On an empty board the shake's own "请选题！" would come up over the hint.
     round::StopShake(ctx.round);
     Tell(ctx, "答案这么空合适嘛？", ui::kMbOk | ui::kMbIconInformation, "小提示");
     return;
   }
-  if (!IsAccepted(ctx, typed)) {
+  if (choice ? !round::ChosenRight(ctx.round.choice) : !IsAccepted(ctx, typed)) {
     ctx.sounds.Play(platform::Sound::Wrong);
     round::StartShake(ctx.round);
     return;

@@ -1,6 +1,7 @@
 #include "quiz/board.h"
 
 #include "config/group_settings.h"
+#include "config/question_kinds.h"
 #include "config/quiz_file.h"
 #include "quiz/play.h"
 #include "quiz/round/board.h"
@@ -14,7 +15,8 @@ void OpenQuestion(Context& ctx, int n) {
   if (!QuestionOffered(ctx.round, n) || n < 1 || n > kQuestionCount) return;
   const config::QuizFile quiz = config::ReadQuizFile(ctx.host, ctx.configPath);
   round::OpenQuestion(ctx.round, n,
-                      {quiz.Title(n), quiz.Answer(n), quiz.PictureValue(n), quiz.PicturePath(n)});
+                      {quiz.Title(n), quiz.Answer(n), quiz.PictureValue(n), quiz.PicturePath(n),
+                       config::AskedQuestionOf(quiz, n)});
   round::TakeGroupSettings(ctx.round.draw, config::GroupsInPlay(quiz), config::RandomGroupOn(quiz));
   round::EndDraw(ctx.round.draw);  // the last pick's highlight stays with its question
 }

@@ -10,7 +10,7 @@
 // clang-format off
 #define LORNEL_MAIN_CONTROLS(X) \
   X(StartCover, 分组框21) X(ResumeButton, 按钮52) X(StartButton, 按钮31) X(GroupPanel, 分组框3) X(CancelQuestionLink, 透明标签13) \
-  X(ConfirmGroupButton, 按钮15) X(DrawButton, 按钮54) X(DrawTimer, 时钟20) X(Drawn1, 透明标签14) \
+  X(ConfirmGroupButton, 按钮15) X(DrawButton, 按钮65) X(DrawTimer, 时钟20) X(Drawn1, 透明标签14) \
   X(Drawn2, 透明标签15) X(Drawn3, 透明标签16) X(Drawn4, 透明标签17) X(Drawn5, 透明标签18) X(Drawn6, 透明标签19) \
   X(GroupRadio6, 单选框6) X(GroupRadio5, 单选框5) X(GroupRadio4, 单选框4) \
   X(GroupRadio3, 单选框3) X(GroupRadio2, 单选框2) X(GroupRadio1, 单选框1) X(GroupPrompt, 透明标签8) \
@@ -35,12 +35,16 @@
   X(KeyF, 按钮32) X(KeyD, 按钮30) X(KeyS, 按钮29) X(KeyA, 按钮28) \
   X(KeyBackspace, 按钮27) X(KeyP, 按钮26) X(KeyO, 按钮25) X(KeyI, 按钮24) \
   X(KeyU, 按钮23) X(KeyY, 按钮22) X(KeyT, 按钮21) X(KeyR, 按钮20) \
-  X(KeyE, 按钮19) X(KeyW, 按钮18) X(KeyQ, 按钮17) X(AnswerBox, 编辑框1) \
+  X(KeyE, 按钮19) X(KeyW, 按钮18) X(KeyQ, 按钮17) \
+  X(OptionPairA, 按钮53) X(OptionPairB, 按钮54) X(OptionFourA, 按钮55) X(OptionFourB, 按钮56) \
+  X(OptionFourC, 按钮57) X(OptionFourD, 按钮58) X(OptionSixA, 按钮59) X(OptionSixB, 按钮60) \
+  X(OptionSixC, 按钮61) X(OptionSixD, 按钮62) X(OptionSixE, 按钮63) X(OptionSixF, 按钮64) \
+  X(AnswerBox, 编辑框1) \
   X(AnswerBoxCaption, 标签16) X(LockTimer14, 时钟17) X(LockTimer13, 时钟16) X(LockTimer12, 时钟15) \
   X(LockTimer11, 时钟14) X(LockTimer10, 时钟13) X(LockTimer9, 时钟12) X(LockTimer8, 时钟11) \
   X(LockTimer7, 时钟10) X(LockTimer6, 时钟9) X(LockTimer5, 时钟8) X(LockTimer4, 时钟7) \
   X(LockTimer3, 时钟6) X(LockTimer2, 时钟5) X(LockTimer1, 时钟4) X(LockScanTimer, 时钟3) \
-  X(QuestionPanel1, 分组框7) X(QuestionLabel1, 标签1) X(RankingButton, 按钮53) X(QuestionButton7, 按钮7) \
+  X(QuestionPanel1, 分组框7) X(QuestionLabel1, 标签1) X(RankingButton, 按钮66) X(QuestionButton7, 按钮7) \
   X(QuestionButton11, 按钮11) \
   X(QuestionButton14, 按钮14) X(QuestionButton13, 按钮13) X(QuestionButton12, 按钮12) X(QuestionButton10, 按钮10) \
   X(QuestionButton9, 按钮9) X(QuestionButton8, 按钮8) X(QuestionButton6, 按钮6) X(QuestionButton5, 按钮5) \
@@ -55,7 +59,7 @@ enum class MainId : int {
 #undef LORNEL_ID
 };
 
-inline constexpr int kMainControlCount = 142;
+inline constexpr int kMainControlCount = 154;
 
 // The main window's handlers (the quiz's); the question and the virtual key
 // travel in Binding::arg.
@@ -79,6 +83,7 @@ enum class MainSlot : std::uint8_t {
   CountdownPause,
   EnlargePicture,  // a left button down on a question label
   ResumeLesson,
+  ChooseOption,  // arg: the option, 0 for A; an option button or a key A to F
   // Commands (MainCommand): the score bar's items take the group in arg.
   Undo,
   AddPoints,
@@ -90,6 +95,7 @@ enum class MainSlot : std::uint8_t {
   RuleCorrect,
   ToggleSounds,
   ToggleFullScreen,
+  ClearChoice,  // Backspace while a choice question is answered
   Escape,  // the ranking closes, else an enlarged picture, else full screen ends
   // The random group's button and its highlight's timer; the ranking's commands.
   DrawGroup,
@@ -110,6 +116,7 @@ static_assert(static_cast<int>(MainMenu::System) == ui::kSystemMenu);
 #define LORNEL_MAIN_COMMANDS(X) \
   X(Undo) X(UndoSeparator) X(ScoreTitle) X(AddPoints) X(SubtractPoints) X(ClearScore) X(ScoreSeparator) X(CopyScores) \
   X(PauseCountdown) X(AddTenSeconds) X(TakeTenSeconds) X(RuleCorrect) X(PauseKey) X(Escape) \
+  X(ChooseA) X(ChooseB) X(ChooseC) X(ChooseD) X(ChooseE) X(ChooseF) X(ClearChoice) \
   X(RanksOnly) X(CopyRanking) X(CloseRanking) \
   X(Sounds) X(Ranking) X(FullScreen)
 // clang-format on

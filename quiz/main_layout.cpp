@@ -1,4 +1,4 @@
-// The main window's control table: 142 rows in table order, so that each
+// The main window's control table: 154 rows in table order, so that each
 // control lies above every later sibling.
 #include <iterator>
 
@@ -113,6 +113,13 @@ constexpr Row LayerKey(MainId id, int left, int top) {
   row.rect.width = 96;
   row.bindings = {Click(MainSlot::SwitchKeyLayer)};
   return row;
+}
+
+// An answer of a choice or true/false question, hidden with the keyboard shown.
+constexpr Row Option(MainId id, int option, Rect rect, int fontHeight) {
+  return {LORNEL_ROW(id), .kind = Kind::OptionButton, .parent = Id(AnswerPanel), .rect = rect,
+          .font = Bold(fontHeight), .visible = false,
+          .bindings = {Click(MainSlot::ChooseOption, option)}};
 }
 
 constexpr Row PanelLabel(MainId id, Rect rect, const char* caption, Font font, Colour text) {
@@ -271,6 +278,21 @@ constexpr Row kRows[] = {
     Key(KeyW, 112, 112, "W", 0x57),
     Key(KeyQ, 40, 112, "Q", 0x51),
 
+    // Option buttons where the keys were, beside "Backspace←", which clears a
+    // choice: two the whole height, two by two, or three by two.
+    Option(OptionPairA, 0, {40, 112, 348, 168}, 48),
+    Option(OptionPairB, 1, {412, 112, 348, 168}, 48),
+    Option(OptionFourA, 0, {40, 112, 348, 76}, 36),
+    Option(OptionFourB, 1, {412, 112, 348, 76}, 36),
+    Option(OptionFourC, 2, {40, 204, 348, 76}, 36),
+    Option(OptionFourD, 3, {412, 204, 348, 76}, 36),
+    Option(OptionSixA, 0, {40, 112, 224, 76}, 32),
+    Option(OptionSixB, 1, {288, 112, 224, 76}, 32),
+    Option(OptionSixC, 2, {536, 112, 224, 76}, 32),
+    Option(OptionSixD, 3, {40, 204, 224, 76}, 32),
+    Option(OptionSixE, 4, {288, 204, 224, 76}, 32),
+    Option(OptionSixF, 5, {536, 204, 224, 76}, 32),
+
     {LORNEL_ROW(AnswerBox), .kind = Kind::EditBox, .parent = Id(AnswerPanel),
      .rect = {80, 24, 392, 72}, .font = Bold(48), .background = Hex(0xFFFFFF), .tabStop = true,
      .edge = Edge::Sunken},
@@ -330,6 +352,12 @@ constexpr ui::Key kPause{0x13}, kEsc{0x1B}, kF9{0x78}, kF11{0x7A};  // virtual k
 constexpr Menus kScoreBar = MainMenu::ScoreBar, kCountdown = MainMenu::Countdown,
                 kRuling = MainMenu::Ruling, kSystem = MainMenu::System;
 
+constexpr Command ChooseKey(MainCommand id, int option) {
+  return {.id = int(id), .name = kCommandNames[int(id)],
+          .binding = {Event::Command, MainSlot::ChooseOption, option}, .key = {'A' + option},
+          .enabled = false};
+}
+
 constexpr Command kCommands[] = {
     // Undo, at the top of the score bar's menu and in the system menu; its text
     // names the step it takes back.
@@ -358,6 +386,15 @@ constexpr Command kCommands[] = {
     // Keys wherever the focus is, before the focused control sees them.
     {LORNEL_COMMAND(PauseKey), .binding = Do(MainSlot::CountdownPause), .key = kPause},
     {LORNEL_COMMAND(Escape), .binding = Do(MainSlot::Escape), .key = kEsc},
+    // A choice question's keys, while a group answers it: A to F choose, Backspace clears.
+    ChooseKey(MainCommand::ChooseA, 0),
+    ChooseKey(MainCommand::ChooseB, 1),
+    ChooseKey(MainCommand::ChooseC, 2),
+    ChooseKey(MainCommand::ChooseD, 3),
+    ChooseKey(MainCommand::ChooseE, 4),
+    ChooseKey(MainCommand::ChooseF, 5),
+    {LORNEL_COMMAND(ClearChoice), .binding = Do(MainSlot::ClearChoice), .key = {0x08},
+     .enabled = false},
     // The ranking's buttons.
     {LORNEL_COMMAND(RanksOnly), .text = "只显示名次", .binding = Do(MainSlot::RanksOnly)},
     {LORNEL_COMMAND(CopyRanking), .text = "复制", .binding = Do(MainSlot::CopyRanking)},

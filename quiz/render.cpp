@@ -1,5 +1,6 @@
 #include "quiz/render.h"
 
+#include "quiz/choice_render.h"
 #include "quiz/key_layer.h"
 #include "quiz/question_picture.h"
 #include "quiz/tables.h"
@@ -146,6 +147,8 @@ void Apply(const View& before, const View& after, const MainForm& main) {
       main.SetPicture(q.label, after.picturePath, PictureNote(after.picture));
     if (opened) main.Show(q.panel);
   }
+  // Still beneath the group panel as it goes: the keys leave, or come, unpainted.
+  ApplyChoice(before.choice, after.choice, main);
   if (before.groupPanel != after.groupPanel)
     main.form().SetVisible(int(MainId::GroupPanel), after.groupPanel);
   for (int n = 1; n <= kQuestionCount; ++n)

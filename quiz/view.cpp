@@ -59,6 +59,7 @@ View Project(const Round& r, const std::string& undoStep) {
   v.answeringGroup = r.group ? round::GroupNumeral(r.group) : kNone;
   v.answeringScore = r.group ? r.scores[r.group - 1].Text() : kNone;
   for (int g = 0; g < kGroupCount; ++g) v.scores[g] = r.scores[g].Text();
+  v.choice = ProjectChoice(r);
 
   v.groupsInPlay = r.draw.inPlay;
   v.drawOffered = r.draw.offered;

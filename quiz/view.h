@@ -6,6 +6,7 @@
 #include <optional>
 #include <string>
 
+#include "quiz/choice_view.h"
 #include "quiz/round/round.h"
 #include "ui/ranking_board.h"
 
@@ -27,6 +28,7 @@ struct View {
   bool countdownGrey = false;
   std::array<std::string, kGroupCount> scores;
   std::string undoStep;  // what undo would take back, "" when nothing
+  ChoiceView choice;     // a choice or true/false question's options and choice
 
   // The groups in play, and "随机" with its bag and running highlight.
   int groupsInPlay = kGroupCount;

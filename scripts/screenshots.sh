@@ -26,10 +26,11 @@ png() { convert "$1" -strip -dither None -colors 256 "PNG8:$2"; }
 echo "== the program's panels and the notice window"
 LORNEL_SCREENSHOTS="$work" wine "$build/tests/e2e/e2e_tests.exe" \
   --lornel="$build/bin/lornel.exe" --skinlib="$build/skinlib/SkinH_EL.dll" \
-  --gtest_filter='Layout.*:Notice.*:ScoreMenu.*:Keyboard.EverySample*:QuestionExtras.*:Ranking.*:GroupDraw.*'
+  --gtest_filter='Layout.*:Notice.*:ScoreMenu.*:Keyboard.EverySample*:QuestionExtras.*:Ranking.*:GroupDraw.*:Display.AChoiceQuestion*'
 for name in main-cover main-board main-question main-round main-digits main-picture notice ranking-1280x800 group-draw; do
   png "$work/$name.bmp" "$docs/$name.png"
 done
+png "$work/main-choice-default.bmp" "$docs/main-choice.png"
 # The window with the score bar's menu, which reaches a little below the window.
 convert "$work/score-menu.bmp" -crop 1203x788+38+12 +repage "$work/score-menu-window.bmp"
 png "$work/score-menu-window.bmp" "$docs/score-menu.png"
@@ -44,6 +45,7 @@ for display in "1024x768 96" "2560x1440 144"; do
   png "$work/notice-$1-$2dpi.bmp" "$docs/notice-$1-$2dpi.png"
 done
 png "$work/ranking-1024x768.bmp" "$docs/ranking-1024x768.png"
+png "$work/main-choice-1024x768-96dpi.bmp" "$docs/main-choice-1024x768-96dpi.png"
 
 echo "== full screen (F11) on a 1920x1080 projector, on a question"
 LORNEL_SCREENSHOTS="$work" LORNEL_DISPLAY=1920x1080@96 "$root/scripts/wine-display.sh" 1920x1080 96 \

@@ -14,6 +14,7 @@
 #include "ui/kinds.h"
 #include "ui/picture_pixels.h"
 #include "ui/ranking_board.h"
+#include "ui/option_paint.h"
 
 namespace lornel::ui {
 
@@ -65,7 +66,15 @@ class Form {
     int linesNeeded = 0, linesShown = 0;
     bool fits() const { return linesNeeded <= linesShown; }
   };
+  // An OptionButton: at its smallest font, in the part beside its mark.
   virtual TextFit MeasureCaption(int id, std::u16string_view text) const = 0;
+
+  // An OptionButton's look: chosen, right or wrong (ui/option_paint.h).
+  virtual void SetOptionLook(int id, OptionLook look) = 0;
+  virtual OptionLook OptionLookOf(int id) const = 0;
+  // An EditBox that takes no typing; the program still sets its text.
+  virtual void SetReadOnly(int id, bool readOnly) = 0;
+  virtual bool IsReadOnly(int id) const = 0;
 
   // A Label's picture, read from the file at path (GBK) now and drawn beside
   // its caption (ui/question_picture.h); "" takes it away. A file that cannot
@@ -155,6 +164,8 @@ class Controls {
     return form_.SetPicture(int(c), path, note);
   }
   int Left(Id c) const { return form_.Left(int(c)); }
+  void SetOptionLook(Id c, OptionLook look) const { form_.SetOptionLook(int(c), look); }
+  void SetReadOnly(Id c, bool readOnly) const { form_.SetReadOnly(int(c), readOnly); }
   void Focus(Id c) const { form_.Focus(int(c)); }
   void ShowWindow() const { form_.ShowWindow(); }
   void HideWindow() const { form_.HideWindow(); }

@@ -19,7 +19,8 @@ enum class Kind : std::uint8_t {
   PicBox,
   ProcessBar,
   Timer,
-  CheckBox  // the editor's switches; clicking it toggles it and reports Click
+  CheckBox,     // the editor's switches; clicking it toggles it and reports Click
+  OptionButton  // an answer option: a push button we paint (ui/option_paint.h); reports Click
 };
 
 struct Rect {

@@ -72,6 +72,7 @@ using OwnedFont = Owned<GdiCloser<HFONT>>;
 using OwnedBitmap = Owned<GdiCloser<HBITMAP>>;
 using OwnedBrush = Owned<GdiCloser<HBRUSH>>;
 using OwnedRegion = Owned<GdiCloser<HRGN>>;
+using OwnedPen = Owned<GdiCloser<HPEN>>;
 using OwnedMemoryDc = Owned<MemoryDcCloser>;
 
 // GetDC's device context, given back to the same window at scope end.

@@ -1,5 +1,7 @@
 #include "quiz/round/board.h"
 
+#include "quiz/round/choosing.h"
+
 namespace lornel::quiz::round {
 namespace {
 
@@ -19,6 +21,7 @@ void OpenQuestion(Round& r, int n, OpenedQuestion question) {
   r.picture = std::move(question.picture);
   r.picturePath = std::move(question.picturePath);
   r.expected = std::move(question.expected);
+  PoseQuestion(r, std::move(question.asked));
   r.checkArmed = true;
   r.nextOffered = false;
   ++r.answerBoxClears;
@@ -30,12 +33,14 @@ void CloseQuestion(Round& r) { LockOpenQuestion(r); }
 void CancelQuestion(Round& r) {
   r.open = 0;
   r.choosingGroup = false;
+  PutUpOptions(r);
 }
 
 bool NextQuestion(Round& r) {
   if (r.revealGuard) return false;
   ++r.answerBoxClears;
   r.expected.clear();
+  r.choice = {};  // the keyboard comes back
   r.answerUncovered = false;
   LockOpenQuestion(r);
   r.choosingGroup = false;

@@ -4,6 +4,7 @@
 
 #include <string>
 
+#include "config/question_kinds.h"
 #include "quiz/round/round.h"
 
 namespace lornel::quiz::round {
@@ -12,6 +13,7 @@ namespace lornel::quiz::round {
 struct OpenedQuestion {
   std::string title, expected;
   std::string picture, picturePath;  // as the file names it, and the file it names
+  config::AskedQuestion asked;       // typed, or answered by its options
 };
 
 // The group question over question n, its text, its answer covered, an empty

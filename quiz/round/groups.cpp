@@ -1,5 +1,6 @@
 #include "quiz/round/groups.h"
 
+#include "quiz/round/choosing.h"
 #include "quiz/round/countdown.h"
 
 namespace lornel::quiz::round {
@@ -11,6 +12,7 @@ const char* GroupNumeral(int g) {
 
 void ConfirmGroup(Round& r, int checked) {
   r.choosingGroup = false;
+  PutUpOptions(r);
   if (checked >= 1 && checked <= kGroupCount) r.group = checked;
 }
 

@@ -20,10 +20,17 @@ namespace {
 using quiz::MainId;
 
 // What a class types for each sample question on the board: pinyin for the
-// Chinese answers (东边 and 180° are other answers of the file).
-constexpr std::array<const char*, 14> kTyped = {"beijing",  "apple", "12",  "H2O",         "libai",
-                                                "dongbian", "book",  "7",   "taipingyang", "zhuzi",
-                                                "hello",    "180°",  "cat", "changjiang"};
+// Chinese answers (180° is an other answer of the file). The true/false
+// question 6 and the choice question 9 are tapped instead.
+constexpr std::array<const char*, 14> kTyped = {"beijing", "apple", "12",  "H2O",       "libai",
+                                                "",        "book",  "7",   "",          "zhuzi",
+                                                "hello",   "180°",  "cat", "changjiang"};
+struct Tap {
+  int question;
+  MainId option;
+  const char* shown;  // in the answer box
+};
+constexpr Tap kTapped[] = {{6, MainId::OptionPairB, "错"}, {9, MainId::OptionFourA, "A"}};
 
 // The sample file with no countdown, global or a question's own, so that a
 // refused answer can be revealed; switches "1" or "0".
@@ -47,10 +54,18 @@ std::vector<int> PlaySample(Session& s, const std::wstring& screenshot = L"") {
   for (int n = 1; n <= 14; ++n) {
     s.Press(quiz::kQuestions[n - 1].button, [&] { return Visible(s.Of(MainId::GroupPanel)); });
     s.Press(MainId::ConfirmGroupButton, [&] { return !Visible(s.Of(MainId::GroupPanel)); });
-    EXPECT_EQ(Text(s.Of(MainId::KeyLayer)), "123") << "question " << n << " starts on the letters";
-    s.TypeOnBoard(kTyped[n - 1]);
-    EXPECT_EQ(Text(s.Of(MainId::AnswerBox)),
-              kTyped[n - 1] == std::string("H2O") ? "h2o" : kTyped[n - 1]);
+    const Tap* tap = nullptr;
+    for (const Tap& t : kTapped) tap = t.question == n ? &t : tap;
+    if (tap) {
+      s.Press(tap->option, [&] { return Text(s.Of(MainId::AnswerBox)) == tap->shown; });
+      EXPECT_EQ(Text(s.Of(MainId::AnswerBox)), tap->shown);
+    } else {
+      EXPECT_EQ(Text(s.Of(MainId::KeyLayer)), "123")
+          << "question " << n << " starts on the letters";
+      s.TypeOnBoard(kTyped[n - 1]);
+      EXPECT_EQ(Text(s.Of(MainId::AnswerBox)),
+                kTyped[n - 1] == std::string("H2O") ? "h2o" : kTyped[n - 1]);
+    }
     if (n == 12 && !screenshot.empty()) {
       ParkPointer();
       DropStaleHotLooks(s.p.MainWindow());
@@ -97,8 +112,9 @@ TEST(Keyboard, EverySampleQuestionIsAnsweredOnTheOnScreenKeys) {
 TEST(Keyboard, WithTheSwitchesOffOnlyTheLetterAndDigitAnswersCount) {
   Session s(L"keys-sample-off", Sample("0"));
   s.PressStart();
-  // The English words, the numbers, H2O and 180° (an other answer, typed exactly).
-  EXPECT_EQ(PlaySample(s), (std::vector<int>{2, 3, 4, 7, 8, 11, 12, 13}));
+  // The English words, the numbers, H2O and 180° (an other answer, typed exactly),
+  // and the true/false and choice questions, tapped.
+  EXPECT_EQ(PlaySample(s), (std::vector<int>{2, 3, 4, 6, 7, 8, 9, 11, 12, 13}));
 }
 
 TEST(Keyboard, TheLayerKeyShowsEachLayerAndTypesWhereTheCaretIs) {

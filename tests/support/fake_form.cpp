@@ -106,16 +106,23 @@ void FakeForm::TextSet(int id, const std::string& gbk, std::u16string unicode) {
 
 ui::Form::TextFit FakeForm::MeasureCaption(int id, std::u16string_view text) const {
   const ui::Row& row = table_[id];
-  const int height = row.font.present() ? row.font.height : 12;
-  const int width = state_[id].rect.width;
+  const bool option = row.kind == ui::Kind::OptionButton;
+  int height = row.font.present() ? row.font.height : 12;
+  int width = state_[id].rect.width, shown = state_[id].rect.height;
+  if (option) {  // as the Win32 backend: the smallest font, beside the mark
+    const ui::Rect box = ui::PlanOption({width, shown}, {}, false, {}).textBox;
+    height = ui::kSmallestOptionFont;
+    width = box.width;
+    shown = box.height;
+  }
   TextFit fit;
-  fit.linesShown = state_[id].rect.height / height;
+  fit.linesShown = shown / height;
   if (text.empty()) return fit;
   for (std::size_t start = 0;;) {
     std::size_t end = text.find_first_of(u"\r\n", start);
     if (end == text.npos) end = text.size();
     int lines = 1, used = 0;
-    for (std::size_t i = start; row.wordWrap && i < end; ++i) {
+    for (std::size_t i = start; (row.wordWrap || option) && i < end; ++i) {
       const int w = text[i] < 0x80 ? height / 2 : height;
       if (used > 0 && used + w > width) ++lines, used = 0;
       used += w;
@@ -391,7 +398,9 @@ int FakeForm::ClickAt(int x, int y) {
       if (ui::rules::InSameRadioSet(table_[hit], row)) state_[row.id].checked = false;
   }
   if (kind == ui::Kind::CheckBox) state_[hit].checked = !state_[hit].checked;
-  if ((kind == ui::Kind::Button || kind == ui::Kind::CheckBox) && !destroyed_)
+  // An option button, as an on-screen key, never takes the focus.
+  if ((kind == ui::Kind::Button || kind == ui::Kind::CheckBox || kind == ui::Kind::OptionButton) &&
+      !destroyed_)
     Deliver(hit, ui::Event::Click, x - r.left, y - r.top);
   clock_.RunPosted();
   return hit;
@@ -435,7 +444,8 @@ void FakeForm::PressKey(ui::Key key) {
     }
   } else if (row.kind == ui::Kind::Button && vk == kVkSpace) {
     if (state_[focused_].enabled) Deliver(focused_, ui::Event::Click);
-  } else if (row.kind == ui::Kind::EditBox && state_[focused_].enabled) {
+  } else if (row.kind == ui::Kind::EditBox && state_[focused_].enabled &&
+             !state_[focused_].readOnly) {
     std::string text = state_[focused_].text;
     if (vk >= 'A' && vk <= 'Z') {
       text += static_cast<char>(capsLock ? vk : vk + 0x20);
@@ -457,7 +467,8 @@ void FakeForm::PressKey(ui::Key key) {
 
 void FakeForm::TypeCharacter(char16_t character) {
   if (!inputEnabled || (modalBoxes && *modalBoxes > 0) || destroyed_ || focused_ < 0) return;
-  if (table_[focused_].kind == ui::Kind::EditBox && state_[focused_].enabled)
+  if (table_[focused_].kind == ui::Kind::EditBox && state_[focused_].enabled &&
+      !state_[focused_].readOnly)
     SetUnicodeText(focused_, state_[focused_].unicode + character);
   clock_.RunPosted();
 }

@@ -60,6 +60,10 @@ class FakeForm : public ui::Form {
   // Lines broken by character: an ASCII character is half as wide as the
   // font is high, any other as wide; a line is as high as the font.
   TextFit MeasureCaption(int id, std::u16string_view text) const override;
+  void SetOptionLook(int id, ui::OptionLook look) override { state_[id].look = look; }
+  ui::OptionLook OptionLookOf(int id) const override { return state_[id].look; }
+  void SetReadOnly(int id, bool readOnly) override { state_[id].readOnly = readOnly; }
+  bool IsReadOnly(int id) const override { return state_[id].readOnly; }
   std::optional<std::string> AskOpenPath(const std::string& path) override {
     return openDialog ? openDialog(path) : std::nullopt;
   }
@@ -175,6 +179,8 @@ class FakeForm : public ui::Form {
     int interval = 0, timer = 0, ticks = 0;
     int rest = -1;  // how far its next tick was when it last stopped running; -1: never
     int rangeMin = 0, rangeMax = 0, position = 0, shown = 0;
+    ui::OptionLook look;
+    bool readOnly = false;
   };
   void TextSet(int id, const std::string& gbk, std::u16string unicode);
   void TakeFocus(int id);

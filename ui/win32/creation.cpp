@@ -196,6 +196,7 @@ HWND Win32Form::CreateControl(Control& c) {
           SetWindowLongPtrW(c.hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(PanelProc)));
       break;
     case ui::Kind::Button:
+    case ui::Kind::OptionButton:
       if (IsOnScreenKey(row)) SubclassOnScreenKey(c);
       break;
     case ui::Kind::RadioBox:

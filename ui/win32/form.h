@@ -40,6 +40,7 @@ struct Control {
   OwnedBitmap picture;                           // decoded JPEG of a picture box
   int pictureWidth = 0, pictureHeight = 0;
   std::unique_ptr<LabelPicture> labelPicture;  // a question label's, while it is open
+  ui::OptionLook optionLook;                   // an option button's
   WNDPROC baseProc = nullptr;                  // standard controls: the procedure we subclassed
 };
 
@@ -99,6 +100,11 @@ class Win32Form : public ui::Form {
   void SetWindowCaption(const std::string& caption) override;
   int LastFocusedEditBox() const override { return lastFocusedEdit_; }
   TextFit MeasureCaption(int id, std::u16string_view text) const override;
+  // paint_option.cpp, operations.cpp
+  void SetOptionLook(int id, ui::OptionLook look) override;
+  ui::OptionLook OptionLookOf(int id) const override { return controls_[id].optionLook; }
+  void SetReadOnly(int id, bool readOnly) override;
+  bool IsReadOnly(int id) const override;
   std::optional<std::string> AskOpenPath(const std::string& path) override;
   std::optional<std::string> AskOpenPicture(const std::string& folder) override;
   std::uintptr_t OwnerHandle() const override { return reinterpret_cast<std::uintptr_t>(hwnd_); }
@@ -139,6 +145,10 @@ class Win32Form : public ui::Form {
   // full screen (commands.cpp).
   bool OnSysCommand(WPARAM command);
   void OnEditNotification(const Control& control, int code);
+  // WM_DRAWITEM of an owner-drawn child: an option button (paint_option.cpp).
+  bool OnDrawItem(const DRAWITEMSTRUCT& item);
+  // A font of this window's scale, from its cache.
+  HFONT FontAt(const ui::Font& font) const { return fonts_.Get(font, scale_); }
   bool OnCloseQuery() { return sink_->OnCloseQuery(); }
   void OnActivated() {
     if (!destroyed_) sink_->OnActivated();
@@ -228,7 +238,7 @@ class Win32Form : public ui::Form {
     HWND focusBefore = nullptr;  // given the focus back when it goes
   } ranking_;
   ui::Size tableClient_;  // the client area the tables were laid out in
-  FontCache fonts_;       // every font of the controls, at the current scale
+  mutable FontCache fonts_;  // every font of the controls, at the current scale, made on first use
 };
 
 }  // namespace lornel::win32

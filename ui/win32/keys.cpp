@@ -58,7 +58,9 @@ LRESULT CALLBACK OnScreenKeyProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM 
 
 }  // namespace
 
-bool IsOnScreenKey(const ui::Row& row) { return row.kind == ui::Kind::Button && row.onScreenKey; }
+bool IsOnScreenKey(const ui::Row& row) {
+  return (row.kind == ui::Kind::Button && row.onScreenKey) || row.kind == ui::Kind::OptionButton;
+}
 
 void SubclassOnScreenKey(Control& key) {
   key.baseProc = reinterpret_cast<WNDPROC>(

@@ -4,6 +4,7 @@
 
 #include "platform/win32/owned.h"
 #include "platform/win32/text.h"
+#include "ui/option_paint.h"
 #include "ui/question_picture.h"
 #include "ui/win32/form.h"
 #include "ui/win32/label_picture.h"
@@ -16,12 +17,27 @@ ui::Form::TextFit Win32Form::MeasureCaption(int id, std::u16string_view text) co
   GetClientRect(c.hwnd, &client);
   WindowDc dc(c.hwnd);
   if (!dc) return {};
-  Selection font(dc.get(), c.font ? c.font : GetStockObject(DEFAULT_GUI_FONT));
+  const bool option = c.row->kind == ui::Kind::OptionButton;
+  HFONT smallest = nullptr;
+  if (option) {
+    ui::Font font = c.row->font;
+    font.height = ui::kSmallestOptionFont;
+    smallest = FontAt(font);
+  }
+  Selection font(dc.get(), smallest ? smallest
+                           : c.font ? c.font
+                                    : GetStockObject(DEFAULT_GUI_FONT));
   TEXTMETRICW metrics{};
   GetTextMetricsW(dc.get(), &metrics);
   const int lineHeight = std::max(1, static_cast<int>(metrics.tmHeight));
-  // The part the text gets beside the label's picture, or above its note (paint.cpp).
+  // The part the text gets beside the label's picture, or above its note, or
+  // beside an option's mark (paint.cpp, paint_option.cpp).
   int width = client.right - client.left, height = client.bottom - client.top;
+  if (option) {
+    const ui::Rect box = ui::PlanOption({width, height}, {}, false, scale_).textBox;
+    width = box.width;
+    height = box.height;
+  }
   if (const LabelPicture* picture = c.labelPicture.get()) {
     if (picture->source.empty()) {
       height -= lineHeight;
@@ -38,8 +54,9 @@ ui::Form::TextFit Win32Form::MeasureCaption(int id, std::u16string_view text) co
     // The flags the label paints with (paint.cpp), measuring instead.
     const std::wstring wide(text.begin(), text.end());
     RECT needed{0, 0, width, 0};
-    DrawTextW(dc.get(), wide.c_str(), static_cast<int>(wide.size()), &needed,
-              DT_CALCRECT | DT_NOPREFIX | (c.row->wordWrap ? DT_WORDBREAK : DT_SINGLELINE));
+    DrawTextW(
+        dc.get(), wide.c_str(), static_cast<int>(wide.size()), &needed,
+        DT_CALCRECT | DT_NOPREFIX | (c.row->wordWrap || option ? DT_WORDBREAK : DT_SINGLELINE));
     fit.linesNeeded = std::max(1, static_cast<int>((needed.bottom + lineHeight - 1) / lineHeight));
   }
   return fit;

@@ -49,6 +49,14 @@ void Win32Form::SetEnabled(int id, bool enabled) {
 }
 bool Win32Form::IsEnabled(int id) const { return IsWindowEnabled(controls_[id].hwnd) != FALSE; }
 
+// A read-only box asks WM_CTLCOLORSTATIC for its colours, which give it its row's all the same.
+void Win32Form::SetReadOnly(int id, bool readOnly) {
+  if (IsReadOnly(id) != readOnly) SendMessageW(controls_[id].hwnd, EM_SETREADONLY, readOnly, 0);
+}
+bool Win32Form::IsReadOnly(int id) const {
+  return (GetWindowLongW(controls_[id].hwnd, GWL_STYLE) & ES_READONLY) != 0;
+}
+
 void Win32Form::SetTextColour(int id, ui::Colour colour) {
   Control& c = controls_[id];
   if (c.textColour == colour) return;

@@ -102,6 +102,10 @@ LRESULT CALLBACK TopLevelProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lPa
       case WM_COMMAND:
         if (form && lParam) form->OnCommand(reinterpret_cast<HWND>(lParam), HIWORD(wParam));
         return 0;
+      case WM_DRAWITEM:  // passed up by the panels
+        if (form && lParam && form->OnDrawItem(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam)))
+          return TRUE;
+        break;
       case WM_CTLCOLORSTATIC:
       case WM_CTLCOLOREDIT:
       case WM_CTLCOLORBTN:

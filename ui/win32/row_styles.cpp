@@ -31,6 +31,7 @@ const wchar_t* ClassOf(ui::Kind kind) {
     case ui::Kind::RadioBox:
     case ui::Kind::CheckBox:
     case ui::Kind::GroupBox:
+    case ui::Kind::OptionButton:
       return L"BUTTON";
     case ui::Kind::EditBox:
       return L"EDIT";
@@ -56,6 +57,8 @@ DWORD KindStyle(const ui::Row& row) {
       return BS_AUTORADIOBUTTON | BS_MULTILINE | BS_LEFT | BS_VCENTER;
     case ui::Kind::CheckBox:
       return BS_AUTOCHECKBOX | BS_MULTILINE | BS_LEFT | BS_VCENTER;
+    case ui::Kind::OptionButton:  // the skin leaves an owner-drawn button to us
+      return BS_OWNERDRAW;
     case ui::Kind::GroupBox:
       return BS_GROUPBOX | WS_CLIPCHILDREN |
              (row.hAlign == ui::HAlign::Centre ? BS_CENTER : BS_LEFT);

@@ -32,6 +32,11 @@ std::string QuizFile::Bytes() const {
   if (groupCount || randomGroup) head(config::kGroupsSection);
   line(config::kGroupCountKey, groupCount);
   line(config::kRandomGroupKey, randomGroup);
+  section(
+      config::kKindSection, kinds, [](int n) { return config::QuestionKey(n, "题型"); }, false);
+  section(
+      config::kOptionsSection, options, [](int n) { return config::QuestionKey(n, "选项"); },
+      false);
   return ini;
 }
 

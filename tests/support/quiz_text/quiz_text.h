@@ -21,6 +21,7 @@ struct QuizFile {
   PerQuestion pictures, countdowns, pointsOf, others;
   std::optional<std::string> pinyin, lenient;          // the judging switches
   std::optional<std::string> groupCount, randomGroup;  // "分组：" "组数", "随机选组"
+  PerQuestion kinds, options;                          // 选择 or 判断, and a choice's options
   std::string Bytes() const;
 };
 

@@ -10,6 +10,7 @@
 #include <string>
 
 #include "quiz/main_ids.h"
+#include "quiz/tables.h"
 #include "ui/kinds.h"
 
 namespace lornel::abuse {

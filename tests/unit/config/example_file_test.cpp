@@ -9,6 +9,8 @@
 #include "config/config.h"
 #include "config/gbk.h"
 #include "config/ini.h"
+#include "config/question_kinds.h"
+#include "config/quiz_file.h"
 #include "judging/judge.h"
 
 namespace lornel::config {
@@ -73,23 +75,27 @@ TEST(ExampleFile, IsGbkWithCrLfInTheDefaultFilesLayout) {
   }
 }
 
-// Every answer has a spelling on the on-screen keys once both switches are
-// on; with them off, the letter and digit answers only.
-TEST(ExampleFile, TurnsBothSwitchesOnSoEveryAnswerCanBeTypedOnTheBoard) {
+// Every question can be answered on the board once both switches are on: the
+// choice and true/false ones by their options, the rest typed; with them off,
+// only the letter and digit answers can be typed.
+TEST(ExampleFile, TurnsBothSwitchesOnSoEveryQuestionCanBeAnsweredOnTheBoard) {
   const std::string file = ExampleFile();
   EXPECT_EQ(ReadIniValue(file, kJudgingSection, kPinyinKey), "1");
   EXPECT_EQ(ReadIniValue(file, kJudgingSection, kLenientKey), "1");
-  EXPECT_EQ(
-      judging::SplitAlternatives(ReadIniValue(file, kOtherAnswersSection, OtherAnswersKey(6))),
-      (std::vector<std::string>{"东", "东边", "东面"}));
+  const QuizFile quiz("wtda.ini", file);
+  EXPECT_EQ(AskedQuestionOf(quiz, 6).kind, QuestionKind::TrueFalse);
+  const AskedQuestion oceans = AskedQuestionOf(quiz, 9);
+  EXPECT_EQ(oceans.kind, QuestionKind::Choice);
+  EXPECT_EQ(oceans.options.size(), 4u);
+  EXPECT_EQ(oceans.right, "A");
   int on = 0, off = 0;
   for (int n = 1; n <= 14; ++n) {
-    const std::string answer = ReadIniValue(file, kAnswerSection, QuestionAnswerKey(n));
-    on += judging::TypeableOnBoard(answer, {.pinyin = true, .lenient = true});
-    off += judging::TypeableOnBoard(answer, {});
+    const bool tapped = AskedQuestionOf(quiz, n).kind != QuestionKind::Typed;
+    on += tapped || judging::TypeableOnBoard(quiz.Answer(n), {.pinyin = true, .lenient = true});
+    off += tapped || judging::TypeableOnBoard(quiz.Answer(n), {});
   }
   EXPECT_EQ(on, 14);
-  EXPECT_EQ(off, 8);
+  EXPECT_EQ(off, 10);
 }
 
 }  // namespace

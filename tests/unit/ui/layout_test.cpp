@@ -64,7 +64,9 @@ void ExpectNamedByKind(const Table& table, const std::array<int, 9>& counts) {
   for (const Row& row : table.rows) {
     const std::u8string_view name = row.name;
     EXPECT_TRUE(names.insert(name).second) << "twice: " << Printable(name);
-    const auto kind = static_cast<std::size_t>(row.kind);
+    // An option button is a button we paint: numbered among the buttons.
+    const auto kind =
+        static_cast<std::size_t>(row.kind == Kind::OptionButton ? Kind::Button : row.kind);
     ASSERT_TRUE(name.starts_with(kPrefix[kind])) << Printable(name);
     const std::u8string_view digits = name.substr(kPrefix[kind].size());
     ASSERT_TRUE(!digits.empty() && digits[0] != u8'0' &&
@@ -98,7 +100,7 @@ TEST(LayoutStructure, MainTableNamesKindsAndNesting) {
   ASSERT_EQ(t.size(), kMainControlCount);
   EXPECT_TRUE(IdsMatchOrder(t.rows));
   // Button, RadioBox, GroupBox, Label, TransLabel, EditBox, PicBox, ProcessBar, Timer
-  ExpectNamedByKind(t, {54, 6, 22, 18, 19, 1, 1, 1, 20});
+  ExpectNamedByKind(t, {66, 6, 22, 18, 19, 1, 1, 1, 20});
   ExpectNested(t);
 }
 
@@ -184,6 +186,15 @@ TEST(LayoutStructure, AnswerPanelSharesSpaceOnlyBetweenCoverAndAnswer) {
     for (const Row& b : rows) {
       if (a.id >= b.id || a.parent != Id(AnswerPanel) || b.parent != Id(AnswerPanel)) continue;
       if (a.kind == Kind::Timer || b.kind == Kind::Timer || a.id == Id(AnswerCover)) continue;
+      // The option buttons stand where the keys were; one set of them at a time.
+      const auto option = [](const Row& r) { return r.kind == Kind::OptionButton; };
+      const auto key = [](const Row& r) { return r.onScreenKey && r.id != Id(KeyBackspace); };
+      const auto sameSet = [](const Row& x, const Row& y) {  // a set's buttons share a size
+        return x.rect.width == y.rect.width && x.rect.height == y.rect.height;
+      };
+      if ((option(a) && key(b)) || (option(b) && key(a)) ||
+          (option(a) && option(b) && !sameSet(a, b)))
+        continue;
       EXPECT_FALSE(Overlap(a.rect, b.rect)) << Printable(a.name) << " / " << Printable(b.name);
     }
 }
@@ -326,8 +337,8 @@ TEST(LayoutStructure, EveryEventIsBoundOnTheKindThatRaisesIt) {
     // countdown and the shake still tick.
     const bool ticks =
         row.id == Id(CountdownTimer) || row.id == Id(ShakeTimer) || row.id == Id(DrawTimer);
-    const Event expected = row.kind == Kind::Button ? Event::Click
-                           : ticks                  ? Event::Tick
+    const Event expected = row.kind == Kind::Button || row.kind == Kind::OptionButton ? Event::Click
+                           : ticks                                                    ? Event::Tick
                            : row.id == Id(CancelQuestionLink) || QuestionLabel(row.id)
                                ? Event::LeftButtonDown
                            : (row.kind == Kind::TransLabel && row.parent == Id(ScoreBar)) ||
@@ -400,6 +411,8 @@ TEST(LayoutStructure, MainWindowStartsWithTheBoardReadyBehindTheCover) {
   std::set<int> hidden = {Id(GroupPanel), Id(ResumeButton), Id(DrawButton), Id(RankingButton)};
   for (int g = 0; g < 6; ++g) hidden.insert(Id(Drawn1) + g);
   for (int n = 1; n <= 14; ++n) hidden.insert(Numbered(u8"分组框", n + 6).id);
+  for (const Row& row : MainTable().rows)
+    if (row.kind == Kind::OptionButton) hidden.insert(row.id);  // the keys are up
   for (const Row& row : MainTable().rows) {
     if (row.kind == Kind::Timer) {
       EXPECT_FALSE(row.visible) << Printable(row.name);

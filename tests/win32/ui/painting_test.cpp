@@ -19,7 +19,18 @@ namespace {
 
 using ui::Kind;
 
-enum : int { kPanel, kFramed, kEmptyFramed, kAmpersand, kTrans, kPicture, kBroken, kHand, kCount };
+enum : int {
+  kPanel,
+  kFramed,
+  kEmptyFramed,
+  kAmpersand,
+  kTrans,
+  kPicture,
+  kBroken,
+  kHand,
+  kOption,
+  kCount
+};
 
 constexpr ui::GradientFrame kFrame{8, ui::Hex(0x808080), ui::Hex(0xFFFFFF), ui::Hex(0x808080)};
 
@@ -79,6 +90,12 @@ constexpr ui::Row kRows[] = {
      .rect = {80, 80, 60, 30},
      .caption = "手",
      .cursor = ui::Cursor::Hand},
+    {.id = kOption,
+     .name = u8"option",
+     .kind = Kind::OptionButton,
+     .rect = {150, 76, 180, 70},
+     .caption = "A 太平洋",
+     .font = {"", 32}},
 };
 static_assert(ui::IdsMatchOrder(kRows));
 
@@ -194,6 +211,44 @@ TEST_F(Painting, PictureIsStretchedOverTheWholeBox) {
 
 TEST_F(Painting, PictureThatFailsToDecodeIsNotShown) {
   EXPECT_EQ(Pixel(kBroken, 32, 16), GetSysColor(COLOR_BTNFACE));
+}
+
+// A mark and a frame tell the looks apart, colour aside; the caption stays beside the mark.
+TEST_F(Painting, AnOptionShowsItsLookByItsFrameAndMark) {
+  using Verdict = ui::OptionLook::Verdict;
+  const auto count = [&](RECT r, auto test) {
+    int n = 0;
+    for (int y = r.top; y < r.bottom; y += 2)
+      for (int x = r.left; x < r.right; x += 2) n += test(Pixel(kOption, x, y));
+    return n;
+  };
+  const RECT mark{14, 21, 42, 49}, text{48, 10, 166, 60};
+  const auto dark = [](COLORREF c) { return Grey(c) < 0x60; };
+  EXPECT_EQ(Pixel(kOption, 0, 35), RGB(0x80, 0x80, 0x80));  // a thin grey frame
+  EXPECT_EQ(Pixel(kOption, 4, 35), RGB(0xFF, 0xFF, 0xFF));
+  EXPECT_EQ(count(mark, dark), 0);
+  EXPECT_GT(count(text, dark), 20) << "the caption";
+  const struct {
+    ui::OptionLook look;
+    COLORREF colour;
+    bool centre;  // the mark covers the box's centre: a dot or a cross, not a tick
+  } looks[] = {{{true}, RGB(0x18, 0x48, 0xC0), true},
+               {{false, Verdict::Right}, RGB(0x00, 0x70, 0x00), false},
+               {{true, Verdict::Wrong}, RGB(0xC0, 0x00, 0x00), true}};
+  for (const auto& l : looks) {
+    form->SetOptionLook(kOption, l.look);
+    EXPECT_EQ(Pixel(kOption, 6, 35), l.colour) << "a thick frame";
+    const int marked = count(mark, [&](COLORREF c) { return c == l.colour; });
+    EXPECT_GT(marked, 12);
+    EXPECT_LT(marked, 150);  // a mark, not a filled box
+    EXPECT_EQ(Pixel(kOption, 28, 35) == l.colour, l.centre);
+  }
+  // A caption too long for one line wraps and shrinks, and stays inside the button.
+  form->SetOptionLook(kOption, {});
+  form->SetText(kOption, "B 一条很长很长的选项文字");
+  const RECT lower{48, 38, 166, 60};
+  EXPECT_GT(count(lower, dark), 10) << "a second line";
+  EXPECT_EQ(count({0, 0, 14, 70}, dark), 0);
 }
 
 TEST_F(Painting, HandCursorOverControlsThatAskForIt) {
