@@ -96,7 +96,7 @@ enum class MainSlot : std::uint8_t {
   ToggleSounds,
   ToggleFullScreen,
   ClearChoice,  // Backspace while a choice question is answered
-  Escape,  // the ranking closes, else an enlarged picture, else full screen ends
+  Escape,       // the ranking closes, else an enlarged picture, else full screen ends
   // The random group's button and its highlight's timer; the ranking's commands.
   DrawGroup,
   DrawTick,

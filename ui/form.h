@@ -12,9 +12,9 @@
 #include "ui/commands.h"
 #include "ui/display_scale.h"
 #include "ui/kinds.h"
+#include "ui/option_paint.h"
 #include "ui/picture_pixels.h"
 #include "ui/ranking_board.h"
-#include "ui/option_paint.h"
 
 namespace lornel::ui {
 

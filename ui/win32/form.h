@@ -237,7 +237,7 @@ class Win32Form : public ui::Form {
     ui::RankingBoard board;
     HWND focusBefore = nullptr;  // given the focus back when it goes
   } ranking_;
-  ui::Size tableClient_;  // the client area the tables were laid out in
+  ui::Size tableClient_;     // the client area the tables were laid out in
   mutable FontCache fonts_;  // every font of the controls, at the current scale, made on first use
 };
 
