@@ -163,12 +163,15 @@ class Controls {
 
 // One control event: the binding it answers, the control, and where it
 // happened in the control's own table units (a click, a context menu). A
-// command raised is one too, with control -1 and its own id.
+// command raised is one too, with control -1 and its own id. time: when the
+// input behind it happened, in the system's milliseconds (a key message's
+// own time, not when the program got to it; it wraps after 49.7 days).
 struct ControlEvent {
   Binding binding;
   int control = -1;
   int x = 0, y = 0;
   int command = -1;
+  std::uint32_t time = 0;
 };
 
 // What a backend reports: every control event by one call, and the window's

@@ -168,14 +168,15 @@ void FakeForm::ChooseFromSystemMenu(int command) {
   clock_.RunPosted();
 }
 
-bool FakeForm::RaiseCommand(int command, std::optional<int> arg) {
+bool FakeForm::RaiseCommand(int command, std::optional<int> arg,
+                            std::optional<std::uint32_t> time) {
   if (destroyed_ || command < 0 || command >= static_cast<int>(table_.commands.size()))
     return false;
   const ui::Command& c = table_.commands[static_cast<std::size_t>(command)];
   if (!ui::Raisable(c, commandStates_[static_cast<std::size_t>(command)])) return false;
   ui::Binding binding = c.binding;
   if (arg) binding.arg = *arg;
-  sink_->OnControlEvent({binding, -1, 0, 0, command});
+  sink_->OnControlEvent({binding, -1, 0, 0, command, time.value_or(Now())});
   return true;
 }
 
@@ -340,7 +341,7 @@ int FakeForm::HitTest(int x, int y) const {
 
 void FakeForm::Deliver(int id, ui::Event event, int x, int y) {
   if (const ui::Binding* binding = ui::rules::BindingOf(table_[id], event))
-    sink_->OnControlEvent({*binding, id, x, y});
+    sink_->OnControlEvent({*binding, id, x, y, -1, Now()});
 }
 
 int FakeForm::ClickAt(int x, int y) {
@@ -359,7 +360,7 @@ int FakeForm::ClickAt(int x, int y) {
     for (const ui::Row& row : table_.rows)
       if (ui::rules::InSameRadioSet(table_[hit], row)) state_[row.id].checked = false;
   }
-  if (kind == ui::Kind::CheckBox) state_[hit].checked = !state_[hit].checked;
+  if (kind == ui::Kind::CheckBox && !table_[hit].toggle) state_[hit].checked = !state_[hit].checked;
   if ((kind == ui::Kind::Button || kind == ui::Kind::CheckBox) && !destroyed_)
     Deliver(hit, ui::Event::Click, x - r.left, y - r.top);
   clock_.RunPosted();
@@ -384,9 +385,12 @@ int FakeForm::RightClickAt(int x, int y) {
   return hit;
 }
 
-void FakeForm::PressKey(ui::Key key) {
+void FakeForm::PressKey(ui::Key key, std::optional<std::uint32_t> time) {
   if (!inputEnabled || (modalBoxes && *modalBoxes > 0) || destroyed_) return;
-  if (RaiseCommand(ui::CommandForKey(table_.commands, commandStates_, key), std::nullopt)) {
+  const bool typing =
+      focused_ >= 0 && table_[focused_].kind == ui::Kind::EditBox && state_[focused_].enabled;
+  if (RaiseCommand(ui::CommandForKey(table_.commands, commandStates_, key, typing), std::nullopt,
+                   time)) {
     clock_.RunPosted();
     return;
   }

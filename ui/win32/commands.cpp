@@ -50,21 +50,25 @@ void Win32Form::SetCommandState(int command, const ui::CommandState& state) {
                   Wide(line.text).c_str());
 }
 
-bool Win32Form::RaiseCommand(int command, std::optional<int> arg) {
+bool Win32Form::RaiseCommand(int command, std::optional<int> arg, DWORD time) {
   if (destroyed_ || command < 0 || command >= static_cast<int>(table_.commands.size()))
     return false;
   const ui::Command& c = table_.commands[static_cast<std::size_t>(command)];
   if (!ui::Raisable(c, commandStates_[static_cast<std::size_t>(command)])) return false;
   ui::Binding binding = c.binding;
   if (arg) binding.arg = *arg;
-  sink_->OnControlEvent({binding, -1, 0, 0, command});
+  sink_->OnControlEvent({binding, -1, 0, 0, command, static_cast<std::uint32_t>(time)});
   return true;
 }
 
-bool Win32Form::OnCommandKey(WPARAM key) {
+bool Win32Form::OnCommandKey(WPARAM key, DWORD time) {
   const ui::Key pressed{static_cast<int>(key), GetKeyState(VK_CONTROL) < 0,
                         GetKeyState(VK_SHIFT) < 0, GetKeyState(VK_MENU) < 0};
-  return RaiseCommand(ui::CommandForKey(table_.commands, commandStates_, pressed), std::nullopt);
+  const Control* focus = ControlOf(GetFocus());
+  const bool typing = focus && focus->form == this && focus->row->kind == ui::Kind::EditBox &&
+                      IsWindowEnabled(focus->hwnd);
+  return RaiseCommand(ui::CommandForKey(table_.commands, commandStates_, pressed, typing),
+                      std::nullopt, time);
 }
 
 bool Win32Form::OnSysCommand(WPARAM wParam) {
@@ -73,7 +77,8 @@ bool Win32Form::OnSysCommand(WPARAM wParam) {
   if (command == SC_MOVE) return IsFullScreen();
   if (command < kFirstSysCommand || command >= SysCommandOf(int(table_.commands.size())))
     return false;
-  RaiseCommand(static_cast<int>((command - kFirstSysCommand) >> 4), std::nullopt);
+  RaiseCommand(static_cast<int>((command - kFirstSysCommand) >> 4), std::nullopt,
+               static_cast<DWORD>(GetMessageTime()));
   return true;
 }
 
@@ -90,7 +95,9 @@ int Win32Form::PopupMenu(int menu, int arg) {
                                     GET_Y_LPARAM(at), 0, hwnd_, nullptr);
   DestroyMenu(popup);
   // The menu's loop runs the timers: the window may have gone meanwhile.
-  return chosen > 0 && RaiseCommand(chosen - 1, arg) ? chosen - 1 : -1;
+  return chosen > 0 && RaiseCommand(chosen - 1, arg, static_cast<DWORD>(GetMessageTime()))
+             ? chosen - 1
+             : -1;
 }
 
 }  // namespace lornel::win32
