@@ -1,4 +1,4 @@
-// The program's four sounds, played by whoever implements SoundPlayer: winmm
+// The program's five sounds, played by whoever implements SoundPlayer: winmm
 // on Windows (platform/win32/sound_player.h), a recorder in tests.
 #pragma once
 
@@ -6,7 +6,7 @@
 
 namespace lornel::platform {
 
-enum class Sound : std::uint8_t { Correct, Wrong, Tick, TimeOut };
+enum class Sound : std::uint8_t { Correct, Wrong, Tick, TimeOut, Go };
 
 // Play returns at once and never fails: a sound that cannot be played (no
 // audio device) is silence, with no message.

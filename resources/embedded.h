@@ -18,6 +18,7 @@ enum class Blob : int {
   SoundWrong = 402,     // buzz of a wrong answer
   SoundTick = 403,      // tick of each of the countdown's last seconds
   SoundTimeOut = 404,   // gong at the time-out
+  SoundGo = 405,        // call of "抢！" as a buzz opens
 };
 
 inline constexpr int kIconResource = 1;

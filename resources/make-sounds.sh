@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# Synthesises the four sounds of the program from nothing with sox. Run it by
+# Synthesises the five sounds of the program from nothing with sox. Run it by
 # hand after changing a sound; its outputs are committed and the build never
 # runs it.
 #   resources/make-sounds.sh [OUTPUT_DIR]   (default: the folder of this script)
@@ -49,3 +49,12 @@ make 22050 "$out/sound_tick.wav" -n \
 make 11025 "$out/sound_timeout.wav" -n \
   synth 1.2 sine 98 sine mix 146.8 sine mix 203 sine mix 287 sine mix 412 sine mix 611 \
   tremolo 4.5 20 lowpass 3000 fade q 0.015 1.2 1.05 gain -n -3
+
+# Go ("抢！", the buzz opens): a bright rising call, two short blasts of a
+# sawtooth pair a fifth apart, the second a fourth higher; over at once.
+make 22050 "$work/blast1.wav" -n \
+  synth 0.09 sawtooth 659.3 sawtooth mix 988 lowpass 3500 fade q 0.004 0.09 0.03
+make 22050 "$work/blast2.wav" -n \
+  synth 0.2 sawtooth 880 sawtooth mix 1318.5 lowpass 3500 fade q 0.004 0.2 0.12
+sox -D "$work/blast1.wav" "$work/blast2.wav" "$work/go.wav"
+make 22050 "$out/sound_go.wav" "$work/go.wav" gain -n -6

@@ -18,6 +18,8 @@ resources::Blob BlobOf(platform::Sound sound) {
       return resources::Blob::SoundWrong;
     case platform::Sound::Tick:
       return resources::Blob::SoundTick;
+    case platform::Sound::Go:
+      return resources::Blob::SoundGo;
     case platform::Sound::TimeOut:
       break;
   }
