@@ -36,6 +36,7 @@ void CheckAnswer(Context& ctx) {
   if (!IsAccepted(ctx, typed)) {
     ctx.sounds.Play(platform::Sound::Wrong);
     round::StartShake(ctx.round);
+    PassTheTurn(ctx);
     return;
   }
   EndAsCorrect(ctx, false);

@@ -121,6 +121,7 @@ void Apply(const View& before, const View& after, const MainForm& main) {
     main.SetText(MainId::AnsweringGroup, after.answeringGroup);
   if (before.answeringScore != after.answeringScore)
     main.SetText(MainId::AnsweringScore, after.answeringScore);
+  ApplyBuzz(before.buzz, after.buzz, main);
 }
 
 }  // namespace lornel::quiz

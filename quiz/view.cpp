@@ -1,6 +1,7 @@
 #include "quiz/view.h"
 
 #include "quiz/round/answer.h"
+#include "quiz/round/buzzing.h"
 #include "quiz/round/countdown.h"
 #include "quiz/round/groups.h"
 #include "quiz/tables.h"
@@ -38,12 +39,15 @@ View Project(const Round& r, const std::string& undoStep) {
   v.countdown = r.countdown;
   v.countdownNumber = std::to_string(r.countdown.shown);
   v.countdownGrey = round::CountdownPaused(r);
+  const std::string buzzNote = round::BuzzNote(r);
   v.infoText = round::CountdownPaused(r) ? kPausedText
+               : !buzzNote.empty()       ? buzzNote
                : r.note.empty()          ? MainTable()[int(MainId::InfoText)].caption
                                          : r.note;
   v.answeringGroup = r.group ? round::GroupNumeral(r.group) : kNone;
   v.answeringScore = r.group ? r.scores[r.group - 1].Text() : kNone;
   for (int g = 0; g < kGroupCount; ++g) v.scores[g] = r.scores[g].Text();
+  v.buzz = ProjectBuzz(r);
   return v;
 }
 

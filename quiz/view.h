@@ -5,6 +5,7 @@
 #include <array>
 #include <string>
 
+#include "quiz/buzz_view.h"
 #include "quiz/round/round.h"
 
 namespace lornel::quiz {
@@ -25,6 +26,7 @@ struct View {
   bool countdownGrey = false;
   std::array<std::string, kGroupCount> scores;
   std::string undoStep;  // what undo would take back, "" when nothing
+  BuzzView buzz;         // buzz-in and all groups at once
   bool operator==(const View&) const = default;
 };
 

@@ -1,5 +1,7 @@
 #include "quiz/round/undo.h"
 
+#include "quiz/round/buzzing.h"
+
 namespace lornel::quiz {
 namespace {
 
@@ -9,6 +11,8 @@ namespace {
 void PutBackScoring(Round& now, const Round& before) {
   now.scores = before.scores;
   now.locked = before.locked;
+  // Buzz-in's steps take back their turn or foul too, while the buzz is on.
+  round::PutBackBuzz(now, before);
 }
 
 }  // namespace
@@ -18,7 +22,7 @@ bool ScoringDiffers(const Round& a, const Round& b) {
 }
 
 void UndoHistory::Record(std::string what, const Round& before, const Round& after) {
-  if (!ScoringDiffers(before, after)) return;
+  if (!ScoringDiffers(before, after) && !round::BuzzStepDiffers(before, after)) return;
   steps_.push_back({std::move(what), before});
   if (steps_.size() > kDepth) steps_.pop_front();
 }

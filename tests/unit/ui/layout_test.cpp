@@ -53,14 +53,14 @@ Rect InClient(const Row& row) {
 // ---------------------------------------------------------------------------
 // Names, order and nesting
 
-constexpr std::u8string_view kPrefix[] = {u8"按钮",   u8"单选框",   u8"分组框",
-                                          u8"标签",   u8"透明标签", u8"编辑框",
-                                          u8"图片框", u8"进度条",   u8"时钟"};
+constexpr std::u8string_view kPrefix[] = {u8"按钮",     u8"单选框", u8"分组框", u8"标签",
+                                          u8"透明标签", u8"编辑框", u8"图片框", u8"进度条",
+                                          u8"时钟",     u8"选择框"};
 
 // Every name is its kind's name and a running number; each kind counts 1..N.
-void ExpectNamedByKind(const Table& table, const std::array<int, 9>& counts) {
+void ExpectNamedByKind(const Table& table, const std::array<int, 10>& counts) {
   std::set<std::u8string_view> names;
-  std::array<std::set<int>, 9> numbers;
+  std::array<std::set<int>, 10> numbers;
   for (const Row& row : table.rows) {
     const std::u8string_view name = row.name;
     EXPECT_TRUE(names.insert(name).second) << "twice: " << Printable(name);
@@ -97,8 +97,8 @@ TEST(LayoutStructure, MainTableNamesKindsAndNesting) {
   const Table& t = MainTable();
   ASSERT_EQ(t.size(), kMainControlCount);
   EXPECT_TRUE(IdsMatchOrder(t.rows));
-  // Button, RadioBox, GroupBox, Label, TransLabel, EditBox, PicBox, ProcessBar, Timer
-  ExpectNamedByKind(t, {52, 6, 22, 18, 13, 1, 1, 1, 19});
+  // Button, RadioBox, GroupBox, Label, TransLabel, EditBox, PicBox, ProcessBar, Timer, CheckBox
+  ExpectNamedByKind(t, {61, 6, 24, 18, 15, 1, 1, 1, 19, 6});
   ExpectNested(t);
 }
 
@@ -106,7 +106,7 @@ TEST(LayoutStructure, NoticeTableNamesKindsAndNesting) {
   const Table& t = NoticeTable();
   ASSERT_EQ(t.size(), kNoticeControlCount);
   EXPECT_TRUE(IdsMatchOrder(t.rows));
-  ExpectNamedByKind(t, {0, 0, 0, 2, 0, 0, 2, 0, 2});
+  ExpectNamedByKind(t, {0, 0, 0, 2, 0, 0, 2, 0, 2, 0});
   for (const Row& row : t.rows) {
     EXPECT_EQ(row.parent, kWindowParent);
     EXPECT_TRUE(Contains({0, 0, t.window.outerWidth, t.window.outerHeight}, row.rect))
@@ -142,9 +142,15 @@ TEST(LayoutStructure, StartCoverAndGroupPanelLieOverTheRest) {
   EXPECT_TRUE(Contains(group, InClient(R(AnswerPanel))));
   EXPECT_FALSE(Overlap(group, R(InfoBar).rect));
   EXPECT_FALSE(Overlap(group, R(ScoreBar).rect));
-  for (const Row& row : t.rows)
-    EXPECT_EQ(row.cursor == Cursor::Hand, row.parent == Id(GroupPanel) && row.id != Id(GroupPrompt))
+  // The marks of all groups at once lie just where the group question does.
+  EXPECT_EQ(R(MarkPanel).rect, group);
+  EXPECT_EQ(R(MarkPanel).id, Id(GroupPrompt) + 1);
+  for (const Row& row : t.rows) {
+    const bool panel = (row.parent == Id(GroupPanel) && row.id != Id(GroupPrompt)) ||
+                       (row.parent == Id(MarkPanel) && row.id != Id(MarkPrompt));
+    EXPECT_EQ(row.cursor == Cursor::Hand, panel || row.id == Id(BuzzCancelLink))
         << Printable(row.name);
+  }
 }
 
 TEST(LayoutStructure, QuestionTableLinksButtonPanelAndLabel) {
@@ -180,7 +186,14 @@ TEST(LayoutStructure, AnswerPanelSharesSpaceOnlyBetweenCoverAndAnswer) {
     for (const Row& b : rows) {
       if (a.id >= b.id || a.parent != Id(AnswerPanel) || b.parent != Id(AnswerPanel)) continue;
       if (a.kind == Kind::Timer || b.kind == Kind::Timer || a.id == Id(AnswerCover)) continue;
+      // The buzz panel lies over the keys alone, above them.
+      if (a.id == Id(BuzzPanel) && b.onScreenKey) continue;
       EXPECT_FALSE(Overlap(a.rect, b.rect)) << Printable(a.name) << " / " << Printable(b.name);
+    }
+  EXPECT_EQ(R(BuzzPanel).id, Id(AnswerPanel) + 1);
+  for (const Row& key : rows)
+    if (key.onScreenKey) {
+      EXPECT_TRUE(Contains(R(BuzzPanel).rect, key.rect)) << Printable(key.name);
     }
 }
 
@@ -321,15 +334,16 @@ TEST(LayoutStructure, EveryEventIsBoundOnTheKindThatRaisesIt) {
     // The Round keeps the locks, the reveal guard and the scores: only the
     // countdown and the shake still tick.
     const bool ticks = row.id == Id(CountdownTimer) || row.id == Id(ShakeTimer);
-    const Event expected = row.kind == Kind::Button ? Event::Click
-                           : ticks                  ? Event::Tick
-                           : row.id == Id(CancelQuestionLink) || QuestionLabel(row.id)
-                               ? Event::LeftButtonDown
-                           : (row.kind == Kind::TransLabel && row.parent == Id(ScoreBar)) ||
-                                   row.id == Id(AnswerPanel) || row.id == Id(CountdownNumber) ||
-                                   row.id == Id(CountdownBar)
-                               ? Event::ContextMenu
-                               : Event::None;
+    const Event expected =
+        row.kind == Kind::Button || row.kind == Kind::CheckBox ? Event::Click
+        : ticks                                                ? Event::Tick
+        : row.id == Id(CancelQuestionLink) || row.id == Id(BuzzCancelLink) || QuestionLabel(row.id)
+            ? Event::LeftButtonDown
+        : (row.kind == Kind::TransLabel && row.parent == Id(ScoreBar)) ||
+                row.id == Id(AnswerPanel) || row.id == Id(CountdownNumber) ||
+                row.id == Id(CountdownBar)
+            ? Event::ContextMenu
+            : Event::None;
     EXPECT_EQ(row.bindings[0].event, expected) << Printable(row.name);
     EXPECT_EQ(row.bindings[0].slot == Slot::None, expected == Event::None) << Printable(row.name);
     for (const auto& b : row.bindings)
@@ -391,7 +405,11 @@ TEST(LayoutStructure, RoleNamesNameTheControlsThatDoTheirWork) {
 }
 
 TEST(LayoutStructure, MainWindowStartsWithTheBoardReadyBehindTheCover) {
-  std::set<int> hidden = {Id(GroupPanel), Id(ResumeButton)};
+  std::set<int> hidden = {Id(GroupPanel), Id(ResumeButton), Id(MarkPanel), Id(BuzzPanel),
+                          Id(JudgeButton)};
+  std::set<int> disabled = {Id(CheckButton), Id(NextQuestionButton), Id(StartBuzzButton)};
+  for (MainId pick : {BuzzGroup1, BuzzGroup2, BuzzGroup3, BuzzGroup4, BuzzGroup5, BuzzGroup6})
+    disabled.insert(Id(pick));
   for (int n = 1; n <= 14; ++n) hidden.insert(Numbered(u8"分组框", n + 6).id);
   for (const Row& row : MainTable().rows) {
     if (row.kind == Kind::Timer) {
@@ -400,8 +418,7 @@ TEST(LayoutStructure, MainWindowStartsWithTheBoardReadyBehindTheCover) {
     } else {
       EXPECT_EQ(row.visible, !hidden.count(row.id)) << Printable(row.name);
     }
-    EXPECT_EQ(row.enabled, row.id != Id(CheckButton) && row.id != Id(NextQuestionButton))
-        << Printable(row.name);
+    EXPECT_EQ(row.enabled, !disabled.count(row.id)) << Printable(row.name);
     EXPECT_EQ(row.checked, row.id == Id(GroupRadio1)) << Printable(row.name);
   }
   // One column of radio boxes 40 px apart, group one at the top.
