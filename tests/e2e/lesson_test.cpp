@@ -45,7 +45,7 @@ void CtrlZ(Session& s) {
 }
 
 // Downs from the top of a menu, then Enter.
-void Choose(int downs) {
+void ChooseItem(int downs) {
   for (int i = 0; i < downs; ++i) PressKey(VK_DOWN);
   PressKey(VK_RETURN);
   WaitUntil([] { return !FindWindowW(L"#32768", nullptr); }, 2000);
@@ -87,7 +87,7 @@ TEST(Undo, TakesBackARightAnswerARulingAndAScoreCorrection) {
   s.Press(MainId::QuestionButton2, [&] { return Visible(s.Of(MainId::GroupPanel)); });
   s.Press(MainId::ConfirmGroupButton, [&] { return !Visible(s.Of(MainId::GroupPanel)); });
   RightClickCentre(s.Of(MainId::CheckButton));
-  Choose(1);
+  ChooseItem(1);
   auto ask = s.p.WaitForMessageBox();
   ASSERT_TRUE(ask && ask->text == "确定判为正确吗？");
   Program::Answer(*ask, IDYES);
@@ -96,13 +96,13 @@ TEST(Undo, TakesBackARightAnswerARulingAndAScoreCorrection) {
   Program::Answer(*right, IDOK);
   ASSERT_TRUE(WaitUntil([&] { return Text(score) == "1"; }));
   RightClickCentre(score);
-  Choose(1);
+  ChooseItem(1);
   EXPECT_TRUE(WaitUntil([&] { return Text(score) == "0"; })) << "撤销 in the score menu";
   EXPECT_TRUE(Enabled(s.Of(MainId::QuestionButton2)));
 
   // A correction by hand ("加 1 分"), taken back by Ctrl+Z; then nothing is left.
   RightClickCentre(score);
-  Choose(3);
+  ChooseItem(3);
   ASSERT_TRUE(WaitUntil([&] { return Text(score) == "1"; }));
   CtrlZ(s);
   EXPECT_TRUE(WaitUntil([&] { return Text(score) == "0"; }));
@@ -149,7 +149,7 @@ TEST(Lesson, KilledWhileSavingLeavesTheLastLessonOrTheOneBeforeNeverABrokenOne) 
     HWND score = p.Main(MainId::Score1);
     const std::string before = Text(score);
     RightClickCentre(score);
-    Choose(3);  // 加 1 分, saved at once off the window's thread
+    ChooseItem(3);  // 加 1 分, saved at once off the window's thread
     WaitUntil([&] { return Text(score) != before; }, 2000);
     Sleep((i * 7) % 5);
     p.Kill();
@@ -225,7 +225,7 @@ TEST(Lesson, AFolderThatCannotBeWrittenPlaysOnSilentlyWithoutTheOffer) {
   s.PressStart();
   HWND score = s.Of(MainId::Score1);
   RightClickCentre(score);
-  Choose(3);
+  ChooseItem(3);
   EXPECT_TRUE(WaitUntil([&] { return Text(score) == "1"; }));
   AnswerRight(s, 1, "HELLO");
   EXPECT_TRUE(WaitUntil([&] { return Text(s.Of(MainId::Score3)) == "1"; }));
