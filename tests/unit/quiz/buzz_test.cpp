@@ -2,6 +2,7 @@
 // the order by the keys' own times, 补答, the buzz opening again, the marks,
 // undo of each step), then played on the whole program in memory with keys,
 // the teacher's buttons and the clock.
+#include "quiz/buzz_view.h"
 #include "quiz/round/board.h"
 #include "quiz/round/buzzing.h"
 #include "quiz/round/countdown.h"
@@ -33,6 +34,10 @@ TEST(BuzzRound, AKeyBeforeTheStartIsAFoulThatPutsTheGroupOut) {
   EXPECT_EQ(PressBuzzKey(r, 1, 170), Pressed::Foul);
   EXPECT_EQ(r.scores[0].Text() + r.scores[2].Text() + r.scores[4].Text(), "-1-10");
   EXPECT_EQ(BuzzNote(r), "第一组、第三组犯规");
+  const BuzzView shown = ProjectBuzz(r);  // four groups in play, two of them out
+  EXPECT_EQ(shown.picksShown, (std::array<bool, 6>{true, true, true, true, false, false}));
+  EXPECT_EQ(shown.picksEnabled, (std::array<bool, 6>{false, true, false, true, false, false}));
+  EXPECT_FALSE(shown.typing);
   ASSERT_TRUE(StartBuzz(r));
   EXPECT_FALSE(StartBuzz(r));
   EXPECT_EQ(BuzzNote(r), "抢！");
@@ -175,15 +180,13 @@ class BuzzTest : public QuizTest {
     rt.WriteConfig(quiz.Bytes() +
                    "[答题方式：]\r\n第一题方式=抢答\r\n第二题方式=抢答\r\n第三题方式=抢答\r\n"
                    "第四题方式=全体\r\n第六题方式=全体\r\n"
-                   "[抢答：]\r\n抢答时间=5\r\n犯规扣分=1\r\n答错扣分=1\r\n" +
-                   extra);
+                   "[抢答：]\r\n抢答时间=5\r\n犯规扣分=1\r\n答错扣分=1\r\n");
     rt.Start();
     ASSERT_TRUE(rt.Click(Id::StartButton));
   }
   void Key(int vk, std::uint32_t time) { rt.main.PressKey(ui::Key{vk}, time); }
   void Key(int vk) { rt.main.PressKey(vk); }
   std::string Info() { return rt.Text(Id::InfoText); }
-  std::string extra;
   static constexpr int kSpace = 0x20, kNumpad1 = 0x61;
 };
 
@@ -277,26 +280,6 @@ TEST_F(BuzzTest, AllGroupsAtOnceAreMarkedAndScoredInOneStep) {
   ASSERT_TRUE(rt.Click(Id::MarkConfirmButton));
   EXPECT_TRUE(Locked(6));
   EXPECT_EQ(rt.main.SystemMenu().front().text, "撤销：第六题 无人答对\tCtrl+Z");
-}
-
-class ThreeGroupsTest : public BuzzTest {
-  void SetUp() override {
-    extra = "[分组：]\r\n组数=3\r\n";
-    BuzzTest::SetUp();
-  }
-};
-
-TEST_F(ThreeGroupsTest, OnlyTheGroupsInPlayAreOffered) {
-  Open(1);
-  EXPECT_TRUE(rt.Visible(Id::BuzzGroup3));
-  EXPECT_FALSE(rt.Visible(Id::BuzzGroup4) || rt.Visible(Id::BuzzGroup6));
-  Key('4');
-  EXPECT_EQ(Info(), "准备抢答");
-  rt.Click(Id::BuzzCancelLink);
-  EXPECT_TRUE(ButtonEnabled(1)) << "left for the board, unlocked";
-  Open(4);
-  ASSERT_TRUE(rt.Click(Id::JudgeButton));
-  EXPECT_FALSE(rt.Visible(Id::MarkToggle4));
 }
 
 }  // namespace
