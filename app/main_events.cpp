@@ -3,9 +3,11 @@
 #include "app/window_commands.h"
 #include "quiz/answer.h"
 #include "quiz/board.h"
+#include "quiz/buzz.h"
 #include "quiz/choice.h"
 #include "quiz/countdown.h"
 #include "quiz/countdown_control.h"
+#include "quiz/everyone.h"
 #include "quiz/group_draw.h"
 #include "quiz/groups.h"
 #include "quiz/keyboard.h"
@@ -87,6 +89,21 @@ void Dispatch(Shell& shell, const ui::ControlEvent& event) {
       break;
     case MainSlot::EnlargePicture:
       quiz::EnlargePicture(ctx, event.control, event.x, event.y);
+      break;
+    case MainSlot::BuzzKey:
+      quiz::PressBuzzKey(ctx, binding.arg, event.time);
+      break;
+    case MainSlot::StartBuzz:
+      quiz::StartBuzz(ctx);
+      break;
+    case MainSlot::JudgeAnswers:
+      quiz::JudgeAnswers(ctx);
+      break;
+    case MainSlot::ToggleMark:
+      quiz::ToggleMark(ctx, binding.arg);
+      break;
+    case MainSlot::AwardMarks:
+      quiz::AwardMarks(ctx);
       break;
     case MainSlot::AddPoints:
       quiz::AddPoints(ctx, binding.arg);

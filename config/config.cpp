@@ -48,11 +48,7 @@ std::string PicturePath(const std::string& configPath, const std::string& value)
 
 std::string OtherAnswersKey(int n) { return QuestionKey(n, "其他答案"); }
 
-std::string GroupKey(int g) {
-  static constexpr const char* kNames[kGroupCount] = {"第一组", "第二组", "第三组",
-                                                      "第四组", "第五组", "第六组"};
-  return g >= 1 && g <= kGroupCount ? kNames[g - 1] : "";
-}
+std::string GroupKey(int g) { return g >= 1 && g <= kGroupCount ? GroupName(g) : ""; }
 
 bool ConfigFileExists(platform::Files& files, const std::string& path) {
   return files.PathExists(path);

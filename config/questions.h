@@ -18,4 +18,9 @@ constexpr const char* QuestionName(int n) {
   return kQuestionNames[static_cast<std::size_t>(n - 1)];
 }
 
+// Group g (1 to 6): "第一组" ..., as buttons and messages name it.
+inline constexpr std::array<const char*, kGroupCount> kGroupNames = {"第一组", "第二组", "第三组",
+                                                                     "第四组", "第五组", "第六组"};
+constexpr const char* GroupName(int g) { return kGroupNames[static_cast<std::size_t>(g - 1)]; }
+
 }  // namespace lornel::config

@@ -6,7 +6,7 @@
 
 namespace lornel::platform {
 
-enum class Sound : std::uint8_t { Correct, Wrong, Tick, TimeOut, Fanfare };
+enum class Sound : std::uint8_t { Correct, Wrong, Tick, TimeOut, Fanfare, Go };
 
 // Play returns at once and never fails: a sound that cannot be played (no
 // audio device) is silence, with no message.

@@ -40,6 +40,7 @@ void CheckAnswer(Context& ctx) {
   if (choice ? !round::ChosenRight(ctx.round.choice) : !IsAccepted(ctx, typed)) {
     ctx.sounds.Play(platform::Sound::Wrong);
     round::StartShake(ctx.round);
+    PassTheTurn(ctx);
     return;
   }
   EndAsCorrect(ctx, false);

@@ -27,6 +27,8 @@ void ConfirmGroup(Context& ctx) {
 }
 
 void ChangeGroup(Context& ctx) {
+  // Buzz-in and all groups at once ask for no group (the button is greyed).
+  if (ctx.round.open != 0 && ctx.round.buzz.way != AnswerWay::Assigned) return;
   if (round::ChangeGroup(ctx.round)) return;
   round::StopShake(ctx.round);
   Tell(ctx, "请选题！", ui::kMbOk);

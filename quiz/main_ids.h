@@ -14,6 +14,9 @@
   X(Drawn2, 透明标签15) X(Drawn3, 透明标签16) X(Drawn4, 透明标签17) X(Drawn5, 透明标签18) X(Drawn6, 透明标签19) \
   X(GroupRadio6, 单选框6) X(GroupRadio5, 单选框5) X(GroupRadio4, 单选框4) \
   X(GroupRadio3, 单选框3) X(GroupRadio2, 单选框2) X(GroupRadio1, 单选框1) X(GroupPrompt, 透明标签8) \
+  X(MarkPanel, 分组框24) X(MarkConfirmButton, 按钮75) X(MarkToggle1, 选择框1) X(MarkToggle2, 选择框2) \
+  X(MarkToggle3, 选择框3) X(MarkToggle4, 选择框4) X(MarkToggle5, 选择框5) X(MarkToggle6, 选择框6) \
+  X(MarkPrompt, 透明标签21) \
   X(InfoBar, 分组框4) X(CountdownNumber, 标签15) X(CountdownPanel, 分组框6) X(CountdownTimer, 时钟2) \
   X(CountdownBar, 进度条1) X(InfoText, 透明标签12) X(AnsweringPanel, 分组框5) X(AnsweringScore, 透明标签11) \
   X(ChangeGroupButton, 按钮16) X(ScoreMirrorTimer, 时钟1) X(AnsweringGroup, 透明标签10) X(AnsweringSentence, 透明标签9) \
@@ -26,6 +29,9 @@
   X(QuestionLabel7, 标签7) X(QuestionPanel6, 分组框12) X(QuestionLabel6, 标签6) X(QuestionPanel5, 分组框11) \
   X(QuestionLabel5, 标签5) X(QuestionPanel4, 分组框10) X(QuestionLabel4, 标签4) X(QuestionPanel3, 分组框9) \
   X(QuestionLabel3, 标签3) X(QuestionPanel2, 分组框8) X(QuestionLabel2, 标签2) X(AnswerPanel, 分组框22) \
+  X(BuzzPanel, 分组框23) X(StartBuzzButton, 按钮67) X(BuzzCancelLink, 透明标签20) X(JudgeButton, 按钮74) \
+  X(BuzzGroup1, 按钮68) X(BuzzGroup2, 按钮69) X(BuzzGroup3, 按钮70) X(BuzzGroup4, 按钮71) \
+  X(BuzzGroup5, 按钮72) X(BuzzGroup6, 按钮73) \
   X(RevealGuard, 时钟19) X(RevealButton, 按钮50) X(ShakeTimer, 时钟18) X(NextQuestionButton, 按钮49) \
   X(AnswerCover, 图片框1) X(CorrectAnswer, 标签18) X(CorrectAnswerCaption, 标签17) X(CheckButton, 按钮47) \
   X(KeyEnter, 按钮48) X(KeyLayer, 按钮51) X(KeyFullStop, 按钮46) X(KeyComma, 按钮45) \
@@ -59,7 +65,7 @@ enum class MainId : int {
 #undef LORNEL_ID
 };
 
-inline constexpr int kMainControlCount = 154;
+inline constexpr int kMainControlCount = 173;
 
 // The main window's handlers (the quiz's); the question and the virtual key
 // travel in Binding::arg.
@@ -84,6 +90,12 @@ enum class MainSlot : std::uint8_t {
   EnlargePicture,  // a left button down on a question label
   ResumeLesson,
   ChooseOption,  // arg: the option, 0 for A; an option button or a key A to F
+  // Buzz-in and all groups at once; the group travels in arg.
+  BuzzKey,  // a group's key, or the teacher's button for the group
+  StartBuzz,
+  JudgeAnswers,  // "判分"
+  ToggleMark,
+  AwardMarks,
   // Commands (MainCommand): the score bar's items take the group in arg.
   Undo,
   AddPoints,
@@ -117,6 +129,7 @@ static_assert(static_cast<int>(MainMenu::System) == ui::kSystemMenu);
   X(Undo) X(UndoSeparator) X(ScoreTitle) X(AddPoints) X(SubtractPoints) X(ClearScore) X(ScoreSeparator) X(CopyScores) \
   X(PauseCountdown) X(AddTenSeconds) X(TakeTenSeconds) X(RuleCorrect) X(PauseKey) X(Escape) \
   X(ChooseA) X(ChooseB) X(ChooseC) X(ChooseD) X(ChooseE) X(ChooseF) X(ClearChoice) \
+  X(StartBuzzKey) X(BuzzKey1) X(BuzzKey2) X(BuzzKey3) X(BuzzKey4) X(BuzzKey5) X(BuzzKey6) \
   X(RanksOnly) X(CopyRanking) X(CloseRanking) \
   X(Sounds) X(Ranking) X(FullScreen)
 // clang-format on

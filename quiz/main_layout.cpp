@@ -1,4 +1,4 @@
-// The main window's control table: 154 rows in table order, so that each
+// The main window's control table: 173 rows in table order, so that each
 // control lies above every later sibling.
 #include <iterator>
 
@@ -127,6 +127,22 @@ constexpr Row PanelLabel(MainId id, Rect rect, const char* caption, Font font, C
           .caption = caption, .font = font, .textColour = text, .vAlign = VAlign::Middle};
 }
 
+// Buzz-in's and all groups' big buttons, and the marks' toggles: each carries
+// its group in arg.
+constexpr Row BuzzGroupButton(MainId id, int g) {
+  return {LORNEL_ROW(id), .kind = Kind::Button, .parent = Id(BuzzPanel),
+          .rect = {296 + (g - 1) % 3 * 192, 16 + (g - 1) / 3 * 80, 184, 72},
+          .caption = config::GroupName(g), .font = Bold(32), .enabled = false, .tabStop = true,
+          .bindings = {Click(MainSlot::BuzzKey, g)}};
+}
+
+constexpr Row MarkToggle(MainId id, int g) {
+  return {LORNEL_ROW(id), .kind = Kind::CheckBox, .parent = Id(MarkPanel),
+          .rect = {208 + (g - 1) % 3 * 256, 192 + (g - 1) / 3 * 88, 240, 72},
+          .caption = config::GroupName(g), .font = Bold(32), .tabStop = true,
+          .cursor = Cursor::Hand, .bindings = {Click(MainSlot::ToggleMark, g)}, .toggle = true};
+}
+
 constexpr Row kRows[] = {
     // Start cover: reaches past every edge of the panels beneath.
     Panel(StartCover, kWindowParent, {-8, 0, 1208, 744}),
@@ -162,6 +178,17 @@ constexpr Row kRows[] = {
     GroupRadio(GroupRadio1, 152, "我是第一组的", true),
     {LORNEL_ROW(GroupPrompt), .kind = Kind::TransLabel, .parent = Id(GroupPanel),
      .rect = {8, 96, 1136, 56}, .caption = "你是第几组的？", .font = Bold(48),
+     .textColour = Hex(0x800000), .hAlign = HAlign::Centre, .wordWrap = true},
+
+    // All groups at once: which groups were right, over the question like the group question.
+    Panel(MarkPanel, kWindowParent, {16, 96, 1168, 552}, "", {}, Hex(0x000000), false),
+    {LORNEL_ROW(MarkConfirmButton), .kind = Kind::Button, .parent = Id(MarkPanel),
+     .rect = {448, 440, 216, 48}, .caption = "确定", .font = Bold(32), .tabStop = true,
+     .cursor = Cursor::Hand, .bindings = {Click(MainSlot::AwardMarks)}},
+    MarkToggle(MarkToggle1, 1), MarkToggle(MarkToggle2, 2), MarkToggle(MarkToggle3, 3),
+    MarkToggle(MarkToggle4, 4), MarkToggle(MarkToggle5, 5), MarkToggle(MarkToggle6, 6),
+    {LORNEL_ROW(MarkPrompt), .kind = Kind::TransLabel, .parent = Id(MarkPanel),
+     .rect = {8, 96, 1136, 56}, .caption = "哪些组答对了？", .font = Bold(48),
      .textColour = Hex(0x800000), .hAlign = HAlign::Centre, .wordWrap = true},
 
     // Information bar.
@@ -225,6 +252,22 @@ constexpr Row kRows[] = {
     // A disabled 按钮47 takes no mouse input: its right-click reaches the panel.
     {LORNEL_ROW(AnswerPanel), .kind = Kind::GroupBox, .parent = Id(QuestionArea),
      .rect = {24, 272, 1136, 288}, .bindings = {Menu(MainSlot::RulingMenu)}},
+    // Buzz-in's buttons (or all groups' "判分") over the keys, which wait greyed beneath.
+    Panel(BuzzPanel, Id(AnswerPanel), {16, 102, 888, 182}, "", {}, Hex(0x000000), false),
+    {LORNEL_ROW(StartBuzzButton), .kind = Kind::Button, .parent = Id(BuzzPanel),
+     .rect = {16, 16, 264, 120}, .caption = "开始抢答", .font = Bold(48), .enabled = false,
+     .tabStop = true, .bindings = {Click(MainSlot::StartBuzz)}},
+    {LORNEL_ROW(BuzzCancelLink), .kind = Kind::TransLabel, .parent = Id(BuzzPanel),
+     .rect = {16, 142, 264, 28}, .caption = "重新选题", .font = {"", 20, true},
+     .textColour = Hex(0xC06000), .cursor = Cursor::Hand, .hAlign = HAlign::Centre,
+     .vAlign = VAlign::Middle, .bindings = {{Event::LeftButtonDown, MainSlot::CancelQuestion}}},
+    // All groups at once: "判分" in the place of "确认答案", which has no group to
+    // judge then, so that a choice question's options stay in sight.
+    {LORNEL_ROW(JudgeButton), .kind = Kind::Button, .parent = Id(AnswerPanel),
+     .rect = {480, 32, 96, 56}, .caption = "判分", .font = Bold(29), .visible = false,
+     .tabStop = true, .bindings = {Click(MainSlot::JudgeAnswers)}},
+    BuzzGroupButton(BuzzGroup1, 1), BuzzGroupButton(BuzzGroup2, 2), BuzzGroupButton(BuzzGroup3, 3),
+    BuzzGroupButton(BuzzGroup4, 4), BuzzGroupButton(BuzzGroup5, 5), BuzzGroupButton(BuzzGroup6, 6),
     Timer(RevealGuard, AnswerPanel, {1048, 136, 32, 72}),
     {LORNEL_ROW(RevealButton), .kind = Kind::Button, .parent = Id(AnswerPanel),
      .rect = {952, 112, 176, 48}, .caption = "显示答案", .font = Bold(29), .tabStop = true,
@@ -348,7 +391,7 @@ constexpr const char8_t* kCommandNames[] = {LORNEL_MAIN_COMMANDS(LORNEL_NAME)};
 #define LORNEL_COMMAND(role) .id = int(MainCommand::role), .name = kCommandNames[int(MainCommand::role)]
 
 constexpr Binding Do(MainSlot slot) { return {Event::Command, slot, 0}; }
-constexpr ui::Key kPause{0x13}, kEsc{0x1B}, kF9{0x78}, kF11{0x7A};  // virtual keys, no modifier
+constexpr ui::Key kPause{0x13}, kEsc{0x1B}, kF9{0x78}, kF11{0x7A}, kSpace{0x20};  // virtual keys
 constexpr Menus kScoreBar = MainMenu::ScoreBar, kCountdown = MainMenu::Countdown,
                 kRuling = MainMenu::Ruling, kSystem = MainMenu::System;
 
@@ -356,6 +399,12 @@ constexpr Command ChooseKey(MainCommand id, int option) {
   return {.id = int(id), .name = kCommandNames[int(id)],
           .binding = {Event::Command, MainSlot::ChooseOption, option}, .key = {'A' + option},
           .enabled = false};
+}
+
+constexpr Command BuzzKey(MainCommand command, int g) {
+  return {.id = int(command), .name = kCommandNames[int(command)],
+          .binding = {Event::Command, MainSlot::BuzzKey, g}, .enabled = false,
+          .yieldsToTyping = true};
 }
 
 constexpr Command kCommands[] = {
@@ -395,6 +444,13 @@ constexpr Command kCommands[] = {
     ChooseKey(MainCommand::ChooseF, 5),
     {LORNEL_COMMAND(ClearChoice), .binding = Do(MainSlot::ClearChoice), .key = {0x08},
      .enabled = false},
+    // Buzz-in: Space starts it; each group's keys come from the quiz file. Both
+    // are the window's only while no edit box takes typing, and only during a buzz.
+    {LORNEL_COMMAND(StartBuzzKey), .binding = Do(MainSlot::StartBuzz), .key = kSpace,
+     .enabled = false, .yieldsToTyping = true},
+    BuzzKey(MainCommand::BuzzKey1, 1), BuzzKey(MainCommand::BuzzKey2, 2),
+    BuzzKey(MainCommand::BuzzKey3, 3), BuzzKey(MainCommand::BuzzKey4, 4),
+    BuzzKey(MainCommand::BuzzKey5, 5), BuzzKey(MainCommand::BuzzKey6, 6),
     // The ranking's buttons.
     {LORNEL_COMMAND(RanksOnly), .text = "只显示名次", .binding = Do(MainSlot::RanksOnly)},
     {LORNEL_COMMAND(CopyRanking), .text = "复制", .binding = Do(MainSlot::CopyRanking)},

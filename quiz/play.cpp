@@ -7,6 +7,7 @@
 #include "quiz/render.h"
 #include "quiz/round/answer.h"
 #include "quiz/round/board.h"
+#include "quiz/round/buzzing.h"
 #include "quiz/round/countdown.h"
 #include "quiz/round/groups.h"
 #include "ui/message.h"
@@ -39,6 +40,34 @@ std::string QuestionName(int n) {
 
 std::string PointsWords(const Points& points) {
   return (points < Points() ? "" : "+") + points.Text() + " 分";
+}
+
+std::string PenaltyWords(const Points& penalty) {
+  return penalty == Points() ? "" : " " + PointsWords(Points() - penalty);
+}
+
+void PassTheTurn(Context& ctx) {
+  Round& r = ctx.round;
+  const Round before = r;
+  const std::string what =
+      GroupName(r.group) + " " + QuestionName(r.open) + " 答错" + PenaltyWords(r.buzz.wrongPenalty);
+  const round::Passed passed = round::PassTurn(r);
+  if (passed == round::Passed::NotATurn) return;
+  Scored(ctx, what, before);
+  switch (passed) {
+    case round::Passed::NextInOrder:
+      CountdownCheck(ctx, r.buzz.countdownValue);
+      break;
+    case round::Passed::BuzzAgain:
+      ctx.sounds.Play(platform::Sound::Go);
+      break;
+    case round::Passed::NoneLeft:
+      // The question has closed: a shake would ask for a question.
+      round::StopShake(r);
+      break;
+    case round::Passed::NotATurn:
+      break;
+  }
 }
 
 void EndAsCorrect(Context& ctx, bool ruled) {

@@ -23,11 +23,17 @@ void Scored(Context& ctx, const std::string& what, const Round& before);
 std::string GroupName(int g);
 std::string QuestionName(int n);
 std::string PointsWords(const Points& points);
+// " -1 分": what a penalty takes off; "" for none.
+std::string PenaltyWords(const Points& penalty);
 
 // The end of a question answered right, or ruled right by the teacher: the
 // countdown stops, the question closes locked, "回答正确！", the answer
 // uncovered, the points.
 void EndAsCorrect(Context& ctx, bool ruled);
+
+// A wrong answer in a buzz ends the group's turn: 补答 by the next in the
+// order, the buzz open again, or the question over. Nothing outside a buzz.
+void PassTheTurn(Context& ctx);
 
 // The start cover's buttons: wtda.ini examined, written with defaults when
 // missing. True when the cover went: the board is there (and the window may

@@ -196,6 +196,7 @@ void Apply(const View& before, const View& after, const MainForm& main) {
 
   ApplyDraw(before, after, main);
   ApplyRanking(before, after, main);
+  ApplyBuzz(before.buzz, after.buzz, main);
 }
 
 }  // namespace lornel::quiz

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "quiz/round/answer.h"
+#include "quiz/round/buzzing.h"
 #include "quiz/round/countdown.h"
 #include "quiz/round/groups.h"
 #include "quiz/round/ranking.h"
@@ -53,7 +54,9 @@ View Project(const Round& r, const std::string& undoStep) {
   v.countdown = r.countdown;
   v.countdownNumber = std::to_string(r.countdown.shown);
   v.countdownGrey = round::CountdownPaused(r);
+  const std::string buzzNote = round::BuzzNote(r);
   v.infoText = round::CountdownPaused(r) ? kPausedText
+               : !buzzNote.empty()       ? buzzNote
                : r.note.empty()          ? MainTable()[int(MainId::InfoText)].caption
                                          : r.note;
   v.answeringGroup = r.group ? round::GroupNumeral(r.group) : kNone;
@@ -71,6 +74,7 @@ View Project(const Round& r, const std::string& undoStep) {
   v.rankingOffered =
       r.started && std::find(r.locked.begin(), r.locked.end(), false) == r.locked.end();
   if (r.ranking.open) v.ranking = RankingOf(r);
+  v.buzz = ProjectBuzz(r);
   return v;
 }
 

@@ -6,6 +6,7 @@
 #include <optional>
 #include <string>
 
+#include "quiz/buzz_view.h"
 #include "quiz/choice_view.h"
 #include "quiz/round/round.h"
 #include "ui/ranking_board.h"
@@ -39,6 +40,7 @@ struct View {
   // the ranking itself while it lies over the board.
   bool rankingOffered = false;
   std::optional<ui::RankingBoard> ranking;
+  BuzzView buzz;  // buzz-in and all groups at once
   bool operator==(const View&) const = default;
 };
 

@@ -19,6 +19,7 @@ enum class Blob : int {
   SoundTick = 403,      // tick of each of the countdown's last seconds
   SoundTimeOut = 404,   // gong at the time-out
   SoundFanfare = 405,   // fanfare as the ranking opens
+  SoundGo = 406,        // call of "抢！" as a buzz opens
 };
 
 inline constexpr int kIconResource = 1;

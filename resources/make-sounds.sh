@@ -68,3 +68,11 @@ make 11025 "$work/f4.wav" -n \
   vol 0.25 lowpass 2600 tremolo 5.5 12 fade q 0.01 0.9 0.45
 sox -D "$work/f1.wav" "$work/f2.wav" "$work/f3.wav" "$work/f4.wav" "$work/fanfare.wav"
 make 11025 "$out/sound_fanfare.wav" "$work/fanfare.wav" gain -n -4
+# Go ("抢！", the buzz opens): a bright rising call, two short blasts of a
+# sawtooth pair a fifth apart, the second a fourth higher; over at once.
+make 22050 "$work/blast1.wav" -n \
+  synth 0.09 sawtooth 659.3 sawtooth mix 988 lowpass 3500 fade q 0.004 0.09 0.03
+make 22050 "$work/blast2.wav" -n \
+  synth 0.2 sawtooth 880 sawtooth mix 1318.5 lowpass 3500 fade q 0.004 0.2 0.12
+sox -D "$work/blast1.wav" "$work/blast2.wav" "$work/go.wav"
+make 22050 "$out/sound_go.wav" "$work/go.wav" gain -n -6

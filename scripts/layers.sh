@@ -100,8 +100,8 @@ done
 # lornel.exe's handler files (one per part of the window) never call each
 # other, directly or round a loop: what two of them share lives in the quiz's
 # own steps (quiz/play.h) or in the Round, and only app/'s dispatch includes them.
-handlers="answer board choice countdown countdown_control groups keyboard picture_view ruling
-  score_menu settings_check undo group_draw ranking"
+handlers="answer board buzz choice countdown countdown_control everyone groups keyboard
+  picture_view ruling score_menu settings_check undo group_draw ranking"
 for h in $handlers; do
   for f in $(grep -lE "^[[:space:]]*#[[:space:]]*include[[:space:]]+\"quiz/$h\.h\"" quiz/*.cpp quiz/*.h \
     quiz/round/*.cpp quiz/round/*.h 2>/dev/null); do

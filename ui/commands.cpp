@@ -1,12 +1,14 @@
 #include "ui/commands.h"
 
+#include <algorithm>
+
 #include "ui/form.h"
 
 namespace lornel::ui {
 
 std::vector<CommandState> InitialStates(std::span<const Command> commands) {
   std::vector<CommandState> states;
-  for (const Command& c : commands) states.push_back({"", c.enabled, false});
+  for (const Command& c : commands) states.push_back({"", c.enabled, false, {}});
   return states;
 }
 
@@ -35,20 +37,27 @@ std::vector<MenuLine> MenuLines(std::span<const Command> commands,
 
 std::optional<ControlEvent> CommandEvent(std::span<const Command> commands,
                                          std::span<const CommandState> states, int command,
-                                         std::optional<int> arg) {
+                                         std::optional<int> arg, std::uint32_t time) {
   if (command < 0 || command >= static_cast<int>(commands.size())) return std::nullopt;
   const Command& c = commands[static_cast<std::size_t>(command)];
   if (!Raisable(c, states[static_cast<std::size_t>(command)])) return std::nullopt;
   Binding binding = c.binding;
   if (arg) binding.arg = *arg;
-  return ControlEvent{binding, -1, 0, 0, command};
+  return ControlEvent{binding, -1, 0, 0, command, time};
 }
 
-int CommandForKey(std::span<const Command> commands, std::span<const CommandState> states,
-                  Key key) {
+int CommandForKey(std::span<const Command> commands, std::span<const CommandState> states, Key key,
+                  bool typing) {
   if (key.vk == 0) return -1;
-  for (const Command& c : commands)
-    if (c.key == key && Raisable(c, states[static_cast<std::size_t>(c.id)])) return c.id;
+  for (const Command& c : commands) {
+    const CommandState& s = states[static_cast<std::size_t>(c.id)];
+    if (typing && c.yieldsToTyping) continue;
+    const bool plain = !key.ctrl && !key.shift && !key.alt;
+    const bool hit = s.keys.empty()
+                         ? c.key == key
+                         : plain && std::find(s.keys.begin(), s.keys.end(), key.vk) != s.keys.end();
+    if (hit && Raisable(c, s)) return c.id;
+  }
   return -1;
 }
 

@@ -53,6 +53,9 @@ struct Command {
   Menus menus;
   bool checkable = false;  // shows its state's check mark
   bool enabled = true;     // before any SetCommandState
+  // Its keys are the window's only while no enabled edit box has the focus:
+  // there they type.
+  bool yieldsToTyping = false;
 };
 
 // What a command shows now. Menus are built from it when they open, the
@@ -61,6 +64,9 @@ struct CommandState {
   std::string text;  // GBK in place of the table's text before its "\t"; "" keeps it
   bool enabled = true;
   bool checked = false;  // shown on a checkable row only
+  // Plain keys (virtual keys, no modifier) that raise it in place of the
+  // table's key while not empty: keys that a file sets.
+  std::vector<int> keys;
 };
 
 // One line of a menu as shown.
@@ -93,7 +99,9 @@ bool Raisable(const Command& command, const CommandState& state);
 // The lines of a menu, its rows in table order as their states say.
 std::vector<MenuLine> MenuLines(std::span<const Command> commands,
                                 std::span<const CommandState> states, int menu);
-// The first raisable command with this key, or -1: the key is the window's then.
-int CommandForKey(std::span<const Command> commands, std::span<const CommandState> states, Key key);
+// The first raisable command with this key, or -1: the key is the window's
+// then. typing: an enabled edit box has the focus.
+int CommandForKey(std::span<const Command> commands, std::span<const CommandState> states, Key key,
+                  bool typing = false);
 
 }  // namespace lornel::ui

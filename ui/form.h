@@ -188,20 +188,23 @@ class Controls {
 
 // One control event: the binding it answers, the control, and where it
 // happened in the control's own table units (a click, a context menu). A
-// command raised is one too, with control -1 and its own id.
+// command raised is one too, with control -1 and its own id. time: when the
+// input behind it happened, in the system's milliseconds (a key message's
+// own time, not when the program got to it; it wraps after 49.7 days).
 struct ControlEvent {
   Binding binding;
   int control = -1;
   int x = 0, y = 0;
   int command = -1;
+  std::uint32_t time = 0;
 };
 
-// The event that command raises, with arg in place of its binding's own when
-// given; nullopt when it cannot be raised now (no such command, or greyed).
+// The event that command raises at time, with arg in place of its binding's
+// own when given; nullopt when it cannot be raised now (no such command, or greyed).
 // Both backends raise their commands by it.
 std::optional<ControlEvent> CommandEvent(std::span<const Command> commands,
                                          std::span<const CommandState> states, int command,
-                                         std::optional<int> arg);
+                                         std::optional<int> arg, std::uint32_t time);
 
 // What a backend reports: every control event by one call, and the window's
 // own events. A form is given its sink after it is built (SetSink).

@@ -38,6 +38,9 @@ struct Row {
   Bindings bindings{};
   bool multiLine = false;    // EditBox: several lines, wrapped, with a vertical scroll bar
   bool onScreenKey = false;  // Button: a key of an on-screen keyboard, never takes the focus
+  // CheckBox: a toggle button, pushed while checked; a click only reports, the
+  // handler checks it.
+  bool toggle = false;
 };
 
 struct WindowSpec {

@@ -20,6 +20,8 @@ resources::Blob BlobOf(platform::Sound sound) {
       return resources::Blob::SoundTick;
     case platform::Sound::Fanfare:
       return resources::Blob::SoundFanfare;
+    case platform::Sound::Go:
+      return resources::Blob::SoundGo;
     case platform::Sound::TimeOut:
       break;
   }

@@ -1,5 +1,7 @@
 #include "quiz/round/undo.h"
 
+#include "quiz/round/buzzing.h"
+
 namespace lornel::quiz {
 namespace {
 
@@ -10,6 +12,8 @@ void PutBackScoring(Round& now, const Round& before) {
   now.scores = before.scores;
   now.locked = before.locked;
   now.draw.drawn = before.draw.drawn;  // a random pick goes back into the bag
+  // Buzz-in's steps take back their turn or foul too, while the buzz is on.
+  round::PutBackBuzz(now, before);
 }
 
 }  // namespace
@@ -19,7 +23,7 @@ bool ScoringDiffers(const Round& a, const Round& b) {
 }
 
 void UndoHistory::Record(std::string what, const Round& before, const Round& after) {
-  if (!ScoringDiffers(before, after)) return;
+  if (!ScoringDiffers(before, after) && !round::BuzzStepDiffers(before, after)) return;
   steps_.push_back({std::move(what), before});
   if (steps_.size() > kDepth) steps_.pop_front();
 }

@@ -1,5 +1,6 @@
 // Undo (撤销): the Round as it was before each scoring step (a right answer,
-// a ruling, a lock, a score correction), newest last.
+// a ruling, a lock, a score correction, a foul, a won buzz, a wrong answer in
+// a buzz), newest last.
 #pragma once
 
 #include <deque>

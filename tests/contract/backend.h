@@ -35,8 +35,9 @@ class Backend {
   virtual void Deliver(int id, ui::Event kind, int x, int y) = 0;
   // A right-click of the user at the centre of the control.
   virtual void UserRightClick(int id) = 0;
-  // A key pressed by the user, with its modifiers, while the control has the focus.
-  virtual void UserPressKey(int id, ui::Key key) = 0;
+  // A key pressed by the user, with its modifiers, while the control has the
+  // focus; its messages carry time (0: the moment it is pressed).
+  virtual void UserPressKey(int id, ui::Key key, std::uint32_t time = 0) = 0;
   // The window's part of its system menu: the separator after Windows' own
   // items, then its lines (their command unknown: -1).
   virtual std::vector<ui::MenuLine> SystemMenu() = 0;

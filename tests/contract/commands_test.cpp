@@ -11,9 +11,9 @@ namespace lornel::contract::commands {
 namespace {
 
 using ui::Event;
-enum class Slot : std::uint8_t { None, First, Second, Letter, Function, Last };
+enum class Slot : std::uint8_t { None, First, Second, Letter, Function, Last, Buzz };
 enum class Menu : std::uint8_t { System, Popup };
-enum : int { kTitle, kFirst, kSeparator, kSecond, kLetter, kFunction, kLast };
+enum : int { kTitle, kFirst, kSeparator, kSecond, kLetter, kFunction, kLast, kBuzz };
 enum : int { kEdit, kButton };
 constexpr int kVkF9 = 0x78;
 
@@ -41,6 +41,8 @@ constexpr ui::Command kCommands[] = {
     {.id = kLetter, .binding = Do(Slot::Letter), .key = {'A'}, .enabled = false},
     {.id = kFunction, .binding = Do(Slot::Function), .key = {kVkF9}},
     {.id = kLast, .text = "最后", .binding = Do(Slot::Last), .menus = Menu::System},
+    // Keys of its own only when a state gives them, and typing goes first.
+    {.id = kBuzz, .binding = Do(Slot::Buzz, 2), .yieldsToTyping = true},
 };
 static_assert(ui::CommandIdsMatchOrder(kCommands));
 
@@ -125,6 +127,26 @@ TEST_F(Commands, AKeyRaisesItsEnabledCommandBeforeTheFocusedControl) {
   b->UserPressKey(kButton, {kVkF9});
   b->UserPressKey(kButton, {kVkF9, false, true});  // Shift+F9 is another key
   EXPECT_EQ(Raised(), "3:0@4 2:0@3 4:0@5 ");
+}
+
+// A buzzer box types keys that the quiz file names: they come with their key
+// message's own time, and while an edit box has the focus they type there.
+TEST_F(Commands, KeysAStateGivesComeWithTheirOwnTimeAndGiveWayToTyping) {
+  constexpr int kVkNumpad1 = 0x61;
+  form().SetCommandState(kBuzz, {"", true, false, {'1', kVkNumpad1}});
+  b->UserPressKey(kButton, {'1'}, 700000);
+  b->UserPressKey(kButton, {kVkNumpad1}, 700005);
+  b->UserPressKey(kButton, {'1', true});  // Ctrl+1 is another key
+  std::vector<std::uint32_t> times;
+  for (const ui::ControlEvent& e : b->recorder.events) times.push_back(e.time);
+  EXPECT_EQ(Raised(), "6:2@7 6:2@7 ");
+  EXPECT_EQ(times, (std::vector<std::uint32_t>{700000, 700005}));
+  b->UserPressKey(kEdit, {'1'});
+  EXPECT_EQ(form().Text(kEdit), "1");
+  EXPECT_EQ(Raised(), "");
+  form().SetCommandState(kBuzz, {"", false, false, {'1'}});
+  b->UserPressKey(kButton, {'1'});
+  EXPECT_EQ(Raised(), "") << "greyed";
 }
 
 }  // namespace

@@ -33,15 +33,18 @@ struct Tap {
 constexpr Tap kTapped[] = {{6, MainId::OptionPairB, "错"}, {9, MainId::OptionFourA, "A"}};
 
 // The sample file with no countdown, global or a question's own, so that a
-// refused answer can be revealed; switches "1" or "0".
+// refused answer can be revealed, and every question asked of a chosen group;
+// switches "1" or "0".
 std::string Sample(const char* switches) {
   std::string file = ReadBytes(ExampleFile()).value_or("");
   auto set = [&file](const char* section, const std::string& key, const char* value) {
     file = config::WriteIniValue(file, section, key, value).value_or("");  // "": no quiz at all
   };
   set(config::kCountdownSection, config::kCountdownKey, "0");
-  for (int n = 1; n <= 14; ++n)
+  for (int n = 1; n <= 14; ++n) {
     set(config::kQuestionCountdownSection, config::QuestionCountdownKey(n), "0");
+    set(config::kWaySection, config::QuestionKey(n, "方式"), "指定");
+  }
   set(config::kJudgingSection, config::kPinyinKey, switches);
   set(config::kJudgingSection, config::kLenientKey, switches);
   return file;

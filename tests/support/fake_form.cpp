@@ -175,9 +175,11 @@ void FakeForm::ChooseFromSystemMenu(int command) {
   clock_.RunPosted();
 }
 
-bool FakeForm::RaiseCommand(int command, std::optional<int> arg) {
-  const auto event =
-      destroyed_ ? std::nullopt : ui::CommandEvent(table_.commands, commandStates_, command, arg);
+bool FakeForm::RaiseCommand(int command, std::optional<int> arg,
+                            std::optional<std::uint32_t> time) {
+  const auto event = destroyed_ ? std::nullopt
+                                : ui::CommandEvent(table_.commands, commandStates_, command, arg,
+                                                   time.value_or(Now()));
   if (event) sink_->OnControlEvent(*event);
   return event.has_value();
 }
@@ -379,7 +381,7 @@ int FakeForm::HitTest(int x, int y) const {
 
 void FakeForm::Deliver(int id, ui::Event event, int x, int y) {
   if (const ui::Binding* binding = ui::rules::BindingOf(table_[id], event))
-    sink_->OnControlEvent({*binding, id, x, y});
+    sink_->OnControlEvent({*binding, id, x, y, -1, Now()});
 }
 
 int FakeForm::ClickAt(int x, int y) {
@@ -397,7 +399,7 @@ int FakeForm::ClickAt(int x, int y) {
     for (const ui::Row& row : table_.rows)
       if (ui::rules::InSameRadioSet(table_[hit], row)) state_[row.id].checked = false;
   }
-  if (kind == ui::Kind::CheckBox) state_[hit].checked = !state_[hit].checked;
+  if (kind == ui::Kind::CheckBox && !table_[hit].toggle) state_[hit].checked = !state_[hit].checked;
   // An option button, as an on-screen key, never takes the focus.
   if ((kind == ui::Kind::Button || kind == ui::Kind::CheckBox || kind == ui::Kind::OptionButton) &&
       !destroyed_)
@@ -424,9 +426,12 @@ int FakeForm::RightClickAt(int x, int y) {
   return hit;
 }
 
-void FakeForm::PressKey(ui::Key key) {
+void FakeForm::PressKey(ui::Key key, std::optional<std::uint32_t> time) {
   if (!inputEnabled || (modalBoxes && *modalBoxes > 0) || destroyed_) return;
-  if (RaiseCommand(ui::CommandForKey(table_.commands, commandStates_, key), std::nullopt)) {
+  const bool typing =
+      focused_ >= 0 && table_[focused_].kind == ui::Kind::EditBox && state_[focused_].enabled;
+  if (RaiseCommand(ui::CommandForKey(table_.commands, commandStates_, key, typing), std::nullopt,
+                   time)) {
     clock_.RunPosted();
     return;
   }

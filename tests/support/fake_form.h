@@ -142,8 +142,9 @@ class FakeForm : public ui::Form {
   void Deliver(int id, ui::Event event, int x = 0, int y = 0);
   // Keyboard input: an enabled command's key raises it, wherever the focus
   // is; other keys go to the focused control, as a US layout without an IME
-  // (a key with Ctrl or Alt held does nothing there).
-  void PressKey(ui::Key key);
+  // (a key with Ctrl or Alt held does nothing there). time: the key message's
+  // own (the clock's now when not given).
+  void PressKey(ui::Key key, std::optional<std::uint32_t> time = std::nullopt);
   void PressKey(int virtualKey) { PressKey(ui::Key{virtualKey}); }
   // A character typed as itself (VK_PACKET): into the focused edit box.
   void TypeCharacter(char16_t character);
@@ -186,7 +187,9 @@ class FakeForm : public ui::Form {
   void TakeFocus(int id);
   void Destroy();
   void StartTimer(int id, int first = -1);
-  bool RaiseCommand(int command, std::optional<int> arg);
+  bool RaiseCommand(int command, std::optional<int> arg,
+                    std::optional<std::uint32_t> time = std::nullopt);
+  std::uint32_t Now() const { return static_cast<std::uint32_t>(clock_.now()); }
   void UpdateShown(int id);
   bool Contains(int id, int x, int y) const;
 

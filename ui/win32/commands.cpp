@@ -50,17 +50,22 @@ void Win32Form::SetCommandState(int command, const ui::CommandState& state) {
                   Wide(line.text).c_str());
 }
 
-bool Win32Form::RaiseCommand(int command, std::optional<int> arg) {
-  const auto event =
-      destroyed_ ? std::nullopt : ui::CommandEvent(table_.commands, commandStates_, command, arg);
+bool Win32Form::RaiseCommand(int command, std::optional<int> arg, DWORD time) {
+  const auto event = destroyed_ ? std::nullopt
+                                : ui::CommandEvent(table_.commands, commandStates_, command, arg,
+                                                   static_cast<std::uint32_t>(time));
   if (event) sink_->OnControlEvent(*event);
   return event.has_value();
 }
 
-bool Win32Form::OnCommandKey(WPARAM key) {
+bool Win32Form::OnCommandKey(WPARAM key, DWORD time) {
   const ui::Key pressed{static_cast<int>(key), GetKeyState(VK_CONTROL) < 0,
                         GetKeyState(VK_SHIFT) < 0, GetKeyState(VK_MENU) < 0};
-  return RaiseCommand(ui::CommandForKey(table_.commands, commandStates_, pressed), std::nullopt);
+  const Control* focus = ControlOf(GetFocus());
+  const bool typing = focus && focus->form == this && focus->row->kind == ui::Kind::EditBox &&
+                      IsWindowEnabled(focus->hwnd);
+  return RaiseCommand(ui::CommandForKey(table_.commands, commandStates_, pressed, typing),
+                      std::nullopt, time);
 }
 
 bool Win32Form::OnSysCommand(WPARAM wParam) {
@@ -69,7 +74,8 @@ bool Win32Form::OnSysCommand(WPARAM wParam) {
   if (command == SC_MOVE) return IsFullScreen();
   if (command < kFirstSysCommand || command >= SysCommandOf(int(table_.commands.size())))
     return false;
-  RaiseCommand(static_cast<int>((command - kFirstSysCommand) >> 4), std::nullopt);
+  RaiseCommand(static_cast<int>((command - kFirstSysCommand) >> 4), std::nullopt,
+               static_cast<DWORD>(GetMessageTime()));
   return true;
 }
 
@@ -86,7 +92,9 @@ int Win32Form::PopupMenu(int menu, int arg) {
                                     GET_Y_LPARAM(at), 0, hwnd_, nullptr);
   DestroyMenu(popup);
   // The menu's loop runs the timers: the window may have gone meanwhile.
-  return chosen > 0 && RaiseCommand(chosen - 1, arg) ? chosen - 1 : -1;
+  return chosen > 0 && RaiseCommand(chosen - 1, arg, static_cast<DWORD>(GetMessageTime()))
+             ? chosen - 1
+             : -1;
 }
 
 }  // namespace lornel::win32

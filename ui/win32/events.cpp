@@ -22,7 +22,8 @@ const Translation* TranslationOf(ui::Event kind) {
 
 void Win32Form::Raise(const Control& control, ui::Event event, POINT at) {
   if (const ui::Binding* binding = ui::rules::BindingOf(*control.row, event))
-    sink_->OnControlEvent({*binding, control.row->id, scale_.Back(at.x), scale_.Back(at.y)});
+    sink_->OnControlEvent({*binding, control.row->id, scale_.Back(at.x), scale_.Back(at.y), -1,
+                           static_cast<std::uint32_t>(GetMessageTime())});
 }
 
 bool Win32Form::Translate(Arrives arrives, HWND target, UINT code, LPARAM lParam) {

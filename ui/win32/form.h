@@ -138,9 +138,10 @@ class Win32Form : public ui::Form {
   // at a control or as a notification whenever it translates, passed up only
   // when a control or panel bound to it took it (events.cpp).
   bool Translate(Arrives arrives, HWND target, UINT code, LPARAM lParam);
-  // A key pressed anywhere in the window, with the modifiers held now: true
-  // when it raised an enabled command of that key (commands.cpp).
-  bool OnCommandKey(WPARAM key);
+  // A key pressed anywhere in the window at time (its message's), with the
+  // modifiers held now: true when it raised an enabled command of that key
+  // (commands.cpp).
+  bool OnCommandKey(WPARAM key, DWORD time);
   // True when the system command was ours: a command's item, or Move while
   // full screen (commands.cpp).
   bool OnSysCommand(WPARAM command);
@@ -204,7 +205,7 @@ class Win32Form : public ui::Form {
   // The command table's system-menu items after Windows' own and a separator.
   void AddSystemMenuItems();
   // Raised when it may be now; arg, when given, in place of its binding's.
-  bool RaiseCommand(int command, std::optional<int> arg);
+  bool RaiseCommand(int command, std::optional<int> arg, DWORD time);
   void FitMonitor(int dpi);
   void ApplyFont(Control& control);
   void SetCaption(Control& control, const std::wstring& text);

@@ -18,7 +18,7 @@ bool PreTranslate(const MSG& msg) {
     return false;
   Win32Form* form = Win32Form::FormOf(root);
   if (!form) return false;
-  if (form->OnCommandKey(msg.wParam)) return true;
+  if (form->OnCommandKey(msg.wParam, msg.time)) return true;
   if (msg.message != WM_KEYDOWN || msg.wParam != VK_TAB) return false;
   const bool back = GetKeyState(VK_SHIFT) < 0;
   // Within the ranking while it is up: the controls beneath it are out of reach.

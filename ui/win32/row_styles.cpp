@@ -56,6 +56,7 @@ DWORD KindStyle(const ui::Row& row) {
     case ui::Kind::RadioBox:
       return BS_AUTORADIOBUTTON | BS_MULTILINE | BS_LEFT | BS_VCENTER;
     case ui::Kind::CheckBox:
+      if (row.toggle) return BS_CHECKBOX | BS_PUSHLIKE | BS_MULTILINE | BS_CENTER | BS_VCENTER;
       return BS_AUTOCHECKBOX | BS_MULTILINE | BS_LEFT | BS_VCENTER;
     case ui::Kind::OptionButton:  // the skin leaves an owner-drawn button to us
       return BS_OWNERDRAW;

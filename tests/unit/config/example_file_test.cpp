@@ -3,9 +3,11 @@
 #include <gtest/gtest.h>
 
 #include <fstream>
+#include <set>
 #include <sstream>
 #include <string>
 
+#include "config/answer_ways.h"
 #include "config/config.h"
 #include "config/gbk.h"
 #include "config/ini.h"
@@ -37,6 +39,14 @@ TEST(ExampleFile, HoldsFourteenQuestionsAThirtySecondCountdownOnePointAndSounds)
   EXPECT_EQ(ReadIniValue(file, kSoundSection, kSoundKey), "1");
   EXPECT_EQ(ReadIniValue(file, kGroupsSection, kRandomGroupKey), "1")
       << "随机 on the group question";
+}
+
+TEST(ExampleFile, AsksQuestionsEachOfTheThreeWays) {
+  const QuizFile quiz("wtda.ini", ExampleFile());
+  std::set<AnswerWay> ways;
+  for (int n = 1; n <= kQuestionCount; ++n) ways.insert(WayOf(quiz, n));
+  EXPECT_EQ(ways.size(), 3u);
+  EXPECT_EQ(BuzzSettingsOf(quiz).seconds, 10);
 }
 
 TEST(ExampleFile, ItsQuestionPictureLiesBesideIt) {

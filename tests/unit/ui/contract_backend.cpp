@@ -18,9 +18,9 @@ class FakeBackend : public Backend {
     const ui::Rect r = form_.ClientRectOf(id);
     form_.RightClickAt(r.left + r.width / 2, r.top + r.height / 2);
   }
-  void UserPressKey(int id, ui::Key key) override {
+  void UserPressKey(int id, ui::Key key, std::uint32_t time) override {
     form_.Focus(id);
-    form_.PressKey(key);
+    form_.PressKey(key, time ? std::optional(time) : std::nullopt);
   }
   std::vector<ui::MenuLine> SystemMenu() override {
     std::vector<ui::MenuLine> lines{{}};  // Windows' own items end with a separator

@@ -53,14 +53,14 @@ Rect InClient(const Row& row) {
 // ---------------------------------------------------------------------------
 // Names, order and nesting
 
-constexpr std::u8string_view kPrefix[] = {u8"按钮",   u8"单选框",   u8"分组框",
-                                          u8"标签",   u8"透明标签", u8"编辑框",
-                                          u8"图片框", u8"进度条",   u8"时钟"};
+constexpr std::u8string_view kPrefix[] = {u8"按钮",     u8"单选框", u8"分组框", u8"标签",
+                                          u8"透明标签", u8"编辑框", u8"图片框", u8"进度条",
+                                          u8"时钟",     u8"选择框"};
 
 // Every name is its kind's name and a running number; each kind counts 1..N.
-void ExpectNamedByKind(const Table& table, const std::array<int, 9>& counts) {
+void ExpectNamedByKind(const Table& table, const std::array<int, 10>& counts) {
   std::set<std::u8string_view> names;
-  std::array<std::set<int>, 9> numbers;
+  std::array<std::set<int>, 10> numbers;
   for (const Row& row : table.rows) {
     const std::u8string_view name = row.name;
     EXPECT_TRUE(names.insert(name).second) << "twice: " << Printable(name);
@@ -99,8 +99,8 @@ TEST(LayoutStructure, MainTableNamesKindsAndNesting) {
   const Table& t = MainTable();
   ASSERT_EQ(t.size(), kMainControlCount);
   EXPECT_TRUE(IdsMatchOrder(t.rows));
-  // Button, RadioBox, GroupBox, Label, TransLabel, EditBox, PicBox, ProcessBar, Timer
-  ExpectNamedByKind(t, {66, 6, 22, 18, 19, 1, 1, 1, 20});
+  // Button, RadioBox, GroupBox, Label, TransLabel, EditBox, PicBox, ProcessBar, Timer, CheckBox
+  ExpectNamedByKind(t, {75, 6, 24, 18, 21, 1, 1, 1, 20, 6});
   ExpectNested(t);
 }
 
@@ -108,7 +108,7 @@ TEST(LayoutStructure, NoticeTableNamesKindsAndNesting) {
   const Table& t = NoticeTable();
   ASSERT_EQ(t.size(), kNoticeControlCount);
   EXPECT_TRUE(IdsMatchOrder(t.rows));
-  ExpectNamedByKind(t, {0, 0, 0, 2, 0, 0, 2, 0, 2});
+  ExpectNamedByKind(t, {0, 0, 0, 2, 0, 0, 2, 0, 2, 0});
   for (const Row& row : t.rows) {
     EXPECT_EQ(row.parent, kWindowParent);
     EXPECT_TRUE(Contains({0, 0, t.window.outerWidth, t.window.outerHeight}, row.rect))
@@ -144,13 +144,18 @@ TEST(LayoutStructure, StartCoverAndGroupPanelLieOverTheRest) {
   EXPECT_TRUE(Contains(group, InClient(R(AnswerPanel))));
   EXPECT_FALSE(Overlap(group, R(InfoBar).rect));
   EXPECT_FALSE(Overlap(group, R(ScoreBar).rect));
-  // The hand over what takes a click in the group panel.
-  for (const Row& row : t.rows)
-    EXPECT_EQ(row.cursor == Cursor::Hand,
-              row.parent == Id(GroupPanel) &&
-                  (row.kind == Kind::RadioBox ||
-                   (row.kind != Kind::Timer && row.bindings[0].event != Event::None)))
+  // The marks of all groups at once lie just where the group question does.
+  EXPECT_EQ(R(MarkPanel).rect, group);
+  EXPECT_EQ(R(MarkPanel).id, Id(GroupPrompt) + 1);
+  // The hand over what takes a click in either panel.
+  for (const Row& row : t.rows) {
+    const bool takesClicks = row.kind == Kind::RadioBox ||
+                             (row.kind != Kind::Timer && row.bindings[0].event != Event::None);
+    const bool panel = (row.parent == Id(GroupPanel) && takesClicks) ||
+                       (row.parent == Id(MarkPanel) && row.id != Id(MarkPrompt));
+    EXPECT_EQ(row.cursor == Cursor::Hand, panel || row.id == Id(BuzzCancelLink))
         << Printable(row.name);
+  }
 }
 
 TEST(LayoutStructure, QuestionTableLinksButtonPanelAndLabel) {
@@ -195,7 +200,16 @@ TEST(LayoutStructure, AnswerPanelSharesSpaceOnlyBetweenCoverAndAnswer) {
       if ((option(a) && key(b)) || (option(b) && key(a)) ||
           (option(a) && option(b) && !sameSet(a, b)))
         continue;
+      // The buzz panel lies over the keys and the options alone, above them;
+      // "判分" takes the place of "确认答案" for all groups at once.
+      if (a.id == Id(BuzzPanel) && (b.onScreenKey || option(b))) continue;
+      if (a.id == Id(JudgeButton) && b.id == Id(CheckButton)) continue;
       EXPECT_FALSE(Overlap(a.rect, b.rect)) << Printable(a.name) << " / " << Printable(b.name);
+    }
+  EXPECT_EQ(R(BuzzPanel).id, Id(AnswerPanel) + 1);
+  for (const Row& key : rows)
+    if (key.onScreenKey) {
+      EXPECT_TRUE(Contains(R(BuzzPanel).rect, key.rect)) << Printable(key.name);
     }
 }
 
@@ -337,15 +351,18 @@ TEST(LayoutStructure, EveryEventIsBoundOnTheKindThatRaisesIt) {
     // countdown and the shake still tick.
     const bool ticks =
         row.id == Id(CountdownTimer) || row.id == Id(ShakeTimer) || row.id == Id(DrawTimer);
-    const Event expected = row.kind == Kind::Button || row.kind == Kind::OptionButton ? Event::Click
-                           : ticks                                                    ? Event::Tick
-                           : row.id == Id(CancelQuestionLink) || QuestionLabel(row.id)
-                               ? Event::LeftButtonDown
-                           : (row.kind == Kind::TransLabel && row.parent == Id(ScoreBar)) ||
-                                   row.id == Id(AnswerPanel) || row.id == Id(CountdownNumber) ||
-                                   row.id == Id(CountdownBar)
-                               ? Event::ContextMenu
-                               : Event::None;
+    const bool clicks =
+        row.kind == Kind::Button || row.kind == Kind::OptionButton || row.kind == Kind::CheckBox;
+    const Event expected =
+        clicks  ? Event::Click
+        : ticks ? Event::Tick
+        : row.id == Id(CancelQuestionLink) || row.id == Id(BuzzCancelLink) || QuestionLabel(row.id)
+            ? Event::LeftButtonDown
+        : (row.kind == Kind::TransLabel && row.parent == Id(ScoreBar)) ||
+                row.id == Id(AnswerPanel) || row.id == Id(CountdownNumber) ||
+                row.id == Id(CountdownBar)
+            ? Event::ContextMenu
+            : Event::None;
     EXPECT_EQ(row.bindings[0].event, expected) << Printable(row.name);
     EXPECT_EQ(row.bindings[0].slot == Slot::None, expected == Event::None) << Printable(row.name);
     for (const auto& b : row.bindings)
@@ -407,9 +424,14 @@ TEST(LayoutStructure, RoleNamesNameTheControlsThatDoTheirWork) {
 }
 
 TEST(LayoutStructure, MainWindowStartsWithTheBoardReadyBehindTheCover) {
-  // Hidden too: what the random group and the ranking add, until a file or the game asks.
-  std::set<int> hidden = {Id(GroupPanel), Id(ResumeButton), Id(DrawButton), Id(RankingButton)};
+  // Hidden too: what the random group, the ranking, buzz-in and all groups at
+  // once add, until a file or the game asks.
+  std::set<int> hidden = {Id(GroupPanel), Id(ResumeButton), Id(DrawButton), Id(RankingButton),
+                          Id(MarkPanel),  Id(BuzzPanel),    Id(JudgeButton)};
   for (int g = 0; g < 6; ++g) hidden.insert(Id(Drawn1) + g);
+  std::set<int> disabled = {Id(CheckButton), Id(NextQuestionButton), Id(StartBuzzButton)};
+  for (MainId pick : {BuzzGroup1, BuzzGroup2, BuzzGroup3, BuzzGroup4, BuzzGroup5, BuzzGroup6})
+    disabled.insert(Id(pick));
   for (int n = 1; n <= 14; ++n) hidden.insert(Numbered(u8"分组框", n + 6).id);
   for (const Row& row : MainTable().rows)
     if (row.kind == Kind::OptionButton) hidden.insert(row.id);  // the keys are up
@@ -420,8 +442,7 @@ TEST(LayoutStructure, MainWindowStartsWithTheBoardReadyBehindTheCover) {
     } else {
       EXPECT_EQ(row.visible, !hidden.count(row.id)) << Printable(row.name);
     }
-    EXPECT_EQ(row.enabled, row.id != Id(CheckButton) && row.id != Id(NextQuestionButton))
-        << Printable(row.name);
+    EXPECT_EQ(row.enabled, !disabled.count(row.id)) << Printable(row.name);
     EXPECT_EQ(row.checked, row.id == Id(GroupRadio1)) << Printable(row.name);
   }
   // One column of radio boxes 40 px apart, group one at the top.

@@ -35,10 +35,10 @@ using lornel::platform::SoundSwitch;
 using lornel::win32::Win32SoundPlayer;
 namespace res = lornel::resources;
 
-constexpr Sound kAll[] = {Sound::Correct, Sound::Wrong, Sound::Tick, Sound::TimeOut,
-                          Sound::Fanfare};
+constexpr Sound kAll[] = {Sound::Correct, Sound::Wrong,   Sound::Tick,
+                          Sound::TimeOut, Sound::Fanfare, Sound::Go};
 const char* NameOf(Sound s) {
-  const char* names[] = {"Correct", "Wrong", "Tick", "TimeOut", "Fanfare"};
+  const char* names[] = {"Correct", "Wrong", "Tick", "TimeOut", "Fanfare", "Go"};
   return names[static_cast<int>(s)];
 }
 
@@ -95,7 +95,7 @@ ULONGLONG SamplesOf(res::Bytes wav) {
 // plain PCM format chunk, 16-bit mono, and the data chunk that the header promises.
 TEST(EmbeddedSounds, ArePlainPcmWavesWellUnder50KB) {
   for (res::Blob blob : {res::Blob::SoundCorrect, res::Blob::SoundWrong, res::Blob::SoundTick,
-                         res::Blob::SoundTimeOut, res::Blob::SoundFanfare}) {
+                         res::Blob::SoundTimeOut, res::Blob::SoundFanfare, res::Blob::SoundGo}) {
     const res::Bytes wav = res::Get(blob);
     SCOPED_TRACE(static_cast<int>(blob));
     ASSERT_GE(wav.size(), 44u);
@@ -194,8 +194,8 @@ TEST_F(SoundDevice, EachSoundReachesTheDeviceWholeAndInTime) {
   // 1 s under Wine on a busy machine); every later one must follow its event.
   player.Prepare();
   ASSERT_GT(Play(player, Sound::Tick).bytes, 0u);
-  const res::Blob blobs[] = {res::Blob::SoundCorrect, res::Blob::SoundWrong, res::Blob::SoundTick,
-                             res::Blob::SoundTimeOut, res::Blob::SoundFanfare};
+  const res::Blob blobs[] = {res::Blob::SoundCorrect, res::Blob::SoundWrong,   res::Blob::SoundTick,
+                             res::Blob::SoundTimeOut, res::Blob::SoundFanfare, res::Blob::SoundGo};
   for (Sound s : kAll) {
     const Heard heard = Play(player, s);
     // Every sample of the sound, played in its own format (Wine may pad to its period).

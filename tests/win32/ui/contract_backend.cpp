@@ -25,11 +25,13 @@ void PumpAsTheProgramDoes(int ms) {
   KillTimer(nullptr, timer);
 }
 
-void SendKey(WORD vk, bool up) {
+// time 0: the system stamps the key as it queues it.
+void SendKey(WORD vk, bool up, DWORD time = 0) {
   INPUT key{};
   key.type = INPUT_KEYBOARD;
   key.ki.wVk = vk;
   key.ki.dwFlags = up ? KEYEVENTF_KEYUP : 0;
+  key.ki.time = time;
   SendInput(1, &key, sizeof(INPUT));
 }
 
@@ -113,7 +115,7 @@ class Win32Backend : public Backend {
     test::ClickAtCentre(form_.ControlWindow(id), form_.hwnd(), true);
     test::Pump(50);
   }
-  void UserPressKey(int id, ui::Key key) override {
+  void UserPressKey(int id, ui::Key key, std::uint32_t time) override {
     SetForegroundWindow(form_.hwnd());
     SetFocus(form_.ControlWindow(id));
     std::vector<WORD> held;
@@ -121,8 +123,8 @@ class Win32Backend : public Backend {
     if (key.shift) held.push_back(VK_SHIFT);
     if (key.alt) held.push_back(VK_MENU);
     held.push_back(static_cast<WORD>(key.vk));
-    for (WORD vk : held) SendKey(vk, false);
-    for (auto vk = held.rbegin(); vk != held.rend(); ++vk) SendKey(*vk, true);
+    for (WORD vk : held) SendKey(vk, false, time);
+    for (auto vk = held.rbegin(); vk != held.rend(); ++vk) SendKey(*vk, true, time);
     PumpAsTheProgramDoes(100);
   }
   std::vector<ui::MenuLine> SystemMenu() override {
