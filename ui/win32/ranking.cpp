@@ -162,7 +162,8 @@ ui::Pixels Win32Form::RankingPicture() const {
 
 void Win32Form::OnRankingButton(int index) {
   if (index < 0 || index >= static_cast<int>(ranking_.board.buttons.size())) return;
-  RaiseCommand(ranking_.board.buttons[static_cast<std::size_t>(index)].command, std::nullopt);
+  RaiseCommand(ranking_.board.buttons[static_cast<std::size_t>(index)].command, std::nullopt,
+               static_cast<DWORD>(GetMessageTime()));
 }
 
 HWND Win32Form::TabScope() const { return ranking_.window ? ranking_.window : hwnd_; }
