@@ -184,14 +184,14 @@ constexpr Row kRows[] = {
     Check(PinyinCheck, {8, kSwitchesTop, 222, 24}, "学生可以用拼音回答汉字答案"),
     Check(LenientCheck, {236, kSwitchesTop, 292, 24}, "比较时忽略全角半角、空格和首尾标点"),
     Check(SoundCheck, {534, kSwitchesTop, 262, 24}, "答对、答错和最后五秒时播放声音"),
-    // Never shown: the question label's twin, for measuring titles, and an
-    // option button's caption area for each number of options.
+    // Never shown: the question label's twin, for measuring titles, and the
+    // board's option button for each number of options (EditorTable copies them).
     {LORNEL_ROW(MeasureLabel), .kind = Kind::Label, .visible = false},
-    {LORNEL_ROW(OptionMeasure2), .kind = Kind::Label, .visible = false},
-    {LORNEL_ROW(OptionMeasure3), .kind = Kind::Label, .visible = false},
-    {LORNEL_ROW(OptionMeasure4), .kind = Kind::Label, .visible = false},
-    {LORNEL_ROW(OptionMeasure5), .kind = Kind::Label, .visible = false},
-    {LORNEL_ROW(OptionMeasure6), .kind = Kind::Label, .visible = false},
+    {LORNEL_ROW(OptionMeasure2), .kind = Kind::OptionButton, .visible = false},
+    {LORNEL_ROW(OptionMeasure3), .kind = Kind::OptionButton, .visible = false},
+    {LORNEL_ROW(OptionMeasure4), .kind = Kind::OptionButton, .visible = false},
+    {LORNEL_ROW(OptionMeasure5), .kind = Kind::OptionButton, .visible = false},
+    {LORNEL_ROW(OptionMeasure6), .kind = Kind::OptionButton, .visible = false},
 };
 #undef LORNEL_KEY
 #undef LORNEL_OPTION
@@ -228,11 +228,11 @@ constexpr int Pid(PreviewId id) { return static_cast<int>(id); }
 
 // The question panel as the main window has it; under it, where the main
 // window's answer panel lies, the option buttons of a choice or true/false
-// question (PreviewTable places them); then the notes.
+// question (PreviewTable copies the board's); then the notes.
 constexpr int kNotesTop = 272, kOptionsNotesTop = 560;
 constexpr Row OptionButtonRow(PreviewId id) {
-  return {LORNEL_ROW_OF(id), .kind = Kind::Button, .parent = Pid(PreviewId::AnswerArea),
-          .font = kOptionFont, .visible = false};
+  return {LORNEL_ROW_OF(id), .kind = Kind::OptionButton, .parent = Pid(PreviewId::AnswerArea),
+          .visible = false};
 }
 constexpr Row Note(PreviewId id, int top, Colour colour = Hex(0x000000)) {
   return {LORNEL_ROW_OF(id), .kind = Kind::Label, .rect = {24, top, 980, 28}, .font = Bold(18),
@@ -265,7 +265,7 @@ static_assert(std::size(kPreviewRows) == kPreviewControlCount);
 static_assert(IdsMatchOrder(kPreviewRows));
 
 // A control of the main window's answer panel as it looks, idle: no events,
-// no focus, a button greyed as before an answer.
+// no focus, a button greyed as before an answer (an option button never is).
 Row Copied(const Row& main, Row row) {
   const int id = row.id, parent = row.parent;
   const char8_t* name = row.name;
@@ -305,10 +305,9 @@ const Table& EditorTable() {
     measure.rect.left = measure.rect.top = 0;
     for (int count = config::kMinOptions; count <= config::kMaxOptions; ++count) {
       Row& option = r[static_cast<std::size_t>(Id(OptionMeasure(count)))];
-      const Rect caption = CaptionArea(OptionRects(count)[0]);
-      option.rect = {0, 0, caption.width, caption.height};
-      option.font = kOptionFont;
-      option.wordWrap = true;
+      const Row& board = *BoardOptionRows(count).front();
+      option.rect = {0, 0, board.rect.width, board.rect.height};
+      option.font = board.font;
     }
     return r;
   }();
@@ -355,10 +354,11 @@ const Table& PreviewTable(int options) {
                                     {PreviewId::AnswerBox, quiz::MainId::AnswerBox},
                                     {PreviewId::AnswerBoxCaption, quiz::MainId::AnswerBoxCaption}})
       row(id) = Copied(main[static_cast<int>(mainId)], row(id));
-    const std::vector<Rect> rects = OptionRects(options);
-    for (int i = 1; i <= options; ++i) {
-      row(OptionButton(i)).rect = rects[static_cast<std::size_t>(i - 1)];
-      row(OptionButton(i)).visible = true;
+    const std::vector<const Row*> board = BoardOptionRows(options);
+    for (std::size_t i = 0; i < board.size(); ++i) {
+      Row& button = row(OptionButton(int(i) + 1));
+      button = Copied(*board[i], button);
+      button.visible = true;
     }
     const int down = kOptionsNotesTop - kNotesTop;
     for (PreviewId id : {PreviewId::FitNote, PreviewId::OptionsNote, PreviewId::AnswerNote,

@@ -1,31 +1,23 @@
 #include "editor/option_buttons.h"
 
+#include "quiz/main_ids.h"
+
 namespace lornel::editor {
-namespace {
 
-// As the board lays its option buttons out over the keys and paints them.
-constexpr ui::Rect kArea{40, 112, 720, 168};
-constexpr int kGapAcross = 24, kGapDown = 16;
-constexpr int kTextLeft = 48, kTextRight = 14, kTextDown = 10;
-
-}  // namespace
-
-std::vector<ui::Rect> OptionRects(int count) {
-  if (count <= 0) return {};
-  const int columns = count <= 4 ? 2 : 3;
-  const int rows = count <= 2 ? 1 : 2;
-  const int width = (kArea.width - (columns - 1) * kGapAcross) / columns;
-  const int height = (kArea.height - (rows - 1) * kGapDown) / rows;
-  std::vector<ui::Rect> rects;
-  for (int i = 0; i < count; ++i)
-    rects.push_back({kArea.left + (i % columns) * (width + kGapAcross),
-                     kArea.top + (i / columns) * (height + kGapDown), width, height});
-  return rects;
-}
-
-ui::Rect CaptionArea(const ui::Rect& button) {
-  return {button.left + kTextLeft, button.top + kTextDown, button.width - kTextLeft - kTextRight,
-          button.height - 2 * kTextDown};
+std::vector<const ui::Row*> BoardOptionRows(int count) {
+  // The board's sets follow one another in its table, each from option A on;
+  // it shows the smallest that holds the options.
+  std::vector<std::vector<const ui::Row*>> sets;
+  for (const ui::Row& row : quiz::MainTable().rows) {
+    if (row.kind != ui::Kind::OptionButton) continue;
+    if (sets.empty() || row.bindings[0].arg == 0) sets.emplace_back();
+    sets.back().push_back(&row);
+  }
+  const std::vector<const ui::Row*>* best = nullptr;
+  for (const auto& set : sets)
+    if (int(set.size()) >= count && (!best || set.size() < best->size())) best = &set;
+  if (!best || count <= 0) return {};
+  return {best->begin(), best->begin() + count};
 }
 
 std::vector<std::string> ChoiceCaptions(const std::vector<std::string>& options) {

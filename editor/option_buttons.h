@@ -1,24 +1,17 @@
-// The board's option buttons as the editor previews and measures them: where
-// the answer panel's letter keys lie, each caption in the smallest type the
-// back row still reads.
+// The board's option buttons as the editor previews and measures them: the
+// main window's own rows, so that a caption shrinks and wraps as in class.
 #pragma once
 
 #include <string>
 #include <vector>
 
-#include "ui/kinds.h"
+#include "ui/table.h"
 
 namespace lornel::editor {
 
-// The board shrinks a long caption down to this and no further.
-inline constexpr ui::Font kOptionFont{"", 24};
-
-// Buttons 1..count in the answer panel, left of "Backspace←" (which clears a
-// choice): two side by side the keys' whole height, three or four two by
-// two, five or six three by two.
-std::vector<ui::Rect> OptionRects(int count);
-// Where a button's caption goes: inside its thick frame, right of its mark.
-ui::Rect CaptionArea(const ui::Rect& button);
+// The main window's rows of the buttons that a question with this many
+// options shows, in letter order; none for a count the board has no set for.
+std::vector<const ui::Row*> BoardOptionRows(int count);
 
 // A choice's captions, "A 太平洋", in letter order (GBK).
 std::vector<std::string> ChoiceCaptions(const std::vector<std::string>& options);

@@ -63,7 +63,7 @@ TEST(EditorChoice, SavedReopenedAndPastedWithItsOptions) {
     DropStaleHotLooks(e.window);
     ShootScreen(L"editor");
 
-    // The preview: the four buttons where the board's keys are.
+    // The preview: the board's four buttons where its keys are.
     Click(e.Of(EditorId::PreviewButton));
     HWND preview = nullptr;
     WaitUntil([&] {
@@ -76,6 +76,8 @@ TEST(EditorChoice, SavedReopenedAndPastedWithItsOptions) {
     EXPECT_EQ(Text(option(4)), "D 北冰洋");
     EXPECT_TRUE(Visible(option(4)));
     EXPECT_FALSE(Visible(option(5)));
+    EXPECT_EQ(GetWindowLongW(option(1), GWL_STYLE) & BS_TYPEMASK, BS_OWNERDRAW)
+        << "painted as the board paints its options";
     EXPECT_EQ(Text(Program::Control(preview, int(editor::PreviewId::AnswerNote))),
               "答案：A 太平洋");
     SettlePaint(preview);

@@ -168,8 +168,9 @@ TEST(Checks, BuzzInValuesKeysAndTheGroupsInPlay) {
   Quiz quiz = Valid();
   quiz.buzzSeconds = u"１０";
   quiz.foulPenalty = u"0.5";
-  // A key set for a group replaces its digits: 5 and 1 are free again.
-  quiz.buzzKeys = {u"Q", u"ｗ", u"F5", u"", u"1", u"5"};
+  // A key set for a group replaces its digits: 5 and 1 are free again. A to F
+  // choose an option only once a group has won the buzz.
+  quiz.buzzKeys = {u"A", u"ｗ", u"F5", u"", u"1", u"5"};
   quiz.groupCount = u"6";
   EXPECT_TRUE(Check(quiz).empty()) << Texts(quiz, Severity::Error)[0];
   quiz.buzzSeconds = u"十";

@@ -1,15 +1,14 @@
 // The editor's table: a 1024 x 768 display holds the window, nothing overlaps,
 // the measuring label and the preview are the class's question label, and
-// the preview's option buttons lie where the board's keys are.
+// options are previewed and measured in the board's own buttons.
 #include "editor/layout.h"
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
+#include <vector>
 
 #include "config/questions.h"
 #include "editor/ids.h"
-#include "editor/option_buttons.h"
 #include "quiz/main_ids.h"
 
 namespace lornel::editor {
@@ -68,38 +67,36 @@ TEST(EditorLayout, TitlesAreMeasuredAndPreviewedInTheQuestionLabel) {
   EXPECT_FALSE(EditorTable()[int(EditorId::MeasureLabel)].visible);
 }
 
-TEST(EditorLayout, OptionButtonsTakeTheKeysPlaceInTheAnswerPanel) {
-  // The letter keys' bounds, and "Backspace←" beside them, which stays.
-  Rect keys{1 << 20, 1 << 20, 0, 0};
-  int right = 0, bottom = 0;
-  for (const Row& key : quiz::MainTable().rows) {
-    if (!key.onScreenKey || key.parent != int(quiz::MainId::AnswerPanel)) continue;
-    keys.left = std::min(keys.left, key.rect.left);
-    keys.top = std::min(keys.top, key.rect.top);
-    right = std::max(right, key.rect.right());
-    bottom = std::max(bottom, key.rect.bottom());
-  }
-  keys.width = right - keys.left;
-  keys.height = bottom - keys.top;
-  const Rect backspace = quiz::MainTable()[int(quiz::MainId::KeyBackspace)].rect;
-  const Rect panel = quiz::MainTable()[int(quiz::MainId::AnswerPanel)].rect;
+TEST(EditorLayout, OptionsArePreviewedAndMeasuredInTheBoardsOwnButtons) {
+  using enum quiz::MainId;
+  // The set the board shows for 2, for 3 or 4, and for 5 or 6 options.
+  const std::vector<quiz::MainId> sets[] = {
+      {OptionPairA, OptionPairB},
+      {OptionFourA, OptionFourB, OptionFourC, OptionFourD},
+      {OptionSixA, OptionSixB, OptionSixC, OptionSixD, OptionSixE, OptionSixF}};
+  const Table& main = quiz::MainTable();
   for (int count = 2; count <= kOptionCount; ++count) {
-    const auto rects = OptionRects(count);
-    ASSERT_EQ(int(rects.size()), count);
+    const std::vector<quiz::MainId>& set = sets[count <= 2 ? 0 : count <= 4 ? 1 : 2];
     const Table& preview = PreviewTable(count);
-    EXPECT_EQ(preview[int(PreviewId::AnswerArea)].rect.width, panel.width);
+    EXPECT_EQ(preview[int(PreviewId::AnswerArea)].rect.width, main[int(AnswerPanel)].rect.width);
+    // The board's button down to its starting font, from which a caption shrinks.
+    const auto expectBoards = [&](const Row& row, const Row& board) {
+      EXPECT_EQ(row.kind, Kind::OptionButton) << count;
+      EXPECT_EQ(row.rect.width, board.rect.width) << count;
+      EXPECT_EQ(row.rect.height, board.rect.height) << count;
+      EXPECT_EQ(row.font.height, board.font.height) << count;
+      EXPECT_STREQ(row.font.face, board.font.face);
+    };
+    const Row& measure = EditorTable()[int(OptionMeasure(count))];
+    expectBoards(measure, main[int(set[0])]);
+    EXPECT_FALSE(measure.visible);
     for (int i = 0; i < kOptionCount; ++i) {
       const Row& button = preview[int(OptionButton(i + 1))];
       EXPECT_EQ(button.visible, i < count);
       if (i >= count) continue;
-      const Rect& r = rects[std::size_t(i)];
-      EXPECT_EQ(button.rect, r);
-      // Big enough to tap and to hold two lines of the smallest caption.
-      EXPECT_GE(CaptionArea(r).height, 2 * kOptionFont.height) << count;
-      EXPECT_TRUE(r.left >= keys.left && r.right() <= keys.right() && r.top >= keys.top &&
-                  r.bottom() <= keys.bottom());
-      EXPECT_FALSE(Overlap(r, backspace));
-      for (int j = 0; j < i; ++j) EXPECT_FALSE(Overlap(r, rects[std::size_t(j)])) << count;
+      expectBoards(button, main[int(set[std::size_t(i)])]);
+      EXPECT_EQ(button.rect, main[int(set[std::size_t(i)])].rect);
+      EXPECT_EQ(button.bindings[0].event, Event::None) << "a tap chooses nothing here";
     }
   }
 }
