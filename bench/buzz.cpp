@@ -18,12 +18,9 @@
 #include <thread>
 #include <vector>
 
-#include "app/main_events.h"
-#include "app/shell.h"
+#include "bench/main_window.h"
 #include "bench/measure.h"
 #include "platform/win32/host.h"
-#include "quiz/tables.h"
-#include "ui/win32/form.h"
 #include "ui/win32/message_pump.h"
 
 namespace lornel::bench {
@@ -193,22 +190,12 @@ int Run(int tries, const std::vector<int>& gaps, int stallMs) {
   win32::SetFatalHandler([](const char* reason) { Die(reason); });
   const app::ProgramPaths paths = app::StartProcess(host);
   if (!host.PathExists(paths.directory + "\\wtda.ini")) Die("no wtda.ini beside bench_buzz.exe");
-  struct MainWindow {
-    MainWindow(platform::Host& host, const app::ProgramPaths& paths)
-        : form(quiz::MainTable(), events),
-          shell{host, paths, Context{MainForm(form), host}, {}, {}} {}
-    win32::Win32Form form;
-    app::Shell shell;
-    app::MainEvents events{shell};
-  } window(host, paths);
-  window.shell.openNoticeModally = [] { Die("another copy of bench_buzz.exe is running"); };
-  if (!window.form.Create()) Die("the main window was not created");
+  MainWindow window(host, paths);
+  Start(window, Die);
   win32::Win32Form& form = window.form;
   const quiz::Round& game = window.shell.ctx.round;
   const auto of = [&](MainId id) { return form.ControlWindow(static_cast<int>(id)); };
   const auto click = [&](MainId id) { SendMessageW(of(id), BM_CLICK, 0, 0); };
-  Pump(200);
-  click(MainId::StartButton);
   // A real click on the information bar (which does nothing) gives the window
   // the keyboard, as a teacher's first click does.
   RECT info;

@@ -14,14 +14,11 @@
 #include <string>
 #include <vector>
 
-#include "app/main_events.h"
-#include "app/shell.h"
+#include "bench/main_window.h"
 #include "bench/measure.h"
 #include "config/question_kinds.h"
 #include "config/quiz_file.h"
 #include "platform/win32/host.h"
-#include "quiz/tables.h"
-#include "ui/win32/form.h"
 
 namespace lornel::bench {
 namespace {
@@ -39,12 +36,6 @@ void Emit(const char* format, double a = 0, double b = 0, double c = 0, double d
   std::fflush(stdout);
   ExitProcess(1);
 }
-
-struct Program {
-  win32::Win32Form& form;
-  HWND Of(MainId id) const { return form.ControlWindow(static_cast<int>(id)); }
-  void Click(MainId id) const { SendMessageW(Of(id), BM_CLICK, 0, 0); }
-};
 
 // This process's time on a CPU as Linux counts it (schedstat: nanoseconds;
 // Wine's own thread times move in 10 ms steps), or the thread's as Wine
@@ -121,22 +112,9 @@ int Run(int samples, int warmup, int typedN, int choiceN) {
       config::AskedQuestionOf(quiz, choiceN).options.size() != 4)
     Die("--typed= must name a typed question and --choice= one of four options");
 
-  // As lornel.exe builds it: the form holds the events, the events the shell.
-  struct MainWindow {
-    MainWindow(platform::Host& host, const app::ProgramPaths& paths)
-        : form(quiz::MainTable(), events),
-          shell{host, paths, Context{MainForm(form), host}, {}, {}} {}
-    win32::Win32Form form;
-    app::Shell shell;
-    app::MainEvents events{shell};
-  } window(host, paths);
-  window.shell.openNoticeModally = [] { Die("another copy of bench_choice.exe is running"); };
-  if (!window.form.Create()) Die("the main window was not created");
+  MainWindow window(host, paths);
+  Start(window, Die);
   const Program p{window.form};
-  Pump(200);
-  p.Click(MainId::StartButton);
-  UpdateWindow(window.form.hwnd());
-  if (Visible(p.Of(MainId::StartCover))) Die("the start cover is still shown");
   Pump(300);
 
   // A choice opening, then the typed one that brings the keyboard back.

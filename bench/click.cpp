@@ -18,9 +18,8 @@
 #include <string>
 #include <vector>
 
-#include "app/main_events.h"
 #include "app/notice.h"
-#include "app/shell.h"
+#include "bench/main_window.h"
 #include "bench/measure.h"
 #include "config/config.h"
 #include "platform/win32/file_keeper.h"
@@ -33,7 +32,6 @@
 #include "quiz/round/countdown.h"
 #include "quiz/round/lesson_file.h"
 #include "quiz/score_menu.h"
-#include "ui/win32/form.h"
 
 namespace lornel::bench {
 namespace {
@@ -128,11 +126,6 @@ double BareSample(Bare& bare) {
 
 // --- the real main window ------------------------------------------------------
 
-struct Program {
-  win32::Win32Form& form;
-  HWND Of(MainId id) const { return form.ControlWindow(static_cast<int>(id)); }
-};
-
 // The click's own handler time, beside the total (for the breakdown).
 std::vector<double> g_dispatch;
 
@@ -157,27 +150,6 @@ double ClickSample(const Program& p) {
   if (Visible(p.Of(MainId::GroupPanel)) || !Enabled(p.Of(MainId::QuestionButton3)))
     Die("the board did not come back");
   return ms;
-}
-
-// As lornel.exe builds it: the form holds the events, the events the shell.
-struct MainWindow {
-  MainWindow(platform::Host& host, const app::ProgramPaths& paths, platform::SoundPlayer& sounds)
-      : form(quiz::MainTable(), events),
-        shell{host, paths, Context{MainForm(form), host, {}, 0, sounds}, {}, {}} {}
-  win32::Win32Form form;
-  app::Shell shell;
-  app::MainEvents events{shell};
-};
-
-// Created, shown and past the start cover.
-void Start(MainWindow& window) {
-  window.shell.openNoticeModally = [] { Die("another copy of bench_click.exe is running"); };
-  if (!window.form.Create()) Die("the main window was not created");
-  const Program p{window.form};
-  Pump(200);
-  SendMessageW(p.Of(MainId::StartButton), BM_CLICK, 0, 0);
-  UpdateWindow(window.form.hwnd());
-  if (Visible(p.Of(MainId::StartCover))) Die("the start cover is still shown");
 }
 
 // A wrong answer checked: the buzz and the shake's start, until painted. The
@@ -208,7 +180,7 @@ int RunSounds(platform::Host& host, const app::ProgramPaths& paths, int samples,
   win32::Win32SoundPlayer player;
   platform::SoundSwitch sounds(player, true);
   MainWindow window(host, paths, sounds);
-  Start(window);
+  Start(window, Die);
   const Program p{window.form};
   SendMessageW(p.Of(MainId::QuestionButton3), BM_CLICK, 0, 0);
   SendMessageW(p.Of(MainId::ConfirmGroupButton), BM_CLICK, 0, 0);
@@ -239,8 +211,8 @@ int RunSounds(platform::Host& host, const app::ProgramPaths& paths, int samples,
 
 int RunLesson(platform::Host& host, const app::ProgramPaths& paths, int samples, int warmup) {
   win32::BackgroundFileKeeper keeper(host);
-  MainWindow window(host, paths, platform::NoSounds());
-  Start(window);
+  MainWindow window(host, paths);
+  Start(window, Die);
   Context& ctx = window.shell.ctx;
   const std::string path = ctx.lessonPath;
   if (path.empty()) Die("no local application data folder for the lesson");
@@ -296,9 +268,9 @@ int Run(int samples, int warmup, bool withSounds, bool lesson) {
   if (withSounds) return RunSounds(host, paths, samples, warmup);
   if (lesson) return RunLesson(host, paths, samples, warmup);
 
-  MainWindow window(host, paths, platform::NoSounds());
+  MainWindow window(host, paths);
   win32::Win32Form& mainForm = window.form;
-  Start(window);
+  Start(window, Die);
   const Program p{mainForm};
 
   Bare bare;

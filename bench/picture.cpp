@@ -13,13 +13,10 @@
 #include <string>
 #include <vector>
 
-#include "app/main_events.h"
-#include "app/shell.h"
+#include "bench/main_window.h"
 #include "bench/measure.h"
 #include "config/config.h"
 #include "platform/win32/host.h"
-#include "quiz/tables.h"
-#include "ui/win32/form.h"
 
 namespace lornel::bench {
 namespace {
@@ -36,12 +33,6 @@ void Emit(const char* format, double a = 0, double b = 0, double c = 0, double d
   std::fflush(stdout);
   ExitProcess(1);
 }
-
-struct Program {
-  win32::Win32Form& form;
-  HWND Of(MainId id) const { return form.ControlWindow(static_cast<int>(id)); }
-  void Click(MainId id) const { SendMessageW(Of(id), BM_CLICK, 0, 0); }
-};
 
 std::vector<double> g_handlerMs;  // of the question button's click, per opening
 std::vector<double> g_cpuMs;      // the UI thread's CPU time of the whole opening
@@ -116,22 +107,9 @@ int Run(int samples, int warmup, int photo, int plain, int rounds) {
       std::find(pictured.begin(), pictured.end(), without) != pictured.end())
     Die("--photo= must name a question with a picture and --plain= one without");
 
-  // As lornel.exe builds it: the form holds the events, the events the shell.
-  struct MainWindow {
-    MainWindow(platform::Host& host, const app::ProgramPaths& paths)
-        : form(quiz::MainTable(), events),
-          shell{host, paths, Context{MainForm(form), host}, {}, {}} {}
-    win32::Win32Form form;
-    app::Shell shell;
-    app::MainEvents events{shell};
-  } window(host, paths);
-  window.shell.openNoticeModally = [] { Die("another copy of bench_picture.exe is running"); };
-  if (!window.form.Create()) Die("the main window was not created");
+  MainWindow window(host, paths);
+  Start(window, Die);
   const Program p{window.form};
-  Pump(200);
-  p.Click(MainId::StartButton);
-  UpdateWindow(window.form.hwnd());
-  if (Visible(p.Of(MainId::StartCover))) Die("the start cover is still shown");
   Pump(300);
 
   for (int i = 0; i < warmup; ++i) {

@@ -11,30 +11,18 @@
 namespace lornel::quiz {
 namespace {
 
-// "回答超时！！" first, with the question still up; then it closes locked.
-void TimeOut(Context& ctx) {
+// The time ran out with no answer: the words first, with the question still
+// up; then it closes locked. The step is named by `step` for undo.
+void TimeOut(Context& ctx, const char* words, const char* step) {
   Round& r = ctx.round;
   const Round before = r;
   round::CountdownStop(r);
   ctx.sounds.Play(platform::Sound::TimeOut);
-  Tell(ctx, "回答超时！！", ui::kMbOk | ui::kMbIconInformation, "很遗憾！");
+  Tell(ctx, words, ui::kMbOk | ui::kMbIconInformation, "很遗憾！");
   round::UncoverAnswer(r);
   const int question = r.open;
   round::CloseQuestion(r);
-  Scored(ctx, QuestionName(question) + " 超时", before);
-}
-
-// Buzz-in's own time ran out with no group answering: as a time-out, with its own words.
-void NoBuzz(Context& ctx) {
-  Round& r = ctx.round;
-  const Round before = r;
-  round::CountdownStop(r);
-  ctx.sounds.Play(platform::Sound::TimeOut);
-  Tell(ctx, "无人抢答", ui::kMbOk | ui::kMbIconInformation, "很遗憾！");
-  round::UncoverAnswer(r);
-  const int question = r.open;
-  round::CloseQuestion(r);
-  Scored(ctx, QuestionName(question) + " 无人抢答", before);
+  Scored(ctx, QuestionName(question) + " " + step, before);
 }
 
 }  // namespace
@@ -47,9 +35,9 @@ void CountdownTick(Context& ctx) {
       break;
     case round::Tick::TimedOut:
       if (round::NobodyBuzzed(ctx.round))
-        NoBuzz(ctx);
+        TimeOut(ctx, "无人抢答", "无人抢答");
       else if (!round::BeginMarking(ctx.round))  // all groups at once: the marks come up
-        TimeOut(ctx);
+        TimeOut(ctx, "回答超时！！", "超时");
       break;
     case round::Tick::Ignored:
     case round::Tick::StoodStill:
