@@ -168,16 +168,12 @@ int Run(int samples, int warmup, int typedN, int choiceN) {
 
 int wmain(int argc, wchar_t** argv) {
   int samples = 15, warmup = 2, typed = 3, choice = 9;
-  const auto number = [](const std::wstring& arg, const wchar_t* name, int& value) {
-    const std::wstring prefix = name;
-    if (arg.rfind(prefix, 0) == 0) value = std::max(0, _wtoi(arg.c_str() + prefix.size()));
-  };
   for (int i = 1; i < argc; ++i) {
     const std::wstring arg = argv[i];
-    number(arg, L"--samples=", samples);
-    number(arg, L"--warmup=", warmup);
-    number(arg, L"--typed=", typed);
-    number(arg, L"--choice=", choice);
+    lornel::bench::TakeNumber(arg, L"--samples=", samples);
+    lornel::bench::TakeNumber(arg, L"--warmup=", warmup);
+    lornel::bench::TakeNumber(arg, L"--typed=", typed);
+    lornel::bench::TakeNumber(arg, L"--choice=", choice);
   }
   return lornel::bench::Run(std::max(samples, 1), warmup, typed, choice);
 }

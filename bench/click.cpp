@@ -318,8 +318,8 @@ int wmain(int argc, wchar_t** argv) {
     const std::wstring arg = argv[i];
     if (arg == L"--sounds") sounds = true;
     if (arg == L"--lesson") lesson = true;
-    if (arg.rfind(L"--samples=", 0) == 0) samples = std::max(1, _wtoi(arg.c_str() + 10));
-    if (arg.rfind(L"--warmup=", 0) == 0) warmup = std::max(0, _wtoi(arg.c_str() + 9));
+    lornel::bench::TakeNumber(arg, L"--samples=", samples);
+    lornel::bench::TakeNumber(arg, L"--warmup=", warmup);
     if (arg.rfind(L"--tag=", 0) == 0) {
       const std::wstring tag = arg.substr(6);
       lornel::bench::g_tag.assign(tag.begin(), tag.end());
@@ -327,7 +327,7 @@ int wmain(int argc, wchar_t** argv) {
     if (arg.rfind(L"--out=", 0) == 0)
       lornel::bench::g_out = _wfopen(lornel::bench::WindowsPath(arg.substr(6)).c_str(), L"a");
   }
-  const int code = lornel::bench::Run(samples, warmup, sounds, lesson);
+  const int code = lornel::bench::Run(std::max(samples, 1), warmup, sounds, lesson);
   if (lornel::bench::g_out) std::fclose(lornel::bench::g_out);
   return code;
 }

@@ -3,6 +3,7 @@
 #include <psapi.h>
 
 #include <algorithm>
+#include <cwchar>
 #include <cwctype>
 #include <utility>
 
@@ -103,6 +104,11 @@ double NowMs() {
   LARGE_INTEGER c;
   QueryPerformanceCounter(&c);
   return static_cast<double>(c.QuadPart) / perMs;
+}
+
+void TakeNumber(const std::wstring& arg, const wchar_t* name, int& value) {
+  const std::size_t length = std::wcslen(name);
+  if (arg.compare(0, length, name) == 0) value = std::max(0, _wtoi(arg.c_str() + length));
 }
 
 double Median(std::vector<double> v) {

@@ -33,6 +33,8 @@ inline constexpr wchar_t kScratch[] = L"lornel-bench";
 double NowMs();
 // The middle value; the mean of the two middle ones for an even count; 0 for none.
 double Median(std::vector<double> values);
+// "--samples=7" read into value (no less than 0) when arg is the option name.
+void TakeNumber(const std::wstring& arg, const wchar_t* name, int& value);
 // The median of program[i] / baseline[i] over the runs both have: the two
 // samples of one run lie side by side in time, so under a load that jumps
 // between levels they mostly share one, where the medians of each may not.

@@ -154,17 +154,13 @@ int Run(int samples, int warmup, int photo, int plain, int rounds) {
 
 int wmain(int argc, wchar_t** argv) {
   int samples = 15, warmup = 2, photo = 3, plain = 4, rounds = 10;
-  const auto number = [](const std::wstring& arg, const wchar_t* name, int& value) {
-    const std::wstring prefix = name;
-    if (arg.rfind(prefix, 0) == 0) value = std::max(0, _wtoi(arg.c_str() + prefix.size()));
-  };
   for (int i = 1; i < argc; ++i) {
     const std::wstring arg = argv[i];
-    number(arg, L"--samples=", samples);
-    number(arg, L"--warmup=", warmup);
-    number(arg, L"--photo=", photo);
-    number(arg, L"--plain=", plain);
-    number(arg, L"--rounds=", rounds);
+    lornel::bench::TakeNumber(arg, L"--samples=", samples);
+    lornel::bench::TakeNumber(arg, L"--warmup=", warmup);
+    lornel::bench::TakeNumber(arg, L"--photo=", photo);
+    lornel::bench::TakeNumber(arg, L"--plain=", plain);
+    lornel::bench::TakeNumber(arg, L"--rounds=", rounds);
   }
   return lornel::bench::Run(std::max(samples, 1), warmup, photo, plain, std::max(rounds, 2));
 }
