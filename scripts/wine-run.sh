@@ -47,9 +47,10 @@ fi
 # Wine's own processes (services, the desktop) would outlive the program and
 # keep a pipe of its output open: the output goes to a file, shown once they
 # are ended with the run.
-# Now and then Wine's X connection fails under a program that starts while the
-# virtual desktop is being made anew ("BadWindow" in X_CreateWindow), and Xlib
-# ends the whole test program then, not one test: such a run goes once more.
+# A program that starts on a virtual desktop whose explorer.exe has gone gets
+# "BadWindow" in X_CreateWindow, and Xlib ends the whole test program, not one
+# test. The tests no longer end the desktop (it is a child of the first program
+# that showed a window); should anything else, such a run goes once more.
 output=$(mktemp)
 for attempt in 1 2; do
   status=0

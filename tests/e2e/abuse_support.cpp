@@ -90,6 +90,17 @@ void RemoveTree(const std::wstring& dir) {
   WaitUntil([&] { return RemoveTreeOnce(dir); }, 3000);
 }
 
+namespace {
+
+bool WinesOwn(const wchar_t* exe) {
+  for (const wchar_t* own : {L"explorer.exe", L"services.exe", L"winedevice.exe", L"plugplay.exe",
+                             L"svchost.exe", L"rpcss.exe", L"conhost.exe", L"wineboot.exe"})
+    if (_wcsicmp(exe, own) == 0) return true;
+  return false;
+}
+
+}  // namespace
+
 std::vector<DWORD> Descendants(DWORD pid) {
   std::multimap<DWORD, DWORD> children;
   HANDLE snapshot = CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0);
@@ -97,7 +108,7 @@ std::vector<DWORD> Descendants(DWORD pid) {
   PROCESSENTRY32W entry{};
   entry.dwSize = sizeof entry;
   for (BOOL more = Process32FirstW(snapshot, &entry); more; more = Process32NextW(snapshot, &entry))
-    if (entry.th32ProcessID != entry.th32ParentProcessID)
+    if (entry.th32ProcessID != entry.th32ParentProcessID && !WinesOwn(entry.szExeFile))
       children.insert({entry.th32ParentProcessID, entry.th32ProcessID});
   CloseHandle(snapshot);
   std::vector<DWORD> found;

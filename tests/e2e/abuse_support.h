@@ -48,7 +48,10 @@ std::set<std::wstring> Names(const std::wstring& dir);
 // Deletes a test's directory and what is in it (attributes cleared first).
 void RemoveTree(const std::wstring& dir);
 
-// Every process that pid started, and what those started, still running.
+// Every process that pid started, and what those started, still running;
+// not Wine's own (the virtual desktop's explorer.exe is started by the first
+// program that shows a window: ending it would end the desktop under the
+// programs that come after).
 std::vector<DWORD> Descendants(DWORD pid);
 // Ends them, by id (the editor that the repair exit opened, or its dialogs).
 void EndDescendants(DWORD pid);
