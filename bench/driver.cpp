@@ -107,7 +107,17 @@ double TimedStart(const Program& p, const std::wstring& dir, Child* out) {
   const bool idle = c.WaitIdle(kStartTimeoutMs);
   const double elapsed = NowMs() - t0;
   if (p.dpi) SetWineDpi(96);
-  if (!c.started() || !idle || !CameUp(c, p)) return -1;
+  const char* why = !c.started()    ? "not started"
+                    : !idle         ? "not idle in time"
+                    : !CameUp(c, p) ? "no window with its start cover"
+                                    : nullptr;
+  if (why) {
+    DWORD code = 0;
+    GetExitCodeProcess(c.process(), &code);
+    Log("start of %ls: %s (exit code %lu)\n", exe.c_str(), why, code);
+    for (HWND box : c.MessageBoxes()) Log("  a message box: %ls\n", WindowText(box).c_str());
+    return -1;
+  }
   *out = std::move(c);
   return elapsed;
 }

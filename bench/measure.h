@@ -67,6 +67,7 @@ class Child {
 
   bool started() const { return pi_.hProcess != nullptr; }
   DWORD pid() const { return pi_.dwProcessId; }
+  HANDLE process() const { return pi_.hProcess; }
   bool WaitIdle(int timeoutMs);
   // The visible top-level window of the child with this title.
   HWND WaitForWindow(const std::wstring& title, int timeoutMs);
