@@ -9,6 +9,7 @@
 #include "tests/e2e/driver.h"
 #include "tests/e2e/session.h"
 #include "tests/support/quiz_text/quiz_text.h"
+#include "tests/win32/support/unix_shell.h"
 
 namespace lornel::e2e {
 namespace {
@@ -169,50 +170,17 @@ TEST(Lesson, KilledWhileSavingLeavesTheLastLessonOrTheOneBeforeNeverABrokenOne) 
   }
 }
 
-// Runs a program of the machine Wine runs on (Wine starts an ELF file as
-// itself, though the exit code it reports is not the program's); false where
-// there is none.
-bool RunUnix(const std::wstring& program, const std::wstring& arguments) {
-  std::wstring line = program + L" " + arguments;
-  STARTUPINFOW si{sizeof(si)};
-  PROCESS_INFORMATION pi{};
-  if (!CreateProcessW((L"Z:" + program).c_str(), line.data(), nullptr, nullptr, FALSE, 0, nullptr,
-                      nullptr, &si, &pi))
-    return false;
-  WaitForSingleObject(pi.hProcess, 10000);
-  CloseHandle(pi.hThread);
-  CloseHandle(pi.hProcess);
-  return true;
-}
-
-// Wine's own name of a path on the machine beneath; "" outside Wine.
-std::wstring UnixPath(const std::wstring& path) {
-  using UnixName = char*(CDECL*)(const wchar_t*);
-  const auto unixName = reinterpret_cast<UnixName>(
-      GetProcAddress(GetModuleHandleW(L"kernel32.dll"), "wine_get_unix_file_name"));
-  char* name = unixName ? unixName(path.c_str()) : nullptr;
-  if (!name) return {};
-  std::wstring wide(name, name + strlen(name));
-  HeapFree(GetProcessHeap(), 0, name);
-  return wide;
+std::wstring Made(const std::wstring& folder) {
+  CreateDirectoryW(folder.c_str(), nullptr);
+  return folder;
 }
 
 // The lesson folder made unwritable for the test's time (as root, Wine writes
 // past the read-only attribute: the file system's immutable flag stops it).
 class LockedFolder {
  public:
-  explicit LockedFolder(const std::wstring& folder) : folder_(folder), unix_(UnixPath(folder)) {
-    CreateDirectoryW(folder.c_str(), nullptr);
-    ran_ = !unix_.empty() && RunUnix(L"/usr/bin/chattr", L"+i \"" + unix_ + L"\"");
-    // Locked once nothing can be made inside any more (the program may still
-    // be running when Wine says it is done).
-    locked_ = ran_ && WaitUntil([&] { return !Writable(); }, 3000);
-  }
-  ~LockedFolder() {
-    if (ran_) RunUnix(L"/usr/bin/chattr", L"-i \"" + unix_ + L"\"");
-    WaitUntil([&] { return Writable(); }, 3000);
-  }
-  bool locked() const { return locked_; }
+  explicit LockedFolder(const std::wstring& folder) : folder_(Made(folder)), immutable_(folder_) {}
+  bool locked() const { return immutable_.ok() && !Writable(); }
 
  private:
   bool Writable() const {
@@ -222,8 +190,8 @@ class LockedFolder {
     return true;
   }
 
-  std::wstring folder_, unix_;
-  bool ran_ = false, locked_ = false;
+  std::wstring folder_;
+  test::Immutable immutable_;
 };
 
 TEST(Lesson, AFolderThatCannotBeWrittenPlaysOnSilentlyWithoutTheOffer) {

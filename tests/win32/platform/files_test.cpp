@@ -12,6 +12,7 @@
 #include "platform/win32/host.h"
 #include "platform/win32/text.h"
 #include "tests/win32/config/temp_dir.h"
+#include "tests/win32/support/unix_shell.h"
 
 namespace lornel::win32 {
 namespace {
@@ -92,6 +93,34 @@ TEST(Win32Files, CreateFileAtomicallyNeverReplacesAndLeavesNoTemporary) {
   test::WriteBytes(dir / ("new.ini.~tmp" + std::to_string(GetCurrentProcessId())), "stale");
   EXPECT_TRUE(CreateFileAtomically(dir / "new.ini", "fresh"));
   EXPECT_EQ(test::ReadBytes(dir / "new.ini"), "fresh");
+}
+
+// The lesson's writer: the new bytes whole, or, refused, the folder exactly
+// as it was (no temporary left beside the old file).
+TEST(Win32Files, ReplaceFileWholeWritesWholeOrLeavesTheFolderAsItWas) {
+  TempDir dir;
+  const std::string path = dir / "a.lesson";
+  const auto expectOnly = [&](const std::string& bytes) {
+    EXPECT_EQ(test::ReadBytes(path), bytes);
+    EXPECT_EQ(dir.Entries(), std::vector<std::string>{"a.lesson"});
+  };
+  EXPECT_TRUE(ReplaceFileWhole(path, "first"));
+  EXPECT_TRUE(ReplaceFileWhole(path, "second"));
+  expectOnly("second");
+  // Held without FILE_SHARE_DELETE for longer than the writer waits.
+  const HANDLE reader =
+      CreateFileW(Wide(path).c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                  OPEN_EXISTING, 0, nullptr);
+  ASSERT_NE(reader, INVALID_HANDLE_VALUE);
+  EXPECT_FALSE(ReplaceFileWhole(path, "never"));
+  CloseHandle(reader);
+  expectOnly("second");
+  for (const std::string& locked : {path, dir.path()}) {
+    const test::Immutable immutable(Wide(locked));
+    if (!immutable.ok()) GTEST_SKIP() << "chattr +i is not allowed here";
+    EXPECT_FALSE(ReplaceFileWhole(path, "never")) << locked;
+    expectOnly("second");
+  }
 }
 
 // This program again, held before its first instruction: a process that runs,
