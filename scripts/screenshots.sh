@@ -26,9 +26,9 @@ png() { convert "$1" -strip -dither None -colors 256 "PNG8:$2"; }
 echo "== the program's panels and the notice window"
 LORNEL_SCREENSHOTS="$work" wine "$build/tests/e2e/e2e_tests.exe" \
   --lornel="$build/bin/lornel.exe" --skinlib="$build/skinlib/SkinH_EL.dll" \
-  --gtest_filter='Layout.*:Notice.*:ScoreMenu.*:Keyboard.EverySample*:QuestionExtras.*:Ranking.*:GroupDraw.*:Display.AChoiceQuestion*:Buzz.AFoul*:AllGroups.*:Countdown.Paused*'
+  --gtest_filter='Layout.*:Notice.*:ScoreMenu.*:Keyboard.EverySample*:QuestionExtras.*:Ranking.*:GroupDraw.*:Display.AChoiceQuestion*:Buzz.AFoul*:AllGroups.*:Countdown.Paused*:Lesson.AKilledRun*'
 for name in main-cover main-board main-question main-round main-digits main-picture notice ranking-1280x800 group-draw \
-  main-buzz-ready main-buzz main-marks countdown-paused; do
+  main-buzz-ready main-buzz main-marks countdown-paused resume-offer; do
   png "$work/$name.bmp" "$docs/$name.png"
 done
 png "$work/main-choice-default.bmp" "$docs/main-choice.png"
