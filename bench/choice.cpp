@@ -85,12 +85,7 @@ Sample Open(const Program& p, const quiz::Question& q, bool options) {
   if (Visible(p.Of(MainId::OptionFourA)) != options || Visible(p.Of(MainId::KeyQ)) == options)
     Die(options ? "the options are not shown" : "the keyboard is not shown");
   if (!FullyPainted(top)) Die("windows left unpainted after the opening");
-  p.Click(MainId::ChangeGroupButton);
-  HWND cancel = p.Of(MainId::CancelQuestionLink);
-  SendMessageW(cancel, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(4, 4));
-  SendMessageW(cancel, WM_LBUTTONUP, 0, MAKELPARAM(4, 4));
-  UpdateWindow(top);
-  Pump(20);
+  BackToTheBoard(p);
   if (Visible(p.Of(q.panel)) || !Enabled(p.Of(q.button))) Die("the board did not come back");
   return s;
 }

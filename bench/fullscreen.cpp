@@ -176,6 +176,6 @@ int Run(int samples) {
 int wmain(int argc, wchar_t** argv) {
   int samples = 10;
   for (int i = 1; i < argc; ++i)
-    if (std::wstring(argv[i]).rfind(L"--samples=", 0) == 0) samples = _wtoi(argv[i] + 10);
+    lornel::bench::TakeNumber(argv[i], L"--samples=", samples);
   return lornel::bench::Run(samples > 0 ? samples : 1);
 }

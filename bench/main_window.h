@@ -40,4 +40,15 @@ inline void Start(MainWindow& window, void (*die)(const char*)) {
   if (Visible(p.Of(quiz::MainId::StartCover))) die("the start cover is still shown");
 }
 
+// From an open question: "重新选组" brings the group panel back, and its
+// "重新选题" the board.
+inline void BackToTheBoard(const Program& p) {
+  p.Click(quiz::MainId::ChangeGroupButton);
+  HWND cancel = p.Of(quiz::MainId::CancelQuestionLink);
+  SendMessageW(cancel, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(4, 4));
+  SendMessageW(cancel, WM_LBUTTONUP, 0, MAKELPARAM(4, 4));
+  UpdateWindow(p.form.hwnd());
+  Pump(20);
+}
+
 }  // namespace lornel::bench

@@ -64,13 +64,7 @@ double OpenSample(const Program& p, const quiz::Question& q, bool pictured) {
   if (!FullyPainted(top)) Die("windows left unpainted after the opening");
   if ((p.form.PictureSize(static_cast<int>(q.label)).width > 0) != pictured)
     Die(pictured ? "the picture was not shown" : "a picture where none was expected");
-  // "重新选组" brings the group panel back, and its "重新选题" the board.
-  p.Click(MainId::ChangeGroupButton);
-  HWND cancel = p.Of(MainId::CancelQuestionLink);
-  SendMessageW(cancel, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(4, 4));
-  SendMessageW(cancel, WM_LBUTTONUP, 0, MAKELPARAM(4, 4));
-  UpdateWindow(top);
-  Pump(20);
+  BackToTheBoard(p);
   if (Visible(p.Of(q.panel)) || !Enabled(p.Of(q.button))) Die("the board did not come back");
   return ms;
 }
