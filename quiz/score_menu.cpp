@@ -44,20 +44,22 @@ void CopyScores(Context& ctx) {
     Tell(ctx, "成绩没有复制：剪贴板正被其他程序占用，请稍后再试。", ui::kMbOk | ui::kMbIconWarning);
 }
 
-int ScoreSentenceGroupAt(const MainForm& main, int x) {
+int ScoreSentenceGroupAt(const MainForm& main, int x, int groupsInPlay) {
+  // The sentence shows the table's own text, cut after the groups in play.
   const int sentence = static_cast<int>(MainId::ScoreSentence);
-  const std::string text = main.Text(MainId::ScoreSentence);
+  const std::string& text = MainTable()[sentence].caption;
   int found = 0;
   for (const Group& group : kGroups) {
     const std::size_t at = text.find(GroupName(group.g) + "：");
-    if (at != std::string::npos && x >= main.form().CaptionCharacterLeft(sentence, at))
+    if (group.g <= groupsInPlay && at != std::string::npos &&
+        x >= main.form().CaptionCharacterLeft(sentence, at))
       found = group.g;
   }
   return found;
 }
 
 void ScoreMenu(Context& ctx, int group, int x) {
-  if (group == 0) group = ScoreSentenceGroupAt(ctx.main, x);
+  if (group == 0) group = ScoreSentenceGroupAt(ctx.main, x, ctx.round.draw.inPlay);
   if (group < 1 || group > kGroupCount) return;
   const Points points = PointsValue(ctx);
   const std::string p = points.Text();

@@ -10,8 +10,8 @@ namespace lornel::quiz {
 
 // The group (1 to 6) whose part of the score sentence holds x (its
 // table units): from the start of "第N组：" to the start of the next group's
-// name, group six to the end; 0 before the first name.
-int ScoreSentenceGroupAt(const MainForm& main, int x);
+// name, the last group in play to the end; 0 before the first name.
+int ScoreSentenceGroupAt(const MainForm& main, int x, int groupsInPlay);
 
 // A right-click on the score bar: on a score label (group 1 to 6), or on the
 // sentence (group 0) at x. Its items raise the commands below with the group.
