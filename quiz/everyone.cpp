@@ -1,6 +1,5 @@
 #include "quiz/everyone.h"
 
-#include "config/quiz_file.h"
 #include "quiz/play.h"
 #include "quiz/round/everyone.h"
 #include "quiz/round/groups.h"
@@ -17,9 +16,7 @@ void AwardMarks(Context& ctx) {
   if (!round::EveryoneAnswering(r) || !r.buzz.marking) return;
   const Round before = r;
   const int question = r.open;
-  // Read now, as a right answer reads it.
-  const Points points = Points::Of(
-      config::TextToNumber(config::ReadQuizFile(ctx.host, ctx.configPath).PointsValue(question)));
+  const Points points = PointsNow(ctx, question);
   const std::vector<int> given = round::AwardMarked(r, points);
   std::string groups;
   for (int g : given) groups += (groups.empty() ? "" : "、") + std::string(round::GroupNumeral(g));

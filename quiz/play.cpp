@@ -70,6 +70,11 @@ void PassTheTurn(Context& ctx) {
   }
 }
 
+Points PointsNow(Context& ctx, int n) {
+  return Points::Of(
+      config::TextToNumber(config::ReadQuizFile(ctx.host, ctx.configPath).PointsValue(n)));
+}
+
 void EndAsCorrect(Context& ctx, bool ruled) {
   Round& r = ctx.round;
   const Round before = r;
@@ -80,9 +85,7 @@ void EndAsCorrect(Context& ctx, bool ruled) {
   ctx.sounds.Play(platform::Sound::Correct);
   Tell(ctx, "回答正确！", ui::kMbOk | ui::kMbIconInformation, "恭喜");
   round::UncoverAnswer(r);
-  // Read anew for every answer: a value changed in the file counts at once.
-  const Points points = Points::Of(
-      config::TextToNumber(config::ReadQuizFile(ctx.host, ctx.configPath).PointsValue(question)));
+  const Points points = PointsNow(ctx, question);
   std::string what = r.group ? GroupName(r.group) : "";
   if (question) what += (what.empty() ? "" : " ") + QuestionName(question);
   if (ruled) what += " 判为正确";

@@ -19,6 +19,10 @@ platform::MessageResult Tell(Context& ctx, std::string_view text, unsigned flags
 // A scoring step done since `before`: kept for undo, named by what.
 void Scored(Context& ctx, const std::string& what, const Round& before);
 
+// What a right answer to question n gives (0: the file's own points), read
+// from the file now: a value changed since counts at once.
+Points PointsNow(Context& ctx, int n);
+
 // "第三组", "第五题", "+2 分": the words that name a scoring step.
 std::string GroupName(int g);
 std::string QuestionName(int n);

@@ -1,8 +1,6 @@
 #include "quiz/score_menu.h"
 
-#include "config/config.h"
 #include "config/gbk.h"
-#include "config/quiz_file.h"
 #include "quiz/play.h"
 #include "quiz/round/groups.h"
 #include "quiz/tables.h"
@@ -11,15 +9,9 @@
 namespace lornel::quiz {
 namespace {
 
-// Read anew each time, as a correct answer reads it.
-Points PointsValue(Context& ctx) {
-  return Points::Of(
-      config::TextToNumber(config::ReadQuizFile(ctx.host, ctx.configPath).PointsValue()));
-}
-
 // Empty, not a number, zero or negative: no point to give or take.
 void AddToScore(Context& ctx, int group, bool add) {
-  const Points points = PointsValue(ctx);
+  const Points points = PointsNow(ctx, 0);
   if (group < 1 || group > kGroupCount || !(points > Points())) return;
   const Round before = ctx.round;
   const Points by = add ? points : -points;
@@ -61,7 +53,7 @@ int ScoreSentenceGroupAt(const MainForm& main, int x, int groupsInPlay) {
 void ScoreMenu(Context& ctx, int group, int x) {
   if (group == 0) group = ScoreSentenceGroupAt(ctx.main, x, ctx.round.draw.inPlay);
   if (group < 1 || group > kGroupCount) return;
-  const Points points = PointsValue(ctx);
+  const Points points = PointsNow(ctx, 0);
   const std::string p = points.Text();
   ctx.main.SetCommandState(MainCommand::ScoreTitle, {GroupName(group)});
   ctx.main.SetCommandState(MainCommand::AddPoints, {"加 " + p + " 分", points > Points()});
