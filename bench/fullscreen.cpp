@@ -175,7 +175,6 @@ int Run(int samples) {
 
 int wmain(int argc, wchar_t** argv) {
   int samples = 10;
-  for (int i = 1; i < argc; ++i)
-    lornel::bench::TakeNumber(argv[i], L"--samples=", samples);
+  for (int i = 1; i < argc; ++i) lornel::bench::TakeNumber(argv[i], L"--samples=", samples);
   return lornel::bench::Run(samples > 0 ? samples : 1);
 }
