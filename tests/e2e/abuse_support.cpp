@@ -92,23 +92,30 @@ void RemoveTree(const std::wstring& dir) {
 
 namespace {
 
-bool WinesOwn(const wchar_t* exe) {
-  for (const wchar_t* own : {L"explorer.exe", L"services.exe", L"winedevice.exe", L"plugplay.exe",
-                             L"svchost.exe", L"rpcss.exe", L"conhost.exe", L"wineboot.exe"})
-    if (_wcsicmp(exe, own) == 0) return true;
+// Wine's services, and the process that draws the virtual desktop: it is a
+// child of the first program that showed a window, and ending it takes the
+// desktop from every program after. A file window that the program opened
+// (explorer.exe too) is the program's own and is ended.
+bool WinesOwn(const PROCESSENTRY32W& entry, DWORD desktop) {
+  if (entry.th32ProcessID == desktop) return true;
+  for (const wchar_t* own : {L"services.exe", L"winedevice.exe", L"plugplay.exe", L"svchost.exe",
+                             L"rpcss.exe", L"conhost.exe", L"wineboot.exe"})
+    if (_wcsicmp(entry.szExeFile, own) == 0) return true;
   return false;
 }
 
 }  // namespace
 
 std::vector<DWORD> Descendants(DWORD pid) {
+  DWORD desktop = 0;
+  GetWindowThreadProcessId(GetDesktopWindow(), &desktop);
   std::multimap<DWORD, DWORD> children;
   HANDLE snapshot = CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0);
   if (snapshot == INVALID_HANDLE_VALUE) return {};
   PROCESSENTRY32W entry{};
   entry.dwSize = sizeof entry;
   for (BOOL more = Process32FirstW(snapshot, &entry); more; more = Process32NextW(snapshot, &entry))
-    if (entry.th32ProcessID != entry.th32ParentProcessID && !WinesOwn(entry.szExeFile))
+    if (entry.th32ProcessID != entry.th32ParentProcessID && !WinesOwn(entry, desktop))
       children.insert({entry.th32ParentProcessID, entry.th32ProcessID});
   CloseHandle(snapshot);
   std::vector<DWORD> found;
